@@ -1,0 +1,146 @@
+#pragma once
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace store {
+
+class Database;
+class Dataset;
+
+// Raised by the store with a readable message (file name and the engine's text).
+struct StoreError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+enum class DatasetState { Inactive, Browse, Edit, Insert };
+
+// Dataset tag protocol of the data module: 0 normal, 1 scan, 2 quiet for one event.
+enum DatasetTag { TagNormal = 0, TagScan = 1, TagQuiet = 2 };
+
+// A view of one field of the current record (or of the pending insert/edit buffer).
+class Field {
+public:
+    Field(Dataset* ds, int index) : ds_(ds), index_(index) {}
+    QString name() const;
+    int index() const { return index_; }
+    QVariant value() const;
+    bool isNull() const;
+    QString asString() const;   // text form; numbers use the locale's separator only for SPEED-like text fields as stored
+    qint64 asInteger() const;   // numbers truncate toward zero; text is parsed (',' or '.'); null or junk gives 0
+    double asFloat() const;     // text is parsed (',' or '.'); null or junk gives 0
+    bool asBool() const;
+    QByteArray asBlob() const;  // read on demand; empty when null
+    void setValue(const QVariant& v) const;
+    void setString(const QString& v) const { setValue(v); }
+    void setInteger(qint64 v) const { setValue(v); }
+    void setFloat(double v) const { setValue(v); }
+    void setBool(bool v) const { setValue(v); }
+    void setBlob(const QByteArray& v) const { setValue(v); }
+    void clear() const { setValue(QVariant()); }
+
+private:
+    Dataset* ds_;
+    int index_;
+};
+
+// One table (or one filtered, editable query over a table) of a Database, with a
+// current record. Rows are listed without their blobs; a blob is read when asked
+// for. Every post and every delete is one transaction. Moves and changes fire the
+// event callbacks below, in the order the data module relies on.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    using Bookmark = qint64; // the row's rowid; -1 is no bookmark
+
+    Dataset(Database& db, QString name, QObject* parent = nullptr);
+    ~Dataset() override;
+
+    const QString& name() const { return name_; }
+    Database& database() const { return db_; }
+
+    // Source: a whole table, or "SELECT * FROM <table> WHERE <column> = '<value>'"
+    // (the only query form the program uses; the value is bound, never pasted).
+    void setTableName(const QString& table);
+    void setSql(const QString& sql);
+    QString sql() const;
+    const QString& tableName() const { return table_; }
+
+    void open();   // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)
+    void close();
+    bool isOpen() const { return state_ != DatasetState::Inactive; }
+    DatasetState state() const { return state_; }
+
+    int recordCount() const;  // 0 when closed
+    bool isEmpty() const { return recordCount() == 0; }
+    int recNo() const { return cur_; } // 0-based; -1 when empty
+    bool eof() const { return eof_; }
+    bool bof() const { return bof_; }
+
+    void first();
+    void last();
+    void next();
+    void prior();
+    void moveTo(int index); // 0-based, clamped
+
+    Bookmark bookmark() const;
+    bool bookmarkValid(Bookmark b) const;
+    void gotoBookmark(Bookmark b); // no-op when the row is gone
+
+    void append();       // state Insert with an empty buffer; fires afterInsert
+    void edit();         // state Edit; no-op while already editing or inserting
+    void post();         // one transaction; fires beforePost (may cancel), afterPost, dataChange
+    void cancel();
+    void deleteRecord(); // one transaction; the next row becomes current; fires afterDelete
+
+    int fieldCount() const;
+    QString fieldName(int index) const;
+    int fieldIndex(const QString& name) const; // -1 when absent
+    Field fieldByName(const QString& name);     // throws StoreError when absent
+    Field fieldByNumber(int index);             // 0-based
+
+    int tag() const { return tag_; }
+    void setTag(int t) { tag_ = t; }
+
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return disableCount_ > 0; }
+
+    // Events, each run with the dataset as argument.
+    std::function<void(Dataset&)> afterOpen, afterInsert, afterDelete, beforeScroll, afterScroll, afterPost,
+        dataChange;
+    // Return false to cancel the pending insert or edit silently.
+    std::function<bool(Dataset&)> beforePost;
+
+    // For grids: the value of any row without moving the current record.
+    QVariant valueAt(int row, int field) const;
+    void setValueAt(int row, int field, const QVariant& v); // moves to row, edits, posts
+
+signals:
+    // Grids listen to these; nothing is emitted while controls are disabled, and
+    // enableControls() emits reset() once when something changed meanwhile.
+    void reset();
+    void currentChanged(int row);
+    void rowChanged(int row);
+
+private:
+    friend class Field;
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+    Database& db_;
+    QString name_;
+    QString table_;
+    DatasetState state_ = DatasetState::Inactive;
+    int cur_ = -1;
+    bool eof_ = true;
+    bool bof_ = true;
+    int tag_ = 0;
+    int disableCount_ = 0;
+};
+
+} // namespace store

@@ -1,0 +1,31 @@
+#include "store/Numbers.h"
+
+#include <QLocale>
+#include <cmath>
+#include <stdexcept>
+
+namespace store {
+
+std::optional<double> parseNumber(const QString& text) {
+    QString t = text.trimmed();
+    if (t.isEmpty()) return std::nullopt;
+    t.replace(',', '.');
+    bool ok = false;
+    const double v = QLocale::c().toDouble(t, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+double toNumber(const QString& text) {
+    if (auto v = parseNumber(text)) return *v;
+    throw NumberFormatError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+}
+
+QString formatFixed(double value, int decimals) {
+    QString s = QString::number(value, 'f', decimals);
+    const QString sep = QLocale().decimalPoint();
+    if (sep != ".") s.replace('.', sep);
+    return s;
+}
+
+} // namespace store
