@@ -34,6 +34,13 @@ public:
     int activeCursor = 1; // 1 = K1, 2 = K2
     bool cursorLabelsEnabled = true;
 
+    // Commands whose state follows the type entry (set by the type presets).
+    QString connectCaption = "Connect";      // btConnect
+    QString mnConnectCaption = "Connect..."; // mnConnect
+    bool importEnabled = true;               // btImport, mnImport
+    bool optionsEnabled = true;              // mnOptions
+    bool zoomControlsEnabled = false;        // SpeedButton_zoom_inc/_dec, Button_zoom
+
     int aproksTag = 1; // btAproks: 0 approximation on, 1 off
     int screenTag = 0; // btScreen: 0 upper chart shown, 1 hidden
 
