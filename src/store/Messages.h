@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+
+namespace store {
+
+// Message boxes of the program, replaceable in tests. The application installs
+// boxes on top of Qt Widgets; until then messages go to the log.
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // Information box with an OK button.
+    virtual void information(const QString& text) = 0;
+    // Warning box with an OK button.
+    virtual void warning(const QString& text) = 0;
+    // The application's standard error display: the message text in an OK box.
+    virtual void error(const QString& text) = 0;
+    // Confirmation box with Yes and No; true for Yes.
+    virtual bool confirm(const QString& text) = 0;
+};
+
+// The installed message boxes (never null).
+Messages& messages();
+// Installs m (not owned); nullptr restores the logging default.
+void setMessages(Messages* m);
+
+} // namespace store
