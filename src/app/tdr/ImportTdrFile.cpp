@@ -1,0 +1,60 @@
+#include "app/tdr/ImportTdrFile.h"
+
+#include "app/tdr/TdrFile.h"
+#include "store/Dataset.h"
+
+namespace tdr {
+
+namespace {
+
+qint64 nextRecId(store::Dataset& ds) {
+    if (ds.isEmpty()) return 1;
+    ds.last();
+    return ds.fieldByName("REC_ID").asInteger() + 1;
+}
+
+void fill(store::Dataset& ds, qint64 recId, const TdrFile& file) {
+    const TdrHeader& h = file.header;
+    ds.fieldByName("REC_ID").setInteger(recId);
+    ds.fieldByName("BANK_NUM").setInteger(recId);
+    ds.fieldByName("DATE").setString(file.date);
+    ds.fieldByName("SCALE").setFloat(h.scale);
+    ds.fieldByName("DLIT").setInteger(h.dlit);
+    ds.fieldByName("NAKOPL").setInteger(h.nakopl);
+    ds.fieldByName("AMPL").setInteger(h.ampl);
+    ds.fieldByName("SPEED").setString(h.speed);
+    ds.fieldByName("SOGLAS").setInteger(h.soglas);
+    ds.fieldByName("METHOD").setString(h.method);
+    ds.fieldByName("TIME_OUT").setFloat(h.timeOut);
+    ds.fieldByName("LEVEL").setInteger(h.level);
+    ds.fieldByName("SDVIG").setInteger(0);
+    ds.fieldByName("ZOOM_L").setFloat(0);
+    ds.fieldByName("MEMO").setString(file.memo);
+    ds.fieldByName("POINTS").setBlob(file.image.left(TdrHeader::kImageSize));
+    ds.fieldByName("DEVICE_TYPE").setString(kTdrDeviceType);
+    ds.fieldByName("PICTURE").setBool(false);
+    ds.fieldByName("START_PLAN").setFloat(0);
+}
+
+} // namespace
+
+void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
+    master2.disableControls();
+    const store::Dataset::Bookmark back = master2.bookmark();
+    try {
+        const qint64 recId = nextRecId(master2);
+        master2.append();
+        fill(master2, recId, file);
+        master2.post();
+    } catch (...) {
+        if (master2.state() != store::DatasetState::Browse) master2.cancel();
+        master2.gotoBookmark(back);
+        master2.enableControls();
+        throw;
+    }
+    master2.gotoBookmark(back);
+    master2.setTag(store::TagQuiet);
+    master2.enableControls();
+}
+
+} // namespace tdr

@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+namespace store {
+class Dataset;
+}
+
+namespace tdr {
+
+struct TdrFile;
+
+// The model text of records read from waveform files.
+inline const QString kTdrDeviceType = QStringLiteral("KM-630 ver.1");
+
+// Appends one library record made from a waveform file to t_master2 (the whole
+// library): REC_ID and BANK_NUM one above the last record's REC_ID. The current
+// record stays where it was and the dataset's quiet tag absorbs the move back.
+// A store error cancels the pending record and propagates.
+void ImportTdrFile(store::Dataset& master2, const TdrFile& file);
+
+} // namespace tdr

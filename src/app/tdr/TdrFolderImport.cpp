@@ -1,0 +1,67 @@
+#include "app/tdr/TdrFolderImport.h"
+
+#include "app/tdr/ImportTdrFile.h"
+#include "app/tdr/TdrError.h"
+#include "app/tdr/TdrFile.h"
+#include "store/Dataset.h"
+#include "store/Messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tdr {
+
+namespace {
+
+// Keeps t_master's grids quiet for the whole folder, also when a store error
+// ends the import early.
+class ControlsDisabled {
+public:
+    explicit ControlsDisabled(store::Dataset& ds) : ds_(ds) { ds_.disableControls(); }
+    ~ControlsDisabled() { ds_.enableControls(); }
+    ControlsDisabled(const ControlsDisabled&) = delete;
+    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
+
+private:
+    store::Dataset& ds_;
+};
+
+} // namespace
+
+TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, std::function<void()> applyFilter)
+    : master_(master), master2_(master2), applyFilter_(std::move(applyFilter)) {}
+
+TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
+    TdrFolderResult result;
+    if (chosenFile.isEmpty()) return result;
+    {
+        ControlsDisabled quiet(master_);
+        // Unsorted keeps the file system's own listing order; Files without
+        // System leaves out pipes and devices that happen to be named *.tdr.
+        const QDir folder = QFileInfo(chosenFile).absoluteDir();
+        const QStringList names =
+            folder.entryList({QStringLiteral("*.tdr")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
+        for (const QString& name : names) {
+            try {
+                ImportTdrFile(master2_, TdrFile::read(folder.filePath(name)));
+                ++result.imported;
+            } catch (const TdrError& e) {
+                result.passedOver << QStringLiteral("%1: %2").arg(name, e.text());
+            }
+        }
+        if (applyFilter_) applyFilter_();
+    }
+    if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
+    return result;
+}
+
+QString TdrFolderImport::passedOverMessage(const QStringList& passedOver) {
+    QString text = QStringLiteral("These waveform files were not imported:");
+    const int listed = std::min<int>(passedOver.size(), kListedFiles);
+    for (int i = 0; i < listed; ++i) text += QLatin1Char('\n') + passedOver[i];
+    if (passedOver.size() > listed)
+        text += QStringLiteral("\n... and %1 more").arg(passedOver.size() - listed);
+    return text;
+}
+
+} // namespace tdr

@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace store {
+class Dataset;
+}
+
+namespace tdr {
+
+// What a folder import did.
+struct TdrFolderResult {
+    int imported = 0;
+    QStringList passedOver; // "file name: reason", in listing order
+};
+
+// Imports every *.tdr file of the folder of a chosen file, in the order the
+// file system lists them; files imported before are stored again. A file that
+// cannot be read is passed over; after the folder one warning lists them.
+class TdrFolderImport {
+public:
+    // `applyFilter` reapplies the type filter, which reopens the library and redraws.
+    TdrFolderImport(store::Dataset& master, store::Dataset& master2, std::function<void()> applyFilter);
+
+    // Does nothing for an empty path (the file dialog was cancelled).
+    TdrFolderResult importFolderOf(const QString& chosenFile);
+
+    // The warning text for the files passed over; names at most kListedFiles.
+    static QString passedOverMessage(const QStringList& passedOver);
+    static constexpr int kListedFiles = 20;
+
+private:
+    store::Dataset& master_;
+    store::Dataset& master2_;
+    std::function<void()> applyFilter_;
+};
+
+} // namespace tdr
