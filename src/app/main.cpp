@@ -1,7 +1,8 @@
+#include "app/Program.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    app.setApplicationName("Echolon 4.1");
-    return 0;
+    return app::runProgram(app);
 }

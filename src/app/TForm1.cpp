@@ -1,0 +1,188 @@
+#include "app/TForm1.h"
+
+#include "app/ViewSettings.h"
+#include "store/IniFile.h"
+#include "store/Messages.h"
+#include "store/ProgramFolder.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+
+namespace app {
+
+namespace {
+QString settingsPath() { return store::programFolder() + "Echolon.v41"; }
+} // namespace
+
+TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+    setObjectName("Form1");
+    setWindowTitle("Echolon 4.1");
+    setMinimumSize(800, 600);
+    buildMenus();
+    buildToolbar();
+    setCentralWidget(buildCentral());
+
+    StatusPanel0 = new QLabel(this);
+    StatusPanel0->setObjectName("StatusBar1_Panel0");
+    StatusPanel0->setFixedWidth(300);
+    StatusPanel1 = new QLabel(this);
+    StatusPanel1->setObjectName("StatusBar1_Panel1");
+    StatusPanel1->setFixedWidth(250);
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->addWidget(StatusPanel0);
+    statusBar()->addWidget(StatusPanel1);
+
+    Edit_k1->installEventFilter(this);
+    Edit_k2->installEventFilter(this);
+    connect(&state_, &store::MainState::changed, this, &TForm1::showState);
+    connect(mnExit, &QAction::triggered, this, &TForm1::mnExitClick);
+}
+
+void TForm1::LoadSettings() {
+    const ViewSettings s = ViewSettings::load(store::IniFile(settingsPath()));
+    state_.typeIndex = s.typeIndex;
+    ComboBox_type->setCurrentIndex(s.typeIndex);
+    state_.editK1 = s.k1;
+    state_.posK1 = s.posK1;
+    state_.editK2 = s.k2;
+    state_.posK2 = s.posK2;
+    state_.editKu = s.ku;
+    state_.zoomCaption = s.zoom;
+    // The toggles run once on the inverse state so that picture, check mark and
+    // line style all follow from one path.
+    state_.aproksTag = s.smoothing ? 1 : 0;
+    state_.screenTag = s.screenHidden ? 1 : 0;
+    Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
+    tableHeight_ = s.tableHeight;
+}
+
+void TForm1::SaveSettings() {
+    store::IniFile ini(settingsPath());
+    ViewSettings s;
+    s.typeIndex = state_.typeIndex < 0 ? 0 : state_.typeIndex;
+    s.k1 = state_.editK1;
+    s.posK1 = state_.posK1;
+    s.k2 = state_.editK2;
+    s.posK2 = state_.posK2;
+    s.ku = state_.editKu;
+    s.zoom = state_.zoomCaption;
+    s.smoothing = state_.aproksTag == 0;
+    s.screenHidden = state_.screenTag != 0;
+    s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
+    s.save(ini);
+    if (!ini.save()) store::messages().error(ini.errorString());
+}
+
+void TForm1::FormCreate() {
+    LoadSettings();
+    btScreenClick();
+    btAproksClick();
+    state_.waveSource = 1;
+    DBGridEh1->setFocus();
+    state_.zoomMin = 1;
+    state_.zoomMax = 1;
+    showState();
+}
+
+void TForm1::btScreenClick() {
+    if (onScreenToggle) {
+        onScreenToggle();
+    } else {
+        state_.screenTag = state_.screenTag != 0 ? 0 : 1;
+    }
+    mnScreen->setChecked(state_.screenTag == 0);
+    Panel_up_chart->setVisible(state_.screenTag == 0);
+}
+
+void TForm1::btAproksClick() {
+    if (onAproksToggle) {
+        onAproksToggle();
+    } else {
+        state_.aproksTag = state_.aproksTag != 0 ? 0 : 1;
+    }
+    mnAproks->setChecked(state_.aproksTag == 0);
+}
+
+void TForm1::mnExitClick() { close(); }
+
+void TForm1::closeEvent(QCloseEvent* e) {
+    if (!store::messages().confirm("Exit?")) {
+        e->ignore();
+        return;
+    }
+    SaveSettings();
+    e->accept();
+}
+
+void TForm1::Panel_master_tableResize() { Panel_master_table->setMaximumHeight(qMax(0, height() - 450)); }
+
+void TForm1::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Panel_master_tableResize();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress && state_.cursorLabelsEnabled) {
+        if (watched == Edit_k1) state_.activeCursor = 1;
+        if (watched == Edit_k2) state_.activeCursor = 2;
+        if (watched == Edit_k1 || watched == Edit_k2) showState();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TForm1::setWaveformViewEnabled(bool enabled) {
+    Panel_main->setEnabled(enabled);
+    Panel_main->setVisible(enabled);
+    for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
+    for (QAction* a : {mnPrint, mnAproks, mnScreen}) a->setEnabled(enabled);
+}
+
+void TForm1::applyDeviceFilter() {
+    if (onApplyDeviceFilter) onApplyDeviceFilter();
+}
+
+void TForm1::updateRange() {
+    if (onUpdateRange) onUpdateRange();
+}
+
+void TForm1::redraw(int mode) {
+    if (onRedraw) onRedraw(mode);
+}
+
+void TForm1::showState() {
+    setWindowTitle(state_.title);
+    Edit_k1->setText(state_.editK1);
+    Edit_k2->setText(state_.editK2);
+    Edit_l->setText(state_.editL);
+    Edit_ku->setText(state_.editKu);
+    Edit_sdvig->setText(state_.editSdvig);
+    Button_zoom->setText(state_.zoomCaption);
+    if (ComboBox_type->currentIndex() != state_.typeIndex) ComboBox_type->setCurrentIndex(state_.typeIndex);
+    btConnect->setText(state_.connectCaption);
+    mnConnect->setText(state_.mnConnectCaption);
+    btImport->setEnabled(state_.importEnabled);
+    mnImport->setEnabled(state_.importEnabled);
+    mnOptions->setEnabled(state_.optionsEnabled);
+    for (QWidget* w : {static_cast<QWidget*>(SpeedButton_zoom_dec), static_cast<QWidget*>(SpeedButton_zoom_inc),
+                       static_cast<QWidget*>(Button_zoom)})
+        w->setEnabled(state_.zoomControlsEnabled);
+    Label_k1->setEnabled(state_.cursorLabelsEnabled);
+    Label_k2->setEnabled(state_.cursorLabelsEnabled);
+    auto style = [](QLabel* l, bool active) {
+        QFont f = l->font();
+        f.setBold(active);
+        f.setUnderline(active);
+        l->setFont(f);
+    };
+    style(Label_k1, state_.activeCursor == 1);
+    style(Label_k2, state_.activeCursor == 2);
+}
+
+} // namespace app

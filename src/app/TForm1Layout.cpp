@@ -1,0 +1,234 @@
+// Construction of the main window's widgets. Every named control carries its
+// name as objectName; controls without a visible label get an accessible name.
+#include "app/DbNavigator.h"
+#include "app/TForm1.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace app {
+
+namespace {
+template <class W> W* named(W* w, const char* name, const QString& hint = QString()) {
+    w->setObjectName(QString::fromLatin1(name));
+    if (!hint.isEmpty()) {
+        w->setToolTip(hint);
+        w->setStatusTip(hint);
+    }
+    return w;
+}
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
+    auto* b = named(new QToolButton(parent), name, hint);
+    b->setText(text);
+    b->setAccessibleName(hint.isEmpty() ? text : hint);
+    return b;
+}
+
+QLineEdit* valueBox(QWidget* parent, const char* name, const QString& accessible, bool enabled) {
+    auto* e = named(new QLineEdit(parent), name);
+    e->setReadOnly(true);
+    e->setEnabled(enabled);
+    e->setAccessibleName(accessible);
+    e->setMaximumWidth(90);
+    return e;
+}
+
+QTableView* grid(QWidget* parent, const char* name, const QString& hint) {
+    auto* g = named(new QTableView(parent), name, hint);
+    g->setAccessibleName(hint);
+    g->setSelectionBehavior(QAbstractItemView::SelectRows);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->verticalHeader()->setDefaultSectionSize(20);
+    g->verticalHeader()->hide();
+    return g;
+}
+} // namespace
+
+void TForm1::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->setObjectName("mnFile");
+    mnOpen = named(file->addAction("Open database..."), "mnOpen");
+    mnOpen->setShortcut(QKeySequence("Ctrl+O"));
+    mnPrint = named(file->addAction("Print..."), "mnPrint");
+    mnPrint->setShortcut(QKeySequence("Ctrl+P"));
+    mnImport = named(file->addAction("Import..."), "mnImport");
+    mnImport->setVisible(false);
+    file->addSeparator();
+    mnExit = named(file->addAction("Exit"), "mnExit");
+    mnExit->setShortcut(QKeySequence("Ctrl+F10"));
+
+    QMenu* view = menuBar()->addMenu("View");
+    view->setObjectName("mnView");
+    mnAproks = named(view->addAction("Approximation"), "mnAproks");
+    mnAproks->setCheckable(true);
+    mnAproks->setChecked(true);
+    mnScreen = named(view->addAction("Screen"), "mnScreen");
+    mnScreen->setCheckable(true);
+    mnScreen->setChecked(true);
+
+    QMenu* device = menuBar()->addMenu("Device");
+    device->setObjectName("mnDevice");
+    mnOptions = named(device->addAction("Device connect settings..."), "mnOptions");
+    mnConnect = named(device->addAction("Connect..."), "mnConnect");
+
+    mnAbout = named(menuBar()->addAction("About..."), "mnAbout");
+}
+
+void TForm1::buildToolbar() {
+    QToolBar* bar = addToolBar("Toolbar");
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    btOpen = toolButton(bar, "btOpen", "Open database", "To open a database");
+    btPrint = toolButton(bar, "btPrint", "Print", "To print the report");
+    btImport = toolButton(bar, "btImport", "Import", "Import waveform");
+    btConnect = toolButton(bar, "btConnect", "Connect", "To open a waveforms ");
+    btAproks = toolButton(bar, "btAproks", "Approximation", "To display with approximation");
+    btScreen = toolButton(bar, "btScreen", "Screen", "To show the second screen");
+    for (QToolButton* b : {btOpen, btPrint, btImport, btConnect, btAproks, btScreen}) bar->addWidget(b);
+    bar->addSeparator();
+    auto* typeLabel = named(new QLabel(" Type ", bar), "Label_type");
+    bar->addWidget(typeLabel);
+    ComboBox_type = named(new QComboBox(bar), "ComboBox_type", "Device type selection");
+    ComboBox_type->addItems({"KMX-417", "KMX-419"});
+    ComboBox_type->setAccessibleName("Device type");
+    typeLabel->setBuddy(ComboBox_type);
+    bar->addWidget(ComboBox_type);
+}
+
+QWidget* TForm1::buildControls() {
+    Panel_controls = named(new QWidget(this), "Panel_controls");
+    auto* g = new QGridLayout(Panel_controls);
+    g->setContentsMargins(4, 4, 4, 4);
+    Label_k1 = named(new QLabel(" K1 ", Panel_controls), "Label_k1");
+    Label_k1->setStyleSheet("background: yellow; color: black;");
+    Label_k2 = named(new QLabel(" К2 ", Panel_controls), "Label_k2");
+    Label_k2->setStyleSheet("background: blue; color: white;");
+    SpeedButton_k1_dec = toolButton(Panel_controls, "SpeedButton_k1_dec", "<", "K1 back");
+    SpeedButton_k1_inc = toolButton(Panel_controls, "SpeedButton_k1_inc", ">", "K1 forward");
+    SpeedButton_k2_dec = toolButton(Panel_controls, "SpeedButton_k2_dec", "<", "K2 back");
+    SpeedButton_k2_inc = toolButton(Panel_controls, "SpeedButton_k2_inc", ">", "K2 forward");
+    Edit_k1 = valueBox(Panel_controls, "Edit_k1", "K1 distance", true);
+    Edit_k2 = valueBox(Panel_controls, "Edit_k2", "K2 distance", true);
+    Edit_l = valueBox(Panel_controls, "Edit_l", "Distance between cursors", false);
+    SpeedButton_ku_dec = toolButton(Panel_controls, "SpeedButton_ku_dec", "-", "Decrement PR");
+    SpeedButton_ku_inc = toolButton(Panel_controls, "SpeedButton_ku_inc", "+", "Increment PR");
+    Edit_ku = valueBox(Panel_controls, "Edit_ku", "PR", false);
+    SpeedButton3 = toolButton(Panel_controls, "SpeedButton3", "Set PR", "Set PR");
+    SpeedButton_sdvig_dec = toolButton(Panel_controls, "SpeedButton_sdvig_dec", "v", "Vertical Offset");
+    SpeedButton_sdvig_inc = toolButton(Panel_controls, "SpeedButton_sdvig_inc", "^", "Vertical Offset");
+    Edit_sdvig = valueBox(Panel_controls, "Edit_sdvig", "Vertical offset", false);
+    SpeedButton_zoom_dec = toolButton(Panel_controls, "SpeedButton_zoom_dec", "-", "Zoom out");
+    SpeedButton_zoom_inc = toolButton(Panel_controls, "SpeedButton_zoom_inc", "+", "Zoom in");
+    Button_zoom = named(new QPushButton("1", Panel_controls), "Button_zoom", "Clear zoom");
+    Button_zoom->setAccessibleName("Zoom factor");
+
+    int r = 0;
+    auto row = [&](QWidget* label, QWidget* dec, QWidget* box, QWidget* inc) {
+        if (label) g->addWidget(label, r, 0);
+        g->addWidget(dec, r, 1);
+        g->addWidget(box, r, 2);
+        g->addWidget(inc, r, 3);
+        ++r;
+    };
+    row(Label_k1, SpeedButton_k1_dec, Edit_k1, SpeedButton_k1_inc);
+    row(Label_k2, SpeedButton_k2_dec, Edit_k2, SpeedButton_k2_inc);
+    g->addWidget(named(new QLabel(" L ", Panel_controls), "Label_l"), r, 0);
+    g->addWidget(Edit_l, r++, 2);
+    row(named(new QLabel(" PR ", Panel_controls), "Label_ku"), SpeedButton_ku_dec, Edit_ku, SpeedButton_ku_inc);
+    g->addWidget(SpeedButton3, r++, 2);
+    row(named(new QLabel(" Offset ", Panel_controls), "Label_sdvig"), SpeedButton_sdvig_dec, Edit_sdvig,
+        SpeedButton_sdvig_inc);
+    row(named(new QLabel(" Zoom ", Panel_controls), "Label_zoom"), SpeedButton_zoom_dec, Button_zoom,
+        SpeedButton_zoom_inc);
+
+    DBGridEh3 = grid(Panel_controls, "DBGridEh3", "PR list");
+    g->addWidget(DBGridEh3, r++, 0, 1, 4);
+    Navigator_ku = new DbNavigator("DBNavigator3",
+                                   {"First PR", "Previous PR", "Next PR", "Last PR", "Add PR", "Delete PR"},
+                                   Panel_controls);
+    g->addWidget(Navigator_ku, r++, 0, 1, 4);
+    g->setRowStretch(r - 2, 1);
+    Panel_controls->setFixedWidth(240);
+    return Panel_controls;
+}
+
+QWidget* TForm1::buildCentral() {
+    Panel_main = named(new QWidget(this), "Panel_main");
+    auto* outer = new QVBoxLayout(Panel_main);
+    outer->setContentsMargins(0, 0, 0, 0);
+
+    auto* compare = named(new QWidget(Panel_main), "Panel_picture_table");
+    auto* cl = new QVBoxLayout(compare);
+    cl->setContentsMargins(0, 0, 0, 0);
+    DBGridEh2 = grid(compare, "DBGridEh2", "Compare waveforms library");
+    cl->addWidget(DBGridEh2);
+    auto* cbar = new QHBoxLayout;
+    Navigator_picture = new DbNavigator(
+        "DBNavigator2", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"}, compare);
+    SpeedButton_del_ref_picture =
+        toolButton(compare, "SpeedButton_del_ref_picture", "Delete", "Delete waveform");
+    cbar->addWidget(Navigator_picture);
+    cbar->addWidget(SpeedButton_del_ref_picture);
+    cl->addLayout(cbar);
+    compare->setMaximumHeight(130);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(buildControls());
+    auto* charts = new QVBoxLayout;
+    Panel_up_chart = named(new QWidget(Panel_main), "Panel_up_chart");
+    Panel_up_chart->setLayout(new QVBoxLayout);
+    Panel_up_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    Panel_down_chart = named(new QWidget(Panel_main), "Panel_down_chart");
+    Panel_down_chart->setLayout(new QVBoxLayout);
+    Panel_down_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    charts->addWidget(Panel_up_chart, 2);
+    charts->addWidget(Panel_down_chart, 3);
+    middle->addLayout(charts, 1);
+
+    Panel_master_table = named(new QWidget(Panel_main), "Panel_master_table");
+    auto* ml = new QVBoxLayout(Panel_master_table);
+    ml->setContentsMargins(0, 0, 0, 0);
+    DBGridEh1 = grid(Panel_master_table, "DBGridEh1", "Wavefroms library");
+    DBGridEh1->setAccessibleName("Waveform library");
+    ml->addWidget(DBGridEh1);
+    auto* mbar = new QHBoxLayout;
+    Navigator_master = new DbNavigator(
+        "DBNavigator1", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"},
+        Panel_master_table);
+    SpeedButton_inc_ref_master = toolButton(Panel_master_table, "SpeedButton_inc_ref_master", "Add",
+                                            "Add in \"Compare waveforms library\"");
+    SpeedButton_del_ref_master =
+        toolButton(Panel_master_table, "SpeedButton_del_ref_master", "Delete", "Delete waveform");
+    mbar->addWidget(Navigator_master);
+    mbar->addWidget(SpeedButton_inc_ref_master);
+    mbar->addWidget(SpeedButton_del_ref_master);
+    ml->addLayout(mbar);
+
+    auto* split = new QSplitter(Qt::Vertical, Panel_main);
+    split->setObjectName("Splitter_master");
+    auto* top = new QWidget(split);
+    auto* tl = new QVBoxLayout(top);
+    tl->setContentsMargins(0, 0, 0, 0);
+    tl->addWidget(compare);
+    tl->addLayout(middle, 1);
+    split->addWidget(top);
+    split->addWidget(Panel_master_table);
+    split->setStretchFactor(0, 1);
+    outer->addWidget(split);
+    return Panel_main;
+}
+
+} // namespace app

@@ -1,0 +1,47 @@
+#include "app/ViewSettings.h"
+
+#include "store/IniFile.h"
+
+namespace app {
+
+namespace {
+const QString kSection = QStringLiteral("Form1");
+} // namespace
+
+QString typeCaption(int typeIndex) {
+    switch (typeIndex) {
+    case 0: return QStringLiteral("KMX-417");
+    case 1: return QStringLiteral("KMX-419");
+    default: return QString();
+    }
+}
+
+ViewSettings ViewSettings::load(const store::IniFile& ini) {
+    ViewSettings s;
+    s.typeIndex = ini.readString(kSection, "Type", "KMX-417") == "KMX-419" ? 1 : 0;
+    s.k1 = ini.readString(kSection, "K1", "0");
+    s.posK1 = ini.readInteger(kSection, "POS_K1", 0);
+    s.k2 = ini.readString(kSection, "K2", "0");
+    s.posK2 = ini.readInteger(kSection, "POS_K2", 0);
+    s.ku = ini.readString(kSection, "KU", "1,500");
+    s.zoom = ini.readString(kSection, "Zoom", "1");
+    s.smoothing = ini.readString(kSection, "Smoothing", "False") == "True";
+    s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";
+    s.tableHeight = ini.readInteger(kSection, "Table_Height", 110);
+    return s;
+}
+
+void ViewSettings::save(store::IniFile& ini) const {
+    ini.writeString(kSection, "Type", typeCaption(typeIndex));
+    ini.writeString(kSection, "K1", k1);
+    ini.writeInteger(kSection, "POS_K1", posK1);
+    ini.writeString(kSection, "K2", k2);
+    ini.writeInteger(kSection, "POS_K2", posK2);
+    ini.writeString(kSection, "KU", ku);
+    ini.writeString(kSection, "Zoom", zoom);
+    ini.writeString(kSection, "Smoothing", smoothing ? "True" : "False");
+    ini.writeString(kSection, "Screen", screenHidden ? "True" : "False");
+    ini.writeInteger(kSection, "Table_Height", tableHeight);
+}
+
+} // namespace app

@@ -1,0 +1,119 @@
+#include "app/TForm1.h"
+#include "app/ViewSettings.h"
+#include "store/IniFile.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <QAction>
+#include <QFile>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
+    TempHome home;
+    store::MainState state;
+    app::TForm1 form(state);
+    form.FormCreate();
+    EXPECT_EQ(state.typeIndex, 0);
+    EXPECT_EQ(state.editKu, "1,500");
+    EXPECT_EQ(state.zoomCaption, "1");
+    EXPECT_EQ(state.editK1, "0");
+    EXPECT_EQ(state.posK1, 0);
+    EXPECT_EQ(state.posK2, 0);
+    EXPECT_EQ(state.aproksTag, 1) << "approximation is off by default";
+    EXPECT_FALSE(form.mnAproks->isChecked());
+    EXPECT_EQ(state.screenTag, 0) << "upper chart shown by default";
+    EXPECT_TRUE(form.mnScreen->isChecked());
+    EXPECT_FALSE(QFile::exists(home.file("Echolon.v41"))) << "reading never creates the file";
+}
+
+TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
+    TempHome home;
+    RecordingMessages boxes;
+    {
+        store::MainState state;
+        app::TForm1 form(state);
+        form.FormCreate();
+        form.btScreenClick(); // hide the upper chart
+        state.editKu = "2,250";
+        state.posK1 = 17;
+        state.editK1 = "12,50";
+        state.typeIndex = 1;
+        form.show();
+        boxes.answer = true;
+        EXPECT_TRUE(form.close());
+    }
+    const QByteArray text = readFile(home.file("Echolon.v41"));
+    const QList<QByteArray> keys = {"Type=", "K1=", "POS_K1=", "K2=", "POS_K2=", "KU=",
+                                    "Zoom=", "Smoothing=", "Screen=", "Table_Height="};
+    qsizetype at = 0;
+    for (const QByteArray& k : keys) {
+        const qsizetype next = text.indexOf(k, at);
+        ASSERT_GE(next, at) << "key " << k.constData() << " missing or out of order";
+        at = next;
+    }
+    EXPECT_TRUE(text.contains("Smoothing=False"));
+    EXPECT_TRUE(text.contains("Screen=True"));
+    EXPECT_TRUE(text.contains("Type=KMX-419"));
+
+    store::MainState state;
+    app::TForm1 form(state);
+    form.FormCreate();
+    EXPECT_EQ(state.screenTag, 1);
+    EXPECT_FALSE(form.mnScreen->isChecked());
+    EXPECT_FALSE(form.Panel_up_chart->isVisibleTo(&form));
+    EXPECT_EQ(state.aproksTag, 1);
+    EXPECT_EQ(state.editKu, "2,250");
+    EXPECT_EQ(state.posK1, 17);
+    EXPECT_EQ(state.typeIndex, 1);
+}
+
+TEST(MainWindowSettings, answeringNo_keepsWindowAndWritesNothing) {
+    TempHome home;
+    RecordingMessages boxes;
+    boxes.answer = false;
+    store::MainState state;
+    app::TForm1 form(state);
+    form.FormCreate();
+    form.show();
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(boxes.confirms, QStringList{"Exit?"});
+    EXPECT_FALSE(QFile::exists(home.file("Echolon.v41")));
+}
+
+TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
+    TempHome home;
+    QFile f(home.file("Echolon.v41"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\x01\x02garbage\xff\n[Form1]\nType=KMX-999\nPOS_K1=abc\nPOS_K2=12x\nTable_Height=\nKU=1.750\n"
+            "=novalue\nno equals sign\n");
+    f.close();
+    const app::ViewSettings s = app::ViewSettings::load(store::IniFile(home.file("Echolon.v41")));
+    EXPECT_EQ(s.typeIndex, 0);
+    EXPECT_EQ(s.posK1, 0);
+    EXPECT_EQ(s.posK2, 0);
+    EXPECT_EQ(s.tableHeight, 110);
+    EXPECT_EQ(s.ku, "1.750");
+}
+
+TEST(MainWindowSettings, libraryPanelHeightFollowsWindowHeight) {
+    TempHome home;
+    store::MainState state;
+    app::TForm1 form(state);
+    form.resize(1000, 700);
+    form.Panel_master_tableResize();
+    EXPECT_EQ(form.Panel_master_table->maximumHeight(), form.height() - 450);
+    form.resize(1000, 900);
+    form.Panel_master_tableResize();
+    EXPECT_EQ(form.Panel_master_table->maximumHeight(), form.height() - 450);
+}
+
+} // namespace
