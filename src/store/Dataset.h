@@ -1,4 +1,6 @@
 #pragma once
+#include "store/FieldValue.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -31,7 +33,7 @@ public:
     int index() const { return index_; }
     QVariant value() const;
     bool isNull() const;
-    QString asString() const;   // text form; numbers use the locale's separator only for SPEED-like text fields as stored
+    QString asString() const;   // text form: text as stored, floats with the locale's separator, booleans "True"/"False"
     qint64 asInteger() const;   // numbers truncate toward zero; text is parsed (',' or '.'); null or junk gives 0
     double asFloat() const;     // text is parsed (',' or '.'); null or junk gives 0
     bool asBool() const;
@@ -90,7 +92,7 @@ public:
 
     Bookmark bookmark() const;
     bool bookmarkValid(Bookmark b) const;
-    void gotoBookmark(Bookmark b); // no-op when the row is gone
+    void gotoBookmark(Bookmark b); // stays on the current record (still firing the move's events) when the row is gone
 
     void append();       // state Insert with an empty buffer; fires afterInsert
     void edit();         // state Edit; no-op while already editing or inserting
@@ -103,6 +105,7 @@ public:
     int fieldIndex(const QString& name) const; // -1 when absent
     Field fieldByName(const QString& name);     // throws StoreError when absent
     Field fieldByNumber(int index);             // 0-based
+    ColumnKind fieldKind(int index) const;      // from the column's declared type
 
     int tag() const { return tag_; }
     void setTag(int t) { tag_ = t; }
@@ -131,6 +134,16 @@ signals:
 private:
     friend class Field;
     struct Impl;
+    QVariant currentValue(int field) const;
+    void setCurrentValue(int field, const QVariant& v);
+    void requireOpen(const char* operation) const;
+    void checkBrowseMode();
+    void scrollTo(int row, bool bof, bool eof);
+    void dropPending();
+    void fireDataChange();
+    void emitReset();
+    void emitRowChanged(int row);
+
     std::unique_ptr<Impl> d_;
     Database& db_;
     QString name_;
