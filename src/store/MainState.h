@@ -40,6 +40,7 @@ public:
     bool importEnabled = true;               // btImport, mnImport
     bool optionsEnabled = true;              // mnOptions
     bool zoomControlsEnabled = false;        // SpeedButton_zoom_inc/_dec, Button_zoom
+    bool compareGridEnabled = true;          // DBGridEh2, off while the compare library is empty
 
     int aproksTag = 1; // btAproks: 0 approximation on, 1 off
     int screenTag = 0; // btScreen: 0 upper chart shown, 1 hidden
