@@ -1,0 +1,325 @@
+#include "store/Dataset.h"
+
+#include "store/Database.h"
+#include "store/TableSource.h"
+
+#include <algorithm>
+
+namespace store {
+
+struct Dataset::Impl {
+    explicit Impl(Database& db) : source(db) {}
+    TableSource source;
+    SelectStatement statement;
+    QVector<QVariant> buffer; // pending insert or edit
+    QVector<bool> changed;
+    int rowBeforeInsert = -1;
+    bool pendingReset = false;
+    bool pendingDataChange = false;
+};
+
+Dataset::Dataset(Database& db, QString name, QObject* parent)
+    : QObject(parent), d_(std::make_unique<Impl>(db)), db_(db), name_(std::move(name)) {
+    setObjectName(name_);
+    db_.attach(this);
+}
+
+Dataset::~Dataset() { db_.detach(this); }
+
+void Dataset::setTableName(const QString& table) {
+    close();
+    table_ = table;
+    d_->statement = SelectStatement{};
+    d_->statement.table = table;
+}
+
+void Dataset::setSql(const QString& sql) {
+    const SelectStatement s = SelectStatement::parse(sql);
+    close();
+    d_->statement = s;
+    table_ = s.table;
+}
+
+QString Dataset::sql() const { return d_->statement.text(); }
+
+void Dataset::requireOpen(const char* operation) const {
+    if (!isOpen())
+        throw StoreError(QStringLiteral("Cannot %1: the dataset %2 is closed.")
+                             .arg(QString::fromLatin1(operation), name_)
+                             .toStdString());
+}
+
+void Dataset::open() {
+    if (isOpen()) return;
+    if (!db_.isConnected()) db_.connect();
+    d_->source.setStatement(d_->statement);
+    d_->source.load();
+    state_ = DatasetState::Browse;
+    cur_ = d_->source.count() > 0 ? 0 : -1;
+    bof_ = true;
+    eof_ = d_->source.count() == 0;
+    emitReset();
+    if (afterOpen) afterOpen(*this);
+    fireDataChange();
+    if (afterScroll) afterScroll(*this);
+}
+
+void Dataset::close() {
+    if (!isOpen()) return;
+    dropPending();
+    d_->source.clear();
+    state_ = DatasetState::Inactive;
+    cur_ = -1;
+    bof_ = eof_ = true;
+    emitReset();
+}
+
+int Dataset::recordCount() const { return isOpen() ? d_->source.count() : 0; }
+
+void Dataset::checkBrowseMode() {
+    if (state_ == DatasetState::Edit || state_ == DatasetState::Insert) post();
+}
+
+void Dataset::scrollTo(int row, bool bof, bool eof) {
+    if (beforeScroll) beforeScroll(*this);
+    const int count = d_->source.count();
+    cur_ = count == 0 ? -1 : std::clamp(row, 0, count - 1);
+    bof_ = bof || count == 0;
+    eof_ = eof || count == 0;
+    if (controlsDisabled()) d_->pendingReset = true;
+    else emit currentChanged(cur_);
+    fireDataChange();
+    if (afterScroll) afterScroll(*this);
+}
+
+void Dataset::first() {
+    requireOpen("move");
+    checkBrowseMode();
+    scrollTo(0, true, false);
+}
+
+void Dataset::last() {
+    requireOpen("move");
+    checkBrowseMode();
+    scrollTo(d_->source.count() - 1, false, true);
+}
+
+void Dataset::next() {
+    requireOpen("move");
+    checkBrowseMode();
+    if (cur_ + 1 >= d_->source.count()) {
+        eof_ = true;
+        return;
+    }
+    scrollTo(cur_ + 1, false, false);
+}
+
+void Dataset::prior() {
+    requireOpen("move");
+    checkBrowseMode();
+    if (cur_ <= 0) {
+        bof_ = true;
+        return;
+    }
+    scrollTo(cur_ - 1, false, false);
+}
+
+void Dataset::moveTo(int index) {
+    requireOpen("move");
+    checkBrowseMode();
+    scrollTo(index, false, false);
+}
+
+Dataset::Bookmark Dataset::bookmark() const {
+    if (!isOpen() || cur_ < 0 || cur_ >= d_->source.count()) return -1;
+    return d_->source.rowidAt(cur_);
+}
+
+bool Dataset::bookmarkValid(Bookmark b) const { return isOpen() && b >= 0 && d_->source.indexOfRowid(b) >= 0; }
+
+void Dataset::gotoBookmark(Bookmark b) {
+    requireOpen("move");
+    checkBrowseMode();
+    const int row = b >= 0 ? d_->source.indexOfRowid(b) : -1;
+    scrollTo(row >= 0 ? row : cur_, false, false);
+}
+
+void Dataset::append() {
+    requireOpen("append");
+    checkBrowseMode();
+    if (beforeScroll) beforeScroll(*this);
+    const int n = d_->source.columns().size();
+    d_->buffer = QVector<QVariant>(n);
+    d_->changed = QVector<bool>(n, false);
+    d_->rowBeforeInsert = cur_;
+    state_ = DatasetState::Insert;
+    eof_ = true;
+    fireDataChange();
+    if (afterInsert) afterInsert(*this);
+    if (afterScroll) afterScroll(*this);
+}
+
+void Dataset::edit() {
+    requireOpen("edit");
+    if (state_ != DatasetState::Browse) return;
+    if (d_->source.count() == 0) {
+        append();
+        return;
+    }
+    const int n = d_->source.columns().size();
+    d_->buffer = QVector<QVariant>(n);
+    d_->changed = QVector<bool>(n, false);
+    state_ = DatasetState::Edit;
+}
+
+void Dataset::dropPending() {
+    if (state_ == DatasetState::Insert) {
+        const int count = d_->source.count();
+        cur_ = count == 0 ? -1 : std::clamp(d_->rowBeforeInsert, 0, count - 1);
+    }
+    if (state_ == DatasetState::Edit || state_ == DatasetState::Insert) state_ = DatasetState::Browse;
+    d_->buffer.clear();
+    d_->changed.clear();
+}
+
+void Dataset::post() {
+    if (state_ != DatasetState::Edit && state_ != DatasetState::Insert) return;
+    if (beforePost && !beforePost(*this)) {
+        cancel();
+        return;
+    }
+    const bool inserting = state_ == DatasetState::Insert;
+    try {
+        if (inserting) cur_ = d_->source.insert(d_->buffer, d_->changed);
+        else d_->source.update(cur_, d_->buffer, d_->changed);
+    } catch (...) {
+        // The file is as it was; the view returns to it rather than keep a change it cannot store.
+        dropPending();
+        emitReset();
+        throw;
+    }
+    state_ = DatasetState::Browse;
+    d_->buffer.clear();
+    d_->changed.clear();
+    eof_ = bof_ = false;
+    if (inserting) {
+        emitReset();
+        if (!controlsDisabled()) emit currentChanged(cur_);
+    } else {
+        emitRowChanged(cur_);
+    }
+    fireDataChange();
+    if (afterPost) afterPost(*this);
+}
+
+void Dataset::cancel() {
+    if (state_ != DatasetState::Edit && state_ != DatasetState::Insert) return;
+    dropPending();
+    emitRowChanged(cur_);
+    fireDataChange();
+}
+
+void Dataset::deleteRecord() {
+    requireOpen("delete");
+    if (state_ == DatasetState::Insert) {
+        cancel();
+        return;
+    }
+    dropPending();
+    if (d_->source.count() == 0 || cur_ < 0)
+        throw StoreError(QStringLiteral("Cannot delete: the dataset %1 holds no records.").arg(name_).toStdString());
+    if (beforeScroll) beforeScroll(*this);
+    d_->source.remove(cur_);
+    const int count = d_->source.count();
+    cur_ = count == 0 ? -1 : std::min(cur_, count - 1);
+    bof_ = eof_ = count == 0;
+    emitReset();
+    fireDataChange();
+    if (afterDelete) afterDelete(*this);
+    if (afterScroll) afterScroll(*this);
+}
+
+int Dataset::fieldCount() const { return isOpen() ? d_->source.columns().size() : 0; }
+
+QString Dataset::fieldName(int index) const {
+    if (index < 0 || index >= fieldCount()) return {};
+    return d_->source.columns()[index].name;
+}
+
+int Dataset::fieldIndex(const QString& name) const { return isOpen() ? d_->source.columnIndex(name) : -1; }
+
+ColumnKind Dataset::fieldKind(int index) const {
+    if (index < 0 || index >= fieldCount()) return ColumnKind::Other;
+    return d_->source.columns()[index].kind;
+}
+
+Field Dataset::fieldByName(const QString& name) {
+    const int i = fieldIndex(name);
+    if (i < 0) throw StoreError(QStringLiteral("%1: Field '%2' not found").arg(name_, name).toStdString());
+    return Field(this, i);
+}
+
+Field Dataset::fieldByNumber(int index) {
+    if (index < 0 || index >= fieldCount())
+        throw StoreError(QStringLiteral("%1: Field index %2 out of range").arg(name_).arg(index).toStdString());
+    return Field(this, index);
+}
+
+QVariant Dataset::currentValue(int field) const {
+    if (!isOpen() || field < 0 || field >= fieldCount()) return {};
+    if ((state_ == DatasetState::Edit || state_ == DatasetState::Insert) && d_->changed.value(field))
+        return d_->buffer[field];
+    if (state_ == DatasetState::Insert) return {};
+    return d_->source.value(cur_, field);
+}
+
+void Dataset::setCurrentValue(int field, const QVariant& v) {
+    if (state_ != DatasetState::Edit && state_ != DatasetState::Insert)
+        throw StoreError(QStringLiteral("%1: Dataset not in edit or insert mode").arg(name_).toStdString());
+    if (field < 0 || field >= fieldCount()) return;
+    d_->buffer[field] = FieldValue::toStored(v, fieldKind(field), fieldName(field));
+    d_->changed[field] = true;
+}
+
+QVariant Dataset::valueAt(int row, int field) const { return isOpen() ? d_->source.value(row, field) : QVariant(); }
+
+void Dataset::setValueAt(int row, int field, const QVariant& v) {
+    moveTo(row);
+    edit();
+    fieldByNumber(field).setValue(v);
+    post();
+}
+
+void Dataset::disableControls() { ++disableCount_; }
+
+void Dataset::enableControls() {
+    if (disableCount_ == 0) return;
+    if (--disableCount_ > 0) return;
+    const bool reset = std::exchange(d_->pendingReset, false);
+    const bool change = std::exchange(d_->pendingDataChange, false);
+    if (reset || change) {
+        emit this->reset();
+        emit currentChanged(cur_);
+    }
+    if (change && isOpen() && dataChange) dataChange(*this);
+}
+
+void Dataset::fireDataChange() {
+    if (controlsDisabled()) {
+        d_->pendingDataChange = true;
+        return;
+    }
+    if (dataChange) dataChange(*this);
+}
+
+void Dataset::emitReset() {
+    if (controlsDisabled()) d_->pendingReset = true;
+    else emit reset();
+}
+
+void Dataset::emitRowChanged(int row) {
+    if (controlsDisabled()) d_->pendingReset = true;
+    else if (row >= 0) emit rowChanged(row);
+}
+
+} // namespace store

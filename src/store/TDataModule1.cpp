@@ -1,0 +1,215 @@
+#include "store/TDataModule1.h"
+
+#include "store/Numbers.h"
+#include "store/ProgramFolder.h"
+#include "store/SelectStatement.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace store {
+
+const QString TDataModule1::LibraryAlias = QStringLiteral("ecl41_data");
+const QString TDataModule1::CompareAlias = QStringLiteral("ecl41_pic");
+const QString TDataModule1::ListAlias = QStringLiteral("ecl41_list");
+const QString TDataModule1::TitlePrefix = QStringLiteral("Echolon 4.1");
+
+TDataModule1::TDataModule1(MainState& state, DataModuleHost& host, QObject* parent)
+    : QObject(parent),
+      Database1(LibraryAlias, Schema::Kind::Library),
+      Database2(CompareAlias, Schema::Kind::Library),
+      Database3(ListAlias, Schema::Kind::Lists),
+      t_ku_list(Database3, QStringLiteral("t_ku_list")),
+      t_picture(Database2, QStringLiteral("t_picture")),
+      t_ku_list_temp(Database3, QStringLiteral("t_ku_list_temp")),
+      t_refl_list(Database3, QStringLiteral("t_refl_list")),
+      t_master(Database1, QStringLiteral("t_master")),
+      t_master2(Database1, QStringLiteral("t_master2")),
+      state_(state),
+      host_(host) {
+    setObjectName(QStringLiteral("DataModule1"));
+    const QString data = programFolder() + QStringLiteral("Data/");
+    // A missing library is a database error that start-up answers with the
+    // backup; the compare library and the lists are simply created.
+    Database1.setCreateIfMissing(false);
+    Database1.setPathSource([this] { return registeredLibraryPath(); });
+    Database2.setPath(data + QStringLiteral("ecl41_pic.db"));
+    Database3.setPath(data + QStringLiteral("ecl41_list.db"));
+
+    t_ku_list.setTableName(QStringLiteral("list_ku"));
+    t_picture.setTableName(QStringLiteral("master"));
+    t_ku_list_temp.setTableName(QStringLiteral("list_ku_dev"));
+    t_refl_list.setTableName(QStringLiteral("list_ref_dev"));
+    t_master.setSql(queryFor(deviceTypeOf(state_.typeIndex)));
+    t_master2.setTableName(QStringLiteral("master"));
+
+    t_master.afterOpen = [this](Dataset& ds) { t_masterAfterOpen(ds); };
+    t_master.afterInsert = [this](Dataset& ds) { t_masterAfterInsert(ds); };
+    t_master.afterDelete = [this](Dataset& ds) { t_masterAfterDelete(ds); };
+    t_master.beforeScroll = [this](Dataset& ds) { t_masterBeforeScroll(ds); };
+    t_master.dataChange = [this](Dataset& ds) { ds_masterDataChange(ds); };
+    t_picture.afterScroll = [this](Dataset& ds) { t_pictureAfterScroll(ds); };
+    t_picture.afterPost = [this](Dataset& ds) { t_pictureAfterPost(ds); };
+    t_ku_list.afterInsert = [this](Dataset& ds) { t_ku_listAfterInsert(ds); };
+    t_ku_list.beforePost = [this](Dataset& ds) { return t_ku_listBeforePost(ds); };
+}
+
+TDataModule1::~TDataModule1() {
+    // Datasets first, so that closing them runs no handler on a half-destroyed module.
+    for (Dataset* ds : {&t_ku_list, &t_picture, &t_ku_list_temp, &t_refl_list, &t_master, &t_master2}) {
+        ds->afterOpen = ds->afterInsert = ds->afterDelete = ds->beforeScroll = ds->afterScroll = ds->afterPost =
+            ds->dataChange = nullptr;
+        ds->beforePost = nullptr;
+    }
+}
+
+QString TDataModule1::libraryDefaultPath() { return programFolder() + QStringLiteral("Data/ecl41_data.db"); }
+
+QString TDataModule1::backupPath() { return programFolder() + QStringLiteral("Save/ecl41_data.db"); }
+
+QString TDataModule1::registeredLibraryPath() const { return registry_.readDbq(LibraryAlias, libraryDefaultPath()); }
+
+QString TDataModule1::titleFor(const QString& libraryPath) {
+    const int slash = std::max(libraryPath.lastIndexOf('/'), libraryPath.lastIndexOf('\\'));
+    return TitlePrefix + QStringLiteral("   [") + libraryPath.left(slash + 1) + QStringLiteral(" ]");
+}
+
+QString TDataModule1::deviceTypeOf(int typeIndex) {
+    return typeIndex == 1 ? QStringLiteral("KM-630 ver.1") : QStringLiteral("KM-41A1 ver.5");
+}
+
+QString TDataModule1::queryFor(const QString& deviceType) {
+    SelectStatement s;
+    s.table = QStringLiteral("master");
+    s.whereColumn = QStringLiteral("DEVICE_TYPE");
+    s.whereValue = deviceType;
+    return s.text();
+}
+
+void TDataModule1::ensureBackup() {
+    const QString backup = backupPath();
+    if (QFileInfo::exists(backup)) return;
+    try {
+        Database::createFile(backup, Schema::Kind::Library);
+    } catch (const StoreError&) {
+        // A read-only program folder: the restore below then reports the missing backup.
+    }
+}
+
+void TDataModule1::openDatasets() {
+    Database1.connect();
+    Database2.connect();
+    Database3.connect();
+    t_ku_list.open();
+    t_picture.setTag(TagScan);
+    t_picture.open();
+    t_ku_list_temp.open();
+    t_refl_list.open();
+    t_master.open();
+    t_master2.open();
+}
+
+void TDataModule1::openStore() {
+    ensureBackup();
+    try {
+        openDatasets();
+    } catch (const StoreError& first) {
+        const QString library = libraryDefaultPath();
+        const QString backup = backupPath();
+        Database1.disconnect();
+        if (!QFileInfo::exists(library)) {
+            // A log left by a deleted library must not be replayed into the restored copy.
+            QFile::remove(library + QStringLiteral("-wal"));
+            QFile::remove(library + QStringLiteral("-shm"));
+            QDir().mkpath(QFileInfo(library).absolutePath());
+            QFile::copy(backup, library);
+        }
+        try {
+            registry_.writeDbq(LibraryAlias, library);
+            openDatasets();
+        } catch (const StoreError& second) {
+            throw StoreError(QStringLiteral("The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
+                                 .arg(QString::fromStdString(first.what()), QDir::toNativeSeparators(library),
+                                      QDir::toNativeSeparators(backup), QString::fromStdString(second.what()))
+                                 .toStdString());
+        }
+    }
+    state_.title = titleFor(registeredLibraryPath());
+    state_.notify();
+}
+
+void TDataModule1::DataModuleCreate() {
+    openStore();
+    host_.applyDeviceFilter();
+    if (MasterCount > 0) showCurrentRecord(t_master, true);
+    else showEmptyLibrary();
+    state_.notify();
+    host_.updateRange();
+    host_.redraw(3);
+    t_master.setTag(TagNormal);
+}
+
+void TDataModule1::openLibraryFile(const QString& path) {
+    const QString previous = registeredLibraryPath();
+    auto reopen = [this] {
+        Database1.disconnect();
+        state_.title = titleFor(registeredLibraryPath());
+        state_.notify();
+        Database1.connect();
+        t_master.open();
+        t_picture.open();
+        t_master2.open();
+    };
+    try {
+        Database1.disconnect();
+        registry_.writeDbq(LibraryAlias, path);
+        reopen();
+    } catch (const StoreError& e) {
+        try {
+            registry_.writeDbq(LibraryAlias, previous);
+            reopen();
+        } catch (const StoreError&) {
+            // The previous library is gone too; the views stay empty and the message below says why.
+        }
+        throw StoreError(QStringLiteral("The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
+                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
+                             .toStdString());
+    }
+}
+
+void TDataModule1::applyTypeQuery(const QString& deviceType) {
+    Database1.disconnect();
+    t_master.setSql(queryFor(deviceType));
+    Database1.connect();
+    t_picture.open();
+    t_master.open();
+    t_master2.open();
+}
+
+void TDataModule1::purgeCompareLibrary(const QString& deviceType) {
+    const int n = t_picture.recordCount();
+    t_picture.disableControls();
+    try {
+        t_picture.setTag(TagQuiet);
+        t_picture.first();
+        for (int i = 0; i < n && !t_picture.isEmpty(); ++i) {
+            if (t_picture.fieldByName(QStringLiteral("DEVICE_TYPE")).asString() == deviceType) break;
+            t_picture.setTag(TagQuiet);
+            t_picture.deleteRecord();
+        }
+    } catch (...) {
+        t_picture.enableControls();
+        throw;
+    }
+    t_picture.enableControls();
+}
+
+void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
+    const QString data = (programFolder() + QStringLiteral("DATA")).toUpper();
+    if (!QDir::cleanPath(folder).toUpper().contains(data)) return;
+    const QString target = QDir(folder).filePath(QStringLiteral("ecl41_data.db"));
+    if (!QFileInfo::exists(target)) QFile::copy(backupPath(), target);
+}
+
+} // namespace store

@@ -1,0 +1,93 @@
+#pragma once
+#include "store/DataModuleHost.h"
+#include "store/Database.h"
+#include "store/Dataset.h"
+#include "store/MainState.h"
+#include "store/OdbcRegistry.h"
+
+#include <QObject>
+
+namespace store {
+
+// The data module: owns the three data sources and the six datasets, opens
+// the store at start-up (restoring the library from Save/ once after a
+// database error), and keeps the main window's state in step with the
+// library through its event handlers. It reaches the window only through
+// MainState and DataModuleHost, so tests drive it without one.
+class TDataModule1 : public QObject {
+    Q_OBJECT
+public:
+    static const QString LibraryAlias; // ecl41_data
+    static const QString CompareAlias; // ecl41_pic
+    static const QString ListAlias;    // ecl41_list
+    static const QString TitlePrefix;  // "Echolon 4.1"
+
+    TDataModule1(MainState& state, DataModuleHost& host, QObject* parent = nullptr);
+    ~TDataModule1() override;
+
+    Database Database1; // ecl41_data: the waveform library (path from DBQ)
+    Database Database2; // ecl41_pic: the compare library
+    Database Database3; // ecl41_list: PR list and the instrument's mirror tables
+
+    Dataset t_ku_list;      // list_ku
+    Dataset t_picture;      // compare library master
+    Dataset t_ku_list_temp; // list_ku_dev
+    Dataset t_refl_list;    // list_ref_dev
+    Dataset t_master;       // library master filtered to one device type
+    Dataset t_master2;      // the whole library master
+
+    int MasterCount = 0;
+
+    OdbcRegistry& registry() { return registry_; }
+
+    // Files in the program folder: Data/ecl41_data.db and its backup Save/ecl41_data.db.
+    static QString libraryDefaultPath();
+    static QString backupPath();
+    QString registeredLibraryPath() const; // DBQ, or the default library
+    static QString titleFor(const QString& libraryPath);
+    // DEVICE_TYPE shown by a type entry (0 "KMX-417", 1 "KMX-419"; anything else as 0).
+    static QString deviceTypeOf(int typeIndex);
+    static QString queryFor(const QString& deviceType);
+
+    // Start-up: opens the store, sets the title, applies the type filter
+    // through the host, fills the boxes and draws. Throws StoreError when the
+    // store cannot be opened even after restoring the library.
+    void DataModuleCreate();
+    // The store opening alone (open order, restore and re-registration, title).
+    void openStore();
+    // "Open database...": registers `path` as the library and reopens the
+    // library views. A file that cannot be opened is not kept: the previous
+    // library is registered and opened again, and StoreError says why.
+    void openLibraryFile(const QString& path);
+    // The query part of the type filter: t_master shows `deviceType`;
+    // Database1 is reconnected and t_picture, t_master, t_master2 opened.
+    void applyTypeQuery(const QString& deviceType);
+    // Empties the compare library unless it holds waveforms of `deviceType`.
+    void purgeCompareLibrary(const QString& deviceType);
+    // Folder change in the "Open database" dialog: a folder under the program's
+    // Data folder gets the backup as ecl41_data.db when it has none.
+    void restoreLibraryIntoFolder(const QString& folder);
+
+    // Handlers of the datasets' events.
+    void t_masterAfterOpen(Dataset& ds);
+    void t_masterAfterInsert(Dataset& ds);
+    void t_masterAfterDelete(Dataset& ds);
+    void t_masterBeforeScroll(Dataset& ds);
+    void ds_masterDataChange(Dataset& ds);
+    void t_pictureAfterScroll(Dataset& ds);
+    void t_pictureAfterPost(Dataset& ds);
+    void t_ku_listAfterInsert(Dataset& ds);
+    bool t_ku_listBeforePost(Dataset& ds);
+
+private:
+    void openDatasets();
+    void showCurrentRecord(Dataset& ds, bool withSpeed);
+    void showEmptyLibrary();
+    void ensureBackup();
+
+    MainState& state_;
+    DataModuleHost& host_;
+    OdbcRegistry registry_;
+};
+
+} // namespace store

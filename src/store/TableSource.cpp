@@ -1,0 +1,187 @@
+#include "store/TableSource.h"
+
+#include "store/Database.h"
+#include "store/Dataset.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <algorithm>
+
+namespace store {
+
+namespace {
+constexpr int kPageSize = 48;
+constexpr int kPageBefore = 8;
+constexpr int kMaxCachedRows = 1024;
+
+QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+} // namespace
+
+QString TableSource::quotedTable() const { return quoted(stmt_.table); }
+
+QString TableSource::whereClause() const {
+    return stmt_.hasFilter() ? QStringLiteral(" WHERE %1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
+}
+
+void TableSource::clear() {
+    columns_.clear();
+    plainColumns_.clear();
+    rowids_.clear();
+    rowids_.shrink_to_fit();
+    cache_.clear();
+}
+
+void TableSource::load() {
+    clear();
+    const QString file = db_.path();
+    if (!SelectStatement::isIdentifier(stmt_.table))
+        throw StoreError(QStringLiteral("Invalid table name '%1'.").arg(stmt_.table).toStdString());
+    QSqlDatabase db = db_.handle();
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable())))
+        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+                             .arg(stmt_.table, file, q.lastError().text())
+                             .toStdString());
+    while (q.next()) {
+        const Column c{q.value(1).toString(), FieldValue::kindOfDeclaredType(q.value(2).toString())};
+        if (c.kind != ColumnKind::Blob) plainColumns_.push_back(columns_.size());
+        columns_.push_back(c);
+    }
+    if (columns_.isEmpty())
+        throw StoreError(QStringLiteral("The database %1 has no table %2.").arg(file, stmt_.table).toStdString());
+    if (stmt_.hasFilter() && columnIndex(stmt_.whereColumn) < 0)
+        throw StoreError(QStringLiteral("The table %1 of %2 has no field %3.")
+                             .arg(stmt_.table, file, stmt_.whereColumn)
+                             .toStdString());
+
+    // Without ORDER BY the engine may list the rowids from a small index instead
+    // of walking every row; table order is restored by sorting here.
+    q.finish();
+    if (!q.prepare(QStringLiteral("SELECT rowid FROM %1%2").arg(quotedTable(), whereClause())))
+        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+                             .arg(stmt_.table, file, q.lastError().text())
+                             .toStdString());
+    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
+    if (!q.exec())
+        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+                             .arg(stmt_.table, file, q.lastError().text())
+                             .toStdString());
+    while (q.next()) rowids_.push_back(q.value(0).toLongLong());
+    std::sort(rowids_.begin(), rowids_.end());
+    seenGeneration_ = db_.generation(stmt_.table);
+}
+
+int TableSource::columnIndex(const QString& name) const {
+    for (int i = 0; i < columns_.size(); ++i)
+        if (columns_[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+int TableSource::indexOfRowid(qint64 rowid) const {
+    const auto it = std::lower_bound(rowids_.begin(), rowids_.end(), rowid);
+    if (it == rowids_.end() || *it != rowid) return -1;
+    return static_cast<int>(it - rowids_.begin());
+}
+
+QVariant TableSource::value(int row, int column) {
+    if (row < 0 || row >= count() || column < 0 || column >= columns_.size()) return {};
+    if (columns_[column].kind != ColumnKind::Blob) return cachedRow(row)[column];
+    QSqlQuery q(db_.handle());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(quoted(columns_[column].name), quotedTable()));
+    q.addBindValue(rowidAt(row));
+    if (!q.exec())
+        throw StoreError(QStringLiteral("Cannot read the field %1 from %2: %3")
+                             .arg(columns_[column].name, db_.path(), q.lastError().text())
+                             .toStdString());
+    return q.next() ? q.value(0) : QVariant();
+}
+
+const QVector<QVariant>& TableSource::cachedRow(int row) {
+    const quint64 generation = db_.generation(stmt_.table);
+    if (generation != seenGeneration_) {
+        cache_.clear();
+        seenGeneration_ = generation;
+    }
+    auto it = cache_.constFind(rowidAt(row));
+    if (it == cache_.constEnd()) {
+        fetchPage(row);
+        it = cache_.constFind(rowidAt(row));
+    }
+    return *it;
+}
+
+void TableSource::fetchPage(int row) {
+    if (cache_.size() > kMaxCachedRows) cache_.clear();
+    const int from = std::max(0, row - kPageBefore);
+    const int to = std::min(count(), from + kPageSize);
+    QStringList names{QStringLiteral("rowid")};
+    for (int c : plainColumns_) names << quoted(columns_[c].name);
+    QStringList marks;
+    for (int i = from; i < to; ++i) marks << QStringLiteral("?");
+    QSqlQuery q(db_.handle());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)").arg(names.join(','), quotedTable(), marks.join(',')));
+    for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
+    if (!q.exec())
+        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+                             .arg(stmt_.table, db_.path(), q.lastError().text())
+                             .toStdString());
+    // Rows removed meanwhile through another view read as nulls.
+    for (int i = from; i < to; ++i) cache_.insert(rowidAt(i), QVector<QVariant>(columns_.size()));
+    while (q.next()) {
+        auto it = cache_.find(q.value(0).toLongLong());
+        if (it == cache_.end()) continue;
+        for (int k = 0; k < plainColumns_.size(); ++k) (*it)[plainColumns_[k]] = q.value(k + 1);
+    }
+}
+
+int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set) {
+    QStringList names, marks;
+    QVariantList params;
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (!set.value(c)) continue;
+        names << quoted(columns_[c].name);
+        marks << QStringLiteral("?");
+        params << values.value(c);
+    }
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(), names.join(','), marks.join(','));
+    const Database::WriteResult r = db_.write(stmt_.table, sql, params);
+    if (r.insertId < 0)
+        throw StoreError(QStringLiteral("The new record of %1 in %2 cannot be found.").arg(stmt_.table, db_.path()).toStdString());
+    const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), r.insertId);
+    const int index = static_cast<int>(pos - rowids_.begin());
+    rowids_.insert(pos, r.insertId);
+    return index;
+}
+
+void TableSource::update(int row, const QVector<QVariant>& values, const QVector<bool>& set) {
+    if (row < 0 || row >= count()) return;
+    QStringList assignments;
+    QVariantList params;
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (!set.value(c)) continue;
+        assignments << quoted(columns_[c].name) + QStringLiteral(" = ?");
+        params << values.value(c);
+    }
+    if (assignments.isEmpty()) return;
+    params << rowidAt(row);
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
+    if (db_.write(stmt_.table, sql, params).rowsAffected == 0)
+        throw StoreError(QStringLiteral("The record of %1 in %2 no longer exists; the change was not stored.")
+                             .arg(stmt_.table, db_.path())
+                             .toStdString());
+}
+
+void TableSource::remove(int row) {
+    if (row < 0 || row >= count()) return;
+    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {rowidAt(row)});
+    cache_.remove(rowidAt(row));
+    rowids_.erase(rowids_.begin() + row);
+}
+
+} // namespace store

@@ -1,0 +1,62 @@
+#pragma once
+#include "store/FieldValue.h"
+#include "store/SelectStatement.h"
+
+#include <QHash>
+#include <QVariant>
+#include <QVector>
+#include <vector>
+
+namespace store {
+
+class Database;
+
+// The SQL side of a dataset: its columns, the rowids of its rows in table
+// order, and the rows' non-blob values fetched a page at a time into a small
+// cache. Blob values are read one at a time when asked for and never cached,
+// so a library of large waveforms costs only its row list in memory.
+class TableSource {
+public:
+    struct Column {
+        QString name;
+        ColumnKind kind;
+    };
+
+    explicit TableSource(Database& db) : db_(db) {}
+
+    void setStatement(const SelectStatement& s) { stmt_ = s; }
+    const SelectStatement& statement() const { return stmt_; }
+
+    void load(); // reads the columns and the row list; throws StoreError
+    void clear();
+
+    const QVector<Column>& columns() const { return columns_; }
+    int columnIndex(const QString& name) const; // -1 when absent
+    int count() const { return static_cast<int>(rowids_.size()); }
+    qint64 rowidAt(int row) const { return rowids_[static_cast<size_t>(row)]; }
+    int indexOfRowid(qint64 rowid) const; // -1 when not listed
+
+    // Stored value of a listed row; a row removed meanwhile reads as nulls.
+    QVariant value(int row, int column);
+
+    // Writes, each one transaction; `set` marks the columns to write.
+    int insert(const QVector<QVariant>& values, const QVector<bool>& set); // returns the new row's index
+    void update(int row, const QVector<QVariant>& values, const QVector<bool>& set);
+    void remove(int row);
+
+private:
+    const QVector<QVariant>& cachedRow(int row);
+    void fetchPage(int row);
+    QString quotedTable() const;
+    QString whereClause() const;
+
+    Database& db_;
+    SelectStatement stmt_;
+    QVector<Column> columns_;
+    QVector<int> plainColumns_; // every column that is not a blob, in order
+    std::vector<qint64> rowids_;
+    QHash<qint64, QVector<QVariant>> cache_;
+    quint64 seenGeneration_ = 0;
+};
+
+} // namespace store

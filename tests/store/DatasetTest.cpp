@@ -1,0 +1,273 @@
+#include "StoreFixture.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+using namespace store;
+
+namespace {
+
+class DatasetTest : public StoreFixture {};
+
+QStringList memos(Dataset& ds) {
+    QStringList out;
+    const int memo = ds.fieldIndex(QStringLiteral("MEMO"));
+    for (int r = 0; r < ds.recordCount(); ++r) out << ds.valueAt(r, memo).toString();
+    return out;
+}
+
+} // namespace
+
+TEST_F(DatasetTest, newLibraryHasMasterFieldsInOrder_andIsEmpty) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    QStringList names;
+    for (int i = 0; i < ds.fieldCount(); ++i) names << ds.fieldName(i);
+    EXPECT_EQ(names, Schema::masterFields());
+    EXPECT_EQ(ds.recordCount(), 0);
+    EXPECT_EQ(ds.recNo(), -1);
+    EXPECT_TRUE(ds.eof());
+    EXPECT_TRUE(ds.fieldByName("MEMO").isNull());
+    EXPECT_THROW(ds.fieldByName("NOPE"), StoreError);
+    EXPECT_THROW(ds.deleteRecord(), StoreError);
+}
+
+TEST_F(DatasetTest, blobAndQuotedCyrillicNameRoundTripExactly) {
+    QByteArray blob(8512, '\0');
+    for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>(i % 256);
+    const QString name = QStringLiteral("Кабель \"А'Б\"; DROP TABLE master; --");
+    {
+        Dataset ds(db, "t");
+        ds.setTableName("master");
+        ds.open();
+        ds.append();
+        ds.fieldByName("MEMO").setString(name);
+        ds.fieldByName("POINTS").setBlob(blob);
+        ds.post();
+    }
+    db.disconnect();
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    ASSERT_EQ(ds.recordCount(), 1);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), name);
+    EXPECT_EQ(ds.fieldByName("POINTS").asBlob(), blob);
+}
+
+TEST_F(DatasetTest, fieldViewsParseBothSeparatorsAndTruncate) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    ds.append();
+    ds.fieldByName("SCALE").setString("62,5");
+    ds.fieldByName("SPEED").setString("1,500");
+    ds.fieldByName("ZOOM_L").setFloat(-2.75);
+    ds.fieldByName("PICTURE").setString("True");
+    ds.fieldByName("DATE").setString("junk");
+    ds.post();
+    EXPECT_DOUBLE_EQ(ds.fieldByName("SCALE").asFloat(), 62.5);
+    EXPECT_EQ(ds.fieldByName("SCALE").asInteger(), 62);
+    EXPECT_EQ(ds.fieldByName("SPEED").asString(), "1,500");
+    EXPECT_DOUBLE_EQ(ds.fieldByName("SPEED").asFloat(), 1.5);
+    EXPECT_EQ(ds.fieldByName("ZOOM_L").asInteger(), -2);
+    EXPECT_TRUE(ds.fieldByName("PICTURE").asBool());
+    EXPECT_EQ(ds.fieldByName("PICTURE").asString(), "True");
+    EXPECT_EQ(ds.fieldByName("DATE").asInteger(), 0);
+    EXPECT_EQ(ds.fieldByName("LEVEL").asString(), "");
+    ds.edit();
+    EXPECT_THROW(ds.fieldByName("SCALE").setString("abc"), StoreError);
+    EXPECT_THROW(ds.fieldByName("LEVEL").setString("1.5"), StoreError);
+    ds.cancel();
+    EXPECT_THROW(ds.fieldByName("MEMO").setString("not editing"), StoreError);
+}
+
+TEST_F(DatasetTest, navigationAndBookmarksFollowTableOrder) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    for (int i = 1; i <= 5; ++i) addWaveform(ds, i, QString("w%1").arg(i));
+    EXPECT_EQ(memos(ds), QStringList({"w1", "w2", "w3", "w4", "w5"}));
+    ds.first();
+    EXPECT_TRUE(ds.bof());
+    ds.next();
+    ds.next();
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "w3");
+    const Dataset::Bookmark mark = ds.bookmark();
+    ds.last();
+    EXPECT_TRUE(ds.eof());
+    ds.next();
+    EXPECT_EQ(ds.recNo(), 4);
+    ds.gotoBookmark(mark);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "w3");
+    ds.deleteRecord();
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "w4");
+    EXPECT_FALSE(ds.bookmarkValid(mark));
+    ds.gotoBookmark(mark);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "w4");
+    ds.last();
+    ds.deleteRecord();
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "w4");
+    ds.moveTo(99);
+    EXPECT_EQ(ds.recNo(), 2);
+}
+
+TEST_F(DatasetTest, filteredQueryBindsTheLiteral) {
+    Dataset all(db, "all");
+    all.setTableName("master");
+    all.open();
+    addWaveform(all, 1, "a", "KM-41A1 ver.5");
+    addWaveform(all, 2, "b", "KM-630 ver.1");
+    addWaveform(all, 3, "c", "it's");
+    Dataset q(db, "q");
+    q.setSql("SELECT * FROM master WHERE DEVICE_TYPE = 'KM-630 ver.1'");
+    q.open();
+    EXPECT_EQ(memos(q), QStringList({"b"}));
+    q.setSql("select * from master where DEVICE_TYPE = 'it''s'");
+    q.open();
+    EXPECT_EQ(memos(q), QStringList({"c"}));
+    EXPECT_EQ(q.sql(), "SELECT * FROM master WHERE DEVICE_TYPE = 'it''s'");
+    EXPECT_THROW(q.setSql("SELECT * FROM master; DROP TABLE master"), StoreError);
+    EXPECT_THROW(q.setSql("DELETE FROM master"), StoreError);
+    q.setSql("SELECT * FROM master WHERE NO_SUCH = 'x'");
+    EXPECT_THROW(q.open(), StoreError);
+    EXPECT_FALSE(q.isOpen());
+}
+
+TEST_F(DatasetTest, eventsFireInTheOrderTheDataModuleExpects) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    QStringList log;
+    ds.afterOpen = [&](Dataset&) { log << "afterOpen"; };
+    ds.beforeScroll = [&](Dataset&) { log << "beforeScroll"; };
+    ds.afterScroll = [&](Dataset& d) { log << QString("afterScroll%1").arg(d.recNo()); };
+    ds.dataChange = [&](Dataset&) { log << "dataChange"; };
+    ds.afterInsert = [&](Dataset&) { log << "afterInsert"; };
+    ds.afterPost = [&](Dataset&) { log << "afterPost"; };
+    ds.afterDelete = [&](Dataset&) { log << "afterDelete"; };
+    ds.open();
+    EXPECT_EQ(log, QStringList({"afterOpen", "dataChange", "afterScroll-1"}));
+    log.clear();
+    addWaveform(ds, 1, "a");
+    EXPECT_EQ(log, QStringList({"beforeScroll", "dataChange", "afterInsert", "afterScroll-1", "dataChange", "afterPost"}));
+    addWaveform(ds, 2, "b");
+    log.clear();
+    ds.first();
+    ds.prior(); // already first: no move, no events
+    EXPECT_EQ(log, QStringList({"beforeScroll", "dataChange", "afterScroll0"}));
+    log.clear();
+    ds.deleteRecord();
+    EXPECT_EQ(log, QStringList({"beforeScroll", "dataChange", "afterDelete", "afterScroll0"}));
+    log.clear();
+    ds.edit();
+    ds.fieldByName("MEMO").setString("x");
+    ds.next(); // posts the pending edit first; the last row cannot move further
+    EXPECT_EQ(log, QStringList({"dataChange", "afterPost"}));
+}
+
+TEST_F(DatasetTest, beforePostMayDropThePendingRecordSilently) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    addWaveform(ds, 1, "keep");
+    ds.beforePost = [](Dataset& d) { return d.fieldByName("MEMO").asString() != "reject"; };
+    ds.append();
+    ds.fieldByName("MEMO").setString("reject");
+    ds.post();
+    EXPECT_EQ(ds.state(), DatasetState::Browse);
+    EXPECT_EQ(memos(ds), QStringList({"keep"}));
+    ds.edit();
+    ds.fieldByName("MEMO").setString("reject");
+    ds.post();
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "keep");
+    ds.close();
+    ds.open();
+    EXPECT_EQ(memos(ds), QStringList({"keep"}));
+}
+
+TEST_F(DatasetTest, failedPostLeavesTheFileAsItWas) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    addWaveform(ds, 1, "one");
+    {
+        QSqlQuery q(db.handle());
+        ASSERT_TRUE(q.exec("CREATE TRIGGER refuse BEFORE UPDATE ON master WHEN NEW.MEMO = 'bad' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+        ASSERT_TRUE(q.exec("CREATE TRIGGER refuse2 BEFORE INSERT ON master WHEN NEW.MEMO = 'bad' "
+                           "BEGIN SELECT RAISE(ABORT, 'refused by trigger'); END"));
+    }
+    ds.edit();
+    ds.fieldByName("MEMO").setString("bad");
+    try {
+        ds.post();
+        FAIL() << "post should fail";
+    } catch (const StoreError& e) {
+        EXPECT_NE(QString(e.what()).indexOf("refused by trigger"), -1);
+        EXPECT_NE(QString(e.what()).indexOf("ecl41_data.db"), -1);
+    }
+    EXPECT_EQ(ds.state(), DatasetState::Browse);
+    ds.append();
+    ds.fieldByName("MEMO").setString("bad");
+    EXPECT_THROW(ds.post(), StoreError);
+    EXPECT_EQ(ds.recordCount(), 1);
+    db.disconnect();
+    ds.open();
+    EXPECT_EQ(memos(ds), QStringList({"one"}));
+}
+
+TEST_F(DatasetTest, disabledControlsHoldBackDataChangeAndSignalsUntilEnabled) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    for (int i = 1; i <= 3; ++i) addWaveform(ds, i, "w");
+    int changes = 0, scrolls = 0, resets = 0;
+    ds.dataChange = [&](Dataset&) { ++changes; };
+    ds.afterScroll = [&](Dataset&) { ++scrolls; };
+    QObject::connect(&ds, &Dataset::reset, [&] { ++resets; });
+    ds.disableControls();
+    ds.first();
+    ds.next();
+    ds.deleteRecord();
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(scrolls, 3);
+    EXPECT_EQ(resets, 0);
+    ds.enableControls();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(resets, 1);
+    ds.enableControls(); // unbalanced: nothing more
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(DatasetTest, viewsOfOneTableSeeEachOthersChanges) {
+    Dataset a(db, "a"), b(db, "b");
+    a.setTableName("master");
+    b.setTableName("master");
+    a.open();
+    addWaveform(a, 1, "old");
+    b.open();
+    EXPECT_EQ(b.fieldByName("MEMO").asString(), "old");
+    a.edit();
+    a.fieldByName("MEMO").setString("new");
+    a.post();
+    EXPECT_EQ(b.fieldByName("MEMO").asString(), "new");
+    a.deleteRecord();
+    EXPECT_TRUE(b.fieldByName("MEMO").isNull());
+    b.edit();
+    b.fieldByName("MEMO").setString("lost");
+    EXPECT_THROW(b.post(), StoreError);
+}
+
+TEST_F(DatasetTest, disconnectClosesDatasetsAndOpenReconnects) {
+    Dataset ds(db, "t");
+    ds.setTableName("master");
+    ds.open();
+    addWaveform(ds, 1, "a");
+    db.disconnect();
+    EXPECT_FALSE(ds.isOpen());
+    EXPECT_EQ(ds.recordCount(), 0);
+    EXPECT_THROW(ds.first(), StoreError);
+    ds.open();
+    EXPECT_TRUE(db.isConnected());
+    EXPECT_EQ(ds.recordCount(), 1);
+}
