@@ -1,0 +1,212 @@
+#include "FakeHost.h"
+#include "support/TempHome.h"
+
+#include "store/OdbcRegistry.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace store;
+
+namespace {
+
+class DataModuleTest : public ::testing::Test {
+protected:
+    DataModuleTest() : host(state), dm(state, host) { host.module = &dm; }
+
+    void start() {
+        dm.DataModuleCreate();
+        host.calls.clear();
+    }
+
+    void addWaveform(Dataset& ds, const QString& memo, const QString& speed, int sdvig, double zoom,
+                     const QString& type = QStringLiteral("KM-41A1 ver.5")) {
+        ds.setTag(TagQuiet);
+        ds.append();
+        ds.fieldByName("MEMO").setString(memo);
+        ds.fieldByName("SPEED").setString(speed);
+        ds.fieldByName("SDVIG").setInteger(sdvig);
+        ds.fieldByName("ZOOM_L").setFloat(zoom);
+        ds.fieldByName("SCALE").setFloat(250);
+        ds.fieldByName("DEVICE_TYPE").setString(type);
+        ds.post();
+    }
+
+    TempHome home;
+    MainState state;
+    FakeHost host;
+    TDataModule1 dm;
+};
+
+} // namespace
+
+TEST_F(DataModuleTest, emptyLibrarySwitchesTheViewOffAndShowsDefaults) {
+    state.editKu = "2,000";
+    state.editSdvig = "7";
+    state.zoomCaption = "4";
+    dm.DataModuleCreate();
+    EXPECT_EQ(dm.MasterCount, 0);
+    EXPECT_FALSE(host.viewEnabled);
+    EXPECT_EQ(state.editKu, "1,5");
+    EXPECT_EQ(state.editSdvig, "0");
+    EXPECT_EQ(state.zoomCaption, "1");
+    EXPECT_EQ(host.calls.filter("filter").size(), 1);
+    EXPECT_EQ(host.calls.mid(host.calls.size() - 2), QStringList({"range", "redraw 3"}));
+    EXPECT_EQ(dm.t_master.tag(), TagNormal);
+}
+
+TEST_F(DataModuleTest, startUpShowsTheFirstRecordOfTheSelectedType) {
+    start();
+    addWaveform(dm.t_master2, "other family", "2,000", 9, 1, "KM-630 ver.1");
+    addWaveform(dm.t_master2, "first", "1,750", 5, 2);
+    addWaveform(dm.t_master2, "second", "", 10, 4);
+    TDataModule1 again(state, host);
+    host.module = &again;
+    again.DataModuleCreate();
+    EXPECT_EQ(again.MasterCount, 2);
+    EXPECT_TRUE(host.viewEnabled);
+    EXPECT_EQ(state.editKu, "1,750");
+    EXPECT_EQ(state.editSdvig, "5");
+    EXPECT_EQ(state.zoomCaption, "2");
+    EXPECT_EQ(state.waveSource, 1);
+    // An empty SPEED shows the default rather than a box that cannot be parsed.
+    again.t_master.next();
+    EXPECT_EQ(state.editKu, "1,5");
+}
+
+TEST_F(DataModuleTest, viewGoesOffWithTheLastRecordAndOnAgainWithAnInsert) {
+    start();
+    addWaveform(dm.t_master, "only", "1,500", 0, 1);
+    EXPECT_EQ(dm.MasterCount, 1);
+    EXPECT_TRUE(host.viewEnabled);
+    dm.t_master.deleteRecord();
+    EXPECT_EQ(dm.MasterCount, 0);
+    EXPECT_FALSE(host.viewEnabled);
+    // The boxes of the deleted record do not stay on show.
+    EXPECT_EQ(state.editKu, "1,5");
+    dm.t_master.append();
+    EXPECT_EQ(dm.MasterCount, 1);
+    EXPECT_TRUE(host.viewEnabled);
+}
+
+TEST_F(DataModuleTest, quietTagAbsorbsExactlyOneMove) {
+    start();
+    addWaveform(dm.t_master, "a", "1,100", 1, 1);
+    addWaveform(dm.t_master, "b", "1,200", 2, 1);
+    addWaveform(dm.t_master, "c", "1,300", 3, 1);
+    dm.t_master.first();
+    host.calls.clear();
+    dm.t_master.setTag(TagQuiet);
+    dm.t_master.next();
+    EXPECT_EQ(state.editKu, "1,100");
+    EXPECT_EQ(host.redraws(), 0);
+    EXPECT_EQ(dm.t_master.tag(), TagNormal);
+    dm.t_master.next();
+    EXPECT_EQ(state.editKu, "1,300");
+    EXPECT_EQ(host.calls.mid(host.calls.size() - 2), QStringList({"range", "redraw 1"}));
+}
+
+TEST_F(DataModuleTest, movingResetsTheZoomCaptionBeforeTheNewValues) {
+    start();
+    addWaveform(dm.t_master, "a", "1,500", 0, 2);
+    addWaveform(dm.t_master, "b", "1,500", 0, 4);
+    dm.t_master.first();
+    QString seenByDataChange;
+    const auto original = dm.t_master.dataChange;
+    dm.t_master.dataChange = [&](Dataset& ds) {
+        seenByDataChange = state.zoomCaption;
+        original(ds);
+    };
+    state.zoomCaption = "8";
+    dm.t_master.next();
+    EXPECT_EQ(seenByDataChange, "1");
+    EXPECT_EQ(state.zoomCaption, "4");
+    state.typeIndex = 1; // free zoom: the stored zoom is not applied
+    dm.t_master.first();
+    EXPECT_EQ(state.zoomCaption, "1");
+}
+
+TEST_F(DataModuleTest, compareLibraryScrollFollowsTheTagProtocol) {
+    start();
+    Dataset& pic = dm.t_picture;
+    addWaveform(pic, "c1", "1,500", 0, 2);
+    addWaveform(pic, "c2", "1,500", 5, 3);
+    pic.edit();
+    pic.fieldByName("SCALE").setFloat(1000.7);
+    pic.post();
+    state.maxScale = 60;
+    pic.setTag(TagScan);
+    pic.first();
+    pic.next();
+    EXPECT_DOUBLE_EQ(state.maxScale, 1000);
+    EXPECT_EQ(pic.tag(), TagScan);
+    EXPECT_EQ(state.waveSource, 1);
+
+    pic.setTag(TagNormal);
+    host.calls.clear();
+    state.typeIndex = 1;
+    pic.first();
+    EXPECT_EQ(state.waveSource, 2);
+    EXPECT_EQ(state.editSdvig, "0");
+    EXPECT_EQ(host.redraws(), 0);
+    state.typeIndex = 0;
+    pic.next();
+    EXPECT_EQ(state.zoomCaption, "3");
+    EXPECT_EQ(host.calls, QStringList({"redraw 1"}));
+}
+
+TEST_F(DataModuleTest, compareGridFollowsPostsIntoTheCompareLibrary) {
+    start();
+    state.compareGridEnabled = false;
+    addWaveform(dm.t_picture, "c1", "1,500", 0, 1);
+    EXPECT_TRUE(state.compareGridEnabled);
+}
+
+TEST_F(DataModuleTest, prEntriesOutsideTheRangeOrWithoutNameAreDroppedSilently) {
+    start();
+    Dataset& ku = dm.t_ku_list;
+    auto add = [&](const QString& name, const QVariant& value) {
+        ku.append();
+        EXPECT_FALSE(ku.fieldByName("picture").asBool());
+        EXPECT_FALSE(ku.fieldByName("picture").isNull());
+        ku.fieldByName("name_ku").setString(name);
+        ku.fieldByName("value_ku").setValue(value);
+        ku.post();
+    };
+    add("low", 1.0);
+    add("high", "3,000");
+    add("above", 3.001);
+    add("below", "0.999");
+    add("", 1.5);
+    add("   ", 1.5);
+    add("no value", QVariant());
+    ASSERT_EQ(ku.recordCount(), 2);
+    EXPECT_EQ(ku.valueAt(0, ku.fieldIndex("name_ku")).toString(), "low");
+    EXPECT_EQ(ku.valueAt(1, ku.fieldIndex("name_ku")).toString(), "high");
+    ku.first();
+    ku.edit();
+    ku.fieldByName("value_ku").setFloat(5);
+    ku.post();
+    EXPECT_DOUBLE_EQ(ku.fieldByName("value_ku").asFloat(), 1.0);
+    EXPECT_EQ(ku.state(), DatasetState::Browse);
+}
+
+TEST_F(DataModuleTest, typeQueryReopensTheLibraryAndPurgeEmptiesTheOtherFamily) {
+    start();
+    addWaveform(dm.t_master2, "41", "1,500", 0, 1, "KM-41A1 ver.5");
+    addWaveform(dm.t_master2, "630a", "1,500", 0, 1, "KM-630 ver.1");
+    addWaveform(dm.t_master2, "630b", "1,500", 0, 1, "KM-630 ver.1");
+    addWaveform(dm.t_picture, "p1", "1,500", 0, 1, "KM-41A1 ver.5");
+    addWaveform(dm.t_picture, "p2", "1,500", 0, 1, "KM-41A1 ver.5");
+    dm.purgeCompareLibrary("KM-41A1 ver.5");
+    EXPECT_EQ(dm.t_picture.recordCount(), 2);
+    dm.purgeCompareLibrary("KM-630 ver.1");
+    EXPECT_EQ(dm.t_picture.recordCount(), 0);
+    EXPECT_EQ(dm.t_picture.tag(), TagQuiet); // the empty library absorbs nothing; the next walk sets its own tag
+    dm.applyTypeQuery("KM-630 ver.1");
+    EXPECT_EQ(dm.MasterCount, 2);
+    EXPECT_TRUE(dm.t_master2.isOpen());
+    EXPECT_EQ(dm.t_master2.recordCount(), 3);
+    EXPECT_EQ(dm.t_master.sql(), "SELECT * FROM master WHERE DEVICE_TYPE = 'KM-630 ver.1'");
+}
