@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+// Texts for the platform's error codes (errno values) in the layer's messages.
+namespace PlatformError {
+
+// The system's text for an error code.
+QString Text(int code);
+
+// The text for a failed open of a device that exists. Busy and refused devices
+// say "Access is denied", which the port-settings dialog looks for.
+QString OpenText(int code);
+
+// True when an open failed because there is no such device.
+bool IsMissingDevice(int code);
+
+// Fills a message of the layer: the first "%d" takes the code and the first
+// "%s" the text; a message without placeholders comes out unchanged.
+QString Format(const QString& format, int code, const QString& text);
+
+} // namespace PlatformError

@@ -1,0 +1,12 @@
+#pragma once
+#include "link/serial/TRsCustomComm.h"
+
+// The serial port component that the dialogs hold.
+class TRsComm final : public TRsCustomComm {
+public:
+    TRsComm() = default;
+    ~TRsComm() override = default;
+
+protected:
+    TRsComm& Sender() override { return *this; }
+};
