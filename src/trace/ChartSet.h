@@ -1,0 +1,40 @@
+#pragma once
+#include "trace/ChartPair.h"
+
+namespace trace {
+
+// The four charts of the trace view: the main window's upper chart DBChart1
+// and lower chart TDBChart1, and their report copies QRChart1 and QRChart2,
+// which the report form hands in once it exists. The charts are not owned.
+class ChartSet {
+public:
+    // Lays out both charts (slots, titles, colours, axes) and names them.
+    ChartSet(Chart& upper, Chart& lower);
+
+    // Lays out the report copies and makes them equal to the main-window
+    // charts; from now on every change is made on them as well.
+    void attachCopies(Chart& upperCopy, Chart& lowerCopy);
+    void detachCopies();
+
+    ChartPair upper() const { return ChartPair(*upper_, upperCopy_); }
+    ChartPair lower() const { return ChartPair(*lower_, lowerCopy_); }
+
+    Chart& upperChart() const { return *upper_; }
+    Chart& lowerChart() const { return *lower_; }
+    Chart* upperCopy() const { return upperCopy_; }
+    Chart* lowerCopy() const { return lowerCopy_; }
+
+    // Stairs on or off on every slot of all four charts.
+    void setStairsEverywhere(bool on) const;
+    // Inverted stairs on the trace slots (current waveform and compare
+    // records 1..3) of all four charts.
+    void setInvertedStairsOnTraces(bool on) const;
+
+private:
+    Chart* upper_;
+    Chart* lower_;
+    Chart* upperCopy_ = nullptr;
+    Chart* lowerCopy_ = nullptr;
+};
+
+} // namespace trace

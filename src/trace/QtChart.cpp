@@ -1,0 +1,151 @@
+#include "trace/QtChart.h"
+
+#include "trace/SeriesShaper.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPen>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace trace {
+
+namespace {
+
+Qt::Alignment alignmentOf(Axis axis) {
+    switch (axis) {
+    case Axis::Bottom: return Qt::AlignBottom;
+    case Axis::Top: return Qt::AlignTop;
+    case Axis::Left: break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+QtChart::QtChart(int seriesCount)
+    : Chart(seriesCount), view_(new QChartView), chart_(new QChart),
+      dirty_(std::size_t(this->seriesCount()), false) {
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chart_->setBackgroundRoundness(0);
+    chart_->setPlotAreaBackgroundBrush(Qt::black);
+    chart_->setPlotAreaBackgroundVisible(true);
+    view_->setChart(chart_);
+    view_->setRenderHint(QPainter::Antialiasing, false);
+    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
+        auto* axis = new QValueAxis;
+        axis->setRange(0, 0);
+        chart_->addAxis(axis, alignmentOf(a));
+        axes_[int(a)] = axis;
+    }
+    axes_[int(Axis::Top)]->setVisible(false);
+    series_.reserve(std::size_t(this->seriesCount()));
+    for (int s = 0; s < this->seriesCount(); ++s) {
+        auto* line = new QLineSeries;
+        chart_->addSeries(line);
+        line->setVisible(false);
+        series_.push_back(line);
+        attachSeries(s);
+    }
+    QObject::connect(chart_, &QChart::plotAreaChanged, view_, [this] { markAllDirty(); });
+}
+
+QtChart::~QtChart() { delete view_.data(); }
+
+QLineSeries* QtChart::series(int slot) const { return view_ && validSlot(slot) ? series_[slot] : nullptr; }
+
+QValueAxis* QtChart::axis(Axis axis) const { return view_ ? axes_[int(axis)] : nullptr; }
+
+void QtChart::setLegendVisible(bool visible) {
+    if (view_) chart_->legend()->setVisible(visible);
+}
+
+void QtChart::attachSeries(int slot) {
+    QLineSeries* line = series_[slot];
+    for (QAbstractAxis* a : line->attachedAxes()) line->detachAxis(a);
+    line->attachAxis(axes_[int(distanceAxis())]);
+    line->attachAxis(axes_[int(Axis::Left)]);
+}
+
+void QtChart::pointsChanged(int slot) { markDirty(slot); }
+
+void QtChart::styleChanged(int slot) {
+    if (!view_) return;
+    QLineSeries* line = series_[slot];
+    if (!line->attachedAxes().contains(axes_[int(distanceAxis())])) {
+        attachSeries(slot);
+        const Axis other = distanceAxis() == Axis::Top ? Axis::Bottom : Axis::Top;
+        axes_[int(distanceAxis())]->setVisible(true);
+        axes_[int(other)]->setVisible(false);
+    }
+    QPen pen(color(slot));
+    pen.setWidth(1);
+    pen.setStyle(dashed(slot) ? Qt::DashLine : Qt::SolidLine);
+    line->setPen(pen);
+    line->setName(title(slot));
+    for (QLegendMarker* m : chart_->legend()->markers(line)) m->setVisible(!dashed(slot) && !title(slot).isEmpty());
+    markDirty(slot);
+}
+
+void QtChart::activeChanged(int slot) {
+    if (view_) series_[slot]->setVisible(isActive(slot));
+}
+
+void QtChart::axisChanged(Axis axis, AxisPart part) {
+    if (!view_) return;
+    QValueAxis* a = axes_[int(axis)];
+    if (part == AxisPart::Title) {
+        a->setTitleText(axisTitle(axis));
+        return;
+    }
+    a->setRange(axisMin(axis), axisMax(axis));
+    if (axis == distanceAxis()) markAllDirty();
+}
+
+void QtChart::nameChanged() {
+    if (!view_) return;
+    view_->setObjectName(name());
+    view_->setAccessibleName(description());
+}
+
+void QtChart::markDirty(int slot) {
+    if (!validSlot(slot) || dirty_[slot]) return;
+    dirty_[slot] = true;
+    scheduleFlush();
+}
+
+void QtChart::markAllDirty() {
+    std::fill(dirty_.begin(), dirty_.end(), true);
+    scheduleFlush();
+}
+
+void QtChart::scheduleFlush() {
+    if (flushPending_ || !view_) return;
+    flushPending_ = true;
+    QMetaObject::invokeMethod(view_, [this] { flush(); }, Qt::QueuedConnection);
+}
+
+int QtChart::pixelColumns() const {
+    const double width = chart_->plotArea().width();
+    if (width < 1) return 1000;
+    return std::max(1, int(width * view_->devicePixelRatioF()));
+}
+
+void QtChart::flush() {
+    flushPending_ = false;
+    if (!view_) return;
+    const int columns = pixelColumns();
+    const double xMin = axisMin(distanceAxis()), xMax = axisMax(distanceAxis());
+    for (int s = 0; s < seriesCount(); ++s) {
+        if (!dirty_[s]) continue;
+        dirty_[s] = false;
+        QList<QPointF> shown = SeriesShaper::thin(points(s), xMin, xMax, columns);
+        if (stairs(s)) shown = SeriesShaper::stairs(shown, invertedStairs(s));
+        series_[s]->replace(shown);
+    }
+}
+
+} // namespace trace

@@ -1,0 +1,70 @@
+#include "trace/SeriesShaper.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trace {
+
+QList<QPointF> SeriesShaper::stairs(const QList<QPointF>& points, bool inverted) {
+    if (points.size() < 2) return points;
+    QList<QPointF> out;
+    out.reserve(points.size() * 2 - 1);
+    out.append(points.first());
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPointF& a = points[i - 1];
+        const QPointF& b = points[i];
+        out.append(inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y()));
+        out.append(b);
+    }
+    return out;
+}
+
+namespace {
+
+// Column of x: -1 left of the range, `columns` right of it.
+int columnOf(double x, double xMin, double xMax, int columns) {
+    if (!(x >= xMin)) return -1;
+    if (x > xMax) return columns;
+    const double c = std::floor((x - xMin) / (xMax - xMin) * columns);
+    return c >= columns ? columns - 1 : int(c);
+}
+
+// Appends the points of one run [begin, end) that keep its picture.
+void keepRun(const QList<QPointF>& pts, qsizetype begin, qsizetype end, bool outside, QList<QPointF>& out) {
+    const qsizetype last = end - 1;
+    if (outside || end - begin <= 2) {
+        out.append(pts[begin]);
+        if (last != begin) out.append(pts[last]);
+        return;
+    }
+    qsizetype lo = begin, hi = begin;
+    for (qsizetype i = begin + 1; i < end; ++i) {
+        if (pts[i].y() < pts[lo].y()) lo = i;
+        if (pts[i].y() > pts[hi].y()) hi = i;
+    }
+    const qsizetype first = std::min(lo, hi), second = std::max(lo, hi);
+    out.append(pts[begin]);
+    if (first != begin) out.append(pts[first]);
+    if (second != first && second != last) out.append(pts[second]);
+    if (last != begin) out.append(pts[last]);
+}
+
+} // namespace
+
+QList<QPointF> SeriesShaper::thin(const QList<QPointF>& points, double xMin, double xMax, int columns) {
+    if (columns < 1 || !(xMax > xMin) || points.size() <= 4 * qsizetype(columns)) return points;
+    QList<QPointF> out;
+    out.reserve(4 * qsizetype(columns) + 8);
+    qsizetype begin = 0;
+    int column = columnOf(points[0].x(), xMin, xMax, columns);
+    for (qsizetype i = 1; i <= points.size(); ++i) {
+        const int c = i < points.size() ? columnOf(points[i].x(), xMin, xMax, columns) : column + 1;
+        if (c == column && i < points.size()) continue;
+        keepRun(points, begin, i, column < 0 || column >= columns, out);
+        begin = i;
+        column = c;
+    }
+    return out;
+}
+
+} // namespace trace

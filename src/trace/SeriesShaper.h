@@ -1,0 +1,23 @@
+#pragma once
+#include <QList>
+#include <QPointF>
+
+namespace trace {
+
+// Turns the logical points of a slot into what a line series has to draw.
+class SeriesShaper {
+public:
+    // Stairs hold each point's value up to the next point's distance and then
+    // step; inverted stairs step at the earlier point's distance first and then
+    // run level at the next point's value. Both add one corner per segment.
+    static QList<QPointF> stairs(const QList<QPointF>& points, bool inverted);
+
+    // Reduces a polyline to what `columns` pixel columns over xMin..xMax can
+    // show: each run of consecutive points inside one column keeps its first,
+    // lowest, highest and last point (in their order), and each run outside the
+    // range keeps its first and last point, so every line into or across the
+    // visible range is kept. Short lists and an empty range come back as they are.
+    static QList<QPointF> thin(const QList<QPointF>& points, double xMin, double xMax, int columns);
+};
+
+} // namespace trace

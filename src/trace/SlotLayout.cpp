@@ -1,0 +1,81 @@
+#include "trace/SlotLayout.h"
+
+#include "trace/Chart.h"
+
+#include <stdexcept>
+
+namespace trace {
+
+namespace {
+
+void requireCount(const Chart& chart, int count) {
+    if (chart.seriesCount() != count)
+        throw std::invalid_argument(QStringLiteral("chart %1 has %2 series, the trace view needs %3")
+                                        .arg(chart.name())
+                                        .arg(chart.seriesCount())
+                                        .arg(count)
+                                        .toStdString());
+}
+
+void setupAmplitude(Chart& chart) {
+    chart.setAxisTitle(Axis::Left, QStringLiteral("amplitude"));
+    chart.setAxisRange(Axis::Left, SlotLayout::AmplitudeMin, SlotLayout::AmplitudeMax);
+}
+
+void setupTraces(Chart& chart, int current, int compare1, const QString& currentTitle) {
+    chart.setTitle(current, currentTitle);
+    chart.setColor(current, SlotLayout::currentColor());
+    for (int j = 0; j < 4; ++j) {
+        chart.setTitle(compare1 + j, QStringLiteral(" № %1").arg(j + 1));
+        chart.setColor(compare1 + j, SlotLayout::compareColor(j));
+    }
+}
+
+} // namespace
+
+QColor SlotLayout::compareColor(int j) {
+    switch (j) {
+    case 0: return QColor(0, 255, 255);
+    case 1: return QColor(255, 0, 255);
+    case 2: return QColor(255, 128, 0);
+    default: return QColor(192, 192, 192);
+    }
+}
+
+QColor SlotLayout::cursorColor(int cursor) { return cursor == 0 ? QColor(255, 255, 0) : QColor(0, 0, 255); }
+
+void SlotLayout::setupUpper(Chart& chart) {
+    requireCount(chart, UpperCount);
+    chart.setDistanceAxis(Axis::Top);
+    setupAmplitude(chart);
+    setupTraces(chart, UpperCurrent, UpperCompare1, QStringLiteral(" ниж."));
+    for (int s = FrameRight; s <= FrameTop; ++s) {
+        chart.setColor(s, QColor(160, 160, 160));
+        chart.setDashed(s, true);
+        chart.setActive(s, true);
+    }
+    chart.setTitle(UpperTop, QStringLiteral("Top"));
+    chart.setTitle(UpperBottom, QStringLiteral("Bottom"));
+    chart.setColor(UpperTop, QColor(128, 128, 128));
+    chart.setColor(UpperBottom, QColor(128, 128, 128));
+}
+
+void SlotLayout::setupLower(Chart& chart) {
+    requireCount(chart, LowerCount);
+    chart.setDistanceAxis(Axis::Bottom);
+    chart.setAxisTitle(Axis::Bottom, QStringLiteral("scale, (m)"));
+    setupAmplitude(chart);
+    chart.setTitle(CursorK1, QStringLiteral("K1"));
+    chart.setTitle(CursorK2, QStringLiteral("K2"));
+    chart.setColor(CursorK1, cursorColor(0));
+    chart.setColor(CursorK2, cursorColor(1));
+    chart.setActive(CursorK1, true);
+    chart.setActive(CursorK2, true);
+    setupTraces(chart, LowerCurrent, LowerCompare1, QStringLiteral("  ниж."));
+    chart.setTitle(LowerTop, QStringLiteral("Top"));
+    chart.setTitle(LowerBottom, QStringLiteral("Bottom"));
+    chart.setColor(LowerTop, QColor(128, 128, 128));
+    chart.setColor(LowerBottom, QColor(128, 128, 128));
+}
+
+} // namespace trace

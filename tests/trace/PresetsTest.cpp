@@ -1,0 +1,97 @@
+#include "store/MainState.h"
+#include "support/TempHome.h"
+#include "trace/ButtonPictures.h"
+#include "trace/ChartSet.h"
+#include "trace/LineStyle.h"
+#include "trace/RecordingChart.h"
+#include "trace/SlotLayout.h"
+#include "trace/TypePresets.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+using namespace trace;
+
+namespace {
+
+struct PresetsTest : ::testing::Test {
+    store::MainState state;
+    RecordingChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
+    RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
+    ChartSet charts{upper, lower};
+    PresetsTest() { charts.attachCopies(upperCopy, lowerCopy); }
+
+    std::vector<RecordingChart*> all() { return {&upper, &lower, &upperCopy, &lowerCopy}; }
+};
+
+} // namespace
+
+TEST_F(PresetsTest, approximationToggleSwitchesStairsOnEverySlotAndTogglingTwiceRestores) {
+    state.aproksTag = 1;
+    LineStyle::btAproksClick(state, charts);
+    EXPECT_EQ(state.aproksTag, 0);
+    EXPECT_TRUE(LineStyle::aproksChecked(state));
+    for (RecordingChart* c : all())
+        for (int s = 0; s < c->seriesCount(); ++s) EXPECT_FALSE(c->stairs(s));
+
+    LineStyle::btAproksClick(state, charts);
+    EXPECT_EQ(state.aproksTag, 1);
+    EXPECT_FALSE(LineStyle::aproksChecked(state));
+    for (RecordingChart* c : all())
+        for (int s = 0; s < c->seriesCount(); ++s) EXPECT_TRUE(c->stairs(s)) << c->name().toStdString() << s;
+}
+
+TEST_F(PresetsTest, windowTypeModeOpensFilesFreeZoomAndInvertedStairsOnTracesOnly) {
+    state.zoomCaption = "10";
+    TypePresets::SetWindowTypeMode(state, charts);
+    EXPECT_EQ(state.connectCaption, "Open waveform");
+    EXPECT_EQ(state.mnConnectCaption, "Open waveporm...");
+    EXPECT_FALSE(state.importEnabled);
+    EXPECT_FALSE(state.optionsEnabled);
+    EXPECT_TRUE(state.zoomControlsEnabled);
+    EXPECT_EQ(state.zoomCaption, "1");
+    EXPECT_EQ(state.maxScale, 62.5);
+    for (RecordingChart* c : {&upper, &upperCopy})
+        for (int s = 0; s < c->seriesCount(); ++s) EXPECT_EQ(c->invertedStairs(s), s <= 3) << s;
+    for (RecordingChart* c : {&lower, &lowerCopy})
+        for (int s = 0; s < c->seriesCount(); ++s) EXPECT_EQ(c->invertedStairs(s), s >= 2 && s <= 5) << s;
+
+    TypePresets::SetPlanTypeMode(state, charts);
+    EXPECT_EQ(state.connectCaption, "Connect");
+    EXPECT_EQ(state.mnConnectCaption, "Connect...");
+    EXPECT_TRUE(state.importEnabled);
+    EXPECT_TRUE(state.optionsEnabled);
+    EXPECT_FALSE(state.zoomControlsEnabled);
+    EXPECT_EQ(state.zoomCaption, "1"); // kept until a record is selected
+    EXPECT_EQ(state.maxScale, 250);
+    for (RecordingChart* c : all())
+        for (int s = 0; s < c->seriesCount(); ++s) EXPECT_FALSE(c->invertedStairs(s));
+}
+
+TEST(ButtonPictures, builtInPicturesUnlessTheProgramFolderHoldsTheNamedBmp) {
+    TempHome home;
+    const QPixmap builtIn = ButtonPictures::aproks(0);
+    ASSERT_FALSE(builtIn.isNull());
+    EXPECT_EQ(builtIn.size(), QSize(32, 32));
+    for (int tag : {0, 1}) {
+        EXPECT_FALSE(ButtonPictures::aproks(tag).isNull());
+        EXPECT_FALSE(ButtonPictures::screen(tag).isNull());
+    }
+    EXPECT_NE(ButtonPictures::aproks(0).toImage(), ButtonPictures::aproks(1).toImage());
+
+    QImage custom(24, 20, QImage::Format_RGB32);
+    custom.fill(Qt::red);
+    ASSERT_TRUE(custom.save(home.file("APROCSIM.BMP"), "BMP"));
+    ASSERT_TRUE(custom.save(home.file("down_one.BMP"), "BMP"));
+    EXPECT_EQ(ButtonPictures::aproks(0).size(), QSize(24, 20));
+    EXPECT_EQ(ButtonPictures::aproks(1).size(), QSize(32, 32));
+    EXPECT_EQ(ButtonPictures::screen(1).size(), QSize(24, 20));
+    EXPECT_EQ(ButtonPictures::screen(0).size(), QSize(32, 32));
+
+    // A file that is no picture falls back to the built-in one.
+    QFile junk(home.file("NOT_APROCSIM.BMP"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not a bitmap");
+    junk.close();
+    EXPECT_EQ(ButtonPictures::aproks(1).size(), QSize(32, 32));
+}

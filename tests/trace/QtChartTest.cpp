@@ -1,0 +1,103 @@
+#include "trace/ChartSet.h"
+#include "trace/QtChart.h"
+#include "trace/RecordingChart.h"
+#include "trace/SlotLayout.h"
+
+#include <QChartView>
+#include <QCoreApplication>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <gtest/gtest.h>
+
+using namespace trace;
+
+namespace {
+
+struct QtChartTest : ::testing::Test {
+    QtChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
+    RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
+    ChartSet charts{upper, lower};
+    QtChartTest() {
+        charts.attachCopies(upperCopy, lowerCopy);
+        lower.view()->resize(800, 400);
+        lower.view()->show();
+    }
+    ~QtChartTest() override { lower.view()->hide(); }
+};
+
+} // namespace
+
+TEST_F(QtChartTest, seriesShowWhatTheRecordingSideHolds) {
+    EXPECT_EQ(upper.view()->objectName(), "DBChart1");
+    EXPECT_EQ(lower.view()->objectName(), "TDBChart1");
+    EXPECT_EQ(lower.view()->accessibleName(), "Waveform detail");
+
+    const ChartPair pair = charts.lower();
+    pair.setAxisRange(Axis::Bottom, 0, 250);
+    for (int i = 0; i < 250; ++i) pair.addPoint(SlotLayout::LowerCurrent, i, (i * 37) % 101 - 50);
+    pair.setActive(SlotLayout::LowerCurrent, true);
+    QCoreApplication::processEvents(); // the change reaches Qt Charts on the next event-loop turn
+
+    QLineSeries* line = lower.series(SlotLayout::LowerCurrent);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->points(), lowerCopy.points(SlotLayout::LowerCurrent));
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->name(), "  ниж.");
+    EXPECT_EQ(line->pen().color(), SlotLayout::currentColor());
+    EXPECT_FALSE(lower.series(SlotLayout::LowerCompare1)->isVisible());
+    EXPECT_EQ(lower.axis(Axis::Bottom)->min(), 0);
+    EXPECT_EQ(lower.axis(Axis::Bottom)->max(), 250);
+    EXPECT_EQ(lower.axis(Axis::Left)->min(), -130);
+    EXPECT_EQ(lower.axis(Axis::Bottom)->titleText(), "scale, (m)");
+    EXPECT_TRUE(upper.series(0)->attachedAxes().contains(upper.axis(Axis::Top)));
+    EXPECT_TRUE(lower.series(0)->attachedAxes().contains(lower.axis(Axis::Bottom)));
+
+    pair.setActive(SlotLayout::LowerCurrent, false);
+    EXPECT_FALSE(line->isVisible());
+}
+
+TEST_F(QtChartTest, stairsAreDrawnWithCornerPointsInTheirDirection) {
+    const ChartPair pair = charts.upper();
+    pair.setAxisRange(Axis::Top, 0, 10);
+    pair.addPoints(0, {{0, 1}, {1, 5}, {2, 3}});
+    pair.setStairs(0, true);
+    lower.flush();
+    upper.flush();
+    EXPECT_EQ(upper.series(0)->points(), (QList<QPointF>{{0, 1}, {1, 1}, {1, 5}, {2, 5}, {2, 3}}));
+    pair.setInvertedStairs(0, true);
+    upper.flush();
+    EXPECT_EQ(upper.series(0)->points(), (QList<QPointF>{{0, 1}, {0, 5}, {1, 5}, {1, 3}, {2, 3}}));
+    // The logical points stay as they were added.
+    EXPECT_EQ(upper.points(0), (QList<QPointF>{{0, 1}, {1, 5}, {2, 3}}));
+    EXPECT_EQ(upperCopy.points(0), upper.points(0));
+}
+
+TEST_F(QtChartTest, longTracesAreThinnedButKeepTheirPictureAndFullLists) {
+    const ChartPair pair = charts.lower();
+    pair.setAxisRange(Axis::Bottom, 0, 250);
+    for (int q = 0; q < 50000; ++q) pair.addPoint(SlotLayout::LowerCurrent, q, q == 120 ? 100 : (q < 250 ? q % 50 : 0));
+    lower.flush();
+    const QList<QPointF> shown = lower.series(SlotLayout::LowerCurrent)->points();
+    EXPECT_EQ(lower.points(SlotLayout::LowerCurrent).size(), 50000);
+    EXPECT_EQ(lowerCopy.points(SlotLayout::LowerCurrent).size(), 50000);
+    EXPECT_LT(shown.size(), 5000);
+    EXPECT_TRUE(shown.contains(QPointF(120, 100)));
+    EXPECT_TRUE(shown.contains(QPointF(49, 49)));
+    EXPECT_EQ(shown.last(), QPointF(49999, 0));
+
+    // Widening the axis brings the whole trace back into view.
+    pair.setAxisRange(Axis::Bottom, 0, 60000);
+    lower.flush();
+    EXPECT_TRUE(lower.series(SlotLayout::LowerCurrent)->points().contains(QPointF(120, 100)));
+}
+
+TEST(QtChart, aViewDeletedByItsParentStopsDrawingQuietly) {
+    auto* chart = new QtChart(2);
+    delete chart->view();
+    chart->addPoint(0, 1, 1);
+    chart->setAxisRange(Axis::Bottom, 0, 5);
+    chart->flush();
+    EXPECT_EQ(chart->series(0), nullptr);
+    EXPECT_EQ(chart->points(0).size(), 1);
+    delete chart;
+}
