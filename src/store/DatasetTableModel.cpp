@@ -1,0 +1,86 @@
+#include "store/DatasetTableModel.h"
+
+#include "store/Messages.h"
+
+#include <QSize>
+
+namespace store {
+
+DatasetTableModel::DatasetTableModel(Dataset& ds, QVector<GridColumn> columns, QObject* parent)
+    : QAbstractTableModel(parent), ds_(ds), columns_(std::move(columns)) {
+    connect(&ds_, &Dataset::reset, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    connect(&ds_, &Dataset::rowChanged, this, [this](int row) {
+        if (row >= 0 && row < rowCount() && !columns_.isEmpty())
+            emit dataChanged(index(row, 0), index(row, columns_.size() - 1));
+    });
+    connect(&ds_, &Dataset::currentChanged, this, &DatasetTableModel::currentRowChanged);
+}
+
+int DatasetTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ds_.recordCount(); }
+
+int DatasetTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_.size(); }
+
+int DatasetTableModel::fieldOf(int column) const {
+    if (column < 0 || column >= columns_.size()) return -1;
+    return ds_.fieldIndex(columns_[column].field);
+}
+
+QVariant DatasetTableModel::data(const QModelIndex& index, int role) const {
+    const int field = fieldOf(index.column());
+    if (!index.isValid() || field < 0 || index.row() >= rowCount()) return {};
+    const GridColumn& col = columns_[index.column()];
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(col.alignment);
+    const bool wantsValue = role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::CheckStateRole;
+    if (!wantsValue || (role == Qt::CheckStateRole) != col.checkBox) return {};
+    try {
+        const QVariant v = ds_.valueAt(index.row(), field);
+        if (col.checkBox) return FieldValue::boolean(v) ? Qt::Checked : Qt::Unchecked;
+        return FieldValue::text(v, ds_.fieldKind(field));
+    } catch (const StoreError&) {
+        // A row that cannot be read shows empty; painting must not throw.
+        return {};
+    }
+}
+
+bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const int field = fieldOf(index.column());
+    if (!index.isValid() || field < 0 || index.row() >= rowCount()) return false;
+    const GridColumn& col = columns_[index.column()];
+    if (!col.editable) return false;
+    QVariant stored;
+    if (col.checkBox && role == Qt::CheckStateRole)
+        stored = value.toInt() == Qt::Checked;
+    else if (!col.checkBox && role == Qt::EditRole)
+        stored = value;
+    else
+        return false;
+    try {
+        ds_.setValueAt(index.row(), field, stored);
+    } catch (const std::exception& e) {
+        messages().error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    return true;
+}
+
+Qt::ItemFlags DatasetTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid() || index.column() >= columns_.size()) return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    const GridColumn& col = columns_[index.column()];
+    if (col.editable) f |= col.checkBox ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
+    return f;
+}
+
+QVariant DatasetTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size()) return {};
+    const GridColumn& col = columns_[section];
+    if (role == Qt::DisplayRole) return col.title;
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(col.alignment);
+    if (role == Qt::SizeHintRole && col.width > 0) return QSize(col.width, 0);
+    return {};
+}
+
+} // namespace store
