@@ -1,0 +1,79 @@
+#include "tools/OldMasterReader.h"
+
+#include "tools/ImportError.h"
+#include "tools/MdbFile.h"
+
+#include <QAtomicInt>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace tools {
+
+namespace {
+
+bool hasSqliteHeader(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+// Removes the connection when the reading ends, however it ends.
+class SqliteConnection {
+public:
+    explicit SqliteConnection(const QString& path) {
+        static QAtomicInt counter;
+        name_ = QStringLiteral("ecl40_data_%1").arg(counter.fetchAndAddRelaxed(1));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    }
+    ~SqliteConnection() { QSqlDatabase::removeDatabase(name_); }
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
+
+private:
+    QString name_;
+};
+
+} // namespace
+
+QVector<OldRecord> OldMasterReader::read(const QString& path) {
+    if (!QFile::exists(path)) throw ImportError(QStringLiteral("%1: the file does not exist").arg(path));
+    if (MdbFile::hasAccessHeader(path)) return readAccess(path);
+    if (hasSqliteHeader(path)) return readSqlite(path);
+    throw ImportError(QStringLiteral("%1: not a database file").arg(path));
+}
+
+QVector<OldRecord> OldMasterReader::readAccess(const QString& path) {
+    const MdbTable table = MdbFile(path).readTable(QStringLiteral("master"), {"BANK_NUM", "POINTS"});
+    QVector<OldRecord> records;
+    records.reserve(table.rows.size());
+    for (const QVariantList& row : table.rows) {
+        OldRecord r{row.value(0), row.value(1)};
+        if (r.points.toByteArray().size() > kMaxPoints) r.points = QVariant();
+        records.push_back(r);
+    }
+    return records;
+}
+
+QVector<OldRecord> OldMasterReader::readSqlite(const QString& path) {
+    QVector<OldRecord> records;
+    {
+        SqliteConnection connection(path);
+        QSqlDatabase db = connection.db();
+        if (!db.open())
+            throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        // Oversized blobs stay in the file instead of being loaded and dropped.
+        const QString sql = QStringLiteral(
+            "SELECT BANK_NUM, CASE WHEN length(POINTS) <= %1 THEN POINTS END FROM master").arg(kMaxPoints);
+        if (!q.exec(sql)) throw ImportError(QStringLiteral("%1: %2").arg(path, q.lastError().text()));
+        while (q.next()) records.push_back({q.value(0), q.value(1)});
+    }
+    return records;
+}
+
+} // namespace tools
