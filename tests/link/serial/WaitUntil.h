@@ -1,0 +1,35 @@
+#pragma once
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <dirent.h>
+
+// Runs the main thread's events until the condition holds or the time is up;
+// generous limits, early exit.
+template <typename Condition>
+bool waitUntil(Condition condition, int milliseconds = 5000) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+// Runs the main thread's events for a while, for tests that check that
+// nothing (more) happens.
+inline void runEventsFor(int milliseconds) {
+    waitUntil([] { return false; }, milliseconds);
+}
+
+// Threads of this process, to see that a port leaves none behind.
+inline int threadCount() {
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/task")) {
+        while (dirent* entry = readdir(dir))
+            if (entry->d_name[0] != '.') ++count;
+        closedir(dir);
+    }
+    return count;
+}
