@@ -1,0 +1,32 @@
+#pragma once
+#include <functional>
+
+namespace exchange {
+
+enum class LineSpeed { Baud9600, Baud56000 };
+
+// What the exchange needs of a serial port. Events arrive on the main thread.
+// Failures are thrown as std::exception with a readable what() (UTF-8).
+class CommPort {
+public:
+    virtual ~CommPort() = default;
+
+    virtual void setPortNum(int portNum) = 0; // only while closed
+    virtual void setLineSpeed(LineSpeed speed) = 0;
+    virtual void open() = 0;
+    virtual void close() = 0; // nothing happens when closed
+    virtual bool active() const = 0;
+    // Queues bytes for sending; returns the count queued (0 when closed).
+    virtual int write(const char* data, int count) = 0;
+    // Takes up to `count` received bytes; returns the count taken (0 when closed).
+    virtual int read(char* data, int count) = 0;
+    // Drops everything queued in both directions.
+    virtual void purgeReadWrite() = 0;
+
+    std::function<void()> onOpen;
+    std::function<void()> onClose;
+    // Bytes are waiting; `count` is how many.
+    std::function<void(int count)> onRxChar;
+};
+
+} // namespace exchange

@@ -1,0 +1,269 @@
+#include "link/ExchangeEngine.h"
+
+#include "link/CommandFields.h"
+#include "link/PacketFormat.h"
+#include "store/IniFile.h"
+#include "store/Messages.h"
+#include "store/ProgramFolder.h"
+
+#include <array>
+
+namespace exchange {
+
+using namespace wire;
+
+const QString ExchangeEngine::kNoAnswer = QStringLiteral("Устройство не отвечает! Операция прервана.");
+
+namespace {
+const std::array<QString, 5> kCmdName = {QString(), QStringLiteral("Установка связи "), QStringLiteral("Чтение "),
+                                         QStringLiteral("Запись "), QStringLiteral("Импорт ")};
+const std::array<QString, 5> kObjName = {QString(), QStringLiteral("рефлектограммы № "),
+                                         QStringLiteral("таблицы КУ "), QStringLiteral("файла помощи "),
+                                         QStringLiteral("списка рефлектограмм ")};
+
+QString word(const std::array<QString, 5>& table, int index) {
+    return index >= 0 && index < int(table.size()) ? table[std::size_t(index)] : QString();
+}
+} // namespace
+
+ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
+    : port_(port), cmdTimer_(clock.createTimer()), ackTimer_(clock.createTimer()), errTimer_(clock.createTimer()) {
+    cmdTimer_->onTimeout = [this] { CMD_TimerTimer(); };
+    ackTimer_->onTimeout = [this] { ACK_TimerTimer(); };
+    errTimer_->onTimeout = [this] { ERR_TimerTimer(); };
+    port_.onOpen = [this] {
+        view_.btStopEnabled = true;
+        notify();
+    };
+    port_.onClose = [this] {
+        view_.btStopEnabled = false;
+        notify();
+    };
+    port_.onRxChar = [this](int count) { portRxChar(count); };
+}
+
+ExchangeEngine::~ExchangeEngine() {
+    port_.onOpen = nullptr;
+    port_.onClose = nullptr;
+    port_.onRxChar = nullptr;
+}
+
+QString ExchangeEngine::caption(int code, int object, int number) {
+    return word(kCmdName, code) + word(kObjName, object) + QString::number(number);
+}
+
+QString ExchangeEngine::frameCaption(int index, int count) {
+    return QStringLiteral("( пакет %1 из %2 )").arg(index + 1).arg(count);
+}
+
+void ExchangeEngine::notify() {
+    if (viewChanged) viewChanged();
+}
+
+// A message box over the dialog deactivates it: timers stop and the port closes first.
+void ExchangeEngine::showError(const std::exception& e) {
+    FormDeactivate();
+    store::messages().error(QString::fromUtf8(e.what()));
+}
+
+void ExchangeEngine::FormActivate() {
+    result_ = Result::Running;
+    phase_ = Phase::Idle;
+    finishAfterAck_ = false;
+    closingAfterAck_ = false;
+    const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
+    if (!port_.active()) port_.setPortNum(settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1));
+    commandIndex_ = 0;
+    packetIndex_ = 0;
+    view_.lbFrameNum.clear();
+    view_.lbFileNum.clear();
+    view_.pbFilePosition = 0;
+    view_.pbTotalPosition = 0;
+    view_.pbTotalMax = commands_ ? commands_->count() : 0;
+    stopRequested_ = false;
+    // Nothing to run is a finished list.
+    if (commands_ == nullptr || commands_->isEmpty()) {
+        finish(Result::Ok);
+        return;
+    }
+    const auto first = CommandFields::parse(commands_->command(0));
+    try {
+        if (!port_.active()) {
+            // The first command's device type sets the speed for the whole list.
+            const int devType = first ? first->devType : 0;
+            port_.setLineSpeed(devType <= 2 ? LineSpeed::Baud9600 : LineSpeed::Baud56000);
+            port_.open();
+        }
+        StartCommand();
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    notify();
+}
+
+void ExchangeEngine::FormDeactivate() {
+    stopRequested_ = true;
+    phase_ = Phase::Idle;
+    cmdTimer_->stop();
+    ackTimer_->stop();
+    errTimer_->stop();
+    closePort();
+    notify();
+}
+
+void ExchangeEngine::StartCommand() {
+    const QString command = commands_->command(commandIndex_);
+    const auto fields = CommandFields::parse(command);
+    if (!fields) throw CommandError(QStringLiteral("неверная строка команды \"%1\"").arg(command));
+    cmdCode_ = fields->code;
+    cmdObject_ = fields->object;
+    cmdNumber_ = fields->number;
+    devType_ = fields->devType;
+    commands_->setProblem(commandIndex_, QString());
+
+    if (packetIndex_ == 0) {
+        view_.pbFilePosition = 0;
+        if (cmdCode_ == kCodeRead) {
+            commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
+            payload_.clear();
+            errInterval_ = kReadSilence;
+        } else if (cmdCode_ == kCodeWrite) {
+            const dynamicArr* object = commands_->object(commandIndex_);
+            payload_ = object ? object->bytes : QByteArray();
+            errInterval_ = kWriteSilence;
+        } else {
+            throw CommandError(QStringLiteral("неизвестный код команды CODE_CMD==") + QString::number(cmdCode_));
+        }
+        view_.lbFileNum = caption(cmdCode_, cmdObject_, cmdNumber_);
+    }
+
+    if (devType_ == 0) {
+        if (cmdCode_ == kCodeWrite && payload_.size() < kShortDataSize)
+            throw CommandError(QStringLiteral("блок для записи короче %1 байт (%2)").arg(kShortDataSize).arg(payload_.size()));
+        expectedBytes_ = kShortAnswerSize;
+        packetCount_ = 1;
+        SendShortFrame();
+    } else if (devType_ == 3 || devType_ == 4) {
+        if (payload_.size() > 255 * kMaxChunk)
+            throw CommandError(QStringLiteral("блок для записи длиннее %1 байт (%2)").arg(255 * kMaxChunk).arg(payload_.size()));
+        SendPacket();
+    } else {
+        throw CommandError(QStringLiteral("неизвестный тип прибора DEV_TYPE==") +
+                           QStringLiteral("%1").arg(devType_, 2, 16, QLatin1Char('0')).toUpper());
+    }
+}
+
+void ExchangeEngine::SendShortFrame() {
+    txBuffer_ = BuildShortFrame(cmdCode_, cmdNumber_, payload_);
+    if (cmdCode_ == kCodeWrite) frameChecksum_ = static_cast<unsigned char>(txBuffer_.back());
+    armError();
+    rxBuffer_ = QByteArray(kShortAnswerSize, '\0');
+    view_.pbFileMax = 1;
+    receivedBytes_ = 0;
+    phase_ = Phase::Awaiting;
+    if (cmdCode_ == kCodeRead) inPackets_.reset();
+    port_.write(txBuffer_.constData(), int(txBuffer_.size()));
+}
+
+void ExchangeEngine::SendPacket() {
+    const QVector<QByteArray> outPackets = SplitIntoPackets(BuildMessage(cmdCode_, cmdObject_, cmdNumber_, payload_));
+    packetCount_ = int(outPackets.size());
+    view_.pbFileMax = packetCount_;
+    txBuffer_ = outPackets.value(packetIndex_);
+    receivedBytes_ = 0;
+    armError();
+    rxBuffer_ = QByteArray(kPacketSize, '\0');
+    phase_ = Phase::Awaiting;
+    if (cmdCode_ == kCodeRead) inPackets_.reset();
+    port_.write(txBuffer_.constData(), int(txBuffer_.size()));
+}
+
+void ExchangeEngine::nextCommandLater() {
+    ++view_.pbTotalPosition;
+    ++commandIndex_;
+    cmdTimer_->start(kCommandDelay);
+}
+
+void ExchangeEngine::abandonCommand(const QString& why) {
+    phase_ = Phase::Idle;
+    ackTimer_->stop();
+    commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
+    commands_->setProblem(commandIndex_, QStringLiteral("ответ прибора не по протоколу: ") + why);
+    view_.lbFrameNum.clear();
+    if (stopRequested_) {
+        closePort();
+        return;
+    }
+    if (!isLastCommand()) {
+        nextCommandLater();
+    } else {
+        ++view_.pbTotalPosition;
+        finish(Result::Ok);
+    }
+}
+
+void ExchangeEngine::closePort() {
+    try {
+        if (port_.active()) port_.close();
+    } catch (const std::exception& e) {
+        store::messages().error(QString::fromUtf8(e.what()));
+    }
+}
+
+void ExchangeEngine::finish(Result result) {
+    FormDeactivate();
+    result_ = result;
+    if (finished) finished(result);
+}
+
+void ExchangeEngine::SendAck() {
+    const QByteArray ack = pcAck();
+    port_.write(ack.constData(), int(ack.size()));
+}
+
+void ExchangeEngine::CMD_TimerTimer() {
+    packetIndex_ = 0;
+    cmdTimer_->stop();
+    try {
+        port_.purgeReadWrite();
+        StartCommand();
+    } catch (const CommandError&) {
+        // A later command that cannot start sends nothing; the error timer ends the exchange.
+        phase_ = Phase::Idle;
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    notify();
+}
+
+void ExchangeEngine::ACK_TimerTimer() {
+    ackTimer_->stop();
+    try {
+        if (closingAfterAck_) {
+            ++view_.pbTotalPosition;
+            finish(Result::Ok);
+        } else {
+            port_.purgeReadWrite();
+            SendAck();
+            if (finishAfterAck_) {
+                // The port drops what it has not sent when it closes: give the
+                // acknowledgement time to leave first.
+                closingAfterAck_ = true;
+                ackTimer_->start(kCommandDelay);
+            }
+        }
+    } catch (const std::exception& e) {
+        showError(e);
+    }
+    notify();
+}
+
+void ExchangeEngine::ERR_TimerTimer() {
+    stopRequested_ = true;
+    errTimer_->stop();
+    FormDeactivate();
+    store::messages().information(kNoAnswer);
+    finish(Result::Cancel);
+}
+
+} // namespace exchange

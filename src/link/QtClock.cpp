@@ -1,0 +1,28 @@
+#include "link/QtClock.h"
+
+#include <QTimer>
+
+namespace exchange {
+
+namespace {
+class QtTimer final : public Timer {
+public:
+    QtTimer() {
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (onTimeout) onTimeout();
+        });
+    }
+    void start(int milliseconds) override { timer_.start(milliseconds); }
+    void stop() override { timer_.stop(); }
+    bool isActive() const override { return timer_.isActive(); }
+
+private:
+    QTimer timer_;
+};
+} // namespace
+
+std::unique_ptr<Timer> QtClock::createTimer() { return std::make_unique<QtTimer>(); }
+
+} // namespace exchange

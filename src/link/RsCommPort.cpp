@@ -1,0 +1,40 @@
+#include "link/RsCommPort.h"
+
+#include "link/serial/DeviceName.h"
+#include "store/IniFile.h"
+#include "store/ProgramFolder.h"
+
+namespace exchange {
+
+RsCommPort::RsCommPort() {
+    port.setBaudrate(br56000);
+    port.setParity(paNone);
+    port.setDatabits(db8);
+    port.setStopbits(sb1);
+    port.setPortNum(1);
+    port.setMonitorEvents(TRsCommEvents{ceRxChar, ceRxFlag});
+    port.Buffers().setReadTimeout(100);
+    port.Buffers().setWriteTimeout(100);
+    port.OnOpen = [this](TRsComm&) {
+        if (onOpen) onOpen();
+    };
+    port.OnClose = [this](TRsComm&) {
+        if (onClose) onClose();
+    };
+    port.OnRxChar = [this](TRsComm&, int count) {
+        if (onRxChar) onRxChar(count);
+    };
+}
+
+void RsCommPort::setPortNum(int portNum) {
+    const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
+    port.setDeviceName(settings.readString(QStringLiteral("COM"), QStringLiteral("DeviceName"),
+                                           QString::fromLatin1(DeviceName::DefaultTemplate)));
+    port.setPortNum(portNum);
+}
+
+void RsCommPort::setLineSpeed(LineSpeed speed) {
+    port.setBaudrate(speed == LineSpeed::Baud9600 ? br9600 : br56000);
+}
+
+} // namespace exchange

@@ -1,0 +1,96 @@
+#include "link/TfrmComm.h"
+
+#include "link/QtClock.h"
+#include "link/RsCommPort.h"
+
+#include <QLabel>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace exchange {
+
+namespace {
+void setProgress(QProgressBar* bar, int position, int maximum) {
+    bar->setRange(0, std::max(0, maximum));
+    bar->setValue(std::clamp(position, 0, std::max(0, maximum)));
+}
+} // namespace
+
+TfrmComm::TfrmComm(QWidget* parent)
+    : TfrmComm(std::make_unique<RsCommPort>(), std::make_unique<QtClock>(), parent) {}
+
+TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock, QWidget* parent)
+    : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
+      engine_(std::make_unique<ExchangeEngine>(*port_, *clock_)) {
+    setObjectName(QStringLiteral("frmComm"));
+    setWindowTitle(QStringLiteral("Идет обмен данными..."));
+    setModal(true);
+
+    lbFileNum = new QLabel(this);
+    lbFileNum->setObjectName(QStringLiteral("lbFileNum"));
+    lbFileNum->setAccessibleName(QStringLiteral("Command"));
+    lbFrameNum = new QLabel(this);
+    lbFrameNum->setObjectName(QStringLiteral("lbFrameNum"));
+    lbFrameNum->setAccessibleName(QStringLiteral("Packet"));
+    pbFile = new QProgressBar(this);
+    pbFile->setObjectName(QStringLiteral("pbFile"));
+    pbFile->setAccessibleName(QStringLiteral("Packets of the command"));
+    pbTotal = new QProgressBar(this);
+    pbTotal->setObjectName(QStringLiteral("pbTotal"));
+    pbTotal->setAccessibleName(QStringLiteral("Commands of the list"));
+    btStop = new QPushButton(QStringLiteral("Стоп"), this);
+    btStop->setObjectName(QStringLiteral("btStop"));
+    btStop->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lbFileNum);
+    layout->addWidget(lbFrameNum);
+    layout->addWidget(pbFile);
+    layout->addWidget(pbTotal);
+    layout->addWidget(btStop, 0, Qt::AlignHCenter);
+    setMinimumWidth(360);
+
+    connect(btStop, &QPushButton::clicked, this, [this] { engine_->btStopClick(); });
+    engine_->viewChanged = [this] { refresh(); };
+    engine_->finished = [this](ExchangeEngine::Result r) {
+        done(r == ExchangeEngine::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
+    };
+    refresh();
+}
+
+TfrmComm::~TfrmComm() {
+    engine_->viewChanged = nullptr;
+    engine_->finished = nullptr;
+    engine_->FormDeactivate();
+}
+
+void TfrmComm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    closing_ = false;
+    // Start once the dialog is on screen, from the event loop of its exec().
+    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TfrmComm::FormActivate() {
+    if (closing_ || !isVisible()) return;
+    engine_->FormActivate();
+}
+
+void TfrmComm::done(int result) {
+    closing_ = true;
+    engine_->FormDeactivate();
+    QDialog::done(result);
+}
+
+void TfrmComm::refresh() {
+    const ExchangeView& v = engine_->view();
+    lbFrameNum->setText(v.lbFrameNum);
+    lbFileNum->setText(v.lbFileNum);
+    setProgress(pbFile, v.pbFilePosition, v.pbFileMax);
+    setProgress(pbTotal, v.pbTotalPosition, v.pbTotalMax);
+    btStop->setEnabled(v.btStopEnabled);
+}
+
+} // namespace exchange

@@ -1,0 +1,75 @@
+#pragma once
+// An exchange engine on an in-memory port and a clock the test advances.
+#include "link/CommandList.h"
+#include "link/ExchangeEngine.h"
+#include "link/ManualClock.h"
+#include "link/MemoryPort.h"
+#include "link/PacketFormat.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+class EngineFixture : public ::testing::Test {
+protected:
+    using Result = exchange::ExchangeEngine::Result;
+
+    EngineFixture() {
+        engine.setCommands(&commands);
+        engine.finished = [this](Result r) {
+            ++finishes;
+            result = r;
+        };
+    }
+
+    // Fills the list (write commands get `writeBytes` attached) and activates the engine.
+    void start(std::initializer_list<QString> list, const QByteArray& writeBytes = {}) {
+        for (const QString& c : list) {
+            std::unique_ptr<exchange::dynamicArr> object;
+            if (c.startsWith("03")) object = std::make_unique<exchange::dynamicArr>(writeBytes);
+            commands.add(c, std::move(object));
+        }
+        engine.FormActivate();
+    }
+
+    QByteArray bytesOf(int index) const {
+        const exchange::dynamicArr* o = commands.object(index);
+        return o ? o->bytes : QByteArray("<none>");
+    }
+
+    // A 385-byte block whose bytes depend on `seed`.
+    static QByteArray shortBlock(int seed) {
+        QByteArray b(exchange::wire::kShortAnswerSize, '\0');
+        for (int i = 0; i < b.size(); ++i) b[i] = char((i * 7 + seed) & 0xFF);
+        return b;
+    }
+
+    // An answer packet as the instrument sends it (length low byte first).
+    static QByteArray answerPacket(int count, int index, const QByteArray& chunk, int code = 2, int object = 1,
+                                   int number = 0) {
+        const int length = int(chunk.size()) + 3;
+        QByteArray p;
+        p += char(count);
+        p += char(index);
+        p += char(length % 256);
+        p += char(length / 256);
+        p += char(code);
+        p += char(object);
+        p += char(number);
+        p += chunk;
+        p += QByteArray(2, '\0');
+        return p;
+    }
+
+    static QByteArray instrumentAck() { return QByteArray("\x01\x00\x00\x00\xFF", 5); }
+
+    TempHome home;
+    RecordingMessages messages;
+    exchange::MemoryPort port;
+    exchange::ManualClock clock;
+    exchange::CommandList commands;
+    exchange::ExchangeEngine engine{port, clock};
+    int finishes = 0;
+    Result result = Result::Running;
+};
