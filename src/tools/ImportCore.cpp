@@ -1,14 +1,12 @@
 #include "tools/ImportCore.h"
 
-#include "store/IniFile.h"
 #include "store/Messages.h"
-#include "store/ProgramFolder.h"
+#include "store/OdbcRegistry.h"
 #include "tools/ImportCommandList.h"
 #include "tools/ImportError.h"
 #include "tools/OldMasterReader.h"
 #include "tools/OldRecordConverter.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,18 +17,7 @@ namespace tools {
 
 namespace {
 
-const QString kDbq = QStringLiteral("DBQ");
-
-QString registryPath() { return store::userConfigFolder() + QStringLiteral("odbc.ini"); }
-
-QString registeredFile() { return store::IniFile(registryPath()).readString(ImportCore::kAlias, kDbq, QString()); }
-
-void registerFile(const QString& path) {
-    QDir().mkpath(store::userConfigFolder());
-    store::IniFile ini(registryPath());
-    ini.writeString(ImportCore::kAlias, kDbq, path);
-    if (!ini.save()) throw ImportError(ini.errorString());
-}
+QString registeredFile() { return store::OdbcRegistry().readDbq(ImportCore::kAlias, QString()); }
 
 // The object field of the list's first entry (digits 3-4), "01" when the list
 // holds nothing usable.
@@ -74,7 +61,7 @@ void ImportCore::chooseFile(const QString& path) {
         struct stat st {};
         if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &st) != 0)
             throw ImportError(kNotFound + QString::number(errno));
-        registerFile(info.absoluteFilePath());
+        store::OdbcRegistry().writeDbq(kAlias, info.absoluteFilePath());
         openOldTable();
         recognised = true;
     }

@@ -32,7 +32,8 @@ public:
     // btFileClick, with the file the user chose. A file named exactly
     // "ecl40_data.mdb" is registered as the data source ecl40_data; then the
     // records of the file that ecl40_data points to are read. Throws
-    // ImportError or MdbError for the application's error display.
+    // ImportError, MdbError or store::StoreError for the application's error
+    // display.
     void chooseFile(const QString& path);
     // btStartClick: one read-waveform entry per readable old record.
     void start();

@@ -1,8 +1,6 @@
 #include "tools/TfrmImport.h"
 
 #include "store/Messages.h"
-#include "tools/ImportError.h"
-#include "tools/MdbError.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -102,10 +100,9 @@ void TfrmImport::btFileClick() {
     BusyCursor busy;
     try {
         core_.chooseFile(path);
-    } catch (const ImportError& e) {
-        store::messages().error(e.text());
-    } catch (const MdbError& e) {
-        store::messages().error(e.text());
+    } catch (const std::exception& e) {
+        // The application's error display; the dialog stays open.
+        store::messages().error(QString::fromUtf8(e.what()));
     }
 }
 
