@@ -2,6 +2,8 @@
 
 #include "trace/SlotLayout.h"
 
+#include <algorithm>
+
 namespace trace {
 
 ChartSet::ChartSet(Chart& upper, Chart& lower) : upper_(&upper), lower_(&lower) {
@@ -40,6 +42,43 @@ void ChartSet::setInvertedStairsOnTraces(bool on) const {
     for (int j = 0; j <= SlotLayout::CompareRecords; ++j) {
         upper().setInvertedStairs(SlotLayout::UpperCurrent + j, on);
         lower().setInvertedStairs(SlotLayout::LowerCurrent + j, on);
+    }
+}
+
+void ChartSet::drawFrame(double xLeft, double xRight) const {
+    const ChartPair up = upper();
+    const double yMin = up.axisMin(Axis::Left), yMax = up.axisMax(Axis::Left);
+    const auto side = [&](int slot, double x1, double y1, double x2, double y2) {
+        up.clear(slot);
+        up.addPoint(slot, x1, y1);
+        up.addPoint(slot, x2, y2);
+    };
+    side(SlotLayout::FrameRight, xRight, yMin, xRight, yMax);
+    side(SlotLayout::FrameBottom, xRight, yMin + 3, xLeft, yMin + 3);
+    side(SlotLayout::FrameLeft, xLeft, yMin, xLeft, yMax);
+    side(SlotLayout::FrameTop, xRight, yMax - 3, xLeft, yMax - 3);
+}
+
+void ChartSet::clearFrame() const {
+    for (int s = SlotLayout::FrameRight; s <= SlotLayout::FrameTop; ++s) upper().clear(s);
+}
+
+void ChartSet::clearTopBottom() const {
+    lower().clear(SlotLayout::LowerTop);
+    lower().clear(SlotLayout::LowerBottom);
+    upper().clear(SlotLayout::UpperTop);
+    upper().clear(SlotLayout::UpperBottom);
+}
+
+void ChartSet::hideCurrent() const {
+    upper().deactivate(SlotLayout::UpperCurrent);
+    lower().deactivate(SlotLayout::LowerCurrent);
+}
+
+void ChartSet::hideCompareFrom(int j) const {
+    for (int k = std::max(j, 0); k < SlotLayout::CompareRecords; ++k) {
+        upper().deactivate(SlotLayout::UpperCompare1 + k);
+        lower().deactivate(SlotLayout::LowerCompare1 + k);
     }
 }
 

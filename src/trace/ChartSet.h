@@ -30,6 +30,16 @@ public:
     // records 1..3) of all four charts.
     void setInvertedStairsOnTraces(bool on) const;
 
+    // The window frame on the upper chart: sides at xLeft and xRight metres,
+    // top and bottom 3 amplitude units inside the upper chart's left axis.
+    void drawFrame(double xLeft, double xRight) const;
+    void clearFrame() const;
+    // Clears the "Top" and "Bottom" slots of both charts.
+    void clearTopBottom() const;
+    // Hides the current waveform and compare records from the j-th on (0..3).
+    void hideCurrent() const;
+    void hideCompareFrom(int j) const;
+
 private:
     Chart* upper_;
     Chart* lower_;

@@ -106,6 +106,13 @@ void Cursors::CursorsFromMetresWindow() {
     state_.editL = TraceNumbers::metres(dl);
 }
 
+void Cursors::LimitBoxesToLowerChart() {
+    const double bound = charts_.lower().axisMax(Axis::Bottom);
+    const double k1 = store::toNumber(state_.editK1), k2 = store::toNumber(state_.editK2);
+    if (k1 > bound) state_.editK1 = TraceNumbers::metres(bound);
+    if (k2 > bound) state_.editK2 = TraceNumbers::metres(bound);
+}
+
 void Cursors::distanceTruncated() {
     const double k1 = store::toNumber(state_.editK1), k2 = store::toNumber(state_.editK2);
     state_.editL = TraceNumbers::metres(std::fabs(double(TraceNumbers::trunc64(k1 * 100 - k2 * 100))) * 0.01);

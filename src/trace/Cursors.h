@@ -41,6 +41,9 @@ public:
     void CursorsFromMetresPlan(int planStart, double planStepPR);
     void CursorsFromMetresWindow();
 
+    // A cursor distance beyond the lower chart's right end is set to that end.
+    void LimitBoxesToLowerChart();
+
 private:
     // Edit_l as the plan view writes it: the difference truncated to whole centimetres.
     void distanceTruncated();

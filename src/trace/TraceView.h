@@ -1,0 +1,52 @@
+#pragma once
+#include "trace/Cursors.h"
+#include "trace/PlanRenderer.h"
+#include "trace/ScaleRange.h"
+#include "trace/TraceContext.h"
+#include "trace/WindowRenderer.h"
+
+namespace trace {
+
+// The trace view's entry points for the main window and the data module.
+// Every change that affects the charts ends in Redraw, which rebuilds both
+// charts (and their report copies) from the datasets and then brings the
+// cursors into line. Nothing is cached between redraws.
+class TraceView {
+public:
+    enum Mode {
+        WaveformsOnly = 0,
+        KeepDistances = 1, // cursor positions follow the K1/K2 boxes
+        KeepPositions = 2, // K1/K2 boxes follow the cursor positions
+        Both = 3,          // 1, then 2
+    };
+
+    TraceView(store::MainState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture);
+
+    // Throws store::NumberFormatError when the PR box or a cursor box is not a
+    // number and store::StoreError when a record cannot be read; the state's
+    // changed() is emitted either way.
+    void Redraw(int mode);
+    void ComputeMaxScale() { range_.ComputeMaxScale(); }
+    void UpdateRange() { range_.UpdateRange(); }
+
+    // The K1/K2 step buttons: clamp the cursor's position and place it.
+    void StepK1();
+    void StepK2();
+
+    Cursors& cursors() { return cursors_; }
+    PlanRenderer& planRenderer() { return plan_; }
+    WindowRenderer& windowRenderer() { return window_; }
+    const TraceContext& context() const { return ctx_; }
+
+private:
+    void redrawPlan(int mode);
+    void redrawWindow(int mode);
+
+    TraceContext ctx_;
+    ScaleRange range_;
+    PlanRenderer plan_;
+    WindowRenderer window_;
+    Cursors cursors_;
+};
+
+} // namespace trace
