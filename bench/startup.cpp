@@ -1,0 +1,160 @@
+// Start-up of the data module on a large library: opening the three databases
+// and the six datasets, the type filter's query, and the first library view
+// (the first record's values, its sample image and the first page of the grid).
+// Each measurement runs in a child process of its own, so that every run pays
+// the full start-up and reports its own peak memory.
+#include "store/DataModuleHost.h"
+#include "store/DatasetTableModel.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr int kSmallRows = 100000; // "KM-41A1 ver.5", 385-byte sample images
+constexpr int kLargeRows = 20000;  // "KM-630 ver.1", 8512-byte sample images
+constexpr int kRuns = 7;
+constexpr double kGoalSeconds = 0.5;
+constexpr double kGoalMegabytes = 150;
+
+QString benchHome() { return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1"); }
+
+void fail(const QString& what) {
+    std::fprintf(stderr, "%s\n", qPrintable(what));
+    std::exit(1);
+}
+
+// Writes the library once; later runs reuse it (the marker file says it is complete).
+void generateLibrary() {
+    const QString home = benchHome();
+    const QString marker = home + QStringLiteral("/complete");
+    if (QFile::exists(marker)) return;
+    QDir(home).removeRecursively();
+    QDir().mkpath(home + QStringLiteral("/Data"));
+    const QString file = home + QStringLiteral("/Data/ecl41_data.db");
+    store::Database::createFile(file, store::Schema::Kind::Library);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "generate");
+        db.setDatabaseName(file);
+        if (!db.open()) fail(db.lastError().text());
+        db.transaction();
+        QSqlQuery q(db);
+        q.prepare("INSERT INTO master (REC_ID, BANK_NUM, MEMO, SCALE, DLIT, AMPL, NAKOPL, SOGLAS, SPEED, DATE, "
+                  "SDVIG, ZOOM_L, POINTS, DEVICE_TYPE, METHOD, LEVEL, TIME_OUT, PICTURE, START_PLAN) "
+                  "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        const int total = kSmallRows + kLargeRows;
+        for (int i = 0; i < total; ++i) {
+            // The large waveforms are spread through the table, as imports and reads alternate.
+            const bool large = i % 6 == 5 && (i / 6) < kLargeRows;
+            QByteArray points(large ? 8512 : 385, '\0');
+            for (int k = 0; k < points.size(); ++k) points[k] = static_cast<char>((k * 7 + i) & 0xff);
+            const QVariantList values{i + 1, i % 100, QStringLiteral("Рефлектограмма %1").arg(i),
+                                      large ? 62.5 : 250.0, 3, 5, 2, 1, QStringLiteral("1,500"),
+                                      QStringLiteral("1.2.2024 10:%1:00").arg(i % 60), 0, large ? 1.0 : 2.0, points,
+                                      large ? QStringLiteral("KM-630 ver.1") : QStringLiteral("KM-41A1 ver.5"),
+                                      QStringLiteral("pulse"), 0, 1.0, 0, 0.0};
+            for (const QVariant& v : values) q.addBindValue(v);
+            if (!q.exec()) fail(q.lastError().text());
+        }
+        q.finish();
+        db.commit();
+        QSqlQuery count(db);
+        count.exec("SELECT count(*), sum(DEVICE_TYPE = 'KM-630 ver.1') FROM master");
+        count.next();
+        if (count.value(0).toInt() != total || count.value(1).toInt() != kLargeRows) fail("library generation went wrong");
+        count.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("generate");
+    QFile m(marker);
+    m.open(QIODevice::WriteOnly);
+}
+
+class BenchHost : public store::DataModuleHost {
+public:
+    explicit BenchHost(store::MainState& s) : state(s) {}
+    void setWaveformViewEnabled(bool) override {}
+    void applyDeviceFilter() override { module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex)); }
+    void updateRange() override {}
+    void redraw(int) override {
+        if (module->MasterCount > 0) imageBytes += module->t_master.fieldByName("POINTS").asBlob().size();
+    }
+    store::MainState& state;
+    store::TDataModule1* module = nullptr;
+    qint64 imageBytes = 0;
+};
+
+// One start-up; prints "<seconds> <peak kB>".
+int child() {
+    QElapsedTimer timer;
+    timer.start();
+    store::MainState state;
+    BenchHost host(state);
+    store::TDataModule1 dm(state, host);
+    host.module = &dm;
+    dm.DataModuleCreate();
+    store::DatasetTableModel grid(dm.t_master, {{"MEMO", "waveform name", 212}, {"SCALE", "scale", 50}, {"DATE", "save data", 107}});
+    QString shown;
+    for (int r = 0; r < std::min(30, grid.rowCount()); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c) shown += grid.data(grid.index(r, c)).toString();
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (dm.MasterCount != kSmallRows || shown.isEmpty() || host.imageBytes == 0) fail("the first library view is wrong");
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QString home = benchHome();
+    qputenv("ECHOLON_HOME", home.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
+    if (app.arguments().contains(QStringLiteral("--child"))) return child();
+
+    QElapsedTimer gen;
+    gen.start();
+    generateLibrary();
+    std::fprintf(stderr, "library ready in %.1f s: %s\n", gen.nsecsElapsed() / 1e9, qPrintable(home));
+
+    std::vector<double> times;
+    long peakKb = 0;
+    for (int i = 0; i < kRuns + 1; ++i) {
+        QProcess p;
+        p.start(app.applicationFilePath(), {QStringLiteral("--child")});
+        if (!p.waitForFinished(120000) || p.exitCode() != 0) fail(QString::fromLocal8Bit(p.readAllStandardError()));
+        const QStringList parts = QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
+        if (parts.size() != 2) fail("unexpected child output");
+        if (i == 0) continue; // the first run warms the file cache after generation
+        times.push_back(parts[0].toDouble());
+        peakKb = std::max(peakKb, parts[1].toLong());
+    }
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    const double worst = times.back();
+    const double peakMb = peakKb / 1024.0;
+    auto line = [](const char* name, const QString& figure, const QString& goal, bool met) {
+        std::printf("BENCH\t%s\t%s\t%s\t%s\n", name, qPrintable(figure), qPrintable(goal), met ? "yes" : "no");
+    };
+    line("startup_datamodule_median", QString::asprintf("%.3f s", median), QString::asprintf("<= %.1f s", kGoalSeconds),
+         median <= kGoalSeconds);
+    line("startup_datamodule_worst", QString::asprintf("%.3f s", worst), QString::asprintf("<= %.1f s", kGoalSeconds),
+         worst <= kGoalSeconds);
+    line("startup_datamodule_peak_rss", QString::asprintf("%.1f MB", peakMb), QString::asprintf("<= %.0f MB", kGoalMegabytes),
+         peakMb <= kGoalMegabytes);
+    return 0;
+}
