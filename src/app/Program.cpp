@@ -1,8 +1,7 @@
 #include "app/Program.h"
 
+#include "app/MainProgram.h"
 #include "app/QtMessages.h"
-#include "app/TForm1.h"
-#include "store/MainState.h"
 #include "store/ProgramFolder.h"
 
 #include <QApplication>
@@ -29,12 +28,13 @@ int runProgram(QApplication& app) {
     store::setMessages(&boxes);
     int rc = 0;
     try {
-        store::MainState state;
-        TForm1 form1(state);
-        form1.FormCreate();
-        form1.showMaximized();
+        MainProgram program;
+        program.start();
+        program.Form1.showMaximized();
         rc = app.exec();
     } catch (const std::exception& e) {
+        // The store could not be opened even after restoring the library:
+        // say why and end without touching anything else.
         boxes.error(QString::fromUtf8(e.what()));
         rc = 1;
     }

@@ -58,7 +58,7 @@ void TForm1::LoadSettings() {
     // The toggles run once on the inverse state so that picture, check mark and
     // line style all follow from one path.
     state_.aproksTag = s.smoothing ? 1 : 0;
-    state_.screenTag = s.screenHidden ? 1 : 0;
+    state_.screenTag = s.screenHidden ? 0 : 1;
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
 }

@@ -1,0 +1,79 @@
+#include "app/MainProgram.h"
+
+#include "trace/ButtonPictures.h"
+#include "trace/LineStyle.h"
+#include "trace/SlotLayout.h"
+
+#include <QAction>
+#include <QChartView>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLayout>
+#include <QToolButton>
+
+namespace app {
+
+MainProgram::MainProgram()
+    : DBChart1(trace::SlotLayout::UpperCount), TDBChart1(trace::SlotLayout::LowerCount),
+      charts(DBChart1, TDBChart1), Form1(state) {
+    DBChart1.view()->setObjectName("DBChart1");
+    DBChart1.view()->setAccessibleName("Waveform overview");
+    TDBChart1.view()->setObjectName("TDBChart1");
+    TDBChart1.view()->setAccessibleName("Waveform detail");
+    Form1.Panel_up_chart->layout()->addWidget(DBChart1.view());
+    Form1.Panel_down_chart->layout()->addWidget(TDBChart1.view());
+    Form1.onAproksToggle = [this] {
+        trace::LineStyle::btAproksClick(state, charts);
+        Form1.btAproks->setIcon(trace::ButtonPictures::aproksIcon(state.aproksTag));
+    };
+    Form1.onScreenToggle = [this] {
+        state.screenTag = state.screenTag != 0 ? 0 : 1;
+        Form1.btScreen->setIcon(trace::ButtonPictures::screenIcon(state.screenTag));
+    };
+    Form1.FormCreate();
+}
+
+MainProgram::~MainProgram() = default;
+
+void MainProgram::start() {
+    DataModule1 = std::make_unique<store::TDataModule1>(state, Form1);
+    controller = std::make_unique<MainController>(state, *DataModule1, charts);
+    wireWindow();
+    DataModule1->DataModuleCreate();
+    Form1.showState();
+}
+
+void MainProgram::wireWindow() {
+    MainController& c = *controller;
+    Form1.onApplyDeviceFilter = [&c] { c.ApplyDeviceFilter(); };
+    c.chooseLibraryFile = [this](const std::function<void(const QString&)>& folderEntered) {
+        QFileDialog dialog(&Form1, "Open database");
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters({"Databases (*.db *.mdb)", "All files (*)"});
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+    QObject::connect(Form1.btOpen, &QToolButton::clicked, [&c] { c.btOpenClick(); });
+    QObject::connect(Form1.mnOpen, &QAction::triggered, [&c] { c.btOpenClick(); });
+    QObject::connect(Form1.btConnect, &QToolButton::clicked, [&c] { c.bConnectClick(); });
+    QObject::connect(Form1.mnConnect, &QAction::triggered, [&c] { c.bConnectClick(); });
+    QObject::connect(Form1.mnOptions, &QAction::triggered, [&c] { c.mnOptionsClick(); });
+    QObject::connect(Form1.btImport, &QToolButton::clicked, [&c] { c.btImportClick(); });
+    QObject::connect(Form1.mnImport, &QAction::triggered, [&c] { c.btImportClick(); });
+    QObject::connect(Form1.mnAbout, &QAction::triggered, [&c] { c.mnAboutClick(); });
+    QObject::connect(Form1.btPrint, &QToolButton::clicked, [&c] { c.btPrintClick(); });
+    QObject::connect(Form1.mnPrint, &QAction::triggered, [&c] { c.btPrintClick(); });
+    QObject::connect(Form1.btAproks, &QToolButton::clicked, [this] { Form1.btAproksClick(); });
+    QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { Form1.btAproksClick(); });
+    QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { Form1.btScreenClick(); });
+    QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { Form1.btScreenClick(); });
+    QObject::connect(Form1.ComboBox_type, &QComboBox::activated, [this, &c](int index) {
+        state.typeIndex = index;
+        c.ApplyDeviceFilter();
+    });
+}
+
+} // namespace app

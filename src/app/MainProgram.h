@@ -1,0 +1,38 @@
+#pragma once
+#include "app/MainController.h"
+#include "app/TForm1.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+#include "trace/ChartSet.h"
+#include "trace/QtChart.h"
+
+#include <QChartView>
+#include <memory>
+
+namespace app {
+
+// Everything the program creates at start-up, in its fixed order, and the
+// wiring between them. Members are destroyed in reverse order, the main
+// window's objects last.
+class MainProgram {
+public:
+    MainProgram();
+    ~MainProgram();
+
+    store::MainState state;
+    trace::QtChart DBChart1;
+    trace::QtChart TDBChart1;
+    trace::ChartSet charts;
+    TForm1 Form1;
+    std::unique_ptr<store::TDataModule1> DataModule1;
+    std::unique_ptr<MainController> controller;
+
+    // Creates the data module (which opens the store and draws the first
+    // waveform) and the dialogs. Throws when the store cannot be opened.
+    void start();
+
+private:
+    void wireWindow();
+};
+
+} // namespace app
