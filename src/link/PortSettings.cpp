@@ -1,0 +1,196 @@
+#include "link/PortSettings.h"
+
+#include "link/serial/ERsCommError.h"
+#include "store/IniFile.h"
+#include "store/MainState.h"
+#include "store/Messages.h"
+#include "store/ProgramFolder.h"
+
+#include <stdexcept>
+
+namespace exchange {
+
+namespace {
+const QString kSection = QStringLiteral("COM");
+const QString kPortNum = QStringLiteral("PortNum");
+const QString kShow = QStringLiteral("Show");
+constexpr int kFirstDisabledEntry = 5; // activation: OK only below this type entry
+constexpr int kMainTypeEntries = 2;    // the main window's type list: "KMX-417", "KMX-419"
+} // namespace
+
+const QString PortSettings::WaitText = QStringLiteral("определяется, пожалуйста подождите...");
+const QString PortSettings::NotDetectedText = QStringLiteral("!!!не определен!!!");
+const QString PortSettings::PortBusyText = QStringLiteral("Порт уже используется");
+const QString PortSettings::PortMissingText = QStringLiteral("Порт не найден");
+const QString PortSettings::NoAnswerText = QStringLiteral("Устройство не отвечает! Операция прервана.");
+const QStringList PortSettings::DetectedTypes = {
+    QStringLiteral("KMX-417"), QStringLiteral("KMX-417M"), QStringLiteral("KMX-41A1"),
+    QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), NotDetectedText,
+};
+
+PortSettings::PortSettings(CommPort& port, Clock& clock, store::MainState& state)
+    : port_(port), state_(state), detection_(port, clock) {
+    detection_.finished = [this](int entry) { detectionFinished(entry); };
+    detection_.failed = [this](const QString& why) { detectionFailed(why); };
+}
+
+QString PortSettings::settingsPath() { return store::programFolder() + QStringLiteral("Echolon.v41"); }
+
+void PortSettings::notify() {
+    if (viewChanged) viewChanged();
+}
+
+void PortSettings::prepareForConnect() {
+    view_.okVisible = false;
+    view_.connectVisible = true;
+    notify();
+}
+
+void PortSettings::prepareForSettings() {
+    view_.okVisible = true;
+    view_.connectVisible = false;
+    notify();
+}
+
+void PortSettings::selectPort(int portNum) { view_.portIndex = portNum - 1; }
+
+void PortSettings::readSettings() {
+    const store::IniFile ini(settingsPath());
+    const int stored = ini.readInteger(kSection, kPortNum, 1);
+    // A number the list cannot show would be written back as 0 by OK; the first port stands in.
+    portNum_ = stored >= 1 && stored <= PortCount ? stored : 1;
+    selectPort(portNum_);
+    view_.show = ini.readInteger(kSection, kShow, 1) != 0;
+}
+
+void PortSettings::FormCreate() {
+    view_.portItems.clear();
+    for (int i = 1; i <= PortCount; ++i) view_.portItems << QStringLiteral("COM%1").arg(i);
+    view_.devTypeItems = {DetectedTypes.first(), WaitText};
+    view_.devTypeIndex = 0;
+    view_.devTypeEnabled = false;
+    view_.typeEnabled = false;
+    readSettings();
+    notify();
+}
+
+void PortSettings::FormActivate() {
+    savedShow_ = view_.show;
+    savedPortNum_ = portNum_;
+    savedDevTypeIndex_ = view_.devTypeIndex;
+    readSettings();
+    const int type = state_.typeIndex;
+    view_.devTypeIndex = type >= 0 && type < view_.devTypeItems.size() ? type : -1;
+    view_.okEnabled = view_.devTypeIndex < kFirstDisabledEntry;
+    view_.connectEnabled = view_.okEnabled;
+    notify();
+}
+
+void PortSettings::cb_PortNumChange(int index) {
+    if (index < 0 || index >= PortCount) return;
+    if (detection_.running()) {
+        // The port is about to be reused for the test: the probe ends without a result.
+        detection_.stop();
+        detectionFinished(DeviceDetection::EntryKeep);
+    }
+    const int previous = portNum_;
+    portNum_ = index + 1;
+    selectPort(portNum_);
+    QString text;
+    bool failed = false;
+    try {
+        port_.setPortNum(portNum_);
+        port_.open();
+        port_.close();
+    } catch (const ERsCommError& e) {
+        failed = true;
+        if (e.message().contains(QLatin1String("Access is denied"))) text = PortBusyText;
+        else if (e.message().contains(QLatin1String("not found"))) text = PortMissingText;
+        else text = e.message(); // an empty box would tell the user nothing
+    } catch (const std::exception& e) {
+        failed = true;
+        text = QString::fromUtf8(e.what());
+    }
+    if (failed) {
+        store::messages().information(text);
+        try {
+            port_.close();
+        } catch (const std::exception&) {
+        }
+        portNum_ = previous;
+        selectPort(previous);
+    }
+    notify();
+}
+
+void PortSettings::setShow(bool checked) { view_.show = checked; }
+
+void PortSettings::btOKClick() {
+    store::IniFile ini(settingsPath());
+    ini.writeInteger(kSection, kPortNum, view_.portIndex + 1);
+    ini.writeInteger(kSection, kShow, view_.show ? 1 : 0);
+    if (!ini.save())
+        throw std::runtime_error(
+            QStringLiteral("Cannot write the settings file %1: %2").arg(ini.path(), ini.errorString()).toStdString());
+    detection_.stop();
+    // Only an entry that the main window's type list has is copied to it.
+    if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries) state_.typeIndex = view_.devTypeIndex;
+    if (applyDeviceFilter) applyDeviceFilter();
+    if (finished) finished(true);
+}
+
+void PortSettings::BitBtn1Click() {
+    detection_.stop();
+    view_.show = savedShow_;
+    portNum_ = savedPortNum_;
+    selectPort(portNum_);
+    restoreWaitEntry();
+    view_.devTypeIndex = savedDevTypeIndex_ < view_.devTypeItems.size() ? savedDevTypeIndex_ : -1;
+    notify();
+    if (finished) finished(false);
+}
+
+void PortSettings::btTypeClick() {
+    view_.devTypeItems = DetectedTypes;
+    view_.devTypeItems[DeviceDetection::EntryFullBlock] = WaitText;
+    view_.devTypeIndex = -1;
+    view_.okEnabled = false;
+    view_.connectEnabled = false;
+    view_.devTypeEnabled = false;
+    notify();
+    detection_.start();
+}
+
+void PortSettings::restoreWaitEntry() {
+    // During a detection entry 2 shows the waiting text instead of its model.
+    if (view_.devTypeItems.size() == DetectedTypes.size())
+        view_.devTypeItems[DeviceDetection::EntryFullBlock] = DetectedTypes[DeviceDetection::EntryFullBlock];
+}
+
+void PortSettings::detectionFinished(int entry) {
+    restoreWaitEntry();
+    if (entry == DeviceDetection::EntryUnknown) store::messages().information(NoAnswerText);
+    if (entry >= 0) view_.devTypeIndex = entry;
+    cbDevTypeChange(view_.devTypeIndex);
+    view_.devTypeEnabled = true;
+    notify();
+}
+
+void PortSettings::detectionFailed(const QString& why) {
+    // The port could not be opened for a probe: the type stays undetermined, without the no-answer message.
+    store::messages().error(why);
+    restoreWaitEntry();
+    view_.devTypeIndex = DeviceDetection::EntryUnknown;
+    cbDevTypeChange(view_.devTypeIndex);
+    view_.devTypeEnabled = true;
+    notify();
+}
+
+void PortSettings::cbDevTypeChange(int index) {
+    view_.devTypeIndex = index;
+    view_.okEnabled = index < DeviceDetection::EntryFullBlock;
+    view_.connectEnabled = view_.okEnabled;
+    notify();
+}
+
+} // namespace exchange

@@ -1,0 +1,93 @@
+#pragma once
+#include "link/Clock.h"
+#include "link/CommPort.h"
+#include "link/DeviceDetection.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace store {
+class MainState;
+}
+
+namespace exchange {
+
+// What the port-settings dialog shows; the core fills it and the dialog mirrors it.
+struct PortSettingsView {
+    QStringList portItems;  // cb_PortNum: "COM1".."COM256"
+    int portIndex = 0;      // selected entry of cb_PortNum
+    QStringList devTypeItems;
+    int devTypeIndex = 0;   // -1: no selection
+    bool devTypeEnabled = false;
+    bool show = true;       // chbShow
+    bool okEnabled = true;
+    bool okVisible = true;
+    bool connectEnabled = true;
+    bool connectVisible = true;
+    bool typeEnabled = false; // btType: nothing enables it
+};
+
+// The logic of "Настройка параметров связи" (TfrmChkDev) without a window:
+// the port list tested on change, section "COM" of Echolon.v41 written on
+// OK, Cancel restoring what activation found, and instrument detection.
+class PortSettings {
+public:
+    static constexpr int PortCount = 256;
+    static const QString WaitText;        // "определяется, пожалуйста подождите..."
+    static const QString NotDetectedText; // "!!!не определен!!!"
+    static const QString PortBusyText;    // "Порт уже используется"
+    static const QString PortMissingText; // "Порт не найден"
+    static const QString NoAnswerText;    // "Устройство не отвечает! Операция прервана."
+    // The type list of the detection, entry 5 being NotDetectedText.
+    static const QStringList DetectedTypes;
+
+    PortSettings(CommPort& port, Clock& clock, store::MainState& state);
+
+    const PortSettingsView& view() const { return view_; }
+    int portNum() const { return portNum_; }
+    DeviceDetection& detection() { return detection_; }
+
+    // The main window's type filter, applied after OK copies the type index.
+    std::function<void()> applyDeviceFilter;
+    // The view changed.
+    std::function<void()> viewChanged;
+    // The dialog is to close: true for OK, false for Cancel.
+    std::function<void(bool accepted)> finished;
+
+    // Connect command: OK hidden, "Связь" shown. Settings command: the reverse.
+    void prepareForConnect();
+    void prepareForSettings();
+
+    void FormCreate();
+    void FormActivate();
+    void cb_PortNumChange(int index);
+    void setShow(bool checked);
+    // Writes section "COM"; throws std::runtime_error when the file cannot be written.
+    void btOKClick();
+    void btConnectClick() { btOKClick(); }
+    void BitBtn1Click();
+    void btTypeClick();
+    void cbDevTypeChange(int index);
+
+private:
+    void readSettings();
+    void selectPort(int portNum);
+    void restoreWaitEntry();
+    void detectionFinished(int entry);
+    void detectionFailed(const QString& why);
+    void notify();
+    static QString settingsPath();
+
+    CommPort& port_;
+    store::MainState& state_;
+    DeviceDetection detection_;
+    PortSettingsView view_;
+    int portNum_ = 1;
+    // Remembered at activation for Cancel.
+    bool savedShow_ = true;
+    int savedPortNum_ = 1;
+    int savedDevTypeIndex_ = 0;
+};
+
+} // namespace exchange

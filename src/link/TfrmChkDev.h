@@ -1,0 +1,58 @@
+#pragma once
+#include "link/PortSettings.h"
+
+#include <QDialog>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace store {
+class MainState;
+}
+
+namespace exchange {
+
+// "Настройка параметров связи": shows PortSettings and passes the user's
+// choices to it. Closing the window or Escape acts as "Отмена".
+class TfrmChkDev : public QDialog {
+    Q_OBJECT
+public:
+    // With the serial port named by the settings file and real timers.
+    explicit TfrmChkDev(store::MainState& state, QWidget* parent = nullptr);
+    // With a given port and clock (tests).
+    TfrmChkDev(store::MainState& state, std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
+               QWidget* parent = nullptr);
+    ~TfrmChkDev() override;
+
+    PortSettings& core() { return *core_; }
+    CommPort& port() { return *port_; }
+
+    QLabel* Label2;
+    QComboBox* cb_PortNum;
+    QLabel* Label1;
+    QComboBox* cbDevType;
+    QPushButton* btType;
+    QCheckBox* chbShow;
+    QPushButton* btOK;
+    QPushButton* btConnect;
+    QPushButton* BitBtn1;
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void refresh();
+    void confirm();
+
+    std::unique_ptr<CommPort> port_;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<PortSettings> core_;
+};
+
+} // namespace exchange
