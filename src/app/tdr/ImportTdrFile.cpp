@@ -1,5 +1,6 @@
 #include "app/tdr/ImportTdrFile.h"
 
+#include "app/tdr/ControlsDisabled.h"
 #include "app/tdr/TdrFile.h"
 #include "store/Dataset.h"
 
@@ -39,7 +40,7 @@ void fill(store::Dataset& ds, qint64 recId, const TdrFile& file) {
 } // namespace
 
 void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
-    master2.disableControls();
+    ControlsDisabled quiet(master2);
     const store::Dataset::Bookmark back = master2.bookmark();
     try {
         const qint64 recId = nextRecId(master2);
@@ -47,14 +48,12 @@ void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
         fill(master2, recId, file);
         master2.post();
     } catch (...) {
-        if (master2.state() != store::DatasetState::Browse) master2.cancel();
-        master2.gotoBookmark(back);
-        master2.enableControls();
+        if (master2.state() == store::DatasetState::Insert) master2.cancel();
+        if (master2.isOpen()) master2.gotoBookmark(back);
         throw;
     }
     master2.gotoBookmark(back);
     master2.setTag(store::TagQuiet);
-    master2.enableControls();
 }
 
 } // namespace tdr

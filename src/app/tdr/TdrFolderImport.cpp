@@ -1,5 +1,6 @@
 #include "app/tdr/TdrFolderImport.h"
 
+#include "app/tdr/ControlsDisabled.h"
 #include "app/tdr/ImportTdrFile.h"
 #include "app/tdr/TdrError.h"
 #include "app/tdr/TdrFile.h"
@@ -10,23 +11,6 @@
 #include <QFileInfo>
 
 namespace tdr {
-
-namespace {
-
-// Keeps t_master's grids quiet for the whole folder, also when a store error
-// ends the import early.
-class ControlsDisabled {
-public:
-    explicit ControlsDisabled(store::Dataset& ds) : ds_(ds) { ds_.disableControls(); }
-    ~ControlsDisabled() { ds_.enableControls(); }
-    ControlsDisabled(const ControlsDisabled&) = delete;
-    ControlsDisabled& operator=(const ControlsDisabled&) = delete;
-
-private:
-    store::Dataset& ds_;
-};
-
-} // namespace
 
 TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, std::function<void()> applyFilter)
     : master_(master), master2_(master2), applyFilter_(std::move(applyFilter)) {}

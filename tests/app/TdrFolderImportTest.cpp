@@ -1,0 +1,207 @@
+#include "TdrTestImage.h"
+#include "app/tdr/ImportTdrFile.h"
+#include "app/tdr/TdrFile.h"
+#include "app/tdr/TdrFolderImport.h"
+#include "store/DataModuleHost.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+#include <gtest/gtest.h>
+
+using store::Dataset;
+using tdr::TdrFolderImport;
+
+namespace {
+
+// The main window as the data module sees it: the type filter only reopens
+// the library with the "KMX-419" query.
+class FilterHost : public store::DataModuleHost {
+public:
+    void setWaveformViewEnabled(bool) override {}
+    void applyDeviceFilter() override {
+        ++filters;
+        if (module) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(1));
+    }
+    void updateRange() override {}
+    void redraw(int) override {}
+    store::TDataModule1* module = nullptr;
+    int filters = 0;
+};
+
+class TdrFolderImportTest : public ::testing::Test {
+protected:
+    TdrFolderImportTest() : dm(state, host) {
+        state.typeIndex = 1;
+        host.module = &dm;
+    }
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+        dm.DataModuleCreate();
+        host.filters = 0;
+        ASSERT_TRUE(QDir(home.path()).mkdir("waves"));
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    QString wave(const QString& name) const { return home.file("waves/" + name); }
+
+    tdr::TdrFolderResult importFolder() {
+        TdrFolderImport import(dm.t_master, dm.t_master2, [this] { host.applyDeviceFilter(); });
+        return import.importFolderOf(wave("a.b.tdr"));
+    }
+
+    // The library's rows as "REC_ID BANK_NUM MEMO".
+    QStringList rows() {
+        QStringList r;
+        Dataset& ds = dm.t_master2;
+        for (int i = 0; i < ds.recordCount(); ++i)
+            r << QStringLiteral("%1 %2 %3")
+                     .arg(ds.valueAt(i, ds.fieldIndex("REC_ID")).toString(),
+                          ds.valueAt(i, ds.fieldIndex("BANK_NUM")).toString(),
+                          ds.valueAt(i, ds.fieldIndex("MEMO")).toString());
+        return r;
+    }
+
+    TempHome home;
+    RecordingMessages messages;
+    store::MainState state;
+    FilterHost host;
+    store::TDataModule1 dm;
+};
+
+TEST_F(TdrFolderImportTest, recordTakesTheHeaderValuesAndTheImage) {
+    TdrTestImage image;
+    image.set(4, 3).set(8, 4).set(12, 2).set(16, 33).set(20, 5).set(24, 1500).set(32, 5).set(36, 60).set(40, 68);
+    ASSERT_TRUE(image.writeTo(wave("a.b.tdr")));
+    const tdr::TdrFolderResult result = importFolder();
+    EXPECT_EQ(result.imported, 1);
+    EXPECT_TRUE(messages.warnings.isEmpty());
+    EXPECT_EQ(host.filters, 1);
+
+    Dataset& ds = dm.t_master2;
+    ASSERT_EQ(ds.recordCount(), 1);
+    ds.first();
+    EXPECT_EQ(ds.fieldByName("REC_ID").asInteger(), 1);
+    EXPECT_EQ(ds.fieldByName("BANK_NUM").asInteger(), 1);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "a.b");
+    EXPECT_DOUBLE_EQ(ds.fieldByName("SCALE").asFloat(), 1000);
+    EXPECT_EQ(ds.fieldByName("DLIT").asInteger(), 100);
+    EXPECT_EQ(ds.fieldByName("NAKOPL").asInteger(), 4);
+    EXPECT_EQ(ds.fieldByName("AMPL").asInteger(), 33);
+    EXPECT_EQ(ds.fieldByName("SOGLAS").asInteger(), 5);
+    EXPECT_EQ(ds.fieldByName("SPEED").asString(), "1,500");
+    EXPECT_DOUBLE_EQ(ds.fieldByName("TIME_OUT").asFloat(), 1.0);
+    EXPECT_EQ(ds.fieldByName("LEVEL").asInteger(), 0);
+    EXPECT_EQ(ds.fieldByName("METHOD").asString(), "arc");
+    EXPECT_EQ(ds.fieldByName("SDVIG").asInteger(), 0);
+    EXPECT_DOUBLE_EQ(ds.fieldByName("ZOOM_L").asFloat(), 0);
+    EXPECT_DOUBLE_EQ(ds.fieldByName("START_PLAN").asFloat(), 0);
+    EXPECT_FALSE(ds.fieldByName("PICTURE").asBool());
+    EXPECT_EQ(ds.fieldByName("DEVICE_TYPE").asString(), "KM-630 ver.1");
+    EXPECT_EQ(ds.fieldByName("POINTS").asBlob(), image.bytes());
+    EXPECT_FALSE(ds.fieldByName("DATE").asString().isEmpty());
+    // The filtered library shows it too.
+    EXPECT_EQ(dm.MasterCount, 1);
+}
+
+TEST_F(TdrFolderImportTest, folderImportedTwiceDoublesItsRowsWithNewNumbers) {
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    ASSERT_TRUE(TdrTestImage().resize(9000).writeTo(wave("line 4.tdr")));
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("notes.txt")));
+    EXPECT_EQ(importFolder().imported, 2);
+    EXPECT_EQ(importFolder().imported, 2);
+    const QStringList r = rows();
+    ASSERT_EQ(r.size(), 4);
+    EXPECT_TRUE(r[0].startsWith("1 1 ") && r[1].startsWith("2 2 ") && r[2].startsWith("3 3 ") &&
+                r[3].startsWith("4 4 "))
+        << r.join(" | ").toStdString();
+    // The same two files each time, in the same listing order.
+    EXPECT_EQ(r[0].mid(4), r[2].mid(4));
+    EXPECT_EQ(r[1].mid(4), r[3].mid(4));
+    EXPECT_EQ(QSet<QString>({r[0].mid(4), r[1].mid(4)}), QSet<QString>({"a.b", "line 4"}));
+    EXPECT_EQ(dm.MasterCount, 4);
+}
+
+TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    ASSERT_TRUE(TdrTestImage().resize(8511).writeTo(wave("truncated.tdr")));
+    ASSERT_TRUE(TdrTestImage().resize(0).writeTo(wave("empty.tdr")));
+    ASSERT_TRUE(TdrTestImage().set(12, 8).writeTo(wave("averaging.tdr")));
+    {
+        QFile huge(wave("huge.tdr"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(10 * 1024 * 1024));
+    }
+    ASSERT_TRUE(QDir(home.file("waves")).mkdir("dir.tdr"));
+
+    const tdr::TdrFolderResult result = importFolder();
+    EXPECT_EQ(result.imported, 1);
+    EXPECT_EQ(rows().size(), 1);
+    ASSERT_EQ(messages.warnings.size(), 1);
+    const QString& text = messages.warnings[0];
+    EXPECT_TRUE(text.startsWith("These waveform files were not imported:"));
+    EXPECT_TRUE(text.contains("truncated.tdr: the file is shorter than 8512 bytes (8511 bytes)"));
+    EXPECT_TRUE(text.contains("empty.tdr: the file is shorter than 8512 bytes (0 bytes)"));
+    EXPECT_TRUE(text.contains("averaging.tdr: averaging index 8 is outside 0..7"));
+    EXPECT_TRUE(text.contains("huge.tdr: the file is too large"));
+    EXPECT_FALSE(text.contains("dir.tdr"));
+    EXPECT_FALSE(text.contains("a.b.tdr"));
+    EXPECT_EQ(result.passedOver.size(), 4);
+}
+
+TEST_F(TdrFolderImportTest, longListNamesTheFirstFilesAndCountsTheRest) {
+    QStringList over;
+    for (int i = 0; i < 25; ++i) over << QStringLiteral("f%1.tdr: the file is shorter").arg(i);
+    const QString text = TdrFolderImport::passedOverMessage(over);
+    EXPECT_TRUE(text.contains("f19.tdr"));
+    EXPECT_FALSE(text.contains("f20.tdr"));
+    EXPECT_TRUE(text.endsWith("... and 5 more"));
+}
+
+TEST_F(TdrFolderImportTest, cancelledDialogImportsNothing) {
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    TdrFolderImport import(dm.t_master, dm.t_master2, [this] { host.applyDeviceFilter(); });
+    EXPECT_EQ(import.importFolderOf(QString()).imported, 0);
+    EXPECT_EQ(rows().size(), 0);
+    EXPECT_EQ(host.filters, 0);
+}
+
+TEST_F(TdrFolderImportTest, numberFollowsTheLastRecordAndTheCurrentRecordStays) {
+    Dataset& ds = dm.t_master2;
+    for (int id : {7, 3}) {
+        ds.append();
+        ds.fieldByName("REC_ID").setInteger(id);
+        ds.fieldByName("DEVICE_TYPE").setString("KM-630 ver.1");
+        ds.post();
+    }
+    ds.first();
+    const Dataset::Bookmark current = ds.bookmark();
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    tdr::ImportTdrFile(ds, tdr::TdrFile::read(wave("a.b.tdr")));
+    EXPECT_EQ(ds.bookmark(), current);
+    EXPECT_EQ(ds.tag(), store::TagQuiet);
+    EXPECT_FALSE(ds.controlsDisabled());
+    ds.last();
+    // Table order, not the highest number: the last record is number 3.
+    EXPECT_EQ(ds.fieldByName("REC_ID").asInteger(), 4);
+    EXPECT_EQ(ds.fieldByName("BANK_NUM").asInteger(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TdrFolderImportTest, storeFailureEndsTheImportWithTheControlsEnabled) {
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    dm.t_master2.close();
+    EXPECT_THROW(importFolder(), store::StoreError);
+    EXPECT_FALSE(dm.t_master.controlsDisabled());
+    EXPECT_FALSE(dm.t_master2.controlsDisabled());
+}
+
+} // namespace
