@@ -12,7 +12,7 @@ constexpr int LineWatchMs = 20;
 
 TRsCommEventThread::TRsCommEventThread(const SerialDevice& device, TRsCommInput& input, std::uint32_t mask,
                                        Dispatch doEvent, TRsThreadPriority priority)
-    : TRsCommThread(priority), device_(device), input_(input), mask_(mask), doEvent_(std::move(doEvent)) {
+    : TRsCommThread("rs-event", priority), device_(device), input_(input), mask_(mask), doEvent_(std::move(doEvent)) {
     hasCounters_ = device_.Counters(counters_);
     hasModemLines_ = device_.ModemLines(modemLines_);
 }

@@ -2,9 +2,14 @@
 
 #include "link/serial/ThreadPriority.h"
 
-TRsCommThread::TRsCommThread(TRsThreadPriority priority) : priority_(priority) {}
+#include <pthread.h>
 
-void TRsCommThread::Start() { thread_ = std::thread([this] { Run(); }); }
+TRsCommThread::TRsCommThread(const char* name, TRsThreadPriority priority) : name_(name), priority_(priority) {}
+
+void TRsCommThread::Start() {
+    thread_ = std::thread([this] { Run(); });
+    pthread_setname_np(thread_.native_handle(), name_);
+}
 
 void TRsCommThread::Run() {
     threadId_ = ThreadPriority::CurrentThreadId();

@@ -11,7 +11,8 @@
 // threads before it closes the device they use.
 class TRsCommThread {
 public:
-    explicit TRsCommThread(TRsThreadPriority priority);
+    // `name` (at most 15 characters) shows in the system's thread lists.
+    TRsCommThread(const char* name, TRsThreadPriority priority);
     // Derived threads stop and join in their own destructors, while the
     // Execute they run still exists.
     virtual ~TRsCommThread() = default;
@@ -34,6 +35,7 @@ protected:
 private:
     void Run();
 
+    const char* name_;
     std::thread thread_;
     std::atomic<int> threadId_{0};
     std::atomic<TRsThreadPriority> priority_;

@@ -1,27 +1,42 @@
 #include "link/serial/TRsHandOver.h"
 
 #include <QCoreApplication>
-#include <QMetaObject>
-
+#include <QSocketNotifier>
 #include <cerrno>
 #include <poll.h>
 
-TRsHandOver::TRsHandOver() : state_(std::make_shared<State>()) {}
+TRsHandOver::TRsHandOver() : state_(std::make_shared<State>()) {
+    // Without an event loop there is no main thread to hand calls to.
+    if (!QCoreApplication::instance()) return;
+    notifier_ = new QSocketNotifier(state_->wake.Handle(), QSocketNotifier::Read);
+    QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [state = state_] { RunPending(state); });
+}
+
+TRsHandOver::~TRsHandOver() {
+    Cancel();
+    if (!notifier_) return;
+    notifier_->setEnabled(false);
+    bool running = false;
+    {
+        std::lock_guard lock(state_->mutex);
+        running = state_->running;
+    }
+    // Inside its own wake-up the notifier must outlive the handler's return.
+    if (running)
+        notifier_->deleteLater();
+    else
+        delete notifier_;
+}
 
 bool TRsHandOver::Run(std::function<void()> call, const TRsEvent& stop, const TRsEvent* side,
                       const std::function<void()>& onSide) {
-    QCoreApplication* app = QCoreApplication::instance();
-    if (!app || state_->cancelled) return !stop.IsSignaled();
-
+    {
+        std::lock_guard lock(state_->mutex);
+        if (state_->cancelled || !notifier_) return !stop.IsSignaled();
+        state_->pending = std::move(call);
+    }
     state_->done.ResetEvent();
-    // The queued call keeps the state alive: it may run after the worker has ended.
-    QMetaObject::invokeMethod(
-        app,
-        [state = state_, call = std::move(call)] {
-            if (!state->cancelled) call();
-            state->done.SetEvent();
-        },
-        Qt::QueuedConnection);
+    state_->wake.SetEvent();
 
     pollfd fds[3] = {{stop.Handle(), POLLIN, 0}, {state_->done.Handle(), POLLIN, 0}, {-1, POLLIN, 0}};
     if (side) fds[2].fd = side->Handle();
@@ -35,4 +50,25 @@ bool TRsHandOver::Run(std::function<void()> call, const TRsEvent& stop, const TR
     }
 }
 
-void TRsHandOver::Cancel() { state_->cancelled = true; }
+void TRsHandOver::RunPending(std::shared_ptr<State> state) {
+    state->wake.ResetEvent();
+    std::function<void()> call;
+    {
+        std::lock_guard lock(state->mutex);
+        if (!state->cancelled) call = std::move(state->pending);
+        state->pending = nullptr;
+        state->running = static_cast<bool>(call);
+    }
+    if (call) call();
+    {
+        std::lock_guard lock(state->mutex);
+        state->running = false;
+    }
+    state->done.SetEvent();
+}
+
+void TRsHandOver::Cancel() {
+    std::lock_guard lock(state_->mutex);
+    state_->cancelled = true;
+    state_->pending = nullptr;
+}

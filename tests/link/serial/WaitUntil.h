@@ -1,6 +1,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QThread>
 #include <dirent.h>
 
@@ -23,12 +24,16 @@ inline void runEventsFor(int milliseconds) {
     waitUntil([] { return false; }, milliseconds);
 }
 
-// Threads of this process, to see that a port leaves none behind.
-inline int threadCount() {
+// Worker threads of ports ("rs-event", "rs-write") in this process, to see
+// that a port leaves none behind.
+inline int portThreadCount() {
     int count = 0;
     if (DIR* dir = opendir("/proc/self/task")) {
-        while (dirent* entry = readdir(dir))
-            if (entry->d_name[0] != '.') ++count;
+        while (dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.') continue;
+            QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(QString::fromLatin1(entry->d_name)));
+            if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("rs-")) ++count;
+        }
         closedir(dir);
     }
     return count;
