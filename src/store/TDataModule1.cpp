@@ -55,14 +55,7 @@ TDataModule1::TDataModule1(MainState& state, DataModuleHost& host, QObject* pare
     t_ku_list.beforePost = [this](Dataset& ds) { return t_ku_listBeforePost(ds); };
 }
 
-TDataModule1::~TDataModule1() {
-    // Datasets first, so that closing them runs no handler on a half-destroyed module.
-    for (Dataset* ds : {&t_ku_list, &t_picture, &t_ku_list_temp, &t_refl_list, &t_master, &t_master2}) {
-        ds->afterOpen = ds->afterInsert = ds->afterDelete = ds->beforeScroll = ds->afterScroll = ds->afterPost =
-            ds->dataChange = nullptr;
-        ds->beforePost = nullptr;
-    }
-}
+TDataModule1::~TDataModule1() = default;
 
 QString TDataModule1::libraryDefaultPath() { return programFolder() + QStringLiteral("Data/ecl41_data.db"); }
 
