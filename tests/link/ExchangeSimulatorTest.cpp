@@ -1,0 +1,140 @@
+// The engine with the real serial port against the simulated instrument on a
+// pseudo-terminal.
+#include "SimProcess.h"
+#include "link/TExecutionCom.h"
+#include "link/TfrmComm.h"
+#include "store/DataModuleHost.h"
+#include "store/IniFile.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <QRegularExpression>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace exchange;
+
+namespace {
+
+class OnSimulator : public ::testing::Test {
+protected:
+    void startSim(QStringList args) {
+        sim = std::make_unique<SimProcess>(args);
+        ASSERT_FALSE(sim->device().isEmpty()) << "the simulator did not start";
+        store::IniFile settings(home.file("Echolon.v41"));
+        settings.writeString("COM", "DeviceName", sim->device());
+        settings.writeInteger("COM", "PortNum", 1);
+        ASSERT_TRUE(settings.save());
+    }
+
+    // Runs the list in the exchange dialog; a watchdog closes it if it hangs.
+    int run(CommandList& list, int watchdogMs = 60000) {
+        TfrmComm form;
+        form.setCommands(&list);
+        QTimer::singleShot(watchdogMs, &form, [&form] { form.reject(); });
+        return form.exec();
+    }
+
+    static QByteArray bytes(const CommandList& list, int i) {
+        return list.object(i) ? list.object(i)->bytes : QByteArray();
+    }
+
+    TempHome home;
+    RecordingMessages messages;
+    std::unique_ptr<SimProcess> sim;
+};
+
+bool checksumValid(const QByteArray& b) {
+    unsigned sum = 0;
+    for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
+    return b.size() == 385 && static_cast<unsigned char>(b[384]) == (sum & 0xFF);
+}
+
+class Host : public store::DataModuleHost {
+public:
+    void setWaveformViewEnabled(bool) override {}
+    void applyDeviceFilter() override {}
+    void updateRange() override {}
+    void redraw(int) override {}
+};
+
+} // namespace
+
+TEST_F(OnSimulator, shortFrames_readsAt9600_answersSplitIntoSmallReads) {
+    startSim({"--check-speed", "--fault", "split=7"});
+    CommandList list;
+    list.add("02010000");
+    list.add("02010100");
+    ASSERT_EQ(run(list), QDialog::Accepted) << messages.infos.join(';').toStdString();
+    EXPECT_TRUE(checksumValid(bytes(list, 0)));
+    EXPECT_EQ(static_cast<unsigned char>(bytes(list, 1)[270]), 0xFF); // bank 1 is empty
+    EXPECT_EQ(sim->received(), (QStringList{"rx 9600 55 00", "rx 9600 55 01"}));
+}
+
+TEST_F(OnSimulator, shortFrames_aWrittenBlockReadsBack) {
+    startSim({"--check-speed"});
+    QByteArray block(385, '\0');
+    for (int i = 0; i < 385; ++i) block[i] = char(i * 3);
+    CommandList list;
+    list.add("03010700", std::make_unique<dynamicArr>(block));
+    list.add("02010700");
+    ASSERT_EQ(run(list), QDialog::Accepted);
+    EXPECT_EQ(bytes(list, 1).left(384), block.left(384));
+    EXPECT_TRUE(checksumValid(bytes(list, 1)));
+    EXPECT_TRUE(sim->log().contains("note stored bank 7"));
+}
+
+TEST_F(OnSimulator, silence_endsWithTheMessageAndCancel) {
+    startSim({"--fault", "silence"});
+    CommandList list;
+    list.add("02010000");
+    EXPECT_EQ(run(list), QDialog::Rejected);
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer});
+}
+
+TEST_F(OnSimulator, packets_threePacketReadPrTableRoundTripAndNothingToSend) {
+    startSim({"--model", "52a1", "--check-speed", "--banks", "10"});
+    QByteArray table;
+    for (int k = 0; k < 2; ++k) {
+        QByteArray r(20, '\0');
+        r[0] = 2;
+        r[1] = char(k + 1);
+        r.replace(2, 12, QByteArray("CABLE").leftJustified(12, ' '));
+        r[18] = char(0xDC); // 1500
+        r[19] = 0x05;
+        table += r;
+    }
+    CommandList list;
+    list.add("02010004"); // bank 0: a waveform of three packets
+    list.add("02010104"); // bank 1: empty
+    list.add("03020004", std::make_unique<dynamicArr>(table));
+    list.add("02020004");
+    ASSERT_EQ(run(list), QDialog::Accepted) << messages.infos.join(';').toStdString();
+    EXPECT_EQ(bytes(list, 0).size(), 2304);
+    EXPECT_EQ(bytes(list, 0)[4], 0);
+    EXPECT_TRUE(bytes(list, 1).isEmpty());
+    EXPECT_EQ(bytes(list, 3), table);
+
+    const QStringList rx = sim->received();
+    EXPECT_TRUE(rx.first().startsWith("rx 56000 01 00 00 03 02 01 00"));
+    EXPECT_EQ(rx.filter("01 01 01 00 FF").size(), 4); // three packets of bank 0, one of the table
+}
+
+TEST_F(OnSimulator, executor_listRefreshStoresTheTwentyNonEmptyBanks) {
+    startSim({});
+    store::MainState state;
+    Host host;
+    store::TDataModule1 dm(state, host);
+    dm.openStore();
+    TExecutionCom exec(dm);
+    for (int i = 0; i < 100; ++i)
+        exec.commands.add("0204" + QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper() + "00");
+    ASSERT_EQ(run(exec.commands), QDialog::Accepted);
+    exec.Execute();
+    ASSERT_EQ(dm.t_refl_list.recordCount(), 20);
+    const int bankField = dm.t_refl_list.fieldIndex("BANK_NUM");
+    for (int row = 0; row < 20; ++row) EXPECT_EQ(dm.t_refl_list.valueAt(row, bankField).toInt(), row * 5);
+    EXPECT_TRUE(messages.warnings.isEmpty());
+}
