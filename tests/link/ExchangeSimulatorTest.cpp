@@ -138,3 +138,19 @@ TEST_F(OnSimulator, executor_listRefreshStoresTheTwentyNonEmptyBanks) {
     for (int row = 0; row < 20; ++row) EXPECT_EQ(dm.t_refl_list.valueAt(row, bankField).toInt(), row * 5);
     EXPECT_TRUE(messages.warnings.isEmpty());
 }
+
+TEST_F(OnSimulator, packets_a2500ByteWriteGoesAsThreePacketsAndReadsBack) {
+    startSim({"--model", "52a", "--check-speed"});
+    QByteArray block(2500, '\0');
+    for (int i = 0; i < block.size(); ++i) block[i] = char(i * 7);
+    CommandList list;
+    list.add("03010503", std::make_unique<dynamicArr>(block));
+    list.add("02010503");
+    ASSERT_EQ(run(list), QDialog::Accepted) << messages.infos.join(';').toStdString();
+    EXPECT_EQ(bytes(list, 1), block);
+    const QStringList rx = sim->received();
+    ASSERT_GE(rx.size(), 3);
+    EXPECT_EQ(rx[0], "rx 56000 03 00 03 FA 03 01 05");
+    EXPECT_EQ(rx[1], "rx 56000 03 01 03 FA 03 01 05");
+    EXPECT_EQ(rx[2], "rx 56000 03 02 01 D9 03 01 05");
+}
