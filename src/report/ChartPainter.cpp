@@ -1,0 +1,149 @@
+#include "report/ChartPainter.h"
+
+#include "report/AxisTicks.h"
+#include "report/ReportItem.h"
+#include "trace/Chart.h"
+#include "trace/SeriesShaper.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+namespace report {
+
+namespace {
+
+constexpr double LeftRoom = 46;   // amplitude labels and the rotated title
+constexpr double RightRoom = 12;
+constexpr double LabelRoom = 16;  // distance labels
+constexpr double TitleRoom = 13;  // distance title
+constexpr double FarRoom = 8;
+constexpr double TickLength = 3;
+constexpr int DistanceTicks = 10;
+constexpr int AmplitudeTicks = 6;
+
+struct Scale {
+    double min, max, from, to; // value range onto a pixel range
+    bool valid() const { return std::isfinite(min) && std::isfinite(max) && max > min; }
+    double map(double v) const { return from + (v - min) / (max - min) * (to - from); }
+};
+
+bool onTop(const trace::Chart& chart) { return chart.distanceAxis() == trace::Axis::Top; }
+
+void drawDistanceAxis(QPainter& p, const trace::Chart& chart, const QRectF& plot, const Scale& x) {
+    const bool top = onTop(chart);
+    const double edge = top ? plot.top() : plot.bottom();
+    const double outward = top ? -1 : 1;
+    const QFontMetricsF metrics(p.font(), p.device());
+    if (x.valid()) {
+        const double step = AxisTicks::step(x.min, x.max, DistanceTicks);
+        for (double v : AxisTicks::ticks(x.min, x.max, DistanceTicks)) {
+            const double px = x.map(v);
+            p.setPen(QPen(QColor(215, 215, 215), 0.5));
+            p.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
+            p.setPen(QPen(Qt::black, 0.8));
+            p.drawLine(QPointF(px, edge), QPointF(px, edge + outward * TickLength));
+            const QString text = AxisTicks::label(v, step);
+            const double w = metrics.horizontalAdvance(text);
+            const double baseline = top ? edge - TickLength - metrics.descent() - 1
+                                        : edge + TickLength + metrics.ascent() + 1;
+            p.drawText(QPointF(px - w / 2, baseline), text);
+        }
+    }
+    const QString title = chart.axisTitle(chart.distanceAxis());
+    if (title.isEmpty()) return;
+    const double w = metrics.horizontalAdvance(title);
+    const double baseline = top ? plot.top() - LabelRoom - metrics.descent()
+                                : plot.bottom() + LabelRoom + metrics.ascent() + 1;
+    p.drawText(QPointF(plot.center().x() - w / 2, baseline), title);
+}
+
+void drawAmplitudeAxis(QPainter& p, const trace::Chart& chart, const QRectF& plot, const Scale& y) {
+    const QFontMetricsF metrics(p.font(), p.device());
+    if (y.valid()) {
+        const double step = AxisTicks::step(y.min, y.max, AmplitudeTicks);
+        for (double v : AxisTicks::ticks(y.min, y.max, AmplitudeTicks)) {
+            const double py = y.map(v);
+            p.setPen(QPen(QColor(215, 215, 215), 0.5));
+            p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
+            p.setPen(QPen(Qt::black, 0.8));
+            p.drawLine(QPointF(plot.left() - TickLength, py), QPointF(plot.left(), py));
+            const QString text = AxisTicks::label(v, step);
+            p.drawText(QPointF(plot.left() - TickLength - 2 - metrics.horizontalAdvance(text),
+                               py + metrics.ascent() / 2 - 1),
+                       text);
+        }
+    }
+    const QString title = chart.axisTitle(trace::Axis::Left);
+    if (title.isEmpty()) return;
+    p.save();
+    p.translate(plot.left() - LeftRoom + metrics.ascent() + 1, plot.center().y());
+    p.rotate(-90);
+    p.drawText(QPointF(-metrics.horizontalAdvance(title) / 2, 0), title);
+    p.restore();
+}
+
+void drawSlot(QPainter& p, const trace::Chart& chart, int slot, const QRectF& plot, const Scale& x,
+              const Scale& y) {
+    QList<QPointF> points = chart.points(slot);
+    if (points.isEmpty()) return;
+    if (chart.stairs(slot)) points = trace::SeriesShaper::stairs(points, chart.invertedStairs(slot));
+    // Thinned to the paper's dots: the print looks the same, the file stays small.
+    const QPaintDevice* device = p.device();
+    const double dpi = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
+    const int columns = std::max(1, int(plot.width() * dpi / 96.0));
+    points = trace::SeriesShaper::thin(points, x.min, x.max, columns);
+
+    QPolygonF line;
+    line.reserve(points.size());
+    for (const QPointF& pt : points) {
+        if (!std::isfinite(pt.x()) || !std::isfinite(pt.y())) continue;
+        line.append(QPointF(x.map(pt.x()), y.map(pt.y())));
+    }
+    if (line.isEmpty()) return;
+    QPen pen(chart.color(slot), 1.0);
+    pen.setStyle(chart.dashed(slot) ? Qt::DashLine : Qt::SolidLine);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    p.setPen(pen);
+    if (line.size() == 1) p.drawPoint(line.first());
+    else p.drawPolyline(line);
+}
+
+} // namespace
+
+QRectF ChartPainter::plotArea(const trace::Chart& chart, const QRectF& frame) {
+    const double labelSide = LabelRoom + (chart.axisTitle(chart.distanceAxis()).isEmpty() ? 0 : TitleRoom);
+    const double topRoom = onTop(chart) ? labelSide : FarRoom;
+    const double bottomRoom = onTop(chart) ? FarRoom : labelSide;
+    QRectF plot = frame.adjusted(LeftRoom, topRoom, -RightRoom, -bottomRoom);
+    if (plot.width() < 1 || plot.height() < 1) plot = QRectF(frame.topLeft(), QSizeF(1, 1));
+    return plot;
+}
+
+void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRectF& frame) {
+    const QRectF plot = plotArea(chart, frame);
+    const trace::Axis distance = chart.distanceAxis();
+    const Scale x{chart.axisMin(distance), chart.axisMax(distance), plot.left(), plot.right()};
+    const Scale y{chart.axisMin(trace::Axis::Left), chart.axisMax(trace::Axis::Left), plot.bottom(), plot.top()};
+
+    painter.save();
+    painter.setFont(ReportItem::designFont(painter, 7));
+    drawDistanceAxis(painter, chart, plot, x);
+    drawAmplitudeAxis(painter, chart, plot, y);
+    if (x.valid() && y.valid()) {
+        painter.save();
+        painter.setClipRect(plot, Qt::IntersectClip);
+        for (int s = 0; s < chart.seriesCount(); ++s)
+            if (chart.isActive(s)) drawSlot(painter, chart, s, plot, x, y);
+        painter.restore();
+    }
+    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot);
+    painter.restore();
+}
+
+} // namespace report

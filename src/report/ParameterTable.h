@@ -1,0 +1,39 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace store {
+class Dataset;
+}
+
+namespace report {
+
+// The parameter table of the report: fifteen rows, a label column and five
+// value columns (the current waveform, then the compare library's entries).
+class ParameterTable {
+public:
+    static constexpr int RowCount = 15;
+    static constexpr int ValueColumns = 5;
+
+    static const QStringList& rowLabels();
+
+    // Row 3 of the current waveform: the window title from the first "\DATA"
+    // up to, not including, its last two characters (" ]"). A folder written
+    // with '/' is found by "/DATA" as well. No such folder gives empty text.
+    static QString folderFromTitle(const QString& title);
+
+    struct MemoParts {
+        QString directory; // up to and including the last separator
+        QString name;      // the rest
+    };
+    // Rows 3 and 4 of a compare entry: its MEMO split at the last backslash
+    // (at the last '/' for a name that starts with "/DATA", the prefix of a
+    // library in a '/' folder). Without a separator the whole text is the name.
+    static MemoParts splitMemo(const QString& memo);
+
+    // One value column from the current record of `ds`; rows 1, 3 and 4 as given.
+    static QStringList column(store::Dataset& ds, const QString& number, const QString& directory,
+                              const QString& name);
+};
+
+} // namespace report

@@ -1,0 +1,74 @@
+#include "report/PrintAction.h"
+
+#include "report/CompareLibraryWalk.h"
+#include "report/ParameterTable.h"
+#include "report/ReadoutLines.h"
+#include "report/ReportBand.h"
+#include "report/ReportChart.h"
+#include "report/ReportLabel.h"
+#include "report/ReportMemo.h"
+#include "report/ReportPreview.h"
+#include "report/Tform_print.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+
+#include <QLocale>
+
+namespace report {
+
+namespace {
+
+QString titleFor(int typeIndex) {
+    switch (typeIndex) {
+    case 0: return QStringLiteral("Рефлектометр импульсный KMX-417");
+    case 1: return QStringLiteral("Time Domain Reflectometer KMX-419");
+    default: return Tform_print::PresetTitle;
+    }
+}
+
+void fillColumns(Tform_print& form, const ReportSources& src) {
+    CompareLibraryWalk walk(src.compare);
+    for (int c = 1; c <= ParameterTable::ValueColumns; ++c) form.valueColumn(c)->lines.clear();
+
+    store::Dataset& library = src.library;
+    if (src.masterCount > 0 && library.isOpen() && !library.isEmpty()) {
+        const QString memo = library.fieldByName(QStringLiteral("MEMO")).asString();
+        form.valueColumn(1)->lines =
+            ParameterTable::column(library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title), memo);
+    }
+
+    // Part 1.3 keeps the compare library at three entries; a larger one (an
+    // older or edited file) prints its first four, as many as there are columns.
+    store::Dataset& compare = src.compare;
+    walk.forEach(PrintAction::CompareColumns, [&](int n) {
+        const auto memo = ParameterTable::splitMemo(compare.fieldByName(QStringLiteral("MEMO")).asString());
+        form.valueColumn(n + 1)->lines =
+            ParameterTable::column(compare, QString::number(n + 1), memo.directory, memo.name);
+    });
+}
+
+} // namespace
+
+void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateTime& printedAt) {
+    const store::MainState& state = src.state;
+    form.GroupHeaderBand2->height = state.screenTag == 0 ? Tform_print::UpperBandShown : Tform_print::UpperBandHidden;
+    form.QRLabel_type->caption = titleFor(state.typeIndex);
+    form.QRSysData1->caption = QLocale().toString(printedAt, QLocale::ShortFormat);
+    fillColumns(form, src);
+    const trace::Chart& lower = *form.QRChart2;
+    form.QRMemo4->lines =
+        ReadoutLines::values(state, lower.axisMin(trace::Axis::Bottom), lower.axisMax(trace::Axis::Bottom));
+}
+
+void PrintAction::fill(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
+                       const QDateTime& printedAt) {
+    fill(form, ReportSources{state, dm.MasterCount, dm.t_master, dm.t_picture}, printedAt);
+}
+
+void PrintAction::btPrintClick(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
+                               QWidget* parent) {
+    fill(form, state, dm, QDateTime::currentDateTime());
+    ReportPreview::exec(form, parent);
+}
+
+} // namespace report

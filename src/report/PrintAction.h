@@ -1,0 +1,44 @@
+#pragma once
+#include <QDateTime>
+
+class QWidget;
+
+namespace store {
+class Dataset;
+class MainState;
+class TDataModule1;
+} // namespace store
+
+namespace report {
+
+class Tform_print;
+
+// What the print action reads besides the form: the main window's state and
+// the data module's library query with its record count and compare library.
+struct ReportSources {
+    const store::MainState& state;
+    int masterCount;
+    store::Dataset& library; // t_master
+    store::Dataset& compare; // t_picture
+};
+
+// btPrintClick of the main window: fills the report form from the window and
+// the data module, then shows the print preview. Filling needs no window.
+class PrintAction {
+public:
+    // At most this many compare entries fit the value columns 2..5.
+    static constexpr int CompareColumns = 4;
+
+    // Upper-chart band, title, print time, the parameter columns and the
+    // readouts. The compare library ends on the record it was on, and the
+    // data module's handlers see none of the moves. Field errors propagate.
+    static void fill(Tform_print& form, const ReportSources& sources, const QDateTime& printedAt);
+    static void fill(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
+                     const QDateTime& printedAt);
+
+    // The whole action: fill with the current time, then the modal preview.
+    static void btPrintClick(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
+                             QWidget* parent);
+};
+
+} // namespace report

@@ -1,0 +1,35 @@
+#include "report/ReadoutLines.h"
+
+#include "store/MainState.h"
+#include "trace/TraceNumbers.h"
+
+#include <cmath>
+
+namespace report {
+
+const QStringList& ReadoutLines::labels() {
+    static const QStringList labels{QStringLiteral("PR"),         QStringLiteral("zoom"),
+                                    QStringLiteral("length resolution"), QStringLiteral("zoom start point"),
+                                    QString(),                    QStringLiteral("К1"),
+                                    QStringLiteral("К2"),         QStringLiteral("L")};
+    return labels;
+}
+
+QString ReadoutLines::fixed7(double value) {
+    if (!std::isfinite(value)) return QString::number(value);
+    const double rounded = QString::number(value, 'g', 7).toDouble();
+    return trace::TraceNumbers::metres(rounded);
+}
+
+QStringList ReadoutLines::values(const store::MainState& state, double axisMin, double axisMax) {
+    const QString m = QStringLiteral(" m");
+    QString resolution;
+    if (state.typeIndex == 0 || state.typeIndex == 1) {
+        const double perPoint = state.typeIndex == 0 ? 0.004 : 0.002;
+        resolution = fixed7((axisMax - axisMin) * perPoint) + m;
+    }
+    return {state.editKu, state.zoomCaption, resolution, fixed7(axisMin) + m, QStringLiteral(" "),
+            state.editK1 + m, state.editK2 + m, state.editL + m};
+}
+
+} // namespace report

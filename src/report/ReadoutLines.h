@@ -1,0 +1,22 @@
+#pragma once
+#include <QStringList>
+
+namespace store {
+class MainState;
+}
+
+namespace report {
+
+// The readouts under the lower chart: their labels (QRMemo3) and values (QRMemo4).
+class ReadoutLines {
+public:
+    static const QStringList& labels();
+    // Values from the window's boxes and the lower chart's distance axis
+    // (`axisMin`..`axisMax`, metres). Without a type entry the length
+    // resolution is left blank, so every value stays beside its label.
+    static QStringList values(const store::MainState& state, double axisMin, double axisMax);
+    // Fixed point with 2 decimals after rounding to 7 significant digits.
+    static QString fixed7(double value);
+};
+
+} // namespace report

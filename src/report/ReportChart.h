@@ -1,0 +1,20 @@
+#pragma once
+#include "report/ReportItem.h"
+#include "trace/Chart.h"
+
+namespace report {
+
+// A chart of the report (QRChart1, QRChart2): it keeps what the trace view
+// puts into it, as every chart does, and draws it when the page is printed.
+class ReportChart : public ReportItem, public trace::Chart {
+    Q_OBJECT
+public:
+    ReportChart(const QString& name, const QRectF& rect, int seriesCount, QObject* parent);
+
+    void paint(QPainter& painter, const QPointF& bandOrigin) const override;
+
+protected:
+    void nameChanged() override;
+};
+
+} // namespace report

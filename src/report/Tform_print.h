@@ -1,0 +1,67 @@
+#pragma once
+#include <QObject>
+#include <array>
+
+namespace report {
+
+class ReportBand;
+class ReportChart;
+class ReportImage;
+class ReportLabel;
+class ReportMemo;
+class ReportPage;
+
+// The report form: one A4 page of bands (logo and contacts, title, parameter
+// table, upper chart, lower chart with the readouts). Its parts are plain
+// state, found by name as child objects; the print action fills them and the
+// page draws them. Positions are design pixels at 96 per inch.
+class Tform_print : public QObject {
+    Q_OBJECT
+public:
+    explicit Tform_print(QObject* parent = nullptr);
+
+    static const QString PresetTitle;
+    static constexpr int UpperBandShown = 200;
+    static constexpr int UpperBandHidden = 1;
+    // Left edges of the five value columns of the parameter table.
+    static constexpr std::array<int, 5> ColumnLefts{90, 238, 391, 540, 700};
+
+    ReportBand* PageHeaderBand1;
+    ReportImage* QRImage3;
+    ReportMemo* QRMemo5;
+
+    ReportBand* TitleBand1;
+    ReportLabel* QRLabel_type;
+    ReportLabel* QRLabel_printed;
+    ReportLabel* QRSysData1;
+
+    ReportBand* QRSubDetail2;
+    ReportMemo* QRMemo1;
+    ReportMemo* QRMemo_ref1;
+    ReportMemo* QRMemo_ref2;
+    ReportMemo* QRMemo_ref3;
+    ReportMemo* QRMemo_ref4;
+    ReportMemo* QRMemo_ref5;
+
+    ReportBand* GroupHeaderBand2;
+    ReportChart* QRChart1;
+
+    ReportBand* QRSubDetail3;
+    ReportChart* QRChart2;
+    ReportMemo* QRMemo3;
+    ReportMemo* QRMemo4;
+
+    ReportPage* QuickRep1;
+
+    // Value column 1..5 (QRMemo_ref1..QRMemo_ref5).
+    ReportMemo* valueColumn(int column) const;
+    static QStringList supplierContacts();
+
+private:
+    void buildHeader();
+    void buildTitle();
+    void buildParameterTable();
+    void buildCharts();
+};
+
+} // namespace report

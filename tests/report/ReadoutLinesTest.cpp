@@ -1,0 +1,77 @@
+#include "ReportFixture.h"
+
+#include "report/AxisTicks.h"
+#include "report/ReadoutLines.h"
+#include "report/ReportChart.h"
+
+#include <QLocale>
+#include <limits>
+
+using namespace report;
+
+namespace {
+
+// Runs a test in a locale whose decimal separator is a comma.
+class CommaLocale {
+public:
+    CommaLocale() : previous_(QLocale()) { QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia)); }
+    ~CommaLocale() { QLocale::setDefault(previous_); }
+
+private:
+    QLocale previous_;
+};
+
+class ReadoutLinesTest : public ReportFixture {
+protected:
+    CommaLocale comma;
+};
+
+} // namespace
+
+TEST_F(ReadoutLinesTest, valuesStandBesideTheirLabels) {
+    state.editKu = "1,870";
+    state.zoomCaption = "4";
+    state.editK1 = "12,50";
+    state.editK2 = "40,00";
+    state.editL = "27,50";
+    form.QRChart2->setAxisRange(trace::Axis::Bottom, 100, 225);
+    fill();
+    EXPECT_EQ(form.QRMemo3->lines, QStringList({"PR", "zoom", "length resolution", "zoom start point", "", "К1",
+                                                "К2", "L"}));
+    EXPECT_EQ(form.QRMemo4->lines, QStringList({"1,870", "4", "0,50 m", "100,00 m", " ", "12,50 m", "40,00 m",
+                                                "27,50 m"}));
+}
+
+TEST_F(ReadoutLinesTest, lengthResolution_usesThePointsPerRangeOfTheType) {
+    form.QRChart2->setAxisRange(trace::Axis::Bottom, 0, 1000);
+    state.typeIndex = 0;
+    fill();
+    EXPECT_EQ(form.QRMemo4->lines[2], "4,00 m");
+    state.typeIndex = 1;
+    fill();
+    EXPECT_EQ(form.QRMemo4->lines[2], "2,00 m");
+    // No type entry: the line stays, empty, so the values below keep their labels.
+    state.typeIndex = -1;
+    fill();
+    ASSERT_EQ(form.QRMemo4->lines.size(), 8);
+    EXPECT_EQ(form.QRMemo4->lines[2], "");
+    EXPECT_EQ(form.QRMemo4->lines[3], "0,00 m");
+}
+
+TEST_F(ReadoutLinesTest, fixedPoint_roundsToSevenSignificantDigitsFirst) {
+    EXPECT_EQ(ReadoutLines::fixed7(62.5), "62,50");
+    // 12.344999 is 12.34500 at seven digits, which then rounds up.
+    EXPECT_EQ(ReadoutLines::fixed7(12.344999), "12,35");
+    EXPECT_EQ(ReadoutLines::fixed7(123456.789), "123456,80");
+}
+
+TEST_F(ReadoutLinesTest, axisTicks_areRoundAndInsideTheRange) {
+    EXPECT_EQ(AxisTicks::ticks(-130, 130, 6), QList<double>({-100, -50, 0, 50, 100}));
+    EXPECT_EQ(AxisTicks::ticks(0, 250, 10), QList<double>({0, 50, 100, 150, 200, 250}));
+    EXPECT_EQ(AxisTicks::ticks(100, 101, 4), QList<double>({100, 100.5, 101}));
+    EXPECT_TRUE(AxisTicks::ticks(0, 0, 10).isEmpty());
+    EXPECT_TRUE(AxisTicks::ticks(5, 1, 10).isEmpty());
+    EXPECT_TRUE(AxisTicks::ticks(0, std::numeric_limits<double>::infinity(), 10).isEmpty());
+    EXPECT_EQ(AxisTicks::label(100.5, 0.5), "100,5");
+    EXPECT_EQ(AxisTicks::label(-0.0, 50), "0");
+}
