@@ -1,0 +1,179 @@
+#include "link/ExchangeWindow.h"
+
+#include "link/CommandFields.h"
+#include "link/ExchangeWindowWalk.h"
+#include "store/MainState.h"
+#include "store/Messages.h"
+#include "store/TDataModule1.h"
+#include "store/encoding/WaveformConversions.h"
+
+namespace exchange {
+
+namespace {
+constexpr int kBanks = 100;
+const QString kPicture = QStringLiteral("PICTURE");
+const QString kBankNum = QStringLiteral("BANK_NUM");
+const QString kPoints = QStringLiteral("POINTS");
+
+// A bank number that fits the command's two digits, or -1.
+int bankOf(store::Dataset& ds) {
+    const qint64 bank = ds.fieldByName(kBankNum).asInteger();
+    return bank >= 0 && bank <= 0xFF ? int(bank) : -1;
+}
+
+void deleteAll(store::Dataset& ds) {
+    ds.disableControls();
+    try {
+        ds.first();
+        while (!ds.isEmpty()) ds.deleteRecord();
+    } catch (...) {
+        ds.enableControls();
+        throw;
+    }
+    ds.enableControls();
+}
+} // namespace
+
+ExchangeWindow::ExchangeWindow(store::TDataModule1& dm, store::MainState& state)
+    : dm_(dm), state_(state), executor_(std::make_unique<TExecutionCom>(dm)) {}
+
+ExchangeWindow::~ExchangeWindow() { ClearCommands(); }
+
+void ExchangeWindow::notify() {
+    if (viewChanged) viewChanged();
+}
+
+QString ExchangeWindow::command(int code, int object, int number) const {
+    return CommandFields{code, object, number, view_.typeIndex}.toString();
+}
+
+bool ExchangeWindow::typeTalks() const {
+    const int t = view_.typeIndex;
+    return t == 0 || typeKeepsPrTable();
+}
+
+bool ExchangeWindow::typeKeepsPrTable() const { return view_.typeIndex == 3 || view_.typeIndex == 4; }
+
+void ExchangeWindow::ClearDeviceKu() { deleteAll(dm_.t_ku_list_temp); }
+
+void ExchangeWindow::ClearDeviceList() { deleteAll(dm_.t_refl_list); }
+
+void ExchangeWindow::ClearCommands() { executor_->commands.clear(); }
+
+void ExchangeWindow::hidePrPanels() {
+    view_.prPanelsVisible = false;
+    view_.speedButton5Left = 330;
+    view_.speedButton2Left = 400;
+}
+
+void ExchangeWindow::warnSkipped(const QStringList& banks, const QString& why) {
+    if (banks.isEmpty()) return;
+    store::messages().warning(QStringLiteral("Рефлектограммы не переданы (%1): %2").arg(why, banks.join(QStringLiteral(", "))));
+}
+
+bool ExchangeWindow::runList() {
+    CommandList& list = executor_->commands;
+    if (list.isEmpty() || !runEngine) return false;
+    if (!runEngine(list)) return false;
+    executor_->Execute();
+    return true;
+}
+
+void ExchangeWindow::Refresh() {
+    ClearDeviceKu();
+    ClearDeviceList();
+    ClearCommands();
+    view_.typeIndex = state_.typeIndex;
+    // Only the short-frame instrument has a list of waveforms to read; for any
+    // other type the list stays empty and no exchange starts.
+    if (view_.typeIndex == 0) {
+        for (int bank = 0; bank < kBanks; ++bank)
+            executor_->commands.add(command(kCodeRead, kObjectWaveformList, bank));
+        hidePrPanels();
+    }
+    notify();
+    runList();
+}
+
+void ExchangeWindow::ReadSelectedWaveforms() {
+    store::Dataset& list = dm_.t_refl_list;
+    if (list.recordCount() == 0 || !typeTalks()) return;
+    ClearCommands();
+    QStringList skipped;
+    ExchangeWindowWalk::run(list, [&] {
+        if (!list.fieldByName(kPicture).asBool()) return;
+        const int bank = bankOf(list);
+        if (bank < 0) {
+            skipped << list.fieldByName(kBankNum).asString();
+            return;
+        }
+        executor_->commands.add(command(kCodeRead, kObjectWaveform, bank));
+        ExchangeWindowWalk::takeMark(list, kPicture);
+    });
+    warnSkipped(skipped, QStringLiteral("номер вне 0..255"));
+    runList();
+}
+
+void ExchangeWindow::WriteSelectedWaveforms() {
+    store::Dataset& view = dm_.t_master;
+    if (dm_.MasterCount < 1 || view.recordCount() < 1 || !typeTalks()) return;
+    ClearCommands();
+    QStringList badNumber, shortBlock;
+    ExchangeWindowWalk::run(
+        view,
+        [&] {
+            if (!view.fieldByName(kPicture).asBool()) return;
+            const int bank = bankOf(view);
+            if (bank < 0) {
+                badNumber << view.fieldByName(kBankNum).asString();
+                return;
+            }
+            QByteArray points = view.fieldByName(kPoints).asBlob();
+            // A short frame carries 384 data bytes; a shorter block would be refused mid-exchange.
+            if (view_.typeIndex == 0 && points.size() < store::kType0DataSize) {
+                shortBlock << QString::number(bank);
+                return;
+            }
+            executor_->commands.add(command(kCodeWrite, kObjectWaveform, bank),
+                                    std::make_unique<dynamicArr>(std::move(points)));
+            ExchangeWindowWalk::takeMark(view, kPicture);
+        },
+        [&] { view.setTag(store::TagQuiet); });
+    warnSkipped(badNumber, QStringLiteral("номер вне 0..255"));
+    warnSkipped(shortBlock, QStringLiteral("нет полного блока данных"));
+    if (executor_->commands.isEmpty()) return;
+    executor_->commands.add(command(kCodeRead, kObjectWaveformList, 0));
+    ClearDeviceList();
+    runList();
+}
+
+void ExchangeWindow::OpenDatabase() {
+    if (!chooseLibraryFile) return;
+    const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
+    if (path.isEmpty()) return;
+    try {
+        dm_.openLibraryFile(path);
+    } catch (const std::exception& e) {
+        store::messages().error(QString::fromUtf8(e.what()));
+    }
+    state_.notify();
+    if (redraw) redraw(3);
+}
+
+void ExchangeWindow::OpenDialog1FolderChange(const QString& folder) {
+    try {
+        dm_.restoreLibraryIntoFolder(folder);
+    } catch (const std::exception& e) {
+        store::messages().error(QString::fromUtf8(e.what()));
+    }
+}
+
+void ExchangeWindow::ComboBox_type2Change(int index) {
+    view_.typeIndex = index;
+    state_.typeIndex = index;
+    if (applyDeviceFilter) applyDeviceFilter();
+    if (index == 0) hidePrPanels();
+    notify();
+}
+
+} // namespace exchange

@@ -1,0 +1,79 @@
+#pragma once
+#include "link/TExecutionCom.h"
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace store {
+class Dataset;
+class MainState;
+class TDataModule1;
+} // namespace store
+
+namespace exchange {
+
+// What the exchange window shows beyond its grids; the core fills it.
+struct ExchangeWindowView {
+    int typeIndex = 0;           // ComboBox_type2 (one item: any other index shows none)
+    bool prPanelsVisible = true; // both PR grids, their navigators and SpeedButton9
+    int speedButton9Left = 330;  // places in the transfer strip, in pixels
+    int speedButton5Left = 400;
+    int speedButton2Left = 470;
+};
+
+// The logic of "connect with device" (TForm2) without a window: it fills the
+// executor's command list for each transfer, runs it through the engine and
+// has the executor store what came back.
+class ExchangeWindow {
+public:
+    ExchangeWindow(store::TDataModule1& dm, store::MainState& state);
+    ~ExchangeWindow();
+
+    TExecutionCom& executor() { return *executor_; }
+    const ExchangeWindowView& view() const { return view_; }
+
+    // Shows the engine modally on the list; true when it closed with OK.
+    std::function<bool(CommandList&)> runEngine;
+    // The main window's type filter and redraw.
+    std::function<void()> applyDeviceFilter;
+    std::function<void(int mode)> redraw;
+    // Asks for a library file (empty: cancelled), calling the argument for every folder entered.
+    std::function<QString(const std::function<void(const QString&)>& folderEntered)> chooseLibraryFile;
+    std::function<void()> viewChanged;
+
+    void Refresh();
+    void ReadSelectedWaveforms();
+    void WriteSelectedWaveforms();
+    void WriteSelectedPrEntries();
+    void OpenDatabase();
+    void OpenDialog1FolderChange(const QString& folder);
+    void ComboBox_type2Change(int index);
+
+    void ClearDeviceKu();
+    void ClearDeviceList();
+    void ClearCommands();
+
+    // Gives a non-empty list to the engine and, after OK, to the executor.
+    // Returns whether the list was executed.
+    bool runList();
+
+    // Device types of the commands the window builds: the type index, when the
+    // engine speaks to such an instrument (0 short frames; 3 and 4 packets).
+    bool typeTalks() const;
+    // Types that keep a PR table: the packet instruments.
+    bool typeKeepsPrTable() const;
+
+private:
+    QString command(int code, int object, int number) const;
+    void hidePrPanels();
+    void notify();
+    void warnSkipped(const QStringList& banks, const QString& why);
+
+    store::TDataModule1& dm_;
+    store::MainState& state_;
+    std::unique_ptr<TExecutionCom> executor_;
+    ExchangeWindowView view_;
+};
+
+} // namespace exchange

@@ -1,0 +1,72 @@
+#pragma once
+#include "link/ExchangeWindow.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QTableView;
+class QToolButton;
+
+namespace store {
+class Dataset;
+class MainState;
+class TDataModule1;
+} // namespace store
+
+namespace exchange {
+
+class Form2GridModel;
+class Form2Navigator;
+class TfrmComm;
+
+// "connect with device": the database side above, the instrument side below
+// and the transfer buttons between them. Shows ExchangeWindow and passes the
+// user's commands to it; every exchange runs in the modal engine dialog.
+class TForm2 : public QDialog {
+    Q_OBJECT
+public:
+    TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    ExchangeWindow& core() { return *core_; }
+
+    // The engine dialog to run lists in (the one created at start-up); without
+    // one the window makes its own on first use.
+    void setEngineDialog(TfrmComm* engine) { engine_ = engine; }
+    // Double click on the database-side waveform grid: the name editor.
+    std::function<void()> onConnectGridDoubleClick;
+
+    // Runs a handler, showing any exception in the standard error display.
+    static void guarded(const std::function<void()>& handler);
+
+    QToolButton *SpeedButton1, *SpeedButtonCom, *SpeedButton3;
+    QLabel* Label1;
+    QComboBox* ComboBox_type2;
+    QGroupBox *GroupBox_base, *GroupBox_device;
+    QWidget *Panel_ku, *Panel_ku_dev, *Panel_transfer;
+    QTableView *DBGridEh1, *DBGridEhConnect, *DBGridEh2, *DBGridEhList;
+    Form2Navigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
+    QToolButton *SpeedButton9, *SpeedButton5, *SpeedButton2;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildToolStrip(QWidget* strip);
+    QWidget* buildTransferStrip();
+    QTableView* grid(const char* name, const QString& accessible, Form2GridModel* model);
+    void refresh();
+    bool runEngine(CommandList& list);
+    QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered);
+
+    std::unique_ptr<ExchangeWindow> core_;
+    store::TDataModule1& dm_;
+    TfrmComm* engine_ = nullptr;
+    std::unique_ptr<TfrmComm> ownEngine_;
+};
+
+} // namespace exchange

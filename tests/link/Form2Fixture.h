@@ -1,0 +1,96 @@
+#pragma once
+// The exchange window's logic over a real data module in a temporary home.
+#include "link/ExchangeWindow.h"
+#include "store/DataModuleHost.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+#include "store/encoding/CodePage.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+class Form2Host : public store::DataModuleHost {
+public:
+    void setWaveformViewEnabled(bool) override {}
+    void applyDeviceFilter() override {}
+    void updateRange() override {}
+    void redraw(int) override { ++redraws; }
+    int redraws = 0;
+};
+
+class Form2Fixture : public ::testing::Test {
+protected:
+    Form2Fixture() : dm(state, host) {
+        dm.openStore();
+        dm.applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
+    }
+
+    // A type-0 block of bank `bank` with a valid checksum; scale code 0xFF is an empty bank.
+    static QByteArray type0Block(int bank, int scale = 1) {
+        QByteArray b(385, '\0');
+        for (int i = 0; i < 250; ++i) b[i] = char((i + bank) % 40 - 20);
+        b[266] = 0x05;
+        b[267] = 0x03;
+        b[268] = 0x12;
+        b[270] = char(scale);
+        b[272] = 100;
+        const QByteArray name = store::toCp866(QStringLiteral("Линия %1").arg(bank));
+        b.replace(281, name.size(), name);
+        unsigned sum = 0;
+        for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
+        b[384] = char(sum & 0xFF);
+        return b;
+    }
+
+    void addDeviceEntry(int bank, bool marked) {
+        store::Dataset& ds = dm.t_refl_list;
+        ds.append();
+        ds.fieldByName("REC_ID_LIST").setInteger(ds.recordCount() + 1);
+        ds.fieldByName("BANK_NUM").setInteger(bank);
+        ds.fieldByName("MEMO").setString(QStringLiteral("bank %1").arg(bank));
+        ds.fieldByName("PICTURE").setBool(marked);
+        ds.post();
+    }
+
+    void addWaveform(int recId, int bank, bool marked, const QByteArray& points) {
+        store::Dataset& ds = dm.t_master;
+        ds.append();
+        ds.fieldByName("REC_ID").setInteger(recId);
+        ds.fieldByName("BANK_NUM").setInteger(bank);
+        ds.fieldByName("MEMO").setString(QStringLiteral("w%1").arg(recId));
+        ds.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        ds.fieldByName("SPEED").setString("1,500");
+        ds.fieldByName("POINTS").setBlob(points);
+        ds.fieldByName("PICTURE").setBool(marked);
+        ds.post();
+    }
+
+    void addPr(store::Dataset& ds, const QString& name, double value, bool marked) {
+        ds.append();
+        ds.fieldByName("name_ku").setString(name);
+        ds.fieldByName("value_ku").setFloat(value);
+        ds.fieldByName("picture").setBool(marked);
+        ds.post();
+    }
+
+    static QList<bool> marks(store::Dataset& ds, const QString& field = "PICTURE") {
+        QList<bool> out;
+        const int f = ds.fieldIndex(field);
+        for (int row = 0; row < ds.recordCount(); ++row) out << ds.valueAt(row, f).toBool();
+        return out;
+    }
+
+    static QStringList commandsOf(const exchange::CommandList& list) {
+        QStringList out;
+        for (int i = 0; i < list.count(); ++i) out << list.command(i);
+        return out;
+    }
+
+    TempHome home;
+    RecordingMessages messages;
+    store::MainState state;
+    Form2Host host;
+    store::TDataModule1 dm;
+};

@@ -1,0 +1,106 @@
+// The exchange window's controls, grids and their link to the datasets.
+#include "Form2Fixture.h"
+
+#include "link/Form2GridModel.h"
+#include "link/Form2Navigator.h"
+#include "link/TForm2.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QToolButton>
+
+using exchange::TForm2;
+
+namespace {
+
+QStringList visibleTitles(QTableView* grid) {
+    QStringList out;
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        if (!grid->isColumnHidden(c)) out << grid->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return out;
+}
+
+QStringList hiddenFields(QTableView* grid) {
+    auto* model = static_cast<exchange::Form2GridModel*>(grid->model());
+    QStringList out;
+    for (int c = 0; c < model->columnCount(); ++c)
+        if (grid->isColumnHidden(c)) out << model->columns()[c].field;
+    return out;
+}
+
+class Form2WindowTest : public Form2Fixture {
+protected:
+    TForm2 form{dm, state};
+};
+
+} // namespace
+
+TEST_F(Form2WindowTest, controlsCarryTheirCaptionsAndHints) {
+    EXPECT_EQ(form.windowTitle(), "connect with device");
+    EXPECT_EQ(form.SpeedButton1->text(), "Открыть ");
+    EXPECT_EQ(form.SpeedButton1->toolTip(), "Открыть базу данных рефлектограмм");
+    EXPECT_EQ(form.SpeedButtonCom->text(), "Обновить");
+    EXPECT_EQ(form.SpeedButtonCom->toolTip(), "Обновить связь с прибором");
+    EXPECT_EQ(form.SpeedButton3->text(), "Закрыть");
+    EXPECT_EQ(form.SpeedButton3->toolTip(), "Завершить связь с прибором");
+    EXPECT_EQ(form.Label1->text(), "Тип");
+    EXPECT_FALSE(form.ComboBox_type2->isEnabled());
+    EXPECT_FALSE(form.Label1->isEnabled());
+    ASSERT_EQ(form.ComboBox_type2->count(), 1);
+    EXPECT_EQ(form.ComboBox_type2->itemText(0), "KMX-417");
+    EXPECT_EQ(form.ComboBox_type2->toolTip(), "Выбор типа прибора");
+    EXPECT_EQ(form.SpeedButton9->toolTip(), "Записать выделенные КУ в прибор");
+    EXPECT_EQ(form.SpeedButton5->toolTip(), "Записать выделенные рефлектограммы в прибор");
+    EXPECT_EQ(form.SpeedButton2->toolTip(), "Прочитать выделенные рефлектограммы из прибора");
+    EXPECT_EQ(form.GroupBox_base->title(), "БАЗА ДАННЫХ");
+    EXPECT_EQ(form.GroupBox_device->title(), "ПРИБОР");
+    const QStringList prHints = {"Первый КУ", "Предыдущий КУ", "Следующий КУ", "Последний КУ", "Добавить КУ", "Удалить КУ"};
+    QStringList hints;
+    for (auto* b : form.Navigator_ku->findChildren<QToolButton*>()) hints << b->toolTip();
+    EXPECT_EQ(hints, prHints);
+    EXPECT_EQ(form.Navigator_list->findChildren<QToolButton*>().size(), 4);
+    EXPECT_EQ(form.Navigator_connect->findChildren<QToolButton*>().first()->toolTip(), "Первая рефлектограмма");
+}
+
+TEST_F(Form2WindowTest, gridsShowTheirColumnsAndHideTheRest) {
+    EXPECT_EQ(visibleTitles(form.DBGridEh1), (QStringList{"", "название", "К.У."}));
+    EXPECT_EQ(visibleTitles(form.DBGridEhConnect),
+              (QStringList{"", "№", "№ рефл.", "имя рефлектограммы", "масш.", "дата записи"}));
+    EXPECT_EQ(hiddenFields(form.DBGridEhConnect), (QStringList{"DLIT", "NAKOPL", "AMPL", "SPEED", "SOGLAS", "SDVIG",
+                                                               "ZOOM_L", "POINTS", "DEVICE_TYPE"}));
+    EXPECT_EQ(visibleTitles(form.DBGridEh2), (QStringList{"", "название", "К.У."}));
+    EXPECT_EQ(visibleTitles(form.DBGridEhList),
+              (QStringList{"", "№", "№ рефл.", "имя рефлектограммы", "масш.", "дата записи"}));
+}
+
+TEST_F(Form2WindowTest, checkMarksAndNamesAreEditedThroughTheDataset) {
+    addWaveform(1, 3, false, type0Block(3));
+    addDeviceEntry(5, false);
+    QAbstractItemModel* library = form.DBGridEhConnect->model();
+    ASSERT_EQ(library->rowCount(), 1);
+    EXPECT_EQ(library->data(library->index(0, 0), Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_TRUE(library->setData(library->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(marks(dm.t_master), QList<bool>{true});
+    EXPECT_TRUE(library->setData(library->index(0, 3), "renamed", Qt::EditRole));
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "renamed");
+    EXPECT_FALSE(library->flags(library->index(0, 2)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(library->data(library->index(0, 13), Qt::DisplayRole).isValid()); // POINTS is never read for a cell
+
+    QAbstractItemModel* list = form.DBGridEhList->model();
+    EXPECT_TRUE(list->setData(list->index(0, 0), Qt::Checked, Qt::CheckStateRole));
+    EXPECT_EQ(marks(dm.t_refl_list), QList<bool>{true});
+    EXPECT_FALSE(form.DBGridEh2->model()->flags(form.DBGridEh2->model()->index(0, 0)) & Qt::ItemIsUserCheckable);
+}
+
+TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheWindow) {
+    int editors = 0;
+    form.onConnectGridDoubleClick = [&] { ++editors; };
+    addWaveform(1, 3, false, type0Block(3));
+    emit form.DBGridEhConnect->doubleClicked(form.DBGridEhConnect->model()->index(0, 1));
+    EXPECT_EQ(editors, 1);
+    form.SpeedButton3->click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
