@@ -33,7 +33,11 @@ void Chart::addPoint(int slot, double x, double y) {
 
 void Chart::addPoints(int slot, const QList<QPointF>& points) {
     if (!validSlot(slot) || points.isEmpty()) return;
-    slots_[slot].points.append(points);
+    QList<QPointF>& own = slots_[slot].points;
+    // Into an empty slot the list is shared, not copied: a chart and its
+    // report copy then hold one list.
+    if (own.isEmpty()) own = points;
+    else own.append(points);
     pointsChanged(slot);
 }
 

@@ -28,7 +28,7 @@ Qt::Alignment alignmentOf(Axis axis) {
 
 QtChart::QtChart(int seriesCount)
     : Chart(seriesCount), view_(new QChartView), chart_(new QChart),
-      dirty_(std::size_t(this->seriesCount()), false) {
+      shown_(std::size_t(this->seriesCount())), dirty_(std::size_t(this->seriesCount()), false) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
     chart_->setPlotAreaBackgroundBrush(Qt::black);
@@ -144,7 +144,9 @@ void QtChart::flush() {
         dirty_[s] = false;
         QList<QPointF> shown = SeriesShaper::thin(points(s), xMin, xMax, columns);
         if (stairs(s)) shown = SeriesShaper::stairs(shown, invertedStairs(s));
+        if (shown == shown_[s]) continue;
         series_[s]->replace(shown);
+        shown_[s] = std::move(shown);
     }
 }
 

@@ -48,6 +48,9 @@ private:
     QPointer<QChartView> view_;
     QChart* chart_ = nullptr;
     std::vector<QLineSeries*> series_;
+    // What each series was last given: a redraw that rebuilds a slot with the
+    // same points costs Qt Charts nothing.
+    std::vector<QList<QPointF>> shown_;
     std::vector<bool> dirty_;
     QValueAxis* axes_[3] = {nullptr, nullptr, nullptr};
     bool flushPending_ = false;

@@ -13,7 +13,8 @@ QList<QPointF> SeriesShaper::stairs(const QList<QPointF>& points, bool inverted)
     for (qsizetype i = 1; i < points.size(); ++i) {
         const QPointF& a = points[i - 1];
         const QPointF& b = points[i];
-        out.append(inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y()));
+        // Level or vertical segments need no corner; leaving it out spares Qt Charts a point.
+        if (a.y() != b.y() && a.x() != b.x()) out.append(inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y()));
         out.append(b);
     }
     return out;

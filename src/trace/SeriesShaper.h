@@ -9,7 +9,8 @@ class SeriesShaper {
 public:
     // Stairs hold each point's value up to the next point's distance and then
     // step; inverted stairs step at the earlier point's distance first and then
-    // run level at the next point's value. Both add one corner per segment.
+    // run level at the next point's value. Both add one corner per segment
+    // that is neither level nor vertical.
     static QList<QPointF> stairs(const QList<QPointF>& points, bool inverted);
 
     // Reduces a polyline to what `columns` pixel columns over xMin..xMax can

@@ -11,6 +11,8 @@ TEST(SeriesShaper, stairsHoldTheEarlierValueAndInvertedStairsStepFirst) {
     EXPECT_EQ(SeriesShaper::stairs(pts, true),
               (QList<QPointF>{{0, 1}, {0, 5}, {1, 5}, {1, 3}, {2, 3}}));
     EXPECT_EQ(SeriesShaper::stairs({{4, 4}}, false), (QList<QPointF>{{4, 4}}));
+    EXPECT_EQ(SeriesShaper::stairs({{0, 2}, {1, 2}, {1, 7}, {2, 3}}, false),
+              (QList<QPointF>{{0, 2}, {1, 2}, {1, 7}, {2, 7}, {2, 3}}));
 }
 
 TEST(SeriesShaper, shortListsAndEmptyRangesAreLeftAlone) {

@@ -1,0 +1,141 @@
+// Redraw in mode 1 through the Qt Charts side, paint included, as the offset
+// buttons repeat it every 10 ms:
+//  (a) "KMX-419": the current record and three compare records of 8000 samples;
+//  (b) "KMX-417" worst case: a 50,000-m compare record beside a 250-m plan, so
+//      the current waveform's detail tail runs to 50,000 points.
+// Each redraw follows one step of the vertical offset of the current record,
+// as the offset button's repeat does. The median of many redraws is compared
+// with its goal.
+#include "store/Database.h"
+#include "store/Dataset.h"
+#include "store/MainState.h"
+#include "trace/ChartSet.h"
+#include "trace/LineStyle.h"
+#include "trace/QtChart.h"
+#include "trace/RecordingChart.h"
+#include "trace/SlotLayout.h"
+#include "trace/TraceView.h"
+#include "trace/TypePresets.h"
+
+#include <QApplication>
+#include <QChartView>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kWarmUp = 20;
+constexpr int kRuns = 200;
+
+struct Bench {
+    QTemporaryDir dir;
+    store::Database libraryDb{QStringLiteral("ecl41_data"), store::Schema::Kind::Library};
+    store::Database compareDb{QStringLiteral("ecl41_pic"), store::Schema::Kind::Library};
+    store::Dataset master{libraryDb, QStringLiteral("t_master")};
+    store::Dataset picture{compareDb, QStringLiteral("t_picture")};
+    store::MainState state;
+    trace::QtChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
+    trace::RecordingChart upperCopy{trace::SlotLayout::UpperCount}, lowerCopy{trace::SlotLayout::LowerCount};
+    trace::ChartSet charts{upper, lower};
+    trace::TraceView view{state, charts, master, picture};
+    QWidget window;
+
+    explicit Bench(const QString& name) {
+        libraryDb.setPath(dir.filePath(name + QStringLiteral("_data.db")));
+        compareDb.setPath(dir.filePath(name + QStringLiteral("_pic.db")));
+        master.setTableName(QStringLiteral("master"));
+        picture.setTableName(QStringLiteral("master"));
+        master.open();
+        picture.open();
+        charts.attachCopies(upperCopy, lowerCopy);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(upper.view(), 1);
+        layout->addWidget(lower.view(), 2);
+        window.resize(1100, 750);
+        window.show();
+        // Approximation off, as on a first run: stairs on every slot.
+        state.aproksTag = 0;
+        trace::LineStyle::btAproksClick(state, charts);
+    }
+
+    void add(store::Dataset& ds, const QString& type, double scale, double zoomL, const QString& method,
+             const QByteArray& points, int sdvig) {
+        ds.setTag(store::TagQuiet);
+        ds.append();
+        ds.fieldByName(QStringLiteral("REC_ID")).setInteger(ds.recordCount() + 1);
+        ds.fieldByName(QStringLiteral("DEVICE_TYPE")).setString(type);
+        ds.fieldByName(QStringLiteral("SCALE")).setFloat(scale);
+        ds.fieldByName(QStringLiteral("ZOOM_L")).setFloat(zoomL);
+        ds.fieldByName(QStringLiteral("START_PLAN")).setFloat(0);
+        ds.fieldByName(QStringLiteral("METHOD")).setString(method);
+        ds.fieldByName(QStringLiteral("SDVIG")).setInteger(sdvig);
+        ds.fieldByName(QStringLiteral("POINTS")).setBlob(points);
+        ds.setTag(store::TagQuiet);
+        ds.post();
+        ds.setTag(store::TagNormal);
+    }
+
+    static QByteArray waveform(int header, int samples, int seed) {
+        QByteArray b(header + samples, '\0');
+        for (int k = 0; k < samples; ++k) b[header + k] = char(((k * 37 + seed * 11) % 120) - 60);
+        return b;
+    }
+
+    // Median milliseconds of one redraw, its hand-over to Qt Charts and a paint
+    // of the window, each after a vertical-offset step of the current record
+    // (the step's own database write is not timed).
+    double measure() {
+        std::vector<double> ms;
+        QElapsedTimer timer;
+        for (int i = 0; i < kWarmUp + kRuns; ++i) {
+            master.edit();
+            master.fieldByName(QStringLiteral("SDVIG")).setInteger(i % 20);
+            master.post();
+            timer.start();
+            view.Redraw(trace::TraceView::KeepDistances);
+            QCoreApplication::processEvents();
+            window.repaint();
+            const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+            if (i >= kWarmUp) ms.push_back(elapsed);
+        }
+        std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
+        return ms[ms.size() / 2];
+    }
+};
+
+void report(const char* name, double median, double goal) {
+    std::printf("BENCH\t%s\t%.3f ms (median)\t<= %.0f ms\t%s\n", name, median, goal, median <= goal ? "yes" : "no");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    {
+        Bench b(QStringLiteral("window"));
+        b.state.typeIndex = 1;
+        trace::TypePresets::SetWindowTypeMode(b.state, b.charts);
+        for (int j = 0; j < 3; ++j)
+            b.add(b.picture, QStringLiteral("KM-630 ver.1"), 1000, 0, QStringLiteral("pulse"),
+                  Bench::waveform(512, 8000, j), 5 * j);
+        b.add(b.master, QStringLiteral("KM-630 ver.1"), 1000, 0, QStringLiteral("pulse"),
+              Bench::waveform(512, 8000, 7), 0);
+        report("redraw mode 1, KMX-419, current + 3 compare x 8000 samples (Qt Charts, paint)", b.measure(), 2);
+    }
+    {
+        Bench b(QStringLiteral("plan"));
+        b.state.typeIndex = 0;
+        trace::TypePresets::SetPlanTypeMode(b.state, b.charts);
+        b.add(b.picture, QStringLiteral("KM-41A1 ver.5"), 50000, 1, QString(), Bench::waveform(0, 385, 1), 0);
+        b.add(b.master, QStringLiteral("KM-41A1 ver.5"), 250, 1, QString(), Bench::waveform(0, 385, 2), 0);
+        report("redraw mode 1, KMX-417, 250-m plan beside 50,000-m compare (Qt Charts, paint)", b.measure(), 10);
+    }
+    return 0;
+}
