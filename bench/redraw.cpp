@@ -5,7 +5,8 @@
 //      the current waveform's detail tail runs to 50,000 points.
 // Each redraw follows one step of the vertical offset of the current record,
 // as the offset button's repeat does. The median of many redraws is compared
-// with its goal.
+// with its goal, as wall time and as the UI thread's CPU time (on a shared,
+// loaded machine the wall time also holds the waits for a free core).
 #include "store/Database.h"
 #include "store/Dataset.h"
 #include "store/MainState.h"
@@ -25,6 +26,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -86,30 +88,49 @@ struct Bench {
         return b;
     }
 
+    struct Result {
+        double wall;
+        double cpu;
+    };
+
     // Median milliseconds of one redraw, its hand-over to Qt Charts and a paint
     // of the window, each after a vertical-offset step of the current record
     // (the step's own database write is not timed).
-    double measure() {
-        std::vector<double> ms;
+    Result measure() {
+        std::vector<double> wall, cpu;
         QElapsedTimer timer;
         for (int i = 0; i < kWarmUp + kRuns; ++i) {
             master.edit();
             master.fieldByName(QStringLiteral("SDVIG")).setInteger(i % 20);
             master.post();
+            const double cpuStart = threadCpuMs();
             timer.start();
             view.Redraw(trace::TraceView::KeepDistances);
             QCoreApplication::processEvents();
             window.repaint();
-            const double elapsed = double(timer.nsecsElapsed()) / 1e6;
-            if (i >= kWarmUp) ms.push_back(elapsed);
+            if (i < kWarmUp) continue;
+            wall.push_back(double(timer.nsecsElapsed()) / 1e6);
+            cpu.push_back(threadCpuMs() - cpuStart);
         }
-        std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
-        return ms[ms.size() / 2];
+        return {median(wall), median(cpu)};
+    }
+
+    static double threadCpuMs() {
+        timespec ts{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+        return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+    }
+
+    static double median(std::vector<double> v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        return v[v.size() / 2];
     }
 };
 
-void report(const char* name, double median, double goal) {
-    std::printf("BENCH\t%s\t%.3f ms (median)\t<= %.0f ms\t%s\n", name, median, goal, median <= goal ? "yes" : "no");
+void report(const QString& name, const Bench::Result& r, double goal) {
+    for (const auto& [kind, ms] : {std::pair{"wall", r.wall}, std::pair{"CPU", r.cpu}})
+        std::printf("BENCH\t%s, %s time\t%.3f ms (median)\t<= %.0f ms\t%s\n", qPrintable(name), kind, ms, goal,
+                    ms <= goal ? "yes" : "no");
     std::fflush(stdout);
 }
 
@@ -127,7 +148,7 @@ int main(int argc, char** argv) {
                   Bench::waveform(512, 8000, j), 5 * j);
         b.add(b.master, QStringLiteral("KM-630 ver.1"), 1000, 0, QStringLiteral("pulse"),
               Bench::waveform(512, 8000, 7), 0);
-        report("redraw mode 1, KMX-419, current + 3 compare x 8000 samples (Qt Charts, paint)", b.measure(), 2);
+        report(QStringLiteral("redraw mode 1, KMX-419, current + 3 compare x 8000 samples"), b.measure(), 2);
     }
     {
         Bench b(QStringLiteral("plan"));
@@ -135,7 +156,7 @@ int main(int argc, char** argv) {
         trace::TypePresets::SetPlanTypeMode(b.state, b.charts);
         b.add(b.picture, QStringLiteral("KM-41A1 ver.5"), 50000, 1, QString(), Bench::waveform(0, 385, 1), 0);
         b.add(b.master, QStringLiteral("KM-41A1 ver.5"), 250, 1, QString(), Bench::waveform(0, 385, 2), 0);
-        report("redraw mode 1, KMX-417, 250-m plan beside 50,000-m compare (Qt Charts, paint)", b.measure(), 10);
+        report(QStringLiteral("redraw mode 1, KMX-417, 250-m plan beside 50,000-m compare"), b.measure(), 10);
     }
     return 0;
 }
