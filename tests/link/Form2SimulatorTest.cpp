@@ -19,8 +19,10 @@ namespace {
 
 class Form2SimulatorTest : public Form2Fixture {
 protected:
-    void SetUp() override {
-        sim = std::make_unique<SimProcess>(QStringList{"--check-speed"});
+    void SetUp() override { startSim({"--check-speed"}); }
+
+    void startSim(const QStringList& args) {
+        sim = std::make_unique<SimProcess>(args);
         ASSERT_FALSE(sim->device().isEmpty()) << "the simulator did not start";
         store::IniFile settings(home.file("Echolon.v41"));
         settings.writeInteger("COM", "PortNum", 1);
@@ -117,4 +119,27 @@ TEST_F(Form2SimulatorTest, writingBanks3And7StoresThemInTheInstrumentThenReadsEn
     EXPECT_EQ(dm.t_refl_list.fieldByName("BANK_NUM").asInteger(), 0);
     EXPECT_EQ(readBank(3), block3);
     EXPECT_EQ(readBank(7), block7);
+}
+
+TEST_F(Form2SimulatorTest, prWriteToPacketInstrumentRewritesItsTableAndReadsItBack) {
+    startSim({"--model", "52a", "--check-speed"});
+    state.typeIndex = 3;
+    TForm2 form(dm, state);
+    form.core().Refresh(); // no list to read for this type: only clears the instrument side
+    EXPECT_TRUE(sim->received().isEmpty());
+    for (int i = 0; i < 4; ++i) addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);
+    addPr(dm.t_ku_list, "CABLE", 1.5, true);
+    addPr(dm.t_ku_list, "ВВГ", 2.25, true);
+    form.core().WriteSelectedPrEntries();
+    EXPECT_TRUE(sim->log().contains("note stored PR table (6 records)")) << sim->log().join('\n').toStdString();
+    store::Dataset& device = dm.t_ku_list_temp;
+    ASSERT_EQ(device.recordCount(), 6);
+    const int name = device.fieldIndex("name_ku"), value = device.fieldIndex("value_ku");
+    EXPECT_EQ(device.valueAt(0, name).toString().trimmed(), "DEV0");
+    EXPECT_EQ(device.valueAt(4, name).toString().trimmed(), "CABLE");
+    EXPECT_EQ(device.valueAt(5, name).toString().trimmed(), "ВВГ");
+    EXPECT_NEAR(device.valueAt(2, value).toDouble(), 1.3, 1e-6);
+    EXPECT_NEAR(device.valueAt(4, value).toDouble(), 1.5, 1e-6);
+    EXPECT_NEAR(device.valueAt(5, value).toDouble(), 2.25, 1e-6);
+    EXPECT_EQ(marks(dm.t_ku_list, "picture"), (QList<bool>{false, false}));
 }
