@@ -1,9 +1,9 @@
 #include "link/TForm2.h"
 
-#include "link/Form2GridModel.h"
 #include "link/Form2Navigator.h"
 #include "link/TForm2Columns.h"
 #include "link/TfrmComm.h"
+#include "store/DatasetTableModel.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 
@@ -68,9 +68,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
 
     GroupBox_base = new QGroupBox(QStringLiteral("БАЗА ДАННЫХ"), this);
     GroupBox_base->setObjectName(QStringLiteral("GroupBox_base"));
-    DBGridEh1 = grid("DBGridEh1", QStringLiteral("PR list"), new Form2GridModel(dm.t_ku_list, TForm2Columns::prList(), this));
+    DBGridEh1 = grid("DBGridEh1", QStringLiteral("PR list"), new store::DatasetTableModel(dm.t_ku_list, TForm2Columns::prList(), this));
     DBGridEhConnect = grid("DBGridEhConnect", QStringLiteral("Waveform library"),
-                           new Form2GridModel(dm.t_master, TForm2Columns::library(), this));
+                           new store::DatasetTableModel(dm.t_master, TForm2Columns::library(), this),
+                           TForm2Columns::libraryHidden());
     Navigator_ku = new Form2Navigator(QStringLiteral("Navigator_ku"), dm.t_ku_list, kPrHints, this);
     Navigator_connect = new Form2Navigator(QStringLiteral("Navigator_connect"), dm.t_master, kWaveformHints, this);
     Panel_ku = panel(GroupBox_base, "Panel_ku", DBGridEh1, Navigator_ku);
@@ -81,10 +82,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
     GroupBox_device = new QGroupBox(QStringLiteral("ПРИБОР"), this);
     GroupBox_device->setObjectName(QStringLiteral("GroupBox_device"));
     DBGridEh2 = grid("DBGridEh2", QStringLiteral("Instrument PR table"),
-                     new Form2GridModel(dm.t_ku_list_temp, TForm2Columns::devicePrList(), this));
+                     new store::DatasetTableModel(dm.t_ku_list_temp, TForm2Columns::devicePrList(), this));
     DBGridEh2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGridEhList = grid("DBGridEhList", QStringLiteral("Instrument waveforms"),
-                        new Form2GridModel(dm.t_refl_list, TForm2Columns::deviceWaveforms(), this));
+                        new store::DatasetTableModel(dm.t_refl_list, TForm2Columns::deviceWaveforms(), this));
     Navigator_ku_dev = new Form2Navigator(QStringLiteral("Navigator_ku_dev"), dm.t_ku_list_temp, kPrHints.mid(0, 4), this);
     Navigator_list = new Form2Navigator(QStringLiteral("Navigator_list"), dm.t_refl_list, kWaveformHints, this);
     Panel_ku_dev = panel(GroupBox_device, "Panel_ku_dev", DBGridEh2, Navigator_ku_dev);
@@ -161,7 +162,8 @@ QWidget* TForm2::buildTransferStrip() {
     return Panel_transfer;
 }
 
-QTableView* TForm2::grid(const char* name, const QString& accessible, Form2GridModel* model) {
+QTableView* TForm2::grid(const char* name, const QString& accessible, store::DatasetTableModel* model,
+                         const QStringList& hidden) {
     auto* view = new QTableView(this);
     view->setObjectName(QString::fromLatin1(name));
     view->setAccessibleName(accessible);
@@ -171,8 +173,9 @@ QTableView* TForm2::grid(const char* name, const QString& accessible, Form2GridM
     view->verticalHeader()->setDefaultSectionSize(20);
     view->verticalHeader()->hide();
     for (int c = 0; c < model->columns().size(); ++c) {
-        view->setColumnHidden(c, model->columns()[c].hidden);
-        if (model->columns()[c].check) view->setColumnWidth(c, 24);
+        const store::GridColumn& column = model->columns()[c];
+        if (column.width > 0) view->setColumnWidth(c, column.width);
+        view->setColumnHidden(c, hidden.contains(column.field));
     }
     // The grid's current row and the dataset's current record follow each other.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -181,7 +184,7 @@ QTableView* TForm2::grid(const char* name, const QString& accessible, Form2GridM
                 if (current.isValid() && ds.isOpen() && current.row() != ds.recNo())
                     guarded([&] { ds.moveTo(current.row()); });
             });
-    connect(model, &Form2GridModel::currentRowChanged, view, [view, model](int row) {
+    connect(model, &store::DatasetTableModel::currentRowChanged, view, [view, model](int row) {
         if (row < 0 || row >= model->rowCount() || view->currentIndex().row() == row) return;
         view->setCurrentIndex(model->index(row, std::max(0, view->currentIndex().column())));
     });

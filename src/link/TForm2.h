@@ -12,14 +12,13 @@ class QTableView;
 class QToolButton;
 
 namespace store {
-class Dataset;
+class DatasetTableModel;
 class MainState;
 class TDataModule1;
 } // namespace store
 
 namespace exchange {
 
-class Form2GridModel;
 class Form2Navigator;
 class TfrmComm;
 
@@ -58,7 +57,8 @@ protected:
 private:
     void buildToolStrip(QWidget* strip);
     QWidget* buildTransferStrip();
-    QTableView* grid(const char* name, const QString& accessible, Form2GridModel* model);
+    QTableView* grid(const char* name, const QString& accessible, store::DatasetTableModel* model,
+                     const QStringList& hidden = {});
     void refresh();
     bool runEngine(CommandList& list);
     QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered);

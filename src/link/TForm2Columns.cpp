@@ -3,24 +3,39 @@
 namespace exchange {
 
 namespace {
-Form2Column text(const char* field, const char* title, bool editable = false) {
-    return {QString::fromLatin1(field), QString::fromUtf8(title), false, editable, false};
+store::GridColumn text(const char* field, const char* title, int width, bool editable = false) {
+    store::GridColumn c;
+    c.field = QString::fromLatin1(field);
+    c.title = QString::fromUtf8(title);
+    c.width = width;
+    c.editable = editable;
+    return c;
 }
-Form2Column mark(const char* field, bool editable) { return {QString::fromLatin1(field), QString(), true, editable, false}; }
-Form2Column hidden(const char* field) { return {QString::fromLatin1(field), QString::fromLatin1(field), false, false, true}; }
+
+store::GridColumn mark(const char* field, bool editable) {
+    store::GridColumn c;
+    c.field = QString::fromLatin1(field);
+    c.width = 24;
+    c.editable = editable;
+    c.checkBox = true;
+    c.alignment = Qt::AlignCenter;
+    return c;
+}
+
+store::GridColumn hidden(const char* field) { return text(field, field, 0); }
 } // namespace
 
-QVector<Form2Column> TForm2Columns::prList() {
-    return {mark("picture", true), text("name_ku", "название", true), text("value_ku", "К.У.", true)};
+QVector<store::GridColumn> TForm2Columns::prList() {
+    return {mark("picture", true), text("name_ku", "название", 110, true), text("value_ku", "К.У.", 50, true)};
 }
 
-QVector<Form2Column> TForm2Columns::library() {
+QVector<store::GridColumn> TForm2Columns::library() {
     return {mark("PICTURE", true),
-            text("REC_ID", "№"),
-            text("BANK_NUM", "№ рефл."),
-            text("MEMO", "имя рефлектограммы", true),
-            text("SCALE", "масш."),
-            text("DATE", "дата записи"),
+            text("REC_ID", "№", 40),
+            text("BANK_NUM", "№ рефл.", 55),
+            text("MEMO", "имя рефлектограммы", 180, true),
+            text("SCALE", "масш.", 50),
+            text("DATE", "дата записи", 110),
             hidden("DLIT"),
             hidden("NAKOPL"),
             hidden("AMPL"),
@@ -32,13 +47,21 @@ QVector<Form2Column> TForm2Columns::library() {
             hidden("DEVICE_TYPE")};
 }
 
-QVector<Form2Column> TForm2Columns::devicePrList() {
-    return {mark("picture", false), text("name_ku", "название"), text("value_ku", "К.У.")};
+QStringList TForm2Columns::libraryHidden() {
+    return {"DLIT", "NAKOPL", "AMPL", "SPEED", "SOGLAS", "SDVIG", "ZOOM_L", "POINTS", "DEVICE_TYPE"};
 }
 
-QVector<Form2Column> TForm2Columns::deviceWaveforms() {
-    return {mark("PICTURE", true),          text("REC_ID_LIST", "№"), text("BANK_NUM", "№ рефл."),
-            text("MEMO", "имя рефлектограммы"), text("SCALE", "масш."),  text("DATE", "дата записи")};
+QVector<store::GridColumn> TForm2Columns::devicePrList() {
+    return {mark("picture", false), text("name_ku", "название", 110), text("value_ku", "К.У.", 50)};
+}
+
+QVector<store::GridColumn> TForm2Columns::deviceWaveforms() {
+    return {mark("PICTURE", true),
+            text("REC_ID_LIST", "№", 40),
+            text("BANK_NUM", "№ рефл.", 55),
+            text("MEMO", "имя рефлектограммы", 180),
+            text("SCALE", "масш.", 50),
+            text("DATE", "дата записи", 110)};
 }
 
 } // namespace exchange
