@@ -6,7 +6,7 @@
 
 TRsCommWriteThread::TRsCommWriteThread(const SerialDevice& device, int writeSize, Dispatch lineEvent,
                                        TRsThreadPriority priority)
-    : TRsCommThread("rs-write", priority), device_(device), capacity_(writeSize), lineEvent_(std::move(lineEvent)),
+    : TRsCommThread("rs-write", priority), device_(device), lineEvent_(std::move(lineEvent)),
       queue_(writeSize) {}
 
 TRsCommWriteThread::~TRsCommWriteThread() {

@@ -21,7 +21,6 @@ public:
     // Main thread: appends the bytes when they fit the queue whole.
     bool Append(const void* data, int count);
     int Queued();
-    int Capacity() const { return capacity_; }
 
     // Main thread: asks the thread to empty the queue and waits up to
     // `milliseconds` for its answer; false (queue untouched) without one.
@@ -44,7 +43,6 @@ private:
     void AnswerPurge();
 
     const SerialDevice& device_;
-    const int capacity_;
     const Dispatch lineEvent_;
     TRsCriticalSection writeLock_;
     TRsCommBuffer queue_;

@@ -4,9 +4,6 @@
 // A lock that its holder may take again, usable with std::lock_guard.
 class TRsCriticalSection {
 public:
-    void Enter() { mutex_.lock(); }
-    void Leave() { mutex_.unlock(); }
-
     void lock() { mutex_.lock(); }
     void unlock() { mutex_.unlock(); }
     bool try_lock() { return mutex_.try_lock(); }

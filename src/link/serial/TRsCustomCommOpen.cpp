@@ -69,13 +69,10 @@ void TRsCustomComm::SetDCB() {
     s.databits = databits_;
     s.stopbits = stopbits_;
     s.outCtsFlow = flowControl_.outCtsFlow();
-    s.outDsrFlow = flowControl_.outDsrFlow();
     s.controlDtr = flowControl_.controlDtr();
     s.controlRts = flowControl_.controlRts();
     s.xonXoffOut = flowControl_.xonXoffOut();
     s.xonXoffIn = flowControl_.xonXoffIn();
-    s.dsrSensitivity = flowControl_.dsrSensitivity();
-    s.txContinueOnXoff = flowControl_.txContinueOnXoff();
     s.xonChar = eventChars_.xonChar();
     s.xoffChar = eventChars_.xoffChar();
     s.parityCheck = options_.contains(coParityCheck);

@@ -65,6 +65,15 @@ TEST_F(OpenClose, openAndCloseFireTheirEventsOnceAndLeaveNoThread) {
     EXPECT_TRUE(port.Active());
 }
 
+TEST_F(OpenClose, autoOpenOpensWhenTheOwnerHasLoaded) {
+    port.Loaded();
+    EXPECT_FALSE(port.Active());
+    port.setAutoOpen(true);
+    port.Loaded();
+    EXPECT_TRUE(port.Active());
+    EXPECT_EQ(opened, 1);
+}
+
 TEST_F(OpenClose, missingDeviceIsNotFoundAndLeavesThePortClosed) {
     QTemporaryDir dir;
     port.setDeviceName(dir.filePath(QStringLiteral("ttyX%d")));

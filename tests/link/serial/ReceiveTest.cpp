@@ -86,6 +86,9 @@ TEST_F(Receive, readBufAskedForMoreReturnsWhatIsQueuedAtOnce) {
 
 TEST_F(Receive, fullInputQueueRefillsAsHandlersTakeBytes) {
     port.Buffers().setReadSize(16);
+    port.setMonitorEvents({ceRxChar, ceRx80Full});
+    int nearlyFull = 0;
+    port.OnRx80Full = [&](TRsComm&) { ++nearlyFull; };
     QByteArray received;
     port.OnRxChar = [&](TRsComm& sender, int count) {
         // At most 7 bytes per event: the queue stays full while the line has more.
@@ -104,6 +107,7 @@ TEST_F(Receive, fullInputQueueRefillsAsHandlersTakeBytes) {
         return received.size() >= 300;
     }));
     EXPECT_EQ(received, sent);
+    EXPECT_GE(nearlyFull, 1);
 }
 
 TEST_F(Receive, eventCharacterAndNullStripping) {
