@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <semaphore>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <thread>
@@ -113,6 +114,7 @@ std::vector<double> measureDelays() {
     port.setMonitorEvents({ceRxChar, ceRxFlag});
     std::atomic<Clock::rep> sentAt{0};
     std::atomic<int> seen{0};
+    std::binary_semaphore handled{0};
     std::vector<double> delays;
     delays.reserve(kDelaySamples);
     port.OnRxChar = [&](TRsComm& p, int count) {
@@ -121,6 +123,7 @@ std::vector<double> measureDelays() {
         p.ReadBuf(buffer, std::min<int>(count, sizeof buffer));
         delays.push_back(std::chrono::duration<double, std::milli>(Clock::duration(now - sentAt.load())).count());
         ++seen;
+        handled.release();
     };
     port.Open();
     std::atomic<bool> quit{false};
@@ -130,7 +133,8 @@ std::vector<double> measureDelays() {
             std::this_thread::sleep_for(std::chrono::microseconds(500));
             sentAt = Clock::now().time_since_epoch().count();
             [[maybe_unused]] const ssize_t w = write(pty.master, "d", 1);
-            while (seen.load() <= i && !quit) std::this_thread::sleep_for(std::chrono::microseconds(50));
+            while (!handled.try_acquire_for(std::chrono::milliseconds(100)) && !quit) {
+            }
         }
     });
     runUntil([&] { return seen.load() >= kDelaySamples; }, 60000);
