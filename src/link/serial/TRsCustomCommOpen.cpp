@@ -13,7 +13,7 @@
 #include <mutex>
 
 namespace {
-// Larger queues are refused rather than allocated: sizes come from settings.
+// Larger queues are refused rather than allocated.
 constexpr int MaxQueueSize = 64 * 1024 * 1024;
 } // namespace
 
