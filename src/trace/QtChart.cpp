@@ -10,6 +10,7 @@
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
+#include <utility>
 
 namespace trace {
 
@@ -101,8 +102,9 @@ void QtChart::axisChanged(Axis axis, AxisPart part) {
         a->setTitleText(axisTitle(axis));
         return;
     }
-    a->setRange(axisMin(axis), axisMax(axis));
+    axisDirty_[int(axis)] = true;
     if (axis == distanceAxis()) markAllDirty();
+    else scheduleFlush();
 }
 
 void QtChart::nameChanged() {
@@ -137,6 +139,11 @@ int QtChart::pixelColumns() const {
 void QtChart::flush() {
     flushPending_ = false;
     if (!view_) return;
+    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
+        if (!std::exchange(axisDirty_[int(a)], false)) continue;
+        QValueAxis* axis = axes_[int(a)];
+        if (axis->min() != axisMin(a) || axis->max() != axisMax(a)) axis->setRange(axisMin(a), axisMax(a));
+    }
     const int columns = pixelColumns();
     const double xMin = axisMin(distanceAxis()), xMax = axisMax(distanceAxis());
     for (int s = 0; s < seriesCount(); ++s) {

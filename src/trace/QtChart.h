@@ -16,7 +16,7 @@ namespace trace {
 // layout; if a parent widget deletes it first, the chart simply stops drawing).
 // Changes are collected and handed to the line series once per event-loop turn
 // (or by flush()), because Qt Charts recomputes its geometry on every change of
-// a visible series. Long traces are thinned to the plot's pixel columns; the
+// a visible series or of an axis range. Long traces are thinned to the plot's pixel columns; the
 // logical point lists stay complete.
 class QtChart : public Chart {
 public:
@@ -53,6 +53,9 @@ private:
     std::vector<QList<QPointF>> shown_;
     std::vector<bool> dirty_;
     QValueAxis* axes_[3] = {nullptr, nullptr, nullptr};
+    // Axis limits wait for the flush too: a renderer passes through
+    // intermediate limits, and each change makes Qt Charts rebuild every series.
+    bool axisDirty_[3] = {false, false, false};
     bool flushPending_ = false;
 };
 
