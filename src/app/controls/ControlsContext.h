@@ -1,0 +1,31 @@
+#pragma once
+#include "app/controls/HandlerGuard.h"
+
+namespace exchange {
+class Clock;
+}
+namespace store {
+class DataModuleHost;
+class MainState;
+class TDataModule1;
+} // namespace store
+namespace trace {
+class TraceView;
+}
+
+namespace app::controls {
+
+// What the trace controls work on: the main window's state, the data module's
+// datasets, the window's redraw entry points (Redraw, UpdateRange), the trace
+// view for the cursor steps, the clock behind the auto-repeat timers and the
+// guard their handlers run under.
+struct ControlsContext {
+    store::MainState& state;
+    store::TDataModule1& dm;
+    store::DataModuleHost& window;
+    trace::TraceView& view;
+    exchange::Clock& clock;
+    const HandlerGuard& guard;
+};
+
+} // namespace app::controls

@@ -1,0 +1,71 @@
+#include "app/controls/CursorControls.h"
+
+#include "store/MainState.h"
+#include "trace/TraceView.h"
+
+namespace app::controls {
+
+CursorControls::CursorControls(const ControlsContext& ctx, RepeatAcceleration& acceleration)
+    : Timer_k1_inc(ctx.clock, FirstInterval), Timer_k1_dec(ctx.clock, FirstInterval),
+      Timer_k2_inc(ctx.clock, FirstInterval), Timer_k2_dec(ctx.clock, FirstInterval), ctx_(ctx),
+      acceleration_(acceleration) {
+    for (int cursor : {1, 2})
+        for (int direction : {1, -1})
+            timerOf(cursor, direction).onTimer = [this, cursor, direction] {
+                ctx_.guard.run([&] { tick(cursor, direction); });
+            };
+}
+
+RepeatTimer& CursorControls::timerOf(int cursor, int direction) {
+    if (cursor == 1) return direction > 0 ? Timer_k1_inc : Timer_k1_dec;
+    return direction > 0 ? Timer_k2_inc : Timer_k2_dec;
+}
+
+void CursorControls::activate(int cursor) {
+    ctx_.state.activeCursor = cursor;
+    ctx_.state.notify();
+}
+
+void CursorControls::Label_k1Click() {
+    if (ctx_.state.cursorLabelsEnabled) activate(1);
+}
+
+void CursorControls::Label_k2Click() {
+    if (ctx_.state.cursorLabelsEnabled) activate(2);
+}
+
+void CursorControls::step(int cursor, int direction) {
+    store::MainState& st = ctx_.state;
+    int& position = cursor == 1 ? st.posK1 : st.posK2;
+    position += direction * st.repeatStep;
+    if (cursor == 1) ctx_.view.StepK1();
+    else ctx_.view.StepK2();
+    st.notify();
+}
+
+void CursorControls::tick(int cursor, int direction) {
+    timerOf(cursor, direction).setInterval(RepeatInterval);
+    step(cursor, direction);
+}
+
+void CursorControls::mouseDown(int cursor, int direction) {
+    ctx_.guard.run([&] {
+        if (ctx_.state.cursorLabelsEnabled) activate(cursor);
+        step(cursor, direction);
+        RepeatTimer& timer = timerOf(cursor, direction);
+        timer.setInterval(FirstInterval);
+        timer.start();
+        acceleration_.start();
+    });
+}
+
+void CursorControls::mouseUp(int cursor, int direction) {
+    timerOf(cursor, direction).stop();
+    acceleration_.release();
+}
+
+void CursorControls::stopAll() {
+    for (RepeatTimer* t : {&Timer_k1_inc, &Timer_k1_dec, &Timer_k2_inc, &Timer_k2_dec}) t->stop();
+}
+
+} // namespace app::controls

@@ -1,0 +1,36 @@
+#pragma once
+#include "app/controls/ControlsContext.h"
+#include "app/controls/RepeatAcceleration.h"
+#include "app/controls/RepeatTimer.h"
+
+namespace app::controls {
+
+// The propagation ratio: the step buttons change the PR box by RepeatStep
+// thousandths while PR is inside 1..3 (tested before the step, which is not
+// cut), repeating every 100 ms while held; "Set PR" takes the PR list's
+// current entry. Each change redraws with the cursors keeping their samples.
+class PrControls {
+public:
+    static constexpr int Interval = 100;
+    static constexpr double Lowest = 1.0;
+    static constexpr double Highest = 3.0;
+
+    PrControls(const ControlsContext& ctx, RepeatAcceleration& acceleration);
+
+    // direction: +1 SpeedButton_ku_inc, -1 SpeedButton_ku_dec.
+    void mouseDown(int direction);
+    void mouseUp(int direction);
+    void SpeedButton3Click();
+
+    RepeatTimer Timer_ku_inc, Timer_ku_dec;
+
+    void stopAll();
+
+private:
+    void step(int direction);
+
+    ControlsContext ctx_;
+    RepeatAcceleration& acceleration_;
+};
+
+} // namespace app::controls

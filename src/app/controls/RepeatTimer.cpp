@@ -1,0 +1,23 @@
+#include "app/controls/RepeatTimer.h"
+
+namespace app::controls {
+
+RepeatTimer::RepeatTimer(exchange::Clock& clock, int interval) : timer_(clock.createTimer()), interval_(interval) {
+    timer_->onTimeout = [this] {
+        // Re-armed before the handler runs, so that a handler may stop it.
+        timer_->start(interval_);
+        if (onTimer) onTimer();
+    };
+}
+
+void RepeatTimer::setInterval(int milliseconds) {
+    if (milliseconds == interval_) return;
+    interval_ = milliseconds;
+    if (timer_->isActive()) timer_->start(interval_);
+}
+
+void RepeatTimer::start() { timer_->start(interval_); }
+
+void RepeatTimer::stop() { timer_->stop(); }
+
+} // namespace app::controls

@@ -1,0 +1,31 @@
+#pragma once
+#include "link/Clock.h"
+
+#include <functional>
+#include <memory>
+
+namespace app::controls {
+
+// A repeating timer of the trace controls: once started it fires every
+// interval until stopped. Changing the interval of a running timer restarts
+// it with the new interval, so a tick that shortens it (500 ms, then 100 ms)
+// takes effect from that tick on. It runs on a clock, so tests advance time
+// instead of waiting.
+class RepeatTimer {
+public:
+    RepeatTimer(exchange::Clock& clock, int interval);
+
+    void setInterval(int milliseconds);
+    int interval() const { return interval_; }
+    void start();
+    void stop();
+    bool isActive() const { return timer_->isActive(); }
+
+    std::function<void()> onTimer;
+
+private:
+    std::unique_ptr<exchange::Timer> timer_;
+    int interval_;
+};
+
+} // namespace app::controls

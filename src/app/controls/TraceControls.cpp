@@ -1,0 +1,20 @@
+#include "app/controls/TraceControls.h"
+
+namespace app::controls {
+
+TraceControls::TraceControls(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window,
+                             trace::TraceView& view, exchange::Clock& clock)
+    : ctx_{state, dm, window, view, clock, guard_}, acceleration(state, clock), cursors(ctx_, acceleration),
+      pr(ctx_, acceleration), offset(ctx_), zoom(ctx_) {
+    guard_.onError = [this] { stopAll(); };
+}
+
+void TraceControls::stopAll() {
+    cursors.stopAll();
+    pr.stopAll();
+    offset.stopAll();
+    zoom.stopAll();
+    acceleration.release();
+}
+
+} // namespace app::controls

@@ -1,0 +1,40 @@
+#pragma once
+#include "app/controls/PointerReadout.h"
+#include "app/controls/TraceControls.h"
+
+#include <QObject>
+#include <memory>
+
+namespace app {
+class TForm1;
+}
+
+namespace app::controls {
+
+// Connects the main window's trace controls to TraceControls: presses and
+// releases of the step buttons, clicks on "Set PR", "Clear zoom" and the
+// cursor labels, and the pointer over the lower chart for the status bar.
+class TraceControlsWiring : public QObject {
+    Q_OBJECT
+public:
+    // Without a clock the timers run on Qt timers.
+    TraceControlsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view,
+                        const trace::QtChart& lowerChart, exchange::Clock* clock = nullptr);
+    ~TraceControlsWiring() override;
+
+    TraceControls& controls() { return controls_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void connectButtons();
+
+    std::unique_ptr<exchange::Clock> ownClock_;
+    TraceControls controls_;
+    PointerReadout readout_;
+    TForm1& form_;
+    QObject* chartViewport_;
+};
+
+} // namespace app::controls

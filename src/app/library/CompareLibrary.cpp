@@ -1,0 +1,145 @@
+#include "app/library/CompareLibrary.h"
+
+#include "app/library/QuietWalk.h"
+#include "store/DataModuleHost.h"
+#include "store/Messages.h"
+#include "store/TDataModule1.h"
+#include "trace/TraceView.h"
+
+#include <algorithm>
+
+namespace app::library {
+
+using store::Dataset;
+using store::TagQuiet;
+
+const QString CompareLibrary::FullMessage = QStringLiteral(
+    "Можно сравнивать не более 4-х рефлектограмм. Удалите ненужные рефлектограммы из таблицы сравнения");
+
+namespace {
+const QString kPicture = QStringLiteral("PICTURE");
+
+// The copy goes by position, so both tables must list the same fields in the same order.
+void requireSameLayout(Dataset& library, Dataset& compare) {
+    bool same = library.fieldCount() == compare.fieldCount() && compare.fieldCount() > 0;
+    for (int i = 0; same && i < library.fieldCount(); ++i)
+        same = library.fieldName(i).compare(compare.fieldName(i), Qt::CaseInsensitive) == 0;
+    if (!same)
+        throw store::StoreError("The compare library's table does not hold the waveform library's fields in the "
+                                "same order; nothing was copied.");
+}
+} // namespace
+
+CompareLibrary::CompareLibrary(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window)
+    : state_(state), dm_(dm), window_(window) {}
+
+QString CompareLibrary::memoPrefix(const QString& title) {
+    const int back = title.indexOf(QStringLiteral("\\DATA"));
+    const int slash = title.indexOf(QStringLiteral("/DATA"));
+    const int from = back < 0 ? slash : (slash < 0 ? back : std::min(back, slash));
+    if (from < 0) return {};
+    return title.mid(from, std::max(0, int(title.size()) - 2 - from));
+}
+
+void CompareLibrary::CopyToCompareLibrary(Dataset& library, Dataset& compare) {
+    const int count = compare.recordCount();
+    if (count >= MaxRecords) throw CopyRefused(FullMessage.toStdString());
+    requireSameLayout(library, compare);
+    QuietWalk walk(compare, QuietWalk::End::Remembered);
+    compare.setTag(TagQuiet);
+    compare.append();
+    compare.fieldByName(QStringLiteral("REC_ID")).setInteger(count + 1);
+    for (int i = 1; i < compare.fieldCount(); ++i) compare.fieldByNumber(i).setValue(library.fieldByNumber(i).value());
+    compare.fieldByName(kPicture).setBool(false);
+    compare.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(count) * OffsetStep);
+    compare.fieldByName(QStringLiteral("MEMO"))
+        .setString(memoPrefix(state_.title) + library.fieldByName(QStringLiteral("MEMO")).asString());
+    compare.post();
+    library.edit();
+    library.fieldByName(kPicture).setBool(false);
+    library.post();
+    walk.finish();
+    window_.redraw(trace::TraceView::WaveformsOnly);
+}
+
+void CompareLibrary::SpeedButton_inc_ref_masterClick() {
+    Dataset& master = dm_.t_master;
+    if (!master.isOpen() || master.isEmpty()) return;
+    QString refusal;
+    bool copied = false;
+    {
+        QuietWalk walk(master, QuietWalk::End::Remembered);
+        const int n = std::min(dm_.MasterCount, master.recordCount());
+        master.setTag(TagQuiet);
+        master.first();
+        for (int i = 0; i < n; ++i) {
+            if (master.fieldByName(kPicture).asBool()) {
+                try {
+                    CopyToCompareLibrary(master, dm_.t_picture);
+                    copied = true;
+                } catch (const CopyRefused& e) {
+                    refusal = QString::fromStdString(e.what());
+                    break;
+                }
+            }
+            master.setTag(TagQuiet);
+            master.next();
+        }
+        walk.finish();
+    }
+    // Each copy drew the walked row as the current waveform; the view goes back to the remembered one.
+    if (copied) window_.redraw(trace::TraceView::WaveformsOnly);
+    if (!refusal.isEmpty()) store::messages().information(refusal);
+}
+
+void CompareLibrary::DeleteMarked(Dataset& ds) {
+    if (!ds.isOpen()) return;
+    const int n = ds.recordCount();
+    QuietWalk walk(ds, QuietWalk::End::First);
+    ds.setTag(TagQuiet);
+    ds.first();
+    for (int i = 0; i < n && !ds.isEmpty(); ++i) {
+        const bool marked = ds.fieldByName(kPicture).asBool();
+        ds.setTag(TagQuiet);
+        if (marked) ds.deleteRecord();
+        else ds.next();
+    }
+    walk.finish();
+}
+
+void CompareLibrary::RenumberCompareLibrary(Dataset& ds) {
+    if (!ds.isOpen() || ds.isEmpty()) return;
+    const int n = ds.recordCount();
+    QuietWalk walk(ds, QuietWalk::End::First);
+    ds.setTag(TagQuiet);
+    ds.first();
+    for (int i = 0; i < n; ++i) {
+        ds.edit();
+        ds.fieldByName(QStringLiteral("REC_ID")).setInteger(i + 1);
+        ds.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(i) * OffsetStep);
+        ds.post();
+        ds.setTag(TagQuiet);
+        ds.next();
+    }
+    walk.finish();
+}
+
+void CompareLibrary::showCurrentLibraryRecord() {
+    dm_.t_master.setTag(store::TagNormal);
+    dm_.ds_masterDataChange(dm_.t_master);
+}
+
+void CompareLibrary::SpeedButton_del_ref_masterClick() {
+    DeleteMarked(dm_.t_master);
+    showCurrentLibraryRecord();
+}
+
+void CompareLibrary::SpeedButton_del_ref_pictureClick() {
+    Dataset& picture = dm_.t_picture;
+    DeleteMarked(picture);
+    if (!picture.isEmpty()) RenumberCompareLibrary(picture);
+    window_.updateRange();
+    window_.redraw(trace::TraceView::KeepDistances);
+}
+
+} // namespace app::library

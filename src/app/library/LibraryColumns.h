@@ -1,0 +1,19 @@
+#pragma once
+#include "store/GridColumn.h"
+
+#include <QStringList>
+#include <QVector>
+
+namespace app::library {
+
+// Columns of the main window's grids: the waveform library DBGridEh1 and the
+// compare library DBGridEh2 (the same columns), and the PR list DBGridEh3.
+// Hidden fields stay in the grid's model, in table order, but are not shown.
+struct LibraryColumns {
+    static QVector<store::GridColumn> waveforms();
+    static QStringList hiddenWaveformFields(); // ZOOM_L, POINTS, DEVICE_TYPE
+    static QVector<store::GridColumn> prList();
+    static QStringList hiddenPrFields(); // picture
+};
+
+} // namespace app::library

@@ -1,0 +1,72 @@
+#include "app/library/LibraryGridEvents.h"
+
+#include "app/library/CompareLibrary.h"
+#include "store/DataModuleHost.h"
+#include "store/MainState.h"
+#include "store/Numbers.h"
+#include "store/TDataModule1.h"
+#include "trace/TraceView.h"
+
+#include <Qt>
+
+namespace app::library {
+
+namespace {
+// A stored number as box text; the boxes are parsed on every redraw, so an
+// empty or unreadable value shows the box's default instead.
+QString boxText(const store::Field& f, const QString& fallback) {
+    const QString text = f.asString();
+    return store::parseNumber(text) ? text : fallback;
+}
+} // namespace
+
+LibraryGridEvents::LibraryGridEvents(store::MainState& state, store::TDataModule1& dm,
+                                     store::DataModuleHost& window, CompareLibrary& compare)
+    : state_(state), dm_(dm), window_(window), compare_(compare) {}
+
+void LibraryGridEvents::DBGridEh1MouseDown() {
+    state_.waveSource = 1;
+    store::Dataset& master = dm_.t_master;
+    if (dm_.MasterCount <= 0 || !master.isOpen() || master.isEmpty()) {
+        state_.notify();
+        return;
+    }
+    state_.editSdvig = boxText(master.fieldByName(QStringLiteral("SDVIG")), QStringLiteral("0"));
+    if (state_.typeIndex == 0) state_.zoomCaption = boxText(master.fieldByName(QStringLiteral("ZOOM_L")), QStringLiteral("1"));
+    state_.notify();
+    window_.redraw(trace::TraceView::KeepDistances);
+}
+
+bool LibraryGridEvents::DBGridEh1KeyDown(int key) {
+    if (key != Qt::Key_Delete) return false;
+    store::Dataset& master = dm_.t_master;
+    if (!master.isOpen() || master.isEmpty()) return true;
+    master.setTag(store::TagQuiet);
+    master.deleteRecord();
+    // The quiet delete left the boxes and charts on the deleted waveform.
+    compare_.showCurrentLibraryRecord();
+    return true;
+}
+
+bool LibraryGridEvents::DBGridEh1DblClick() {
+    if (!showNameEditor) return false;
+    showNameEditor();
+    return true;
+}
+
+bool LibraryGridEvents::DBGridEh2KeyDown(int key) {
+    if (key != Qt::Key_Delete) return false;
+    store::Dataset& picture = dm_.t_picture;
+    if (picture.isOpen() && !picture.isEmpty()) {
+        picture.setTag(store::TagQuiet);
+        picture.deleteRecord();
+        // Deleting the last record moves nowhere, so nothing absorbed the tag.
+        if (picture.tag() == store::TagQuiet) picture.setTag(store::TagNormal);
+    }
+    if (!picture.isEmpty()) CompareLibrary::RenumberCompareLibrary(picture);
+    window_.updateRange();
+    window_.redraw(trace::TraceView::KeepDistances);
+    return true;
+}
+
+} // namespace app::library

@@ -1,0 +1,20 @@
+#pragma once
+#include <QStyledItemDelegate>
+
+namespace app::library {
+
+// Draws the selected cells of the waveform library grid in lime with black
+// text, so the current waveform stands out; other cells as usual.
+class LibrarySelectionDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    static QColor selectedBackground() { return QColor(0, 255, 0); }
+    static QColor selectedText() { return QColor(Qt::black); }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+};
+
+} // namespace app::library

@@ -1,0 +1,96 @@
+#include "app/library/LibraryWiring.h"
+
+#include "app/DbNavigator.h"
+#include "app/TForm1.h"
+#include "app/library/CompareGridModel.h"
+#include "app/library/LibraryColumns.h"
+#include "app/library/LibrarySelectionDelegate.h"
+#include "store/DatasetTableModel.h"
+#include "store/TDataModule1.h"
+
+#include <QKeyEvent>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+namespace app::library {
+
+LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm)
+    : compare_(form.state(), dm, form), events_(form.state(), dm, form, compare_), form_(form) {
+    setObjectName(QStringLiteral("LibraryWiring"));
+    setupGrid(form.DBGridEh1, new store::DatasetTableModel(dm.t_master, LibraryColumns::waveforms(), this),
+              LibraryColumns::hiddenWaveformFields());
+    setupGrid(form.DBGridEh2, new CompareGridModel(dm.t_picture, LibraryColumns::waveforms(), this),
+              LibraryColumns::hiddenWaveformFields());
+    setupGrid(form.DBGridEh3, new store::DatasetTableModel(dm.t_ku_list, LibraryColumns::prList(), this),
+              LibraryColumns::hiddenPrFields());
+    form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
+
+    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
+    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
+    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_ku)) nav->setDataset(&dm.t_ku_list);
+    connectButtons();
+
+    form.DBGridEh1->installEventFilter(this);
+    form.DBGridEh1->viewport()->installEventFilter(this);
+    form.DBGridEh2->installEventFilter(this);
+    store::MainState& state = form.state();
+    connect(&state, &store::MainState::changed, this,
+            [this, &state] { form_.DBGridEh2->setEnabled(state.compareGridEnabled); });
+}
+
+LibraryWiring::~LibraryWiring() = default;
+
+void LibraryWiring::setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden) {
+    grid->setModel(model);
+    const QVector<store::GridColumn>& columns = model->columns();
+    for (int c = 0; c < columns.size(); ++c) {
+        grid->setColumnHidden(c, hidden.contains(columns[c].field));
+        if (columns[c].width > 0) grid->setColumnWidth(c, columns[c].width);
+    }
+    // The grid's current row and the dataset's current record follow each other.
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this, model](const QModelIndex& current) {
+                store::Dataset& ds = model->dataset();
+                if (current.isValid() && ds.isOpen() && current.row() != ds.recNo())
+                    guard_.run([&] { ds.moveTo(current.row()); });
+            });
+    connect(model, &store::DatasetTableModel::currentRowChanged, grid, [grid, model](int row) {
+        if (row < 0 || row >= model->rowCount() || grid->currentIndex().row() == row) return;
+        const int column = grid->currentIndex().isValid() ? grid->currentIndex().column() : 1;
+        grid->setCurrentIndex(model->index(row, column));
+    });
+}
+
+void LibraryWiring::connectButtons() {
+    connect(form_.SpeedButton_inc_ref_master, &QToolButton::clicked, this,
+            [this] { guard_.run([this] { compare_.SpeedButton_inc_ref_masterClick(); }); });
+    connect(form_.SpeedButton_del_ref_master, &QToolButton::clicked, this,
+            [this] { guard_.run([this] { compare_.SpeedButton_del_ref_masterClick(); }); });
+    connect(form_.SpeedButton_del_ref_picture, &QToolButton::clicked, this,
+            [this] { guard_.run([this] { compare_.SpeedButton_del_ref_pictureClick(); }); });
+}
+
+bool LibraryWiring::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        bool handled = false;
+        if (watched == form_.DBGridEh1) guard_.run([&] { handled = events_.DBGridEh1KeyDown(key); });
+        if (watched == form_.DBGridEh2) guard_.run([&] { handled = events_.DBGridEh2KeyDown(key); });
+        if (handled) return true;
+    } else if (watched == form_.DBGridEh1->viewport()) {
+        if (type == QEvent::MouseButtonPress) {
+            // After the grid has moved to the clicked row, as the waveform shown is that row's.
+            QTimer::singleShot(0, this, [this] { guard_.run([this] { events_.DBGridEh1MouseDown(); }); });
+        } else if (type == QEvent::MouseButtonDblClick) {
+            bool opened = false;
+            guard_.run([&] { opened = events_.DBGridEh1DblClick(); });
+            // The name editor replaces the grid's own cell editor.
+            if (opened) return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace app::library

@@ -1,0 +1,49 @@
+#pragma once
+#include "app/controls/HandlerGuard.h"
+#include "app/library/CompareLibrary.h"
+#include "app/library/LibraryGridEvents.h"
+
+#include <QObject>
+#include <QStringList>
+
+class QTableView;
+
+namespace store {
+class DatasetTableModel;
+}
+
+namespace app {
+class TForm1;
+}
+
+namespace app::library {
+
+// Connects the main window's three grids, their navigators and the buttons
+// under them to the datasets and to CompareLibrary / LibraryGridEvents:
+// columns, widths, hidden fields, row colours, the grids' current rows
+// following the datasets and back, the mouse and key events of the two
+// library grids, and the compare grid's enabled state.
+class LibraryWiring : public QObject {
+    Q_OBJECT
+public:
+    LibraryWiring(TForm1& form, store::TDataModule1& dm);
+    ~LibraryWiring() override;
+
+    CompareLibrary& compareLibrary() { return compare_; }
+    // Its showNameEditor is where the start-up wiring installs the name editor.
+    LibraryGridEvents& gridEvents() { return events_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden);
+    void connectButtons();
+
+    controls::HandlerGuard guard_;
+    CompareLibrary compare_;
+    LibraryGridEvents events_;
+    TForm1& form_;
+};
+
+} // namespace app::library
