@@ -1,5 +1,7 @@
 #include "app/MainProgram.h"
 
+#include "app/tdr/TdrFolderImport.h"
+#include "report/ReportWiring.h"
 #include "trace/ButtonPictures.h"
 #include "trace/LineStyle.h"
 #include "trace/SlotLayout.h"
@@ -37,15 +39,32 @@ MainProgram::~MainProgram() = default;
 
 void MainProgram::start() {
     DataModule1 = std::make_unique<store::TDataModule1>(state, Form1);
+    traceView = std::make_unique<trace::TraceView>(state, charts, DataModule1->t_master, DataModule1->t_picture);
+    traceControls = std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *traceView, TDBChart1);
+    libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1);
     controller = std::make_unique<MainController>(state, *DataModule1, charts);
     wireWindow();
+    report::ReportWiring::attachCharts(form_print, charts);
+    controller->printReport = report::ReportWiring::printHandler(form_print, state, *DataModule1, &Form1);
+    controller->openWaveformFiles = [this] { openWaveformFiles(); };
     DataModule1->DataModuleCreate();
     Form1.showState();
+}
+
+void MainProgram::openWaveformFiles() {
+    const QString path = QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
+    if (path.isEmpty()) return;
+    tdr::TdrFolderImport import(DataModule1->t_master, DataModule1->t_master2,
+                                [this] { controller->ApplyDeviceFilter(); });
+    import.importFolderOf(path);
 }
 
 void MainProgram::wireWindow() {
     MainController& c = *controller;
     Form1.onApplyDeviceFilter = [&c] { c.ApplyDeviceFilter(); };
+    Form1.onRedraw = [this](int mode) { traceView->Redraw(mode); };
+    Form1.onUpdateRange = [this] { traceView->UpdateRange(); };
+    c.redraw = [this](int mode) { traceView->Redraw(mode); };
     c.chooseLibraryFile = [this](const std::function<void(const QString&)>& folderEntered) {
         QFileDialog dialog(&Form1, "Open database");
         dialog.setOption(QFileDialog::DontUseNativeDialog);

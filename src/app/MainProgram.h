@@ -1,10 +1,14 @@
 #pragma once
 #include "app/MainController.h"
+#include "app/controls/TraceControlsWiring.h"
+#include "app/library/LibraryWiring.h"
 #include "app/TForm1.h"
+#include "report/Tform_print.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"
 #include "trace/ChartSet.h"
 #include "trace/QtChart.h"
+#include "trace/TraceView.h"
 
 #include <QChartView>
 #include <memory>
@@ -24,8 +28,12 @@ public:
     trace::QtChart TDBChart1;
     trace::ChartSet charts;
     TForm1 Form1;
+    report::Tform_print form_print;
     std::unique_ptr<store::TDataModule1> DataModule1;
+    std::unique_ptr<trace::TraceView> traceView;
     std::unique_ptr<MainController> controller;
+    std::unique_ptr<controls::TraceControlsWiring> traceControls;
+    std::unique_ptr<library::LibraryWiring> libraryGrids;
 
     // Creates the data module (which opens the store and draws the first
     // waveform) and the dialogs. Throws when the store cannot be opened.
@@ -33,6 +41,7 @@ public:
 
 private:
     void wireWindow();
+    void openWaveformFiles();
 };
 
 } // namespace app

@@ -1,8 +1,7 @@
+#include "app/EcholonApplication.h"
 #include "app/Program.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    app::EcholonApplication app(argc, argv);
     return app::runProgram(app);
 }
