@@ -166,11 +166,11 @@ QWidget* TForm1::buildControls() {
 }
 
 QWidget* TForm1::buildCentral() {
-    Panel_main = named(new QWidget(this), "Panel_main");
-    auto* outer = new QVBoxLayout(Panel_main);
+    auto* central = named(new QWidget(this), "Panel_central");
+    auto* outer = new QVBoxLayout(central);
     outer->setContentsMargins(0, 0, 0, 0);
 
-    auto* compare = named(new QWidget(Panel_main), "Panel_picture_table");
+    auto* compare = named(new QWidget(central), "Panel_picture_table");
     auto* cl = new QVBoxLayout(compare);
     cl->setContentsMargins(0, 0, 0, 0);
     DBGridEh2 = grid(compare, "DBGridEh2", "Compare waveforms library");
@@ -185,9 +185,13 @@ QWidget* TForm1::buildCentral() {
     cl->addLayout(cbar);
     compare->setMaximumHeight(130);
 
+    // Panel_main holds the charts; the waveform view switch shows or hides it
+    // while the controls and the grids stay usable.
     auto* middle = new QHBoxLayout;
     middle->addWidget(buildControls());
-    auto* charts = new QVBoxLayout;
+    Panel_main = named(new QWidget(central), "Panel_main");
+    auto* charts = new QVBoxLayout(Panel_main);
+    charts->setContentsMargins(0, 0, 0, 0);
     Panel_up_chart = named(new QWidget(Panel_main), "Panel_up_chart");
     Panel_up_chart->setLayout(new QVBoxLayout);
     Panel_up_chart->layout()->setContentsMargins(0, 0, 0, 0);
@@ -196,9 +200,10 @@ QWidget* TForm1::buildCentral() {
     Panel_down_chart->layout()->setContentsMargins(0, 0, 0, 0);
     charts->addWidget(Panel_up_chart, 2);
     charts->addWidget(Panel_down_chart, 3);
-    middle->addLayout(charts, 1);
+    middle->addWidget(Panel_main, 1);
+    middle->addStretch(0);
 
-    Panel_master_table = named(new QWidget(Panel_main), "Panel_master_table");
+    Panel_master_table = named(new QWidget(central), "Panel_master_table");
     auto* ml = new QVBoxLayout(Panel_master_table);
     ml->setContentsMargins(0, 0, 0, 0);
     DBGridEh1 = grid(Panel_master_table, "DBGridEh1", "Wavefroms library");
@@ -217,7 +222,7 @@ QWidget* TForm1::buildCentral() {
     mbar->addWidget(SpeedButton_del_ref_master);
     ml->addLayout(mbar);
 
-    auto* split = new QSplitter(Qt::Vertical, Panel_main);
+    auto* split = new QSplitter(Qt::Vertical, central);
     split->setObjectName("Splitter_master");
     auto* top = new QWidget(split);
     auto* tl = new QVBoxLayout(top);
@@ -228,7 +233,7 @@ QWidget* TForm1::buildCentral() {
     split->addWidget(Panel_master_table);
     split->setStretchFactor(0, 1);
     outer->addWidget(split);
-    return Panel_main;
+    return central;
 }
 
 } // namespace app
