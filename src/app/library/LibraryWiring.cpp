@@ -8,6 +8,7 @@
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
 #include <QTimer>
@@ -43,6 +44,8 @@ LibraryWiring::~LibraryWiring() = default;
 
 void LibraryWiring::setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden) {
     grid->setModel(model);
+    // The check-box column is narrower than the style's default minimum.
+    grid->horizontalHeader()->setMinimumSectionSize(12);
     const QVector<store::GridColumn>& columns = model->columns();
     for (int c = 0; c < columns.size(); ++c) {
         grid->setColumnHidden(c, hidden.contains(columns[c].field));

@@ -1,0 +1,80 @@
+#include "ControlsFixture.h"
+
+// Cursor steps in the "KMX-417" plan view of a 250-m record at PR 1.5: one
+// sample is one metre, so position n stands at n,00 m.
+class ControlsCursorTest : public ControlsFixture {
+protected:
+    ControlsCursorTest() {
+        addWaveform(dm.t_master, QStringLiteral("plan"), 0);
+        window.redraw(trace::TraceView::Both);
+        state.posK1 = 0;
+        state.posK2 = 0;
+    }
+    app::controls::CursorControls& cursors = controls.cursors;
+};
+
+TEST_F(ControlsCursorTest, shortClick_movesOneStep_andLeavesNothingRunning) {
+    cursors.mouseDown(1, +1);
+    cursors.mouseUp(1, +1);
+    EXPECT_EQ(state.posK1, 1);
+    EXPECT_EQ(state.editK1, "1,00");
+    EXPECT_EQ(state.repeatStep, 1);
+    clock.advance(3000);
+    EXPECT_EQ(state.posK1, 1) << "no timer may run on after the release";
+    EXPECT_EQ(clock.untilNext(), -1);
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGrowingStep) {
+    state.posK2 = 200;
+    cursors.mouseDown(2, -1);
+    EXPECT_EQ(state.posK2, 199) << "one step at once";
+    clock.advance(450);
+    EXPECT_EQ(state.posK2, 199) << "nothing more before 500 ms";
+    // 500 ms: a step of 1, then cngTimeout raises the step to 2 for 600..900 ms.
+    clock.advance(500);
+    EXPECT_EQ(state.posK2, 199 - 1 - 4 * 2);
+    EXPECT_EQ(state.repeatStep, 2);
+    // 1000..1400 ms in steps of 3, 1500..1900 ms in steps of 4.
+    clock.advance(1049);
+    EXPECT_EQ(state.posK2, 190 - 5 * 3 - 5 * 4);
+    // At 2000 ms the step grows to 5 before the tick.
+    clock.advance(1);
+    EXPECT_EQ(state.posK2, 155 - 5);
+    EXPECT_EQ(state.editK2, "150,00");
+    cursors.mouseUp(2, -1);
+    EXPECT_EQ(state.repeatStep, 1);
+    clock.advance(1000);
+    EXPECT_EQ(state.posK2, 150);
+}
+
+TEST_F(ControlsCursorTest, steppingBeyondThePlan_isClampedByStepCursor) {
+    state.posK1 = 249;
+    state.repeatStep = 5;
+    cursors.mouseDown(1, +1);
+    cursors.mouseUp(1, +1);
+    EXPECT_EQ(state.posK1, 250);
+    EXPECT_EQ(state.editK1, "250,00");
+}
+
+TEST_F(ControlsCursorTest, labelsAndStepButtons_chooseTheActiveCursor) {
+    cursors.Label_k2Click();
+    EXPECT_EQ(state.activeCursor, 2);
+    cursors.mouseDown(1, +1);
+    cursors.mouseUp(1, +1);
+    EXPECT_EQ(state.activeCursor, 1) << "a step button makes its cursor active while the labels are enabled";
+    cursors.Label_k2Click();
+    EXPECT_EQ(state.activeCursor, 2);
+    cursors.Label_k1Click();
+    EXPECT_EQ(state.activeCursor, 1);
+}
+
+TEST_F(ControlsCursorTest, anErrorWhileHeld_isShownOnce_andStopsTheRepeat) {
+    cursors.mouseDown(1, +1);
+    clock.advance(600);
+    state.editKu = QStringLiteral("junk");
+    clock.advance(2000);
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_EQ(clock.untilNext(), -1) << "cursor timer and cngTimeout stopped";
+    EXPECT_EQ(state.repeatStep, 1);
+}

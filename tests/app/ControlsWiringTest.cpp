@@ -1,0 +1,84 @@
+#include "ControlsFixture.h"
+
+#include "app/TForm1.h"
+#include "app/controls/TraceControlsWiring.h"
+#include "store/Numbers.h"
+#include "trace/QtChart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLayout>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+class ControlsWiringTest : public ControlsFixture {
+protected:
+    ControlsWiringTest() {
+        trace::SlotLayout::setupLower(chart);
+        chart.setAxisRange(trace::Axis::Bottom, 0, 100);
+        form.Panel_down_chart->layout()->addWidget(chart.view());
+        form.resize(1000, 800);
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    void moveOverChart(const QPoint& at) {
+        QWidget* viewport = chart.view()->viewport();
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+
+    trace::QtChart chart{trace::SlotLayout::LowerCount};
+    app::TForm1 form{state};
+    app::controls::TraceControlsWiring wiring{form, dm, view, chart, &clock};
+};
+
+TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
+    QTest::mousePress(form.SpeedButton_k1_inc, Qt::LeftButton);
+    EXPECT_EQ(state.posK1, 1);
+    clock.advance(600); // 500 ms in a step of 1, 600 ms in a step of 2
+    EXPECT_EQ(state.posK1, 4);
+    QTest::mouseRelease(form.SpeedButton_k1_inc, Qt::LeftButton);
+    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(clock.untilNext(), -1);
+
+    QTest::mouseClick(form.SpeedButton_ku_inc, Qt::LeftButton);
+    EXPECT_EQ(state.editKu, "1,501");
+    state.zoomControlsEnabled = true;
+    state.typeIndex = 1;
+    state.zoomMax = 2;
+    state.notify();
+    QTest::mouseClick(form.SpeedButton_zoom_inc, Qt::LeftButton);
+    EXPECT_EQ(form.Button_zoom->text(), "2");
+    QTest::mouseClick(form.Button_zoom, Qt::LeftButton);
+    EXPECT_EQ(form.Button_zoom->text(), "1");
+    EXPECT_EQ(clock.untilNext(), -1);
+}
+
+TEST_F(ControlsWiringTest, labelClick_choosesTheActiveCursor) {
+    QTest::mouseClick(form.Label_k2, Qt::LeftButton);
+    EXPECT_EQ(state.activeCursor, 2);
+    EXPECT_TRUE(form.Label_k2->font().bold());
+    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
+    EXPECT_EQ(state.activeCursor, 1);
+}
+
+TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {
+    QChart* qchart = chart.view()->chart();
+    const QRectF plot = qchart->plotArea();
+    ASSERT_GT(plot.width(), 10);
+    const QPoint centre = chart.view()->mapFromScene(qchart->mapToScene(plot.center()));
+    moveOverChart(centre);
+    const std::optional<double> shown = store::parseNumber(form.StatusPanel0->text());
+    ASSERT_TRUE(shown) << form.StatusPanel0->text().toStdString();
+    EXPECT_NEAR(*shown, 50, 1);
+    EXPECT_TRUE(form.StatusPanel0->text().contains(',')) << "the locale's decimal separator";
+
+    const QString before = form.StatusPanel0->text();
+    moveOverChart(QPoint(1, 1));
+    EXPECT_EQ(form.StatusPanel0->text(), before) << "outside the plot the panel keeps its text";
+}
