@@ -1,0 +1,63 @@
+// The name editor reached from the exchange window's database grid, through
+// the dialogs as the start-up creates and wires them.
+#include "store/DataModuleHost.h"
+#include "store/MainState.h"
+#include "store/TDataModule1.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+#include "tools/InstrumentDialogs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class NoHost : public store::DataModuleHost {
+public:
+    void setWaveformViewEnabled(bool) override {}
+    void applyDeviceFilter() override {}
+    void updateRange() override {}
+    void redraw(int) override {}
+};
+
+} // namespace
+
+TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWaveform) {
+    TempHome home;
+    RecordingMessages messages;
+    store::MainState state;
+    NoHost host;
+    store::TDataModule1 dm(state, host);
+    dm.openStore();
+    for (int i = 1; i <= 2; ++i) {
+        dm.t_master.append();
+        dm.t_master.fieldByName("REC_ID").setInteger(i);
+        dm.t_master.fieldByName("MEMO").setString(QStringLiteral("old %1").arg(i));
+        dm.t_master.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        dm.t_master.post();
+    }
+    int filters = 0;
+    tools::InstrumentDialogs dialogs(dm, state, nullptr, [&] { ++filters; }, [](int) {});
+    EXPECT_EQ(dialogs.frmAbout.lbVer->text(), "Echolon 4.1.1.127");
+
+    dm.t_master.moveTo(1);
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        shown = dialogs.frmEdtFld.edName->text();
+        dialogs.frmEdtFld.edName->setText("new name");
+        dialogs.frmEdtFld.BitBtn1->click();
+    });
+    emit dialogs.Form2.DBGridEhConnect->doubleClicked(dialogs.Form2.DBGridEhConnect->model()->index(1, 1));
+    EXPECT_EQ(shown, "old 2");
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "new name");
+    EXPECT_TRUE(messages.errors.isEmpty());
+
+    // OK in the port dialog applies the main window's filter.
+    dialogs.frmChkDev.core().btOKClick();
+    EXPECT_EQ(filters, 1);
+}
