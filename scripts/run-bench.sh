@@ -1,17 +1,35 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of the build and prints one table.
+# Runs every benchmark program of the build and prints one table. A program
+# that fails, hangs past its time limit or reports nothing gets a row saying
+# so, so no benchmark drops out of the table unnoticed.
 set -uo pipefail
 build=${1:-build}
+limit=${BENCH_TIME_LIMIT:-600}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 out=$(mktemp)
+log=$(mktemp)
+trap 'rm -f "$out" "$log"' EXIT
+found=0
 for b in "$build"/bin/bench_*; do
   [ -x "$b" ] || continue
-  echo "running $(basename "$b") ..." >&2
-  "$b" 2>&1 | tee -a "$out.log" | grep -a '^BENCH' >> "$out"
+  found=1
+  name=$(basename "$b")
+  echo "running $name ..." >&2
+  before=$(wc -l < "$out")
+  timeout --kill-after=10 "$limit" "$b" > "$log" 2>&1
+  status=$?
+  grep -a '^BENCH' "$log" >> "$out"
+  if [ "$status" -ne 0 ] || [ "$(wc -l < "$out")" -eq "$before" ]; then
+    why="exit status $status"
+    [ "$status" -eq 124 ] && why="no end within $limit s"
+    [ "$status" -eq 0 ] && why="no result printed"
+    printf 'BENCH\t%s\t%s\t-\tno\n' "$name" "$why" >> "$out"
+    tail -n 5 "$log" | sed "s/^/  $name: /" >&2
+  fi
 done
+[ "$found" -eq 1 ] || { echo "no benchmark programs in $build/bin" >&2; exit 1; }
 printf '\n%-58s %-22s %-22s %s\n' "benchmark" "figure" "goal" "meets"
 printf '%s\n' "$(printf -- '-%.0s' {1..110})"
 while IFS=$'\t' read -r _ name figure goal meets; do
   printf '%-58s %-22s %-22s %s\n' "$name" "$figure" "$goal" "$meets"
 done < "$out"
-rm -f "$out" "$out.log"
