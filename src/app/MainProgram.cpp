@@ -2,6 +2,7 @@
 
 #include "app/tdr/TdrFolderImport.h"
 #include "report/ReportWiring.h"
+#include "tools/ImportStarter.h"
 #include "trace/ButtonPictures.h"
 #include "trace/LineStyle.h"
 #include "trace/SlotLayout.h"
@@ -48,6 +49,17 @@ void MainProgram::start() {
     controller->printReport = report::ReportWiring::printHandler(form_print, state, *DataModule1, &Form1);
     controller->openWaveformFiles = [this] { openWaveformFiles(); };
     DataModule1->DataModuleCreate();
+    dialogs = std::make_unique<tools::InstrumentDialogs>(
+        *DataModule1, state, &Form1, [this] { controller->ApplyDeviceFilter(); },
+        [this](int mode) { Form1.redraw(mode); });
+    frmImport = std::make_unique<tools::TfrmImport>(&Form1);
+    controller->connectInstrument = [this] { dialogs->bConnectClick(); };
+    controller->showPortSettings = [this] { dialogs->mnOptionsClick(); };
+    controller->showAbout = [this] { dialogs->mnAboutClick(); };
+    controller->importOldDatabase = [this] {
+        tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, *frmImport);
+    };
+    libraryGrids->gridEvents().showNameEditor = [this] { dialogs->DBGridEh1DblClick(); };
     Form1.showState();
 }
 
