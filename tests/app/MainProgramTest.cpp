@@ -1,0 +1,170 @@
+#include "app/MainProgram.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+#include "trace/SlotLayout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+using trace::SlotLayout;
+
+// Appends one waveform row to the whole library, as an exchange or an import does.
+void addWaveform(store::TDataModule1& dm, const QString& deviceType, double scale, const QString& memo) {
+    store::Dataset& ds = dm.t_master2;
+    ds.setTag(store::TagQuiet);
+    ds.append();
+    ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+    ds.fieldByName("BANK_NUM").setInteger(ds.recordCount() + 1);
+    ds.fieldByName("MEMO").setString(memo);
+    ds.fieldByName("SCALE").setFloat(scale);
+    ds.fieldByName("ZOOM_L").setFloat(deviceType == "KM-630 ver.1" ? 0 : 1);
+    ds.fieldByName("SPEED").setString("2,000");
+    ds.fieldByName("SDVIG").setInteger(0);
+    ds.fieldByName("START_PLAN").setFloat(0);
+    ds.fieldByName("METHOD").setString("pulse");
+    ds.fieldByName("DEVICE_TYPE").setString(deviceType);
+    ds.fieldByName("POINTS").setBlob(QByteArray(deviceType == "KM-630 ver.1" ? 8512 : 385, '\x05'));
+    ds.setTag(store::TagQuiet);
+    ds.post();
+}
+
+TEST(MainProgram, firstStart_createsTheStoreAndShowsAnEmptyLibraryWithoutCharts) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    EXPECT_EQ(program.state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
+    EXPECT_EQ(program.DataModule1->MasterCount, 0);
+    EXPECT_FALSE(program.Form1.Panel_main->isEnabled());
+    EXPECT_FALSE(program.Form1.btPrint->isEnabled());
+    EXPECT_TRUE(program.Form1.DBGridEh1->isEnabled()) << "the library grid stays usable";
+    EXPECT_NE(program.Form1.DBGridEh1->model(), nullptr);
+    EXPECT_EQ(program.state.editKu, "1,5");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    store::TDataModule1& dm = *program.DataModule1;
+    addWaveform(dm, "KM-41A1 ver.5", 1000, "plan");
+    addWaveform(dm, "KM-630 ver.1", 1000, "file");
+    program.controller->ApplyDeviceFilter();
+
+    EXPECT_EQ(dm.MasterCount, 1);
+    EXPECT_TRUE(program.Form1.Panel_main->isEnabled());
+    EXPECT_TRUE(program.DBChart1.isActive(SlotLayout::UpperCurrent));
+    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+    EXPECT_EQ(program.TDBChart1.points(SlotLayout::LowerCurrent).size(), 250);
+    EXPECT_EQ(program.Form1.btConnect->text(), "Connect");
+
+    program.Form1.ComboBox_type->setCurrentIndex(1);
+    emit program.Form1.ComboBox_type->activated(1);
+    EXPECT_EQ(program.state.typeIndex, 1);
+    EXPECT_EQ(dm.MasterCount, 1);
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "file");
+    EXPECT_EQ(program.Form1.btConnect->text(), "Open waveform");
+    EXPECT_FALSE(program.Form1.btImport->isEnabled());
+    EXPECT_FALSE(program.Form1.mnOptions->isEnabled());
+    EXPECT_TRUE(program.Form1.Button_zoom->isEnabled());
+    EXPECT_EQ(program.TDBChart1.points(SlotLayout::LowerCurrent).size(), 500);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+TEST(MainProgram, typeNamingNeitherEntry_fallsBackToTheFirst) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
+    program.state.typeIndex = -1;
+    program.controller->ApplyDeviceFilter();
+    EXPECT_EQ(program.state.typeIndex, 0);
+    EXPECT_EQ(program.DataModule1->MasterCount, 1);
+}
+
+TEST(MainProgram, badPrBox_isReportedAndTheProgramGoesOn) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
+    program.controller->ApplyDeviceFilter();
+    program.state.editKu = "abc";
+    EXPECT_THROW(program.Form1.redraw(1), std::exception);
+    program.state.editKu = "1,500";
+    EXPECT_NO_THROW(program.Form1.redraw(1));
+    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+}
+
+} // namespace
+
+namespace {
+
+void addCompare(store::TDataModule1& dm, const QString& deviceType) {
+    store::Dataset& ds = dm.t_picture;
+    ds.setTag(store::TagQuiet);
+    ds.append();
+    ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+    ds.fieldByName("SCALE").setFloat(250);
+    ds.fieldByName("ZOOM_L").setFloat(1);
+    ds.fieldByName("DEVICE_TYPE").setString(deviceType);
+    ds.fieldByName("POINTS").setBlob(QByteArray(385, '\x01'));
+    ds.setTag(store::TagQuiet);
+    ds.post();
+}
+
+TEST(MainProgram, changingTheFamily_emptiesTheCompareLibraryAndTheSameFamilyKeepsIt) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    store::TDataModule1& dm = *program.DataModule1;
+    addCompare(dm, "KM-41A1 ver.5");
+    addCompare(dm, "KM-41A1 ver.5");
+    program.controller->ApplyDeviceFilter();
+    EXPECT_EQ(dm.t_picture.recordCount(), 2);
+    program.state.typeIndex = 1;
+    program.controller->ApplyDeviceFilter();
+    EXPECT_EQ(dm.t_picture.recordCount(), 0);
+}
+
+TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
+    TempHome home;
+    RecordingMessages boxes;
+    const QString other = home.file("elsewhere/DATA/other.db");
+    {
+        app::MainProgram program;
+        program.start();
+        QDir().mkpath(home.file("elsewhere/DATA"));
+        QFile::copy(home.file("Save/ecl41_data.db"), other);
+        program.state.typeIndex = 1;
+        program.controller->ApplyDeviceFilter();
+        program.controller->chooseLibraryFile = [&](const std::function<void(const QString&)>&) { return other; };
+        program.controller->btOpenClick();
+        store::TDataModule1& dm = *program.DataModule1;
+        addWaveform(dm, "KM-41A1 ver.5", 250, "plan");
+        addWaveform(dm, "KM-630 ver.1", 1000, "file");
+        program.controller->ApplyDeviceFilter();
+        EXPECT_EQ(dm.Database1.path(), other);
+        EXPECT_EQ(dm.MasterCount, 1);
+        EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "file");
+        EXPECT_EQ(program.state.title, "Echolon 4.1   [" + home.file("elsewhere/DATA/") + " ]");
+    }
+    app::MainProgram again;
+    again.start();
+    EXPECT_EQ(again.DataModule1->Database1.path(), other) << "the library file stays the current one across runs";
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+} // namespace
