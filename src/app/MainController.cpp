@@ -1,6 +1,6 @@
 #include "app/MainController.h"
 
-#include "store/Messages.h"
+#include "store/LibraryFileCommand.h"
 #include "store/TDataModule1.h"
 #include "trace/TypePresets.h"
 
@@ -37,23 +37,10 @@ void MainController::ApplyDeviceFilter() {
 void MainController::btOpenClick() {
     if (!chooseLibraryFile) return;
     const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
-    if (path.isEmpty()) return;
-    try {
-        dm_.openLibraryFile(path);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
-    state_.notify();
-    if (redraw) redraw(3);
+    store::openChosenLibrary(dm_, state_, path, redraw);
 }
 
-void MainController::OpenDialogForm1FolderChange(const QString& folder) {
-    try {
-        dm_.restoreLibraryIntoFolder(folder);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
-}
+void MainController::OpenDialogForm1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
 
 void MainController::bConnectClick() {
     if (state_.typeIndex == 1) {

@@ -2,6 +2,7 @@
 
 #include "link/CommandFields.h"
 #include "link/ExchangeWindowWalk.h"
+#include "store/LibraryFileCommand.h"
 #include "store/MainState.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
@@ -150,23 +151,10 @@ void ExchangeWindow::WriteSelectedWaveforms() {
 void ExchangeWindow::OpenDatabase() {
     if (!chooseLibraryFile) return;
     const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
-    if (path.isEmpty()) return;
-    try {
-        dm_.openLibraryFile(path);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
-    state_.notify();
-    if (redraw) redraw(3);
+    store::openChosenLibrary(dm_, state_, path, redraw);
 }
 
-void ExchangeWindow::OpenDialog1FolderChange(const QString& folder) {
-    try {
-        dm_.restoreLibraryIntoFolder(folder);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
-}
+void ExchangeWindow::OpenDialog1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
 
 void ExchangeWindow::ComboBox_type2Change(int index) {
     view_.typeIndex = index;
