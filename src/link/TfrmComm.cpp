@@ -13,8 +13,14 @@ namespace exchange {
 
 namespace {
 void setProgress(QProgressBar* bar, int position, int maximum) {
-    bar->setRange(0, std::max(0, maximum));
-    bar->setValue(std::clamp(position, 0, std::max(0, maximum)));
+    maximum = std::max(0, maximum);
+    if (bar->maximum() != maximum) bar->setRange(0, maximum);
+    position = std::clamp(position, 0, maximum);
+    if (bar->value() != position) bar->setValue(position);
+}
+
+void setText(QLabel* label, const QString& text) {
+    if (label->text() != text) label->setText(text);
 }
 } // namespace
 
@@ -40,6 +46,10 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
     pbTotal = new QProgressBar(this);
     pbTotal->setObjectName(QStringLiteral("pbTotal"));
     pbTotal->setAccessibleName(QStringLiteral("Commands of the list"));
+    // Plain bars without a percentage: a bar showing text repaints at once on
+    // every step instead of with the next paint.
+    pbFile->setTextVisible(false);
+    pbTotal->setTextVisible(false);
     btStop = new QPushButton(QStringLiteral("Стоп"), this);
     btStop->setObjectName(QStringLiteral("btStop"));
     btStop->setAutoDefault(false);
@@ -53,7 +63,11 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
     setMinimumWidth(360);
 
     connect(btStop, &QPushButton::clicked, this, [this] { engine_->btStopClick(); });
-    engine_->viewChanged = [this] { refresh(); };
+    engine_->viewChanged = [this] { dirty_ = true; };
+    refreshTimer_.setInterval(kRefreshInterval);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
+        if (dirty_) refresh();
+    });
     engine_->finished = [this](ExchangeEngine::Result r) {
         done(r == ExchangeEngine::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
     };
@@ -69,6 +83,7 @@ TfrmComm::~TfrmComm() {
 void TfrmComm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     closing_ = false;
+    refreshTimer_.start();
     // Start once the dialog is on screen, from the event loop of its exec().
     QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
 }
@@ -76,18 +91,22 @@ void TfrmComm::showEvent(QShowEvent* event) {
 void TfrmComm::FormActivate() {
     if (closing_ || !isVisible()) return;
     engine_->FormActivate();
+    refresh();
 }
 
 void TfrmComm::done(int result) {
     closing_ = true;
     engine_->FormDeactivate();
+    refreshTimer_.stop();
+    refresh();
     QDialog::done(result);
 }
 
 void TfrmComm::refresh() {
+    dirty_ = false;
     const ExchangeView& v = engine_->view();
-    lbFrameNum->setText(v.lbFrameNum);
-    lbFileNum->setText(v.lbFileNum);
+    setText(lbFrameNum, v.lbFrameNum);
+    setText(lbFileNum, v.lbFileNum);
     setProgress(pbFile, v.pbFilePosition, v.pbFileMax);
     setProgress(pbTotal, v.pbTotalPosition, v.pbTotalMax);
     btStop->setEnabled(v.btStopEnabled);

@@ -4,6 +4,7 @@
 #include "link/ExchangeEngine.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <memory>
 
 class QLabel;
@@ -43,9 +44,15 @@ private:
     void FormActivate();
     void refresh();
 
+    // The controls follow the engine ten times a second: painting them on
+    // every step would cost more than the step itself.
+    static constexpr int kRefreshInterval = 100;
+
     std::unique_ptr<CommPort> port_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<ExchangeEngine> engine_;
+    QTimer refreshTimer_;
+    bool dirty_ = false;
     bool closing_ = false;
 };
 
