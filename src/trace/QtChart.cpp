@@ -34,7 +34,10 @@ QtChart::QtChart(int seriesCount)
     chart_->setBackgroundRoundness(0);
     chart_->setPlotAreaBackgroundBrush(Qt::black);
     chart_->setPlotAreaBackgroundVisible(true);
+    // setChart releases the view's own default chart without deleting it.
+    QChart* defaultChart = view_->chart();
     view_->setChart(chart_);
+    delete defaultChart;
     view_->setRenderHint(QPainter::Antialiasing, false);
     for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
         auto* axis = new QValueAxis;
