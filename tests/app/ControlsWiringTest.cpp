@@ -19,10 +19,9 @@ protected:
     ControlsWiringTest() {
         trace::SlotLayout::setupLower(chart);
         chart.setAxisRange(trace::Axis::Bottom, 0, 100);
-        form.Panel_down_chart->layout()->addWidget(chart.view());
-        form.resize(1000, 800);
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        chart.view()->resize(800, 500);
+        chart.view()->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(chart.view()));
     }
 
     void moveOverChart(const QPoint& at) {
@@ -32,8 +31,8 @@ protected:
         QApplication::sendEvent(viewport, &move);
     }
 
-    trace::QtChart chart{trace::SlotLayout::LowerCount};
     app::TForm1 form{state};
+    trace::QtChart chart{trace::SlotLayout::LowerCount};
     app::controls::TraceControlsWiring wiring{form, dm, view, chart, &clock};
 };
 
