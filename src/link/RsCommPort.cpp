@@ -6,15 +6,20 @@
 
 namespace exchange {
 
-RsCommPort::RsCommPort() {
-    port.setBaudrate(br56000);
+RsCommPort::RsCommPort(Role role) {
     port.setParity(paNone);
     port.setDatabits(db8);
     port.setStopbits(sb1);
     port.setPortNum(1);
-    port.setMonitorEvents(TRsCommEvents{ceRxChar, ceRxFlag});
-    port.Buffers().setReadTimeout(100);
-    port.Buffers().setWriteTimeout(100);
+    if (role == Role::Exchange) {
+        port.setBaudrate(br56000);
+        port.setMonitorEvents(TRsCommEvents{ceRxChar, ceRxFlag});
+        port.Buffers().setReadTimeout(100);
+        port.Buffers().setWriteTimeout(100);
+    } else {
+        port.setBaudrate(br9600);
+        port.setMonitorEvents(TRsCommEvents{ceError, ceRxChar, ceTxEmpty});
+    }
     port.OnOpen = [this](TRsComm&) {
         if (onOpen) onOpen();
     };

@@ -4,14 +4,19 @@
 
 namespace exchange {
 
-// The exchange's port over the serial port component, set up as the exchange
-// dialog needs it: 8 data bits, no parity, 1 stop bit, no handshake, events for
-// received bytes and the event character, read and write limits of 100 ms. The
-// device name template comes from the settings file (section "COM", key
-// "DeviceName", default /dev/ttyS%d, where %d is the port number minus 1).
+// A port of the instrument dialogs over the serial port component: 8 data
+// bits, no parity, 1 stop bit, no handshake. The exchange dialog's port starts
+// at 56000 bit/s, watches received bytes and the event character and has read
+// and write limits of 100 ms; the port-settings dialog's port starts at 9600
+// bit/s, watches line errors, received bytes and an emptied output queue and
+// keeps the default limits. The device name template comes from the settings
+// file (section "COM", key "DeviceName", default /dev/ttyS%d, where %d is the
+// port number minus 1), read again on every change of the port number so that
+// the template in force is the one on disk.
 class RsCommPort final : public CommPort {
 public:
-    RsCommPort();
+    enum class Role { Exchange, PortSettings };
+    explicit RsCommPort(Role role = Role::Exchange);
 
     void setPortNum(int portNum) override;
     void setLineSpeed(LineSpeed speed) override;

@@ -1,6 +1,6 @@
 #include "link/TfrmChkDev.h"
 
-#include "link/PortSettingsPort.h"
+#include "link/RsCommPort.h"
 #include "link/QtClock.h"
 #include "store/Messages.h"
 
@@ -24,7 +24,7 @@ W* named(W* widget, const char* name) {
 } // namespace
 
 TfrmChkDev::TfrmChkDev(store::MainState& state, QWidget* parent)
-    : TfrmChkDev(state, std::make_unique<PortSettingsPort>(), std::make_unique<QtClock>(), parent) {}
+    : TfrmChkDev(state, std::make_unique<RsCommPort>(RsCommPort::Role::PortSettings), std::make_unique<QtClock>(), parent) {}
 
 TfrmChkDev::TfrmChkDev(store::MainState& state, std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
                        QWidget* parent)
