@@ -8,7 +8,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
-#include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
