@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 
 namespace app {
 
@@ -30,6 +31,9 @@ int runProgram(QApplication& app) {
     try {
         MainProgram program;
         program.start();
+        // Without a window manager "maximised" means nothing; start at the
+        // screen's size so the charts get their room either way.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) program.Form1.setGeometry(screen->availableGeometry());
         program.Form1.showMaximized();
         rc = app.exec();
     } catch (const std::exception& e) {
