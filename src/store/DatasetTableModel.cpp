@@ -79,7 +79,6 @@ QVariant DatasetTableModel::headerData(int section, Qt::Orientation orientation,
     const GridColumn& col = columns_[section];
     if (role == Qt::DisplayRole) return col.title;
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(col.alignment);
-    if (role == Qt::SizeHintRole && col.width > 0) return QSize(col.width, 0);
     return {};
 }
 
