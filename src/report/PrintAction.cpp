@@ -37,7 +37,7 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
             ParameterTable::column(library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title), memo);
     }
 
-    // Part 1.3 keeps the compare library at three entries; a larger one (an
+    // The program keeps the compare library at three entries; a larger one (an
     // older or edited file) prints its first four, as many as there are columns.
     store::Dataset& compare = src.compare;
     walk.forEach(PrintAction::CompareColumns, [&](int n) {
