@@ -28,8 +28,13 @@ for b in "$build"/bin/bench_*; do
   fi
 done
 [ "$found" -eq 1 ] || { echo "no benchmark programs in $build/bin" >&2; exit 1; }
-printf '\n%-58s %-22s %-22s %s\n' "benchmark" "figure" "goal" "meets"
-printf '%s\n' "$(printf -- '-%.0s' {1..110})"
-while IFS=$'\t' read -r _ name figure goal meets; do
-  printf '%-58s %-22s %-22s %s\n' "$name" "$figure" "$goal" "$meets"
-done < "$out"
+# Columns as wide as their longest entry.
+awk -F '\t' '
+  { n[NR] = $2; f[NR] = $3; g[NR] = $4; m[NR] = $5
+    if (length($2) > wn) wn = length($2); if (length($3) > wf) wf = length($3); if (length($4) > wg) wg = length($4) }
+  END {
+    if (wn < 9) wn = 9; if (wf < 6) wf = 6; if (wg < 4) wg = 4
+    printf "\n%-*s  %-*s  %-*s  %s\n", wn, "benchmark", wf, "figure", wg, "goal", "meets"
+    line = sprintf("%*s", wn + wf + wg + 11, ""); gsub(/ /, "-", line); print line
+    for (i = 1; i <= NR; i++) printf "%-*s  %-*s  %-*s  %s\n", wn, n[i], wf, f[i], wg, g[i], m[i]
+  }' "$out"
