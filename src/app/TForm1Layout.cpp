@@ -1,6 +1,6 @@
 // Construction of the main window's widgets. Every named control carries its
 // name as objectName; controls without a visible label get an accessible name.
-#include "app/DbNavigator.h"
+#include "link/DbNavigator.h"
 #include "app/TForm1.h"
 
 #include <QComboBox>
@@ -156,7 +156,7 @@ QWidget* TForm1::buildControls() {
 
     DBGridEh3 = grid(Panel_controls, "DBGridEh3", "PR list");
     g->addWidget(DBGridEh3, r++, 0, 1, 4);
-    Navigator_ku = new DbNavigator("DBNavigator3",
+    Navigator_ku = new exchange::DbNavigator("DBNavigator3",
                                    {"First PR", "Previous PR", "Next PR", "Last PR", "Add PR", "Delete PR"},
                                    Panel_controls);
     g->addWidget(Navigator_ku, r++, 0, 1, 4);
@@ -176,7 +176,7 @@ QWidget* TForm1::buildCentral() {
     DBGridEh2 = grid(compare, "DBGridEh2", "Compare waveforms library");
     cl->addWidget(DBGridEh2);
     auto* cbar = new QHBoxLayout;
-    Navigator_picture = new DbNavigator(
+    Navigator_picture = new exchange::DbNavigator(
         "DBNavigator2", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"}, compare);
     SpeedButton_del_ref_picture =
         toolButton(compare, "SpeedButton_del_ref_picture", "Delete", "Delete waveform");
@@ -210,7 +210,7 @@ QWidget* TForm1::buildCentral() {
     DBGridEh1->setAccessibleName("Waveform library");
     ml->addWidget(DBGridEh1);
     auto* mbar = new QHBoxLayout;
-    Navigator_master = new DbNavigator(
+    Navigator_master = new exchange::DbNavigator(
         "DBNavigator1", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"},
         Panel_master_table);
     SpeedButton_inc_ref_master = toolButton(Panel_master_table, "SpeedButton_inc_ref_master", "Add",

@@ -1,6 +1,6 @@
 #include "link/TForm2.h"
 
-#include "link/Form2Navigator.h"
+#include "link/DbNavigator.h"
 #include "link/TForm2Columns.h"
 #include "link/TfrmComm.h"
 #include "store/DatasetTableModel.h"
@@ -72,8 +72,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
     DBGridEhConnect = grid("DBGridEhConnect", QStringLiteral("Waveform library"),
                            new store::DatasetTableModel(dm.t_master, TForm2Columns::library(), this),
                            TForm2Columns::libraryHidden());
-    Navigator_ku = new Form2Navigator(QStringLiteral("Navigator_ku"), dm.t_ku_list, kPrHints, this);
-    Navigator_connect = new Form2Navigator(QStringLiteral("Navigator_connect"), dm.t_master, kWaveformHints, this);
+    Navigator_ku = new DbNavigator(QStringLiteral("Navigator_ku"), kPrHints, this);
+    Navigator_ku->setDataset(&dm.t_ku_list);
+    Navigator_connect = new DbNavigator(QStringLiteral("Navigator_connect"), kWaveformHints, this);
+    Navigator_connect->setDataset(&dm.t_master);
     Panel_ku = panel(GroupBox_base, "Panel_ku", DBGridEh1, Navigator_ku);
     auto* base = new QHBoxLayout(GroupBox_base);
     base->addWidget(Panel_ku, 1);
@@ -86,8 +88,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
     DBGridEh2->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGridEhList = grid("DBGridEhList", QStringLiteral("Instrument waveforms"),
                         new store::DatasetTableModel(dm.t_refl_list, TForm2Columns::deviceWaveforms(), this));
-    Navigator_ku_dev = new Form2Navigator(QStringLiteral("Navigator_ku_dev"), dm.t_ku_list_temp, kPrHints.mid(0, 4), this);
-    Navigator_list = new Form2Navigator(QStringLiteral("Navigator_list"), dm.t_refl_list, kWaveformHints, this);
+    Navigator_ku_dev = new DbNavigator(QStringLiteral("Navigator_ku_dev"), kPrHints.mid(0, 4), this);
+    Navigator_ku_dev->setDataset(&dm.t_ku_list_temp);
+    Navigator_list = new DbNavigator(QStringLiteral("Navigator_list"), kWaveformHints, this);
+    Navigator_list->setDataset(&dm.t_refl_list);
     Panel_ku_dev = panel(GroupBox_device, "Panel_ku_dev", DBGridEh2, Navigator_ku_dev);
     auto* device = new QHBoxLayout(GroupBox_device);
     device->addWidget(Panel_ku_dev, 1);

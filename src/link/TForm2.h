@@ -19,7 +19,7 @@ class TDataModule1;
 
 namespace exchange {
 
-class Form2Navigator;
+class DbNavigator;
 class TfrmComm;
 
 // "connect with device": the database side above, the instrument side below
@@ -48,7 +48,7 @@ public:
     QGroupBox *GroupBox_base, *GroupBox_device;
     QWidget *Panel_ku, *Panel_ku_dev, *Panel_transfer;
     QTableView *DBGridEh1, *DBGridEhConnect, *DBGridEh2, *DBGridEhList;
-    Form2Navigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
+    DbNavigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
     QToolButton *SpeedButton9, *SpeedButton5, *SpeedButton2;
 
 protected:

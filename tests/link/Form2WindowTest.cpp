@@ -1,7 +1,7 @@
 // The exchange window's controls, grids and their link to the datasets.
 #include "Form2Fixture.h"
 
-#include "link/Form2Navigator.h"
+#include "link/DbNavigator.h"
 #include "link/TForm2.h"
 #include "store/DatasetTableModel.h"
 

@@ -1,6 +1,6 @@
 #include "app/library/LibraryWiring.h"
 
-#include "app/DbNavigator.h"
+#include "link/DbNavigator.h"
 #include "app/TForm1.h"
 #include "app/library/CompareGridModel.h"
 #include "app/library/LibraryColumns.h"
@@ -27,9 +27,9 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm)
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
 
-    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
-    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
-    if (auto* nav = qobject_cast<DbNavigator*>(form.Navigator_ku)) nav->setDataset(&dm.t_ku_list);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_ku)) nav->setDataset(&dm.t_ku_list);
     connectButtons();
 
     form.DBGridEh1->installEventFilter(this);

@@ -1,4 +1,4 @@
-#include "app/DbNavigator.h"
+#include "link/DbNavigator.h"
 
 #include "store/Dataset.h"
 #include "store/Messages.h"
@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-namespace app {
+namespace exchange {
 
 namespace {
 const char* const kGlyphs[] = {"|<", "<", ">", ">|", "+", "-"};
@@ -49,4 +49,4 @@ void DbNavigator::act(int button) {
     }
 }
 
-} // namespace app
+} // namespace exchange

@@ -6,20 +6,22 @@ namespace store {
 class Dataset;
 }
 
-namespace app {
+namespace exchange {
 
-// A row of navigation buttons under a grid: First, Prior, Next, Last and, when
-// hints for them are given, Insert and Delete. The buttons act on the dataset.
+// A row of navigation buttons under a grid of the main window or the exchange
+// window: First, Prior, Next, Last and, when six hints are given, Insert and
+// Delete. The buttons act on the dataset, which may be given after creation
+// (the main window exists before the data module).
 class DbNavigator : public QWidget {
     Q_OBJECT
 public:
     // hints: 4 or 6 texts, in button order.
     DbNavigator(const QString& name, const QStringList& hints, QWidget* parent = nullptr);
     void setDataset(store::Dataset* ds) { ds_ = ds; }
+    void act(int button);
 
 private:
-    void act(int button);
     store::Dataset* ds_ = nullptr;
 };
 
-} // namespace app
+} // namespace exchange
