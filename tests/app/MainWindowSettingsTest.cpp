@@ -3,6 +3,7 @@
 #include "store/IniFile.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
+#include "support/TestFiles.h"
 
 #include <QAction>
 #include <QFile>
@@ -10,11 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
     TempHome home;
@@ -50,7 +46,7 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
         boxes.answer = true;
         EXPECT_TRUE(form.close());
     }
-    const QByteArray text = readFile(home.file("Echolon.v41"));
+    const QByteArray text = readAll(home.file("Echolon.v41"));
     const QList<QByteArray> keys = {"Type=", "K1=", "POS_K1=", "K2=", "POS_K2=", "KU=",
                                     "Zoom=", "Smoothing=", "Screen=", "Table_Height="};
     qsizetype at = 0;

@@ -3,10 +3,10 @@
 #include "SimProcess.h"
 #include "link/TExecutionCom.h"
 #include "link/TfrmComm.h"
-#include "store/DataModuleHost.h"
 #include "store/IniFile.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"
+#include "support/NullHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -51,14 +51,6 @@ bool checksumValid(const QByteArray& b) {
     for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
     return b.size() == 385 && static_cast<unsigned char>(b[384]) == (sum & 0xFF);
 }
-
-class Host : public store::DataModuleHost {
-public:
-    void setWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override {}
-    void updateRange() override {}
-    void redraw(int) override {}
-};
 
 } // namespace
 
@@ -125,7 +117,7 @@ TEST_F(OnSimulator, packets_threePacketReadPrTableRoundTripAndNothingToSend) {
 TEST_F(OnSimulator, executor_listRefreshStoresTheTwentyNonEmptyBanks) {
     startSim({});
     store::MainState state;
-    Host host;
+    NullHost host;
     store::TDataModule1 dm(state, host);
     dm.openStore();
     TExecutionCom exec(dm);

@@ -3,6 +3,7 @@
 // before stays in use.
 #include "FakeHost.h"
 #include "support/TempHome.h"
+#include "support/TestFiles.h"
 
 #include "store/Database.h"
 #include "store/Dataset.h"
@@ -19,17 +20,6 @@ using namespace store;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
 
 QByteArray randomBytes(int n, quint32 seed) {
     QRandomGenerator gen(seed);

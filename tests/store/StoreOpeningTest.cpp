@@ -1,5 +1,6 @@
 #include "FakeHost.h"
 #include "support/TempHome.h"
+#include "support/TestFiles.h"
 
 #include "store/DatabaseFile.h"
 #include "store/OdbcRegistry.h"
@@ -14,17 +15,6 @@ using namespace store;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 QByteArray randomBytes(int n) {
     QByteArray b(n, '\0');

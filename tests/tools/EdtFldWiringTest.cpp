@@ -1,8 +1,8 @@
 // The name editor reached from the exchange window's database grid, through
 // the dialogs as the start-up creates and wires them.
-#include "store/DataModuleHost.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"
+#include "support/NullHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "tools/InstrumentDialogs.h"
@@ -15,23 +15,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace {
-
-class NoHost : public store::DataModuleHost {
-public:
-    void setWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override {}
-    void updateRange() override {}
-    void redraw(int) override {}
-};
-
-} // namespace
-
 TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWaveform) {
     TempHome home;
     RecordingMessages messages;
     store::MainState state;
-    NoHost host;
+    NullHost host;
     store::TDataModule1 dm(state, host);
     dm.openStore();
     for (int i = 1; i <= 2; ++i) {
