@@ -1,6 +1,7 @@
 #include "trace/QtChart.h"
 
 #include "trace/SeriesShaper.h"
+#include "trace/TraceLayer.h"
 
 #include <QChart>
 #include <QChartView>
@@ -25,13 +26,20 @@ Qt::Alignment alignmentOf(Axis axis) {
     return Qt::AlignLeft;
 }
 
+// The stacking level Qt Charts gives its line series: above the plot area,
+// grid and axes, below the legend.
+constexpr double kTraceZ = 4;
+
 } // namespace
 
 QtChart::QtChart(int seriesCount)
     : Chart(seriesCount), view_(new QChartView), chart_(new QChart),
-      shown_(std::size_t(this->seriesCount())), dirty_(std::size_t(this->seriesCount()), false) {
+      dirty_(std::size_t(this->seriesCount()), false) {
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
+    // The theme's gradient background cost as much to paint as everything
+    // else together on each repaint of the plot area.
+    chart_->setBackgroundBrush(Qt::white);
     chart_->setPlotAreaBackgroundBrush(Qt::black);
     chart_->setPlotAreaBackgroundVisible(true);
     // setChart releases the view's own default chart without deleting it.
@@ -39,6 +47,9 @@ QtChart::QtChart(int seriesCount)
     view_->setChart(chart_);
     delete defaultChart;
     view_->setRenderHint(QPainter::Antialiasing, false);
+    // The chart's background covers the whole viewport: no need to clear it first.
+    view_->viewport()->setAutoFillBackground(false);
+    view_->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
         auto* axis = new QValueAxis;
         axis->setRange(0, 0);
@@ -54,6 +65,8 @@ QtChart::QtChart(int seriesCount)
         series_.push_back(line);
         attachSeries(s);
     }
+    layer_ = new TraceLayer(this->seriesCount(), chart_);
+    layer_->setZValue(kTraceZ);
     QObject::connect(chart_, &QChart::plotAreaChanged, view_, [this] { markAllDirty(); });
 }
 
@@ -89,13 +102,16 @@ void QtChart::styleChanged(int slot) {
     pen.setWidth(1);
     pen.setStyle(dashed(slot) ? Qt::DashLine : Qt::SolidLine);
     line->setPen(pen);
+    layer_->setPen(slot, pen);
     line->setName(title(slot));
     for (QLegendMarker* m : chart_->legend()->markers(line)) m->setVisible(!dashed(slot) && !title(slot).isEmpty());
     markDirty(slot);
 }
 
 void QtChart::activeChanged(int slot) {
-    if (view_) series_[slot]->setVisible(isActive(slot));
+    if (!view_) return;
+    series_[slot]->setVisible(isActive(slot));
+    layer_->setTraceVisible(slot, isActive(slot));
 }
 
 void QtChart::axisChanged(Axis axis, AxisPart part) {
@@ -147,6 +163,7 @@ void QtChart::flush() {
         QValueAxis* axis = axes_[int(a)];
         if (axis->min() != axisMin(a) || axis->max() != axisMax(a)) axis->setRange(axisMin(a), axisMax(a));
     }
+    updateLayerGeometry();
     const int columns = pixelColumns();
     const double xMin = axisMin(distanceAxis()), xMax = axisMax(distanceAxis());
     for (int s = 0; s < seriesCount(); ++s) {
@@ -154,10 +171,16 @@ void QtChart::flush() {
         dirty_[s] = false;
         QList<QPointF> shown = SeriesShaper::thin(points(s), xMin, xMax, columns);
         if (stairs(s)) shown = SeriesShaper::stairs(shown, invertedStairs(s));
-        if (shown == shown_[s]) continue;
-        series_[s]->replace(shown);
-        shown_[s] = std::move(shown);
+        layer_->setPoints(s, std::move(shown));
     }
+}
+
+void QtChart::updateLayerGeometry() {
+    // The limits the axes actually show, so the lines meet the axis labels.
+    const QValueAxis* x = axes_[int(distanceAxis())];
+    const QValueAxis* y = axes_[int(Axis::Left)];
+    layer_->setPlotArea(chart_->plotArea());
+    layer_->setLimits(x->min(), x->max(), y->min(), y->max());
 }
 
 } // namespace trace

@@ -12,23 +12,30 @@ class QAbstractAxis;
 
 namespace trace {
 
+class TraceLayer;
+
 // The chart side drawn with Qt Charts. It owns its QChartView (put it into a
 // layout; if a parent widget deletes it first, the chart simply stops drawing).
-// Changes are collected and handed to the line series once per event-loop turn
-// (or by flush()), because Qt Charts recomputes its geometry on every change of
-// a visible series or of an axis range. Long traces are thinned to the plot's pixel columns; the
-// logical point lists stay complete.
+// Qt Charts draws the frame, axes and legend; the lines themselves are drawn
+// by a TraceLayer over the plot area (the line series stay empty and carry the
+// legend entries). Changes are collected and handed over once per event-loop
+// turn (or by flush()), because a renderer passes through intermediate states.
+// Long traces are thinned to the plot's pixel columns; the logical point lists
+// stay complete.
 class QtChart : public Chart {
 public:
     explicit QtChart(int seriesCount);
     ~QtChart() override;
 
     QChartView* view() const { return view_; }
+    // The legend entry of a slot; its axes map the plot area for the pointer.
     QLineSeries* series(int slot) const;
     QValueAxis* axis(Axis axis) const;
+    // What is drawn for a slot: its shaped points, pen and whether it shows.
+    const TraceLayer* traces() const { return view_ ? layer_ : nullptr; }
 
     void setLegendVisible(bool visible);
-    // Hands every pending change to Qt Charts now.
+    // Hands every pending change to the screen now.
     void flush();
 
 protected:
@@ -44,13 +51,12 @@ private:
     void scheduleFlush();
     void attachSeries(int slot);
     int pixelColumns() const;
+    void updateLayerGeometry();
 
     QPointer<QChartView> view_;
     QChart* chart_ = nullptr;
     std::vector<QLineSeries*> series_;
-    // What each series was last given: a redraw that rebuilds a slot with the
-    // same points costs Qt Charts nothing.
-    std::vector<QList<QPointF>> shown_;
+    TraceLayer* layer_ = nullptr;
     std::vector<bool> dirty_;
     QValueAxis* axes_[3] = {nullptr, nullptr, nullptr};
     // Axis limits wait for the flush too: a renderer passes through

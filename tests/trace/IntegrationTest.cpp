@@ -4,6 +4,7 @@
 #include "trace/LineStyle.h"
 #include "trace/QtChart.h"
 #include "trace/SeriesShaper.h"
+#include "trace/TraceLayer.h"
 #include "trace/TypePresets.h"
 
 #include <QChartView>
@@ -100,8 +101,8 @@ struct QtSideTest : TraceFixture {
     void expectShownAsRecorded(QtChart& qt, const RecordingChart& rec) {
         qt.flush();
         for (int s = 0; s < rec.seriesCount(); ++s) {
-            EXPECT_EQ(qt.series(s)->isVisible(), rec.isActive(s)) << qt.name().toStdString() << " slot " << s;
-            EXPECT_EQ(qt.series(s)->points(), rec.points(s)) << qt.name().toStdString() << " slot " << s;
+            EXPECT_EQ(qt.traces()->traceVisible(s), rec.isActive(s)) << qt.name().toStdString() << " slot " << s;
+            EXPECT_EQ(qt.traces()->points(s), rec.points(s)) << qt.name().toStdString() << " slot " << s;
         }
         const Axis axis = rec.distanceAxis();
         EXPECT_EQ(qt.axis(axis)->min(), rec.axisMin(axis));
@@ -118,7 +119,7 @@ TEST_F(QtSideTest, planViewShowsWhatTheRecordingSideHolds) {
     qtView.Redraw(TraceView::Both);
     expectShownAsRecorded(qtUpper, upper);
     expectShownAsRecorded(qtLower, lower);
-    EXPECT_EQ(qtLower.series(S::CursorK1)->points(), (QList<QPointF>{{150, -130}, {150, 130}}));
+    EXPECT_EQ(qtLower.traces()->points(S::CursorK1), (QList<QPointF>{{150, -130}, {150, 130}}));
 }
 
 TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
@@ -130,6 +131,6 @@ TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
     qtView.Redraw(TraceView::WaveformsOnly);
     qtLower.flush();
     const QList<QPointF> recorded = lower.points(S::LowerCurrent);
-    EXPECT_EQ(qtLower.series(S::LowerCurrent)->points(), SeriesShaper::stairs(recorded, true));
+    EXPECT_EQ(qtLower.traces()->points(S::LowerCurrent), SeriesShaper::stairs(recorded, true));
     EXPECT_TRUE(lower.invertedStairs(S::LowerCurrent));
 }

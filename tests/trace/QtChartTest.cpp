@@ -2,8 +2,11 @@
 #include "trace/QtChart.h"
 #include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
+#include "trace/TraceLayer.h"
 
+#include <QChart>
 #include <QChartView>
+#include <QImage>
 #include <QCoreApplication>
 #include <QLineSeries>
 #include <QValueAxis>
@@ -38,12 +41,19 @@ TEST_F(QtChartTest, seriesShowWhatTheRecordingSideHolds) {
     pair.setActive(SlotLayout::LowerCurrent, true);
     QCoreApplication::processEvents(); // the change reaches Qt Charts on the next event-loop turn
 
+    const TraceLayer* traces = lower.traces();
     QLineSeries* line = lower.series(SlotLayout::LowerCurrent);
+    ASSERT_NE(traces, nullptr);
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->points(), lowerCopy.points(SlotLayout::LowerCurrent));
+    EXPECT_EQ(traces->points(SlotLayout::LowerCurrent), lowerCopy.points(SlotLayout::LowerCurrent));
+    EXPECT_TRUE(traces->traceVisible(SlotLayout::LowerCurrent));
+    EXPECT_EQ(traces->pen(SlotLayout::LowerCurrent).color(), SlotLayout::currentColor());
+    // The series carries the legend entry only.
     EXPECT_TRUE(line->isVisible());
+    EXPECT_TRUE(line->points().isEmpty());
     EXPECT_EQ(line->name(), "  ниж.");
     EXPECT_EQ(line->pen().color(), SlotLayout::currentColor());
+    EXPECT_FALSE(traces->traceVisible(SlotLayout::LowerCompare1));
     EXPECT_FALSE(lower.series(SlotLayout::LowerCompare1)->isVisible());
     EXPECT_EQ(lower.axis(Axis::Bottom)->min(), 0);
     EXPECT_EQ(lower.axis(Axis::Bottom)->max(), 250);
@@ -53,6 +63,7 @@ TEST_F(QtChartTest, seriesShowWhatTheRecordingSideHolds) {
     EXPECT_TRUE(lower.series(0)->attachedAxes().contains(lower.axis(Axis::Bottom)));
 
     pair.setActive(SlotLayout::LowerCurrent, false);
+    EXPECT_FALSE(traces->traceVisible(SlotLayout::LowerCurrent));
     EXPECT_FALSE(line->isVisible());
 }
 
@@ -63,10 +74,10 @@ TEST_F(QtChartTest, stairsAreDrawnWithCornerPointsInTheirDirection) {
     pair.setStairs(0, true);
     lower.flush();
     upper.flush();
-    EXPECT_EQ(upper.series(0)->points(), (QList<QPointF>{{0, 1}, {1, 1}, {1, 5}, {2, 5}, {2, 3}}));
+    EXPECT_EQ(upper.traces()->points(0), (QList<QPointF>{{0, 1}, {1, 1}, {1, 5}, {2, 5}, {2, 3}}));
     pair.setInvertedStairs(0, true);
     upper.flush();
-    EXPECT_EQ(upper.series(0)->points(), (QList<QPointF>{{0, 1}, {0, 5}, {1, 5}, {1, 3}, {2, 3}}));
+    EXPECT_EQ(upper.traces()->points(0), (QList<QPointF>{{0, 1}, {0, 5}, {1, 5}, {1, 3}, {2, 3}}));
     // The logical points stay as they were added.
     EXPECT_EQ(upper.points(0), (QList<QPointF>{{0, 1}, {1, 5}, {2, 3}}));
     EXPECT_EQ(upperCopy.points(0), upper.points(0));
@@ -77,7 +88,7 @@ TEST_F(QtChartTest, longTracesAreThinnedButKeepTheirPictureAndFullLists) {
     pair.setAxisRange(Axis::Bottom, 0, 250);
     for (int q = 0; q < 50000; ++q) pair.addPoint(SlotLayout::LowerCurrent, q, q == 120 ? 100 : (q < 250 ? q % 50 : 0));
     lower.flush();
-    const QList<QPointF> shown = lower.series(SlotLayout::LowerCurrent)->points();
+    const QList<QPointF> shown = lower.traces()->points(SlotLayout::LowerCurrent);
     EXPECT_EQ(lower.points(SlotLayout::LowerCurrent).size(), 50000);
     EXPECT_EQ(lowerCopy.points(SlotLayout::LowerCurrent).size(), 50000);
     EXPECT_LT(shown.size(), 5000);
@@ -88,7 +99,7 @@ TEST_F(QtChartTest, longTracesAreThinnedButKeepTheirPictureAndFullLists) {
     // Widening the axis brings the whole trace back into view.
     pair.setAxisRange(Axis::Bottom, 0, 60000);
     lower.flush();
-    EXPECT_TRUE(lower.series(SlotLayout::LowerCurrent)->points().contains(QPointF(120, 100)));
+    EXPECT_TRUE(lower.traces()->points(SlotLayout::LowerCurrent).contains(QPointF(120, 100)));
 }
 
 TEST(QtChart, aViewDeletedByItsParentStopsDrawingQuietly) {
@@ -98,6 +109,42 @@ TEST(QtChart, aViewDeletedByItsParentStopsDrawingQuietly) {
     chart->setAxisRange(Axis::Bottom, 0, 5);
     chart->flush();
     EXPECT_EQ(chart->series(0), nullptr);
+    EXPECT_EQ(chart->traces(), nullptr);
     EXPECT_EQ(chart->points(0).size(), 1);
     delete chart;
+}
+
+TEST_F(QtChartTest, linesLandWhereTheAxesPutTheirValues) {
+    const ChartPair pair = charts.lower();
+    pair.setAxisRange(Axis::Bottom, 100, 350);
+    pair.addPoints(SlotLayout::LowerCurrent, {{100, 40}, {350, 40}});
+    // Far outside the axes: clipped, never wrapped around into view.
+    pair.addPoints(SlotLayout::LowerCompare1, {{-1e300, 1e300}, {1e12, -1e12}});
+    pair.setActive(SlotLayout::LowerCurrent, true);
+    pair.setActive(SlotLayout::LowerCompare1, true);
+    lower.flush();
+    QCoreApplication::processEvents();
+
+    QChart* chart = lower.view()->chart();
+    QLineSeries* series = lower.series(SlotLayout::LowerCurrent);
+    for (const QPointF value : {QPointF(100, -130), QPointF(350, 130), QPointF(275.5, 42.25)}) {
+        QPointF mine;
+        ASSERT_TRUE(lower.traces()->mapToPlot(value, mine));
+        const QPointF theirs = chart->mapToPosition(value, series);
+        EXPECT_NEAR(mine.x(), theirs.x(), 0.01);
+        EXPECT_NEAR(mine.y(), theirs.y(), 0.01);
+    }
+
+    const QImage image = lower.view()->grab().toImage();
+    const QPoint at = lower.view()->mapFromScene(chart->mapToScene(chart->mapToPosition({225, 40}, series)));
+    bool found = false;
+    for (int dy = -1; dy <= 1; ++dy) found = found || image.pixelColor(at + QPoint(0, dy)) == SlotLayout::currentColor();
+    EXPECT_TRUE(found) << "no trace pixel near " << at.x() << "," << at.y();
+
+    // A degenerate range draws nothing and maps nothing.
+    pair.setAxisRange(Axis::Bottom, 5, 5);
+    lower.flush();
+    QPointF unused;
+    EXPECT_FALSE(lower.traces()->mapToPlot({5, 0}, unused));
+    EXPECT_FALSE(lower.view()->grab().isNull());
 }
