@@ -190,10 +190,11 @@ void ExchangeEngine::abandonCommand(const QString& why) {
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
     commands_->setProblem(commandIndex_, QStringLiteral("ответ прибора не по протоколу: ") + why);
     view_.lbFrameNum.clear();
-    if (stopRequested_) {
-        closePort();
-        return;
-    }
+    if (stopRequested_) closePort();
+    else readCommandDone();
+}
+
+void ExchangeEngine::readCommandDone() {
     if (!isLastCommand()) {
         nextCommandLater();
     } else {

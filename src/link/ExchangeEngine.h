@@ -74,6 +74,13 @@ private:
     void armError() { errTimer_->start(errInterval_); }
     bool isLastCommand() const { return commandIndex_ + 1 >= commands_->count(); }
     void nextCommandLater();
+    // A read command is over: the next one after the pause, or the end.
+    void readCommandDone();
+    // A write's acknowledgement arrived; false when the exchange stops here
+    // (the user stopped it, or the instrument refused the write).
+    bool takeWriteAck(bool acknowledged);
+    // A write command is over: the next one at once, or the end.
+    void writeCommandDone();
     void abandonCommand(const QString& why);
     void closePort();
     void finish(Result result);

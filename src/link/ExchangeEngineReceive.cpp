@@ -88,14 +88,8 @@ void ExchangeEngine::ReceivePacketAnswer() {
     if (h.code == kCodeNothingToSend) {
         // The command keeps its empty array.
         phase_ = Phase::Idle;
-        if (stopRequested_) {
-            closePort();
-        } else if (!isLastCommand()) {
-            nextCommandLater();
-        } else {
-            ++view_.pbTotalPosition;
-            finish(Result::Ok);
-        }
+        if (stopRequested_) closePort();
+        else readCommandDone();
         return;
     }
     if (h.code != kCodeRead) return abandonCommand(QStringLiteral("код ответа %1").arg(h.code));
@@ -126,20 +120,21 @@ void ExchangeEngine::ReceivePacketAnswer() {
     }
 }
 
-void ExchangeEngine::ReceiveShortWriteAck() {
-    if (receivedBytes_ < 1) return;
+bool ExchangeEngine::takeWriteAck(bool acknowledged) {
     phase_ = Phase::Idle;
     if (stopRequested_) {
         closePort();
-        return;
+        return false;
     }
-    if (static_cast<unsigned char>(rxBuffer_[0]) != frameChecksum_) {
+    if (!acknowledged) {
         // Left unacknowledged; the error timer ends the exchange.
         phase_ = Phase::Refused;
-        return;
+        return false;
     }
-    view_.lbFrameNum = frameCaption(0, 1);
-    ++view_.pbFilePosition;
+    return true;
+}
+
+void ExchangeEngine::writeCommandDone() {
     ++view_.pbTotalPosition;
     if (!isLastCommand()) {
         view_.lbFrameNum.clear();
@@ -152,17 +147,17 @@ void ExchangeEngine::ReceiveShortWriteAck() {
     }
 }
 
+void ExchangeEngine::ReceiveShortWriteAck() {
+    if (receivedBytes_ < 1) return;
+    if (!takeWriteAck(static_cast<unsigned char>(rxBuffer_[0]) == frameChecksum_)) return;
+    view_.lbFrameNum = frameCaption(0, 1);
+    ++view_.pbFilePosition;
+    writeCommandDone();
+}
+
 void ExchangeEngine::ReceivePacketWriteAck() {
     if (receivedBytes_ < 5) return;
-    phase_ = Phase::Idle;
-    if (stopRequested_) {
-        closePort();
-        return;
-    }
-    if (static_cast<unsigned char>(rxBuffer_[4]) != kInstrumentAck) {
-        phase_ = Phase::Refused;
-        return;
-    }
+    if (!takeWriteAck(static_cast<unsigned char>(rxBuffer_[4]) == kInstrumentAck)) return;
     view_.lbFrameNum = frameCaption(packetIndex_, packetCount_);
     ++view_.pbFilePosition;
     if (packetIndex_ + 1 < packetCount_) {
@@ -170,16 +165,7 @@ void ExchangeEngine::ReceivePacketWriteAck() {
         StartCommand();
         return;
     }
-    ++view_.pbTotalPosition;
-    if (!isLastCommand()) {
-        view_.lbFrameNum.clear();
-        view_.lbFileNum = caption(kCodeWrite, cmdObject_, cmdNumber_) + kSuccess;
-        packetIndex_ = 0;
-        ++commandIndex_;
-        StartCommand();
-    } else {
-        finish(Result::Ok);
-    }
+    writeCommandDone();
 }
 
 } // namespace exchange

@@ -1,47 +1,21 @@
 #pragma once
 // The exchange window's logic over a real data module in a temporary home.
 #include "link/ExchangeWindow.h"
-#include "store/DataModuleHost.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"
-#include "store/encoding/CodePage.h"
+#include "Type0Block.h"
+#include "support/CountingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
-class Form2Host : public store::DataModuleHost {
-public:
-    void setWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override {}
-    void updateRange() override {}
-    void redraw(int) override { ++redraws; }
-    int redraws = 0;
-};
-
 class Form2Fixture : public ::testing::Test {
 protected:
     Form2Fixture() : dm(state, host) {
         dm.openStore();
         dm.applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
-    }
-
-    // A type-0 block of bank `bank` with a valid checksum; scale code 0xFF is an empty bank.
-    static QByteArray type0Block(int bank, int scale = 1) {
-        QByteArray b(385, '\0');
-        for (int i = 0; i < 250; ++i) b[i] = char((i + bank) % 40 - 20);
-        b[266] = 0x05;
-        b[267] = 0x03;
-        b[268] = 0x12;
-        b[270] = char(scale);
-        b[272] = 100;
-        const QByteArray name = store::toCp866(QStringLiteral("Линия %1").arg(bank));
-        b.replace(281, name.size(), name);
-        unsigned sum = 0;
-        for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
-        b[384] = char(sum & 0xFF);
-        return b;
     }
 
     void addDeviceEntry(int bank, bool marked) {
@@ -91,6 +65,6 @@ protected:
     TempHome home;
     RecordingMessages messages;
     store::MainState state;
-    Form2Host host;
+    CountingHost host;
     store::TDataModule1 dm;
 };

@@ -1,8 +1,8 @@
 #include "link/TExecutionCom.h"
-#include "store/DataModuleHost.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"
-#include "store/encoding/CodePage.h"
+#include "Type0Block.h"
+#include "support/CountingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -11,30 +11,6 @@
 using namespace exchange;
 
 namespace {
-
-class Host : public store::DataModuleHost {
-public:
-    void setWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override {}
-    void updateRange() override {}
-    void redraw(int) override { ++redraws; }
-    int redraws = 0;
-};
-
-// A type-0 block of bank `bank`: scale code `scale`, PR 1.5, a name, a valid checksum.
-QByteArray type0Block(int bank, int scale = 1) {
-    QByteArray b(385, '\0');
-    for (int i = 0; i < 250; ++i) b[i] = char((i + bank) % 40 - 20);
-    b[266] = 0x05; b[267] = 0x03; b[268] = 0x12;
-    b[270] = char(scale);
-    b[272] = 100;
-    const QByteArray name = store::toCp866(QStringLiteral("Линия %1").arg(bank));
-    b.replace(281, name.size(), name);
-    unsigned sum = 0;
-    for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
-    b[384] = char(sum & 0xFF);
-    return b;
-}
 
 QByteArray prRecord(int k, const QByteArray& name, int raw) {
     QByteArray r(20, '\0');
@@ -64,7 +40,7 @@ protected:
     TempHome home;
     RecordingMessages messages;
     store::MainState state;
-    Host host;
+    CountingHost host;
     store::TDataModule1 dm{state, host};
     TExecutionCom exec{dm};
 };
