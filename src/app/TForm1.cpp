@@ -34,7 +34,8 @@ TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), 
     StatusPanel0->setFixedWidth(300);
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName("StatusBar1_Panel1");
-    StatusPanel1->setFixedWidth(250);
+    // At least its described width; it grows for a note that needs more.
+    StatusPanel1->setMinimumWidth(250);
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(StatusPanel0);
     statusBar()->addWidget(StatusPanel1);
@@ -163,6 +164,8 @@ void TForm1::showState() {
     Edit_l->setText(state_.editL);
     Edit_ku->setText(state_.editKu);
     Edit_sdvig->setText(state_.editSdvig);
+    StatusPanel1->setText(state_.statusNote);
+    StatusPanel1->setToolTip(state_.statusNote);
     Button_zoom->setText(state_.zoomCaption);
     if (ComboBox_type->currentIndex() != state_.typeIndex) ComboBox_type->setCurrentIndex(state_.typeIndex);
     btConnect->setText(state_.connectCaption);

@@ -1,11 +1,22 @@
 #include "app/ViewSettings.h"
 
 #include "store/IniFile.h"
+#include "store/Numbers.h"
+
+#include <cmath>
 
 namespace app {
 
 namespace {
 const QString kSection = QStringLiteral("Form1");
+
+// A box's text read back from the file: the boxes are parsed on every redraw,
+// so a damaged value ("abc", "1e400") reads as the key's default instead.
+QString readNumberText(const store::IniFile& ini, const char* key, const QString& def) {
+    const QString text = ini.readString(kSection, key, def);
+    const std::optional<double> value = store::parseNumber(text);
+    return value && std::isfinite(*value) ? text : def;
+}
 } // namespace
 
 QString typeCaption(int typeIndex) {
@@ -19,12 +30,12 @@ QString typeCaption(int typeIndex) {
 ViewSettings ViewSettings::load(const store::IniFile& ini) {
     ViewSettings s;
     s.typeIndex = ini.readString(kSection, "Type", "KMX-417") == "KMX-419" ? 1 : 0;
-    s.k1 = ini.readString(kSection, "K1", "0");
+    s.k1 = readNumberText(ini, "K1", "0");
     s.posK1 = ini.readInteger(kSection, "POS_K1", 0);
-    s.k2 = ini.readString(kSection, "K2", "0");
+    s.k2 = readNumberText(ini, "K2", "0");
     s.posK2 = ini.readInteger(kSection, "POS_K2", 0);
-    s.ku = ini.readString(kSection, "KU", "1,500");
-    s.zoom = ini.readString(kSection, "Zoom", "1");
+    s.ku = readNumberText(ini, "KU", "1,500");
+    s.zoom = readNumberText(ini, "Zoom", "1");
     s.smoothing = ini.readString(kSection, "Smoothing", "False") == "True";
     s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";
     s.tableHeight = ini.readInteger(kSection, "Table_Height", 110);

@@ -13,14 +13,8 @@ namespace {
 
 QString waveformName(int bank) { return QStringLiteral("рефлектограмма № %1").arg(bank); }
 
-int lastInteger(store::Dataset& ds, const QString& field) {
-    if (ds.isEmpty()) return 0;
-    ds.last();
-    return int(ds.fieldByName(field).asInteger());
-}
-
-// Appends one row numbered one above the last row's `numberField`, fills it,
-// posts it and returns to the row that was current, with the grids held still.
+// Appends one row numbered one above the largest stored `numberField`, fills
+// it, posts it and returns to the row that was current, with the grids held still.
 template <typename Fill>
 void appendNumberedRow(store::Dataset& ds, const QString& numberField, Fill fill) {
     ds.disableControls();
@@ -30,9 +24,7 @@ void appendNumberedRow(store::Dataset& ds, const QString& numberField, Fill fill
         ds.enableControls();
     };
     try {
-        const int number = lastInteger(ds, numberField) + 1;
-        ds.append();
-        ds.fieldByName(numberField).setInteger(number);
+        ds.appendNumbered(numberField);
         fill();
         ds.post();
     } catch (...) {

@@ -77,7 +77,11 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
 TfrmComm::~TfrmComm() {
     engine_->viewChanged = nullptr;
     engine_->finished = nullptr;
-    engine_->FormDeactivate();
+    try {
+        engine_->FormDeactivate();
+    } catch (...) {
+        // Closing the port at the end of the run; nobody is left to tell.
+    }
 }
 
 void TfrmComm::showEvent(QShowEvent* event) {

@@ -16,10 +16,14 @@ CompareLibraryWalk::~CompareLibraryWalk() {
             ds_.setTag(store::TagQuiet);
             ds_.gotoBookmark(bookmark_);
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         // Leaving through an error already: that error is the one to report.
     }
-    ds_.enableControls();
+    try {
+        ds_.enableControls();
+    } catch (...) {
+        // Nothing may leave a destructor; the report's own error is reported.
+    }
 }
 
 void CompareLibraryWalk::forEach(int limit, const std::function<void(int n)>& visit) {

@@ -27,7 +27,8 @@ QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 // the middle of a write leaves either the old or the new record, never a torn
 // file. NORMAL skips the fsync per commit (only a power cut may lose the last
 // commits, still without corruption), which keeps a post well under the 10 ms
-// a post plus redraw may take.
+// a post plus redraw may take; writes that must survive a power cut ask for
+// Sync::Full.
 void applyJournalSettings(QSqlDatabase& db) {
     QSqlQuery q(db);
     q.exec("PRAGMA journal_mode=WAL");
@@ -39,9 +40,20 @@ void applyJournalSettings(QSqlDatabase& db) {
 Database::Database(QString alias, Schema::Kind kind)
     : alias_(std::move(alias)), kind_(kind), connectionName_(uniqueConnectionName(alias_)) {}
 
-Database::~Database() { disconnect(); }
+Database::~Database() {
+    try {
+        disconnect();
+    } catch (...) {
+        // A grid's handler failed while the program ends; the file is closed regardless.
+    }
+}
 
 void Database::detach(Dataset* ds) { datasets_.erase(std::remove(datasets_.begin(), datasets_.end(), ds), datasets_.end()); }
+
+void Database::rowRemoved(const QString& table, qint64 rowid, Dataset* from) {
+    for (Dataset* ds : std::vector<Dataset*>(datasets_))
+        if (ds != from && ds->tableName().compare(table, Qt::CaseInsensitive) == 0) ds->forgetRow(rowid);
+}
 
 void Database::fail(const QString& what, const QString& engineText) const {
     throw StoreError(QStringLiteral("%1 %2: %3").arg(what, native(path_), engineText).toStdString());
@@ -117,8 +129,19 @@ QSqlDatabase Database::handle() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params) {
+Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params, Sync sync) {
     QSqlDatabase db = handle();
+    if (sync == Sync::Full) {
+        // The setting holds for the connection; it goes back once this commit is on the disk.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    }
+    struct Restore {
+        QSqlDatabase& db;
+        bool on;
+        ~Restore() {
+            if (on) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        }
+    } restore{db, sync == Sync::Full};
     if (!db.transaction()) fail(QStringLiteral("Cannot write to the database"), db.lastError().text());
     WriteResult result;
     QString error;

@@ -44,11 +44,15 @@ public:
 
     // Runs one statement with bound parameters as its own transaction: on any
     // failure the file stays as it was and StoreError carries the engine's text.
+    // Sync::Full returns only once the commit is on the disk (it survives a
+    // power cut); Sync::Normal may lose the commits since the last checkpoint
+    // to a power cut or system crash, never to the program's own crash.
     struct WriteResult {
         int rowsAffected = 0;
         qint64 insertId = -1;
     };
-    WriteResult write(const QString& table, const QString& sql, const QVariantList& params);
+    enum class Sync { Normal, Full };
+    WriteResult write(const QString& table, const QString& sql, const QVariantList& params, Sync sync = Sync::Normal);
 
     // Bumped by every write to a table, so that other views of the same table
     // drop what they have cached.
@@ -61,6 +65,8 @@ private:
     friend class Dataset;
     void attach(Dataset* ds) { datasets_.push_back(ds); }
     void detach(Dataset* ds);
+    // Takes a row deleted through `from` out of every other view of its table.
+    void rowRemoved(const QString& table, qint64 rowid, Dataset* from);
     [[noreturn]] void fail(const QString& what, const QString& engineText) const;
 
     QString alias_;

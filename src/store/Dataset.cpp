@@ -13,6 +13,7 @@ struct Dataset::Impl {
     SelectStatement statement;
     QVector<QVariant> buffer; // pending insert or edit
     QVector<bool> changed;
+    QVector<int> numbered; // columns of the pending insert that take the next number
     int rowBeforeInsert = -1;
     bool pendingReset = false;
     bool pendingDataChange = false;
@@ -180,6 +181,14 @@ void Dataset::dropPending() {
     if (state_ == DatasetState::Edit || state_ == DatasetState::Insert) state_ = DatasetState::Browse;
     d_->buffer.clear();
     d_->changed.clear();
+    d_->numbered.clear();
+}
+
+void Dataset::appendNumbered(const QString& field, const QStringList& copies) {
+    QVector<int> numbered;
+    for (const QString& name : QStringList(field) + copies) numbered << fieldByName(name).index();
+    append();
+    d_->numbered = numbered;
 }
 
 void Dataset::post() {
@@ -190,7 +199,7 @@ void Dataset::post() {
     }
     const bool inserting = state_ == DatasetState::Insert;
     try {
-        if (inserting) cur_ = d_->source.insert(d_->buffer, d_->changed);
+        if (inserting) cur_ = d_->source.insert(d_->buffer, d_->changed, d_->numbered);
         else d_->source.update(cur_, d_->buffer, d_->changed);
     } catch (...) {
         // The file is as it was; the view returns to it rather than keep a change it cannot store.
@@ -201,6 +210,7 @@ void Dataset::post() {
     state_ = DatasetState::Browse;
     d_->buffer.clear();
     d_->changed.clear();
+    d_->numbered.clear();
     eof_ = bof_ = false;
     if (inserting) {
         emitReset();
@@ -229,7 +239,9 @@ void Dataset::deleteRecord() {
     if (d_->source.count() == 0 || cur_ < 0)
         throw StoreError(QStringLiteral("Cannot delete: the dataset %1 holds no records.").arg(name_).toStdString());
     if (beforeScroll) beforeScroll(*this);
+    const qint64 rowid = d_->source.rowidAt(cur_);
     d_->source.remove(cur_);
+    db_.rowRemoved(table_, rowid, this);
     const int count = d_->source.count();
     cur_ = count == 0 ? -1 : std::min(cur_, count - 1);
     bof_ = eof_ = count == 0;
@@ -237,6 +249,19 @@ void Dataset::deleteRecord() {
     fireDataChange();
     if (afterDelete) afterDelete(*this);
     if (afterScroll) afterScroll(*this);
+}
+
+void Dataset::forgetRow(qint64 rowid) {
+    if (!isOpen()) return;
+    const int row = d_->source.indexOfRowid(rowid);
+    if (row < 0) return;
+    d_->source.unlist(row);
+    const int count = d_->source.count();
+    const auto shifted = [&](int r) { return count == 0 ? -1 : std::clamp(r > row ? r - 1 : r, 0, count - 1); };
+    d_->rowBeforeInsert = shifted(d_->rowBeforeInsert);
+    if (state_ != DatasetState::Insert) cur_ = shifted(cur_);
+    if (count == 0) bof_ = eof_ = true;
+    emitReset();
 }
 
 int Dataset::fieldCount() const { return isOpen() ? d_->source.columns().size() : 0; }

@@ -95,6 +95,10 @@ public:
     void gotoBookmark(Bookmark b); // stays on the current record (still firing the move's events) when the row is gone
 
     void append();       // state Insert with an empty buffer; fires afterInsert
+    // append() for a row whose `field` (and each of `copies`) takes the number one
+    // above the largest stored in the whole table, given by the post's own
+    // statement: no two rows get the same number, whatever this view lists.
+    void appendNumbered(const QString& field, const QStringList& copies = {});
     void edit();         // state Edit; no-op while already editing or inserting
     void post();         // one transaction; fires beforePost (may cancel), afterPost, dataChange
     void cancel();
@@ -139,6 +143,9 @@ private:
     void requireOpen(const char* operation) const;
     void checkBrowseMode();
     void scrollTo(int row, bool bof, bool eof);
+    // Another view of the same table deleted the row: it leaves this view too.
+    friend class Database;
+    void forgetRow(qint64 rowid);
     void dropPending();
     void fireDataChange();
     void emitReset();

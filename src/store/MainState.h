@@ -21,6 +21,7 @@ public:
     QString editSdvig = "0";   // Edit_sdvig
     QString zoomCaption = "1"; // caption of Button_zoom
     QString title = "Echolon 4.1";
+    QString statusNote; // why the charts show nothing, in the status bar; empty when they draw
 
     int typeIndex = 0; // ComboBox_type: 0 "KMX-417", 1 "KMX-419", -1 none
     int waveSource = 1; // 1 library (t_master), 2 compare library (t_picture)

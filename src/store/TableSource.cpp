@@ -18,6 +18,13 @@ constexpr int kMaxCachedRows = 1024;
 QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
 } // namespace
 
+Database::Sync TableSource::rowSync() const {
+    // A waveform that came in or went out is on the disk before the program
+    // says so; changes to a stored row (offset, PR, marks) and the PR list and
+    // instrument mirror may wait for the next checkpoint.
+    return db_.schemaKind() == Schema::Kind::Library ? Database::Sync::Full : Database::Sync::Normal;
+}
+
 QString TableSource::quotedTable() const { return quoted(stmt_.table); }
 
 QString TableSource::whereClause() const {
@@ -138,10 +145,18 @@ void TableSource::fetchPage(int row) {
     }
 }
 
-int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set) {
+int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set, const QVector<int>& numbered) {
     QStringList names, marks;
     QVariantList params;
+    const QString next = numbered.isEmpty() ? QString()
+                                            : QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
+                                                  .arg(quoted(columns_.value(numbered.first()).name), quotedTable());
     for (int c = 0; c < columns_.size(); ++c) {
+        if (numbered.contains(c)) {
+            names << quoted(columns_[c].name);
+            marks << next;
+            continue;
+        }
         if (!set.value(c)) continue;
         names << quoted(columns_[c].name);
         marks << QStringLiteral("?");
@@ -150,7 +165,7 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
     const QString sql = names.isEmpty()
                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(), names.join(','), marks.join(','));
-    const Database::WriteResult r = db_.write(stmt_.table, sql, params);
+    const Database::WriteResult r = db_.write(stmt_.table, sql, params, rowSync());
     if (r.insertId < 0)
         throw StoreError(QStringLiteral("The new record of %1 in %2 cannot be found.").arg(stmt_.table, db_.path()).toStdString());
     const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), r.insertId);
@@ -177,9 +192,16 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
                              .toStdString());
 }
 
+void TableSource::unlist(int row) {
+    if (row < 0 || row >= count()) return;
+    cache_.remove(rowidAt(row));
+    rowids_.erase(rowids_.begin() + row);
+}
+
 void TableSource::remove(int row) {
     if (row < 0 || row >= count()) return;
-    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {rowidAt(row)});
+    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {rowidAt(row)},
+              rowSync());
     cache_.remove(rowidAt(row));
     rowids_.erase(rowids_.begin() + row);
 }

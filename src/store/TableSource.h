@@ -1,4 +1,5 @@
 #pragma once
+#include "store/Database.h"
 #include "store/FieldValue.h"
 #include "store/SelectStatement.h"
 
@@ -8,8 +9,6 @@
 #include <vector>
 
 namespace store {
-
-class Database;
 
 // The SQL side of a dataset: its columns, the rowids of its rows in table
 // order, and the rows' non-blob values fetched a page at a time into a small
@@ -39,15 +38,21 @@ public:
     // Stored value of a listed row; a row removed meanwhile reads as nulls.
     QVariant value(int row, int column);
 
-    // Writes, each one transaction; `set` marks the columns to write.
-    int insert(const QVector<QVariant>& values, const QVector<bool>& set); // returns the new row's index
+    // Writes, each one transaction; `set` marks the columns to write. The
+    // `numbered` columns of an insert take one above the largest number stored
+    // in the first of them, in the insert statement itself.
+    int insert(const QVector<QVariant>& values, const QVector<bool>& set,
+               const QVector<int>& numbered = {}); // returns the new row's index
     void update(int row, const QVector<QVariant>& values, const QVector<bool>& set);
     void remove(int row);
+    // Drops a row from the list only (it was deleted through another view).
+    void unlist(int row);
 
 private:
     const QVector<QVariant>& cachedRow(int row);
     void fetchPage(int row);
     QString quotedTable() const;
+    Database::Sync rowSync() const;
     QString whereClause() const;
 
     Database& db_;

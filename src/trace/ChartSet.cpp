@@ -82,4 +82,13 @@ void ChartSet::hideCompareFrom(int j) const {
     }
 }
 
+void ChartSet::hideTraces() const {
+    hideCurrent();
+    hideCompareFrom(0);
+    clearFrame();
+    clearTopBottom();
+    lower().clear(SlotLayout::CursorK1);
+    lower().clear(SlotLayout::CursorK2);
+}
+
 } // namespace trace

@@ -39,6 +39,8 @@ public:
     // Hides the current waveform and compare records from the j-th on (0..3).
     void hideCurrent() const;
     void hideCompareFrom(int j) const;
+    // Nothing drawn on either chart: traces, frame, top/bottom and cursor lines.
+    void hideTraces() const;
 
 private:
     Chart* upper_;

@@ -22,14 +22,16 @@ public:
 
     TraceView(store::MainState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture);
 
-    // Throws store::NumberFormatError when the PR box or a cursor box is not a
-    // number and store::StoreError when a record cannot be read; the state's
+    // A PR box that is not a number above zero hides every trace and sets the
+    // state's status note instead of drawing. Throws store::NumberFormatError
+    // when a cursor box is not a number and store::StoreError when a record cannot be read; the state's
     // changed() is emitted either way.
     void Redraw(int mode);
     void ComputeMaxScale() { range_.ComputeMaxScale(); }
     void UpdateRange() { range_.UpdateRange(); }
 
-    // The K1/K2 step buttons: clamp the cursor's position and place it.
+    // The K1/K2 step buttons: clamp the cursor's position and place it; they
+    // do nothing while the charts are hidden for a PR that is not above zero.
     void StepK1();
     void StepK2();
 
@@ -39,6 +41,7 @@ public:
     const TraceContext& context() const { return ctx_; }
 
 private:
+    bool prAboveZero() const;
     void redrawPlan(int mode);
     void redrawWindow(int mode);
 

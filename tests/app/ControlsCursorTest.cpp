@@ -69,12 +69,14 @@ TEST_F(ControlsCursorTest, labelsAndStepButtons_chooseTheActiveCursor) {
     EXPECT_EQ(state.activeCursor, 1);
 }
 
-TEST_F(ControlsCursorTest, anErrorWhileHeld_isShownOnce_andStopsTheRepeat) {
+TEST_F(ControlsCursorTest, whileThePrIsNotAboveZero_heldStepsLeaveTheBoxAndRaiseNoError) {
     cursors.mouseDown(1, +1);
     clock.advance(600);
-    state.editKu = QStringLiteral("junk");
+    state.editKu = QStringLiteral("-1,500");
+    const QString box = state.editK1;
     clock.advance(2000);
-    EXPECT_EQ(boxes.errors.size(), 1);
-    EXPECT_EQ(clock.untilNext(), -1) << "cursor timer and cngTimeout stopped";
-    EXPECT_EQ(state.repeatStep, 1);
+    cursors.mouseUp(1, +1);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_EQ(state.editK1, box);
+    EXPECT_EQ(clock.untilNext(), -1);
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
@@ -93,18 +94,40 @@ TEST(MainProgram, typeNamingNeitherEntry_fallsBackToTheFirst) {
     EXPECT_EQ(program.DataModule1->MasterCount, 1);
 }
 
-TEST(MainProgram, badPrBox_isReportedAndTheProgramGoesOn) {
+TEST(MainProgram, recordWithPrNotAboveZero_startsHiddenAndCanStillBeWorkedOn) {
     TempHome home;
     RecordingMessages boxes;
+    {
+        app::MainProgram first;
+        first.start();
+        addWaveform(*first.DataModule1, "KM-41A1 ver.5", 250, "bad");
+        addWaveform(*first.DataModule1, "KM-41A1 ver.5", 250, "good");
+        store::Dataset& all = first.DataModule1->t_master2;
+        all.first();
+        all.edit();
+        all.fieldByName("SPEED").setString("-1,500");
+        all.post();
+    }
     app::MainProgram program;
     program.start();
-    addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
-    program.controller->ApplyDeviceFilter();
-    program.state.editKu = "abc";
-    EXPECT_THROW(program.Form1.redraw(1), std::exception);
-    program.state.editKu = "1,500";
-    EXPECT_NO_THROW(program.Form1.redraw(1));
+    ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_EQ(program.state.editKu, "-1,500");
+    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+    EXPECT_TRUE(program.Form1.StatusPanel1->text().contains("not above zero"));
+
+    store::Dataset& ds = program.DataModule1->t_master;
+    ds.next();
     EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+    EXPECT_TRUE(program.Form1.StatusPanel1->text().isEmpty());
+    ds.first();
+    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::LowerCurrent)) << "no traces left of the other record";
+    ds.edit();
+    ds.fieldByName("MEMO").setString("renamed");
+    ds.post();
+    ds.deleteRecord();
+    EXPECT_EQ(program.DataModule1->MasterCount, 1);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "good");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
 } // namespace

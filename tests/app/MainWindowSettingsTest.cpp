@@ -90,6 +90,7 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
     QFile f(home.file("Echolon.v41"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\x01\x02garbage\xff\n[Form1]\nType=KMX-999\nPOS_K1=abc\nPOS_K2=12x\nTable_Height=\nKU=1.750\n"
+            "K1=abc\nK2=1e400\nZoom=x\n"
             "=novalue\nno equals sign\n");
     f.close();
     const app::ViewSettings s = app::ViewSettings::load(store::IniFile(home.file("Echolon.v41")));
@@ -98,6 +99,9 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
     EXPECT_EQ(s.posK2, 0);
     EXPECT_EQ(s.tableHeight, 110);
     EXPECT_EQ(s.ku, "1.750");
+    EXPECT_EQ(s.k1, "0");
+    EXPECT_EQ(s.k2, "0");
+    EXPECT_EQ(s.zoom, "1");
 }
 
 TEST(MainWindowSettings, libraryPanelHeightFollowsWindowHeight) {

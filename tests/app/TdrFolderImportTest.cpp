@@ -132,6 +132,8 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
     ASSERT_TRUE(TdrTestImage().resize(8511).writeTo(wave("truncated.tdr")));
     ASSERT_TRUE(TdrTestImage().resize(0).writeTo(wave("empty.tdr")));
     ASSERT_TRUE(TdrTestImage().set(12, 8).writeTo(wave("averaging.tdr")));
+    ASSERT_TRUE(TdrTestImage().set(24, 0).writeTo(wave("speed0.tdr")));
+    ASSERT_TRUE(TdrTestImage().set(24, -1500).writeTo(wave("speedneg.tdr")));
     {
         QFile huge(wave("huge.tdr"));
         ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
@@ -149,9 +151,11 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
     EXPECT_TRUE(text.contains("empty.tdr: the file is shorter than 8512 bytes (0 bytes)"));
     EXPECT_TRUE(text.contains("averaging.tdr: averaging index 8 is outside 0..7"));
     EXPECT_TRUE(text.contains("huge.tdr: the file is too large"));
+    EXPECT_TRUE(text.contains("speed0.tdr: propagation ratio word 0 is not above zero"));
+    EXPECT_TRUE(text.contains("speedneg.tdr: propagation ratio word -1500 is not above zero"));
     EXPECT_FALSE(text.contains("dir.tdr"));
     EXPECT_FALSE(text.contains("a.b.tdr"));
-    EXPECT_EQ(result.passedOver.size(), 4);
+    EXPECT_EQ(result.passedOver.size(), 6);
 }
 
 TEST_F(TdrFolderImportTest, longListNamesTheFirstFilesAndCountsTheRest) {
@@ -171,7 +175,7 @@ TEST_F(TdrFolderImportTest, cancelledDialogImportsNothing) {
     EXPECT_EQ(host.filters, 0);
 }
 
-TEST_F(TdrFolderImportTest, numberFollowsTheLastRecordAndTheCurrentRecordStays) {
+TEST_F(TdrFolderImportTest, numberFollowsTheHighestRecordAndTheCurrentRecordStays) {
     Dataset& ds = dm.t_master2;
     for (int id : {7, 3}) {
         ds.append();
@@ -187,9 +191,9 @@ TEST_F(TdrFolderImportTest, numberFollowsTheLastRecordAndTheCurrentRecordStays) 
     EXPECT_EQ(ds.tag(), store::TagQuiet);
     EXPECT_FALSE(ds.controlsDisabled());
     ds.last();
-    // Table order, not the highest number: the last record is number 3.
-    EXPECT_EQ(ds.fieldByName("REC_ID").asInteger(), 4);
-    EXPECT_EQ(ds.fieldByName("BANK_NUM").asInteger(), 4);
+    // One above the highest stored number, whatever the table order.
+    EXPECT_EQ(ds.fieldByName("REC_ID").asInteger(), 8);
+    EXPECT_EQ(ds.fieldByName("BANK_NUM").asInteger(), 8);
 }
 
 } // namespace
@@ -202,6 +206,35 @@ TEST_F(TdrFolderImportTest, storeFailureEndsTheImportWithTheControlsEnabled) {
     EXPECT_THROW(importFolder(), store::StoreError);
     EXPECT_FALSE(dm.t_master.controlsDisabled());
     EXPECT_FALSE(dm.t_master2.controlsDisabled());
+}
+
+} // namespace
+
+namespace {
+
+// The redraw that enabling the controls again runs may fail too: its error
+// reaches the caller (the program's error box), and while another error is
+// already on its way it is dropped instead of ending the process.
+TEST_F(TdrFolderImportTest, failingRedrawAfterTheImport_reachesTheCallerAndNeverEndsTheProcess) {
+    ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
+    dm.t_master.dataChange = [](Dataset&) { throw std::runtime_error("redraw failed"); };
+    try {
+        importFolder();
+        ADD_FAILURE() << "the redraw's error was lost";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "redraw failed");
+    }
+    TdrFolderImport failing(dm.t_master, dm.t_master2, [this] {
+        host.applyDeviceFilter();
+        throw std::runtime_error("filter failed");
+    });
+    try {
+        failing.importFolderOf(wave("a.b.tdr"));
+        ADD_FAILURE() << "the filter's error was lost";
+    } catch (const std::runtime_error& e) {
+        EXPECT_STREQ(e.what(), "filter failed");
+    }
+    EXPECT_FALSE(dm.t_master.controlsDisabled());
 }
 
 } // namespace

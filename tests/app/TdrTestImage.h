@@ -9,7 +9,7 @@
 class TdrTestImage {
 public:
     TdrTestImage() : bytes_(8512, '\0') {
-        set(8, 2);
+        set(8, 2).set(24, 1500);
         for (int i = 512; i < bytes_.size(); ++i) bytes_[i] = char(i % 251);
     }
     TdrTestImage& set(int offset, qint32 value) {

@@ -239,23 +239,52 @@ TEST_F(DatasetTest, disabledControlsHoldBackDataChangeAndSignalsUntilEnabled) {
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(DatasetTest, viewsOfOneTableSeeEachOthersChanges) {
+TEST_F(DatasetTest, viewsOfOneTableSeeEachOthersChangesAndDeletes) {
     Dataset a(db, "a"), b(db, "b");
     a.setTableName("master");
     b.setTableName("master");
     a.open();
     addWaveform(a, 1, "old");
+    addWaveform(a, 2, "keep");
     b.open();
     EXPECT_EQ(b.fieldByName("MEMO").asString(), "old");
+    a.first();
     a.edit();
     a.fieldByName("MEMO").setString("new");
     a.post();
     EXPECT_EQ(b.fieldByName("MEMO").asString(), "new");
+    b.last();
+    a.first();
     a.deleteRecord();
-    EXPECT_TRUE(b.fieldByName("MEMO").isNull());
-    b.edit();
-    b.fieldByName("MEMO").setString("lost");
-    EXPECT_THROW(b.post(), StoreError);
+    // The deleted row leaves the other view too; its current row stays.
+    EXPECT_EQ(memos(b), QStringList({"keep"}));
+    EXPECT_EQ(b.fieldByName("MEMO").asString(), "keep");
+}
+
+TEST_F(DatasetTest, numberedRowTakesOneAboveTheLargestStoredNumber) {
+    Dataset all(db, "all");
+    all.setTableName("master");
+    all.open();
+    addWaveform(all, 7, "a", "KM-41A1 ver.5");
+    addWaveform(all, 3, "b", "KM-630 ver.1");
+    all.last();
+    all.deleteRecord();
+    Dataset q(db, "q");
+    q.setSql("SELECT * FROM master WHERE DEVICE_TYPE = 'KM-630 ver.1'");
+    q.open();
+    for (const char* memo : {"c", "d"}) {
+        q.appendNumbered("REC_ID", {"BANK_NUM"});
+        q.fieldByName("REC_ID").setInteger(1); // the number given wins over a value set
+        q.fieldByName("MEMO").setString(memo);
+        q.fieldByName("DEVICE_TYPE").setString("KM-630 ver.1");
+        q.post();
+        EXPECT_EQ(q.fieldByName("REC_ID").asInteger(), q.fieldByName("BANK_NUM").asInteger());
+    }
+    all.close();
+    all.open();
+    QStringList numbers;
+    for (int i = 0; i < all.recordCount(); ++i) numbers << all.valueAt(i, all.fieldIndex("REC_ID")).toString();
+    EXPECT_EQ(numbers, QStringList({"7", "8", "9"}));
 }
 
 TEST_F(DatasetTest, disconnectClosesDatasetsAndOpenReconnects) {

@@ -256,11 +256,23 @@ TEST_F(PlanViewTest, cursorDistanceBeyondTheDetailIsSetToItsEnd) {
     EXPECT_EQ(state.posK2, 100);
 }
 
-TEST_F(PlanViewTest, prThatIsNoNumberAbandonsTheRedraw) {
+TEST_F(PlanViewTest, prNotAboveZeroHidesEveryTraceAndSaysWhy) {
     addPlan(master, 250, 1, 0);
-    state.editKu = "1,5x";
-    EXPECT_THROW(view.Redraw(TraceView::KeepDistances), store::NumberFormatError);
-    EXPECT_FALSE(lower.isActive(S::LowerCurrent));
-    EXPECT_EQ(picture.tag(), store::TagNormal);
-    EXPECT_FALSE(picture.controlsDisabled());
+    addPlan(picture, 250, 1, 0);
+    view.Redraw(TraceView::KeepDistances);
+    ASSERT_TRUE(lower.isActive(S::LowerCurrent));
+    for (const QString pr : {"-1,500", "0", "1,5x"}) {
+        state.editKu = pr;
+        EXPECT_NO_THROW(view.Redraw(TraceView::KeepDistances));
+        EXPECT_FALSE(lower.isActive(S::LowerCurrent) || lower.isActive(S::LowerCompare1) ||
+                     upper.isActive(S::UpperCurrent))
+            << pr.toStdString();
+        EXPECT_TRUE(lower.points(S::CursorK1).isEmpty());
+        EXPECT_TRUE(state.statusNote.contains(pr + " is not above zero")) << state.statusNote.toStdString();
+        EXPECT_FALSE(picture.controlsDisabled());
+    }
+    state.editKu = "1,500";
+    view.Redraw(TraceView::KeepDistances);
+    EXPECT_TRUE(lower.isActive(S::LowerCurrent));
+    EXPECT_TRUE(state.statusNote.isEmpty());
 }

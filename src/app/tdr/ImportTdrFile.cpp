@@ -8,16 +8,8 @@ namespace tdr {
 
 namespace {
 
-qint64 nextRecId(store::Dataset& ds) {
-    if (ds.isEmpty()) return 1;
-    ds.last();
-    return ds.fieldByName("REC_ID").asInteger() + 1;
-}
-
-void fill(store::Dataset& ds, qint64 recId, const TdrFile& file) {
+void fill(store::Dataset& ds, const TdrFile& file) {
     const TdrHeader& h = file.header;
-    ds.fieldByName("REC_ID").setInteger(recId);
-    ds.fieldByName("BANK_NUM").setInteger(recId);
     ds.fieldByName("DATE").setString(file.date);
     ds.fieldByName("SCALE").setFloat(h.scale);
     ds.fieldByName("DLIT").setInteger(h.dlit);
@@ -43,9 +35,9 @@ void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
     ControlsDisabled quiet(master2);
     const store::Dataset::Bookmark back = master2.bookmark();
     try {
-        const qint64 recId = nextRecId(master2);
-        master2.append();
-        fill(master2, recId, file);
+        // The file's bank is its record number.
+        master2.appendNumbered(QStringLiteral("REC_ID"), {QStringLiteral("BANK_NUM")});
+        fill(master2, file);
         master2.post();
     } catch (...) {
         if (master2.state() == store::DatasetState::Insert) master2.cancel();
@@ -54,6 +46,7 @@ void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
     }
     master2.gotoBookmark(back);
     master2.setTag(store::TagQuiet);
+    quiet.done();
 }
 
 } // namespace tdr

@@ -34,6 +34,7 @@ TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
             }
         }
         if (applyFilter_) applyFilter_();
+        quiet.done();
     }
     if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
     return result;

@@ -47,6 +47,8 @@ TdrHeader TdrHeader::decode(const QByteArray& image) {
     h.ampl = wordAt(image, 16);
     h.soglas = wordAt(image, 20);
     const qint32 speed = wordAt(image, 24);
+    // A PR of zero or below is no distance scale: the waveform could not be drawn.
+    if (speed <= 0) throw TdrError(QStringLiteral("propagation ratio word %1 is not above zero").arg(speed));
     h.speed = store::formatFixed(speed > 300 ? speed * 0.001 : speed * 0.01, 3);
     h.timeOut = wordAt(image, 32) * 0.2;
     h.level = qint64(wordAt(image, 36)) - 60;

@@ -16,7 +16,11 @@ TRsCustomComm::TRsCustomComm() : deviceName_(QString::fromLatin1(DeviceName::Def
 
 TRsCustomComm::~TRsCustomComm() {
     BeginDestroy();
-    Close();
+    try {
+        Close();
+    } catch (...) {
+        // The close handler failed while the port goes away; nobody is left to tell.
+    }
 }
 
 void TRsCustomComm::setBaudrate(TRsBaudrate value) {
