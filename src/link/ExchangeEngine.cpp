@@ -66,6 +66,13 @@ void ExchangeEngine::showError(const std::exception& e) {
     store::messages().error(QString::fromUtf8(e.what()));
 }
 
+// An error in the middle of the list: the message, then the exchange ends as
+// cancelled rather than waiting for an answer nothing will ask for.
+void ExchangeEngine::abort(const std::exception& e) {
+    showError(e);
+    finish(Result::Cancel);
+}
+
 void ExchangeEngine::FormActivate() {
     result_ = Result::Running;
     phase_ = Phase::Idle;
@@ -232,7 +239,7 @@ void ExchangeEngine::CMD_TimerTimer() {
         // A later command that cannot start sends nothing; the error timer ends the exchange.
         phase_ = Phase::Idle;
     } catch (const std::exception& e) {
-        showError(e);
+        abort(e);
     }
     notify();
 }
@@ -254,7 +261,7 @@ void ExchangeEngine::ACK_TimerTimer() {
             }
         }
     } catch (const std::exception& e) {
-        showError(e);
+        abort(e);
     }
     notify();
 }

@@ -85,6 +85,7 @@ private:
     void closePort();
     void finish(Result result);
     void showError(const std::exception& e);
+    void abort(const std::exception& e);
     void notify();
 
     static QString caption(int code, int object, int number);

@@ -47,8 +47,13 @@ void ExchangeEngine::portRxChar(int count) {
             else if (cmdCode_ == kCodeWrite)
                 devType_ == 0 ? ReceiveShortWriteAck() : ReceivePacketWriteAck();
         }
+    } catch (const CommandError&) {
+        // A later command that cannot start (the write acknowledgement starts it
+        // at once) sends nothing, as from the command timer; the error timer,
+        // armed above, ends the exchange.
+        phase_ = Phase::Idle;
     } catch (const std::exception& e) {
-        showError(e);
+        abort(e);
     }
     notify();
 }

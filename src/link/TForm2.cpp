@@ -209,9 +209,15 @@ void TForm2::refresh() {
 
 void TForm2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (!opening_.opens(event)) return;
     // Refresh from the event loop, once the window is on screen under the engine dialog.
     QMetaObject::invokeMethod(
         this, [this] { if (isVisible()) guarded([this] { core_->Refresh(); }); }, Qt::QueuedConnection);
+}
+
+void TForm2::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    opening_.hidden(event);
 }
 
 bool TForm2::runEngine(CommandList& list) {

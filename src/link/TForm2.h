@@ -1,5 +1,6 @@
 #pragma once
 #include "link/ExchangeWindow.h"
+#include "link/WindowOpening.h"
 
 #include <QDialog>
 #include <functional>
@@ -53,6 +54,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildToolStrip(QWidget* strip);
@@ -67,6 +69,7 @@ private:
     store::TDataModule1& dm_;
     TfrmComm* engine_ = nullptr;
     std::unique_ptr<TfrmComm> ownEngine_;
+    WindowOpening opening_;
 };
 
 } // namespace exchange

@@ -96,7 +96,13 @@ void TfrmChkDev::reject() { core_->BitBtn1Click(); }
 
 void TfrmChkDev::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    core_->FormActivate();
+    // A restore from minimised keeps the user's unsaved choice.
+    if (opening_.opens(event)) core_->FormActivate();
+}
+
+void TfrmChkDev::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    opening_.hidden(event);
 }
 
 void TfrmChkDev::refresh() {

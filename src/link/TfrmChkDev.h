@@ -1,6 +1,8 @@
 #pragma once
 #include "link/PortSettings.h"
 
+#include "link/WindowOpening.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -44,6 +46,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildControls();
@@ -53,6 +56,7 @@ private:
     std::unique_ptr<CommPort> port_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<PortSettings> core_;
+    WindowOpening opening_;
 };
 
 } // namespace exchange

@@ -86,10 +86,17 @@ TfrmComm::~TfrmComm() {
 
 void TfrmComm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // A restore from minimised is no new exchange: the running list goes on.
+    if (!opening_.opens(event)) return;
     closing_ = false;
     refreshTimer_.start();
     // Start once the dialog is on screen, from the event loop of its exec().
     QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+}
+
+void TfrmComm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    opening_.hidden(event);
 }
 
 void TfrmComm::FormActivate() {

@@ -3,6 +3,8 @@
 #include "link/CommPort.h"
 #include "link/ExchangeEngine.h"
 
+#include "link/WindowOpening.h"
+
 #include <QDialog>
 #include <QTimer>
 #include <memory>
@@ -39,6 +41,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void FormActivate();
@@ -54,6 +57,7 @@ private:
     QTimer refreshTimer_;
     bool dirty_ = false;
     bool closing_ = false;
+    WindowOpening opening_;
 };
 
 } // namespace exchange

@@ -1,4 +1,5 @@
 #include "ChkDevFixture.h"
+#include "support/WindowSystem.h"
 
 #include "link/ConnectCommand.h"
 
@@ -110,6 +111,15 @@ TEST_F(ChkDevFixture, cancelRestoresPortAndCheckBoxFoundAtActivation) {
     d.chbShow->setChecked(false);
     d.reject();
     EXPECT_TRUE(d.chbShow->isChecked());
+}
+
+TEST_F(ChkDevFixture, restoreFromMinimised_keepsTheUnsavedChoice) {
+    auto& d = dialog();
+    d.show();
+    d.chbShow->setChecked(false);
+    minimiseAndRestore(d);
+    EXPECT_FALSE(d.chbShow->isChecked());
+    d.reject();
 }
 
 TEST_F(ChkDevFixture, activationFollowsMainTypeAndButtonsFollowTheMode) {

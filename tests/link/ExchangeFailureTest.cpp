@@ -43,6 +43,18 @@ TEST_F(ExchangeFailures, unknownDeviceTypeInALaterCommand_isSilentAndTheErrorTim
     EXPECT_EQ(messages.infos.size(), 1);
 }
 
+TEST_F(ExchangeFailures, laterCommandFailingAfterAWriteAcknowledgement_stillEndsTheExchange) {
+    // The acknowledgement starts the next command at once, not through the command timer.
+    start({"03010000", "03010007"}, QByteArray(384, '\1'));
+    port.feed(QByteArray(1, char(384 % 256)));
+    EXPECT_EQ(port.writes().size(), 1);
+    EXPECT_TRUE(messages.errors.isEmpty());
+    clock.advance(30000);
+    EXPECT_EQ(result, Result::Cancel);
+    EXPECT_EQ(messages.infos.size(), 1);
+    EXPECT_FALSE(port.active());
+}
+
 TEST_F(ExchangeFailures, portThatCannotOpen_showsThePortErrorAndStartsNothing) {
     port.openError = "Specified device not found (/dev/ttyS0).";
     start({"02010000"});

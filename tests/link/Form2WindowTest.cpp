@@ -4,12 +4,14 @@
 #include "link/DbNavigator.h"
 #include "link/TForm2.h"
 #include "store/DatasetTableModel.h"
+#include "support/WindowSystem.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 using exchange::TForm2;
@@ -103,3 +105,20 @@ TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheW
     form.SpeedButton3->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
+
+TEST_F(Form2WindowTest, refreshRunsOncePerOpening_notOnARestoreFromMinimised) {
+    QStringList runs;
+    form.core().runEngine = [&](exchange::CommandList& list) {
+        runs << commandsOf(list).first();
+        return false;
+    };
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs.size() == 1; }, 5000));
+    minimiseAndRestore(form);
+    minimiseAndRestore(form);
+    EXPECT_EQ(runs.size(), 1);
+    form.SpeedButton3->click();
+    form.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return runs.size() == 2; }, 5000));
+}
+

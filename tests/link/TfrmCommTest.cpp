@@ -3,6 +3,7 @@
 #include "link/TfrmComm.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
+#include "support/WindowSystem.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -57,6 +58,29 @@ TEST(TfrmComm, showingRunsTheListAndAcceptsWhenItCompletes) {
     EXPECT_EQ(d.form->result(), QDialog::Accepted);
     EXPECT_EQ(d.form->pbTotal->value(), 1);
     EXPECT_FALSE(d.form->btStop->isEnabled());
+}
+
+TEST(TfrmComm, minimisedAndRestoredInTheMiddle_theRunningListGoesOnUndisturbed) {
+    Dialog d;
+    d.commands.add("02010400");
+    d.commands.add("02010500");
+    d.show();
+    d.port->feed(QByteArray(385, '\2'));
+    minimiseAndRestore(*d.form);
+    d.clock->advance(50);
+    minimiseAndRestore(*d.form);
+    d.port->feed(QByteArray(385, '\3'));
+    EXPECT_EQ(d.form->result(), QDialog::Accepted);
+    EXPECT_EQ(d.port->writes().size(), 2) << "no request sent again";
+    ASSERT_NE(d.commands.object(1), nullptr);
+    EXPECT_EQ(d.commands.object(0)->bytes, QByteArray(385, '\2'));
+    EXPECT_EQ(d.commands.object(1)->bytes, QByteArray(385, '\3'));
+
+    // The next opening runs its list from the start again.
+    d.commands.clear();
+    d.commands.add("02010600");
+    d.form->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.port->writes().size() == 3; }, 5000));
 }
 
 TEST(TfrmComm, stopButtonOnlyRequestsTheStop_closingTheDialogCancels) {
