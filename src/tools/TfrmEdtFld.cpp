@@ -58,7 +58,13 @@ void TfrmEdtFld::BitBtn1Click() {
 
 void TfrmEdtFld::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    // A restore from minimised keeps what the user has done in the dialog.
+    if (opening_.opens(event)) FormActivate();
+}
+
+void TfrmEdtFld::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    opening_.hidden(event);
 }
 
 } // namespace tools

@@ -1,4 +1,5 @@
 #pragma once
+#include "link/WindowOpening.h"
 #include "tools/WaveformNameEditor.h"
 
 #include <QDialog>
@@ -32,9 +33,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     WaveformNameEditor editor_;
+    exchange::WindowOpening opening_;
 };
 
 } // namespace tools

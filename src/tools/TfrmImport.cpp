@@ -85,7 +85,13 @@ TfrmImport::TfrmImport(QWidget* parent) : QDialog(parent) {
 
 void TfrmImport::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormActivate();
+    // A restore from minimised keeps what the user has done in the dialog.
+    if (opening_.opens(event)) FormActivate();
+}
+
+void TfrmImport::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    opening_.hidden(event);
 }
 
 void TfrmImport::FormActivate() { core_.activate(); }

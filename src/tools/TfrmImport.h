@@ -1,4 +1,5 @@
 #pragma once
+#include "link/WindowOpening.h"
 #include "tools/ImportCore.h"
 
 #include <QDialog>
@@ -32,6 +33,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void refresh();
@@ -49,6 +51,7 @@ private:
     QPushButton* btStart_;
     QPushButton* btSave_;
     QPushButton* BitBtn1_;
+    exchange::WindowOpening opening_;
 };
 
 } // namespace tools

@@ -1,6 +1,7 @@
 #include "store/Database.h"
 #include "store/Dataset.h"
 #include "support/TempHome.h"
+#include "support/WindowSystem.h"
 #include "tools/TfrmEdtFld.h"
 
 #include <QLineEdit>
@@ -70,6 +71,10 @@ TEST_F(EdtFldTest, eachActivationShowsTheCurrentRecordsOwnName) {
     library.last();
     dlg.show();
     EXPECT_EQ(dlg.edName->text(), "second");
+    // A restore from minimised is no new activation: the typed name stays.
+    dlg.edName->setText("typed");
+    minimiseAndRestore(dlg);
+    EXPECT_EQ(dlg.edName->text(), "typed");
     dlg.hide();
 }
 
