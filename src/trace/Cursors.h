@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <array>
 
 namespace store {
 class MainState;
@@ -8,50 +9,59 @@ class MainState;
 namespace trace {
 
 class ChartSet;
+struct CursorScale;
 
-// The K1 and K2 cursors of the lower chart: a cursor is a position in points
-// (PosK1, PosK2), its distance stands in its box (Edit_k1, Edit_k2) and the
-// distance between them in Edit_l. These operations convert in both
-// directions and draw the cursor lines on the lower chart and its report copy.
-// Boxes that do not hold a number raise store::NumberFormatError before any
-// box is rewritten.
+// The K1 and K2 cursors of the lower chart. A cursor's distance stands in its
+// box (Edit_k1, Edit_k2) and its line on the lower chart and the report copy
+// stands at that distance; Edit_l is the distance between the two boxes. Its
+// position (PosK1, PosK2) is the nearest sample of the "KMX-417" plan or point
+// of the "KMX-419" window. Every operation writes box, line, position and
+// Edit_l together, so they never disagree. cursor: 1 = K1, 2 = K2. A box or
+// the PR box that does not hold a number raises store::NumberFormatError; the
+// conversions read both boxes before they rewrite either.
 class Cursors {
 public:
     Cursors(store::MainState& state, ChartSet& charts) : state_(state), charts_(charts) {}
 
-    // Redraws one cursor line (lower slot 0 or 1, both charts) at x metres and
-    // writes x into the box.
-    void DrawCursor(double x, int slot, QString& box);
+    // A step button: the cursor moves `delta` positions, held within the plan
+    // (0..250) or the window (0..500). A cursor outside the zoomed window is
+    // brought in only by the button that points at the window: the other one
+    // would move it backwards, so it leaves the cursor where it is.
+    void StepCursor(int cursor, int delta);
 
-    // Clamps the position to the view's range (0..250 plan, 0..500 window),
-    // writes it back and places the cursor.
-    void StepCursor(double maxScale, const QString& zoomCaption, int& position, int slot, int typeIndex,
-                    QString& box);
-
-    // Plan view: the step comes from MaxScale and the zoom factor; the cursor is
-    // placed relative to the lower chart's left end. A MaxScale outside the plan
-    // ranges or a zoom caption that is no factor leaves the cursor where it is.
-    void PlaceCursorPlan(double maxScale, const QString& zoomCaption, int position, int slot, QString& box);
-    void PlaceCursorWindow(int position, int slot, QString& box);
-
-    // Cursors keep their sample (Redraw modes 2 and 3).
-    void CursorsToMetresPlan(int planStep, int planStart, double planStepPR);
-    void CursorsToMetresWindow();
-    // Cursors keep their distance (Redraw modes 1 and 3).
-    void CursorsFromMetresPlan(int planStart, double planStepPR);
-    void CursorsFromMetresWindow();
-
-    // A cursor distance beyond the lower chart's right end is set to that end.
-    void LimitBoxesToLowerChart();
+    // Redraw modes 1 and 3: the cursors keep their distances, except that a
+    // distance beyond the plan (plan view) or beyond the whole range (window
+    // view) becomes that end.
+    void CursorsFromMetres();
+    // Redraw modes 2 and 3: the cursors keep their place on the waveform, so
+    // a new PR changes their distances in proportion.
+    void CursorsToMetres();
+    // Redraw mode 0: boxes and lines stay; the positions follow the new view.
+    void PositionsFromMetres();
 
 private:
-    // Edit_l as the plan view writes it: the difference truncated to whole centimetres.
-    void distanceTruncated();
-    // Edit_l as the window view writes it: the difference rounded by the formatting.
-    void distanceRounded();
+    // What a box was last given: the exact distance and the PR it was shown at.
+    struct Mark {
+        QString text;
+        double metres = 0;
+        double pr = 0;
+    };
+
+    QString& box(int cursor) const;
+    int& position(int cursor) const;
+    // The box still holds what this class last wrote into it.
+    bool written(int cursor) const;
+    // The cursor's displayed distance: exactly where it was put, unless its
+    // box has been written elsewhere since (then the box's number).
+    double shown(int cursor) const;
+    // Draws the line at x metres, writes the box and the position.
+    void place(int cursor, double x, const CursorScale& scale);
+    // Edit_l from the boxes as they read, to the centimetre.
+    void distanceBetween();
 
     store::MainState& state_;
     ChartSet& charts_;
+    std::array<Mark, 2> marks_;
 };
 
 } // namespace trace

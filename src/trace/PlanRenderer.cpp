@@ -3,7 +3,6 @@
 #include "store/Dataset.h"
 #include "store/MainState.h"
 #include "trace/ChartSet.h"
-#include "trace/Cursors.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 #include "trace/ScaleRange.h"
@@ -81,7 +80,6 @@ void PlanRenderer::RenderPlanView() {
     charts.lower().setAxisRange(Axis::Bottom, 0, 0);
     charts.lower().setAxisRange(Axis::Bottom, startPR * 0.01, endPR * 0.01);
     charts.drawFrame((startPR + grid.stepPR) * 0.01, (endPR - grid.stepPR) * 0.01);
-    Cursors(st, ctx_.charts).LimitBoxesToLowerChart();
 }
 
 bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& grid) {

@@ -3,7 +3,6 @@
 #include "store/MainState.h"
 #include "store/Numbers.h"
 #include "trace/ChartSet.h"
-#include "trace/SlotLayout.h"
 
 namespace trace {
 
@@ -25,8 +24,9 @@ void TraceView::Redraw(int mode) {
     }
     ctx_.state.statusNote.clear();
     try {
-        if (ctx_.state.typeIndex == 0) redrawPlan(mode);
-        else if (ctx_.state.typeIndex == 1) redrawWindow(mode);
+        if (ctx_.state.typeIndex == 0) plan_.RenderPlanView();
+        else if (ctx_.state.typeIndex == 1) window_.RenderWindowView();
+        placeCursors(mode);
     } catch (...) {
         ctx_.state.notify();
         throw;
@@ -39,33 +39,19 @@ bool TraceView::prAboveZero() const {
     return pr && *pr > 0;
 }
 
-void TraceView::redrawPlan(int mode) {
-    store::MainState& st = ctx_.state;
-    st.planStepPR = 0;
-    plan_.RenderPlanView();
-    if (st.planStepPR == 0) return;
-    if (mode == KeepDistances || mode == Both) cursors_.CursorsFromMetresPlan(st.planStart, st.planStepPR);
-    if (mode == KeepPositions || mode == Both) cursors_.CursorsToMetresPlan(st.planStep, st.planStart, st.planStepPR);
+// The cursors follow the view just drawn; they stay as they are when it shows nothing.
+void TraceView::placeCursors(int mode) {
+    if (mode == KeepDistances || mode == Both) cursors_.CursorsFromMetres();
+    if (mode == KeepPositions || mode == Both) cursors_.CursorsToMetres();
+    if (mode == WaveformsOnly) cursors_.PositionsFromMetres();
 }
 
-void TraceView::redrawWindow(int mode) {
-    store::MainState& st = ctx_.state;
-    window_.RenderWindowView();
-    if (st.windowStep == 0) return;
-    if (mode == KeepDistances || mode == Both) cursors_.CursorsFromMetresWindow();
-    if (mode == KeepPositions || mode == Both) cursors_.CursorsToMetresWindow();
+void TraceView::StepK1(int delta) {
+    if (prAboveZero()) cursors_.StepCursor(1, delta);
 }
 
-void TraceView::StepK1() {
-    if (!prAboveZero()) return;
-    store::MainState& st = ctx_.state;
-    cursors_.StepCursor(st.maxScale, st.zoomCaption, st.posK1, SlotLayout::CursorK1, st.typeIndex, st.editK1);
-}
-
-void TraceView::StepK2() {
-    if (!prAboveZero()) return;
-    store::MainState& st = ctx_.state;
-    cursors_.StepCursor(st.maxScale, st.zoomCaption, st.posK2, SlotLayout::CursorK2, st.typeIndex, st.editK2);
+void TraceView::StepK2(int delta) {
+    if (prAboveZero()) cursors_.StepCursor(2, delta);
 }
 
 } // namespace trace

@@ -30,10 +30,10 @@ public:
     void ComputeMaxScale() { range_.ComputeMaxScale(); }
     void UpdateRange() { range_.UpdateRange(); }
 
-    // The K1/K2 step buttons: clamp the cursor's position and place it; they
-    // do nothing while the charts are hidden for a PR that is not above zero.
-    void StepK1();
-    void StepK2();
+    // The K1/K2 step buttons: move the cursor by `delta` positions; they do
+    // nothing while the charts are hidden for a PR that is not above zero.
+    void StepK1(int delta);
+    void StepK2(int delta);
 
     Cursors& cursors() { return cursors_; }
     PlanRenderer& planRenderer() { return plan_; }
@@ -42,8 +42,7 @@ public:
 
 private:
     bool prAboveZero() const;
-    void redrawPlan(int mode);
-    void redrawWindow(int mode);
+    void placeCursors(int mode);
 
     TraceContext ctx_;
     ScaleRange range_;

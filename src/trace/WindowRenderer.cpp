@@ -3,7 +3,6 @@
 #include "store/Dataset.h"
 #include "store/MainState.h"
 #include "trace/ChartSet.h"
-#include "trace/Cursors.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 #include "trace/ScaleRange.h"
@@ -79,7 +78,6 @@ void WindowRenderer::RenderWindowView() {
     charts.upper().setAxisRange(Axis::Top, 0, Points * overviewPR);
     charts.lower().setAxisRange(Axis::Bottom, startPR, endPR);
     charts.drawFrame(startPR + overviewPR, endPR - overviewPR);
-    Cursors(st, ctx_.charts).LimitBoxesToLowerChart();
 }
 
 bool WindowRenderer::PlotWindowRecord(store::Dataset& ds, int u, int l, const View& v) {

@@ -7,8 +7,6 @@ protected:
     ControlsCursorTest() {
         addWaveform(dm.t_master, QStringLiteral("plan"), 0);
         window.redraw(trace::TraceView::Both);
-        state.posK1 = 0;
-        state.posK2 = 0;
     }
     app::controls::CursorControls& cursors = controls.cursors;
 };
@@ -26,7 +24,8 @@ TEST_F(ControlsCursorTest, shortClick_movesOneStep_andLeavesNothingRunning) {
 }
 
 TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGrowingStep) {
-    state.posK2 = 200;
+    state.editK2 = QStringLiteral("200,00");
+    window.redraw(trace::TraceView::KeepDistances);
     cursors.mouseDown(2, -1);
     EXPECT_EQ(state.posK2, 199) << "one step at once";
     clock.advance(450);
@@ -49,7 +48,8 @@ TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGro
 }
 
 TEST_F(ControlsCursorTest, steppingBeyondThePlan_isClampedByStepCursor) {
-    state.posK1 = 249;
+    state.editK1 = QStringLiteral("249,00");
+    window.redraw(trace::TraceView::KeepDistances);
     state.repeatStep = 5;
     cursors.mouseDown(1, +1);
     cursors.mouseUp(1, +1);

@@ -36,6 +36,8 @@ protected:
 };
 
 TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
+    addWaveform(dm.t_master, QStringLiteral("plan"), 0);
+    window.redraw(trace::TraceView::Both);
     QTest::mousePress(form.SpeedButton_k1_inc, Qt::LeftButton);
     EXPECT_EQ(state.posK1, 1);
     clock.advance(600); // 500 ms in a step of 1, 600 ms in a step of 2

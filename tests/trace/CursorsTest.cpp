@@ -12,6 +12,7 @@ using namespace trace;
 
 namespace {
 
+// The cursors over the renderers' outputs as a redraw leaves them.
 struct CursorsTest : ::testing::Test {
     CommaLocale locale;
     store::MainState state;
@@ -20,151 +21,123 @@ struct CursorsTest : ::testing::Test {
     ChartSet charts{upper, lower};
     Cursors cursors{state, charts};
 
-    CursorsTest() {
-        charts.attachCopies(upperCopy, lowerCopy);
-        lower.setAxisRange(Axis::Bottom, 0, 250);
+    CursorsTest() { charts.attachCopies(upperCopy, lowerCopy); }
+    // A "KMX-417" plan: start and step in raw centimetres.
+    void plan(int start, int step) {
+        state.typeIndex = 0;
+        state.planStart = start;
+        state.planStep = step;
     }
-    void stepK1(int position, double maxScale = 250, const QString& zoom = "1") {
-        state.posK1 = position;
-        cursors.StepCursor(maxScale, zoom, state.posK1, SlotLayout::CursorK1, 0, state.editK1);
+    // A "KMX-419" window over a range: start and step in raw metres.
+    void window(double start, double step, double range) {
+        state.typeIndex = 1;
+        state.windowStart = start;
+        state.windowStep = step;
+        state.maxScale = range;
     }
+    double lineAt(int slot) const { return lower.points(slot).value(0).x(); }
 };
 
 } // namespace
 
-TEST_F(CursorsTest, planStepPlacesTheCursorLineOnBothChartsAndClampsThePosition) {
-    stepK1(37);
-    EXPECT_EQ(state.editK1, "37,00");
-    const QList<QPointF> line{{37, -130}, {37, 130}};
+TEST_F(CursorsTest, stepsMoveBySamplesOfThePlanAndStopAtItsEnds) {
+    plan(10000, 50); // 100 m on, 50 cm a sample
+    state.editKu = "3,000";
+    state.posK1 = 38;
+    cursors.StepCursor(1, 2);
+    EXPECT_EQ(state.posK1, 40);
+    EXPECT_EQ(state.editK1, "60,00");
+    const QList<QPointF> line{{60, -130}, {60, 130}};
     EXPECT_EQ(lower.points(SlotLayout::CursorK1), line);
     EXPECT_EQ(lowerCopy.points(SlotLayout::CursorK1), line);
-    EXPECT_EQ(state.editL, "37,00");
+    EXPECT_EQ(state.editL, "60,00");
 
-    stepK1(300);
+    cursors.StepCursor(1, 400);
     EXPECT_EQ(state.posK1, 250);
-    EXPECT_EQ(state.editK1, "250,00");
-    stepK1(-5);
+    EXPECT_EQ(state.editK1, "112,50");
+    cursors.StepCursor(1, -300);
     EXPECT_EQ(state.posK1, 0);
-    EXPECT_EQ(state.editK1, "0,00");
+    EXPECT_EQ(state.editK1, "50,00");
+
+    state.editK2 = "60,00";
+    cursors.CursorsFromMetres();
+    EXPECT_EQ(state.posK2, 40) << "the distance of a sample gives that sample back";
 }
 
-TEST_F(CursorsTest, planStepFollowsZoomRangeAndTheLowerChartsLeftEnd) {
-    stepK1(100, 250, "12"); // 12 stands for 12.5: 25000 / 12.5 / 250 = 8 cm
-    EXPECT_EQ(state.editK1, "8,00");
-    stepK1(100, 1000, "12"); // 32 cm
-    EXPECT_EQ(state.editK1, "32,00");
-    lower.setAxisRange(Axis::Bottom, 100, 225);
-    stepK1(10, 250, "2");
-    EXPECT_EQ(state.editK1, "105,00");
-    state.editKu = "3,000";
-    stepK1(10, 250, "2");
-    EXPECT_EQ(state.editK1, "102,50");
-}
+TEST_F(CursorsTest, aCursorOutsideTheZoomedWindowIsBroughtInOnlyTowardsIt) {
+    window(750, 0.5, 1000); // 750..1000 m of 1000
+    state.editK1 = "900";
+    state.editK2 = "200";
+    cursors.CursorsFromMetres();
+    EXPECT_EQ(state.posK1, 300);
+    EXPECT_EQ(state.posK2, -1100) << "K2 keeps its distance left of the window";
+    EXPECT_EQ(lineAt(SlotLayout::CursorK2), 200);
 
-TEST_F(CursorsTest, planStepWithoutDefinedStepLeavesTheCursor) {
-    stepK1(37);
-    stepK1(40, 300); // not a plan range
-    EXPECT_EQ(state.editK1, "37,00");
-    stepK1(40, 250, "zoom");
-    EXPECT_EQ(state.editK1, "37,00");
-    stepK1(40, 250, "0");
-    EXPECT_EQ(state.editK1, "37,00");
-    EXPECT_EQ(state.posK1, 40); // still clamped and stored
-}
-
-TEST_F(CursorsTest, windowStepPlacesFromWindowStartAndClampsTo500) {
-    state.windowStep = 2;
-    state.windowStart = 750;
-    state.posK2 = 100;
-    cursors.StepCursor(1000, "1", state.posK2, SlotLayout::CursorK2, 1, state.editK2);
-    EXPECT_EQ(state.editK2, "950,00");
-    EXPECT_EQ(lowerCopy.points(SlotLayout::CursorK2).first(), QPointF(950, -130));
-    state.posK2 = 600;
-    cursors.StepCursor(1000, "1", state.posK2, SlotLayout::CursorK2, 1, state.editK2);
-    EXPECT_EQ(state.posK2, 500);
-    EXPECT_EQ(state.editK2, "1750,00");
-}
-
-TEST_F(CursorsTest, planConversionsKeepSampleOrDistance) {
-    // PlanStart 100 m, PlanStep 50 cm, PR 3.0: PlanStepPR 25 cm.
-    state.editKu = "3,000";
-    state.posK1 = 40;
-    state.posK2 = 0;
-    cursors.CursorsToMetresPlan(50, 10000, 25);
-    EXPECT_EQ(state.editK1, "60,00");
-    EXPECT_EQ(state.editK2, "50,00");
-    EXPECT_EQ(state.editL, "10,00");
-
-    state.posK1 = state.posK2 = -1;
-    cursors.CursorsFromMetresPlan(10000, 25);
-    EXPECT_EQ(state.posK1, 40);
+    cursors.StepCursor(2, -1);
+    EXPECT_EQ(state.editK2, "200,00") << "'<' would not move K2 left";
+    cursors.StepCursor(2, 1);
+    EXPECT_EQ(state.editK2, "750,00") << "'>' brings it to the window's left end";
     EXPECT_EQ(state.posK2, 0);
+    EXPECT_EQ(lineAt(SlotLayout::CursorK2), 750);
 
-    // A PR step keeps the positions and moves the distances in proportion.
-    state.editKu = "1,500";
-    cursors.CursorsToMetresPlan(50, 10000, 50);
-    EXPECT_EQ(state.posK1, 40);
-    EXPECT_EQ(state.editK1, "120,00");
-    EXPECT_EQ(state.editK2, "100,00");
+    state.editK1 = "1200";
+    cursors.CursorsFromMetres();
+    EXPECT_EQ(state.editK1, "1000,00") << "no cursor beyond the whole range";
+    EXPECT_EQ(lineAt(SlotLayout::CursorK1), 1000);
 }
 
-TEST_F(CursorsTest, distanceBetweenCursorsIsTruncatedInThePlanViewAndRoundedInTheWindowView) {
+TEST_F(CursorsTest, distanceBetweenIsTheDifferenceOfTheBoxesAsTheyRead) {
+    plan(0, 100);
     state.editK1 = "12,346";
     state.editK2 = "10";
-    cursors.CursorsFromMetresPlan(0, 100);
-    EXPECT_EQ(state.editL, "2,34");
+    cursors.CursorsFromMetres();
     EXPECT_EQ(state.editK1, "12,35");
-    EXPECT_EQ(state.posK1, 12);
-
-    state.editK1 = "12,346";
-    state.windowStep = 2;
-    state.windowStart = 0;
-    cursors.PlaceCursorWindow(5, SlotLayout::CursorK2, state.editK2);
     EXPECT_EQ(state.editK2, "10,00");
     EXPECT_EQ(state.editL, "2,35");
+    EXPECT_EQ(state.posK1, 12);
+    EXPECT_NEAR(lineAt(SlotLayout::CursorK1), 12.346, 1e-9);
 }
 
-TEST_F(CursorsTest, windowConversionsRoundTrip) {
-    state.windowStep = 0.5;
-    state.windowStart = 750;
-    state.editKu = "3,000";
-    state.editK1 = "400";
-    state.editK2 = "380.5";
-    cursors.CursorsFromMetresWindow();
-    // Displayed window start 375 m, 0.25 m per point.
-    EXPECT_EQ(state.posK1, 100);
-    EXPECT_EQ(state.posK2, 22);
-    EXPECT_EQ(state.editL, "19,50");
-    cursors.CursorsToMetresWindow();
-    EXPECT_EQ(state.editK1, "400,00");
-    EXPECT_EQ(state.editK2, "380,50");
+TEST_F(CursorsTest, aNewPrKeepsACursorBetweenSamplesWhereItIsOnTheWaveform) {
+    plan(0, 100);
+    state.editK1 = "37,40";
+    state.editK2 = "0,00";
+    cursors.CursorsFromMetres();
+    state.editKu = "1,700";
+    cursors.CursorsToMetres();
+    EXPECT_EQ(state.editK1, "33,00") << "37,40 × 1,5 / 1,7";
+    EXPECT_EQ(state.posK1, 37);
+    EXPECT_DOUBLE_EQ(lineAt(SlotLayout::CursorK1), 37.4 * 1.5 / 1.7);
+
+    // A box written elsewhere goes by the cursor's sample.
+    state.editK1 = "5";
+    state.posK1 = 20;
+    state.editKu = "1,500";
+    cursors.CursorsToMetres();
+    EXPECT_EQ(state.editK1, "20,00");
 }
 
-TEST_F(CursorsTest, zeroStepsLeaveCursorsAndBoxesUnchanged) {
+TEST_F(CursorsTest, nothingDrawnOrABoxThatIsNoNumberLeavesEverything) {
     state.editK1 = "5";
     state.posK1 = 3;
-    cursors.CursorsToMetresPlan(0, 0, 0);
-    cursors.CursorsFromMetresPlan(0, 0);
-    state.windowStep = 0;
-    cursors.CursorsToMetresWindow();
-    cursors.CursorsFromMetresWindow();
+    plan(0, 0);
+    cursors.StepCursor(1, 1);
+    cursors.CursorsFromMetres();
+    cursors.CursorsToMetres();
+    window(0, 0, 1000);
+    cursors.StepCursor(1, 1);
+    cursors.CursorsFromMetres();
     EXPECT_EQ(state.editK1, "5");
     EXPECT_EQ(state.posK1, 3);
     EXPECT_TRUE(lower.points(SlotLayout::CursorK1).isEmpty());
-}
 
-TEST_F(CursorsTest, junkInABoxStopsTheConversionBeforeAnyBoxChanges) {
-    state.editK1 = "12";
+    plan(0, 100);
     state.editK2 = "abc";
-    state.posK1 = 7;
-    EXPECT_THROW(cursors.CursorsFromMetresPlan(0, 100), store::NumberFormatError);
-    EXPECT_EQ(state.editK1, "12");
-    EXPECT_EQ(state.posK1, 7);
-
+    EXPECT_THROW(cursors.CursorsFromMetres(), store::NumberFormatError);
+    EXPECT_EQ(state.editK1, "5");
+    EXPECT_EQ(state.posK1, 3);
     state.editK2 = "1";
-    state.editKu = "";
-    EXPECT_THROW(stepK1(3), store::NumberFormatError);
-    EXPECT_EQ(state.editK1, "12");
     state.editKu = "0";
-    EXPECT_THROW(cursors.CursorsFromMetresPlan(0, 100), store::NumberFormatError);
+    EXPECT_THROW(cursors.StepCursor(1, 1), store::NumberFormatError);
+    EXPECT_TRUE(lower.points(SlotLayout::CursorK1).isEmpty());
 }

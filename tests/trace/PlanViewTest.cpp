@@ -228,21 +228,18 @@ TEST_F(PlanViewTest, cursorModesKeepDistancesOrSamples) {
     state.editK1 = "12,346";
     state.editK2 = "10";
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.editL, "2,34");
+    EXPECT_EQ(state.editK1, "12,35");
+    EXPECT_EQ(state.editL, "2,35");
     EXPECT_EQ(state.posK1, 12);
     EXPECT_EQ(state.posK2, 10);
-
-    view.Redraw(TraceView::Both);
-    EXPECT_EQ(state.editK1, "12,00");
-    EXPECT_EQ(state.editL, "2,00");
-    EXPECT_EQ(lowerPoints(S::CursorK1), (QList<QPointF>{{12, -130}, {12, 130}}));
     EXPECT_EQ(lowerCopy.points(S::CursorK2), (QList<QPointF>{{10, -130}, {10, 130}}));
 
     state.editKu = "3,000";
     view.Redraw(TraceView::KeepPositions);
     EXPECT_EQ(state.posK1, 12);
-    EXPECT_EQ(state.editK1, "6,00");
+    EXPECT_EQ(state.editK1, "6,17");
     EXPECT_EQ(state.editK2, "5,00");
+    EXPECT_EQ(lowerPoints(S::CursorK2), (QList<QPointF>{{5, -130}, {5, 130}}));
 }
 
 TEST_F(PlanViewTest, cursorDistanceBeyondTheDetailIsSetToItsEnd) {

@@ -35,12 +35,9 @@ void CursorControls::Label_k2Click() {
 }
 
 void CursorControls::step(int cursor, int direction) {
-    store::MainState& st = ctx_.state;
-    int& position = cursor == 1 ? st.posK1 : st.posK2;
-    position += direction * st.repeatStep;
-    if (cursor == 1) ctx_.view.StepK1();
-    else ctx_.view.StepK2();
-    st.notify();
+    const int delta = direction * ctx_.state.repeatStep;
+    if (cursor == 1) ctx_.view.StepK1(delta);
+    else ctx_.view.StepK2(delta);
 }
 
 void CursorControls::tick(int cursor, int direction) {

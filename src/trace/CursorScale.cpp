@@ -1,0 +1,35 @@
+#include "trace/CursorScale.h"
+
+#include "store/MainState.h"
+#include "trace/TraceNumbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace trace {
+
+CursorScale CursorScale::of(const store::MainState& state) {
+    CursorScale s;
+    if (state.typeIndex == 0 && state.planStep > 0) {
+        s.pr = TraceNumbers::readPR(state.editKu);
+        s.step = state.planStep / s.pr * 1.5 * 0.01;
+        s.start = state.planStart / s.pr * 1.5 * 0.01;
+        s.points = 250;
+        s.lowest = s.start;
+        s.highest = s.distance(s.points);
+    } else if (state.typeIndex == 1 && state.windowStep > 0) {
+        s.pr = TraceNumbers::readPR(state.editKu);
+        s.step = state.windowStep / s.pr * 1.5;
+        s.start = state.windowStart / s.pr * 1.5;
+        s.points = 500;
+        s.lowest = 0;
+        s.highest = state.maxScale / s.pr * 1.5;
+    }
+    return s;
+}
+
+int CursorScale::nearest(double distance) const { return TraceNumbers::truncInt(std::round((distance - start) / step)); }
+
+double CursorScale::limit(double distance) const { return std::clamp(distance, lowest, highest); }
+
+} // namespace trace

@@ -1,0 +1,218 @@
+#include "app/MainProgram.h"
+#include "report/PrintAction.h"
+#include "report/ReportChart.h"
+#include "report/ReportMemo.h"
+#include "store/Numbers.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+#include "trace/CommaLocale.h"
+#include "trace/SlotLayout.h"
+#include "trace/TraceLayer.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+using trace::SlotLayout;
+
+// The whole program as the user has it. Whatever the user does, each cursor
+// line on the lower chart and on the report's copy stands at the distance in
+// its box, L is the distance between the boxes, and the printed readouts say
+// the same as the boxes.
+class CursorAgreementTest : public ::testing::Test {
+protected:
+    CursorAgreementTest() { program.start(); }
+
+    // A waveform of the whole library, as an exchange or an import writes it.
+    void addWaveform(const QString& memo, const QString& deviceType, double scale, const QString& speed) {
+        store::Dataset& ds = program.DataModule1->t_master2;
+        const bool plan = deviceType == QStringLiteral("KM-41A1 ver.5");
+        ds.setTag(store::TagQuiet);
+        ds.append();
+        ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+        ds.fieldByName("MEMO").setString(memo);
+        ds.fieldByName("SCALE").setFloat(scale);
+        ds.fieldByName("ZOOM_L").setFloat(plan ? 1 : 0);
+        ds.fieldByName("START_PLAN").setFloat(0);
+        ds.fieldByName("SPEED").setString(speed);
+        ds.fieldByName("SDVIG").setInteger(0);
+        ds.fieldByName("METHOD").setString("pulse");
+        ds.fieldByName("DEVICE_TYPE").setString(deviceType);
+        ds.fieldByName("POINTS").setBlob(QByteArray(plan ? 385 : 8512, '\x05'));
+        ds.setTag(store::TagQuiet);
+        ds.post();
+    }
+    void addCompare(double scale) {
+        store::Dataset& ds = program.DataModule1->t_picture;
+        ds.setTag(store::TagQuiet);
+        ds.append();
+        ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+        ds.fieldByName("SCALE").setFloat(scale);
+        ds.fieldByName("ZOOM_L").setFloat(1);
+        ds.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        ds.fieldByName("POINTS").setBlob(QByteArray(385, '\x01'));
+        ds.setTag(store::TagQuiet);
+        ds.post();
+    }
+    void showFamily(int typeIndex) {
+        form.ComboBox_type->setCurrentIndex(typeIndex);
+        emit form.ComboBox_type->activated(typeIndex);
+    }
+    // A click on the waveform's row of the library grid.
+    void selectWaveform(const QString& memo) {
+        store::Dataset& ds = program.DataModule1->t_master;
+        const int f = ds.fieldIndex("MEMO");
+        for (int row = 0; row < ds.recordCount(); ++row)
+            if (store::FieldValue::text(ds.valueAt(row, f), ds.fieldKind(f)) == memo)
+                form.DBGridEh1->setCurrentIndex(form.DBGridEh1->model()->index(row, 3));
+        ASSERT_EQ(ds.fieldByName("MEMO").asString(), memo);
+    }
+    void click(QAbstractButton* button, int times = 1) {
+        for (int i = 0; i < times; ++i) QTest::mouseClick(button, Qt::LeftButton);
+    }
+    static double shown(const QLineEdit* box) {
+        const std::optional<double> v = store::parseNumber(box->text());
+        EXPECT_TRUE(v) << box->objectName().toStdString() << " holds " << box->text().toStdString();
+        return v.value_or(NAN);
+    }
+    double k1() const { return shown(form.Edit_k1); }
+    double k2() const { return shown(form.Edit_k2); }
+    double pr() const { return shown(form.Edit_ku); }
+    // Distance of a sample of the waveform drawn on the lower chart.
+    double sampleAt(int k) const { return program.TDBChart1.points(SlotLayout::LowerCurrent).at(k).x(); }
+
+    void expectAgreement(const char* after) {
+        SCOPED_TRACE(after);
+        program.TDBChart1.flush();
+        const trace::Chart& printedChart = *program.form_print.QRChart2;
+        for (const auto& [slot, box] : {std::pair{int(SlotLayout::CursorK1), form.Edit_k1},
+                                        std::pair{int(SlotLayout::CursorK2), form.Edit_k2}}) {
+            const double distance = shown(box);
+            for (const QList<QPointF>& line :
+                 {program.TDBChart1.traces()->points(slot), printedChart.points(slot)}) {
+                ASSERT_EQ(line.size(), 2) << "slot " << slot;
+                EXPECT_EQ(line[0].x(), line[1].x());
+                EXPECT_NEAR(line[0].x(), distance, 0.005 + 1e-9) << "line of slot " << slot << " against its box";
+            }
+        }
+        EXPECT_NEAR(shown(form.Edit_l), std::fabs(k1() - k2()), 1e-9) << "L";
+
+        report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, QDateTime());
+        const QString m = QStringLiteral(" m");
+        EXPECT_EQ(program.form_print.QRMemo4->lines.mid(5),
+                  QStringList({form.Edit_k1->text() + m, form.Edit_k2->text() + m, form.Edit_l->text() + m}));
+        EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    }
+    // In the plan view both cursors stay on the plan the lower chart shows.
+    void expectOnThePlan() {
+        const trace::Chart& lower = program.TDBChart1;
+        for (const double d : {k1(), k2()}) {
+            EXPECT_GE(d, lower.axisMin(trace::Axis::Bottom) - 0.005);
+            EXPECT_LE(d, lower.axisMax(trace::Axis::Bottom) + 0.005);
+        }
+    }
+
+    CommaLocale locale;
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    app::TForm1& form = program.Form1;
+};
+
+TEST_F(CursorAgreementTest, planView_switchingToAShorterWaveform_movesLinesWithTheBoxes_andStepsGoOnFromThere) {
+    addWaveform("long", "KM-41A1 ver.5", 250, "1,500");
+    addWaveform("short", "KM-41A1 ver.5", 250, "1,554"); // its plan ends at 241,31 m
+    addWaveform("half", "KM-41A1 ver.5", 250, "2,000");  // ends at 187,50 m
+    showFamily(0);
+    selectWaveform("long");
+    click(form.SpeedButton_k2_inc, 5);
+    click(form.SpeedButton_k1_inc, 260);
+    EXPECT_EQ(form.Edit_k1->text(), "250,00");
+    expectAgreement("stepping to the plan's end");
+
+    selectWaveform("short");
+    expectAgreement("switching to a waveform whose plan ends before K1");
+    expectOnThePlan();
+    const double end = k1();
+    EXPECT_NEAR(end, 241.31, 0.005);
+    click(form.SpeedButton_k1_inc);
+    EXPECT_GE(k1(), end) << "'>' never moves K1 backwards";
+    click(form.SpeedButton_k1_dec);
+    EXPECT_NEAR(k1(), sampleAt(249), 0.005) << "'<' from the end goes to the sample before it";
+    expectAgreement("stepping on the short plan");
+
+    selectWaveform("half");
+    expectAgreement("switching to a plan that ends before both cursors' old places");
+    expectOnThePlan();
+    EXPECT_EQ(form.Edit_k1->text(), "187,50");
+    EXPECT_EQ(form.Edit_l->text(), "182,50");
+}
+
+TEST_F(CursorAgreementTest, planView_stepsFollowTheSamplesShown_andRaisingPrScalesTheDistances) {
+    addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
+    addCompare(1000); // the overview spans 1000 m, the plan still 250 m
+    showFamily(0);
+    click(form.SpeedButton_k1_inc, 10);
+    click(form.SpeedButton_k2_inc, 3);
+    EXPECT_NEAR(k1(), sampleAt(10), 0.005) << "one click, one sample of the waveform shown";
+    expectAgreement("stepping");
+
+    for (int press = 0; press < 3; ++press) {
+        const double before1 = k1(), before2 = k2(), prBefore = pr();
+        click(form.SpeedButton_ku_inc);
+        // Both boxes are rounded to the centimetre, before and after.
+        EXPECT_NEAR(k1(), before1 * prBefore / pr(), 0.0101) << "press " << press;
+        EXPECT_NEAR(k2(), before2 * prBefore / pr(), 0.0101) << "press " << press;
+        expectAgreement("raising PR");
+    }
+    EXPECT_NEAR(k1(), sampleAt(10), 0.005) << "K1 is still on its sample";
+}
+
+TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxes) {
+    addWaveform("km", "KM-630 ver.1", 1000, "1,500");
+    addWaveform("short", "KM-630 ver.1", 62.5, "2,105"); // 62,5 m at PR 2,105 end at 44,54 m
+    showFamily(1);
+    selectWaveform("km");
+    click(form.SpeedButton_k1_inc, 114); // 2 m a point at zoom 1
+    click(form.SpeedButton_k2_inc, 60);
+    EXPECT_EQ(form.Edit_k1->text(), "228,00");
+    expectAgreement("stepping in the whole range");
+
+    selectWaveform("short");
+    expectAgreement("switching to a waveform shorter than both cursors' distances");
+    EXPECT_EQ(form.Edit_k1->text(), "44,54");
+    EXPECT_EQ(form.Edit_k2->text(), "44,54");
+
+    selectWaveform("km");
+    click(form.SpeedButton_k2_inc, 20);
+    const double k2Before = k2();
+    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
+    click(form.SpeedButton_zoom_inc, 4); // a 62,5-m window around K1
+    EXPECT_EQ(form.Button_zoom->text(), "16");
+    expectAgreement("zooming in around K1 with K2 outside the window");
+    EXPECT_NEAR(k2(), k2Before, 1e-9) << "K2 keeps its distance outside the window";
+
+    click(form.SpeedButton_k2_inc);
+    EXPECT_NEAR(k2(), k2Before, 1e-9) << "'>' never moves K2 backwards to the window";
+    click(form.SpeedButton_k1_inc, 7); // 0,125 m a point
+    expectAgreement("stepping while zoomed");
+    const double fine = k1();
+
+    click(form.Button_zoom);
+    expectAgreement("clearing the zoom");
+    EXPECT_NEAR(k1(), fine, 1e-9) << "zooming out keeps K1's distance";
+    const double prBefore = pr();
+    click(form.SpeedButton_ku_inc);
+    EXPECT_NEAR(k1(), fine * prBefore / pr(), 0.0101) << "a PR step scales K1's distance, it does not snap it";
+    expectAgreement("raising PR at zoom 1");
+}
+
+} // namespace
