@@ -127,6 +127,8 @@ void Dataset::prior() {
 
 void Dataset::moveTo(int index) {
     requireOpen("move");
+    if (state_ == DatasetState::Insert && index == d_->source.count()) return; // the pending row is current
+
     checkBrowseMode();
     scrollTo(index, false, false);
 }
@@ -155,6 +157,9 @@ void Dataset::append() {
     d_->rowBeforeInsert = cur_;
     state_ = DatasetState::Insert;
     eof_ = true;
+    // Grids show the pending row after the records, as their current row.
+    emitReset();
+    if (!controlsDisabled()) emit currentChanged(d_->source.count());
     fireDataChange();
     if (afterInsert) afterInsert(*this);
     if (afterScroll) afterScroll(*this);
@@ -197,6 +202,17 @@ void Dataset::post() {
         cancel();
         return;
     }
+    store();
+}
+
+bool Dataset::postIfAccepted() {
+    if (state_ != DatasetState::Edit && state_ != DatasetState::Insert) return false;
+    if (beforePost && !beforePost(*this)) return false;
+    store();
+    return true;
+}
+
+void Dataset::store() {
     const bool inserting = state_ == DatasetState::Insert;
     try {
         if (inserting) cur_ = d_->source.insert(d_->buffer, d_->changed, d_->numbered);
@@ -224,8 +240,14 @@ void Dataset::post() {
 
 void Dataset::cancel() {
     if (state_ != DatasetState::Edit && state_ != DatasetState::Insert) return;
+    const bool inserting = state_ == DatasetState::Insert;
     dropPending();
-    emitRowChanged(cur_);
+    if (inserting) {
+        emitReset(); // the pending row leaves the grids
+        if (!controlsDisabled()) emit currentChanged(cur_);
+    } else {
+        emitRowChanged(cur_);
+    }
     fireDataChange();
 }
 
@@ -306,9 +328,20 @@ void Dataset::setCurrentValue(int field, const QVariant& v) {
     d_->changed[field] = true;
 }
 
-QVariant Dataset::valueAt(int row, int field) const { return isOpen() ? d_->source.value(row, field) : QVariant(); }
+bool Dataset::isPendingRow(int row) const { return state_ == DatasetState::Insert && row == d_->source.count(); }
+
+QVariant Dataset::valueAt(int row, int field) const {
+    if (isPendingRow(row)) return currentValue(field);
+    return isOpen() ? d_->source.value(row, field) : QVariant();
+}
 
 void Dataset::setValueAt(int row, int field, const QVariant& v) {
+    if (isPendingRow(row)) {
+        fieldByNumber(field).setValue(v);
+        // Stored as soon as the row is complete; until then it stays pending.
+        if (!postIfAccepted()) emitRowChanged(row);
+        return;
+    }
     moveTo(row);
     edit();
     fieldByNumber(field).setValue(v);

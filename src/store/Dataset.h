@@ -101,6 +101,8 @@ public:
     void appendNumbered(const QString& field, const QStringList& copies = {});
     void edit();         // state Edit; no-op while already editing or inserting
     void post();         // one transaction; fires beforePost (may cancel), afterPost, dataChange
+    // post() when beforePost accepts the pending record; otherwise it stays pending.
+    bool postIfAccepted();
     void cancel();
     void deleteRecord(); // one transaction; the next row becomes current; fires afterDelete
 
@@ -124,9 +126,13 @@ public:
     // Return false to cancel the pending insert or edit silently.
     std::function<bool(Dataset&)> beforePost;
 
-    // For grids: the value of any row without moving the current record.
+    // For grids: the value of any row without moving the current record. While
+    // inserting, row recordCount() is the pending record, shown after the others.
     QVariant valueAt(int row, int field) const;
-    void setValueAt(int row, int field, const QVariant& v); // moves to row, edits, posts
+    // Moves to the row, edits, posts; on the pending row it sets the value and
+    // posts once beforePost accepts the record.
+    void setValueAt(int row, int field, const QVariant& v);
+    bool isPendingRow(int row) const;
 
 signals:
     // Grids listen to these; nothing is emitted while controls are disabled, and
@@ -142,6 +148,7 @@ private:
     void setCurrentValue(int field, const QVariant& v);
     void requireOpen(const char* operation) const;
     void checkBrowseMode();
+    void store(); // writes the pending record, accepted already
     void scrollTo(int row, bool bof, bool eof);
     // Another view of the same table deleted the row: it leaves this view too.
     friend class Database;

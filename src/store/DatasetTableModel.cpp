@@ -19,7 +19,11 @@ DatasetTableModel::DatasetTableModel(Dataset& ds, QVector<GridColumn> columns, Q
     connect(&ds_, &Dataset::currentChanged, this, &DatasetTableModel::currentRowChanged);
 }
 
-int DatasetTableModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ds_.recordCount(); }
+int DatasetTableModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid()) return 0;
+    // A record being inserted is a row of its own until it is posted or cancelled.
+    return ds_.recordCount() + (ds_.state() == DatasetState::Insert ? 1 : 0);
+}
 
 int DatasetTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_.size(); }
 

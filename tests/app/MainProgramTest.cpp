@@ -1,4 +1,5 @@
 #include "app/MainProgram.h"
+#include "store/Numbers.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/SlotLayout.h"
@@ -191,3 +192,48 @@ TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
 }
 
 } // namespace
+
+namespace {
+
+// A new installation has an empty PR list: "Add PR" must give a row to type
+// into, stored once it holds a name and a PR within 1..3.
+TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
+    program.controller->ApplyDeviceFilter();
+    QTableView* grid = program.Form1.DBGridEh3;
+    QAbstractItemModel* model = grid->model();
+    auto* insert = program.Form1.Navigator_ku->findChild<QToolButton*>("nbInsert");
+    ASSERT_NE(insert, nullptr);
+
+    insert->click();
+    ASSERT_EQ(model->rowCount(), 1) << "the pending row is shown";
+    EXPECT_EQ(grid->currentIndex().row(), 0);
+    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+    ASSERT_TRUE(model->setData(model->index(0, 0), QStringLiteral("АСБ 3x95")));
+    EXPECT_EQ(program.DataModule1->t_ku_list.state(), store::DatasetState::Insert) << "no PR yet: still pending";
+    ASSERT_TRUE(model->setData(model->index(0, 1), QStringLiteral("2,1")));
+    EXPECT_EQ(program.DataModule1->t_ku_list.state(), store::DatasetState::Browse);
+    EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
+    EXPECT_EQ(model->data(model->index(0, 0)).toString(), QStringLiteral("АСБ 3x95"));
+
+    program.Form1.SpeedButton3->click();
+    EXPECT_EQ(program.state.editKu, store::formatFixed(2.1, 3));
+
+    // A PR outside 1..3 never leaves the pending row; moving away drops it.
+    insert->click();
+    ASSERT_EQ(model->rowCount(), 2);
+    model->setData(model->index(1, 0), QStringLiteral("bad"));
+    model->setData(model->index(1, 1), QStringLiteral("5"));
+    EXPECT_EQ(model->rowCount(), 2);
+    program.Form1.Navigator_ku->findChild<QToolButton*>("nbFirst")->click();
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+} // namespace
+

@@ -122,3 +122,20 @@ TEST_F(Form2WindowTest, refreshRunsOncePerOpening_notOnARestoreFromMinimised) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return runs.size() == 2; }, 5000));
 }
 
+TEST_F(Form2WindowTest, addPrInThePrPanel_showsTheRowToTypeInto) {
+    QAbstractItemModel* model = form.DBGridEh1->model();
+    form.Navigator_ku->findChild<QToolButton*>("nbInsert")->click();
+    ASSERT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 0);
+    int name = -1, value = -1;
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString field = static_cast<store::DatasetTableModel*>(model)->columns()[c].field;
+        if (field == "name_ku") name = c;
+        if (field == "value_ku") value = c;
+    }
+    ASSERT_TRUE(model->setData(model->index(0, name), QStringLiteral("ААШв")));
+    ASSERT_TRUE(model->setData(model->index(0, value), QStringLiteral("1.87")));
+    EXPECT_EQ(dm.t_ku_list.recordCount(), 1);
+    EXPECT_DOUBLE_EQ(dm.t_ku_list.fieldByName("value_ku").asFloat(), 1.87);
+}
+
