@@ -52,12 +52,11 @@ void MainProgram::start() {
     dialogs = std::make_unique<tools::InstrumentDialogs>(
         *DataModule1, state, &Form1, [this] { controller->ApplyDeviceFilter(); },
         [this](int mode) { Form1.redraw(mode); });
-    frmImport = std::make_unique<tools::TfrmImport>(&Form1);
     controller->connectInstrument = [this] { dialogs->bConnectClick(); };
     controller->showPortSettings = [this] { dialogs->mnOptionsClick(); };
     controller->showAbout = [this] { dialogs->mnAboutClick(); };
     controller->importOldDatabase = [this] {
-        tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, *frmImport);
+        tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, dialogs->frmImport);
     };
     libraryGrids->gridEvents().showNameEditor = [this] { dialogs->DBGridEh1DblClick(); };
     Form1.showState();

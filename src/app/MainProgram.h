@@ -6,7 +6,6 @@
 #include "report/Tform_print.h"
 #include "store/MainState.h"
 #include "tools/InstrumentDialogs.h"
-#include "tools/TfrmImport.h"
 #include "store/TDataModule1.h"
 #include "trace/ChartSet.h"
 #include "trace/QtChart.h"
@@ -36,7 +35,6 @@ public:
     std::unique_ptr<MainController> controller;
     // Dialogs are children of Form1 and go before it.
     std::unique_ptr<tools::InstrumentDialogs> dialogs;
-    std::unique_ptr<tools::TfrmImport> frmImport;
     std::unique_ptr<controls::TraceControlsWiring> traceControls;
     std::unique_ptr<library::LibraryWiring> libraryGrids;
 

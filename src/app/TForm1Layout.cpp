@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -32,7 +33,8 @@ template <class W> W* named(W* w, const char* name, const QString& hint = QStrin
 QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, const QString& hint) {
     auto* b = named(new QToolButton(parent), name, hint);
     b->setText(text);
-    b->setAccessibleName(hint.isEmpty() ? text : hint);
+    // A screen reader reads a worded caption itself; a glyph ("<", "+") is named by its hint.
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) b->setAccessibleName(hint);
     return b;
 }
 

@@ -158,6 +158,9 @@ void PortSettings::btTypeClick() {
     view_.connectEnabled = false;
     view_.devTypeEnabled = false;
     notify();
+    // The port shown in the list, not the one tested last (a refused one stays set on the port).
+    detection_.stop();
+    port_.setPortNum(view_.portIndex + 1);
     detection_.start();
 }
 

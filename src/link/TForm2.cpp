@@ -8,6 +8,7 @@
 #include "store/TDataModule1.h"
 
 #include <QComboBox>
+#include <algorithm>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,7 +28,8 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setObjectName(QString::fromLatin1(name));
     b->setText(text);
     b->setToolTip(hint);
-    b->setAccessibleName(hint);
+    // A screen reader reads a worded caption itself; a glyph ("▲") is named by its hint.
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) b->setAccessibleName(hint);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return b;
 }

@@ -36,10 +36,8 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
 
     lbFileNum = new QLabel(this);
     lbFileNum->setObjectName(QStringLiteral("lbFileNum"));
-    lbFileNum->setAccessibleName(QStringLiteral("Command"));
     lbFrameNum = new QLabel(this);
     lbFrameNum->setObjectName(QStringLiteral("lbFrameNum"));
-    lbFrameNum->setAccessibleName(QStringLiteral("Packet"));
     pbFile = new QProgressBar(this);
     pbFile->setObjectName(QStringLiteral("pbFile"));
     pbFile->setAccessibleName(QStringLiteral("Packets of the command"));

@@ -8,6 +8,7 @@
 #include "report/ReportLabel.h"
 #include "report/ReportMemo.h"
 #include "report/ReportPage.h"
+#include "store/Supplier.h"
 #include "trace/SlotLayout.h"
 
 // Resources of a static library must be registered explicitly, from the global namespace.
@@ -34,8 +35,8 @@ Tform_print::Tform_print(QObject* parent) : QObject(parent) {
 }
 
 QStringList Tform_print::supplierContacts() {
-    return {QStringLiteral("Brightwater Line Instruments"), QStringLiteral("14 Quarry Lane, Eastmoor 40512"),
-            QStringLiteral("Tel./fax +1 555 0147 2290"), QStringLiteral("service@brightwater-line.example")};
+    using store::Supplier;
+    return {Supplier::name(), Supplier::address(), Supplier::phone(), Supplier::web()};
 }
 
 void Tform_print::buildHeader() {

@@ -199,8 +199,10 @@ void TDataModule1::purgeCompareLibrary(const QString& deviceType) {
 }
 
 void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
-    const QString data = (programFolder() + QStringLiteral("DATA")).toUpper();
-    if (!QDir::cleanPath(folder).toUpper().contains(data)) return;
+    // The Data folder beside the program and the folders in it; "DataOld" or
+    // "Database" beside it are other folders.
+    const QString data = QDir::cleanPath(programFolder() + QStringLiteral("DATA")) + QLatin1Char('/');
+    if (!(QDir::cleanPath(folder) + QLatin1Char('/')).startsWith(data, Qt::CaseInsensitive)) return;
     const QString target = QDir(folder).filePath(QStringLiteral("ecl41_data.db"));
     if (!QFileInfo::exists(target)) QFile::copy(backupPath(), target);
 }

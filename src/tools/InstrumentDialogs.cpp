@@ -7,6 +7,7 @@ namespace tools {
 InstrumentDialogs::InstrumentDialogs(store::TDataModule1& dm, store::MainState& state, QWidget* parent,
                                      std::function<void()> applyDeviceFilter, std::function<void(int)> redraw)
     : Form2(dm, state, parent),
+      frmImport(parent),
       frmComm(parent),
       frmChkDev(state, parent),
       frmEdtFld(dm.t_master, parent),

@@ -5,6 +5,7 @@
 #include "link/TfrmComm.h"
 #include "tools/TfrmAbout.h"
 #include "tools/TfrmEdtFld.h"
+#include "tools/TfrmImport.h"
 
 #include <functional>
 
@@ -18,7 +19,7 @@ class TDataModule1;
 namespace tools {
 
 // The dialogs behind the main window's Connect, "Device connect settings...",
-// "About..." and the library grid's double click, created in their start-up
+// "Import", "About..." and the library grid's double click, created in their start-up
 // order and wired to each other: the exchange window runs its lists in the
 // engine dialog and renames through the name editor; the port dialog applies
 // the main window's type filter. The dialogs are children of `parent`: the
@@ -30,6 +31,7 @@ public:
                       std::function<void()> applyDeviceFilter, std::function<void(int)> redraw);
 
     exchange::TForm2 Form2;
+    TfrmImport frmImport;
     exchange::TfrmComm frmComm;
     exchange::TfrmChkDev frmChkDev;
     TfrmEdtFld frmEdtFld;

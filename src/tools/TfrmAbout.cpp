@@ -1,6 +1,7 @@
 #include "tools/TfrmAbout.h"
 
 #include "store/ProgramFolder.h"
+#include "store/Supplier.h"
 #include "tools/AboutLogo.h"
 #include "tools/AboutVersion.h"
 
@@ -14,11 +15,7 @@
 namespace tools {
 
 const QStringList TfrmAbout::ContactLines = {
-    QString(),
-    QStringLiteral("Kestrel Instruments"),
-    QString(),
-    QStringLiteral("Tel.: +7 000 555-41-41"),
-    QStringLiteral("www.kestrel-instruments.example"),
+    QString(), store::Supplier::name(), QString(), store::Supplier::phone(), store::Supplier::web(),
 };
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {

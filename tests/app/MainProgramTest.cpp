@@ -53,6 +53,20 @@ TEST(MainProgram, firstStart_createsTheStoreAndShowsAnEmptyLibraryWithoutCharts)
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
+TEST(MainProgram, dialogsAreCreatedInTheirStartUpOrder) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    QStringList order;
+    for (QObject* child : program.Form1.children())
+        if (child->inherits("QDialog")) order << child->objectName();
+    EXPECT_EQ(order, QStringList({"Form2", "frmImport", "frmComm", "frmChkDev", "frmEdtFld", "frmAbout"}));
+    // Worded buttons are read by their caption; glyph buttons by their hint.
+    EXPECT_TRUE(program.Form1.btConnect->accessibleName().isEmpty());
+    EXPECT_EQ(program.Form1.SpeedButton_k1_inc->accessibleName(), "K1 forward");
+}
+
 TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
     TempHome home;
     RecordingMessages boxes;

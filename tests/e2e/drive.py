@@ -26,7 +26,7 @@ EXCHANGE_TITLE = "connect with device"
 ENGINE_TITLE = "Идет обмен данными..."
 READ_HINT = "Прочитать выделенные рефлектограммы из прибора"
 WRITE_HINT = "Записать выделенные рефлектограммы в прибор"
-CLOSE_HINT = "Завершить связь с прибором"
+CLOSE_CAPTION = "Закрыть"
 LIST_READS = 100    # the exchange window reads every bank's list entry
 MARKED_ROWS = (2, 4)  # rows of the instrument list read into the library
 BANK_SIZE = 384     # data bytes of one short-frame bank
@@ -326,7 +326,7 @@ def run(s):
            lambda: check_write(s, write_bank, finished=False) or not showing(engine), 45)
     check_write(s, write_bank)
     s.wait("the exchange window to stay open after the write", lambda: showing(exchange), 5)
-    press(s.find_named(exchange, CLOSE_HINT, "push button"))
+    press(s.find_named(exchange, CLOSE_CAPTION, "push button"))
     s.wait("the exchange window to close", lambda: not showing(exchange), 15)
 
     # ---- 4. print the report into a PDF file ----

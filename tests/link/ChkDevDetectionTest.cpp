@@ -126,6 +126,17 @@ TEST_F(ChkDevDetectionTest, unknownCountKeepsSelection_fewBytesAreNotReadPastThe
     EXPECT_EQ(DeviceDetection::classify(QByteArray(100, '\0'), 257), DeviceDetection::EntryShortFrame);
 }
 
+TEST_F(ChkDevDetectionTest, probeUsesThePortShownInTheList_notTheOneTestedLast) {
+    settings.cb_PortNumChange(2);
+    port.openError = "Specified device not found (/dev/ttyS6).";
+    settings.cb_PortNumChange(6); // refused: the list goes back to port 3
+    port.openError.clear();
+    ASSERT_EQ(settings.view().portIndex, 2);
+    settings.btTypeClick();
+    EXPECT_EQ(port.portNum(), 3);
+    settings.BitBtn1Click();
+}
+
 TEST_F(ChkDevDetectionTest, portThatCannotOpenEndsDetectionWithItsMessage) {
     port.openError = "Specified device not found (/dev/ttyS0).";
     settings.btTypeClick();

@@ -44,6 +44,9 @@ TEST(TfrmComm, controlsCarryTheirNamesAndTexts) {
         EXPECT_NE(d.form->findChild<QWidget*>(name), nullptr) << name;
     EXPECT_EQ(d.form->btStop->text(), QString::fromUtf8("Стоп"));
     EXPECT_FALSE(d.form->btStop->isEnabled());
+    // The captions are read by their own text, never hidden behind a fixed name.
+    EXPECT_TRUE(d.form->lbFileNum->accessibleName().isEmpty());
+    EXPECT_TRUE(d.form->lbFrameNum->accessibleName().isEmpty());
 }
 
 TEST(TfrmComm, showingRunsTheListAndAcceptsWhenItCompletes) {

@@ -22,7 +22,7 @@ TEST_F(ReportPdfTest, bothLibrariesEmpty_printLabelsTitleAndChartsOnly) {
     const QString text = pdfText(writePdf());
     for (const QString& label : ParameterTable::rowLabels()) EXPECT_TRUE(text.contains(label)) << label.toStdString();
     for (const char* s : {"Рефлектометр импульсный KMX-417", "Printed:", "length resolution", "zoom start point",
-                          "scale, (m)", "Brightwater Line Instruments"})
+                          "scale, (m)", "Kestrel Instruments"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
     EXPECT_EQ(text.count(QStringLiteral("amplitude")), 2);
     EXPECT_FALSE(text.contains(QStringLiteral("\\DATA")));

@@ -165,8 +165,11 @@ TEST_F(StoreOpeningTest, folderUnderDataGetsTheBackupWithoutOverwriting) {
     run.start();
     const QString sub = home.file("Data/archive");
     QDir().mkpath(sub);
-    run.dm.restoreLibraryIntoFolder(home.file("elsewhere"));
-    EXPECT_FALSE(QFile::exists(home.file("elsewhere/ecl41_data.db")));
+    for (const char* other : {"elsewhere", "DataOld", "Database", "x/Data"}) {
+        QDir().mkpath(home.file(other));
+        run.dm.restoreLibraryIntoFolder(home.file(other));
+        EXPECT_FALSE(QFile::exists(home.file(other) + "/ecl41_data.db")) << other;
+    }
     run.dm.restoreLibraryIntoFolder(sub);
     EXPECT_EQ(readAll(sub + "/ecl41_data.db"), readAll(home.file("Save/ecl41_data.db")));
     writeFile(sub + "/ecl41_data.db", "mine");
