@@ -34,6 +34,11 @@ void MainController::ApplyDeviceFilter() {
     if (redraw) redraw(1);
 }
 
+void MainController::ComboBox_typeChange(int index) {
+    state_.typeIndex = index;
+    ApplyDeviceFilter();
+}
+
 void MainController::btOpenClick() {
     if (!chooseLibraryFile) return;
     const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });

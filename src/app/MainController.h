@@ -33,6 +33,7 @@ public:
     std::function<void()> printReport;        // "Print"
 
     void ApplyDeviceFilter();
+    void ComboBox_typeChange(int index); // the user chose a type entry
     void btOpenClick();
     void OpenDialogForm1FolderChange(const QString& folder);
     void bConnectClick();

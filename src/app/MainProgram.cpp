@@ -100,10 +100,7 @@ void MainProgram::wireWindow() {
     QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { Form1.btAproksClick(); });
     QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { Form1.btScreenClick(); });
     QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { Form1.btScreenClick(); });
-    QObject::connect(Form1.ComboBox_type, &QComboBox::activated, [this, &c](int index) {
-        state.typeIndex = index;
-        c.ApplyDeviceFilter();
-    });
+    QObject::connect(Form1.ComboBox_type, &QComboBox::activated, [&c](int index) { c.ComboBox_typeChange(index); });
 }
 
 } // namespace app

@@ -114,12 +114,14 @@ void TForm1::btAproksClick() {
 void TForm1::mnExitClick() { close(); }
 
 void TForm1::closeEvent(QCloseEvent* e) {
-    if (!store::messages().confirm("Exit?")) {
-        e->ignore();
-        return;
-    }
+    if (FormClose()) e->accept();
+    else e->ignore();
+}
+
+bool TForm1::FormClose() {
+    if (!store::messages().confirm("Exit?")) return false;
     SaveSettings();
-    e->accept();
+    return true;
 }
 
 void TForm1::Panel_master_tableResize() { Panel_master_table->setMaximumHeight(qMax(0, height() - 450)); }
@@ -138,7 +140,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
-void TForm1::setWaveformViewEnabled(bool enabled) {
+void TForm1::SetWaveformViewEnabled(bool enabled) {
     Panel_main->setEnabled(enabled);
     Panel_main->setVisible(enabled);
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);

@@ -37,7 +37,7 @@ public:
     void btAproksClick();
 
     // DataModuleHost
-    void setWaveformViewEnabled(bool enabled) override;
+    void SetWaveformViewEnabled(bool enabled) override;
     void applyDeviceFilter() override;
     void updateRange() override;
     void redraw(int mode) override;
@@ -71,6 +71,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    // Leaving needs the user's yes; the view settings are saved then.
+    bool FormClose();
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

@@ -31,14 +31,8 @@ ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
     cmdTimer_->onTimeout = [this] { CMD_TimerTimer(); };
     ackTimer_->onTimeout = [this] { ACK_TimerTimer(); };
     errTimer_->onTimeout = [this] { ERR_TimerTimer(); };
-    port_.onOpen = [this] {
-        view_.btStopEnabled = true;
-        notify();
-    };
-    port_.onClose = [this] {
-        view_.btStopEnabled = false;
-        notify();
-    };
+    port_.onOpen = [this] { portOpen(); };
+    port_.onClose = [this] { portClose(); };
     port_.onRxChar = [this](int count) { portRxChar(count); };
 }
 
@@ -54,6 +48,16 @@ QString ExchangeEngine::caption(int code, int object, int number) {
 
 QString ExchangeEngine::frameCaption(int index, int count) {
     return QStringLiteral("( пакет %1 из %2 )").arg(index + 1).arg(count);
+}
+
+void ExchangeEngine::portOpen() {
+    view_.btStopEnabled = true;
+    notify();
+}
+
+void ExchangeEngine::portClose() {
+    view_.btStopEnabled = false;
+    notify();
 }
 
 void ExchangeEngine::notify() {

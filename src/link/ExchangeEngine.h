@@ -86,6 +86,8 @@ private:
     void finish(Result result);
     void showError(const std::exception& e);
     void abort(const std::exception& e);
+    void portOpen();
+    void portClose();
     void notify();
 
     static QString caption(int code, int object, int number);

@@ -105,9 +105,7 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
     layout->addWidget(buildTransferStrip());
     layout->addWidget(GroupBox_device, 1);
 
-    connect(DBGridEhConnect, &QTableView::doubleClicked, this, [this] {
-        if (onConnectGridDoubleClick) guarded(onConnectGridDoubleClick);
-    });
+    connect(DBGridEhConnect, &QTableView::doubleClicked, this, &TForm2::DBGridEhConnectDblClick);
     core_->viewChanged = [this] { refresh(); };
     core_->runEngine = [this](CommandList& list) { return runEngine(list); };
     core_->chooseLibraryFile = [this](const std::function<void(const QString&)>& folderEntered) {
@@ -209,12 +207,19 @@ void TForm2::refresh() {
     SpeedButton2->move(v.speedButton2Left, 3);
 }
 
+void TForm2::DBGridEhConnectDblClick() {
+    if (onConnectGridDoubleClick) guarded(onConnectGridDoubleClick);
+}
+
 void TForm2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!opening_.opens(event)) return;
-    // Refresh from the event loop, once the window is on screen under the engine dialog.
-    QMetaObject::invokeMethod(
-        this, [this] { if (isVisible()) guarded([this] { core_->Refresh(); }); }, Qt::QueuedConnection);
+    // From the event loop, once the window is on screen under the engine dialog.
+    QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+}
+
+void TForm2::FormShow() {
+    if (isVisible()) guarded([this] { core_->Refresh(); });
 }
 
 void TForm2::hideEvent(QHideEvent* event) {

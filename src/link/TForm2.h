@@ -39,6 +39,7 @@ public:
     void setEngineDialog(TfrmComm* engine) { engine_ = engine; }
     // Double click on the database-side waveform grid: the name editor.
     std::function<void()> onConnectGridDoubleClick;
+    void DBGridEhConnectDblClick();
 
     // Runs a handler, showing any exception in the standard error display.
     static void guarded(const std::function<void()>& handler);
@@ -62,6 +63,7 @@ private:
     QTableView* grid(const char* name, const QString& accessible, store::DatasetTableModel* model,
                      const QStringList& hidden = {});
     void refresh();
+    void FormShow(); // the window's opening: Refresh
     bool runEngine(CommandList& list);
     QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered);
 

@@ -7,7 +7,7 @@ namespace store {
 class DataModuleHost {
 public:
     virtual ~DataModuleHost() = default;
-    virtual void setWaveformViewEnabled(bool enabled) = 0;
+    virtual void SetWaveformViewEnabled(bool enabled) = 0;
     virtual void applyDeviceFilter() = 0;
     virtual void updateRange() = 0;
     virtual void redraw(int mode) = 0;

@@ -34,17 +34,17 @@ void TDataModule1::showEmptyLibrary() {
 
 void TDataModule1::t_masterAfterOpen(Dataset& ds) {
     MasterCount = ds.recordCount();
-    host_.setWaveformViewEnabled(MasterCount != 0);
+    host_.SetWaveformViewEnabled(MasterCount != 0);
 }
 
 void TDataModule1::t_masterAfterInsert(Dataset&) {
     ++MasterCount;
-    host_.setWaveformViewEnabled(MasterCount != 0);
+    host_.SetWaveformViewEnabled(MasterCount != 0);
 }
 
 void TDataModule1::t_masterAfterDelete(Dataset&) {
     --MasterCount;
-    host_.setWaveformViewEnabled(MasterCount != 0);
+    host_.SetWaveformViewEnabled(MasterCount != 0);
 }
 
 void TDataModule1::t_masterBeforeScroll(Dataset&) {

@@ -25,7 +25,7 @@ double Cursors::shown(int cursor) const {
     return written(cursor) ? marks_[cursor - 1].metres : store::toNumber(box(cursor));
 }
 
-void Cursors::place(int cursor, double x, const CursorScale& scale) {
+void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) {
     const ChartPair lower = charts_.lower();
     const int slot = cursor == 1 ? SlotLayout::CursorK1 : SlotLayout::CursorK2;
     const double yMin = lower.axisMin(Axis::Left), yMax = lower.axisMax(Axis::Left);
@@ -51,7 +51,7 @@ void Cursors::StepCursor(int cursor, int delta) {
     const double x = scale.distance(double(to));
     // Held to the window, a cursor outside it would jump against the button.
     if (delta > 0 ? x < now : x > now) return;
-    place(cursor, x, scale);
+    DrawCursor(cursor, x, scale);
     distanceBetween();
     state_.notify();
 }
@@ -60,8 +60,8 @@ void Cursors::CursorsFromMetres() {
     const CursorScale scale = CursorScale::of(state_);
     if (!scale.valid()) return;
     const double x1 = scale.limit(shown(1)), x2 = scale.limit(shown(2));
-    place(1, x1, scale);
-    place(2, x2, scale);
+    DrawCursor(1, x1, scale);
+    DrawCursor(2, x2, scale);
     distanceBetween();
 }
 
@@ -76,8 +76,8 @@ void Cursors::CursorsToMetres() {
         return written(cursor) ? mark.metres * mark.pr / scale.pr : scale.distance(position(cursor));
     };
     const double x1 = kept(1), x2 = kept(2);
-    place(1, x1, scale);
-    place(2, x2, scale);
+    DrawCursor(1, x1, scale);
+    DrawCursor(2, x2, scale);
     distanceBetween();
 }
 

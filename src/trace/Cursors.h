@@ -23,18 +23,21 @@ class Cursors {
 public:
     Cursors(store::MainState& state, ChartSet& charts) : state_(state), charts_(charts) {}
 
-    // A step button: the cursor moves `delta` positions, held within the plan
-    // (0..250) or the window (0..500). A cursor outside the zoomed window is
-    // brought in only by the button that points at the window: the other one
-    // would move it backwards, so it leaves the cursor where it is.
+    // A step button: the cursor moves `delta` positions and is placed there,
+    // held within the plan (0..250) or the window (0..500); PlaceCursorPlan
+    // and PlaceCursorWindow are this one mapping. A cursor outside the zoomed
+    // window is brought in only by the button that points at the window: the
+    // other one would move it backwards, so it leaves the cursor where it is.
     void StepCursor(int cursor, int delta);
 
-    // Redraw modes 1 and 3: the cursors keep their distances, except that a
-    // distance beyond the plan (plan view) or beyond the whole range (window
-    // view) becomes that end.
+    // Redraw modes 1 and 3, both views (CursorsFromMetresPlan and
+    // CursorsFromMetresWindow in one): the cursors keep their distances,
+    // except that a distance beyond the plan (plan view) or beyond the whole
+    // range (window view) becomes that end.
     void CursorsFromMetres();
-    // Redraw modes 2 and 3: the cursors keep their place on the waveform, so
-    // a new PR changes their distances in proportion.
+    // Redraw modes 2 and 3, both views (CursorsToMetresPlan and
+    // CursorsToMetresWindow in one): the cursors keep their place on the
+    // waveform, so a new PR changes their distances in proportion.
     void CursorsToMetres();
     // Redraw mode 0: boxes and lines stay; the positions follow the new view.
     void PositionsFromMetres();
@@ -55,7 +58,7 @@ private:
     // box has been written elsewhere since (then the box's number).
     double shown(int cursor) const;
     // Draws the line at x metres, writes the box and the position.
-    void place(int cursor, double x, const CursorScale& scale);
+    void DrawCursor(int cursor, double x, const CursorScale& scale);
     // Edit_l from the boxes as they read, to the centimetre.
     void distanceBetween();
 

@@ -23,7 +23,7 @@ class RecordingWindow : public store::DataModuleHost {
 public:
     explicit RecordingWindow(store::MainState& s) : state(s) {}
 
-    void setWaveformViewEnabled(bool enabled) override { viewEnabled = enabled; }
+    void SetWaveformViewEnabled(bool enabled) override { viewEnabled = enabled; }
     void applyDeviceFilter() override {
         if (dm) dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
     }

@@ -23,7 +23,7 @@ namespace {
 // the library with the "KMX-419" query.
 class FilterHost : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override {
         ++filters;
         if (module) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(1));

@@ -11,7 +11,7 @@ class Host : public store::DataModuleHost {
 public:
     store::TDataModule1* dm = nullptr;
     store::MainState* state = nullptr;
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override { dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state->typeIndex)); }
     void updateRange() override {}
     void redraw(int) override { ++redraws; }

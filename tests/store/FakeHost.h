@@ -11,7 +11,7 @@ class FakeHost : public store::DataModuleHost {
 public:
     explicit FakeHost(store::MainState& s) : state(s) {}
 
-    void setWaveformViewEnabled(bool enabled) override {
+    void SetWaveformViewEnabled(bool enabled) override {
         viewEnabled = enabled;
         calls << (enabled ? "view on" : "view off");
     }

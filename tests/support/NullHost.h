@@ -5,7 +5,7 @@
 // not its view switch, type filter or redraws.
 class NullHost final : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override {}
     void updateRange() override {}
     void redraw(int) override {}

@@ -17,7 +17,7 @@ namespace {
 
 class Host : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override {
         if (module) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
     }

@@ -19,7 +19,7 @@ namespace {
 // The main window's part of the data module's wiring: the trace view's entry points.
 class ForwardingHost : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override {
         module->applyTypeQuery(store::TDataModule1::deviceTypeOf(typeIndex));
         view->Redraw(TraceView::KeepDistances);

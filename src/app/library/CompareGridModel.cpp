@@ -13,6 +13,10 @@ CompareGridModel::CompareGridModel(store::Dataset& ds, QVector<store::GridColumn
 QVariant CompareGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::BackgroundRole && role != Qt::ForegroundRole)
         return store::DatasetTableModel::data(index, role);
+    return DBGridEh2DrawColumnCell(index, role);
+}
+
+QVariant CompareGridModel::DBGridEh2DrawColumnCell(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const int recIdField = dataset().fieldIndex(QStringLiteral("REC_ID"));
     if (recIdField < 0) return {};

@@ -13,6 +13,9 @@ public:
     static QColor selectedBackground() { return QColor(0, 255, 0); }
     static QColor selectedText() { return QColor(Qt::black); }
 
+    // The grid's cell drawing: a selected cell takes the lime colours.
+    static void DBGridEh1DrawColumnCell(QStyleOptionViewItem& option);
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 };
