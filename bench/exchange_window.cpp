@@ -23,7 +23,7 @@ constexpr double kGoalSeconds = kBoundSeconds * 1.02;
 
 class Host : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override {}
     void updateRange() override {}
     void redraw(int) override {}

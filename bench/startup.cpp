@@ -86,7 +86,7 @@ void generateLibrary() {
 class BenchHost : public store::DataModuleHost {
 public:
     explicit BenchHost(store::MainState& s) : state(s) {}
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override { module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex)); }
     void updateRange() override {}
     void redraw(int) override {

@@ -25,7 +25,7 @@ constexpr double kGoalSeconds = 2.0;
 
 class Host : public store::DataModuleHost {
 public:
-    void setWaveformViewEnabled(bool) override {}
+    void SetWaveformViewEnabled(bool) override {}
     void applyDeviceFilter() override { module->applyTypeQuery(store::TDataModule1::deviceTypeOf(1)); }
     void updateRange() override {}
     void redraw(int) override {}
