@@ -2,6 +2,7 @@
 // message naming it, its bytes stay as they were, and the library in use
 // before stays in use.
 #include "FakeHost.h"
+#include "support/Fixtures.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
 
@@ -117,8 +118,8 @@ TEST_F(BadFilesTest, truncatedLibrary) {
 }
 
 TEST_F(BadFilesTest, accessFileGivenAsLibrary) {
-    const QString source = QStringLiteral(ECHOLON_FIXTURES_DIR "/nwind.mdb");
-    ASSERT_TRUE(QFile::exists(source)) << source.toStdString();
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
+    const QString source = fixturePath("nwind.mdb");
     const QString path = home.file("old/nwind.mdb");
     QDir().mkpath(home.file("old"));
     ASSERT_TRUE(QFile::copy(source, path));

@@ -1,4 +1,5 @@
 #include "OldDatabaseFixture.h"
+#include "support/Fixtures.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "tools/ImportCommandList.h"
@@ -156,8 +157,9 @@ TEST_F(ImportCoreTest, fileThatIsNoDatabaseIsAnErrorAndStartStaysOff) {
     EXPECT_THROW(core.chooseFile(junk.fileName()), tools::ImportError);
     EXPECT_FALSE(core.startEnabled);
     // An Access file without the old table.
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
     ASSERT_TRUE(QDir(home.file("old")).mkdir("nw"));
-    ASSERT_TRUE(QFile::copy(ECHOLON_FIXTURES_DIR "/nwind.mdb", home.file("old/nw/ecl40_data.mdb")));
+    ASSERT_TRUE(QFile::copy(fixturePath("nwind.mdb"), home.file("old/nw/ecl40_data.mdb")));
     EXPECT_THROW(core.chooseFile(home.file("old/nw/ecl40_data.mdb")), tools::MdbError);
 }
 

@@ -1,3 +1,4 @@
+#include "support/Fixtures.h"
 #include "tools/MdbError.h"
 #include "tools/MdbFile.h"
 
@@ -10,9 +11,10 @@ using tools::MdbFile;
 
 namespace {
 
-const QString kNorthwind = QStringLiteral(ECHOLON_FIXTURES_DIR "/nwind.mdb");
+const QString kNorthwind = fixturePath(QStringLiteral("nwind.mdb"));
 
 TEST(MdbFileTest, listsTheUserTables) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
     MdbFile file(kNorthwind);
     const QStringList tables = file.tableNames();
     EXPECT_TRUE(tables.contains("Employees"));
@@ -21,6 +23,7 @@ TEST(MdbFileTest, listsTheUserTables) {
 }
 
 TEST(MdbFileTest, readsIntegerTextAndOleColumns) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
     MdbFile file(kNorthwind);
     const tools::MdbTable t = file.readTable("Employees", {"EmployeeID", "LastName", "Photo", "ReportsTo"});
     EXPECT_EQ(t.columns, QStringList({"EmployeeID", "LastName", "Photo", "ReportsTo"}));
@@ -39,6 +42,7 @@ TEST(MdbFileTest, readsIntegerTextAndOleColumns) {
 }
 
 TEST(MdbFileTest, oleValueMatchesEveryRowReadAlone) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
     MdbFile file(kNorthwind);
     const tools::MdbTable all = file.readTable("Employees");
     const tools::MdbTable photos = file.readTable("Employees", {"Photo"});
@@ -49,6 +53,7 @@ TEST(MdbFileTest, oleValueMatchesEveryRowReadAlone) {
 }
 
 TEST(MdbFileTest, missingTableOrColumnIsAnError) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
     MdbFile file(kNorthwind);
     EXPECT_THROW(file.readTable("master"), MdbError);
     EXPECT_THROW(file.readTable("Employees", {"POINTS"}), MdbError);
@@ -72,8 +77,9 @@ TEST(MdbFileTest, fileThatIsNotAccessIsRejectedClearly) {
     }
     EXPECT_THROW(MdbFile{empty}, MdbError);
     EXPECT_THROW(MdbFile{dir.filePath("missing.mdb")}, MdbError);
-    EXPECT_TRUE(MdbFile::hasAccessHeader(kNorthwind));
     EXPECT_FALSE(MdbFile::hasAccessHeader(text));
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
+    EXPECT_TRUE(MdbFile::hasAccessHeader(kNorthwind));
 }
 
 } // namespace
