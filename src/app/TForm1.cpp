@@ -38,7 +38,8 @@ TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), 
     StatusPanel1->setMinimumWidth(250);
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(StatusPanel0);
-    statusBar()->addWidget(StatusPanel1);
+    // Permanent, so that a control's hint never covers a note on why nothing is drawn.
+    statusBar()->addPermanentWidget(StatusPanel1);
 
     Edit_k1->installEventFilter(this);
     Edit_k2->installEventFilter(this);

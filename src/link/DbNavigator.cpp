@@ -3,6 +3,7 @@
 #include "store/Dataset.h"
 #include "store/Messages.h"
 
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QToolButton>
 
@@ -39,13 +40,30 @@ void DbNavigator::act(int button) {
         case 1: ds_->prior(); break;
         case 2: ds_->next(); break;
         case 3: ds_->last(); break;
-        case 4: ds_->append(); break;
+        case 4:
+            ds_->append();
+            editNewRow();
+            break;
         case 5:
             if (!ds_->isEmpty()) ds_->deleteRecord();
             break;
         }
     } catch (const std::exception& e) {
         store::messages().error(QString::fromUtf8(e.what()));
+    }
+}
+
+void DbNavigator::editNewRow() {
+    if (!grid_ || !grid_->model()) return;
+    const QAbstractItemModel* model = grid_->model();
+    const int row = ds_->recordCount();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QModelIndex cell = model->index(row, c);
+        if (!(model->flags(cell) & Qt::ItemIsEditable)) continue;
+        grid_->setFocus();
+        grid_->setCurrentIndex(cell);
+        grid_->edit(cell);
+        return;
     }
 }
 

@@ -2,6 +2,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAbstractItemView;
+
 namespace store {
 class Dataset;
 }
@@ -18,10 +20,16 @@ public:
     // hints: 4 or 6 texts, in button order.
     DbNavigator(const QString& name, const QStringList& hints, QWidget* parent = nullptr);
     void setDataset(store::Dataset* ds) { ds_ = ds; }
+    // The grid that shows the dataset: Insert puts the typing cursor into the
+    // new row's first editable cell.
+    void setGrid(QAbstractItemView* grid) { grid_ = grid; }
     void act(int button);
 
 private:
+    void editNewRow();
+
     store::Dataset* ds_ = nullptr;
+    QAbstractItemView* grid_ = nullptr;
 };
 
 } // namespace exchange

@@ -76,6 +76,7 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
                            TForm2Columns::libraryHidden());
     Navigator_ku = new DbNavigator(QStringLiteral("Navigator_ku"), kPrHints, this);
     Navigator_ku->setDataset(&dm.t_ku_list);
+    Navigator_ku->setGrid(DBGridEh1);
     Navigator_connect = new DbNavigator(QStringLiteral("Navigator_connect"), kWaveformHints, this);
     Navigator_connect->setDataset(&dm.t_master);
     Panel_ku = panel(GroupBox_base, "Panel_ku", DBGridEh1, Navigator_ku);

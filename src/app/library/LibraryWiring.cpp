@@ -29,7 +29,10 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm)
 
     if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
     if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_ku)) nav->setDataset(&dm.t_ku_list);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_ku)) {
+        nav->setDataset(&dm.t_ku_list);
+        nav->setGrid(form.DBGridEh3);
+    }
     connectButtons();
 
     form.DBGridEh1->installEventFilter(this);
