@@ -238,3 +238,21 @@ TEST_F(TdrFolderImportTest, failingRedrawAfterTheImport_reachesTheCallerAndNever
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TdrFolderImportTest, rowDeletedThroughTheGrid_isNotNumberedAgainNorListed) {
+    for (const char* name : {"a.tdr", "b.tdr", "c.tdr"}) ASSERT_TRUE(TdrTestImage().writeTo(wave(name)));
+    EXPECT_EQ(importFolder().imported, 3);
+    Dataset& shown = dm.t_master;
+    shown.last();
+    shown.deleteRecord();
+    EXPECT_EQ(dm.t_master2.recordCount(), 2) << "the whole-library view drops the deleted row";
+    EXPECT_EQ(importFolder().imported, 3);
+    QStringList numbers;
+    for (const QString& row : rows()) numbers << row.section(' ', 0, 1);
+    EXPECT_EQ(numbers, QStringList({"1 1", "2 2", "3 3", "4 4", "5 5"}));
+}
+
+} // namespace
+
