@@ -128,7 +128,6 @@ void Dataset::prior() {
 void Dataset::moveTo(int index) {
     requireOpen("move");
     if (state_ == DatasetState::Insert && index == d_->source.count()) return; // the pending row is current
-
     checkBrowseMode();
     scrollTo(index, false, false);
 }
