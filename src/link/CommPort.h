@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <functional>
 
 namespace exchange {
@@ -12,6 +13,8 @@ public:
     virtual ~CommPort() = default;
 
     virtual void setPortNum(int portNum) = 0; // only while closed
+    // A device path (an adapter's stable name) instead of a port number; only while closed.
+    virtual void setDevice(const QString& path) = 0;
     virtual void setLineSpeed(LineSpeed speed) = 0;
     virtual void open() = 0;
     virtual void close() = 0; // nothing happens when closed

@@ -83,7 +83,12 @@ void ExchangeEngine::FormActivate() {
     finishAfterAck_ = false;
     closingAfterAck_ = false;
     const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
-    if (!port_.active()) port_.setPortNum(settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1));
+    if (!port_.active()) {
+        // A port found on the machine is kept by its path; otherwise the number counts.
+        const QString device = settings.readString(QStringLiteral("COM"), QStringLiteral("Device"), QString()).trimmed();
+        if (!device.isEmpty()) port_.setDevice(device);
+        else port_.setPortNum(settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1));
+    }
     commandIndex_ = 0;
     packetIndex_ = 0;
     view_.lbFrameNum.clear();

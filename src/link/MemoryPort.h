@@ -12,7 +12,11 @@ namespace exchange {
 // once, so it must not be called from inside a handler of the port.
 class MemoryPort final : public CommPort {
 public:
-    void setPortNum(int portNum) override { portNum_ = portNum; }
+    void setPortNum(int portNum) override {
+        portNum_ = portNum;
+        device_.clear();
+    }
+    void setDevice(const QString& path) override { device_ = path; }
     void setLineSpeed(LineSpeed speed) override { speed_ = speed; }
     void open() override;
     void close() override;
@@ -24,6 +28,7 @@ public:
     // Test side.
     void feed(const QByteArray& bytes);
     int portNum() const { return portNum_; }
+    const QString& device() const { return device_; }
     LineSpeed lineSpeed() const { return speed_; }
     const QVector<QByteArray>& writes() const { return writes_; }
     QByteArray lastWrite() const { return writes_.isEmpty() ? QByteArray() : writes_.last(); }
@@ -37,6 +42,7 @@ public:
 
 private:
     int portNum_ = 0;
+    QString device_;
     LineSpeed speed_ = LineSpeed::Baud56000;
     bool active_ = false;
     QByteArray input_;

@@ -6,6 +6,7 @@
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace exchange {
@@ -14,6 +15,7 @@ namespace {
 const QString kSection = QStringLiteral("COM");
 const QString kPortNum = QStringLiteral("PortNum");
 const QString kShow = QStringLiteral("Show");
+const QString kDevice = QStringLiteral("Device");
 constexpr int kFirstDisabledEntry = 5; // activation: OK only below this type entry
 constexpr int kMainTypeEntries = 2;    // the main window's type list: "KMX-417", "KMX-419"
 } // namespace
@@ -28,8 +30,9 @@ const QStringList PortSettings::DetectedTypes = {
     QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), NotDetectedText,
 };
 
-PortSettings::PortSettings(CommPort& port, Clock& clock, store::MainState& state)
-    : port_(port), state_(state), detection_(port, clock) {
+PortSettings::PortSettings(CommPort& port, Clock& clock, store::MainState& state, Discovery discover)
+    : port_(port), state_(state), detection_(port, clock),
+      discover_(discover ? std::move(discover) : Discovery([] { return PortDiscovery::scan(); })) {
     detection_.finished = [this](int entry) { detectionFinished(entry); };
     detection_.failed = [this](const QString& why) { detectionFailed(why); };
 }
@@ -52,20 +55,50 @@ void PortSettings::prepareForSettings() {
     notify();
 }
 
-void PortSettings::selectPort(int portNum) { view_.portIndex = portNum - 1; }
+void PortSettings::selectCurrent() {
+    view_.portIndex = std::max(0, choices_.indexOf(device_, portNum_));
+}
+
+void PortSettings::setDiscovery(Discovery discover) {
+    discover_ = std::move(discover);
+    rescan();
+}
+
+void PortSettings::rescan() {
+    choices_.rebuild(discover_(), device_);
+    const QStringList items = choices_.labels();
+    if (items == view_.portItems) return;
+    view_.portItems = items;
+    selectCurrent();
+    notify();
+}
 
 void PortSettings::readSettings() {
     const store::IniFile ini(settingsPath());
     const int stored = ini.readInteger(kSection, kPortNum, 1);
     // A number the list cannot show would be written back as 0 by OK; the first port stands in.
     portNum_ = stored >= 1 && stored <= PortCount ? stored : 1;
-    selectPort(portNum_);
+    device_ = ini.readString(kSection, kDevice, QString()).trimmed();
+    choices_.rebuild(discover_(), device_);
+    view_.portItems = choices_.labels();
+    selectCurrent();
     view_.show = ini.readInteger(kSection, kShow, 1) != 0;
 }
 
+void PortSettings::useChoice(const PortChoice& choice) {
+    if (choice.device.isEmpty()) port_.setPortNum(choice.portNum);
+    else port_.setDevice(choice.device);
+}
+
+QString PortSettings::openFailureText(const QString& message) const {
+    // The fix for a refused port is one command; the user is told it exactly.
+    if (message.contains(QLatin1String("usermod"))) return message;
+    if (message.contains(QLatin1String("Access is denied"))) return PortBusyText;
+    if (message.contains(QLatin1String("not found"))) return PortMissingText;
+    return message; // an empty box would tell the user nothing
+}
+
 void PortSettings::FormCreate() {
-    view_.portItems.clear();
-    for (int i = 1; i <= PortCount; ++i) view_.portItems << QStringLiteral("COM%1").arg(i);
     view_.devTypeItems = {DetectedTypes.first(), WaitText};
     view_.devTypeIndex = 0;
     view_.devTypeEnabled = false;
@@ -77,6 +110,7 @@ void PortSettings::FormCreate() {
 void PortSettings::FormActivate() {
     savedShow_ = view_.show;
     savedPortNum_ = portNum_;
+    savedDevice_ = device_;
     savedDevTypeIndex_ = view_.devTypeIndex;
     readSettings();
     const int type = state_.typeIndex;
@@ -87,29 +121,30 @@ void PortSettings::FormActivate() {
 }
 
 void PortSettings::cb_PortNumChange(int index) {
-    if (index < 0 || index >= PortCount) return;
+    if (index < 0 || index >= choices_.count()) return;
     if (detection_.running()) {
         // The port is about to be reused for the test: the probe ends without a result.
         detection_.stop();
         detectionFinished(DeviceDetection::EntryKeep);
     }
-    const int previous = portNum_;
-    portNum_ = index + 1;
-    selectPort(portNum_);
+    const int previousNum = portNum_;
+    const QString previousDevice = device_;
+    const PortChoice choice = choices_.at(index);
+    if (choice.device.isEmpty()) portNum_ = choice.portNum;
+    device_ = choice.device;
+    view_.portIndex = index;
     QString text;
     bool failed = false;
     try {
-        port_.setPortNum(portNum_);
+        useChoice(choice);
         port_.open();
         port_.close();
     } catch (const ERsCommError& e) {
         failed = true;
-        if (e.message().contains(QLatin1String("Access is denied"))) text = PortBusyText;
-        else if (e.message().contains(QLatin1String("not found"))) text = PortMissingText;
-        else text = e.message(); // an empty box would tell the user nothing
+        text = openFailureText(e.message());
     } catch (const std::exception& e) {
         failed = true;
-        text = QString::fromUtf8(e.what());
+        text = openFailureText(QString::fromUtf8(e.what()));
     }
     if (failed) {
         store::messages().information(text);
@@ -117,8 +152,9 @@ void PortSettings::cb_PortNumChange(int index) {
             port_.close();
         } catch (const std::exception&) {
         }
-        portNum_ = previous;
-        selectPort(previous);
+        portNum_ = previousNum;
+        device_ = previousDevice;
+        selectCurrent();
     }
     notify();
 }
@@ -127,7 +163,13 @@ void PortSettings::setShow(bool checked) { view_.show = checked; }
 
 void PortSettings::btOKClick() {
     store::IniFile ini(settingsPath());
-    ini.writeInteger(kSection, kPortNum, view_.portIndex + 1);
+    const PortChoice& choice = choices_.at(std::clamp(view_.portIndex, 0, choices_.count() - 1));
+    if (choice.device.isEmpty()) {
+        ini.writeInteger(kSection, kPortNum, choice.portNum);
+        ini.removeKey(kSection, kDevice);
+    } else {
+        ini.writeString(kSection, kDevice, choice.device);
+    }
     ini.writeInteger(kSection, kShow, view_.show ? 1 : 0);
     if (!ini.save())
         throw std::runtime_error(
@@ -143,7 +185,8 @@ void PortSettings::BitBtn1Click() {
     detection_.stop();
     view_.show = savedShow_;
     portNum_ = savedPortNum_;
-    selectPort(portNum_);
+    device_ = savedDevice_;
+    selectCurrent();
     restoreWaitEntry();
     view_.devTypeIndex = savedDevTypeIndex_ < view_.devTypeItems.size() ? savedDevTypeIndex_ : -1;
     notify();
@@ -160,7 +203,7 @@ void PortSettings::btTypeClick() {
     notify();
     // The port shown in the list, not the one tested last (a refused one stays set on the port).
     detection_.stop();
-    port_.setPortNum(view_.portIndex + 1);
+    useChoice(choices_.at(std::clamp(view_.portIndex, 0, choices_.count() - 1)));
     detection_.start();
 }
 

@@ -2,6 +2,7 @@
 #include "link/Clock.h"
 #include "link/CommPort.h"
 #include "link/DeviceDetection.h"
+#include "link/PortChoices.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,7 @@ namespace exchange {
 
 // What the port-settings dialog shows; the core fills it and the dialog mirrors it.
 struct PortSettingsView {
-    QStringList portItems;  // cb_PortNum: "COM1".."COM256"
+    QStringList portItems;  // cb_PortNum: the ports found, then "COM1".."COM256"
     int portIndex = 0;      // selected entry of cb_PortNum
     QStringList devTypeItems;
     int devTypeIndex = 0;   // -1: no selection
@@ -30,7 +31,9 @@ struct PortSettingsView {
 
 // The logic of "Настройка параметров связи" (TfrmChkDev) without a window:
 // the port list tested on change, section "COM" of Echolon.v41 written on
-// OK, Cancel restoring what activation found, and instrument detection.
+// OK, Cancel restoring what activation found, and instrument detection. A
+// port found on the machine is kept as key "Device"; a numbered one as
+// "PortNum", with "Device" removed.
 class PortSettings {
 public:
     static constexpr int PortCount = 256;
@@ -42,10 +45,13 @@ public:
     // The type list of the detection, entry 5 being NotDetectedText.
     static const QStringList DetectedTypes;
 
-    PortSettings(CommPort& port, Clock& clock, store::MainState& state);
+    using Discovery = std::function<QList<SerialPortInfo>()>;
+    // `discover` lists the machine's ports; by default the running system's.
+    PortSettings(CommPort& port, Clock& clock, store::MainState& state, Discovery discover = {});
 
     const PortSettingsView& view() const { return view_; }
     int portNum() const { return portNum_; }
+    const QString& device() const { return device_; }
     DeviceDetection& detection() { return detection_; }
 
     // The main window's type filter, applied after OK copies the type index.
@@ -69,10 +75,15 @@ public:
     void BitBtn1Click();
     void btTypeClick();
     void cbDevTypeChange(int index);
+    // Looks for ports again (adapters plugged in or out); the choice stays.
+    void rescan();
+    void setDiscovery(Discovery discover);
 
 private:
     void readSettings();
-    void selectPort(int portNum);
+    void selectCurrent();
+    void useChoice(const PortChoice& choice);
+    QString openFailureText(const QString& message) const;
     void restoreWaitEntry();
     void detectionFinished(int entry);
     void detectionFailed(const QString& why);
@@ -83,10 +94,14 @@ private:
     store::MainState& state_;
     DeviceDetection detection_;
     PortSettingsView view_;
+    Discovery discover_;
+    PortChoices choices_{PortCount};
     int portNum_ = 1;
+    QString device_;
     // Remembered at activation for Cancel.
     bool savedShow_ = true;
     int savedPortNum_ = 1;
+    QString savedDevice_;
     int savedDevTypeIndex_ = 0;
 };
 

@@ -38,6 +38,11 @@ void RsCommPort::setPortNum(int portNum) {
     port.setPortNum(portNum);
 }
 
+void RsCommPort::setDevice(const QString& path) {
+    port.setDeviceName(DeviceName::Literal(path));
+    port.setPortNum(1);
+}
+
 void RsCommPort::setLineSpeed(LineSpeed speed) {
     port.setBaudrate(speed == LineSpeed::Baud9600 ? br9600 : br56000);
 }

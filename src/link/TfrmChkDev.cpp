@@ -37,6 +37,9 @@ TfrmChkDev::TfrmChkDev(store::MainState& state, std::unique_ptr<CommPort> port, 
     core_->viewChanged = [this] { refresh(); };
     core_->finished = [this](bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); };
     core_->FormCreate();
+    // Adapters plugged in or out while the dialog is open appear and go within a second.
+    rescanTimer_.setInterval(kRescanInterval);
+    connect(&rescanTimer_, &QTimer::timeout, this, [this] { core_->rescan(); });
 }
 
 TfrmChkDev::~TfrmChkDev() {
@@ -98,17 +101,21 @@ void TfrmChkDev::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // A restore from minimised keeps the user's unsaved choice.
     if (opening_.opens(event)) core_->FormActivate();
+    rescanTimer_.start();
 }
 
 void TfrmChkDev::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     opening_.hidden(event);
+    rescanTimer_.stop();
 }
 
 void TfrmChkDev::refresh() {
     const PortSettingsView& v = core_->view();
     const QSignalBlocker blockPorts(cb_PortNum), blockTypes(cbDevType), blockShow(chbShow);
-    if (cb_PortNum->count() != v.portItems.size()) {
+    QStringList shown;
+    for (int i = 0; i < cb_PortNum->count(); ++i) shown << cb_PortNum->itemText(i);
+    if (shown != v.portItems) {
         cb_PortNum->clear();
         cb_PortNum->addItems(v.portItems);
     }

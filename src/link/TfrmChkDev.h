@@ -4,6 +4,7 @@
 #include "link/WindowOpening.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <memory>
 
 class QCheckBox;
@@ -57,6 +58,8 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<PortSettings> core_;
     WindowOpening opening_;
+    QTimer rescanTimer_;
+    static constexpr int kRescanInterval = 1000;
 };
 
 } // namespace exchange

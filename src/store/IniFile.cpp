@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
+#include <algorithm>
 
 namespace store {
 
@@ -93,6 +94,15 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
 
 void IniFile::writeInteger(const QString& section, const QString& key, int value) {
     writeString(section, key, QString::number(value));
+}
+
+void IniFile::removeKey(const QString& section, const QString& key) {
+    for (Section& s : sections_) {
+        if (s.name.compare(section, Qt::CaseInsensitive) != 0) continue;
+        s.entries.erase(std::remove_if(s.entries.begin(), s.entries.end(),
+                                       [&](const Entry& e) { return e.key.compare(key, Qt::CaseInsensitive) == 0; }),
+                        s.entries.end());
+    }
 }
 
 bool IniFile::save() {

@@ -26,6 +26,7 @@ public:
     // Changes the value in memory; a new key goes to the end of its section.
     void writeString(const QString& section, const QString& key, const QString& value);
     void writeInteger(const QString& section, const QString& key, int value);
+    void removeKey(const QString& section, const QString& key);
 
     // Writes the whole file (atomically: temporary file, then rename).
     // Returns false and fills errorString() when it cannot.

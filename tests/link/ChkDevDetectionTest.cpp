@@ -2,11 +2,13 @@
 #include "link/ManualClock.h"
 #include "link/MemoryPort.h"
 #include "link/PortSettings.h"
+#include "link/serial/PlatformError.h"
 #include "store/MainState.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
 #include <gtest/gtest.h>
+#include <cerrno>
 
 using exchange::DeviceDetection;
 using exchange::LineSpeed;
@@ -16,7 +18,7 @@ namespace {
 
 class ChkDevDetectionTest : public ::testing::Test {
 protected:
-    ChkDevDetectionTest() : settings(port, clock, state) {
+    ChkDevDetectionTest() : settings(port, clock, state, [] { return QList<SerialPortInfo>(); }) {
         settings.FormCreate();
         settings.FormActivate();
     }
@@ -135,6 +137,14 @@ TEST_F(ChkDevDetectionTest, probeUsesThePortShownInTheList_notTheOneTestedLast) 
     settings.btTypeClick();
     EXPECT_EQ(port.portNum(), 3);
     settings.BitBtn1Click();
+}
+
+TEST_F(ChkDevDetectionTest, portRefusedForLackOfPermission_namesTheCommandThatFixesIt) {
+    port.openError = "Can't open specified device /dev/ttyUSB0 (Error 13, " + PlatformError::OpenText(EACCES) + ")";
+    settings.cb_PortNumChange(2);
+    ASSERT_EQ(messages.infos.size(), 1);
+    EXPECT_TRUE(messages.infos[0].contains("sudo usermod -aG dialout")) << messages.infos[0].toStdString();
+    EXPECT_EQ(settings.view().portIndex, 0);
 }
 
 TEST_F(ChkDevDetectionTest, portThatCannotOpenEndsDetectionWithItsMessage) {

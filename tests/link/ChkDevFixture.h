@@ -67,6 +67,8 @@ protected:
         if (!dlg_) {
             dlg_ = std::make_unique<exchange::TfrmChkDev>(state);
             dlg_->core().applyDeviceFilter = [this] { ++filterApplied; };
+            // This machine's own ports would shift the numbered entries.
+            dlg_->core().setDiscovery([] { return QList<SerialPortInfo>(); });
         }
         return *dlg_;
     }

@@ -23,4 +23,9 @@ QString Format(const QString& nameTemplate, int portNum) {
     return result;
 }
 
+QString Literal(const QString& path) {
+    QString escaped = path;
+    return escaped.replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+
 } // namespace DeviceName

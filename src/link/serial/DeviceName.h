@@ -15,4 +15,7 @@ long long DeviceNumber(int portNum);
 // can never act as a format string.
 QString Format(const QString& nameTemplate, int portNum);
 
+// A template that names exactly this path, whatever the port number ("%" doubled).
+QString Literal(const QString& path);
+
 } // namespace DeviceName

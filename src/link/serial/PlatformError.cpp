@@ -1,6 +1,8 @@
 #include "link/serial/PlatformError.h"
 
 #include <cerrno>
+#include <pwd.h>
+#include <unistd.h>
 #include <cstring>
 
 namespace PlatformError {
@@ -19,11 +21,17 @@ QString OpenText(int code) {
         return QStringLiteral("Access is denied: the device is in use by another program");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Access is denied: this user may not open the device; "
-                              "add the user to group dialout and log in again");
+        return QStringLiteral("Access is denied: this user may not open the device. "
+                              "Run \"sudo usermod -aG dialout %1\", then log out and in again")
+            .arg(UserName());
     default:
         return Text(code);
     }
+}
+
+QString UserName() {
+    const passwd* user = ::getpwuid(::geteuid());
+    return user && user->pw_name ? QString::fromLocal8Bit(user->pw_name) : qEnvironmentVariable("USER", "$USER");
 }
 
 bool IsMissingDevice(int code) {

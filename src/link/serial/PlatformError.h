@@ -8,8 +8,12 @@ namespace PlatformError {
 QString Text(int code);
 
 // The text for a failed open of a device that exists. Busy and refused devices
-// say "Access is denied", which the port-settings dialog looks for.
+// say "Access is denied", which the port-settings dialog looks for; a refused
+// one also gives the exact command that grants the user the port.
 QString OpenText(int code);
+
+// The login name of the user running the program (for the dialout hint).
+QString UserName();
 
 // True when an open failed because there is no such device.
 bool IsMissingDevice(int code);

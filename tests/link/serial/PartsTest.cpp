@@ -27,7 +27,8 @@ TEST(PlatformError, textsThePortSettingsDialogLooksFor) {
     EXPECT_TRUE(PlatformError::OpenText(EBUSY).contains(QStringLiteral("Access is denied")));
     const QString refused = PlatformError::OpenText(EACCES);
     EXPECT_TRUE(refused.contains(QStringLiteral("Access is denied")));
-    EXPECT_TRUE(refused.contains(QStringLiteral("dialout")));
+    EXPECT_TRUE(refused.contains("sudo usermod -aG dialout " + PlatformError::UserName()))
+        << refused.toStdString();
     EXPECT_TRUE(PlatformError::IsMissingDevice(ENOENT));
     EXPECT_TRUE(PlatformError::IsMissingDevice(ENXIO));
     EXPECT_FALSE(PlatformError::IsMissingDevice(EBUSY));
