@@ -2,42 +2,13 @@
 
 #include "tools/ImportError.h"
 #include "tools/MdbFile.h"
+#include "tools/SqliteReadConnection.h"
 
-#include <QAtomicInt>
 #include <QFile>
-#include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 
 namespace tools {
-
-namespace {
-
-bool hasSqliteHeader(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.read(16) == QByteArray("SQLite format 3\0", 16);
-}
-
-// Removes the connection when the reading ends, however it ends.
-class SqliteConnection {
-public:
-    explicit SqliteConnection(const QString& path) {
-        static QAtomicInt counter;
-        name_ = QStringLiteral("ecl40_data_%1").arg(counter.fetchAndAddRelaxed(1));
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    }
-    ~SqliteConnection() { QSqlDatabase::removeDatabase(name_); }
-    SqliteConnection(const SqliteConnection&) = delete;
-    SqliteConnection& operator=(const SqliteConnection&) = delete;
-    QSqlDatabase db() const { return QSqlDatabase::database(name_, false); }
-
-private:
-    QString name_;
-};
-
-} // namespace
 
 QVector<OldRecord> OldMasterReader::read(const QString& path) {
     if (!QFile::exists(path)) throw ImportError(QStringLiteral("%1: the file does not exist").arg(path));
@@ -61,7 +32,7 @@ QVector<OldRecord> OldMasterReader::readAccess(const QString& path) {
 QVector<OldRecord> OldMasterReader::readSqlite(const QString& path) {
     QVector<OldRecord> records;
     {
-        SqliteConnection connection(path);
+        SqliteReadConnection connection(path);
         QSqlDatabase db = connection.db();
         if (!db.open())
             throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
