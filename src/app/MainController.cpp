@@ -1,7 +1,10 @@
 #include "app/MainController.h"
 
+#include "store/DatabaseFile.h"
 #include "store/LibraryFileCommand.h"
+#include "store/Messages.h"
 #include "store/TDataModule1.h"
+#include "tools/AccessLibraryConverter.h"
 #include "trace/TypePresets.h"
 
 namespace app {
@@ -41,8 +44,25 @@ void MainController::ComboBox_typeChange(int index) {
 
 void MainController::btOpenClick() {
     if (!chooseLibraryFile) return;
-    const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
+    QString path = chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
+    if (!path.isEmpty() && store::DatabaseFile::inspect(path) == store::DatabaseFile::Kind::Access)
+        path = convertAccessLibrary(path);
     store::openChosenLibrary(dm_, state_, path, redraw);
+}
+
+QString MainController::convertAccessLibrary(const QString& path) {
+    const QString target = tools::AccessLibraryConverter::targetOf(path);
+    if (!store::messages().confirm(QStringLiteral("%1 is a library in the Access format, which this program reads "
+                                                  "but never writes.\nConvert it into a new library %2 and open "
+                                                  "that? The original stays as it is.")
+                                       .arg(path, target)))
+        return {};
+    try {
+        return tools::AccessLibraryConverter::convert(path);
+    } catch (const std::exception& e) {
+        store::messages().error(QString::fromUtf8(e.what()));
+        return {};
+    }
 }
 
 void MainController::OpenDialogForm1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }

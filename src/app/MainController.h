@@ -34,6 +34,7 @@ public:
 
     void ApplyDeviceFilter();
     void ComboBox_typeChange(int index); // the user chose a type entry
+    // A library in the Access format is offered for conversion first.
     void btOpenClick();
     void OpenDialogForm1FolderChange(const QString& folder);
     void bConnectClick();
@@ -41,6 +42,11 @@ public:
     void btImportClick();
     void mnAboutClick();
     void btPrintClick();
+
+    // Offers to convert a library in the Access format into a new SQLite one
+    // beside it: the converted library's path, empty when the user declined or
+    // it failed (said so).
+    QString convertAccessLibrary(const QString& path);
 
 private:
     store::MainState& state_;

@@ -2,6 +2,9 @@
 
 #include "app/tdr/TdrFolderImport.h"
 #include "report/ReportWiring.h"
+#include "store/DatabaseFile.h"
+#include "store/Messages.h"
+#include "store/OdbcRegistry.h"
 #include "tools/ImportStarter.h"
 #include "trace/ButtonPictures.h"
 #include "trace/LineStyle.h"
@@ -48,6 +51,7 @@ void MainProgram::start() {
     report::ReportWiring::attachCharts(form_print, charts);
     controller->printReport = report::ReportWiring::printHandler(form_print, state, *DataModule1, &Form1);
     controller->openWaveformFiles = [this] { openWaveformFiles(); };
+    convertRegisteredAccessLibrary();
     DataModule1->DataModuleCreate();
     dialogs = std::make_unique<tools::InstrumentDialogs>(
         *DataModule1, state, &Form1, [this] { controller->ApplyDeviceFilter(); },
@@ -60,6 +64,20 @@ void MainProgram::start() {
     };
     libraryGrids->gridEvents().showNameEditor = [this] { dialogs->DBGridEh1DblClick(); };
     Form1.showState();
+}
+
+void MainProgram::convertRegisteredAccessLibrary() {
+    // Registered on another machine or by hand: offered before the store refuses it.
+    store::OdbcRegistry registry;
+    const QString path = registry.readDbq(store::TDataModule1::LibraryAlias, QString());
+    if (path.isEmpty() || store::DatabaseFile::inspect(path) != store::DatabaseFile::Kind::Access) return;
+    const QString converted = controller->convertAccessLibrary(path);
+    if (converted.isEmpty()) return;
+    try {
+        registry.writeDbq(store::TDataModule1::LibraryAlias, converted);
+    } catch (const std::exception& e) {
+        store::messages().error(QString::fromUtf8(e.what()));
+    }
 }
 
 void MainProgram::openWaveformFiles() {

@@ -45,6 +45,7 @@ public:
 private:
     void wireWindow();
     void openWaveformFiles();
+    void convertRegisteredAccessLibrary();
 };
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "app/MainProgram.h"
 #include "store/Numbers.h"
+#include "store/OdbcRegistry.h"
+#include "support/Fixtures.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/SlotLayout.h"
@@ -247,6 +249,45 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     EXPECT_EQ(model->rowCount(), 1);
     EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    const QString access = home.file("brought/nwind.mdb");
+    QDir().mkpath(home.file("brought"));
+    ASSERT_TRUE(QFile::copy(fixturePath("nwind.mdb"), access));
+    const QString title = program.state.title;
+    program.controller->chooseLibraryFile = [&](const auto&) { return access; };
+
+    boxes.answer = false;
+    program.controller->btOpenClick();
+    ASSERT_EQ(boxes.confirms.size(), 1);
+    EXPECT_TRUE(boxes.confirms[0].contains(home.file("brought/nwind.db"))) << boxes.confirms[0].toStdString();
+    EXPECT_EQ(program.state.title, title) << "declined: the library in use stays";
+
+    // This Access file holds no waveform table: the conversion says so and leaves nothing.
+    boxes.answer = true;
+    program.controller->btOpenClick();
+    EXPECT_EQ(boxes.errors.size(), 1);
+    EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
+    EXPECT_EQ(program.state.title, title);
+
+    // Registered as the library: offered at the next start, before the store refuses it.
+    store::OdbcRegistry().writeDbq("ecl41_data", access);
+    boxes.confirms.clear();
+    boxes.answer = false;
+    app::MainProgram next;
+    next.start();
+    EXPECT_EQ(boxes.confirms.size(), 1);
+    EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
 }
 
 } // namespace
