@@ -5,6 +5,7 @@
 #include "store/Messages.h"
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -118,6 +119,8 @@ void TfrmChkDev::refresh() {
     if (shown != v.portItems) {
         cb_PortNum->clear();
         cb_PortNum->addItems(v.portItems);
+        // An adapter's entry says what it is and its stable name: the open list shows it whole.
+        cb_PortNum->view()->setMinimumWidth(cb_PortNum->view()->sizeHintForColumn(0) + 32);
     }
     cb_PortNum->setCurrentIndex(v.portIndex);
     for (int i = 0; i < v.devTypeItems.size(); ++i) {
