@@ -22,7 +22,9 @@ QString SimOptions::usage() {
         "  --log FILE        write the frames received and the events to FILE\n"
         "  --fault-at N      faults apply from request N on (0 = the first)\n"
         "  --fault NAME      silence | stall=BYTES | bad-ack | split=BYTES | garbage=BYTES |\n"
-        "                    hangup | bad-checksum | nothing   (may be repeated)\n");
+        "                    hangup | bad-checksum | nothing   (may be repeated)\n"
+        "  -h, --help        show this help and end\n"
+        "  --version         show the version and end\n");
 }
 
 namespace {
@@ -84,8 +86,11 @@ bool SimOptions::parse(const QStringList& args, QString& error) {
             else if (name == "garbage" && toInt(arg, 1, garbage)) {}
             else return error = QStringLiteral("unknown fault: ") + v, false;
         } else if (a == "--help" || a == "-h") {
-            error = usage();
-            return false;
+            help = true;
+            return true;
+        } else if (a == "--version") {
+            version = true;
+            return true;
         } else {
             error = QStringLiteral("unknown option: ") + a;
             return false;

@@ -14,6 +14,8 @@ struct SimOptions {
     bool checkSpeed = false; // --check-speed: requests at another line speed are not understood
     int banks = 20;      // --banks N: memory banks that hold a waveform (of 100)
     std::uint32_t seed = 1;
+    bool help = false;    // --help: print the usage and end
+    bool version = false; // --version: print the version and end
 
     // Faults on demand, from the request numbered faultAt on (0 = the first).
     int faultAt = 0;
@@ -30,7 +32,7 @@ struct SimOptions {
     QString modelName() const;
 
     // Parses the arguments (without the program name); on error returns false
-    // and sets `error`.
+    // and sets `error`. --help and --version stop the parsing.
     bool parse(const QStringList& args, QString& error);
     static QString usage();
 };

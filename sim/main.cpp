@@ -34,13 +34,20 @@ int fail(const QString& text) {
     return 2;
 }
 
+int print(const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     SimOptions options;
     QString error;
-    if (!options.parse(app.arguments().mid(1), error)) return fail(error);
+    if (!options.parse(app.arguments().mid(1), error)) return fail(error + QStringLiteral("\n\n") + SimOptions::usage());
+    if (options.help) return print(SimOptions::usage());
+    if (options.version) return print(QStringLiteral("echolon-sim 4.1\n"));
 
     PseudoTerminal line;
     if (!line.open(error)) return fail(error);

@@ -1,33 +1,51 @@
 #include "app/Program.h"
 
+#include "app/CommandLine.h"
+#include "app/EcholonApplication.h"
 #include "app/MainProgram.h"
+#include "app/ProgramLock.h"
 #include "app/QtMessages.h"
+#include "app/StartupFolder.h"
 #include "store/ProgramFolder.h"
 
-#include <QApplication>
-#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QScreen>
+#include <cstdio>
+#include <optional>
 
 namespace app {
 
 namespace {
-void readCommandLine(QApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Echolon 4.1, companion program of the KMX reflectometers");
-    parser.addHelpOption();
-    QCommandLineOption home("home", "Program folder holding Data/, Save/ and Echolon.v41.", "DIR");
-    parser.addOption(home);
-    parser.process(app);
-    if (parser.isSet(home)) store::setProgramFolderOverride(parser.value(home));
-}
-} // namespace
+enum ExitCode { Normal = 0, StoreFailed = 1, BadStart = 2, FolderInUse = 3 };
 
-int runProgram(QApplication& app) {
-    app.setApplicationName("Echolon 4.1");
-    readCommandLine(app);
-    QtMessages boxes;
+enum class WindowSystem { None, Headless, Screen };
+
+// Whether Qt can open windows at all, and whether somebody sees them to answer
+// a question (on the offscreen platform a question box would wait forever).
+WindowSystem windowSystem(const QString& platformOption) {
+    const QString platform =
+        (platformOption.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platformOption).section(':', 0, 0);
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return WindowSystem::Headless;
+    if (!platform.isEmpty()) return WindowSystem::Screen;
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return WindowSystem::None;
+    return WindowSystem::Screen;
+}
+
+void say(std::FILE* to, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), to);
+    if (!text.endsWith('\n')) std::fputc('\n', to);
+}
+
+// Before the application object exists its applicationDirPath() cannot be
+// asked; it reads the same link on Linux.
+QString executableFolder() {
+    return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+}
+
+int runMainWindow(QApplication& app, QtMessages& boxes) {
     store::setMessages(&boxes);
-    int rc = 0;
+    int rc = Normal;
     try {
         MainProgram program;
         program.start();
@@ -40,10 +58,70 @@ int runProgram(QApplication& app) {
         // The store could not be opened even after restoring the library:
         // say why and end without touching anything else.
         boxes.error(QString::fromUtf8(e.what()));
-        rc = 1;
+        rc = StoreFailed;
     }
     store::setMessages(nullptr);
     return rc;
+}
+} // namespace
+
+int runProgram(int& argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(arguments);
+    switch (line.action) {
+    case CommandLine::Action::Help: say(stdout, CommandLine::usage()); return Normal;
+    case CommandLine::Action::Version: say(stdout, CommandLine::version()); return Normal;
+    case CommandLine::Action::Error: say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage()); return BadStart;
+    case CommandLine::Action::Run: break;
+    }
+
+    const WindowSystem windows = windowSystem(line.platform);
+    std::optional<EcholonApplication> app;
+    QtMessages boxes;
+    auto application = [&]() -> EcholonApplication& {
+        if (!app) {
+            app.emplace(argc, argv);
+            app->setApplicationName(CommandLine::version());
+        }
+        return *app;
+    };
+
+    store::FolderHints hints = store::folderHintsOf(executableFolder());
+    hints.option = line.home;
+    const store::FolderChoice folder = store::chooseProgramFolder(hints);
+    const Creation creation = line.noCreate                        ? Creation::Refused
+                              : windows == WindowSystem::Screen ? Creation::Ask
+                                                                : Creation::NoDisplay;
+    const QString notReady = prepareProgramFolder(folder, creation, [&](const QString& question) {
+        application();
+        return boxes.confirm(question);
+    });
+    if (!notReady.isEmpty()) {
+        say(stderr, "echolon: " + notReady);
+        return BadStart;
+    }
+    if (windows == WindowSystem::None) {
+        say(stderr, QStringLiteral("echolon: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                                   "QT_QPA_PLATFORM=offscreen runs the program without one"));
+        return BadStart;
+    }
+
+    const ProgramLock lock(folder.path);
+    if (lock.state() == ProgramLock::State::InUse) {
+        say(stderr, "echolon: " + lock.message());
+        if (windows == WindowSystem::Screen) {
+            application();
+            boxes.error(lock.message());
+        }
+        return FolderInUse;
+    }
+    // A folder where no lock file can be made (read-only media) cannot be
+    // spoilt by a second copy either: start anyway.
+    if (lock.state() == ProgramLock::State::Unavailable) say(stderr, "echolon: " + lock.message());
+
+    store::setProgramFolderOverride(folder.path);
+    return runMainWindow(application(), boxes);
 }
 
 } // namespace app

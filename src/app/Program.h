@@ -1,12 +1,12 @@
 #pragma once
 
-class QApplication;
-
 namespace app {
 
-// Start-up: reads the command line (--home DIR), creates the program's windows
-// and the data module in their fixed order, runs the event loop until the main
-// window closes. Returns the process exit code.
-int runProgram(QApplication& app);
+// Start-up: reads the command line, settles on the program folder and locks
+// it, then creates the program's windows and the data module in their fixed
+// order and runs the event loop until the main window closes. No window-system
+// object exists until the command line and the folder are known to be good.
+// Returns the process exit code (see CommandLine::usage()).
+int runProgram(int& argc, char** argv);
 
 } // namespace app

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// The program's command line, read before any window system is touched so
+// that --help, --version and mistakes are answered without a display.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Error };
+
+    Action action = Action::Run;
+    QString home;        // --home DIR
+    bool noCreate = false; // --no-create
+    QString platform;    // Qt's -platform NAME, passed on to Qt
+    QString error;       // why the command line was refused (Action::Error)
+
+    // `arguments` include the program name first, as argv does. Qt's own
+    // options (-platform, -style, ...) are accepted and left to Qt.
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+    static QString version();
+};
+
+} // namespace app
