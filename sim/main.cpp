@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     SimOptions options;
     QString error;
-    if (!options.parse(app.arguments().mid(1), error)) return fail(error + QStringLiteral("\n\n") + SimOptions::usage());
+    if (!options.parse(app.arguments().mid(1), error))
+        return fail(error + QStringLiteral("\n\n") + SimOptions::usage().trimmed());
     if (options.help) return print(SimOptions::usage());
     if (options.version) return print(QStringLiteral("echolon-sim 4.1\n"));
 

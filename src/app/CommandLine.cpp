@@ -7,9 +7,10 @@ namespace app {
 namespace {
 // QGuiApplication's and QApplication's documented options: the application
 // object takes them out of argv later, so they must not count as unknown here.
-const char* const qtValueOptions[] = {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
-                                      "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
-                                      "geometry", "style", "stylesheet"};
+const char* const qtValueOptions[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger", "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",      "style",
+    "stylesheet"};
 const char* const qtFlagOptions[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 } // namespace
 
@@ -22,8 +23,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption home("home", QString(), "DIR");
     const QCommandLineOption noCreate("no-create");
     parser.addOptions({help, version, home, noCreate});
-    for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
-    for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
+    for (const char* name : qtValueOptions)
+        parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
+    for (const char* name : qtFlagOptions)
+        parser.addOption(QCommandLineOption(name));
 
     CommandLine result;
     auto refuse = [&](const QString& why) {
@@ -45,32 +48,33 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     return result;
 }
 
-QString CommandLine::version() { return QStringLiteral("Echolon 4.1"); }
+QString CommandLine::version() {
+    return QStringLiteral("Echolon 4.1");
+}
 
 QString CommandLine::usage() {
-    return QStringLiteral(
-        "Usage: echolon [options]\n"
-        "Echolon 4.1, the desktop companion of the KMX pulse reflectometers.\n"
-        "\n"
-        "Options:\n"
-        "  --home DIR     the program folder: the waveform library (Data/), its\n"
-        "                 backup (Save/) and the settings (Echolon.v41)\n"
-        "  --no-create    end instead of offering to create a --home folder that\n"
-        "                 does not exist\n"
-        "  -h, --help     show this help and end\n"
-        "  -v, --version  show the version and end\n"
-        "Qt's own options (-platform NAME, -style NAME, ...) are passed to Qt.\n"
-        "\n"
-        "The program folder is --home DIR; else $ECHOLON_HOME; else the executable's\n"
-        "folder when it already holds Echolon.v41 or Data/ (a portable copy); else\n"
-        "$XDG_DATA_HOME/echolon (~/.local/share/echolon), created on first start.\n"
-        "One copy of the program at a time works on a program folder.\n"
-        "The path of the library last opened is kept in\n"
-        "$XDG_CONFIG_HOME/echolon/odbc.ini (~/.config/echolon/odbc.ini).\n"
-        "\n"
-        "Exit status: 0 normal end; 1 the waveform library cannot be opened;\n"
-        "2 wrong command line, or no usable program folder or display;\n"
-        "3 another copy of the program works on the program folder.\n");
+    return QStringLiteral("Usage: echolon [options]\n"
+                          "Echolon 4.1, the desktop companion of the KMX pulse reflectometers.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --home DIR     the program folder: the waveform library (Data/), its\n"
+                          "                 backup (Save/) and the settings (Echolon.v41)\n"
+                          "  --no-create    end instead of offering to create a --home folder that\n"
+                          "                 does not exist\n"
+                          "  -h, --help     show this help and end\n"
+                          "  -v, --version  show the version and end\n"
+                          "Qt's own options (-platform NAME, -style NAME, ...) are passed to Qt.\n"
+                          "\n"
+                          "The program folder is --home DIR; else $ECHOLON_HOME; else the executable's\n"
+                          "folder when it already holds Echolon.v41 or Data/ (a portable copy); else\n"
+                          "$XDG_DATA_HOME/echolon (~/.local/share/echolon), created on first start.\n"
+                          "One copy of the program at a time works on a program folder.\n"
+                          "The path of the library last opened is kept in\n"
+                          "$XDG_CONFIG_HOME/echolon/odbc.ini (~/.config/echolon/odbc.ini).\n"
+                          "\n"
+                          "Exit status: 0 normal end; 1 the waveform library cannot be opened;\n"
+                          "2 wrong command line, or no usable program folder or display;\n"
+                          "3 another copy of the program works on the program folder.\n");
 }
 
 } // namespace app

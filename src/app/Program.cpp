@@ -24,8 +24,10 @@ enum class WindowSystem { None, Headless, Screen };
 // a question (on the offscreen platform a question box would wait forever).
 WindowSystem windowSystem(const QString& platformOption) {
     const QString platform =
-        (platformOption.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platformOption).section(':', 0, 0);
-    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return WindowSystem::Headless;
+        (platformOption.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : platformOption)
+            .section(':', 0, 0);
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return WindowSystem::Headless;
     if (!platform.isEmpty()) return WindowSystem::Screen;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return WindowSystem::None;
@@ -51,7 +53,8 @@ int runMainWindow(QApplication& app, QtMessages& boxes) {
         program.start();
         // Without a window manager "maximised" means nothing; start at the
         // screen's size so the charts get their room either way.
-        if (QScreen* screen = QGuiApplication::primaryScreen()) program.Form1.setGeometry(screen->availableGeometry());
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            program.Form1.setGeometry(screen->availableGeometry());
         program.Form1.showMaximized();
         rc = app.exec();
     } catch (const std::exception& e) {
@@ -67,13 +70,21 @@ int runMainWindow(QApplication& app, QtMessages& boxes) {
 
 int runProgram(int& argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = CommandLine::parse(arguments);
     switch (line.action) {
-    case CommandLine::Action::Help: say(stdout, CommandLine::usage()); return Normal;
-    case CommandLine::Action::Version: say(stdout, CommandLine::version()); return Normal;
-    case CommandLine::Action::Error: say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage()); return BadStart;
-    case CommandLine::Action::Run: break;
+    case CommandLine::Action::Help:
+        say(stdout, CommandLine::usage());
+        return Normal;
+    case CommandLine::Action::Version:
+        say(stdout, CommandLine::version());
+        return Normal;
+    case CommandLine::Action::Error:
+        say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage());
+        return BadStart;
+    case CommandLine::Action::Run:
+        break;
     }
 
     const WindowSystem windows = windowSystem(line.platform);
@@ -90,7 +101,7 @@ int runProgram(int& argc, char** argv) {
     store::FolderHints hints = store::folderHintsOf(executableFolder());
     hints.option = line.home;
     const store::FolderChoice folder = store::chooseProgramFolder(hints);
-    const Creation creation = line.noCreate                        ? Creation::Refused
+    const Creation creation = line.noCreate                     ? Creation::Refused
                               : windows == WindowSystem::Screen ? Creation::Ask
                                                                 : Creation::NoDisplay;
     const QString notReady = prepareProgramFolder(folder, creation, [&](const QString& question) {

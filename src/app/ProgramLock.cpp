@@ -5,7 +5,8 @@
 
 namespace app {
 
-ProgramLock::ProgramLock(const QString& folder) : file_(QDir(folder).filePath(QStringLiteral(".echolon.lock"))) {
+ProgramLock::ProgramLock(const QString& folder)
+    : file_(QDir(folder).filePath(QStringLiteral(".echolon.lock"))) {
     // A lock is stale only when its process is gone, never by its age:
     // the program runs for days.
     file_.setStaleLockTime(0);
@@ -13,9 +14,11 @@ ProgramLock::ProgramLock(const QString& folder) : file_(QDir(folder).filePath(QS
     const QString where = QDir::toNativeSeparators(folder);
     if (file_.error() != QLockFile::LockFailedError) {
         state_ = State::Unavailable;
-        message_ = QStringLiteral("Cannot make the lock file in %1 (%2); other copies of the program are not kept off it.")
-                       .arg(where, file_.error() == QLockFile::PermissionError ? QStringLiteral("no permission")
-                                                                               : QStringLiteral("unknown error"));
+        message_ =
+            QStringLiteral(
+                "Cannot make the lock file in %1 (%2); other copies of the program are not kept off it.")
+                .arg(where, file_.error() == QLockFile::PermissionError ? QStringLiteral("no permission")
+                                                                        : QStringLiteral("unknown error"));
         return;
     }
     state_ = State::InUse;

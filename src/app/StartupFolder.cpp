@@ -16,7 +16,8 @@ QString prepareProgramFolder(const store::FolderChoice& folder, Creation creatio
         case Creation::Refused:
             return QStringLiteral("%1: no such folder (not made: --no-create)").arg(where);
         case Creation::NoDisplay:
-            return QStringLiteral("%1: no such folder (not made without a display to ask; make it first)").arg(where);
+            return QStringLiteral("%1: no such folder (not made without a display to ask; make it first)")
+                .arg(where);
         case Creation::Ask:
             if (!ask(QStringLiteral("The program folder %1 does not exist.\n"
                                     "Make it and start with an empty waveform library?")

@@ -12,7 +12,9 @@ QString& overrideDir() {
     return dir;
 }
 
-QString clean(const QString& dir) { return QDir::cleanPath(QDir(dir).absolutePath()); }
+QString clean(const QString& dir) {
+    return QDir::cleanPath(QDir(dir).absolutePath());
+}
 
 QString withSlash(QString dir) {
     dir = clean(dir);
@@ -37,7 +39,8 @@ bool isPortableFolder(const QString& dir) {
 FolderChoice chooseProgramFolder(const FolderHints& hints) {
     if (!hints.option.isEmpty()) return {clean(hints.option), FolderSource::Option};
     if (!hints.environment.isEmpty()) return {clean(hints.environment), FolderSource::Environment};
-    if (isPortableFolder(hints.executableFolder)) return {clean(hints.executableFolder), FolderSource::Portable};
+    if (isPortableFolder(hints.executableFolder))
+        return {clean(hints.executableFolder), FolderSource::Portable};
     const QString base = xdgBase(hints.xdgDataHome, hints.userHome, QStringLiteral("/.local/share"));
     return {clean(base + QStringLiteral("/echolon")), FolderSource::UserData};
 }
@@ -51,7 +54,9 @@ FolderHints folderHintsOf(const QString& executableFolder) {
     return hints;
 }
 
-void setProgramFolderOverride(const QString& dir) { overrideDir() = dir; }
+void setProgramFolderOverride(const QString& dir) {
+    overrideDir() = dir;
+}
 
 QString programFolder() {
     if (!overrideDir().isEmpty()) return withSlash(overrideDir());
@@ -59,7 +64,8 @@ QString programFolder() {
 }
 
 QString userConfigFolder() {
-    const QString base = xdgBase(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath(), QStringLiteral("/.config"));
+    const QString base =
+        xdgBase(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath(), QStringLiteral("/.config"));
     return withSlash(base + "/echolon");
 }
 

@@ -19,7 +19,8 @@ class CleanProcess {
 public:
     CleanProcess() {
         env_ = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "ECHOLON_HOME"}) env_.remove(name);
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "ECHOLON_HOME"})
+            env_.remove(name);
         for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
             const QString dir = root_.filePath(name);
             QDir().mkpath(dir);

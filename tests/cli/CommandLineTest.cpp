@@ -7,7 +7,9 @@
 
 namespace {
 
-bool isEmptyFolder(const QString& dir) { return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+bool isEmptyFolder(const QString& dir) {
+    return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
 
 TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
     CleanProcess env;
@@ -23,7 +25,8 @@ TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
 
     const Finished simHelp = env.run("echolon-sim", {"--help"});
     EXPECT_EQ(simHelp.exitCode, 0) << simHelp.err.toStdString();
-    EXPECT_TRUE(simHelp.out.contains("--model") && simHelp.out.contains("--fault")) << simHelp.out.toStdString();
+    EXPECT_TRUE(simHelp.out.contains("--model") && simHelp.out.contains("--fault"))
+        << simHelp.out.toStdString();
     EXPECT_EQ(env.run("echolon-sim", {"--version"}).exitCode, 0);
 
     for (const char* dir : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
@@ -32,8 +35,8 @@ TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
 
 TEST(CommandLine, aWrongCommandLineGetsTheUsageAndExitStatus2) {
     CleanProcess env;
-    for (const QStringList& args : {QStringList{"--frobnicate"}, QStringList{"--home"}, QStringList{"--home="},
-                                    QStringList{"stray-argument"}}) {
+    for (const QStringList& args : {QStringList{"--frobnicate"}, QStringList{"--home"},
+                                    QStringList{"--home="}, QStringList{"stray-argument"}}) {
         const Finished f = env.run("echolon", args);
         EXPECT_EQ(f.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(f.err.contains("Usage:")) << f.err.toStdString();
@@ -56,7 +59,8 @@ TEST(CommandLine, aHomeThatIsAFileOrMissingIsRefusedWithoutMakingAnything) {
 
     // Refused by --no-create, and refused when there is nobody to ask.
     const QString missing = env.dir("HOME") + "/new/library";
-    for (const QStringList& args : {QStringList{"--no-create", "--home", missing}, QStringList{"--home", missing}}) {
+    for (const QStringList& args :
+         {QStringList{"--no-create", "--home", missing}, QStringList{"--home", missing}}) {
         const Finished f = env.run("echolon", args);
         EXPECT_EQ(f.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(f.err.contains(missing)) << f.err.toStdString();
