@@ -1,5 +1,7 @@
 #include "link/PortChoices.h"
 
+#include <QFileInfo>
+
 namespace exchange {
 
 void PortChoices::rebuild(const QList<SerialPortInfo>& found, const QString& keepDevice) {
@@ -14,7 +16,9 @@ void PortChoices::rebuild(const QList<SerialPortInfo>& found, const QString& kee
         kept = kept || keepDevice == p.preferredPath() || keepDevice == p.device;
     }
     if (!kept) {
-        choices_.push_front({keepDevice + QStringLiteral(" (not connected)"), 0, keepDevice});
+        // A path the scan does not report (a pseudo-terminal, say) is listed as it is while it exists.
+        const QString label = QFileInfo::exists(keepDevice) ? keepDevice : keepDevice + QStringLiteral(" (not connected)");
+        choices_.push_front({label, 0, keepDevice});
         otherNames_.push_front(keepDevice);
     }
     for (int n = 1; n <= numberedPorts_; ++n) {

@@ -16,8 +16,9 @@ struct PortChoice {
 };
 
 // The port dialog's list: the ports found, each with what it is, then
-// COM1..COMn as before. A device chosen earlier that is not plugged in now
-// stays listed, so the choice is not lost while the adapter is away.
+// COM1..COMn as before. A device chosen earlier that the scan does not report
+// stays listed (marked "not connected" while its path is gone), so the choice
+// is not lost while the adapter is away.
 class PortChoices {
 public:
     explicit PortChoices(int numberedPorts) : numberedPorts_(numberedPorts) {}

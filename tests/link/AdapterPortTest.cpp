@@ -69,12 +69,6 @@ TEST_F(AdapterPortTest, chosenAdapterIsKeptByItsStableNameAndCarriesTheExchange)
     EXPECT_EQ(setting("Device"), stable);
     EXPECT_EQ(setting("PortNum"), "7") << "kept for settings that name no device";
 
-    // Unplugged: the choice stays listed and selected, not lost.
-    plugged.clear();
-    dialog.core().FormActivate();
-    EXPECT_EQ(dialog.cb_PortNum->currentIndex(), 0);
-    EXPECT_EQ(dialog.cb_PortNum->currentText(), stable + " (not connected)");
-
     // The exchange opens the device the settings name.
     CommandList list;
     list.add("02010000");
@@ -84,6 +78,13 @@ TEST_F(AdapterPortTest, chosenAdapterIsKeptByItsStableNameAndCarriesTheExchange)
     EXPECT_EQ(engine.exec(), QDialog::Accepted) << messages.errors.join('\n').toStdString();
     ASSERT_NE(list.object(0), nullptr);
     EXPECT_EQ(list.object(0)->bytes.size(), 385);
+
+    // Unplugged, its stable name gone: the choice stays listed and selected, not lost.
+    plugged.clear();
+    ASSERT_TRUE(QFile::remove(stable));
+    dialog.core().FormActivate();
+    EXPECT_EQ(dialog.cb_PortNum->currentIndex(), 0);
+    EXPECT_EQ(dialog.cb_PortNum->currentText(), stable + " (not connected)");
 
     // Back to a numbered port: the device key goes.
     store::IniFile settings(home.file("Echolon.v41"));
