@@ -34,7 +34,7 @@ TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), 
     StatusPanel0->setFixedWidth(300);
     StatusPanel1 = new QLabel(this);
     StatusPanel1->setObjectName("StatusBar1_Panel1");
-    // At least its described width; it grows for a note that needs more.
+    // At least 250 pixels wide; it grows for a note that needs more.
     StatusPanel1->setMinimumWidth(250);
     statusBar()->setObjectName("StatusBar1");
     statusBar()->addWidget(StatusPanel0);

@@ -22,7 +22,7 @@ QString withSlash(QString dir) {
     return dir;
 }
 
-// The base directory specification ignores relative values.
+// XDG base directories must be absolute; a relative value is ignored.
 QString xdgBase(const QString& value, const QString& userHome, const QString& fallback) {
     if (!value.isEmpty() && QDir::isAbsolutePath(value)) return value;
     return userHome + fallback;
