@@ -8,8 +8,8 @@
 //  3. the same for the engine alone, on an in-memory port and a manual clock.
 #include "link/CommandList.h"
 #include "link/ExchangeEngine.h"
-#include "link/ManualClock.h"
-#include "link/MemoryPort.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "link/TfrmComm.h"
 #include "store/IniFile.h"
 

@@ -4,8 +4,8 @@
 // outside the buffers, and a packet answer never grows past what its count allows.
 #include "link/CommandList.h"
 #include "link/ExchangeEngine.h"
-#include "link/ManualClock.h"
-#include "link/MemoryPort.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "store/Messages.h"
 
 #include <QDir>

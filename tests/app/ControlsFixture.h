@@ -2,7 +2,7 @@
 #include "app/controls/TraceControls.h"
 #include "app/library/CompareLibrary.h"
 #include "app/library/LibraryGridEvents.h"
-#include "link/ManualClock.h"
+#include "fakes/ManualClock.h"
 #include "store/DataModuleHost.h"
 #include "store/MainState.h"
 #include "store/TDataModule1.h"

@@ -1,6 +1,6 @@
 #include "link/DeviceDetection.h"
-#include "link/ManualClock.h"
-#include "link/MemoryPort.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "link/PortSettings.h"
 #include "link/serial/PlatformError.h"
 #include "store/MainState.h"

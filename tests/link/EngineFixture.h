@@ -2,8 +2,8 @@
 // An exchange engine on an in-memory port and a clock the test advances.
 #include "link/CommandList.h"
 #include "link/ExchangeEngine.h"
-#include "link/ManualClock.h"
-#include "link/MemoryPort.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "link/PacketFormat.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"

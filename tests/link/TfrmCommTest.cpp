@@ -1,5 +1,5 @@
-#include "link/ManualClock.h"
-#include "link/MemoryPort.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "link/TfrmComm.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"

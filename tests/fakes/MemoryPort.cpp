@@ -1,4 +1,4 @@
-#include "link/MemoryPort.h"
+#include "fakes/MemoryPort.h"
 
 #include <algorithm>
 #include <stdexcept>

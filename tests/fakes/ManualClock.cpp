@@ -1,4 +1,4 @@
-#include "link/ManualClock.h"
+#include "fakes/ManualClock.h"
 
 #include <algorithm>
 
