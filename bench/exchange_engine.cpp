@@ -6,10 +6,10 @@
 //  2. the engine's own time per command beyond its 50 ms timer, pacing off
 //     (port, threads and simulator included); goal: under 1 ms.
 //  3. the same for the engine alone, on an in-memory port and a manual clock.
-#include "link/CommandList.h"
-#include "link/ExchangeEngine.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
+#include "link/CommandList.h"
+#include "link/ExchangeEngine.h"
 #include "link/TfrmComm.h"
 #include "store/IniFile.h"
 
@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
            QStringLiteral("< 1 ms"), perCommand >= 0 && perCommand < 1.0);
 
     const double alone = engineAlone(50);
-    report("exchange: engine time per command (in-memory port, manual clock)", QStringLiteral("%1 ms").arg(alone, 0, 'f', 4),
-           QStringLiteral("< 1 ms"), alone < 1.0);
+    report("exchange: engine time per command (in-memory port, manual clock)",
+           QStringLiteral("%1 ms").arg(alone, 0, 'f', 4), QStringLiteral("< 1 ms"), alone < 1.0);
     return 0;
 }

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
 
     QProcess sim;
     sim.start(QStringLiteral(ECHOLON_BIN_DIR "/echolon-sim"), {"--pace", "--check-speed"});
-    if (!sim.waitForStarted(10000) || !sim.waitForReadyRead(10000)) return fail("the simulator did not start");
+    if (!sim.waitForStarted(10000) || !sim.waitForReadyRead(10000))
+        return fail("the simulator did not start");
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
     store::IniFile settings(home.filePath("Echolon.v41"));
     settings.writeInteger("COM", "PortNum", 1);
@@ -75,7 +76,8 @@ int main(int argc, char** argv) {
     sim.waitForFinished(5000);
     if (rows != 20) return fail("the list was not read completely");
 
-    std::printf("BENCH\texchange window: 100-bank list from the paced simulator\t%.1f s\t<= %.1f s (%.1f s + 2 %%)\t%s\n",
+    std::printf("BENCH\texchange window: 100-bank list from the paced simulator\t%.1f s\t<= %.1f s (%.1f s + "
+                "2 %%)\t%s\n",
                 seconds, kGoalSeconds, kBoundSeconds, seconds <= kGoalSeconds ? "yes" : "no");
     return 0;
 }

@@ -30,7 +30,9 @@ constexpr int kRuns = 7;
 constexpr double kGoalSeconds = 0.5;
 constexpr double kGoalMegabytes = 150;
 
-QString benchHome() { return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1"); }
+QString benchHome() {
+    return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1");
+}
 
 void fail(const QString& what) {
     std::fprintf(stderr, "%s\n", qPrintable(what));
@@ -52,21 +54,39 @@ void generateLibrary() {
         if (!db.open()) fail(db.lastError().text());
         db.transaction();
         QSqlQuery q(db);
-        q.prepare("INSERT INTO master (REC_ID, BANK_NUM, MEMO, SCALE, DLIT, AMPL, NAKOPL, SOGLAS, SPEED, DATE, "
-                  "SDVIG, ZOOM_L, POINTS, DEVICE_TYPE, METHOD, LEVEL, TIME_OUT, PICTURE, START_PLAN) "
-                  "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+        q.prepare(
+            "INSERT INTO master (REC_ID, BANK_NUM, MEMO, SCALE, DLIT, AMPL, NAKOPL, SOGLAS, SPEED, DATE, "
+            "SDVIG, ZOOM_L, POINTS, DEVICE_TYPE, METHOD, LEVEL, TIME_OUT, PICTURE, START_PLAN) "
+            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         const int total = kSmallRows + kLargeRows;
         for (int i = 0; i < total; ++i) {
             // The large waveforms are spread through the table, as imports and reads alternate.
             const bool large = i % 6 == 5 && (i / 6) < kLargeRows;
             QByteArray points(large ? 8512 : 385, '\0');
-            for (int k = 0; k < points.size(); ++k) points[k] = static_cast<char>((k * 7 + i) & 0xff);
-            const QVariantList values{i + 1, i % 100, QStringLiteral("Рефлектограмма %1").arg(i),
-                                      large ? 62.5 : 250.0, 3, 5, 2, 1, QStringLiteral("1,500"),
-                                      QStringLiteral("1.2.2024 10:%1:00").arg(i % 60), 0, large ? 1.0 : 2.0, points,
-                                      large ? QStringLiteral("KM-630 ver.1") : QStringLiteral("KM-41A1 ver.5"),
-                                      QStringLiteral("pulse"), 0, 1.0, 0, 0.0};
-            for (const QVariant& v : values) q.addBindValue(v);
+            for (int k = 0; k < points.size(); ++k)
+                points[k] = static_cast<char>((k * 7 + i) & 0xff);
+            const QVariantList values{i + 1,
+                                      i % 100,
+                                      QStringLiteral("Рефлектограмма %1").arg(i),
+                                      large ? 62.5 : 250.0,
+                                      3,
+                                      5,
+                                      2,
+                                      1,
+                                      QStringLiteral("1,500"),
+                                      QStringLiteral("1.2.2024 10:%1:00").arg(i % 60),
+                                      0,
+                                      large ? 1.0 : 2.0,
+                                      points,
+                                      large ? QStringLiteral("KM-630 ver.1")
+                                            : QStringLiteral("KM-41A1 ver.5"),
+                                      QStringLiteral("pulse"),
+                                      0,
+                                      1.0,
+                                      0,
+                                      0.0};
+            for (const QVariant& v : values)
+                q.addBindValue(v);
             if (!q.exec()) fail(q.lastError().text());
         }
         q.finish();
@@ -74,7 +94,8 @@ void generateLibrary() {
         QSqlQuery count(db);
         count.exec("SELECT count(*), sum(DEVICE_TYPE = 'KM-630 ver.1') FROM master");
         count.next();
-        if (count.value(0).toInt() != total || count.value(1).toInt() != kLargeRows) fail("library generation went wrong");
+        if (count.value(0).toInt() != total || count.value(1).toInt() != kLargeRows)
+            fail("library generation went wrong");
         count.finish();
         db.close();
     }
@@ -87,7 +108,9 @@ class BenchHost : public store::DataModuleHost {
 public:
     explicit BenchHost(store::MainState& s) : state(s) {}
     void SetWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override { module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex)); }
+    void applyDeviceFilter() override {
+        module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
+    }
     void updateRange() override {}
     void redraw(int) override {
         if (module->MasterCount > 0) imageBytes += module->t_master.fieldByName("POINTS").asBlob().size();
@@ -106,12 +129,15 @@ int child() {
     store::TDataModule1 dm(state, host);
     host.module = &dm;
     dm.DataModuleCreate();
-    store::DatasetTableModel grid(dm.t_master, {{"MEMO", "waveform name", 212}, {"SCALE", "scale", 50}, {"DATE", "save data", 107}});
+    store::DatasetTableModel grid(
+        dm.t_master, {{"MEMO", "waveform name", 212}, {"SCALE", "scale", 50}, {"DATE", "save data", 107}});
     QString shown;
     for (int r = 0; r < std::min(30, grid.rowCount()); ++r)
-        for (int c = 0; c < grid.columnCount(); ++c) shown += grid.data(grid.index(r, c)).toString();
+        for (int c = 0; c < grid.columnCount(); ++c)
+            shown += grid.data(grid.index(r, c)).toString();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    if (dm.MasterCount != kSmallRows || shown.isEmpty() || host.imageBytes == 0) fail("the first library view is wrong");
+    if (dm.MasterCount != kSmallRows || shown.isEmpty() || host.imageBytes == 0)
+        fail("the first library view is wrong");
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
@@ -180,7 +206,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "library ready in %.1f s: %s\n", gen.nsecsElapsed() / 1e9, qPrintable(home));
 
     auto line = [](const char* name, const QString& figure, const QString& goal, bool met) {
-        std::printf("BENCH\t%s\t%s\t%s\t%s\n", name, qPrintable(figure), qPrintable(goal), met ? "yes" : "no");
+        std::printf("BENCH\t%s\t%s\t%s\t%s\n", name, qPrintable(figure), qPrintable(goal),
+                    met ? "yes" : "no");
     };
     // Runs each start-up in a process of its own; reports median, worst and peak memory.
     auto measure = [&](const QString& mode, const QString& name) {
@@ -189,8 +216,10 @@ int main(int argc, char** argv) {
         for (int i = 0; i < kRuns + 1; ++i) {
             QProcess p;
             p.start(app.applicationFilePath(), {mode});
-            if (!p.waitForFinished(120000) || p.exitCode() != 0) fail(QString::fromLocal8Bit(p.readAllStandardError()));
-            const QStringList parts = QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
+            if (!p.waitForFinished(120000) || p.exitCode() != 0)
+                fail(QString::fromLocal8Bit(p.readAllStandardError()));
+            const QStringList parts =
+                QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
             if (parts.size() != 2) fail("unexpected child output");
             if (i == 0) continue; // the first run warms the file cache after generation
             times.push_back(parts[0].toDouble());
@@ -201,10 +230,10 @@ int main(int argc, char** argv) {
         const double worst = times.back();
         const double peakMb = peakKb / 1024.0;
         const QByteArray n = name.toLatin1();
-        line((n + "_median").constData(), QString::asprintf("%.3f s", median), QString::asprintf("<= %.1f s", kGoalSeconds),
-             median <= kGoalSeconds);
-        line((n + "_worst").constData(), QString::asprintf("%.3f s", worst), QString::asprintf("<= %.1f s", kGoalSeconds),
-             worst <= kGoalSeconds);
+        line((n + "_median").constData(), QString::asprintf("%.3f s", median),
+             QString::asprintf("<= %.1f s", kGoalSeconds), median <= kGoalSeconds);
+        line((n + "_worst").constData(), QString::asprintf("%.3f s", worst),
+             QString::asprintf("<= %.1f s", kGoalSeconds), worst <= kGoalSeconds);
         line((n + "_peak_rss").constData(), QString::asprintf("%.1f MB", peakMb),
              QString::asprintf("<= %.0f MB", kGoalMegabytes), peakMb <= kGoalMegabytes);
     };
@@ -213,11 +242,14 @@ int main(int argc, char** argv) {
 
     QProcess p;
     p.start(app.applicationFilePath(), {QStringLiteral("--posts")});
-    if (!p.waitForFinished(120000) || p.exitCode() != 0) fail(QString::fromLocal8Bit(p.readAllStandardError()));
+    if (!p.waitForFinished(120000) || p.exitCode() != 0)
+        fail(QString::fromLocal8Bit(p.readAllStandardError()));
     const QStringList post = QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
     if (post.size() != 2) fail("unexpected child output");
     // A post and a redraw share 10 ms; the post takes at most 2 of them.
-    line("library_post_median", QString::asprintf("%.2f ms", post[0].toDouble()), "<= 2 ms", post[0].toDouble() <= 2);
-    line("library_post_worst", QString::asprintf("%.2f ms", post[1].toDouble()), "<= 10 ms", post[1].toDouble() <= 10);
+    line("library_post_median", QString::asprintf("%.2f ms", post[0].toDouble()), "<= 2 ms",
+         post[0].toDouble() <= 2);
+    line("library_post_worst", QString::asprintf("%.2f ms", post[1].toDouble()), "<= 10 ms",
+         post[1].toDouble() <= 10);
     return 0;
 }

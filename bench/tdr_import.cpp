@@ -35,8 +35,10 @@ public:
 QByteArray image(int i) {
     QByteArray b(8512, '\0');
     const qint32 words[] = {0, i % 13, i % 12, i % 8, 20, 3, 1500, 0, 5, 60, 68};
-    for (int w = 0; w < 11; ++w) qToLittleEndian<qint32>(words[w], b.data() + 4 * w);
-    for (int s = 512; s < b.size(); ++s) b[s] = char((s * 7 + i) % 256);
+    for (int w = 0; w < 11; ++w)
+        qToLittleEndian<qint32>(words[w], b.data() + 4 * w);
+    for (int s = 512; s < b.size(); ++s)
+        b[s] = char((s * 7 + i) % 256);
     return b;
 }
 
@@ -82,7 +84,7 @@ int main(int argc, char** argv) {
     }
     std::sort(seconds.begin(), seconds.end());
     const double median = seconds[seconds.size() / 2];
-    std::printf("BENCH\ttdr_import_1000_files\t%.3f s (median of %d; worst %.3f s)\t<= %.1f s\t%s\n", median, kRuns,
-                seconds.back(), kGoalSeconds, median <= kGoalSeconds ? "yes" : "no");
+    std::printf("BENCH\ttdr_import_1000_files\t%.3f s (median of %d; worst %.3f s)\t<= %.1f s\t%s\n", median,
+                kRuns, seconds.back(), kGoalSeconds, median <= kGoalSeconds ? "yes" : "no");
     return 0;
 }

@@ -2,10 +2,10 @@
 // the command list, the rest arrives in pieces whose sizes come from the input,
 // with the clock moving in between. Whatever arrives, nothing is read or written
 // outside the buffers, and a packet answer never grows past what its count allows.
-#include "link/CommandList.h"
-#include "link/ExchangeEngine.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
+#include "link/CommandList.h"
+#include "link/ExchangeEngine.h"
 #include "store/Messages.h"
 
 #include <QDir>
@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
-    static const char* const kLists[][2] = {
-        {"02010003", "02020004"}, {"02010000", "02040100"}, {"03010004", "02010004"}, {"03010000", "02010003"}};
+    static const char* const kLists[][2] = {{"02010003", "02020004"},
+                                            {"02010000", "02040100"},
+                                            {"03010004", "02010004"},
+                                            {"03010000", "02010003"}};
     const auto& list = kLists[data[0] % 4];
 
     exchange::MemoryPort port;

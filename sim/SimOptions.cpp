@@ -2,9 +2,12 @@
 
 QString SimOptions::modelName() const {
     switch (model) {
-    case Model::Short41A1: return QStringLiteral("KM-41A1 ver.5");
-    case Model::Packet52A: return QStringLiteral("KM-52A ver.1");
-    case Model::Packet52A1: return QStringLiteral("KM-52A1 ver.2");
+    case Model::Short41A1:
+        return QStringLiteral("KM-41A1 ver.5");
+    case Model::Packet52A:
+        return QStringLiteral("KM-52A ver.1");
+    case Model::Packet52A1:
+        return QStringLiteral("KM-52A1 ver.2");
     }
     return {};
 }
@@ -13,7 +16,8 @@ QString SimOptions::usage() {
     return QStringLiteral(
         "usage: echolon-sim [options]\n"
         "Plays an instrument on a pseudo-terminal and prints the device path.\n"
-        "  --model NAME      \"KM-41A1 ver.5\" (41a1, default), \"KM-52A ver.1\" (52a), \"KM-52A1 ver.2\" (52a1)\n"
+        "  --model NAME      \"KM-41A1 ver.5\" (41a1, default), \"KM-52A ver.1\" (52a), \"KM-52A1 ver.2\" "
+        "(52a1)\n"
         "  --link PATH       also make PATH a symbolic link to the device\n"
         "  --pace            send at the real line speed (9600 or 56000 bit/s)\n"
         "  --check-speed     ignore requests made at another line speed\n"
@@ -56,35 +60,47 @@ bool SimOptions::parse(const QStringList& args, QString& error) {
         } else if (a == "--model") {
             if (!value(v)) return false;
             const QString m = v.toLower();
-            if (m == "km-41a1 ver.5" || m == "41a1" || m == "0") model = Model::Short41A1;
-            else if (m == "km-52a ver.1" || m == "52a" || m == "3") model = Model::Packet52A;
-            else if (m == "km-52a1 ver.2" || m == "52a1" || m == "4") model = Model::Packet52A1;
-            else return error = QStringLiteral("unknown model: ") + v, false;
+            if (m == "km-41a1 ver.5" || m == "41a1" || m == "0")
+                model = Model::Short41A1;
+            else if (m == "km-52a ver.1" || m == "52a" || m == "3")
+                model = Model::Packet52A;
+            else if (m == "km-52a1 ver.2" || m == "52a1" || m == "4")
+                model = Model::Packet52A1;
+            else
+                return error = QStringLiteral("unknown model: ") + v, false;
         } else if (a == "--link") {
             if (!value(link)) return false;
         } else if (a == "--log") {
             if (!value(logPath)) return false;
         } else if (a == "--banks") {
-            if (!value(v) || !toInt(v, 0, banks) || banks > 100) return error = QStringLiteral("--banks takes 0 to 100"), false;
+            if (!value(v) || !toInt(v, 0, banks) || banks > 100)
+                return error = QStringLiteral("--banks takes 0 to 100"), false;
         } else if (a == "--seed") {
             int s = 0;
             if (!value(v) || !toInt(v, 0, s)) return error = QStringLiteral("--seed takes a number"), false;
             seed = std::uint32_t(s);
         } else if (a == "--fault-at") {
-            if (!value(v) || !toInt(v, 0, faultAt)) return error = QStringLiteral("--fault-at takes a number"), false;
+            if (!value(v) || !toInt(v, 0, faultAt))
+                return error = QStringLiteral("--fault-at takes a number"), false;
         } else if (a == "--fault") {
             if (!value(v)) return false;
             const QString name = v.section('=', 0, 0);
             const QString arg = v.section('=', 1);
-            if (name == "silence") silence = true;
-            else if (name == "bad-ack") badAck = true;
-            else if (name == "hangup") hangup = true;
-            else if (name == "bad-checksum") badChecksum = true;
-            else if (name == "nothing") nothing = true;
-            else if (name == "stall" && toInt(arg, 0, stallAfter)) {}
-            else if (name == "split" && toInt(arg, 1, split)) {}
-            else if (name == "garbage" && toInt(arg, 1, garbage)) {}
-            else return error = QStringLiteral("unknown fault: ") + v, false;
+            if (name == "silence")
+                silence = true;
+            else if (name == "bad-ack")
+                badAck = true;
+            else if (name == "hangup")
+                hangup = true;
+            else if (name == "bad-checksum")
+                badChecksum = true;
+            else if (name == "nothing")
+                nothing = true;
+            else if (name == "stall" && toInt(arg, 0, stallAfter)) {
+            } else if (name == "split" && toInt(arg, 1, split)) {
+            } else if (name == "garbage" && toInt(arg, 1, garbage)) {
+            } else
+                return error = QStringLiteral("unknown fault: ") + v, false;
         } else if (a == "--help" || a == "-h") {
             help = true;
             return true;

@@ -8,11 +8,11 @@ struct SimOptions {
     enum class Model { Short41A1, Packet52A, Packet52A1 };
 
     Model model = Model::Short41A1;
-    QString link;        // --link PATH: a symbolic link to the device
-    QString logPath;     // --log FILE: one line per frame received and event
-    bool pace = false;   // --pace: bytes at the real line speed (10 bits a byte)
+    QString link;            // --link PATH: a symbolic link to the device
+    QString logPath;         // --log FILE: one line per frame received and event
+    bool pace = false;       // --pace: bytes at the real line speed (10 bits a byte)
     bool checkSpeed = false; // --check-speed: requests at another line speed are not understood
-    int banks = 20;      // --banks N: memory banks that hold a waveform (of 100)
+    int banks = 20;          // --banks N: memory banks that hold a waveform (of 100)
     std::uint32_t seed = 1;
     bool help = false;    // --help: print the usage and end
     bool version = false; // --version: print the version and end

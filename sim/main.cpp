@@ -21,7 +21,9 @@
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
-void onSignal(int) { stopRequested = 1; }
+void onSignal(int) {
+    stopRequested = 1;
+}
 
 std::int64_t nowUs() {
     timespec ts{};
@@ -54,7 +56,8 @@ int main(int argc, char** argv) {
     if (!line.open(error)) return fail(error);
     if (!options.link.isEmpty() && !line.makeLink(options.link, error)) return fail(error);
     EventLog log;
-    if (!options.logPath.isEmpty() && !log.open(options.logPath)) return fail(QStringLiteral("cannot write ") + options.logPath);
+    if (!options.logPath.isEmpty() && !log.open(options.logPath))
+        return fail(QStringLiteral("cannot write ") + options.logPath);
 
     std::signal(SIGTERM, onSignal);
     std::signal(SIGINT, onSignal);
@@ -66,8 +69,10 @@ int main(int argc, char** argv) {
     InstrumentMemory memory(options);
     Transmitter tx(line.fd(), options);
     std::unique_ptr<Device> device;
-    if (options.model == SimOptions::Model::Short41A1) device = std::make_unique<ShortFrameDevice>(options, memory, tx, log);
-    else device = std::make_unique<PacketDevice>(options, memory, tx, log);
+    if (options.model == SimOptions::Model::Short41A1)
+        device = std::make_unique<ShortFrameDevice>(options, memory, tx, log);
+    else
+        device = std::make_unique<PacketDevice>(options, memory, tx, log);
 
     bool connected = false;
     char buffer[4096];

@@ -9,7 +9,8 @@
 
 namespace app {
 
-MainController::MainController(store::MainState& state, store::TDataModule1& dm, const trace::ChartSet& charts)
+MainController::MainController(store::MainState& state, store::TDataModule1& dm,
+                               const trace::ChartSet& charts)
     : state_(state), dm_(dm), charts_(charts) {}
 
 void MainController::ApplyDeviceFilter() {
@@ -52,10 +53,11 @@ void MainController::btOpenClick() {
 
 QString MainController::convertAccessLibrary(const QString& path) {
     const QString target = tools::AccessLibraryConverter::targetOf(path);
-    if (!store::messages().confirm(QStringLiteral("%1 is a library in the Access format, which this program reads "
-                                                  "but never writes.\nConvert it into a new library %2 and open "
-                                                  "that? The original stays as it is.")
-                                       .arg(path, target)))
+    if (!store::messages().confirm(
+            QStringLiteral("%1 is a library in the Access format, which this program reads "
+                           "but never writes.\nConvert it into a new library %2 and open "
+                           "that? The original stays as it is.")
+                .arg(path, target)))
         return {};
     try {
         return tools::AccessLibraryConverter::convert(path);
@@ -65,7 +67,9 @@ QString MainController::convertAccessLibrary(const QString& path) {
     }
 }
 
-void MainController::OpenDialogForm1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
+void MainController::OpenDialogForm1FolderChange(const QString& folder) {
+    store::restoreLibraryInto(dm_, folder);
+}
 
 void MainController::bConnectClick() {
     if (state_.typeIndex == 1) {

@@ -25,12 +25,12 @@ public:
     // Asks for a library file; an empty text is a cancelled dialog. The
     // argument is called for every folder the dialog enters.
     std::function<QString(const std::function<void(const QString&)>& folderEntered)> chooseLibraryFile;
-    std::function<void()> openWaveformFiles;  // "Open waveform" in the "KMX-419" mode
-    std::function<void()> connectInstrument;  // the exchange path of "Connect"
-    std::function<void()> showPortSettings;   // "Device connect settings..."
-    std::function<void()> importOldDatabase;  // "Import"
-    std::function<void()> showAbout;          // "About..."
-    std::function<void()> printReport;        // "Print"
+    std::function<void()> openWaveformFiles; // "Open waveform" in the "KMX-419" mode
+    std::function<void()> connectInstrument; // the exchange path of "Connect"
+    std::function<void()> showPortSettings;  // "Device connect settings..."
+    std::function<void()> importOldDatabase; // "Import"
+    std::function<void()> showAbout;         // "About..."
+    std::function<void()> printReport;       // "Print"
 
     void ApplyDeviceFilter();
     void ComboBox_typeChange(int index); // the user chose a type entry

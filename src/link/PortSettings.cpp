@@ -37,7 +37,9 @@ PortSettings::PortSettings(CommPort& port, Clock& clock, store::MainState& state
     detection_.failed = [this](const QString& why) { detectionFailed(why); };
 }
 
-QString PortSettings::settingsPath() { return store::programFolder() + QStringLiteral("Echolon.v41"); }
+QString PortSettings::settingsPath() {
+    return store::programFolder() + QStringLiteral("Echolon.v41");
+}
 
 void PortSettings::notify() {
     if (viewChanged) viewChanged();
@@ -73,21 +75,23 @@ void PortSettings::rescan() {
     notify();
 }
 
-void PortSettings::readSettings() {
+void PortSettings::readSettings(const QList<SerialPortInfo>& found) {
     const store::IniFile ini(settingsPath());
     const int stored = ini.readInteger(kSection, kPortNum, 1);
     // A number the list cannot show would be written back as 0 by OK; the first port stands in.
     portNum_ = stored >= 1 && stored <= PortCount ? stored : 1;
     device_ = ini.readString(kSection, kDevice, QString()).trimmed();
-    choices_.rebuild(discover_(), device_);
+    choices_.rebuild(found, device_);
     view_.portItems = choices_.labels();
     selectCurrent();
     view_.show = ini.readInteger(kSection, kShow, 1) != 0;
 }
 
 void PortSettings::useChoice(const PortChoice& choice) {
-    if (choice.device.isEmpty()) port_.setPortNum(choice.portNum);
-    else port_.setDevice(choice.device);
+    if (choice.device.isEmpty())
+        port_.setPortNum(choice.portNum);
+    else
+        port_.setDevice(choice.device);
 }
 
 QString PortSettings::openFailureText(const QString& message) const {
@@ -103,7 +107,8 @@ void PortSettings::FormCreate() {
     view_.devTypeIndex = 0;
     view_.devTypeEnabled = false;
     view_.typeEnabled = false;
-    readSettings();
+    // The machine's ports are looked for when the dialog opens, not at start-up.
+    readSettings({});
     notify();
 }
 
@@ -112,7 +117,7 @@ void PortSettings::FormActivate() {
     savedPortNum_ = portNum_;
     savedDevice_ = device_;
     savedDevTypeIndex_ = view_.devTypeIndex;
-    readSettings();
+    readSettings(discover_());
     const int type = state_.typeIndex;
     view_.devTypeIndex = type >= 0 && type < view_.devTypeItems.size() ? type : -1;
     view_.okEnabled = view_.devTypeIndex < kFirstDisabledEntry;
@@ -159,7 +164,9 @@ void PortSettings::cb_PortNumChange(int index) {
     notify();
 }
 
-void PortSettings::setShow(bool checked) { view_.show = checked; }
+void PortSettings::setShow(bool checked) {
+    view_.show = checked;
+}
 
 void PortSettings::btOKClick() {
     store::IniFile ini(settingsPath());
@@ -172,11 +179,13 @@ void PortSettings::btOKClick() {
     }
     ini.writeInteger(kSection, kShow, view_.show ? 1 : 0);
     if (!ini.save())
-        throw std::runtime_error(
-            QStringLiteral("Cannot write the settings file %1: %2").arg(ini.path(), ini.errorString()).toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot write the settings file %1: %2")
+                                     .arg(ini.path(), ini.errorString())
+                                     .toStdString());
     detection_.stop();
     // Only an entry that the main window's type list has is copied to it.
-    if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries) state_.typeIndex = view_.devTypeIndex;
+    if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries)
+        state_.typeIndex = view_.devTypeIndex;
     if (applyDeviceFilter) applyDeviceFilter();
     if (finished) finished(true);
 }

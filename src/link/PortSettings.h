@@ -16,12 +16,12 @@ namespace exchange {
 
 // What the port-settings dialog shows; the core fills it and the dialog mirrors it.
 struct PortSettingsView {
-    QStringList portItems;  // cb_PortNum: the ports found, then "COM1".."COM256"
-    int portIndex = 0;      // selected entry of cb_PortNum
+    QStringList portItems; // cb_PortNum: the ports found, then "COM1".."COM256"
+    int portIndex = 0;     // selected entry of cb_PortNum
     QStringList devTypeItems;
-    int devTypeIndex = 0;   // -1: no selection
+    int devTypeIndex = 0; // -1: no selection
     bool devTypeEnabled = false;
-    bool show = true;       // chbShow
+    bool show = true; // chbShow
     bool okEnabled = true;
     bool okVisible = true;
     bool connectEnabled = true;
@@ -37,11 +37,11 @@ struct PortSettingsView {
 class PortSettings {
 public:
     static constexpr int PortCount = 256;
-    static const QString WaitText;        // "определяется, пожалуйста подождите..."
+    static const QString WaitText; // "определяется, пожалуйста подождите..."
     static const QString NotDetectedText; // "!!!не определен!!!"
     static const QString PortBusyText;    // "Порт уже используется"
     static const QString PortMissingText; // "Порт не найден"
-    static const QString NoAnswerText;    // "Устройство не отвечает! Операция прервана."
+    static const QString NoAnswerText; // "Устройство не отвечает! Операция прервана."
     // The type list of the detection, entry 5 being NotDetectedText.
     static const QStringList DetectedTypes;
 
@@ -80,7 +80,7 @@ public:
     void setDiscovery(Discovery discover);
 
 private:
-    void readSettings();
+    void readSettings(const QList<SerialPortInfo>& found);
     void selectCurrent();
     void useChoice(const PortChoice& choice);
     QString openFailureText(const QString& message) const;

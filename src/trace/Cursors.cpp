@@ -12,9 +12,13 @@
 
 namespace trace {
 
-QString& Cursors::box(int cursor) const { return cursor == 1 ? state_.editK1 : state_.editK2; }
+QString& Cursors::box(int cursor) const {
+    return cursor == 1 ? state_.editK1 : state_.editK2;
+}
 
-int& Cursors::position(int cursor) const { return cursor == 1 ? state_.posK1 : state_.posK2; }
+int& Cursors::position(int cursor) const {
+    return cursor == 1 ? state_.posK1 : state_.posK2;
+}
 
 bool Cursors::written(int cursor) const {
     const Mark& mark = marks_[cursor - 1];
@@ -56,13 +60,16 @@ void Cursors::StepCursor(int cursor, int delta) {
     state_.notify();
 }
 
-void Cursors::CursorsFromMetres() {
-    const CursorScale scale = CursorScale::of(state_);
-    if (!scale.valid()) return;
-    const double x1 = scale.limit(shown(1)), x2 = scale.limit(shown(2));
+void Cursors::placeBoth(double x1, double x2, const CursorScale& scale) {
     DrawCursor(1, x1, scale);
     DrawCursor(2, x2, scale);
     distanceBetween();
+}
+
+void Cursors::CursorsFromMetres() {
+    const CursorScale scale = CursorScale::of(state_);
+    if (!scale.valid()) return;
+    placeBoth(scale.limit(shown(1)), scale.limit(shown(2)), scale);
 }
 
 void Cursors::CursorsToMetres() {
@@ -75,10 +82,9 @@ void Cursors::CursorsToMetres() {
         const Mark& mark = marks_[cursor - 1];
         return written(cursor) ? mark.metres * mark.pr / scale.pr : scale.distance(position(cursor));
     };
+    // Both read before either box is rewritten.
     const double x1 = kept(1), x2 = kept(2);
-    DrawCursor(1, x1, scale);
-    DrawCursor(2, x2, scale);
-    distanceBetween();
+    placeBoth(x1, x2, scale);
 }
 
 void Cursors::PositionsFromMetres() {

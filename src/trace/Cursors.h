@@ -59,6 +59,8 @@ private:
     double shown(int cursor) const;
     // Draws the line at x metres, writes the box and the position.
     void DrawCursor(int cursor, double x, const CursorScale& scale);
+    // Draws both lines, then Edit_l.
+    void placeBoth(double x1, double x2, const CursorScale& scale);
     // Edit_l from the boxes as they read, to the centimetre.
     void distanceBetween();
 
