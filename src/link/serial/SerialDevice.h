@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <sys/types.h>
 
 // Line error and modem counters of a device; devices without them (pseudo
@@ -16,40 +18,44 @@ struct SerialCounters {
     int ring = 0;
 };
 
-// One open serial device: the termios binding of the port. Calls return 0 or
-// the error code (errno); the descriptor is non-blocking throughout.
+// One serial device as the port and its threads use it. The program's is the
+// termios binding (TermiosDevice); tests put a device of their own under the
+// port to play a line that fails in chosen ways. Calls return 0 or the error
+// code (errno); reads and writes never block and fail as read(2) and write(2)
+// do, with errno set.
 class SerialDevice {
 public:
     SerialDevice() = default;
-    ~SerialDevice() { Close(); }
+    virtual ~SerialDevice() = default;
     SerialDevice(const SerialDevice&) = delete;
     SerialDevice& operator=(const SerialDevice&) = delete;
 
-    // Opens for exclusive use: TIOCEXCL keeps other openers out, and an flock
-    // also keeps out root and this program's other ports (EBUSY when held).
-    int Open(const QByteArray& path);
-    void Close();
-    bool IsOpen() const { return fd_ >= 0; }
-    int Fd() const { return fd_; }
+    // Opens for exclusive use; the device closes when destroyed.
+    virtual int Open(const QByteArray& path) = 0;
+
+    // The descriptors the threads wait on in poll(): the first reports POLLIN
+    // when input has arrived (POLLHUP or POLLERR once the line is gone), the
+    // second POLLOUT when a full device has room again.
+    virtual int InputHandle() const = 0;
+    virtual int OutputHandle() const = 0;
 
     // Raw mode with the given framing, speed, handshake and modem lines.
-    int ApplyLine(const SerialLineSettings& settings);
+    virtual int ApplyLine(const SerialLineSettings& settings) = 0;
     // Reads return at once with what has arrived.
-    int SetImmediateReads();
+    virtual int SetImmediateReads() = 0;
 
-    int InputCount(int& count) const;
-    int OutputCount(int& count) const;
-    int Flush(bool input, bool output);
+    virtual int InputCount(int& count) const = 0;
+    virtual int OutputCount(int& count) const = 0;
+    virtual int Flush(bool input, bool output) = 0;
 
     // False when the device keeps no counters.
-    bool Counters(SerialCounters& counters) const;
+    virtual bool Counters(SerialCounters& counters) const = 0;
     // TIOCM_* bits; false when the device has no modem lines.
-    bool ModemLines(int& bits) const;
+    virtual bool ModemLines(int& bits) const = 0;
 
-    ssize_t Read(void* buffer, std::size_t count) const;
-    ssize_t Write(const void* buffer, std::size_t count) const;
-
-private:
-    int SetModemLine(int bit, bool on);
-    int fd_ = -1;
+    virtual ssize_t Read(void* buffer, std::size_t count) const = 0;
+    virtual ssize_t Write(const void* buffer, std::size_t count) const = 0;
 };
+
+// Makes the (unopened) device a port opens.
+using SerialDeviceFactory = std::function<std::unique_ptr<SerialDevice>()>;

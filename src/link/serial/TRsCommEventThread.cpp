@@ -12,7 +12,8 @@ constexpr int LineWatchMs = 20;
 
 TRsCommEventThread::TRsCommEventThread(const SerialDevice& device, TRsCommInput& input, std::uint32_t mask,
                                        Dispatch doEvent, TRsThreadPriority priority)
-    : TRsCommThread("rs-event", priority), device_(device), input_(input), mask_(mask), doEvent_(std::move(doEvent)) {
+    : TRsCommThread("rs-event", priority), device_(device), input_(input), mask_(mask),
+      doEvent_(std::move(doEvent)) {
     hasCounters_ = device_.Counters(counters_);
     hasModemLines_ = device_.ModemLines(modemLines_);
 }
@@ -29,8 +30,10 @@ void TRsCommEventThread::Execute() {
         input_.ResetRoom();
         const bool full = input_.IsFull();
         pollfd fds[2] = {{stop_.Handle(), POLLIN, 0}, {-1, POLLIN, 0}};
-        if (full) fds[1].fd = input_.Room().Handle();
-        else if (!hungUp) fds[1].fd = device_.Fd();
+        if (full)
+            fds[1].fd = input_.Room().Handle();
+        else if (!hungUp)
+            fds[1].fd = device_.InputHandle();
         const int n = ::poll(fds, 2, watchLine ? LineWatchMs : -1);
         if (n < 0 && errno != EINTR) return;
         if (fds[0].revents) return;
@@ -55,8 +58,8 @@ std::uint32_t TRsCommEventThread::WatchLine() {
     std::uint32_t events = 0;
     SerialCounters now;
     if (hasCounters_ && device_.Counters(now)) {
-        if (now.frame != counters_.frame || now.overrun != counters_.overrun || now.parity != counters_.parity ||
-            now.bufOverrun != counters_.bufOverrun)
+        if (now.frame != counters_.frame || now.overrun != counters_.overrun ||
+            now.parity != counters_.parity || now.bufOverrun != counters_.bufOverrun)
             events |= EV_ERR;
         if (now.brk != counters_.brk) events |= EV_BREAK;
         if (now.ring != counters_.ring) events |= EV_RING;

@@ -51,12 +51,15 @@ void TRsCommWriteThread::AnswerPurge() {
 
 void TRsCommWriteThread::Execute() {
     for (;;) {
-        pollfd fds[3] = {{stop_.Handle(), POLLIN, 0}, {purgeRequest_.Handle(), POLLIN, 0}, {data_.Handle(), POLLIN, 0}};
+        pollfd fds[3] = {
+            {stop_.Handle(), POLLIN, 0}, {purgeRequest_.Handle(), POLLIN, 0}, {data_.Handle(), POLLIN, 0}};
         const int n = ::poll(fds, 3, -1);
         if (n < 0 && errno != EINTR) return;
         if (fds[0].revents) return;
-        if (fds[1].revents) AnswerPurge();
-        else if (fds[2].revents && !WriteData()) return;
+        if (fds[1].revents)
+            AnswerPurge();
+        else if (fds[2].revents && !WriteData())
+            return;
     }
 }
 
@@ -79,7 +82,9 @@ bool TRsCommWriteThread::WriteData() {
     if (written > 0) return Finish(static_cast<int>(written));
     if (written == 0 || errno == EAGAIN || errno == EINTR) {
         // The device is full: wait for room in it, a stop or a purge request.
-        pollfd fds[3] = {{stop_.Handle(), POLLIN, 0}, {purgeRequest_.Handle(), POLLIN, 0}, {device_.Fd(), POLLOUT, 0}};
+        pollfd fds[3] = {{stop_.Handle(), POLLIN, 0},
+                         {purgeRequest_.Handle(), POLLIN, 0},
+                         {device_.OutputHandle(), POLLOUT, 0}};
         const int n = ::poll(fds, 3, -1);
         if (n < 0 && errno != EINTR) return false;
         if (fds[0].revents) return false;
@@ -114,5 +119,6 @@ bool TRsCommWriteThread::Finish(int written) {
 // answered: a purge on the main thread must not wait for this thread's
 // hand-over, which waits for the main thread.
 bool TRsCommWriteThread::Report(std::uint32_t event) {
-    return handOver_.Run([this, event] { lineEvent_(event); }, stop_, &purgeRequest_, [this] { AnswerPurge(); });
+    return handOver_.Run([this, event] { lineEvent_(event); }, stop_, &purgeRequest_,
+                         [this] { AnswerPurge(); });
 }

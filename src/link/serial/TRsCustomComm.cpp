@@ -6,8 +6,11 @@
 #include "link/serial/TRsCommEventThread.h"
 #include "link/serial/TRsCommInput.h"
 #include "link/serial/TRsCommWriteThread.h"
+#include "link/serial/TermiosDevice.h"
 
-TRsCustomComm::TRsCustomComm() : deviceName_(QString::fromLatin1(DeviceName::DefaultTemplate)) {
+TRsCustomComm::TRsCustomComm()
+    : deviceName_(QString::fromLatin1(DeviceName::DefaultTemplate)),
+      deviceFactory_([] { return std::make_unique<TermiosDevice>(); }) {
     // Queue sizes and time limits hold for a whole open period.
     buffers_.SetCallbacks([this] { CheckOpen(); }, {});
     flowControl_.SetCallbacks({}, [this] { SetDCB(); });
@@ -79,6 +82,11 @@ void TRsCustomComm::setMonitorEvents(TRsCommEvents value) {
     monitorEvents_ = value;
 }
 
+void TRsCustomComm::SetDeviceFactory(SerialDeviceFactory factory) {
+    CheckOpen();
+    deviceFactory_ = std::move(factory);
+}
+
 void TRsCustomComm::setEventPriority(TRsThreadPriority value) {
     eventPriority_ = value;
     if (eventThread_) eventThread_->SetPriority(value);
@@ -94,7 +102,9 @@ void TRsCustomComm::Loaded() {
     if (autoOpen_) Open();
 }
 
-QString TRsCustomComm::GetDeviceName() const { return DeviceName::Format(deviceName_, portNum_); }
+QString TRsCustomComm::GetDeviceName() const {
+    return DeviceName::Format(deviceName_, portNum_);
+}
 
 void TRsCustomComm::CheckOpen() const {
     if (Active()) throw ERsCommError(QStringLiteral("Can't perform this operation while port is open"));

@@ -75,7 +75,11 @@ public:
 
     void Open();
     void Close();
-    bool Active() const { return device_.IsOpen(); }
+    bool Active() const { return device_ != nullptr; }
+
+    // Makes the device each Open opens; by default the termios binding. Tests
+    // put a device of their own under the port; the program never does.
+    void SetDeviceFactory(SerialDeviceFactory factory);
 
     // Queues the bytes for the write thread; returns count, or 0 when closed.
     int WriteBuf(const void* buf, int count);
@@ -140,7 +144,8 @@ private:
     bool updateDCB_ = true;
     int userBaudrate_ = 0;
 
-    SerialDevice device_;
+    SerialDeviceFactory deviceFactory_;
+    std::unique_ptr<SerialDevice> device_;
     std::uint32_t eventMask_ = 0;
     std::unique_ptr<TRsCommInput> input_;
     std::unique_ptr<TRsCommEventThread> eventThread_;

@@ -37,12 +37,14 @@ int TRsCustomComm::ReadBuf(void* buf, int count) {
     if (!Active() || !buf || count <= 0) return 0;
     std::lock_guard lock(globalLock_);
     int error = 0;
-    const int n = input_->Read(device_, buf, count, error);
+    const int n = input_->Read(*device_, buf, count, error);
     Watch(error, QStringLiteral("Read error (%d), %s"));
     return n;
 }
 
-int TRsCustomComm::ReadBufUsed() { return Active() ? GetCommStatus().inQueue : 0; }
+int TRsCustomComm::ReadBufUsed() {
+    return Active() ? GetCommStatus().inQueue : 0;
+}
 
 TRsCommStatus TRsCustomComm::GetCommStatus() {
     TRsCommStatus status;
@@ -50,10 +52,10 @@ TRsCommStatus TRsCustomComm::GetCommStatus() {
     std::lock_guard lock(globalLock_);
     const QString format = QStringLiteral("Error retrieving statistics (%d), %s");
     int error = 0;
-    status.inQueue = input_->Count(device_, error);
+    status.inQueue = input_->Count(*device_, error);
     Watch(error, format);
     int deviceOut = 0;
-    Watch(device_.OutputCount(deviceOut), format);
+    Watch(device_->OutputCount(deviceOut), format);
     status.outQueue = writeThread_->Queued() + deviceOut;
     status.errors = LineErrors();
     return status;
@@ -63,7 +65,7 @@ TRsCommStatus TRsCustomComm::GetCommStatus() {
 int TRsCustomComm::LineErrors() {
     int errors = writeThread_->TakeErrors();
     SerialCounters now;
-    if (device_.Counters(now)) {
+    if (device_->Counters(now)) {
         if (now.bufOverrun != counters_.bufOverrun) errors |= CE_RXOVER;
         if (now.overrun != counters_.overrun) errors |= CE_OVERRUN;
         if (now.parity != counters_.parity) errors |= CE_RXPARITY;
@@ -81,6 +83,6 @@ void TRsCustomComm::PurgeBuffers(int flags) {
     // Without the write thread's answer its queue keeps its bytes.
     if (flags != readOnly) writeThread_->PurgeWrite(PurgeWaitMs);
     if (flags & (PURGE_RXABORT | PURGE_RXCLEAR)) input_->Clear();
-    Watch(device_.Flush(flags & (PURGE_RXABORT | PURGE_RXCLEAR), flags & (PURGE_TXABORT | PURGE_TXCLEAR)),
+    Watch(device_->Flush(flags & (PURGE_RXABORT | PURGE_RXCLEAR), flags & (PURGE_TXABORT | PURGE_TXCLEAR)),
           QStringLiteral("Error clearing buffers (%d), %s"));
 }

@@ -46,17 +46,22 @@ void TRsCustomComm::Close() {
 
 void TRsCustomComm::CreateHandle() {
     const QString name = GetDeviceName();
-    const int code = device_.Open(QFile::encodeName(name));
-    if (code == 0) return;
+    std::unique_ptr<SerialDevice> device = deviceFactory_();
+    const int code = device->Open(QFile::encodeName(name));
+    if (code == 0) {
+        device_ = std::move(device);
+        return;
+    }
     if (PlatformError::IsMissingDevice(code))
         throw ERsCommError(QStringLiteral("Specified device not found (") + name + QStringLiteral(")."));
-    throw ERsCommError(QStringLiteral("Can't open specified device ") + name +
-                       PlatformError::Format(QStringLiteral(" (Error %d, %s)"), code, PlatformError::OpenText(code)));
+    throw ERsCommError(
+        QStringLiteral("Can't open specified device ") + name +
+        PlatformError::Format(QStringLiteral(" (Error %d, %s)"), code, PlatformError::OpenText(code)));
 }
 
 void TRsCustomComm::DestroyHandle() {
     input_.reset();
-    device_.Close();
+    device_.reset();
 }
 
 void TRsCustomComm::SetDCB() {
@@ -76,16 +81,14 @@ void TRsCustomComm::SetDCB() {
     s.xonChar = eventChars_.xonChar();
     s.xoffChar = eventChars_.xoffChar();
     s.parityCheck = options_.contains(coParityCheck);
-    Watch(device_.ApplyLine(s), QStringLiteral("Error writing dcb (%d), %s"));
+    Watch(device_->ApplyLine(s), QStringLiteral("Error writing dcb (%d), %s"));
 }
 
 // The driver has no queue sizes here: ReadSize is the size of the port's own
 // input queue, WriteSize that of the write thread's queue.
 void TRsCustomComm::UpdateBuffers() {
     if (!Active()) return;
-    const auto sizeError = [](int size) {
-        return size <= 0 ? EINVAL : size > MaxQueueSize ? ENOMEM : 0;
-    };
+    const auto sizeError = [](int size) { return size <= 0 ? EINVAL : size > MaxQueueSize ? ENOMEM : 0; };
     const QString format = QStringLiteral("Error initializing buffers (%d), %s");
     Watch(sizeError(buffers_.readSize()), format);
     Watch(sizeError(buffers_.writeSize()), format);
@@ -95,26 +98,27 @@ void TRsCustomComm::UpdateBuffers() {
 
 void TRsCustomComm::UpdateTimeouts() {
     if (!Active()) return;
-    Watch(device_.SetImmediateReads(), QStringLiteral("Error setting timeouts (%d), %s"));
+    Watch(device_->SetImmediateReads(), QStringLiteral("Error setting timeouts (%d), %s"));
 }
 
 // The write thread reports an empty queue itself, so EV_TXEMPTY is left out.
 void TRsCustomComm::UpdateEventMask() {
     eventMask_ = 0;
     for (int e = ceBreak; e <= ceEvent2; ++e)
-        if (monitorEvents_.contains(static_cast<TRsCommEvent>(e))) eventMask_ |= EventFlag(static_cast<TRsCommEvent>(e));
+        if (monitorEvents_.contains(static_cast<TRsCommEvent>(e)))
+            eventMask_ |= EventFlag(static_cast<TRsCommEvent>(e));
     eventMask_ &= ~std::uint32_t(EV_TXEMPTY);
 }
 
 void TRsCustomComm::CreateThreads() {
-    device_.Counters(counters_);
+    device_->Counters(counters_);
     if (eventMask_ != 0) {
         eventThread_ = std::make_unique<TRsCommEventThread>(
-            device_, *input_, eventMask_, [this](std::uint32_t events) { DoEvent(events); }, eventPriority_);
+            *device_, *input_, eventMask_, [this](std::uint32_t events) { DoEvent(events); }, eventPriority_);
         eventThread_->Start();
     }
     writeThread_ = std::make_unique<TRsCommWriteThread>(
-        device_, buffers_.writeSize(), [this](std::uint32_t events) { DoEvent(events); }, writePriority_);
+        *device_, buffers_.writeSize(), [this](std::uint32_t events) { DoEvent(events); }, writePriority_);
     writeThread_->Start();
 }
 

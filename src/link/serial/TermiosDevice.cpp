@@ -1,4 +1,4 @@
-#include "link/serial/SerialDevice.h"
+#include "link/serial/TermiosDevice.h"
 
 #include "link/serial/SerialSpeed.h"
 
@@ -12,16 +12,24 @@
 
 namespace {
 // Devices without modem lines (pseudo terminals) refuse the modem ioctls.
-bool NoModemLines(int code) { return code == ENOTTY || code == EINVAL; }
+bool NoModemLines(int code) {
+    return code == ENOTTY || code == EINVAL;
+}
 } // namespace
 
-int SerialDevice::Open(const QByteArray& path) {
+TermiosDevice::~TermiosDevice() {
+    Close();
+}
+
+int TermiosDevice::Open(const QByteArray& path) {
     Close();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
     int code = 0;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) code = errno == EWOULDBLOCK ? EBUSY : errno;
-    else if (::ioctl(fd, TIOCEXCL) != 0) code = errno;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        code = errno == EWOULDBLOCK ? EBUSY : errno;
+    else if (::ioctl(fd, TIOCEXCL) != 0)
+        code = errno;
     if (code != 0) {
         ::close(fd);
         return code;
@@ -30,32 +38,50 @@ int SerialDevice::Open(const QByteArray& path) {
     return 0;
 }
 
-void SerialDevice::Close() {
+void TermiosDevice::Close() {
     if (fd_ < 0) return;
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
 }
 
-int SerialDevice::ApplyLine(const SerialLineSettings& s) {
+int TermiosDevice::ApplyLine(const SerialLineSettings& s) {
     termios t{};
     if (::tcgetattr(fd_, &t) != 0) return errno;
     ::cfmakeraw(&t);
     t.c_cflag |= CLOCAL | CREAD;
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
     switch (s.databits) {
-    case db5: t.c_cflag |= CS5; break;
-    case db6: t.c_cflag |= CS6; break;
-    case db7: t.c_cflag |= CS7; break;
-    case db8: t.c_cflag |= CS8; break;
-    case db4: return EINVAL; // no UART here sends 4-bit characters
+    case db5:
+        t.c_cflag |= CS5;
+        break;
+    case db6:
+        t.c_cflag |= CS6;
+        break;
+    case db7:
+        t.c_cflag |= CS7;
+        break;
+    case db8:
+        t.c_cflag |= CS8;
+        break;
+    case db4:
+        return EINVAL; // no UART here sends 4-bit characters
     }
     switch (s.parity) {
-    case paNone: break;
-    case paOdd: t.c_cflag |= PARENB | PARODD; break;
-    case paEven: t.c_cflag |= PARENB; break;
-    case paMark: t.c_cflag |= PARENB | CMSPAR | PARODD; break;
-    case paSpace: t.c_cflag |= PARENB | CMSPAR; break;
+    case paNone:
+        break;
+    case paOdd:
+        t.c_cflag |= PARENB | PARODD;
+        break;
+    case paEven:
+        t.c_cflag |= PARENB;
+        break;
+    case paMark:
+        t.c_cflag |= PARENB | CMSPAR | PARODD;
+        break;
+    case paSpace:
+        t.c_cflag |= PARENB | CMSPAR;
+        break;
     }
     // With 5 data bits a UART sends 1.5 stop bits for CSTOPB.
     if (s.stopbits != sb1) t.c_cflag |= CSTOPB;
@@ -76,12 +102,12 @@ int SerialDevice::ApplyLine(const SerialLineSettings& s) {
     return SetModemLine(TIOCM_RTS, s.controlRts == rtsEnabled);
 }
 
-int SerialDevice::SetModemLine(int bit, bool on) {
+int TermiosDevice::SetModemLine(int bit, bool on) {
     if (::ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &bit) == 0) return 0;
     return NoModemLines(errno) ? 0 : errno;
 }
 
-int SerialDevice::SetImmediateReads() {
+int TermiosDevice::SetImmediateReads() {
     termios t{};
     if (::tcgetattr(fd_, &t) != 0) return errno;
     t.c_cc[VMIN] = 0;
@@ -89,34 +115,38 @@ int SerialDevice::SetImmediateReads() {
     return ::tcsetattr(fd_, TCSANOW, &t) == 0 ? 0 : errno;
 }
 
-int SerialDevice::InputCount(int& count) const {
+int TermiosDevice::InputCount(int& count) const {
     count = 0;
     return ::ioctl(fd_, TIOCINQ, &count) == 0 ? 0 : errno;
 }
 
-int SerialDevice::OutputCount(int& count) const {
+int TermiosDevice::OutputCount(int& count) const {
     count = 0;
     return ::ioctl(fd_, TIOCOUTQ, &count) == 0 ? 0 : errno;
 }
 
-int SerialDevice::Flush(bool input, bool output) {
+int TermiosDevice::Flush(bool input, bool output) {
     if (!input && !output) return 0;
     const int which = input && output ? TCIOFLUSH : input ? TCIFLUSH : TCOFLUSH;
     return ::tcflush(fd_, which) == 0 ? 0 : errno;
 }
 
-bool SerialDevice::Counters(SerialCounters& c) const {
+bool TermiosDevice::Counters(SerialCounters& c) const {
     serial_icounter_struct ic{};
     if (::ioctl(fd_, TIOCGICOUNT, &ic) != 0) return false;
     c = {ic.frame, ic.overrun, ic.parity, ic.brk, ic.buf_overrun, ic.rng};
     return true;
 }
 
-bool SerialDevice::ModemLines(int& bits) const {
+bool TermiosDevice::ModemLines(int& bits) const {
     bits = 0;
     return ::ioctl(fd_, TIOCMGET, &bits) == 0;
 }
 
-ssize_t SerialDevice::Read(void* buffer, std::size_t count) const { return ::read(fd_, buffer, count); }
+ssize_t TermiosDevice::Read(void* buffer, std::size_t count) const {
+    return ::read(fd_, buffer, count);
+}
 
-ssize_t SerialDevice::Write(const void* buffer, std::size_t count) const { return ::write(fd_, buffer, count); }
+ssize_t TermiosDevice::Write(const void* buffer, std::size_t count) const {
+    return ::write(fd_, buffer, count);
+}
