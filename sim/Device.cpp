@@ -22,9 +22,13 @@ void Device::answer(QByteArray bytes, std::int64_t notBefore) {
         }
         if (options_.hangup) {
             log_.note(QStringLiteral("hanging up"));
-            tx_.send(bytes.left(bytes.size() / 2), notBefore, true);
+            bytes.truncate(bytes.size() / 2);
+            log_.frame("tx", 0, bytes);
+            tx_.send(bytes, notBefore, true);
             return;
         }
     }
+    // Logged whole and as it leaves, faults applied, so that a log can be replayed.
+    log_.frame("tx", 0, bytes);
     tx_.send(bytes, notBefore);
 }

@@ -27,7 +27,7 @@ protected:
     // Starts request number requests_ and says whether faults apply to it.
     bool newRequest() { return requests_++ >= options_.faultAt; }
     bool faulty() const { return requests_ - 1 >= options_.faultAt; }
-    // Sends an answer with the faults of the current request applied.
+    // Sends an answer with the faults of the current request applied, and logs it.
     void answer(QByteArray bytes, std::int64_t notBefore);
     // Whether a frame is understood at the line speed the program set.
     bool speedMatches(int speed);

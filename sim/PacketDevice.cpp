@@ -32,6 +32,11 @@ void PacketDevice::parse(std::int64_t now, int speed) {
         if (buffer_.size() < length + 6) return;
         const QByteArray packet = buffer_.left(length + 6);
         buffer_.remove(0, length + 6);
+        // Logged as it arrives, deferred or not, so that the log keeps the program's order.
+        if (loggedAhead_ > 0)
+            loggedAhead_ -= int(packet.size());
+        else
+            log_.frame("rx", speed, packet);
         if (awaitingAck_) {
             deferred_ += packet;
             continue;
@@ -41,7 +46,6 @@ void PacketDevice::parse(std::int64_t now, int speed) {
 }
 
 void PacketDevice::handlePacket(const QByteArray& packet, std::int64_t now, int speed) {
-    log_.frame("rx", speed, packet.left(7));
     if (!speedMatches(speed)) return;
     const auto u = [&packet](int i) { return int(static_cast<unsigned char>(packet[i])); };
     const int count = u(0), index = u(1), code = u(4), object = u(5), number = u(6);
@@ -65,7 +69,6 @@ void PacketDevice::handlePacket(const QByteArray& packet, std::int64_t now, int 
         if (index == count - 1 && count == writeCount_) store(object, number, written_);
         QByteArray ack("\x01\x00\x03\x00\xFF", 5);
         if (faulty() && options_.badAck) ack[4] = 0x01;
-        log_.frame("tx", 0, ack);
         answer(ack, now);
     } else {
         log_.note(QStringLiteral("unknown code %1").arg(code));
@@ -111,7 +114,6 @@ void PacketDevice::startAnswer(int object, int number, const QByteArray& payload
 
 void PacketDevice::sendNextPacket(std::int64_t now) {
     const QByteArray& p = outPackets_[nextPacket_];
-    log_.frame("tx", 0, p.left(7));
     answer(p, now);
     const bool last = nextPacket_ + 1 == outPackets_.size();
     ++nextPacket_;
@@ -126,9 +128,14 @@ void PacketDevice::acknowledged(std::int64_t now, int speed) {
         return;
     }
     awaitingAck_ = false;
-    buffer_.prepend(deferred_);
-    deferred_.clear();
+    takeBackDeferred();
     parse(now, speed);
+}
+
+void PacketDevice::takeBackDeferred() {
+    buffer_.prepend(deferred_);
+    loggedAhead_ = int(deferred_.size());
+    deferred_.clear();
 }
 
 void PacketDevice::tick(std::int64_t now) {
@@ -136,14 +143,14 @@ void PacketDevice::tick(std::int64_t now) {
     log_.note(QStringLiteral("no acknowledgement of packet %1").arg(nextPacket_));
     awaitingAck_ = false;
     outPackets_.clear();
-    buffer_.prepend(deferred_);
-    deferred_.clear();
+    takeBackDeferred();
     parse(now, speed_);
 }
 
 void PacketDevice::lineDropped() {
     buffer_.clear();
     deferred_.clear();
+    loggedAhead_ = 0;
     outPackets_.clear();
     awaitingAck_ = false;
 }

@@ -25,9 +25,12 @@ private:
     void startAnswer(int object, int number, const QByteArray& payload, std::int64_t now);
     void sendNextPacket(std::int64_t now);
     void store(int object, int number, const QByteArray& payload);
+    // Puts the deferred requests back in front of the bytes to parse.
+    void takeBackDeferred();
 
     QByteArray buffer_;
     QByteArray deferred_; // bytes that came while an acknowledgement was awaited
+    int loggedAhead_ = 0; // bytes at the front of buffer_ logged when they first came
     QVector<QByteArray> outPackets_;
     int nextPacket_ = 0;
     bool awaitingAck_ = false;

@@ -48,6 +48,5 @@ void ShortFrameDevice::handle(const QByteArray& frame, std::int64_t answerAt, in
         log_.note(QStringLiteral("bank %1 arrived damaged").arg(bank));
     }
     const char sent = faulty() && options_.badAck ? char(ack + 1) : ack;
-    log_.frame("tx", 0, QByteArray(1, sent));
     answer(QByteArray(1, sent), answerAt);
 }

@@ -45,23 +45,6 @@ protected:
         return b;
     }
 
-    // An answer packet as the instrument sends it (length low byte first).
-    static QByteArray answerPacket(int count, int index, const QByteArray& chunk, int code = 2, int object = 1,
-                                   int number = 0) {
-        const int length = int(chunk.size()) + 3;
-        QByteArray p;
-        p += char(count);
-        p += char(index);
-        p += char(length % 256);
-        p += char(length / 256);
-        p += char(code);
-        p += char(object);
-        p += char(number);
-        p += chunk;
-        p += QByteArray(2, '\0');
-        return p;
-    }
-
     static QByteArray instrumentAck() { return QByteArray("\x01\x00\x00\x00\xFF", 5); }
 
     TempHome home;

@@ -1,8 +1,10 @@
+// The packet protocol's timing, writes of several packets and malformed answers.
+// Plain reads and "nothing to send" are replayed from recordings in
+// RecordedExchangeTest; the answer packets here are recorded ones too.
 #include "EngineFixture.h"
+#include "RecordedPackets.h"
 
 using namespace exchange;
-
-using Packets = EngineFixture;
 
 namespace {
 QByteArray pattern(int size) {
@@ -10,13 +12,17 @@ QByteArray pattern(int size) {
     for (int i = 0; i < size; ++i) b[i] = char((i * 13 + 1) & 0xFF);
     return b;
 }
-} // namespace
 
-TEST_F(Packets, readRequestIsOneNineBytePacketAt56000) {
-    start({"02020004"});
-    EXPECT_EQ(port.lineSpeed(), LineSpeed::Baud56000);
-    EXPECT_EQ(port.lastWrite(), QByteArray("\x01\x00\x00\x03\x02\x02\x00\x00\x00", 9));
-}
+class Packets : public EngineFixture {
+protected:
+    // Bank 0 of a KM-52A1 ver.2 in three packets, and the answer they join into.
+    const Recording waveform = loadRecording("packet-52a1-waveform.rec");
+    const QVector<QByteArray> bank0 = answerPackets(waveform).mid(0, 3);
+    // The PR table in one packet (object 2, number 0).
+    const Recording prTable = loadRecording("packet-pr-table.rec");
+    const QByteArray tablePacket = answerPackets(prTable).value(0);
+};
+} // namespace
 
 TEST_F(Packets, write_2500BytesGoesOutAsThreePackets_eachAfterTheAcknowledgementOfTheOneBefore) {
     const QByteArray payload = pattern(2500);
@@ -65,17 +71,12 @@ TEST_F(Packets, write_refusedAcknowledgementIsNotRepeated) {
 }
 
 TEST_F(Packets, read_threePacketAnswerIsAcknowledged100msAfterEachPacket) {
-    const QByteArray payload = pattern(2500);
-    start({"02010704"});
+    ASSERT_EQ(bank0.size(), 3);
+    start({"02010004"});
     const QByteArray ack = wire::pcAck();
     for (int i = 0; i < 3; ++i) {
-        const QByteArray chunk = payload.mid(1015 * i, 1015);
-        const QByteArray packet = answerPacket(3, i, chunk, 2, 1, 7);
-        if (i == 0) {
-            EXPECT_EQ(packet.mid(2, 2), QByteArray("\xFA\x03", 2)); // low byte first
-        }
-        port.feed(packet.left(3)); // header split across arrivals
-        port.feed(packet.mid(3));
+        port.feed(bank0[i].left(3)); // header split across arrivals
+        port.feed(bank0[i].mid(3));
         const int writesBefore = int(port.writes().size());
         clock.advance(99);
         EXPECT_EQ(port.writes().size(), writesBefore) << "packet " << i;
@@ -85,65 +86,47 @@ TEST_F(Packets, read_threePacketAnswerIsAcknowledged100msAfterEachPacket) {
     }
     clock.advance(1000);
     EXPECT_EQ(result, Result::Ok);
-    EXPECT_EQ(bytesOf(0), payload);
+    EXPECT_EQ(bytesOf(0), waveform.answers.value(0));
     EXPECT_EQ(port.writes().size(), 4);
-    EXPECT_EQ(engine.view().lbFileNum, QString::fromUtf8("Чтение рефлектограммы № 7 - успешно"));
+    EXPECT_EQ(engine.view().lbFileNum, QString::fromUtf8("Чтение рефлектограммы № 0 - успешно"));
 }
 
 TEST_F(Packets, read_nextRequestGoesOut50msAfterTheLastPacket_andItsAckFollows) {
-    start({"02020003", "02010003"});
-    port.feed(answerPacket(1, 0, pattern(60), 2, 2, 0));
+    start({"02020004", "02010004"});
+    port.feed(tablePacket);
     clock.advance(50);
     ASSERT_EQ(port.writes().size(), 2);
     EXPECT_EQ(port.lastWrite().mid(4, 3), QByteArray("\x02\x01\x00", 3));
     clock.advance(50);
     EXPECT_EQ(port.lastWrite(), wire::pcAck());
-    EXPECT_EQ(bytesOf(0), pattern(60));
-}
-
-TEST_F(Packets, nothingToSend_skipsTheCommandWithAnEmptyArray) {
-    start({"02010503", "02010603"});
-    port.feed(answerPacket(1, 0, {}, 0xFE, 1, 5));
-    clock.advance(50);
-    EXPECT_EQ(port.lastWrite().mid(4, 3), QByteArray("\x02\x01\x06", 3));
-    port.feed(answerPacket(1, 0, {}, 0xFE, 1, 6)); // the last command too
-    EXPECT_EQ(result, Result::Ok);
-    EXPECT_TRUE(bytesOf(0).isEmpty());
-    EXPECT_TRUE(bytesOf(1).isEmpty());
-    EXPECT_TRUE(commands.problem(0).isEmpty());
+    EXPECT_EQ(bytesOf(0), prTable.answers.value(0));
 }
 
 TEST_F(Packets, malformedAnswers_endTheCommandWithoutResult_andTheListGoesOn) {
-    start({"02010103", "02010203", "02010303", "02010403"});
-    // Index not below the count.
-    port.feed(answerPacket(2, 2, pattern(1015)));
-    EXPECT_TRUE(bytesOf(0).isEmpty());
-    EXPECT_FALSE(commands.problem(0).isEmpty());
-    clock.advance(50);
-    // A middle packet with fewer than 1015 payload bytes.
-    port.feed(answerPacket(2, 0, pattern(500)));
-    EXPECT_FALSE(commands.problem(1).isEmpty());
-    clock.advance(50);
-    // A first packet that is not packet 0.
-    port.feed(answerPacket(3, 1, pattern(1015)));
-    EXPECT_FALSE(commands.problem(2).isEmpty());
-    clock.advance(50);
-    // A length that does not fit a packet.
-    QByteArray huge = answerPacket(1, 0, pattern(10));
-    huge[3] = char(0x40);
-    port.feed(huge);
-    EXPECT_FALSE(commands.problem(3).isEmpty());
+    ASSERT_EQ(bank0.size(), 3);
+    QByteArray beyondCount = bank0[1]; // packet index 3 of 3
+    beyondCount[1] = 3;
+    QByteArray shortMiddle = bank0[2]; // 274 bytes as packet 1 of 3
+    shortMiddle[1] = 0;
+    QByteArray tooLong = tablePacket; // length 0x4053: no packet is that long
+    tooLong[3] = char(0x40);
+    start({"02010104", "02010204", "02010304", "02010404"});
+    for (const QByteArray& bad : {beyondCount, shortMiddle, bank0[1], tooLong}) {
+        port.feed(bad);
+        clock.advance(50);
+    }
     EXPECT_EQ(result, Result::Ok);
-    for (int i = 0; i < 4; ++i) EXPECT_TRUE(bytesOf(i).isEmpty()) << i;
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(bytesOf(i).isEmpty()) << i;
+        EXPECT_TRUE(commands.problem(i).startsWith(QString::fromUtf8("ответ прибора не по протоколу"))) << i;
+    }
     EXPECT_TRUE(messages.errors.isEmpty());
 }
 
 TEST_F(Packets, oversizedArrivalIsBoundedByThePacketBuffer) {
-    start({"02010103"});
-    QByteArray flood = answerPacket(1, 0, pattern(900));
-    flood += QByteArray(5000, '\x55');
-    port.feed(flood);
+    start({"02020004"});
+    port.feed(tablePacket + QByteArray(5000, '\x55'));
     clock.advance(200);
     EXPECT_EQ(result, Result::Ok);
-    EXPECT_EQ(bytesOf(0), pattern(900));
+    EXPECT_EQ(bytesOf(0), prTable.answers.value(0));
 }

@@ -56,7 +56,8 @@ TEST_F(ShortFrames, read_extraBytesAreDroppedAndNeverCountForTheNextCommand) {
 }
 
 TEST_F(ShortFrames, write_sends387BytesWithTheirChecksum_andTheEchoedSumCompletesIt) {
-    QByteArray block = shortBlock(3);
+    // 384 bytes of 0x03 sum to 1152 = 4 × 256 + 128: the checksum is 0x80.
+    QByteArray block(385, '\x03');
     block[384] = char(0x77); // the stored checksum byte is not sent: it is computed afresh
     start({"03010700", "03010800"}, block);
     ASSERT_EQ(port.writes().size(), 1);
@@ -64,16 +65,14 @@ TEST_F(ShortFrames, write_sends387BytesWithTheirChecksum_andTheEchoedSumComplete
     ASSERT_EQ(frame.size(), 387);
     EXPECT_EQ(frame.left(2), QByteArray("\x56\x07", 2));
     EXPECT_EQ(frame.mid(2, 384), block.left(384));
-    unsigned sum = 0;
-    for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(block[i]);
-    EXPECT_EQ(static_cast<unsigned char>(frame[386]), sum & 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>(frame[386]), 0x80);
 
-    port.feed(QByteArray(1, char(sum & 0xFF)));
+    port.feed(QByteArray(1, char(0x80)));
     // The next write goes out at once, without the command timer.
     ASSERT_EQ(port.writes().size(), 2);
     EXPECT_EQ(port.lastWrite().left(2), QByteArray("\x56\x08", 2));
     EXPECT_EQ(engine.view().lbFileNum, QString::fromUtf8("Запись рефлектограммы № 8"));
-    port.feed(QByteArray(1, char(sum & 0xFF)));
+    port.feed(QByteArray(1, char(0x80)));
     EXPECT_EQ(result, Result::Ok);
 }
 

@@ -3,6 +3,7 @@
 #include "Form2Fixture.h"
 
 #include "link/PrEntryBlock.h"
+#include "store/encoding/CodePage.h"
 
 #include <QDir>
 #include <QFile>

@@ -15,7 +15,11 @@ public:
         if (process_.waitForStarted(10000) && process_.waitForReadyRead(10000))
             device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
     }
-    ~SimProcess() {
+    ~SimProcess() { stop(); }
+
+    // Ends the simulator; its log stays readable.
+    void stop() {
+        if (process_.state() == QProcess::NotRunning) return;
         process_.terminate();
         if (!process_.waitForFinished(5000)) process_.kill();
     }
@@ -23,10 +27,15 @@ public:
     // The slave device, empty when the simulator did not start.
     const QString& device() const { return device_; }
 
+    // The log's lines without the time each starts with.
     QStringList log() const {
         QFile f(logPath_);
         if (!f.open(QIODevice::ReadOnly)) return {};
-        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+        static const QRegularExpression stamp("^\\S+ (?=(rx|tx|note) )");
+        for (QString& line : lines)
+            line.remove(stamp);
+        return lines;
     }
     QStringList received() const { return log().filter(QRegularExpression("^rx ")); }
 

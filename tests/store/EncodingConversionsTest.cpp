@@ -9,7 +9,8 @@ using namespace store;
 
 namespace {
 
-// A valid type-0 block: scale 250 m, PR 1.5, checksum fixed up by seal().
+// A type-0 block: scale 250 m, PR 1.5, no name. Its checksum is worked out by
+// hand below (kSumUnnamed), not by the program's own sum.
 QByteArray type0Block() {
     QByteArray b(kType0BlockSize, '\0');
     for (int i = 0; i < 250; ++i) b[i] = char(i % 50 - 25);
@@ -24,7 +25,13 @@ QByteArray type0Block() {
     return b;
 }
 
-void seal(QByteArray& b) { b[kType0DataSize] = char(byteSum(b, kType0DataSize)); }
+// Bytes 0..383 of type0Block(): samples, five rounds of -25..24 as bytes E7..FF
+// 00..18, 5 × (6075 + 300) = 31875; the other fields 0x15 + 0x30 + 0x09 + 0x05 +
+// 0x03 + 0x12 + 16 + 9 + 0x14 + 128 + 0 + 100 = 377; total 32252 = 125 × 256 + 252.
+constexpr unsigned char kSumUnnamed = 0xFC;
+// With the name "Фидер 12" (94 A8 A4 A5 E0 20 31 32 in code page 866, 1000 more):
+// 33252 = 129 × 256 + 228.
+constexpr unsigned char kSumNamed = 0xE4;
 
 QByteArray packetBlock(int size = 300) {
     QByteArray b(size, '\0');
@@ -50,7 +57,7 @@ TEST_F(EncodingConversions, type0_fillsEveryColumnFromTheBlock) {
     QByteArray b = type0Block();
     const QByteArray name = toCp866(QString::fromUtf8("Фидер 12"));
     b.replace(281, name.size(), name);
-    seal(b);
+    b[kType0DataSize] = char(kSumNamed);
     const ConversionResult r = ConvertType0(b);
     ASSERT_TRUE(r.converted()) << r.problem.toStdString();
     EXPECT_TRUE(r.warning.isEmpty());
@@ -124,8 +131,7 @@ TEST_F(EncodingConversions, names_blankOrEmptyWhenZeroAndBoundedByTheirField) {
 
 TEST_F(EncodingConversions, type0_checksumMismatchConvertsWithWarning_shortBlockWithoutChecksumConverts) {
     QByteArray b = type0Block();
-    seal(b);
-    b[kType0DataSize] = char(b[kType0DataSize] + 1);
+    b[kType0DataSize] = char(kSumUnnamed + 1);
     const ConversionResult damaged = ConvertType0(b);
     EXPECT_TRUE(damaged.converted());
     EXPECT_FALSE(damaged.warning.isEmpty());
