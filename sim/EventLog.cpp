@@ -1,18 +1,19 @@
 #include "EventLog.h"
 
+#include "link/serial/WireLine.h"
+
 bool EventLog::open(const QString& path) {
     file_.setFileName(path);
     return file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
 }
 
 void EventLog::frame(const char* direction, int speed, const QByteArray& bytes) {
-    QByteArray text(direction);
-    if (speed > 0) text += ' ' + QByteArray::number(speed);
-    if (!bytes.isEmpty()) text += ' ' + bytes.toHex(' ').toUpper();
-    line(text);
+    line(WireLine::frame(QDateTime::currentDateTimeUtc(), direction, speed, bytes));
 }
 
-void EventLog::note(const QString& text) { line("note " + text.toUtf8()); }
+void EventLog::note(const QString& text) {
+    line(WireLine::note(QDateTime::currentDateTimeUtc(), text));
+}
 
 void EventLog::line(const QByteArray& text) {
     if (!file_.isOpen()) return;

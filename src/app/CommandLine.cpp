@@ -22,7 +22,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption version(QStringList{"v", "version"});
     const QCommandLineOption home("home", QString(), "DIR");
     const QCommandLineOption noCreate("no-create");
-    parser.addOptions({help, version, home, noCreate});
+    const QCommandLineOption logWire("log-wire", QString(), "FILE");
+    parser.addOptions({help, version, home, noCreate, logWire});
     for (const char* name : qtValueOptions)
         parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
     for (const char* name : qtFlagOptions)
@@ -43,6 +44,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         result.home = parser.value(home);
         if (result.home.isEmpty()) return refuse(QStringLiteral("--home needs a folder."));
     }
+    if (parser.isSet(logWire)) {
+        result.logWire = parser.value(logWire);
+        if (result.logWire.isEmpty()) return refuse(QStringLiteral("--log-wire needs a file."));
+    }
     result.noCreate = parser.isSet(noCreate);
     result.platform = parser.value(QStringLiteral("platform"));
     return result;
@@ -61,6 +66,10 @@ QString CommandLine::usage() {
                           "                 backup (Save/) and the settings (Echolon.v41)\n"
                           "  --no-create    end instead of offering to create a --home folder that\n"
                           "                 does not exist\n"
+                          "  --log-wire FILE\n"
+                          "                 the wire log: every frame sent to and received from the\n"
+                          "                 instrument, with its time, into FILE (without it,\n"
+                          "                 QT_LOGGING_RULES=echolon.wire.debug=true logs them to stderr)\n"
                           "  -h, --help     show this help and end\n"
                           "  -v, --version  show the version and end\n"
                           "Qt's own options (-platform NAME, -style NAME, ...) are passed to Qt.\n"

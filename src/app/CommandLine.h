@@ -12,6 +12,7 @@ struct CommandLine {
     Action action = Action::Run;
     QString home;          // --home DIR
     bool noCreate = false; // --no-create
+    QString logWire;       // --log-wire FILE
     QString platform;      // Qt's -platform NAME, passed on to Qt
     QString error;         // why the command line was refused (Action::Error)
 

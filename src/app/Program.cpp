@@ -6,6 +6,7 @@
 #include "app/ProgramLock.h"
 #include "app/QtMessages.h"
 #include "app/StartupFolder.h"
+#include "link/WireLog.h"
 #include "store/ProgramFolder.h"
 
 #include <QFileInfo>
@@ -85,6 +86,16 @@ int runProgram(int& argc, char** argv) {
         return BadStart;
     case CommandLine::Action::Run:
         break;
+    }
+
+    // Open before anything else can fail, so that a wrong path is told at once.
+    exchange::WireLogFile wireLog;
+    if (!line.logWire.isEmpty()) {
+        const QString why = wireLog.open(line.logWire);
+        if (!why.isEmpty()) {
+            say(stderr, "echolon: " + why);
+            return BadStart;
+        }
     }
 
     const WindowSystem windows = windowSystem(line.platform);

@@ -1,5 +1,8 @@
 #include "link/DeviceDetection.h"
 
+#include "link/PacketFormat.h"
+#include "link/WireLog.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -10,7 +13,6 @@ namespace {
 const QByteArray kShortProbe("\x55\x00", 2);
 const QByteArray kPacketProbe("\x01\x00\x00\x06\x02\x01\x01", 7);
 constexpr int kShortListAnswer = 257;
-constexpr int kShortBlock = 385;
 constexpr int kVariantByte = 239;
 constexpr int kPacketCodeByte = 4;
 } // namespace
@@ -27,7 +29,9 @@ DeviceDetection::~DeviceDetection() {
     stop();
 }
 
-bool DeviceDetection::running() const { return stage_ != 0; }
+bool DeviceDetection::running() const {
+    return stage_ != 0;
+}
 
 void DeviceDetection::start() {
     stop();
@@ -57,7 +61,9 @@ bool DeviceDetection::probe(LineSpeed speed, const QByteArray& request) {
     }
     buffer_.clear();
     received_ = 0;
+    wirelog::note(QStringLiteral("detection probe at %1 bit/s").arg(bitsPerSecond(speed)));
     port_.write(request.constData(), int(request.size()));
+    wirelog::sent(bitsPerSecond(speed), request);
     chkdevTimer_->start(ProbeTime);
     return true;
 }
@@ -80,6 +86,10 @@ void DeviceDetection::CHKDEV_TimerTimer() {
     } catch (const std::exception&) {
     }
     chkdevTimer_->stop();
+    if (received_ > 0)
+        wirelog::received(buffer_);
+    else
+        wirelog::note(QStringLiteral("no answer for %1 ms").arg(ProbeTime));
     if (received_ == 0 && stage == 1) {
         portOpenTimer_->start(SecondProbeDelay);
         return;
@@ -101,13 +111,13 @@ int DeviceDetection::classify(const QByteArray& answer, int received) {
         const bool oneBit = answer.size() > kVariantByte &&
                             std::has_single_bit(unsigned(static_cast<unsigned char>(answer[kVariantByte])));
         entry = oneBit ? EntryShortFrameB : EntryShortFrame;
-    } else if (received == kShortBlock) {
+    } else if (received == wire::kShortAnswerSize) {
         entry = EntryFullBlock;
     }
     // Only a byte that actually arrived is looked at.
     const bool nothingToSend =
         answer.size() > kPacketCodeByte && static_cast<unsigned char>(answer[kPacketCodeByte]) == 0xFE;
-    if (nothingToSend || received > kShortBlock) entry = EntryPacket;
+    if (nothingToSend || received > wire::kShortAnswerSize) entry = EntryPacket;
     return entry;
 }
 

@@ -2,6 +2,7 @@
 
 #include "link/CommandFields.h"
 #include "link/PacketFormat.h"
+#include "link/WireLog.h"
 #include "store/IniFile.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
@@ -15,8 +16,9 @@ using namespace wire;
 const QString ExchangeEngine::kNoAnswer = QStringLiteral("Устройство не отвечает! Операция прервана.");
 
 namespace {
-const std::array<QString, 5> kCmdName = {QString(), QStringLiteral("Установка связи "), QStringLiteral("Чтение "),
-                                         QStringLiteral("Запись "), QStringLiteral("Импорт ")};
+const std::array<QString, 5> kCmdName = {QString(), QStringLiteral("Установка связи "),
+                                         QStringLiteral("Чтение "), QStringLiteral("Запись "),
+                                         QStringLiteral("Импорт ")};
 const std::array<QString, 5> kObjName = {QString(), QStringLiteral("рефлектограммы № "),
                                          QStringLiteral("таблицы КУ "), QStringLiteral("файла помощи "),
                                          QStringLiteral("списка рефлектограмм ")};
@@ -27,7 +29,8 @@ QString word(const std::array<QString, 5>& table, int index) {
 } // namespace
 
 ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
-    : port_(port), cmdTimer_(clock.createTimer()), ackTimer_(clock.createTimer()), errTimer_(clock.createTimer()) {
+    : port_(port), cmdTimer_(clock.createTimer()), ackTimer_(clock.createTimer()),
+      errTimer_(clock.createTimer()) {
     cmdTimer_->onTimeout = [this] { CMD_TimerTimer(); };
     ackTimer_->onTimeout = [this] { ACK_TimerTimer(); };
     errTimer_->onTimeout = [this] { ERR_TimerTimer(); };
@@ -83,11 +86,17 @@ void ExchangeEngine::FormActivate() {
     finishAfterAck_ = false;
     closingAfterAck_ = false;
     const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
+    QString where;
     if (!port_.active()) {
         // A port found on the machine is kept by its path; otherwise the number counts.
-        const QString device = settings.readString(QStringLiteral("COM"), QStringLiteral("Device"), QString()).trimmed();
-        if (!device.isEmpty()) port_.setDevice(device);
-        else port_.setPortNum(settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1));
+        const QString device =
+            settings.readString(QStringLiteral("COM"), QStringLiteral("Device"), QString()).trimmed();
+        const int portNum = settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1);
+        if (!device.isEmpty())
+            port_.setDevice(device);
+        else
+            port_.setPortNum(portNum);
+        where = device.isEmpty() ? QStringLiteral("port %1").arg(portNum) : device;
     }
     commandIndex_ = 0;
     packetIndex_ = 0;
@@ -107,11 +116,15 @@ void ExchangeEngine::FormActivate() {
         if (!port_.active()) {
             // The first command's device type sets the speed for the whole list.
             const int devType = first ? first->devType : 0;
-            port_.setLineSpeed(devType <= 2 ? LineSpeed::Baud9600 : LineSpeed::Baud56000);
+            const LineSpeed speed = devType <= 2 ? LineSpeed::Baud9600 : LineSpeed::Baud56000;
+            port_.setLineSpeed(speed);
+            bitRate_ = bitsPerSecond(speed);
             port_.open();
+            wirelog::note(QStringLiteral("%1 open at %2 bit/s").arg(where).arg(bitRate_));
         }
         StartCommand();
     } catch (const std::exception& e) {
+        wirelog::note(QStringLiteral("exchange not started: ") + QString::fromUtf8(e.what()));
         showError(e);
     }
     notify();
@@ -148,20 +161,25 @@ void ExchangeEngine::StartCommand() {
             payload_ = object ? object->bytes : QByteArray();
             errInterval_ = kWriteSilence;
         } else {
-            throw CommandError(QStringLiteral("неизвестный код команды CODE_CMD==") + QString::number(cmdCode_));
+            throw CommandError(QStringLiteral("неизвестный код команды CODE_CMD==") +
+                               QString::number(cmdCode_));
         }
         view_.lbFileNum = caption(cmdCode_, cmdObject_, cmdNumber_);
     }
 
     if (devType_ == 0) {
         if (cmdCode_ == kCodeWrite && payload_.size() < kShortDataSize)
-            throw CommandError(QStringLiteral("блок для записи короче %1 байт (%2)").arg(kShortDataSize).arg(payload_.size()));
+            throw CommandError(QStringLiteral("блок для записи короче %1 байт (%2)")
+                                   .arg(kShortDataSize)
+                                   .arg(payload_.size()));
         expectedBytes_ = kShortAnswerSize;
         packetCount_ = 1;
         SendShortFrame();
     } else if (devType_ == 3 || devType_ == 4) {
         if (payload_.size() > 255 * kMaxChunk)
-            throw CommandError(QStringLiteral("блок для записи длиннее %1 байт (%2)").arg(255 * kMaxChunk).arg(payload_.size()));
+            throw CommandError(QStringLiteral("блок для записи длиннее %1 байт (%2)")
+                                   .arg(255 * kMaxChunk)
+                                   .arg(payload_.size()));
         SendPacket();
     } else {
         throw CommandError(QStringLiteral("неизвестный тип прибора DEV_TYPE==") +
@@ -178,11 +196,12 @@ void ExchangeEngine::SendShortFrame() {
     receivedBytes_ = 0;
     phase_ = Phase::Awaiting;
     if (cmdCode_ == kCodeRead) inPackets_.reset();
-    port_.write(txBuffer_.constData(), int(txBuffer_.size()));
+    sendFrame(txBuffer_);
 }
 
 void ExchangeEngine::SendPacket() {
-    const QVector<QByteArray> outPackets = SplitIntoPackets(BuildMessage(cmdCode_, cmdObject_, cmdNumber_, payload_));
+    const QVector<QByteArray> outPackets =
+        SplitIntoPackets(BuildMessage(cmdCode_, cmdObject_, cmdNumber_, payload_));
     packetCount_ = int(outPackets.size());
     view_.pbFileMax = packetCount_;
     txBuffer_ = outPackets.value(packetIndex_);
@@ -191,7 +210,12 @@ void ExchangeEngine::SendPacket() {
     rxBuffer_ = QByteArray(kPacketSize, '\0');
     phase_ = Phase::Awaiting;
     if (cmdCode_ == kCodeRead) inPackets_.reset();
-    port_.write(txBuffer_.constData(), int(txBuffer_.size()));
+    sendFrame(txBuffer_);
+}
+
+void ExchangeEngine::sendFrame(const QByteArray& frame) {
+    port_.write(frame.constData(), int(frame.size()));
+    wirelog::sent(bitRate_, frame);
 }
 
 void ExchangeEngine::nextCommandLater() {
@@ -201,13 +225,17 @@ void ExchangeEngine::nextCommandLater() {
 }
 
 void ExchangeEngine::abandonCommand(const QString& why) {
+    logReceived(receivedBytes_);
+    wirelog::note(QStringLiteral("answer refused: ") + why);
     phase_ = Phase::Idle;
     ackTimer_->stop();
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
     commands_->setProblem(commandIndex_, QStringLiteral("ответ прибора не по протоколу: ") + why);
     view_.lbFrameNum.clear();
-    if (stopRequested_) closePort();
-    else readCommandDone();
+    if (stopRequested_)
+        closePort();
+    else
+        readCommandDone();
 }
 
 void ExchangeEngine::readCommandDone() {
@@ -234,8 +262,7 @@ void ExchangeEngine::finish(Result result) {
 }
 
 void ExchangeEngine::SendAck() {
-    const QByteArray ack = pcAck();
-    port_.write(ack.constData(), int(ack.size()));
+    sendFrame(pcAck());
 }
 
 void ExchangeEngine::CMD_TimerTimer() {
@@ -276,6 +303,11 @@ void ExchangeEngine::ACK_TimerTimer() {
 }
 
 void ExchangeEngine::ERR_TimerTimer() {
+    // What came of an answer cut short shows why it was not taken.
+    const int partial = phase_ == Phase::Awaiting ? receivedBytes_ : 0;
+    if (partial > 0) logReceived(partial);
+    wirelog::note(
+        QStringLiteral("no answer for %1 ms (%2 bytes of an answer came)").arg(errInterval_).arg(partial));
     stopRequested_ = true;
     errTimer_->stop();
     FormDeactivate();

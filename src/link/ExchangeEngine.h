@@ -71,6 +71,10 @@ private:
     void ERR_TimerTimer();
 
     int takeBytes(int count);
+    // Writes a frame, and logs it in the wire log.
+    void sendFrame(const QByteArray& frame);
+    // Logs the first `count` bytes of rxBuffer as received.
+    void logReceived(int count) const;
     void armError() { errTimer_->start(errInterval_); }
     bool isLastCommand() const { return commandIndex_ + 1 >= commands_->count(); }
     void nextCommandLater();
@@ -112,6 +116,7 @@ private:
     bool stopRequested_ = false;
     int cmdCode_ = 0, cmdObject_ = 0, cmdNumber_ = 0, devType_ = 0;
     int errInterval_ = kReadSilence;
+    int bitRate_ = 0; // the line speed set for the list, for the wire log
     QByteArray txBuffer_;
     QByteArray rxBuffer_; // capacity: 385 for a short answer, 1024 for a packet
     QByteArray payload_;

@@ -3,6 +3,7 @@
 #include "link/CommandFields.h"
 #include "link/ExchangeEngine.h"
 #include "link/PacketFormat.h"
+#include "link/WireLog.h"
 
 #include <algorithm>
 #include <cstring>
@@ -24,13 +25,22 @@ int ExchangeEngine::takeBytes(int count) {
         const int n = port_.read(scratch, std::min<int>(count, int(sizeof scratch)));
         if (n <= 0) break;
         count -= n;
-        if (phase_ != Phase::Awaiting) continue;
+        if (phase_ != Phase::Awaiting) {
+            wirelog::received(QByteArray(scratch, n));
+            wirelog::note(QStringLiteral("ignored: no answer awaited"));
+            continue;
+        }
         const int keep = std::min(n, std::max(0, int(rxBuffer_.size()) - receivedBytes_));
         std::memcpy(rxBuffer_.data() + receivedBytes_, scratch, std::size_t(keep));
         receivedBytes_ += keep;
         copied += keep;
     }
     return copied;
+}
+
+void ExchangeEngine::logReceived(int count) const {
+    if (lcWire().isDebugEnabled())
+        wirelog::received(rxBuffer_.left(std::clamp(count, 0, int(rxBuffer_.size()))));
 }
 
 void ExchangeEngine::portRxChar(int count) {
@@ -60,6 +70,7 @@ void ExchangeEngine::portRxChar(int count) {
 
 void ExchangeEngine::ReceiveShortAnswer() {
     if (receivedBytes_ < kShortAnswerSize) return;
+    logReceived(kShortAnswerSize);
     phase_ = Phase::Idle;
     view_.lbFrameNum = frameCaption(packetIndex_, packetCount_);
     ++view_.pbFilePosition;
@@ -91,15 +102,19 @@ void ExchangeEngine::ReceivePacketAnswer() {
     expectedBytes_ = h.packetBytes();
 
     if (h.code == kCodeNothingToSend) {
+        logReceived(receivedBytes_);
         // The command keeps its empty array.
         phase_ = Phase::Idle;
-        if (stopRequested_) closePort();
-        else readCommandDone();
+        if (stopRequested_)
+            closePort();
+        else
+            readCommandDone();
         return;
     }
     if (h.code != kCodeRead) return abandonCommand(QStringLiteral("код ответа %1").arg(h.code));
     if (QString why = inPackets_.checkHeader(h); !why.isEmpty()) return abandonCommand(why);
     if (receivedBytes_ < expectedBytes_) return;
+    logReceived(expectedBytes_);
 
     view_.lbFrameNum = frameCaption(h.index, h.count);
     ++view_.pbFilePosition;
@@ -154,6 +169,7 @@ void ExchangeEngine::writeCommandDone() {
 
 void ExchangeEngine::ReceiveShortWriteAck() {
     if (receivedBytes_ < 1) return;
+    logReceived(1);
     if (!takeWriteAck(static_cast<unsigned char>(rxBuffer_[0]) == frameChecksum_)) return;
     view_.lbFrameNum = frameCaption(0, 1);
     ++view_.pbFilePosition;
@@ -162,6 +178,7 @@ void ExchangeEngine::ReceiveShortWriteAck() {
 
 void ExchangeEngine::ReceivePacketWriteAck() {
     if (receivedBytes_ < 5) return;
+    logReceived(5);
     if (!takeWriteAck(static_cast<unsigned char>(rxBuffer_[4]) == kInstrumentAck)) return;
     view_.lbFrameNum = frameCaption(packetIndex_, packetCount_);
     ++view_.pbFilePosition;

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/encoding/WaveformConversions.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -17,14 +19,15 @@ namespace exchange {
 // object, number, chunk, two trailing bytes.
 namespace wire {
 
-inline constexpr int kShortAnswerSize = 385;
-inline constexpr int kShortDataSize = 384;
+// The short-frame answer is the block the library stores.
+inline constexpr int kShortAnswerSize = store::kType0BlockSize;
+inline constexpr int kShortDataSize = store::kType0DataSize;
 inline constexpr int kShortPrefix = 0x53;
 inline constexpr int kPacketSize = 1024;
 inline constexpr int kHeaderSize = 6;
 inline constexpr int kPrefixSize = 3;
 inline constexpr int kMaxChunk = kPacketSize - kHeaderSize - kPrefixSize; // 1015
-inline constexpr int kAnswerHeaderBytes = 7; // count .. number
+inline constexpr int kAnswerHeaderBytes = 7;                              // count .. number
 inline constexpr unsigned char kInstrumentAck = 0xFF;
 
 // The PC's acknowledgement of an answer packet.

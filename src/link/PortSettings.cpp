@@ -1,5 +1,6 @@
 #include "link/PortSettings.h"
 
+#include "link/ExchangeEngine.h"
 #include "link/serial/ERsCommError.h"
 #include "store/IniFile.h"
 #include "store/MainState.h"
@@ -24,7 +25,6 @@ const QString PortSettings::WaitText = QStringLiteral("определяется,
 const QString PortSettings::NotDetectedText = QStringLiteral("!!!не определен!!!");
 const QString PortSettings::PortBusyText = QStringLiteral("Порт уже используется");
 const QString PortSettings::PortMissingText = QStringLiteral("Порт не найден");
-const QString PortSettings::NoAnswerText = QStringLiteral("Устройство не отвечает! Операция прервана.");
 const QStringList PortSettings::DetectedTypes = {
     QStringLiteral("KMX-417"), QStringLiteral("KMX-417M"), QStringLiteral("KMX-41A1"),
     QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), NotDetectedText,
@@ -224,7 +224,7 @@ void PortSettings::restoreWaitEntry() {
 
 void PortSettings::detectionFinished(int entry) {
     restoreWaitEntry();
-    if (entry == DeviceDetection::EntryUnknown) store::messages().information(NoAnswerText);
+    if (entry == DeviceDetection::EntryUnknown) store::messages().information(ExchangeEngine::kNoAnswer);
     if (entry >= 0) view_.devTypeIndex = entry;
     cbDevTypeChange(view_.devTypeIndex);
     view_.devTypeEnabled = true;

@@ -41,7 +41,6 @@ public:
     static const QString NotDetectedText; // "!!!не определен!!!"
     static const QString PortBusyText;    // "Порт уже используется"
     static const QString PortMissingText; // "Порт не найден"
-    static const QString NoAnswerText; // "Устройство не отвечает! Операция прервана."
     // The type list of the detection, entry 5 being NotDetectedText.
     static const QStringList DetectedTypes;
 

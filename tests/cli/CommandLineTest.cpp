@@ -16,7 +16,8 @@ TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
     const Finished help = env.run("echolon", {"--help"});
     ASSERT_TRUE(help.ended) << help.err.toStdString();
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
-    for (const char* word : {"--home", "--no-create", "ECHOLON_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+    for (const char* word :
+         {"--home", "--no-create", "--log-wire", "ECHOLON_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
         EXPECT_TRUE(help.out.contains(word)) << word << " missing from:\n" << help.out.toStdString();
 
     const Finished version = env.run("echolon", {"--version"});
@@ -35,8 +36,9 @@ TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
 
 TEST(CommandLine, aWrongCommandLineGetsTheUsageAndExitStatus2) {
     CleanProcess env;
-    for (const QStringList& args : {QStringList{"--frobnicate"}, QStringList{"--home"},
-                                    QStringList{"--home="}, QStringList{"stray-argument"}}) {
+    for (const QStringList& args :
+         {QStringList{"--frobnicate"}, QStringList{"--home"}, QStringList{"--home="},
+          QStringList{"stray-argument"}, QStringList{"--log-wire"}, QStringList{"--log-wire="}}) {
         const Finished f = env.run("echolon", args);
         EXPECT_EQ(f.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(f.err.contains("Usage:")) << f.err.toStdString();
@@ -47,6 +49,17 @@ TEST(CommandLine, aWrongCommandLineGetsTheUsageAndExitStatus2) {
     const Finished sim = env.run("echolon-sim", {"--frobnicate"});
     EXPECT_EQ(sim.exitCode, 2);
     EXPECT_TRUE(sim.err.contains("--frobnicate") && sim.err.contains("usage:")) << sim.err.toStdString();
+}
+
+TEST(CommandLine, aWireLogThatCannotBeWrittenIsRefusedBeforeAnythingElse) {
+    CleanProcess env;
+    const QString path = env.dir("HOME") + "/no/such/folder/wire.log";
+    const Finished f = env.run("echolon", {"--log-wire", path});
+    EXPECT_EQ(f.exitCode, 2);
+    EXPECT_TRUE(f.err.contains("cannot write the wire log " + path)) << f.err.toStdString();
+    EXPECT_FALSE(f.err.contains("display"))
+        << "refused before the display is looked for: " << f.err.toStdString();
+    EXPECT_TRUE(isEmptyFolder(env.dir("XDG_DATA_HOME")));
 }
 
 TEST(CommandLine, aHomeThatIsAFileOrMissingIsRefusedWithoutMakingAnything) {

@@ -231,15 +231,15 @@ def cell(table, row, col):
     return table.queryTable().getAccessibleAt(row, col)
 
 
+def sim_log(path):
+    """The simulator's log lines as words, without the time each starts with."""
+    with open(path) as f:
+        return [line.split()[1:] for line in f if line.strip()]
+
+
 def rx_frames(path):
     """The frames the simulator received, as bytes, in order."""
-    frames = []
-    with open(path) as f:
-        for line in f:
-            parts = line.split()
-            if parts and parts[0] == "rx":
-                frames.append(bytes.fromhex("".join(parts[2:])))
-    return frames
+    return [bytes.fromhex("".join(parts[2:])) for parts in sim_log(path) if parts and parts[0] == "rx"]
 
 
 def describe(frames):
@@ -404,8 +404,7 @@ def check_write(s, write_bank, finished=True):
         raise Failed(f"the write of bank {write_bank} should reach the instrument as one 56 frame "
                      f"and the list read 55 00 after it, nothing else; the line carried "
                      f"{len(write)} frames: {describe(write)}")
-    with open(s.sim_log) as f:
-        stored = [line.split()[-1] for line in f if line.startswith("note stored bank")]
+    stored = [parts[-1] for parts in sim_log(s.sim_log) if parts[:3] == ["note", "stored", "bank"]]
     if stored != [str(write_bank)]:
         raise Failed(f"the instrument stored banks {stored}, expected [{write_bank}] once")
 
