@@ -7,7 +7,7 @@
 #include "link/TfrmComm.h"
 #include "store/DataModuleHost.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 
 #include <QApplication>
@@ -24,9 +24,25 @@ constexpr double kGoalSeconds = kBoundSeconds * 1.02;
 class Host : public store::DataModuleHost {
 public:
     void SetWaveformViewEnabled(bool) override {}
+    void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override {}
     void updateRange() override {}
     void redraw(int) override {}
+};
+
+// The exchange window's own side: every list runs in the engine dialog.
+class EngineWindow : public exchange::ExchangeWindow::Window {
+public:
+    explicit EngineWindow(exchange::TfrmComm& engine) : engine_(engine) {}
+    bool runEngine(exchange::CommandList& list) override {
+        engine_.setCommands(&list);
+        return engine_.exec() == QDialog::Accepted;
+    }
+    QString chooseLibraryFile(const std::function<void(const QString&)>&) override { return {}; }
+    void viewChanged() override {}
+
+private:
+    exchange::TfrmComm& engine_;
 };
 
 int fail(const char* what) {
@@ -56,16 +72,13 @@ int main(int argc, char** argv) {
     int rows = 0;
     double seconds = 0;
     {
-        store::MainState state;
+        store::ViewState state;
         Host host;
         store::TDataModule1 dm(state, host);
         dm.openStore();
         exchange::TfrmComm engine;
-        exchange::ExchangeWindow window(dm, state);
-        window.runEngine = [&engine](exchange::CommandList& list) {
-            engine.setCommands(&list);
-            return engine.exec() == QDialog::Accepted;
-        };
+        EngineWindow engineWindow(engine);
+        exchange::ExchangeWindow window(dm, state, host, engineWindow);
         QElapsedTimer timer;
         timer.start();
         window.Refresh();

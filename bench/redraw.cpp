@@ -9,7 +9,7 @@
 // loaded machine the wall time also holds the waits for a free core).
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/LineStyle.h"
 #include "trace/QtChart.h"
@@ -40,7 +40,7 @@ struct Bench {
     store::Database compareDb{QStringLiteral("ecl41_pic"), store::Schema::Kind::Library};
     store::Dataset master{libraryDb, QStringLiteral("t_master")};
     store::Dataset picture{compareDb, QStringLiteral("t_picture")};
-    store::MainState state;
+    store::ViewState state;
     trace::QtChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
     trace::RecordingChart upperCopy{trace::SlotLayout::UpperCount}, lowerCopy{trace::SlotLayout::LowerCount};
     trace::ChartSet charts{upper, lower};
@@ -61,8 +61,8 @@ struct Bench {
         window.resize(1100, 750);
         window.show();
         // Approximation off, as on a first run: stairs on every slot.
-        state.aproksTag = 0;
-        trace::LineStyle::btAproksClick(state, charts);
+        int aproksTag = 0;
+        trace::LineStyle::btAproksClick(aproksTag, charts);
     }
 
     void add(store::Dataset& ds, const QString& type, double scale, double zoomL, const QString& method,

@@ -9,7 +9,7 @@
 #include "report/Tform_print.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "trace/SlotLayout.h"
 
 #include <QApplication>
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    store::MainState state;
+    store::ViewState state;
     state.typeIndex = 1;
     state.title = QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]");
     report::Tform_print form;

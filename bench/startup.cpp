@@ -6,7 +6,7 @@
 #include "app/MainProgram.h"
 #include "store/DataModuleHost.h"
 #include "store/DatasetTableModel.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 
 #include <QApplication>
@@ -106,8 +106,9 @@ void generateLibrary() {
 
 class BenchHost : public store::DataModuleHost {
 public:
-    explicit BenchHost(store::MainState& s) : state(s) {}
+    explicit BenchHost(store::ViewState& s) : state(s) {}
     void SetWaveformViewEnabled(bool) override {}
+    void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override {
         module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
     }
@@ -115,7 +116,7 @@ public:
     void redraw(int) override {
         if (module->MasterCount > 0) imageBytes += module->t_master.fieldByName("POINTS").asBlob().size();
     }
-    store::MainState& state;
+    store::ViewState& state;
     store::TDataModule1* module = nullptr;
     qint64 imageBytes = 0;
 };
@@ -124,7 +125,7 @@ public:
 int child() {
     QElapsedTimer timer;
     timer.start();
-    store::MainState state;
+    store::ViewState state;
     BenchHost host(state);
     store::TDataModule1 dm(state, host);
     host.module = &dm;
@@ -168,7 +169,7 @@ int windowChild() {
 // Repeated posts on the large library, as the offset buttons do: prints the
 // median and the worst time of one edit and post, in milliseconds.
 int posts() {
-    store::MainState state;
+    store::ViewState state;
     BenchHost host(state);
     store::TDataModule1 dm(state, host);
     host.module = &dm;

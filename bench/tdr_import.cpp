@@ -4,7 +4,7 @@
 // later runs also pay for a growing table.
 #include "app/tdr/TdrFolderImport.h"
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 
 #include <QCoreApplication>
@@ -26,6 +26,7 @@ constexpr double kGoalSeconds = 2.0;
 class Host : public store::DataModuleHost {
 public:
     void SetWaveformViewEnabled(bool) override {}
+    void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override { module->applyTypeQuery(store::TDataModule1::deviceTypeOf(1)); }
     void updateRange() override {}
     void redraw(int) override {}
@@ -63,7 +64,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    store::MainState state;
+    store::ViewState state;
     state.typeIndex = 1;
     Host host;
     store::TDataModule1 dm(state, host);
@@ -72,7 +73,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> seconds;
     for (int run = 0; run < kRuns; ++run) {
-        tdr::TdrFolderImport import(dm.t_master, dm.t_master2, [&] { host.applyDeviceFilter(); });
+        tdr::TdrFolderImport import(dm.t_master, dm.t_master2, host);
         QElapsedTimer timer;
         timer.start();
         const tdr::TdrFolderResult result = import.importFolderOf(folder + QStringLiteral("/wave0000.tdr"));

@@ -1,5 +1,11 @@
 #include "app/MainController.h"
 
+#include "app/CommandWindows.h"
+#include "app/TypeCommands.h"
+#include "app/WindowState.h"
+#include "store/DataModuleHost.h"
+#include "store/ViewState.h"
+
 #include "store/DatabaseFile.h"
 #include "store/LibraryFileCommand.h"
 #include "store/Messages.h"
@@ -9,18 +15,16 @@
 
 namespace app {
 
-MainController::MainController(store::MainState& state, store::TDataModule1& dm,
-                               const trace::ChartSet& charts)
-    : state_(state), dm_(dm), charts_(charts) {}
+MainController::MainController(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
+                               const trace::ChartSet& charts, store::DataModuleHost& window,
+                               CommandWindows& windows)
+    : state_(state), windowState_(windowState), dm_(dm), charts_(charts), window_(window), windows_(windows) {}
 
 void MainController::ApplyDeviceFilter() {
-    state_.connectCaption = "Connect";
-    state_.mnConnectCaption = "Connect...";
-    state_.importEnabled = true;
-    state_.optionsEnabled = true;
     // A type naming neither entry is shown as the first one, so the query is
     // always complete and the library never silently empty.
     if (state_.typeIndex != 1) state_.typeIndex = 0;
+    showTypeCommands(windowState_, state_.typeIndex);
     if (state_.typeIndex == 0)
         trace::TypePresets::SetPlanTypeMode(state_, charts_);
     else
@@ -35,7 +39,7 @@ void MainController::ApplyDeviceFilter() {
         // datasets hold; the redraw below shows that state.
     }
     state_.notify();
-    if (redraw) redraw(1);
+    window_.redraw(1);
 }
 
 void MainController::ComboBox_typeChange(int index) {
@@ -44,11 +48,10 @@ void MainController::ComboBox_typeChange(int index) {
 }
 
 void MainController::btOpenClick() {
-    if (!chooseLibraryFile) return;
-    QString path = chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
+    QString path = windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
     if (!path.isEmpty() && store::DatabaseFile::inspect(path) == store::DatabaseFile::Kind::Access)
         path = convertAccessLibrary(path);
-    store::openChosenLibrary(dm_, state_, path, redraw);
+    store::openChosenLibrary(dm_, state_, path, window_);
 }
 
 QString MainController::convertAccessLibrary(const QString& path) {
@@ -72,27 +75,16 @@ void MainController::OpenDialogForm1FolderChange(const QString& folder) {
 }
 
 void MainController::bConnectClick() {
-    if (state_.typeIndex == 1) {
-        if (openWaveformFiles) openWaveformFiles();
-        return;
-    }
-    if (connectInstrument) connectInstrument();
+    if (state_.typeIndex == 1) windows_.openWaveformFiles();
+    else windows_.connectInstrument();
 }
 
-void MainController::mnOptionsClick() {
-    if (showPortSettings) showPortSettings();
-}
+void MainController::mnOptionsClick() { windows_.showPortSettings(); }
 
-void MainController::btImportClick() {
-    if (importOldDatabase) importOldDatabase();
-}
+void MainController::btImportClick() { windows_.importOldDatabase(); }
 
-void MainController::mnAboutClick() {
-    if (showAbout) showAbout();
-}
+void MainController::mnAboutClick() { windows_.showAbout(); }
 
-void MainController::btPrintClick() {
-    if (printReport) printReport();
-}
+void MainController::btPrintClick() { windows_.printReport(); }
 
 } // namespace app

@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
-#include <functional>
 
 namespace store {
-class MainState;
+class DataModuleHost;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
@@ -13,24 +13,16 @@ class ChartSet;
 
 namespace app {
 
+class CommandWindows;
+class WindowState;
+
 // The main window's commands that lead into the store and the dialogs, without
 // a window: the type filter, opening another library file, and the commands
 // that open the other windows. The window forwards its events here.
 class MainController {
 public:
-    MainController(store::MainState& state, store::TDataModule1& dm, const trace::ChartSet& charts);
-
-    // Entry points of the other subsystems, installed by the start-up wiring.
-    std::function<void(int)> redraw;
-    // Asks for a library file; an empty text is a cancelled dialog. The
-    // argument is called for every folder the dialog enters.
-    std::function<QString(const std::function<void(const QString&)>& folderEntered)> chooseLibraryFile;
-    std::function<void()> openWaveformFiles; // "Open waveform" in the "KMX-419" mode
-    std::function<void()> connectInstrument; // the exchange path of "Connect"
-    std::function<void()> showPortSettings;  // "Device connect settings..."
-    std::function<void()> importOldDatabase; // "Import"
-    std::function<void()> showAbout;         // "About..."
-    std::function<void()> printReport;       // "Print"
+    MainController(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
+                   const trace::ChartSet& charts, store::DataModuleHost& window, CommandWindows& windows);
 
     void ApplyDeviceFilter();
     void ComboBox_typeChange(int index); // the user chose a type entry
@@ -49,9 +41,12 @@ public:
     QString convertAccessLibrary(const QString& path);
 
 private:
-    store::MainState& state_;
+    store::ViewState& state_;
+    WindowState& windowState_;
     store::TDataModule1& dm_;
     const trace::ChartSet& charts_;
+    store::DataModuleHost& window_;
+    CommandWindows& windows_;
 };
 
 } // namespace app

@@ -1,13 +1,12 @@
 #include "app/MainProgram.h"
 
 #include "app/tdr/TdrFolderImport.h"
-#include "report/ReportWiring.h"
+#include "report/PrintAction.h"
+#include "report/ReportChart.h"
 #include "store/DatabaseFile.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
 #include "tools/ImportStarter.h"
-#include "trace/ButtonPictures.h"
-#include "trace/LineStyle.h"
 #include "trace/SlotLayout.h"
 
 #include <QAction>
@@ -15,55 +14,86 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLayout>
+#include <QTableView>
 #include <QToolButton>
 
 namespace app {
 
 MainProgram::MainProgram()
     : DBChart1(trace::SlotLayout::UpperCount), TDBChart1(trace::SlotLayout::LowerCount),
-      charts(DBChart1, TDBChart1), Form1(state) {
+      charts(DBChart1, TDBChart1), toggles(windowState, charts), Form1(state, windowState) {
     DBChart1.view()->setObjectName("DBChart1");
     DBChart1.view()->setAccessibleName("Waveform overview");
     TDBChart1.view()->setObjectName("TDBChart1");
     TDBChart1.view()->setAccessibleName("Waveform detail");
     Form1.Panel_up_chart->layout()->addWidget(DBChart1.view());
     Form1.Panel_down_chart->layout()->addWidget(TDBChart1.view());
-    Form1.onAproksToggle = [this] {
-        trace::LineStyle::btAproksClick(state, charts);
-        Form1.btAproks->setIcon(trace::ButtonPictures::aproksIcon(state.aproksTag));
-    };
-    Form1.onScreenToggle = [this] {
-        state.screenTag = state.screenTag != 0 ? 0 : 1;
-        Form1.btScreen->setIcon(trace::ButtonPictures::screenIcon(state.screenTag));
-    };
+    Form1.LoadSettings();
+    // The settings give the toggles' inverse state: one run of each sets
+    // picture, check mark and line style from the same path as a click.
+    toggles.btScreenClick();
+    toggles.btAproksClick();
     Form1.FormCreate();
 }
 
 MainProgram::~MainProgram() = default;
 
 void MainProgram::start() {
-    DataModule1 = std::make_unique<store::TDataModule1>(state, Form1);
+    DataModule1 = std::make_unique<store::TDataModule1>(state, *this);
     traceView = std::make_unique<trace::TraceView>(state, charts, DataModule1->t_master, DataModule1->t_picture);
-    traceControls = std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *traceView, TDBChart1);
-    libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1);
-    controller = std::make_unique<MainController>(state, *DataModule1, charts);
-    wireWindow();
-    report::ReportWiring::attachCharts(form_print, charts);
-    controller->printReport = report::ReportWiring::printHandler(form_print, state, *DataModule1, &Form1);
-    controller->openWaveformFiles = [this] { openWaveformFiles(); };
+    traceControls =
+        std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *this, *traceView, TDBChart1);
+    libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1, *this);
+    controller = std::make_unique<MainController>(state, windowState, *DataModule1, charts, *this, *this);
+    connectWindow();
+    charts.attachCopies(*form_print.QRChart1, *form_print.QRChart2);
     convertRegisteredAccessLibrary();
     DataModule1->DataModuleCreate();
-    dialogs = std::make_unique<tools::InstrumentDialogs>(
-        *DataModule1, state, &Form1, [this] { controller->ApplyDeviceFilter(); },
-        [this](int mode) { Form1.redraw(mode); });
-    controller->connectInstrument = [this] { dialogs->bConnectClick(); };
-    controller->showPortSettings = [this] { dialogs->mnOptionsClick(); };
-    controller->showAbout = [this] { dialogs->mnAboutClick(); };
-    controller->importOldDatabase = [this] {
-        tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, dialogs->frmImport);
-    };
-    libraryGrids->gridEvents().showNameEditor = [this] { dialogs->DBGridEh1DblClick(); };
+    dialogs = std::make_unique<InstrumentDialogs>(*DataModule1, state, *this, &Form1);
+    QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
+                     [this] { dialogs->DBGridEh1DblClick(); });
     Form1.showState();
+}
+
+void MainProgram::SetWaveformViewEnabled(bool enabled) { Form1.SetWaveformViewEnabled(enabled); }
+
+void MainProgram::SetCompareGridEnabled(bool enabled) { Form1.DBGridEh2->setEnabled(enabled); }
+
+void MainProgram::applyDeviceFilter() { controller->ApplyDeviceFilter(); }
+
+void MainProgram::updateRange() { traceView->UpdateRange(); }
+
+void MainProgram::redraw(int mode) { traceView->Redraw(mode); }
+
+QString MainProgram::chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) {
+    QFileDialog dialog(&Form1, "Open database");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({"Databases (*.db *.mdb)", "All files (*)"});
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                   : QString();
+}
+
+void MainProgram::openWaveformFiles() {
+    const QString path = QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
+    if (path.isEmpty()) return;
+    tdr::TdrFolderImport import(DataModule1->t_master, DataModule1->t_master2, *this);
+    import.importFolderOf(path);
+}
+
+void MainProgram::connectInstrument() { dialogs->bConnectClick(); }
+
+void MainProgram::showPortSettings() { dialogs->mnOptionsClick(); }
+
+void MainProgram::importOldDatabase() {
+    tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, dialogs->frmImport);
+}
+
+void MainProgram::showAbout() { dialogs->mnAboutClick(); }
+
+void MainProgram::printReport() {
+    report::PrintAction::btPrintClick(form_print, state, *DataModule1, windowState.screenTag == 0, &Form1);
 }
 
 void MainProgram::convertRegisteredAccessLibrary() {
@@ -80,30 +110,8 @@ void MainProgram::convertRegisteredAccessLibrary() {
     }
 }
 
-void MainProgram::openWaveformFiles() {
-    const QString path = QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
-    if (path.isEmpty()) return;
-    tdr::TdrFolderImport import(DataModule1->t_master, DataModule1->t_master2,
-                                [this] { controller->ApplyDeviceFilter(); });
-    import.importFolderOf(path);
-}
-
-void MainProgram::wireWindow() {
+void MainProgram::connectWindow() {
     MainController& c = *controller;
-    Form1.onApplyDeviceFilter = [&c] { c.ApplyDeviceFilter(); };
-    Form1.onRedraw = [this](int mode) { traceView->Redraw(mode); };
-    Form1.onUpdateRange = [this] { traceView->UpdateRange(); };
-    c.redraw = [this](int mode) { traceView->Redraw(mode); };
-    c.chooseLibraryFile = [this](const std::function<void(const QString&)>& folderEntered) {
-        QFileDialog dialog(&Form1, "Open database");
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({"Databases (*.db *.mdb)", "All files (*)"});
-        QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
-        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-                   ? dialog.selectedFiles().first()
-                   : QString();
-    };
     QObject::connect(Form1.btOpen, &QToolButton::clicked, [&c] { c.btOpenClick(); });
     QObject::connect(Form1.mnOpen, &QAction::triggered, [&c] { c.btOpenClick(); });
     QObject::connect(Form1.btConnect, &QToolButton::clicked, [&c] { c.bConnectClick(); });
@@ -114,10 +122,10 @@ void MainProgram::wireWindow() {
     QObject::connect(Form1.mnAbout, &QAction::triggered, [&c] { c.mnAboutClick(); });
     QObject::connect(Form1.btPrint, &QToolButton::clicked, [&c] { c.btPrintClick(); });
     QObject::connect(Form1.mnPrint, &QAction::triggered, [&c] { c.btPrintClick(); });
-    QObject::connect(Form1.btAproks, &QToolButton::clicked, [this] { Form1.btAproksClick(); });
-    QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { Form1.btAproksClick(); });
-    QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { Form1.btScreenClick(); });
-    QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { Form1.btScreenClick(); });
+    QObject::connect(Form1.btAproks, &QToolButton::clicked, [this] { toggles.btAproksClick(); });
+    QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { toggles.btAproksClick(); });
+    QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { toggles.btScreenClick(); });
+    QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { toggles.btScreenClick(); });
     QObject::connect(Form1.ComboBox_type, &QComboBox::activated, [&c](int index) { c.ComboBox_typeChange(index); });
 }
 

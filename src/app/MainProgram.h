@@ -1,12 +1,16 @@
 #pragma once
+#include "app/CommandWindows.h"
+#include "app/InstrumentDialogs.h"
 #include "app/MainController.h"
+#include "app/TForm1.h"
+#include "app/ViewToggles.h"
+#include "app/WindowState.h"
 #include "app/controls/TraceControlsWiring.h"
 #include "app/library/LibraryWiring.h"
-#include "app/TForm1.h"
 #include "report/Tform_print.h"
-#include "store/MainState.h"
-#include "tools/InstrumentDialogs.h"
+#include "store/DataModuleHost.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/QtChart.h"
 #include "trace/TraceView.h"
@@ -16,25 +20,29 @@
 
 namespace app {
 
-// Everything the program creates at start-up, in its fixed order, and the
-// wiring between them. Members are destroyed in reverse order, the main
-// window's objects last.
-class MainProgram {
+// The program's composition root: everything the program creates at start-up,
+// in its fixed order, and every connection between the parts. It is the main
+// window's entry points for the data module and the dialogs (DataModuleHost)
+// and the windows behind the main window's commands (CommandWindows). Members
+// are destroyed in reverse order, the main window's objects last.
+class MainProgram : public store::DataModuleHost, public CommandWindows {
 public:
     MainProgram();
-    ~MainProgram();
+    ~MainProgram() override;
 
-    store::MainState state;
+    store::ViewState state;
+    WindowState windowState;
     trace::QtChart DBChart1;
     trace::QtChart TDBChart1;
     trace::ChartSet charts;
+    ViewToggles toggles;
     TForm1 Form1;
     report::Tform_print form_print;
     std::unique_ptr<store::TDataModule1> DataModule1;
     std::unique_ptr<trace::TraceView> traceView;
     std::unique_ptr<MainController> controller;
     // Dialogs are children of Form1 and go before it.
-    std::unique_ptr<tools::InstrumentDialogs> dialogs;
+    std::unique_ptr<InstrumentDialogs> dialogs;
     std::unique_ptr<controls::TraceControlsWiring> traceControls;
     std::unique_ptr<library::LibraryWiring> libraryGrids;
 
@@ -42,9 +50,24 @@ public:
     // waveform) and the dialogs. Throws when the store cannot be opened.
     void start();
 
+    // DataModuleHost
+    void SetWaveformViewEnabled(bool enabled) override;
+    void SetCompareGridEnabled(bool enabled) override;
+    void applyDeviceFilter() override;
+    void updateRange() override;
+    void redraw(int mode) override;
+
+    // CommandWindows
+    QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) override;
+    void openWaveformFiles() override;
+    void connectInstrument() override;
+    void showPortSettings() override;
+    void importOldDatabase() override;
+    void showAbout() override;
+    void printReport() override;
+
 private:
-    void wireWindow();
-    void openWaveformFiles();
+    void connectWindow();
     void convertRegisteredAccessLibrary();
 };
 

@@ -1,6 +1,9 @@
 #include "app/TForm1.h"
 
 #include "app/ViewSettings.h"
+#include "app/WindowState.h"
+#include "store/ViewState.h"
+#include "trace/ButtonPictures.h"
 #include "store/IniFile.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
@@ -21,7 +24,8 @@ namespace {
 QString settingsPath() { return store::programFolder() + "Echolon.v41"; }
 } // namespace
 
-TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+TForm1::TForm1(store::ViewState& state, WindowState& window, QWidget* parent)
+    : QMainWindow(parent), state_(state), window_(window) {
     setObjectName("Form1");
     setWindowTitle("Echolon 4.1");
     setMinimumSize(800, 600);
@@ -43,7 +47,8 @@ TForm1::TForm1(store::MainState& state, QWidget* parent) : QMainWindow(parent), 
 
     Edit_k1->installEventFilter(this);
     Edit_k2->installEventFilter(this);
-    connect(&state_, &store::MainState::changed, this, &TForm1::showState);
+    connect(&state_, &store::ViewState::changed, this, &TForm1::showState);
+    connect(&window_, &WindowState::changed, this, &TForm1::showState);
     connect(mnExit, &QAction::triggered, this, &TForm1::mnExitClick);
 }
 
@@ -59,8 +64,8 @@ void TForm1::LoadSettings() {
     state_.zoomCaption = s.zoom;
     // The toggles run once on the inverse state so that picture, check mark and
     // line style all follow from one path.
-    state_.aproksTag = s.smoothing ? 1 : 0;
-    state_.screenTag = s.screenHidden ? 0 : 1;
+    window_.aproksTag = s.smoothing ? 1 : 0;
+    window_.screenTag = s.screenHidden ? 0 : 1;
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
 }
@@ -75,41 +80,19 @@ void TForm1::SaveSettings() {
     s.posK2 = state_.posK2;
     s.ku = state_.editKu;
     s.zoom = state_.zoomCaption;
-    s.smoothing = state_.aproksTag == 0;
-    s.screenHidden = state_.screenTag != 0;
+    s.smoothing = window_.aproksTag == 0;
+    s.screenHidden = window_.screenTag != 0;
     s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
     s.save(ini);
     if (!ini.save()) store::messages().error(ini.errorString());
 }
 
 void TForm1::FormCreate() {
-    LoadSettings();
-    btScreenClick();
-    btAproksClick();
     state_.waveSource = 1;
     DBGridEh1->setFocus();
     state_.zoomMin = 1;
     state_.zoomMax = 1;
     showState();
-}
-
-void TForm1::btScreenClick() {
-    if (onScreenToggle) {
-        onScreenToggle();
-    } else {
-        state_.screenTag = state_.screenTag != 0 ? 0 : 1;
-    }
-    mnScreen->setChecked(state_.screenTag == 0);
-    Panel_up_chart->setVisible(state_.screenTag == 0);
-}
-
-void TForm1::btAproksClick() {
-    if (onAproksToggle) {
-        onAproksToggle();
-    } else {
-        state_.aproksTag = state_.aproksTag != 0 ? 0 : 1;
-    }
-    mnAproks->setChecked(state_.aproksTag == 0);
 }
 
 void TForm1::mnExitClick() { close(); }
@@ -133,9 +116,9 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonPress && state_.cursorLabelsEnabled) {
-        if (watched == Edit_k1) state_.activeCursor = 1;
-        if (watched == Edit_k2) state_.activeCursor = 2;
+    if (e->type() == QEvent::MouseButtonPress && window_.cursorLabelsEnabled) {
+        if (watched == Edit_k1) window_.activeCursor = 1;
+        if (watched == Edit_k2) window_.activeCursor = 2;
         if (watched == Edit_k1 || watched == Edit_k2) showState();
     }
     return QMainWindow::eventFilter(watched, e);
@@ -146,18 +129,6 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     Panel_main->setVisible(enabled);
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
     for (QAction* a : {mnPrint, mnAproks, mnScreen}) a->setEnabled(enabled);
-}
-
-void TForm1::applyDeviceFilter() {
-    if (onApplyDeviceFilter) onApplyDeviceFilter();
-}
-
-void TForm1::updateRange() {
-    if (onUpdateRange) onUpdateRange();
-}
-
-void TForm1::redraw(int mode) {
-    if (onRedraw) onRedraw(mode);
 }
 
 void TForm1::showState() {
@@ -171,24 +142,41 @@ void TForm1::showState() {
     StatusPanel1->setToolTip(state_.statusNote);
     Button_zoom->setText(state_.zoomCaption);
     if (ComboBox_type->currentIndex() != state_.typeIndex) ComboBox_type->setCurrentIndex(state_.typeIndex);
-    btConnect->setText(state_.connectCaption);
-    mnConnect->setText(state_.mnConnectCaption);
-    btImport->setEnabled(state_.importEnabled);
-    mnImport->setEnabled(state_.importEnabled);
-    mnOptions->setEnabled(state_.optionsEnabled);
+    btConnect->setText(window_.connectCaption);
+    mnConnect->setText(window_.mnConnectCaption);
+    btImport->setEnabled(window_.importEnabled);
+    mnImport->setEnabled(window_.importEnabled);
+    mnOptions->setEnabled(window_.optionsEnabled);
     for (QWidget* w : {static_cast<QWidget*>(SpeedButton_zoom_dec), static_cast<QWidget*>(SpeedButton_zoom_inc),
                        static_cast<QWidget*>(Button_zoom)})
-        w->setEnabled(state_.zoomControlsEnabled);
-    Label_k1->setEnabled(state_.cursorLabelsEnabled);
-    Label_k2->setEnabled(state_.cursorLabelsEnabled);
+        w->setEnabled(window_.zoomControlsEnabled);
+    showToggles();
+    Label_k1->setEnabled(window_.cursorLabelsEnabled);
+    Label_k2->setEnabled(window_.cursorLabelsEnabled);
     auto style = [](QLabel* l, bool active) {
         QFont f = l->font();
         f.setBold(active);
         f.setUnderline(active);
         l->setFont(f);
     };
-    style(Label_k1, state_.activeCursor == 1);
-    style(Label_k2, state_.activeCursor == 2);
+    style(Label_k1, window_.activeCursor == 1);
+    style(Label_k2, window_.activeCursor == 2);
+}
+
+// The pictures are loaded only when a tag changes: the state changes with every
+// auto-repeat step.
+void TForm1::showToggles() {
+    if (shownAproksTag_ != window_.aproksTag) {
+        btAproks->setIcon(trace::ButtonPictures::aproksIcon(window_.aproksTag));
+        shownAproksTag_ = window_.aproksTag;
+    }
+    if (shownScreenTag_ != window_.screenTag) {
+        btScreen->setIcon(trace::ButtonPictures::screenIcon(window_.screenTag));
+        shownScreenTag_ = window_.screenTag;
+    }
+    mnAproks->setChecked(window_.aproksTag == 0);
+    mnScreen->setChecked(window_.screenTag == 0);
+    Panel_up_chart->setVisible(window_.screenTag == 0);
 }
 
 } // namespace app

@@ -1,9 +1,5 @@
 #pragma once
-#include "store/DataModuleHost.h"
-#include "store/MainState.h"
-
 #include <QMainWindow>
-#include <functional>
 
 class QAction;
 class QComboBox;
@@ -14,40 +10,35 @@ class QTableView;
 class QToolButton;
 class QWidget;
 
+namespace store {
+class ViewState;
+}
+
 namespace app {
 
+class WindowState;
+
 // The main window: toolbar, menus, status bar, trace controls, the three grids
-// and the places of the two charts. It shows MainState and forwards events;
-// the logic lives in the classes it is wired to.
-class TForm1 : public QMainWindow, public store::DataModuleHost {
+// and the places of the two charts. It shows the waveform's and its own state
+// and forwards events; the logic lives in the classes it is wired to.
+class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(store::MainState& state, QWidget* parent = nullptr);
+    TForm1(store::ViewState& state, WindowState& window, QWidget* parent = nullptr);
 
-    store::MainState& state() { return state_; }
+    store::ViewState& state() { return state_; }
+    WindowState& windowState() { return window_; }
 
     // Settings file Echolon.v41, section Form1: read once at creation, written
     // once on a confirmed exit.
     void LoadSettings();
     void SaveSettings();
+    // After LoadSettings and the two toggles' first run: the start-up state.
     void FormCreate();
     void mnExitClick();
     void Panel_master_tableResize();
-    void btScreenClick();
-    void btAproksClick();
-
-    // DataModuleHost
-    void SetWaveformViewEnabled(bool enabled) override;
-    void applyDeviceFilter() override;
-    void updateRange() override;
-    void redraw(int mode) override;
-
-    // Entry points installed by the start-up wiring (trace view, dialogs).
-    std::function<void()> onApplyDeviceFilter;
-    std::function<void()> onUpdateRange;
-    std::function<void(int)> onRedraw;
-    std::function<void()> onAproksToggle;
-    std::function<void()> onScreenToggle;
+    // The waveform panel and the commands that need a waveform.
+    void SetWaveformViewEnabled(bool enabled);
 
     // Shows the state again (boxes, captions, enabled commands, title).
     void showState();
@@ -81,8 +72,12 @@ private:
     void buildToolbar();
     QWidget* buildControls();
     QWidget* buildCentral();
+    void showToggles();
 
-    store::MainState& state_;
+    store::ViewState& state_;
+    WindowState& window_;
+    int shownAproksTag_ = -1;
+    int shownScreenTag_ = -1;
     int tableHeight_ = 110;
 };
 

@@ -3,7 +3,8 @@
 #include "link/CommandFields.h"
 #include "link/ExchangeWindowWalk.h"
 #include "store/LibraryFileCommand.h"
-#include "store/MainState.h"
+#include "store/DataModuleHost.h"
+#include "store/ViewState.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 #include "store/encoding/WaveformConversions.h"
@@ -35,14 +36,14 @@ void deleteAll(store::Dataset& ds) {
 }
 } // namespace
 
-ExchangeWindow::ExchangeWindow(store::TDataModule1& dm, store::MainState& state)
-    : dm_(dm), state_(state), executor_(std::make_unique<TExecutionCom>(dm)) {}
+ExchangeWindow::ExchangeWindow(store::TDataModule1& dm, store::ViewState& state,
+                               store::DataModuleHost& mainWindow, Window& window)
+    : dm_(dm), state_(state), mainWindow_(mainWindow), window_(window),
+      executor_(std::make_unique<TExecutionCom>(dm)) {}
 
 ExchangeWindow::~ExchangeWindow() { ClearCommands(); }
 
-void ExchangeWindow::notify() {
-    if (viewChanged) viewChanged();
-}
+void ExchangeWindow::notify() { window_.viewChanged(); }
 
 QString ExchangeWindow::command(int code, int object, int number) const {
     return CommandFields{code, object, number, view_.typeIndex}.toString();
@@ -63,8 +64,6 @@ void ExchangeWindow::ClearCommands() { executor_->commands.clear(); }
 
 void ExchangeWindow::hidePrPanels() {
     view_.prPanelsVisible = false;
-    view_.speedButton5Left = 330;
-    view_.speedButton2Left = 400;
 }
 
 void ExchangeWindow::warnSkipped(const QStringList& banks, const QString& why) {
@@ -74,8 +73,7 @@ void ExchangeWindow::warnSkipped(const QStringList& banks, const QString& why) {
 
 bool ExchangeWindow::runList() {
     CommandList& list = executor_->commands;
-    if (list.isEmpty() || !runEngine) return false;
-    if (!runEngine(list)) return false;
+    if (list.isEmpty() || !window_.runEngine(list)) return false;
     executor_->Execute();
     return true;
 }
@@ -149,9 +147,9 @@ void ExchangeWindow::WriteSelectedWaveforms() {
 }
 
 void ExchangeWindow::OpenDatabase() {
-    if (!chooseLibraryFile) return;
-    const QString path = chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
-    store::openChosenLibrary(dm_, state_, path, redraw);
+    const QString path =
+        window_.chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
+    store::openChosenLibrary(dm_, state_, path, mainWindow_);
 }
 
 void ExchangeWindow::OpenDialog1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
@@ -159,7 +157,7 @@ void ExchangeWindow::OpenDialog1FolderChange(const QString& folder) { store::res
 void ExchangeWindow::ComboBox_type2Change(int index) {
     view_.typeIndex = index;
     state_.typeIndex = index;
-    if (applyDeviceFilter) applyDeviceFilter();
+    mainWindow_.applyDeviceFilter();
     if (index == 0) hidePrPanels();
     notify();
 }

@@ -6,8 +6,9 @@
 #include <memory>
 
 namespace store {
+class DataModuleHost;
 class Dataset;
-class MainState;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
@@ -17,9 +18,6 @@ namespace exchange {
 struct ExchangeWindowView {
     int typeIndex = 0;           // ComboBox_type2 (one item: any other index shows none)
     bool prPanelsVisible = true; // both PR grids, their navigators and SpeedButton9
-    int speedButton9Left = 330;  // places in the transfer strip, in pixels
-    int speedButton5Left = 400;
-    int speedButton2Left = 470;
 };
 
 // The logic of "connect with device" (TForm2) without a window: it fills the
@@ -27,20 +25,24 @@ struct ExchangeWindowView {
 // has the executor store what came back.
 class ExchangeWindow {
 public:
-    ExchangeWindow(store::TDataModule1& dm, store::MainState& state);
+    // What the core needs of its window.
+    class Window {
+    public:
+        virtual ~Window() = default;
+        // Shows the engine modally on the list; true when it closed with OK.
+        virtual bool runEngine(CommandList& list) = 0;
+        // Asks for a library file (empty: cancelled), calling the argument for every folder entered.
+        virtual QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) = 0;
+        virtual void viewChanged() = 0;
+    };
+
+    // mainWindow: the main window's type filter and redraw.
+    ExchangeWindow(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
+                   Window& window);
     ~ExchangeWindow();
 
     TExecutionCom& executor() { return *executor_; }
     const ExchangeWindowView& view() const { return view_; }
-
-    // Shows the engine modally on the list; true when it closed with OK.
-    std::function<bool(CommandList&)> runEngine;
-    // The main window's type filter and redraw.
-    std::function<void()> applyDeviceFilter;
-    std::function<void(int mode)> redraw;
-    // Asks for a library file (empty: cancelled), calling the argument for every folder entered.
-    std::function<QString(const std::function<void(const QString&)>& folderEntered)> chooseLibraryFile;
-    std::function<void()> viewChanged;
 
     void Refresh();
     void ReadSelectedWaveforms();
@@ -71,7 +73,9 @@ private:
     void warnSkipped(const QStringList& banks, const QString& why);
 
     store::TDataModule1& dm_;
-    store::MainState& state_;
+    store::ViewState& state_;
+    store::DataModuleHost& mainWindow_;
+    Window& window_;
     std::unique_ptr<TExecutionCom> executor_;
     ExchangeWindowView view_;
 };

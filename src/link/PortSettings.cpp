@@ -2,10 +2,11 @@
 
 #include "link/ExchangeEngine.h"
 #include "link/serial/ERsCommError.h"
+#include "store/DataModuleHost.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
+#include "store/ViewState.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -30,8 +31,9 @@ const QStringList PortSettings::DetectedTypes = {
     QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), NotDetectedText,
 };
 
-PortSettings::PortSettings(CommPort& port, Clock& clock, store::MainState& state, Discovery discover)
-    : port_(port), state_(state), detection_(port, clock),
+PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state,
+                           store::DataModuleHost& mainWindow, Window& window, Discovery discover)
+    : port_(port), state_(state), mainWindow_(mainWindow), window_(window), detection_(port, clock),
       discover_(discover ? std::move(discover) : Discovery([] { return PortDiscovery::scan(); })) {
     detection_.finished = [this](int entry) { detectionFinished(entry); };
     detection_.failed = [this](const QString& why) { detectionFailed(why); };
@@ -42,7 +44,7 @@ QString PortSettings::settingsPath() {
 }
 
 void PortSettings::notify() {
-    if (viewChanged) viewChanged();
+    window_.viewChanged();
 }
 
 void PortSettings::prepareForConnect() {
@@ -186,8 +188,8 @@ void PortSettings::btOKClick() {
     // Only an entry that the main window's type list has is copied to it.
     if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries)
         state_.typeIndex = view_.devTypeIndex;
-    if (applyDeviceFilter) applyDeviceFilter();
-    if (finished) finished(true);
+    mainWindow_.applyDeviceFilter();
+    window_.closeDialog(true);
 }
 
 void PortSettings::BitBtn1Click() {
@@ -199,7 +201,7 @@ void PortSettings::BitBtn1Click() {
     restoreWaitEntry();
     view_.devTypeIndex = savedDevTypeIndex_ < view_.devTypeItems.size() ? savedDevTypeIndex_ : -1;
     notify();
-    if (finished) finished(false);
+    window_.closeDialog(false);
 }
 
 void PortSettings::btTypeClick() {

@@ -9,8 +9,9 @@
 #include <functional>
 
 namespace store {
-class MainState;
-}
+class DataModuleHost;
+class ViewState;
+} // namespace store
 
 namespace exchange {
 
@@ -44,21 +45,25 @@ public:
     // The type list of the detection, entry 5 being NotDetectedText.
     static const QStringList DetectedTypes;
 
+    // What the core needs of its window.
+    class Window {
+    public:
+        virtual ~Window() = default;
+        virtual void viewChanged() = 0;
+        // The dialog is to close: true for OK, false for Cancel.
+        virtual void closeDialog(bool accepted) = 0;
+    };
+
     using Discovery = std::function<QList<SerialPortInfo>()>;
+    // mainWindow's type filter is applied after OK copies the type index.
     // `discover` lists the machine's ports; by default the running system's.
-    PortSettings(CommPort& port, Clock& clock, store::MainState& state, Discovery discover = {});
+    PortSettings(CommPort& port, Clock& clock, store::ViewState& state, store::DataModuleHost& mainWindow,
+                 Window& window, Discovery discover = {});
 
     const PortSettingsView& view() const { return view_; }
     int portNum() const { return portNum_; }
     const QString& device() const { return device_; }
     DeviceDetection& detection() { return detection_; }
-
-    // The main window's type filter, applied after OK copies the type index.
-    std::function<void()> applyDeviceFilter;
-    // The view changed.
-    std::function<void()> viewChanged;
-    // The dialog is to close: true for OK, false for Cancel.
-    std::function<void(bool accepted)> finished;
 
     // Connect command: OK hidden, "Связь" shown. Settings command: the reverse.
     void prepareForConnect();
@@ -90,7 +95,9 @@ private:
     static QString settingsPath();
 
     CommPort& port_;
-    store::MainState& state_;
+    store::ViewState& state_;
+    store::DataModuleHost& mainWindow_;
+    Window& window_;
     DeviceDetection detection_;
     PortSettingsView view_;
     Discovery discover_;

@@ -57,8 +57,9 @@ void TForm2::guarded(const std::function<void()>& handler) {
     }
 }
 
-TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent)
-    : QDialog(parent), core_(std::make_unique<ExchangeWindow>(dm, state)), dm_(dm) {
+TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
+               QWidget* parent)
+    : QDialog(parent), core_(std::make_unique<ExchangeWindow>(dm, state, mainWindow, static_cast<ExchangeWindow::Window&>(*this))), dm_(dm) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("connect with device"));
     setModal(true);
@@ -107,18 +108,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent
     layout->addWidget(GroupBox_device, 1);
 
     connect(DBGridEhConnect, &QTableView::doubleClicked, this, &TForm2::DBGridEhConnectDblClick);
-    core_->viewChanged = [this] { refresh(); };
-    core_->runEngine = [this](CommandList& list) { return runEngine(list); };
-    core_->chooseLibraryFile = [this](const std::function<void(const QString&)>& folderEntered) {
-        return chooseLibraryFile(folderEntered);
-    };
     refresh();
 }
 
-TForm2::~TForm2() {
-    core_->viewChanged = nullptr;
-    core_->runEngine = nullptr;
-}
+TForm2::~TForm2() = default;
 
 void TForm2::buildToolStrip(QWidget* strip) {
     SpeedButton1 = button(strip, "SpeedButton1", QStringLiteral("Открыть "), QStringLiteral("Открыть базу данных рефлектограмм"));
@@ -203,13 +196,14 @@ void TForm2::refresh() {
     Panel_ku->setVisible(v.prPanelsVisible);
     Panel_ku_dev->setVisible(v.prPanelsVisible);
     SpeedButton9->setVisible(v.prPanelsVisible);
-    SpeedButton9->move(v.speedButton9Left, 3);
-    SpeedButton5->move(v.speedButton5Left, 3);
-    SpeedButton2->move(v.speedButton2Left, 3);
+    // Without the PR panels the two remaining buttons close up to the left.
+    SpeedButton9->move(330, 3);
+    SpeedButton5->move(v.prPanelsVisible ? 400 : 330, 3);
+    SpeedButton2->move(v.prPanelsVisible ? 470 : 400, 3);
 }
 
 void TForm2::DBGridEhConnectDblClick() {
-    if (onConnectGridDoubleClick) guarded(onConnectGridDoubleClick);
+    guarded([this] { emit connectGridDoubleClicked(); });
 }
 
 void TForm2::showEvent(QShowEvent* event) {

@@ -13,8 +13,9 @@ class QTableView;
 class QToolButton;
 
 namespace store {
+class DataModuleHost;
 class DatasetTableModel;
-class MainState;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
@@ -26,10 +27,12 @@ class TfrmComm;
 // "connect with device": the database side above, the instrument side below
 // and the transfer buttons between them. Shows ExchangeWindow and passes the
 // user's commands to it; every exchange runs in the modal engine dialog.
-class TForm2 : public QDialog {
+class TForm2 : public QDialog, private ExchangeWindow::Window {
     Q_OBJECT
 public:
-    TForm2(store::TDataModule1& dm, store::MainState& state, QWidget* parent = nullptr);
+    // mainWindow: the main window's type filter and redraw.
+    TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
+           QWidget* parent = nullptr);
     ~TForm2() override;
 
     ExchangeWindow& core() { return *core_; }
@@ -37,8 +40,7 @@ public:
     // The engine dialog to run lists in (the one created at start-up); without
     // one the window makes its own on first use.
     void setEngineDialog(TfrmComm* engine) { engine_ = engine; }
-    // Double click on the database-side waveform grid: the name editor.
-    std::function<void()> onConnectGridDoubleClick;
+    // Double click on the database-side waveform grid: connectGridDoubleClicked (the name editor).
     void DBGridEhConnectDblClick();
 
     // Runs a handler, showing any exception in the standard error display.
@@ -53,6 +55,9 @@ public:
     DbNavigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
     QToolButton *SpeedButton9, *SpeedButton5, *SpeedButton2;
 
+signals:
+    void connectGridDoubleClicked();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -64,8 +69,9 @@ private:
                      const QStringList& hidden = {});
     void refresh();
     void FormShow(); // the window's opening: Refresh
-    bool runEngine(CommandList& list);
-    QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered);
+    bool runEngine(CommandList& list) override;
+    QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) override;
+    void viewChanged() override { refresh(); }
 
     std::unique_ptr<ExchangeWindow> core_;
     store::TDataModule1& dm_;

@@ -24,29 +24,27 @@ W* named(W* widget, const char* name) {
 }
 } // namespace
 
-TfrmChkDev::TfrmChkDev(store::MainState& state, QWidget* parent)
-    : TfrmChkDev(state, std::make_unique<RsCommPort>(RsCommPort::Role::PortSettings), std::make_unique<QtClock>(), parent) {}
+TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, QWidget* parent)
+    : TfrmChkDev(state, mainWindow, std::make_unique<RsCommPort>(RsCommPort::Role::PortSettings),
+                 std::make_unique<QtClock>(), parent) {}
 
-TfrmChkDev::TfrmChkDev(store::MainState& state, std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
-                       QWidget* parent)
+TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, std::unique_ptr<CommPort> port,
+                       std::unique_ptr<Clock> clock, QWidget* parent)
     : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
-      core_(std::make_unique<PortSettings>(*port_, *clock_, state)) {
+      core_(std::make_unique<PortSettings>(*port_, *clock_, state, mainWindow, static_cast<PortSettings::Window&>(*this))) {
     setObjectName(QStringLiteral("frmChkDev"));
     setWindowTitle(QStringLiteral("Настройка параметров связи"));
     setModal(true);
     buildControls();
-    core_->viewChanged = [this] { refresh(); };
-    core_->finished = [this](bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); };
     core_->FormCreate();
     // Adapters plugged in or out while the dialog is open appear and go within a second.
     rescanTimer_.setInterval(kRescanInterval);
     connect(&rescanTimer_, &QTimer::timeout, this, [this] { core_->rescan(); });
 }
 
-TfrmChkDev::~TfrmChkDev() {
-    core_->viewChanged = nullptr;
-    core_->finished = nullptr;
-}
+TfrmChkDev::~TfrmChkDev() = default;
+
+void TfrmChkDev::closeDialog(bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); }
 
 void TfrmChkDev::buildControls() {
     Label2 = named(new QLabel(QStringLiteral("Порт:"), this), "Label2");

@@ -13,21 +13,23 @@ class QLabel;
 class QPushButton;
 
 namespace store {
-class MainState;
+class DataModuleHost;
+class ViewState;
 }
 
 namespace exchange {
 
 // "Настройка параметров связи": shows PortSettings and passes the user's
 // choices to it. Closing the window or Escape acts as "Отмена".
-class TfrmChkDev : public QDialog {
+class TfrmChkDev : public QDialog, private PortSettings::Window {
     Q_OBJECT
 public:
     // With the serial port named by the settings file and real timers.
-    explicit TfrmChkDev(store::MainState& state, QWidget* parent = nullptr);
+    // mainWindow's type filter is applied after OK.
+    TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, QWidget* parent = nullptr);
     // With a given port and clock (tests).
-    TfrmChkDev(store::MainState& state, std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
-               QWidget* parent = nullptr);
+    TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, std::unique_ptr<CommPort> port,
+               std::unique_ptr<Clock> clock, QWidget* parent = nullptr);
     ~TfrmChkDev() override;
 
     PortSettings& core() { return *core_; }
@@ -52,6 +54,8 @@ protected:
 private:
     void buildControls();
     void refresh();
+    void viewChanged() override { refresh(); }
+    void closeDialog(bool accepted) override;
     void confirm();
 
     std::unique_ptr<CommPort> port_;

@@ -9,7 +9,7 @@
 #include "report/ReportMemo.h"
 #include "report/ReportPreview.h"
 #include "report/Tform_print.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 
 #include <QLocale>
@@ -50,8 +50,8 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
 } // namespace
 
 void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateTime& printedAt) {
-    const store::MainState& state = src.state;
-    form.GroupHeaderBand2->height = state.screenTag == 0 ? Tform_print::UpperBandShown : Tform_print::UpperBandHidden;
+    const store::ViewState& state = src.state;
+    form.GroupHeaderBand2->height = src.upperChartShown ? Tform_print::UpperBandShown : Tform_print::UpperBandHidden;
     form.QRLabel_type->caption = titleFor(state.typeIndex);
     form.QRSysData1->caption = QLocale().toString(printedAt, QLocale::ShortFormat);
     fillColumns(form, src);
@@ -60,14 +60,14 @@ void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateT
         ReadoutLines::values(state, lower.axisMin(trace::Axis::Bottom), lower.axisMax(trace::Axis::Bottom));
 }
 
-void PrintAction::fill(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
-                       const QDateTime& printedAt) {
-    fill(form, ReportSources{state, dm.MasterCount, dm.t_master, dm.t_picture}, printedAt);
+void PrintAction::fill(Tform_print& form, const store::ViewState& state, store::TDataModule1& dm,
+                       bool upperChartShown, const QDateTime& printedAt) {
+    fill(form, ReportSources{state, dm.MasterCount, dm.t_master, dm.t_picture, upperChartShown}, printedAt);
 }
 
-void PrintAction::btPrintClick(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
-                               QWidget* parent) {
-    fill(form, state, dm, QDateTime::currentDateTime());
+void PrintAction::btPrintClick(Tform_print& form, const store::ViewState& state, store::TDataModule1& dm,
+                               bool upperChartShown, QWidget* parent) {
+    fill(form, state, dm, upperChartShown, QDateTime::currentDateTime());
     ReportPreview::exec(form, parent);
 }
 

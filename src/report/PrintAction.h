@@ -5,7 +5,7 @@ class QWidget;
 
 namespace store {
 class Dataset;
-class MainState;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
@@ -13,13 +13,15 @@ namespace report {
 
 class Tform_print;
 
-// What the print action reads besides the form: the main window's state and
-// the data module's library query with its record count and compare library.
+// What the print action reads besides the form: the shown waveform's state,
+// the data module's library query with its record count and compare library,
+// and whether the window shows its upper chart.
 struct ReportSources {
-    const store::MainState& state;
+    const store::ViewState& state;
     int masterCount;
     store::Dataset& library; // t_master
     store::Dataset& compare; // t_picture
+    bool upperChartShown = true;
 };
 
 // btPrintClick of the main window: fills the report form from the window and
@@ -33,12 +35,12 @@ public:
     // readouts. The compare library ends on the record it was on, and the
     // data module's handlers see none of the moves. Field errors propagate.
     static void fill(Tform_print& form, const ReportSources& sources, const QDateTime& printedAt);
-    static void fill(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
-                     const QDateTime& printedAt);
+    static void fill(Tform_print& form, const store::ViewState& state, store::TDataModule1& dm,
+                     bool upperChartShown, const QDateTime& printedAt);
 
     // The whole action: fill with the current time, then the modal preview.
-    static void btPrintClick(Tform_print& form, const store::MainState& state, store::TDataModule1& dm,
-                             QWidget* parent);
+    static void btPrintClick(Tform_print& form, const store::ViewState& state, store::TDataModule1& dm,
+                             bool upperChartShown, QWidget* parent);
 };
 
 } // namespace report

@@ -1,6 +1,6 @@
 #include "report/ReadoutLines.h"
 
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "trace/TraceNumbers.h"
 
 #include <cmath>
@@ -21,7 +21,7 @@ QString ReadoutLines::fixed7(double value) {
     return trace::TraceNumbers::metres(rounded);
 }
 
-QStringList ReadoutLines::values(const store::MainState& state, double axisMin, double axisMax) {
+QStringList ReadoutLines::values(const store::ViewState& state, double axisMin, double axisMax) {
     const QString m = QStringLiteral(" m");
     QString resolution;
     if (state.typeIndex == 0 || state.typeIndex == 1) {

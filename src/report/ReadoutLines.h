@@ -2,7 +2,7 @@
 #include <QStringList>
 
 namespace store {
-class MainState;
+class ViewState;
 }
 
 namespace report {
@@ -14,7 +14,7 @@ public:
     // Values from the window's boxes and the lower chart's distance axis
     // (`axisMin`..`axisMax`, metres). Without a type entry the length
     // resolution is left blank, so every value stays beside its label.
-    static QStringList values(const store::MainState& state, double axisMin, double axisMax);
+    static QStringList values(const store::ViewState& state, double axisMin, double axisMax);
     // Fixed point with 2 decimals after rounding to 7 significant digits.
     static QString fixed7(double value);
 };

@@ -2,12 +2,15 @@
 
 namespace store {
 
-// What the data module needs of the main window beyond its shared state:
-// the view switch, the type filter and the trace view's entry points.
+// What the data module, the exchange window and the port dialog need of the
+// main window: its view switches, the type filter and the trace view's entry
+// points. The program's composition root provides it.
 class DataModuleHost {
 public:
     virtual ~DataModuleHost() = default;
     virtual void SetWaveformViewEnabled(bool enabled) = 0;
+    // The compare grid DBGridEh2, off while the compare library is empty.
+    virtual void SetCompareGridEnabled(bool enabled) = 0;
     virtual void applyDeviceFilter() = 0;
     virtual void updateRange() = 0;
     virtual void redraw(int mode) = 0;

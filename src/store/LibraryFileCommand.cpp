@@ -1,13 +1,13 @@
 #include "store/LibraryFileCommand.h"
 
-#include "store/MainState.h"
+#include "store/DataModuleHost.h"
+#include "store/ViewState.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 
 namespace store {
 
-void openChosenLibrary(TDataModule1& dm, MainState& state, const QString& path,
-                       const std::function<void(int)>& redraw) {
+void openChosenLibrary(TDataModule1& dm, ViewState& state, const QString& path, DataModuleHost& window) {
     if (path.isEmpty()) return;
     try {
         dm.openLibraryFile(path);
@@ -15,7 +15,7 @@ void openChosenLibrary(TDataModule1& dm, MainState& state, const QString& path,
         messages().error(QString::fromUtf8(e.what()));
     }
     state.notify();
-    if (redraw) redraw(3);
+    window.redraw(3);
 }
 
 void restoreLibraryInto(TDataModule1& dm, const QString& folder) {

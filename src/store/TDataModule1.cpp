@@ -15,7 +15,7 @@ const QString TDataModule1::CompareAlias = QStringLiteral("ecl41_pic");
 const QString TDataModule1::ListAlias = QStringLiteral("ecl41_list");
 const QString TDataModule1::TitlePrefix = QStringLiteral("Echolon 4.1");
 
-TDataModule1::TDataModule1(MainState& state, DataModuleHost& host, QObject* parent)
+TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent)
     : QObject(parent),
       Database1(LibraryAlias, Schema::Kind::Library),
       Database2(CompareAlias, Schema::Kind::Library),

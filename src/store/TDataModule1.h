@@ -2,7 +2,7 @@
 #include "store/DataModuleHost.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/OdbcRegistry.h"
 
 #include <QObject>
@@ -13,7 +13,7 @@ namespace store {
 // the store at start-up (restoring the library from Save/ once after a
 // database error), and keeps the main window's state in step with the
 // library through its event handlers. It reaches the window only through
-// MainState and DataModuleHost, so tests drive it without one.
+// ViewState and DataModuleHost, so tests drive it without one.
 class TDataModule1 : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +22,7 @@ public:
     static const QString ListAlias;    // ecl41_list
     static const QString TitlePrefix;  // "Echolon 4.1"
 
-    TDataModule1(MainState& state, DataModuleHost& host, QObject* parent = nullptr);
+    TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent = nullptr);
     ~TDataModule1() override;
 
     Database Database1; // ecl41_data: the waveform library (path from DBQ)
@@ -85,7 +85,7 @@ private:
     void showEmptyLibrary();
     void ensureBackup();
 
-    MainState& state_;
+    ViewState& state_;
     DataModuleHost& host_;
     OdbcRegistry registry_;
 };

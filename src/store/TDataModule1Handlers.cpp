@@ -90,8 +90,7 @@ void TDataModule1::t_pictureAfterScroll(Dataset& ds) {
 }
 
 void TDataModule1::t_pictureAfterPost(Dataset& ds) {
-    state_.compareGridEnabled = ds.recordCount() > 0;
-    state_.notify();
+    host_.SetCompareGridEnabled(ds.recordCount() > 0);
 }
 
 void TDataModule1::t_ku_listAfterInsert(Dataset& ds) { ds.fieldByName(QStringLiteral("picture")).setBool(false); }

@@ -1,6 +1,7 @@
 #include "trace/CursorScale.h"
 
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "trace/RenderScale.h"
 #include "trace/TraceNumbers.h"
 
 #include <algorithm>
@@ -8,19 +9,19 @@
 
 namespace trace {
 
-CursorScale CursorScale::of(const store::MainState& state) {
+CursorScale CursorScale::of(const store::ViewState& state, const RenderScale& drawn) {
     CursorScale s;
-    if (state.typeIndex == 0 && state.planStep > 0) {
+    if (state.typeIndex == 0 && drawn.planStep > 0) {
         s.pr = TraceNumbers::readPR(state.editKu);
-        s.step = state.planStep / s.pr * 1.5 * 0.01;
-        s.start = state.planStart / s.pr * 1.5 * 0.01;
+        s.step = drawn.planStep / s.pr * 1.5 * 0.01;
+        s.start = drawn.planStart / s.pr * 1.5 * 0.01;
         s.points = 250;
         s.lowest = s.start;
         s.highest = s.distance(s.points);
-    } else if (state.typeIndex == 1 && state.windowStep > 0) {
+    } else if (state.typeIndex == 1 && drawn.windowStep > 0) {
         s.pr = TraceNumbers::readPR(state.editKu);
-        s.step = state.windowStep / s.pr * 1.5;
-        s.start = state.windowStart / s.pr * 1.5;
+        s.step = drawn.windowStep / s.pr * 1.5;
+        s.start = drawn.windowStart / s.pr * 1.5;
         s.points = 500;
         s.lowest = 0;
         s.highest = state.maxScale / s.pr * 1.5;

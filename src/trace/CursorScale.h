@@ -1,10 +1,12 @@
 #pragma once
 
 namespace store {
-class MainState;
+class ViewState;
 }
 
 namespace trace {
+
+struct RenderScale;
 
 // Where cursor positions stand on the view of the last redraw, in displayed
 // metres: position p at start + p × step. The "KMX-417" plan has 250 samples
@@ -18,9 +20,9 @@ struct CursorScale {
     double lowest = 0;
     double highest = 0;
 
-    // From the renderers' outputs and the PR box; throws
+    // From where the last redraw put the samples and the PR box; throws
     // store::NumberFormatError on a PR box that is no number above zero.
-    static CursorScale of(const store::MainState& state);
+    static CursorScale of(const store::ViewState& state, const RenderScale& drawn);
 
     bool valid() const { return step > 0; }
     double distance(double position) const { return start + position * step; }

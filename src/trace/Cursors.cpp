@@ -1,6 +1,6 @@
 #include "trace/Cursors.h"
 
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "trace/ChartSet.h"
 #include "trace/CursorScale.h"
@@ -48,7 +48,7 @@ void Cursors::distanceBetween() {
 }
 
 void Cursors::StepCursor(int cursor, int delta) {
-    const CursorScale scale = CursorScale::of(state_);
+    const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
     const double now = shown(cursor);
     const qint64 to = std::clamp<qint64>(qint64(position(cursor)) + delta, 0, scale.points);
@@ -67,13 +67,13 @@ void Cursors::placeBoth(double x1, double x2, const CursorScale& scale) {
 }
 
 void Cursors::CursorsFromMetres() {
-    const CursorScale scale = CursorScale::of(state_);
+    const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
     placeBoth(scale.limit(shown(1)), scale.limit(shown(2)), scale);
 }
 
 void Cursors::CursorsToMetres() {
-    const CursorScale scale = CursorScale::of(state_);
+    const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
     // A box this class wrote keeps its exact distance at the PR it was shown
     // at; rescaling that keeps the cursor where it was on the waveform, also
@@ -88,7 +88,7 @@ void Cursors::CursorsToMetres() {
 }
 
 void Cursors::PositionsFromMetres() {
-    const CursorScale scale = CursorScale::of(state_);
+    const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
     const double x1 = shown(1), x2 = shown(2);
     position(1) = scale.nearest(x1);

@@ -3,13 +3,14 @@
 #include <array>
 
 namespace store {
-class MainState;
+class ViewState;
 }
 
 namespace trace {
 
 class ChartSet;
 struct CursorScale;
+struct RenderScale;
 
 // The K1 and K2 cursors of the lower chart. A cursor's distance stands in its
 // box (Edit_k1, Edit_k2) and its line on the lower chart and the report copy
@@ -21,7 +22,8 @@ struct CursorScale;
 // conversions read both boxes before they rewrite either.
 class Cursors {
 public:
-    Cursors(store::MainState& state, ChartSet& charts) : state_(state), charts_(charts) {}
+    Cursors(store::ViewState& state, ChartSet& charts, const RenderScale& drawn)
+        : state_(state), charts_(charts), drawn_(drawn) {}
 
     // A step button: the cursor moves `delta` positions and is placed there,
     // held within the plan (0..250) or the window (0..500); PlaceCursorPlan
@@ -64,8 +66,9 @@ private:
     // Edit_l from the boxes as they read, to the centimetre.
     void distanceBetween();
 
-    store::MainState& state_;
+    store::ViewState& state_;
     ChartSet& charts_;
+    const RenderScale& drawn_;
     std::array<Mark, 2> marks_;
 };
 

@@ -1,9 +1,5 @@
 #pragma once
 
-namespace store {
-class MainState;
-}
-
 namespace trace {
 
 class ChartSet;
@@ -13,9 +9,7 @@ class ChartSet;
 // charts and does not redraw.
 class LineStyle {
 public:
-    static void btAproksClick(store::MainState& state, const ChartSet& charts);
-    // Whether mnAproks shows its check mark.
-    static bool aproksChecked(const store::MainState& state);
+    static void btAproksClick(int& aproksTag, const ChartSet& charts);
 };
 
 } // namespace trace

@@ -1,7 +1,8 @@
 #include "trace/PlanRenderer.h"
 
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "trace/RenderScale.h"
 #include "trace/ChartSet.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
@@ -27,11 +28,11 @@ PlanRenderer::Plan PlanRenderer::planOf(const WaveRecord& r) {
 }
 
 void PlanRenderer::RenderPlanView() {
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     const ChartSet& charts = ctx_.charts;
-    st.planStep = 0;
-    st.planStart = 0;
-    st.planStepPR = 0;
+    ctx_.drawn.planStep = 0;
+    ctx_.drawn.planStart = 0;
+    ctx_.drawn.planStepPR = 0;
     range_.ComputeMaxScale();
 
     Grid grid;
@@ -50,9 +51,9 @@ void PlanRenderer::RenderPlanView() {
     const double startPR = selected.start / grid.pr * 1.5;
     const double endPR = selected.end / grid.pr * 1.5;
     if (selected.valid) {
-        st.planStart = int(selected.start);
-        st.planStep = int(selected.step);
-        st.planStepPR = selected.step / grid.pr * 1.5;
+        ctx_.drawn.planStart = int(selected.start);
+        ctx_.drawn.planStep = int(selected.step);
+        ctx_.drawn.planStepPR = selected.step / grid.pr * 1.5;
     }
 
     int j = 0;

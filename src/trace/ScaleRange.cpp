@@ -1,7 +1,7 @@
 #include "trace/ScaleRange.h"
 
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 
@@ -13,7 +13,7 @@ void ScaleRange::consider(store::Dataset& ds, double& maxScale) const {
 }
 
 void ScaleRange::ComputeMaxScale() {
-    store::MainState& state = ctx_.state;
+    store::ViewState& state = ctx_.state;
     double maxScale = RangeTables::smallestRange(state.typeIndex);
     state.maxScale = maxScale;
     store::Dataset& picture = ctx_.picture;

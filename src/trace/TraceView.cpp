@@ -1,14 +1,14 @@
 #include "trace/TraceView.h"
 
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "trace/ChartSet.h"
 
 namespace trace {
 
-TraceView::TraceView(store::MainState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture)
-    : ctx_{state, charts, master, picture}, range_(ctx_), plan_(ctx_, range_), window_(ctx_, range_),
-      cursors_(state, charts) {}
+TraceView::TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture)
+    : ctx_{state, charts, master, picture, drawn_}, range_(ctx_), plan_(ctx_, range_), window_(ctx_, range_),
+      cursors_(state, charts, drawn_) {}
 
 void TraceView::Redraw(int mode) {
     // A record may carry a PR that is no distance scale at all (the instrument

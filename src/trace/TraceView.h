@@ -1,6 +1,7 @@
 #pragma once
 #include "trace/Cursors.h"
 #include "trace/PlanRenderer.h"
+#include "trace/RenderScale.h"
 #include "trace/ScaleRange.h"
 #include "trace/TraceContext.h"
 #include "trace/WindowRenderer.h"
@@ -20,7 +21,7 @@ public:
         Both = 3,          // 1, then 2
     };
 
-    TraceView(store::MainState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture);
+    TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture);
 
     // A PR box that is not a number above zero hides every trace and sets the
     // state's status note instead of drawing. Throws store::NumberFormatError
@@ -36,14 +37,14 @@ public:
     void StepK2(int delta);
 
     Cursors& cursors() { return cursors_; }
-    PlanRenderer& planRenderer() { return plan_; }
-    WindowRenderer& windowRenderer() { return window_; }
+    const RenderScale& drawn() const { return drawn_; }
     const TraceContext& context() const { return ctx_; }
 
 private:
     bool prAboveZero() const;
     void placeCursors(int mode);
 
+    RenderScale drawn_;
     TraceContext ctx_;
     ScaleRange range_;
     PlanRenderer plan_;

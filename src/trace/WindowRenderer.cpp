@@ -1,7 +1,8 @@
 #include "trace/WindowRenderer.h"
 
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "trace/RenderScale.h"
 #include "trace/ChartSet.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
@@ -17,14 +18,14 @@
 namespace trace {
 
 void WindowRenderer::RenderWindowView() {
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     const ChartSet& charts = ctx_.charts;
     range_.ComputeMaxScale();
 
     const int r = RangeTables::windowIndex(st.maxScale);
     const int zoom = RangeTables::zoomIndex(st.zoomCaption);
     if (r < 0 || zoom < 0) {
-        st.windowStep = 0;
+        ctx_.drawn.windowStep = 0;
         charts.hideCurrent();
         charts.hideCompareFrom(0);
         return;
@@ -48,8 +49,8 @@ void WindowRenderer::RenderWindowView() {
         v.windowEnd = st.maxScale;
         v.windowStart = st.maxScale - length;
     }
-    st.windowStep = v.windowStep;
-    st.windowStart = v.windowStart;
+    ctx_.drawn.windowStep = v.windowStep;
+    ctx_.drawn.windowStart = v.windowStart;
 
     v.pr = TraceNumbers::readPR(st.editKu);
     const double toShown = 1.5 / v.pr;

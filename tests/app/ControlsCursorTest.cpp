@@ -16,7 +16,7 @@ TEST_F(ControlsCursorTest, shortClick_movesOneStep_andLeavesNothingRunning) {
     cursors.mouseUp(1, +1);
     EXPECT_EQ(state.posK1, 1);
     EXPECT_EQ(state.editK1, "1,00");
-    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(controls.acceleration.repeatStep, 1);
     clock.advance(3000);
     EXPECT_EQ(state.posK1, 1) << "no timer may run on after the release";
     EXPECT_EQ(clock.untilNext(), -1);
@@ -33,7 +33,7 @@ TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGro
     // 500 ms: a step of 1, then cngTimeout raises the step to 2 for 600..900 ms.
     clock.advance(500);
     EXPECT_EQ(state.posK2, 199 - 1 - 4 * 2);
-    EXPECT_EQ(state.repeatStep, 2);
+    EXPECT_EQ(controls.acceleration.repeatStep, 2);
     // 1000..1400 ms in steps of 3, 1500..1900 ms in steps of 4.
     clock.advance(1049);
     EXPECT_EQ(state.posK2, 190 - 5 * 3 - 5 * 4);
@@ -42,7 +42,7 @@ TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGro
     EXPECT_EQ(state.posK2, 155 - 5);
     EXPECT_EQ(state.editK2, "150,00");
     cursors.mouseUp(2, -1);
-    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(controls.acceleration.repeatStep, 1);
     clock.advance(1000);
     EXPECT_EQ(state.posK2, 150);
 }
@@ -50,7 +50,7 @@ TEST_F(ControlsCursorTest, holdingTwoSeconds_repeatsAfter500msEvery100ms_withGro
 TEST_F(ControlsCursorTest, steppingBeyondThePlan_isClampedByStepCursor) {
     state.editK1 = QStringLiteral("249,00");
     window.redraw(trace::TraceView::KeepDistances);
-    state.repeatStep = 5;
+    controls.acceleration.repeatStep = 5;
     cursors.mouseDown(1, +1);
     cursors.mouseUp(1, +1);
     EXPECT_EQ(state.posK1, 250);
@@ -59,14 +59,14 @@ TEST_F(ControlsCursorTest, steppingBeyondThePlan_isClampedByStepCursor) {
 
 TEST_F(ControlsCursorTest, labelsAndStepButtons_chooseTheActiveCursor) {
     cursors.Label_k2Click();
-    EXPECT_EQ(state.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor, 2);
     cursors.mouseDown(1, +1);
     cursors.mouseUp(1, +1);
-    EXPECT_EQ(state.activeCursor, 1) << "a step button makes its cursor active while the labels are enabled";
+    EXPECT_EQ(windowState.activeCursor, 1) << "a step button makes its cursor active while the labels are enabled";
     cursors.Label_k2Click();
-    EXPECT_EQ(state.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor, 2);
     cursors.Label_k1Click();
-    EXPECT_EQ(state.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor, 1);
 }
 
 TEST_F(ControlsCursorTest, whileThePrIsNotAboveZero_heldStepsLeaveTheBoxAndRaiseNoError) {

@@ -1,10 +1,11 @@
 #pragma once
+#include "app/WindowState.h"
 #include "app/controls/TraceControls.h"
 #include "app/library/CompareLibrary.h"
 #include "app/library/LibraryGridEvents.h"
 #include "fakes/ManualClock.h"
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
@@ -21,9 +22,10 @@
 // them: Redraw and UpdateRange go to the real trace view and are recorded.
 class RecordingWindow : public store::DataModuleHost {
 public:
-    explicit RecordingWindow(store::MainState& s) : state(s) {}
+    explicit RecordingWindow(store::ViewState& s) : state(s) {}
 
     void SetWaveformViewEnabled(bool enabled) override { viewEnabled = enabled; }
+    void SetCompareGridEnabled(bool enabled) override { compareGridEnabled = enabled; }
     void applyDeviceFilter() override {
         if (dm) dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
     }
@@ -36,10 +38,11 @@ public:
         if (view) view->Redraw(mode);
     }
 
-    store::MainState& state;
+    store::ViewState& state;
     store::TDataModule1* dm = nullptr;
     trace::TraceView* view = nullptr;
     bool viewEnabled = false;
+    bool compareGridEnabled = false;
     QStringList calls;
 };
 
@@ -60,14 +63,15 @@ protected:
     CommaLocale locale;
     TempHome home;
     RecordingMessages boxes;
-    store::MainState state;
+    store::ViewState state;
+    app::WindowState windowState;
     RecordingWindow window{state};
     store::TDataModule1 dm{state, window};
     trace::RecordingChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
     trace::ChartSet charts{upper, lower};
     trace::TraceView view{state, charts, dm.t_master, dm.t_picture};
     exchange::ManualClock clock;
-    app::controls::TraceControls controls{state, dm, window, view, clock};
+    app::controls::TraceControls controls{state, windowState, dm, window, view, clock};
     app::library::CompareLibrary compare{state, dm, window};
     app::library::LibraryGridEvents gridEvents{state, dm, window, compare};
 };

@@ -10,12 +10,12 @@ protected:
 
 TEST_F(ControlsPrTest, boundIsTestedBeforeTheStep_whichIsNotCut) {
     state.editKu = QStringLiteral("2,999");
-    state.repeatStep = 5;
+    controls.acceleration.repeatStep = 5;
     controls.pr.mouseDown(+1);
     EXPECT_EQ(state.editKu, "3,004");
     EXPECT_EQ(window.calls, QStringList{"redraw 2"}) << "the cursors keep their samples";
     controls.pr.mouseUp(+1);
-    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(controls.acceleration.repeatStep, 1);
 
     window.calls.clear();
     click(+1);
@@ -51,7 +51,7 @@ TEST_F(ControlsPrTest, holding_stepsEvery100ms_andAccelerates) {
     controls.pr.mouseUp(+1);
     clock.advance(1000);
     EXPECT_EQ(state.editKu, "1,515");
-    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(controls.acceleration.repeatStep, 1);
 }
 
 TEST_F(ControlsPrTest, setPr_takesTheListsCurrentEntry) {

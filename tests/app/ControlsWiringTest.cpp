@@ -30,9 +30,9 @@ protected:
         QApplication::sendEvent(viewport, &move);
     }
 
-    app::TForm1 form{state};
+    app::TForm1 form{state, windowState};
     trace::QtChart chart{trace::SlotLayout::LowerCount};
-    app::controls::TraceControlsWiring wiring{form, dm, view, chart, &clock};
+    app::controls::TraceControlsWiring wiring{form, dm, window, view, chart, &clock};
 };
 
 TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
@@ -43,12 +43,12 @@ TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
     clock.advance(600); // 500 ms in a step of 1, 600 ms in a step of 2
     EXPECT_EQ(state.posK1, 4);
     QTest::mouseRelease(form.SpeedButton_k1_inc, Qt::LeftButton);
-    EXPECT_EQ(state.repeatStep, 1);
+    EXPECT_EQ(controls.acceleration.repeatStep, 1);
     EXPECT_EQ(clock.untilNext(), -1);
 
     QTest::mouseClick(form.SpeedButton_ku_inc, Qt::LeftButton);
     EXPECT_EQ(state.editKu, "1,501");
-    state.zoomControlsEnabled = true;
+    windowState.zoomControlsEnabled = true;
     state.typeIndex = 1;
     state.zoomMax = 2;
     state.notify();
@@ -61,10 +61,10 @@ TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
 
 TEST_F(ControlsWiringTest, labelClick_choosesTheActiveCursor) {
     QTest::mouseClick(form.Label_k2, Qt::LeftButton);
-    EXPECT_EQ(state.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor, 2);
     EXPECT_TRUE(form.Label_k2->font().bold());
     QTest::mouseClick(form.Label_k1, Qt::LeftButton);
-    EXPECT_EQ(state.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor, 1);
 }
 
 TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {

@@ -11,7 +11,7 @@ class ControlsZoomTest : public ControlsFixture {
 protected:
     ControlsZoomTest() {
         state.typeIndex = 1;
-        state.zoomControlsEnabled = true;
+        windowState.zoomControlsEnabled = true;
         state.zoomCaption = QStringLiteral("1");
         state.zoomMax = 4;
         state.editK1 = QStringLiteral("30,00");
@@ -54,39 +54,39 @@ TEST_F(ControlsZoomTest, holding_doublesEvery100msUpToZoomMax) {
 TEST_F(ControlsZoomTest, anchorIsTakenLeavingFactorOne_andKeptBeyondTwo) {
     click(+1);
     EXPECT_DOUBLE_EQ(state.zoomAnchor, 30.0 * 2 / 3 * 1.5);
-    EXPECT_FALSE(state.cursorLabelsEnabled);
+    EXPECT_FALSE(windowState.cursorLabelsEnabled);
     EXPECT_EQ(window.calls.last(), "redraw 1");
     click(+1);
     state.editK1 = QStringLiteral("45,00");
     click(-1); // 4 -> 2 takes the anchor again
     EXPECT_DOUBLE_EQ(state.zoomAnchor, 45.0);
-    state.activeCursor = 2;
+    windowState.activeCursor = 2;
     state.zoomCaption = QStringLiteral("8");
     controls.zoom.ApplyZoom();
     EXPECT_DOUBLE_EQ(state.zoomAnchor, 45.0) << "factors above 2 keep the anchor";
     controls.zoom.Button_zoomClick();
     EXPECT_EQ(state.zoomCaption, "1");
     EXPECT_DOUBLE_EQ(state.zoomAnchor, 60.0) << "the active cursor is K2 now";
-    EXPECT_TRUE(state.cursorLabelsEnabled);
+    EXPECT_TRUE(windowState.cursorLabelsEnabled);
 }
 
 TEST_F(ControlsZoomTest, whileZoomed_labelsAndBoxesKeepTheActiveCursor_butStepButtonsMove) {
-    app::TForm1 form(state);
+    app::TForm1 form(state, windowState);
     form.showState();
     click(+1);
     EXPECT_FALSE(form.Label_k1->isEnabled());
     EXPECT_FALSE(form.Label_k2->isEnabled());
     controls.cursors.Label_k2Click();
     QTest::mouseClick(form.Edit_k2, Qt::LeftButton);
-    EXPECT_EQ(state.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor, 1);
     const int before = state.posK2;
     controls.cursors.mouseDown(2, -1);
     controls.cursors.mouseUp(2, -1);
     EXPECT_EQ(state.posK2, before - 1) << "the K2 button still moves K2";
-    EXPECT_EQ(state.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor, 1);
 
     controls.zoom.Button_zoomClick();
     QTest::mouseClick(form.Edit_k2, Qt::LeftButton);
-    EXPECT_EQ(state.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor, 2);
     EXPECT_TRUE(boxes.errors.isEmpty());
 }

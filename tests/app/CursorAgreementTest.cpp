@@ -105,7 +105,7 @@ protected:
         }
         EXPECT_NEAR(shown(form.Edit_l), std::fabs(k1() - k2()), 1e-9) << "L";
 
-        report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, QDateTime());
+        report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, true, QDateTime());
         const QString m = QStringLiteral(" m");
         EXPECT_EQ(program.form_print.QRMemo4->lines.mid(5),
                   QStringList({form.Edit_k1->text() + m, form.Edit_k2->text() + m, form.Edit_l->text() + m}));

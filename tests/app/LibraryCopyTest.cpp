@@ -31,7 +31,7 @@ TEST_F(LibraryCopyTest, threeMarkedRows_areNumberedAndOffset_andUnmarked) {
     EXPECT_EQ(upper.points(trace::SlotLayout::UpperCurrent).first().y(), 12);
     for (int j = 0; j < 3; ++j)
         EXPECT_EQ(upper.points(trace::SlotLayout::UpperCompare1 + j).first().y(), 5 * j);
-    EXPECT_TRUE(state.compareGridEnabled);
+    EXPECT_TRUE(window.compareGridEnabled) << "a post into the compare library enables its grid";
 }
 
 TEST_F(LibraryCopyTest, aFullCompareLibrary_refusesWithTheMessage_andKeepsTheRestMarked) {

@@ -94,10 +94,3 @@ TEST_F(LibraryDeleteTest, clickInTheLibraryGrid_makesTheLibraryTheSourceAgain) {
     EXPECT_EQ(window.calls, QStringList{"redraw 1"});
 }
 
-TEST_F(LibraryDeleteTest, doubleClick_opensTheNameEditorWhenInstalled) {
-    EXPECT_FALSE(gridEvents.DBGridEh1DblClick());
-    int shown = 0;
-    gridEvents.showNameEditor = [&shown] { ++shown; };
-    EXPECT_TRUE(gridEvents.DBGridEh1DblClick());
-    EXPECT_EQ(shown, 1);
-}

@@ -31,8 +31,8 @@ protected:
         return -1;
     }
 
-    app::TForm1 form{state};
-    app::library::LibraryWiring wiring{form, dm};
+    app::TForm1 form{state, windowState};
+    app::library::LibraryWiring wiring{form, dm, window};
 };
 
 TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
@@ -79,7 +79,7 @@ TEST_F(LibraryGridTest, selectedLibraryRow_isLime_andFollowsTheDataset) {
     EXPECT_EQ(QColor(shot.pixel(cell.center())), QColor(0, 255, 0));
 }
 
-TEST_F(LibraryGridTest, deleteKeyInTheGrid_andCompareGridEnabledState) {
+TEST_F(LibraryGridTest, deleteKeyInTheGrid_deletesTheCurrentRow) {
     addWaveform(dm.t_master, QStringLiteral("a"), 1);
     addWaveform(dm.t_master, QStringLiteral("b"), 2);
     dm.t_master.moveTo(0);
@@ -87,10 +87,4 @@ TEST_F(LibraryGridTest, deleteKeyInTheGrid_andCompareGridEnabledState) {
     QTest::keyClick(form.DBGridEh1, Qt::Key_Delete);
     EXPECT_EQ(texts(dm.t_master, QStringLiteral("MEMO")), QStringList{"b"});
     EXPECT_EQ(form.DBGridEh1->model()->rowCount(), 1);
-
-    state.compareGridEnabled = false;
-    state.notify();
-    EXPECT_FALSE(form.DBGridEh2->isEnabled());
-    addWaveform(dm.t_picture, QStringLiteral("c"), 0);
-    EXPECT_TRUE(form.DBGridEh2->isEnabled()) << "a post into the compare library enables its grid";
 }

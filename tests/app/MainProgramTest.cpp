@@ -20,6 +20,12 @@ namespace {
 
 using trace::SlotLayout;
 
+// The program with its library file dialog answered by the test.
+struct ChoosingProgram : app::MainProgram {
+    QString chooseLibraryFile(const std::function<void(const QString&)>&) override { return chosen; }
+    QString chosen;
+};
+
 // Appends one waveform row to the whole library, as an exchange or an import does.
 void addWaveform(store::TDataModule1& dm, const QString& deviceType, double scale, const QString& memo) {
     store::Dataset& ds = dm.t_master2;
@@ -184,13 +190,13 @@ TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
     RecordingMessages boxes;
     const QString other = home.file("elsewhere/DATA/other.db");
     {
-        app::MainProgram program;
+        ChoosingProgram program;
         program.start();
         QDir().mkpath(home.file("elsewhere/DATA"));
         QFile::copy(home.file("Save/ecl41_data.db"), other);
         program.state.typeIndex = 1;
         program.controller->ApplyDeviceFilter();
-        program.controller->chooseLibraryFile = [&](const std::function<void(const QString&)>&) { return other; };
+        program.chosen = other;
         program.controller->btOpenClick();
         store::TDataModule1& dm = *program.DataModule1;
         addWaveform(dm, "KM-41A1 ver.5", 250, "plan");
@@ -259,13 +265,13 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     SKIP_WITHOUT_FIXTURE("nwind.mdb");
     TempHome home;
     RecordingMessages boxes;
-    app::MainProgram program;
+    ChoosingProgram program;
     program.start();
     const QString access = home.file("brought/nwind.mdb");
     QDir().mkpath(home.file("brought"));
     ASSERT_TRUE(QFile::copy(fixturePath("nwind.mdb"), access));
     const QString title = program.state.title;
-    program.controller->chooseLibraryFile = [&](const auto&) { return access; };
+    program.chosen = access;
 
     boxes.answer = false;
     program.controller->btOpenClick();

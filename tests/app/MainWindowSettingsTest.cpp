@@ -1,4 +1,4 @@
-#include "app/TForm1.h"
+#include "app/MainProgram.h"
 #include "app/ViewSettings.h"
 #include "store/IniFile.h"
 #include "support/RecordingMessages.h"
@@ -14,18 +14,19 @@ namespace {
 
 TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
     TempHome home;
-    store::MainState state;
-    app::TForm1 form(state);
-    form.FormCreate();
+    app::MainProgram program; // the window as start-up builds it, before the store opens
+    app::TForm1& form = program.Form1;
+    store::ViewState& state = program.state;
+    app::WindowState& window = program.windowState;
     EXPECT_EQ(state.typeIndex, 0);
     EXPECT_EQ(state.editKu, "1,500");
     EXPECT_EQ(state.zoomCaption, "1");
     EXPECT_EQ(state.editK1, "0");
     EXPECT_EQ(state.posK1, 0);
     EXPECT_EQ(state.posK2, 0);
-    EXPECT_EQ(state.aproksTag, 1) << "approximation is off by default";
+    EXPECT_EQ(window.aproksTag, 1) << "approximation is off by default";
     EXPECT_FALSE(form.mnAproks->isChecked());
-    EXPECT_EQ(state.screenTag, 0) << "upper chart shown by default";
+    EXPECT_EQ(window.screenTag, 0) << "upper chart shown by default";
     EXPECT_TRUE(form.mnScreen->isChecked());
     EXPECT_FALSE(QFile::exists(home.file("Echolon.v41"))) << "reading never creates the file";
 }
@@ -34,10 +35,10 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
     TempHome home;
     RecordingMessages boxes;
     {
-        store::MainState state;
-        app::TForm1 form(state);
-        form.FormCreate();
-        form.btScreenClick(); // hide the upper chart
+        app::MainProgram program;
+        app::TForm1& form = program.Form1;
+        store::ViewState& state = program.state;
+        program.toggles.btScreenClick(); // hide the upper chart
         state.editKu = "2,250";
         state.posK1 = 17;
         state.editK1 = "12,50";
@@ -59,13 +60,14 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
     EXPECT_TRUE(text.contains("Screen=True"));
     EXPECT_TRUE(text.contains("Type=KMX-419"));
 
-    store::MainState state;
-    app::TForm1 form(state);
-    form.FormCreate();
-    EXPECT_EQ(state.screenTag, 1);
+    app::MainProgram program; // the window as start-up builds it, before the store opens
+    app::TForm1& form = program.Form1;
+    store::ViewState& state = program.state;
+    app::WindowState& window = program.windowState;
+    EXPECT_EQ(window.screenTag, 1);
     EXPECT_FALSE(form.mnScreen->isChecked());
     EXPECT_FALSE(form.Panel_up_chart->isVisibleTo(&form));
-    EXPECT_EQ(state.aproksTag, 1);
+    EXPECT_EQ(window.aproksTag, 1);
     EXPECT_EQ(state.editKu, "2,250");
     EXPECT_EQ(state.posK1, 17);
     EXPECT_EQ(state.typeIndex, 1);
@@ -75,10 +77,9 @@ TEST(MainWindowSettings, answeringNo_keepsWindowAndWritesNothing) {
     TempHome home;
     RecordingMessages boxes;
     boxes.answer = false;
-    store::MainState state;
-    app::TForm1 form(state);
-    form.FormCreate();
-    form.show();
+    app::MainProgram program; // the window as start-up builds it, before the store opens
+    app::TForm1& form = program.Form1;
+        form.show();
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(boxes.confirms, QStringList{"Exit?"});
@@ -106,8 +107,9 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
 
 TEST(MainWindowSettings, libraryPanelHeightFollowsWindowHeight) {
     TempHome home;
-    store::MainState state;
-    app::TForm1 form(state);
+    store::ViewState state;
+    app::WindowState window;
+    app::TForm1 form(state, window);
     form.resize(1000, 700);
     form.Panel_master_tableResize();
     EXPECT_EQ(form.Panel_master_table->maximumHeight(), form.height() - 450);

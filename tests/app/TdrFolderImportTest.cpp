@@ -3,7 +3,7 @@
 #include "app/tdr/TdrFile.h"
 #include "app/tdr/TdrFolderImport.h"
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
@@ -24,14 +24,17 @@ namespace {
 class FilterHost : public store::DataModuleHost {
 public:
     void SetWaveformViewEnabled(bool) override {}
+    void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override {
         ++filters;
         if (module) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(1));
+        if (!failure.empty()) throw std::runtime_error(failure);
     }
     void updateRange() override {}
     void redraw(int) override {}
     store::TDataModule1* module = nullptr;
     int filters = 0;
+    std::string failure; // thrown by the filter when set
 };
 
 class TdrFolderImportTest : public ::testing::Test {
@@ -51,7 +54,7 @@ protected:
     QString wave(const QString& name) const { return home.file("waves/" + name); }
 
     tdr::TdrFolderResult importFolder() {
-        TdrFolderImport import(dm.t_master, dm.t_master2, [this] { host.applyDeviceFilter(); });
+        TdrFolderImport import(dm.t_master, dm.t_master2, host);
         return import.importFolderOf(wave("a.b.tdr"));
     }
 
@@ -69,7 +72,7 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
+    store::ViewState state;
     FilterHost host;
     store::TDataModule1 dm;
 };
@@ -169,7 +172,7 @@ TEST_F(TdrFolderImportTest, longListNamesTheFirstFilesAndCountsTheRest) {
 
 TEST_F(TdrFolderImportTest, cancelledDialogImportsNothing) {
     ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
-    TdrFolderImport import(dm.t_master, dm.t_master2, [this] { host.applyDeviceFilter(); });
+    TdrFolderImport import(dm.t_master, dm.t_master2, host);
     EXPECT_EQ(import.importFolderOf(QString()).imported, 0);
     EXPECT_EQ(rows().size(), 0);
     EXPECT_EQ(host.filters, 0);
@@ -224,10 +227,8 @@ TEST_F(TdrFolderImportTest, failingRedrawAfterTheImport_reachesTheCallerAndNever
     } catch (const std::runtime_error& e) {
         EXPECT_STREQ(e.what(), "redraw failed");
     }
-    TdrFolderImport failing(dm.t_master, dm.t_master2, [this] {
-        host.applyDeviceFilter();
-        throw std::runtime_error("filter failed");
-    });
+    host.failure = "filter failed";
+    TdrFolderImport failing(dm.t_master, dm.t_master2, host);
     try {
         failing.importFolderOf(wave("a.b.tdr"));
         ADD_FAILURE() << "the filter's error was lost";

@@ -5,7 +5,8 @@
 #include "link/TfrmChkDev.h"
 #include "link/TfrmComm.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -42,7 +43,8 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
+    store::ViewState state;
+    RecordingHost host;
     SimProcess sim{{}};
     QString stable = home.file("dev/serial/by-id/usb-Maker_USB-Serial_Cable_X1-if00-port0");
     SerialPortInfo adapter;
@@ -52,7 +54,7 @@ protected:
 } // namespace
 
 TEST_F(AdapterPortTest, chosenAdapterIsKeptByItsStableNameAndCarriesTheExchange) {
-    TfrmChkDev dialog(state);
+    TfrmChkDev dialog(state, host);
     dialog.core().setDiscovery([this] { return plugged; });
     dialog.core().FormActivate();
     EXPECT_EQ(dialog.cb_PortNum->currentText(), "COM7");

@@ -3,7 +3,8 @@
 #include "fakes/MemoryPort.h"
 #include "link/PortSettings.h"
 #include "link/serial/PlatformError.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 class ChkDevDetectionTest : public ::testing::Test {
 protected:
-    ChkDevDetectionTest() : settings(port, clock, state, [] { return QList<SerialPortInfo>(); }) {
+    ChkDevDetectionTest() : settings(port, clock, state, host, window, [] { return QList<SerialPortInfo>(); }) {
         settings.FormCreate();
         settings.FormActivate();
     }
@@ -45,9 +46,14 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
+    store::ViewState state;
     exchange::MemoryPort port;
     exchange::ManualClock clock;
+    RecordingHost host;
+    struct : PortSettings::Window {
+        void viewChanged() override {}
+        void closeDialog(bool) override {}
+    } window;
     PortSettings settings;
 };
 

@@ -3,9 +3,10 @@
 // points at links in the temporary home: port 1 and port 3 lead to free
 // pseudo-terminals, port 2 to one that another opener holds, port 4 nowhere.
 #include "link/TfrmChkDev.h"
-#include "link/serial/SerialDevice.h"
+#include "link/serial/TermiosDevice.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -65,8 +66,7 @@ protected:
     // Created after the settings are on disk, as at start-up.
     exchange::TfrmChkDev& dialog() {
         if (!dlg_) {
-            dlg_ = std::make_unique<exchange::TfrmChkDev>(state);
-            dlg_->core().applyDeviceFilter = [this] { ++filterApplied; };
+            dlg_ = std::make_unique<exchange::TfrmChkDev>(state, host);
             // This machine's own ports would shift the numbered entries.
             dlg_->core().setDiscovery([] { return QList<SerialPortInfo>(); });
         }
@@ -75,10 +75,10 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
+    store::ViewState state;
+    RecordingHost host;
     ChkDevPty free1, held2, free3;
-    SerialDevice holder;
-    int filterApplied = 0;
+    TermiosDevice holder;
 
 private:
     std::unique_ptr<exchange::TfrmChkDev> dlg_;

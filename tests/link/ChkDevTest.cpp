@@ -89,7 +89,7 @@ TEST_F(ChkDevFixture, okWritesPortAndShowKeepsOtherKeys_andAppliesTheTypeFilter)
     const store::IniFile ini(home.file("Echolon.v41"));
     EXPECT_EQ(ini.readString("Form1", "Top", ""), "10");
     EXPECT_EQ(ini.readString("COM", "DeviceName", ""), home.file("tty%d"));
-    EXPECT_EQ(filterApplied, 1);
+    EXPECT_EQ(host.filters(), 1);
     EXPECT_EQ(state.typeIndex, 0);
 }
 
@@ -104,7 +104,7 @@ TEST_F(ChkDevFixture, cancelRestoresPortAndCheckBoxFoundAtActivation) {
     EXPECT_EQ(d.core().portNum(), 1);
     EXPECT_TRUE(d.chbShow->isChecked());
     EXPECT_EQ(settingsValue("PortNum"), -99);
-    EXPECT_EQ(filterApplied, 0);
+    EXPECT_EQ(host.filters(), 0);
 
     // Escape or the window's close button cancel the same way.
     d.core().FormActivate();

@@ -5,9 +5,9 @@
 #include "link/TExecutionCom.h"
 #include "link/TfrmComm.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
 #include "store/TDataModule1.h"
-#include "support/NullHost.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -73,14 +73,6 @@ TEST_F(OnSimulator, shortFrames_aWrittenBlockReadsBack) {
     EXPECT_TRUE(sim->log().contains("note stored bank 7"));
 }
 
-TEST_F(OnSimulator, silence_endsWithTheMessageAndCancel) {
-    startSim({"--fault", "silence"});
-    CommandList list;
-    list.add("02010000");
-    EXPECT_EQ(run(list), QDialog::Rejected);
-    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer});
-}
-
 TEST_F(OnSimulator, packets_threePacketReadPrTableRoundTripAndNothingToSend) {
     startSim({"--model", "52a1", "--check-speed", "--banks", "10"});
     QByteArray table;
@@ -111,8 +103,8 @@ TEST_F(OnSimulator, packets_threePacketReadPrTableRoundTripAndNothingToSend) {
 
 TEST_F(OnSimulator, executor_listRefreshStoresTheTwentyNonEmptyBanks) {
     startSim({});
-    store::MainState state;
-    NullHost host;
+    store::ViewState state;
+    RecordingHost host;
     store::TDataModule1 dm(state, host);
     dm.openStore();
     TExecutionCom exec(dm);

@@ -106,7 +106,7 @@ protected:
 
     // Marks banks in the instrument's list and reads them; returns the seconds it took.
     double readBanks(std::initializer_list<int> banks) {
-        TForm2 form(dm, state);
+        TForm2 form(dm, state, host);
         if (state.typeIndex != 0) form.core().Refresh(); // takes the type; only the short-frame type reads a list
         for (int bank : banks) addDeviceEntry(bank, true);
         QElapsedTimer t;
@@ -171,12 +171,9 @@ TEST_F(FaultMatrix, wrongWriteAcknowledgement) {
     startSim({"--fault", "bad-ack"});
     addWaveform(3, 7, true, type0Block(7));
     reopenLibraryView();
-    TForm2 form(dm, state);
-    form.core().runEngine = [](exchange::CommandList& list) {
-        exchange::TfrmComm engine(std::make_unique<exchange::RsCommPort>(), std::make_unique<CappedClock>());
-        engine.setCommands(&list);
-        return engine.exec() == QDialog::Accepted;
-    };
+    TForm2 form(dm, state, host);
+    exchange::TfrmComm engine(std::make_unique<exchange::RsCommPort>(), std::make_unique<CappedClock>());
+    form.setEngineDialog(&engine);
     form.core().WriteSelectedWaveforms();
     EXPECT_FALSE(hung);
     EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer}) << "a refused write must not pass in silence";

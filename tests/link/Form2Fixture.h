@@ -1,15 +1,28 @@
 #pragma once
 // The exchange window's logic over a real data module in a temporary home.
 #include "link/ExchangeWindow.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 #include "Type0Block.h"
-#include "support/CountingHost.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
+
+// The exchange window's own window for tests of its core: each call goes to
+// the function set here.
+struct ScriptedExchangeWindow : exchange::ExchangeWindow::Window {
+    std::function<bool(exchange::CommandList&)> engine = [](exchange::CommandList&) { return false; };
+    std::function<QString(const std::function<void(const QString&)>&)> chooser =
+        [](const std::function<void(const QString&)>&) { return QString(); };
+    bool runEngine(exchange::CommandList& list) override { return engine(list); }
+    QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) override {
+        return chooser(folderEntered);
+    }
+    void viewChanged() override {}
+};
 
 class Form2Fixture : public ::testing::Test {
 protected:
@@ -64,7 +77,7 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
-    CountingHost host;
+    store::ViewState state;
+    RecordingHost host;
     store::TDataModule1 dm;
 };

@@ -53,7 +53,7 @@ protected:
 } // namespace
 
 TEST_F(Form2SimulatorTest, openingTheWindowReadsTheListAndKeepsNonEmptyBanks) {
-    TForm2 form(dm, state);
+    TForm2 form(dm, state, host);
     form.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dm.t_refl_list.recordCount() > 0; }, 60000))
         << messages.infos.join(';').toStdString();
@@ -73,7 +73,7 @@ TEST_F(Form2SimulatorTest, openingTheWindowReadsTheListAndKeepsNonEmptyBanks) {
 }
 
 TEST_F(Form2SimulatorTest, readingTwoMarkedRowsAppendsTheInstrumentsWaveformsAndUnmarksThem) {
-    TForm2 form(dm, state);
+    TForm2 form(dm, state, host);
     form.core().Refresh();
     ASSERT_EQ(dm.t_refl_list.recordCount(), 20);
     const int picture = dm.t_refl_list.fieldIndex("PICTURE");
@@ -105,7 +105,7 @@ TEST_F(Form2SimulatorTest, writingBanks3And7StoresThemInTheInstrumentThenReadsEn
     QByteArray block3 = type0Block(3), block7 = type0Block(7);
     addWaveform(1, 3, true, block3);
     addWaveform(2, 7, true, block7);
-    TForm2 form(dm, state);
+    TForm2 form(dm, state, host);
     form.core().WriteSelectedWaveforms();
     const QStringList rx = sim->received();
     ASSERT_EQ(rx.size(), 3) << rx.join('\n').toStdString();
@@ -124,7 +124,7 @@ TEST_F(Form2SimulatorTest, writingBanks3And7StoresThemInTheInstrumentThenReadsEn
 TEST_F(Form2SimulatorTest, prWriteToPacketInstrumentRewritesItsTableAndReadsItBack) {
     startSim({"--model", "52a", "--check-speed"});
     state.typeIndex = 3;
-    TForm2 form(dm, state);
+    TForm2 form(dm, state, host);
     form.core().Refresh(); // no list to read for this type: only clears the instrument side
     EXPECT_TRUE(sim->received().isEmpty());
     for (int i = 0; i < 4; ++i) addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);

@@ -17,8 +17,8 @@ namespace {
 
 class Form2Test : public Form2Fixture {
 protected:
-    Form2Test() : window(dm, state) {
-        window.runEngine = [this](CommandList& list) {
+    Form2Test() : window(dm, state, host, windowSide) {
+        windowSide.engine = [this](CommandList& list) {
             runs << commandsOf(list);
             if (!engineOk) return false;
             for (int i = 0; i < list.count(); ++i) {
@@ -28,7 +28,6 @@ protected:
             }
             return true;
         };
-        window.applyDeviceFilter = [this] { ++filters; };
     }
 
     // The stand-in instrument: every fifth bank holds a waveform.
@@ -36,10 +35,10 @@ protected:
         return type0Block(bank, bank % 5 == 0 ? 1 : 0xFF);
     };
 
+    ScriptedExchangeWindow windowSide;
     ExchangeWindow window;
     QList<QStringList> runs;
     bool engineOk = true;
-    int filters = 0;
 };
 
 } // namespace
@@ -125,9 +124,9 @@ TEST_F(Form2Test, walkOverLibraryLeavesTheMainWindowUntouched) {
     engineOk = false; // only the walk and the quiet tag are looked at here
     dm.t_master.setValueAt(0, dm.t_master.fieldIndex("PICTURE"), true);
     dm.t_master.moveTo(1);
-    const int redrawsBefore = host.redraws;
+    const int redrawsBefore = host.redraws();
     window.WriteSelectedWaveforms();
-    EXPECT_EQ(host.redraws, redrawsBefore);
+    EXPECT_EQ(host.redraws(), redrawsBefore);
     EXPECT_EQ(dm.t_master.recNo(), 1);
     EXPECT_EQ(dm.t_master.tag(), store::TagNormal);
 }
@@ -203,25 +202,21 @@ TEST_F(Form2Test, prValuesAreThousandthsTruncatedAndBounded) {
     EXPECT_EQ(PrEntryBlock::rawValue(1e9), 65535);
 }
 
-TEST_F(Form2Test, typeChangeAppliesTheMainFilterAndPlacesTheButtons) {
+TEST_F(Form2Test, typeChangeAppliesTheMainFilterAndHidesThePrPanels) {
     window.ComboBox_type2Change(0);
-    EXPECT_EQ(filters, 1);
+    EXPECT_EQ(host.filters(), 1);
     EXPECT_EQ(state.typeIndex, 0);
     EXPECT_FALSE(window.view().prPanelsVisible);
-    EXPECT_EQ(window.view().speedButton5Left, 330);
-    EXPECT_EQ(window.view().speedButton2Left, 400);
 }
 
 TEST_F(Form2Test, openDatabaseRegistersTheFileAndRestoresAnEmptyLibraryInDataFolders) {
-    int redraws = 0;
-    window.redraw = [&](int mode) { redraws += mode; };
-    window.chooseLibraryFile = [](const std::function<void(const QString&)>&) { return QString(); };
+    host.calls.clear();
     window.OpenDatabase();
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(host.redraws(), 0);
 
     const QString folder = home.file("Data/other");
     ASSERT_TRUE(QDir().mkpath(folder));
-    window.chooseLibraryFile = [&](const std::function<void(const QString&)>& entered) {
+    windowSide.chooser = [&](const std::function<void(const QString&)>& entered) {
         entered(folder);
         return folder + "/ecl41_data.db";
     };
@@ -229,6 +224,6 @@ TEST_F(Form2Test, openDatabaseRegistersTheFileAndRestoresAnEmptyLibraryInDataFol
     EXPECT_TRUE(QFileInfo::exists(folder + "/ecl41_data.db"));
     EXPECT_EQ(dm.registeredLibraryPath(), folder + "/ecl41_data.db");
     EXPECT_TRUE(state.title.startsWith("Echolon 4.1   ["));
-    EXPECT_EQ(redraws, 3);
+    EXPECT_EQ(host.calls.filter("redraw"), QStringList{"redraw 3"});
     EXPECT_TRUE(messages.errors.isEmpty());
 }

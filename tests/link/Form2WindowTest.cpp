@@ -1,5 +1,6 @@
 // The exchange window's controls, grids and their link to the datasets.
 #include "Form2Fixture.h"
+#include "link/TfrmComm.h"
 
 #include "link/DbNavigator.h"
 #include "link/TForm2.h"
@@ -33,9 +34,19 @@ QStringList hiddenFields(QTableView* grid) {
     return out;
 }
 
+// An engine dialog that counts its runs and ends each at once, without an exchange.
+struct CountingEngine : exchange::TfrmComm {
+    using TfrmComm::TfrmComm;
+    int exec() override {
+        ++runs;
+        return QDialog::Rejected;
+    }
+    int runs = 0;
+};
+
 class Form2WindowTest : public Form2Fixture {
 protected:
-    TForm2 form{dm, state};
+    TForm2 form{dm, state, host};
 };
 
 } // namespace
@@ -98,7 +109,7 @@ TEST_F(Form2WindowTest, checkMarksAndNamesAreEditedThroughTheDataset) {
 
 TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheWindow) {
     int editors = 0;
-    form.onConnectGridDoubleClick = [&] { ++editors; };
+    QObject::connect(&form, &TForm2::connectGridDoubleClicked, [&] { ++editors; });
     addWaveform(1, 3, false, type0Block(3));
     emit form.DBGridEhConnect->doubleClicked(form.DBGridEhConnect->model()->index(0, 1));
     EXPECT_EQ(editors, 1);
@@ -107,19 +118,16 @@ TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheW
 }
 
 TEST_F(Form2WindowTest, refreshRunsOncePerOpening_notOnARestoreFromMinimised) {
-    QStringList runs;
-    form.core().runEngine = [&](exchange::CommandList& list) {
-        runs << commandsOf(list).first();
-        return false;
-    };
+    CountingEngine engine;
+    form.setEngineDialog(&engine);
     form.show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return runs.size() == 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.runs == 1; }, 5000));
     minimiseAndRestore(form);
     minimiseAndRestore(form);
-    EXPECT_EQ(runs.size(), 1);
+    EXPECT_EQ(engine.runs, 1);
     form.SpeedButton3->click();
     form.show();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return runs.size() == 2; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine.runs == 2; }, 5000));
 }
 
 TEST_F(Form2WindowTest, addPrInThePrPanel_showsTheRowToTypeInto) {

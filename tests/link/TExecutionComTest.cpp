@@ -1,8 +1,8 @@
 #include "link/TExecutionCom.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 #include "Type0Block.h"
-#include "support/CountingHost.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -39,8 +39,8 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
-    CountingHost host;
+    store::ViewState state;
+    RecordingHost host;
     store::TDataModule1 dm{state, host};
     TExecutionCom exec{dm};
 };
@@ -86,7 +86,7 @@ TEST_F(Executor, waveformReads_appendNumberedRowsAndTheLibraryViewsShowThem) {
     EXPECT_EQ(value(dm.t_master2, 0, "BANK_NUM").toInt(), 9);
     EXPECT_EQ(value(dm.t_master2, 0, "DEVICE_TYPE").toString(), "KM-41A1 ver.5");
     EXPECT_EQ(dm.MasterCount, 1);
-    EXPECT_GT(host.redraws, 0);
+    EXPECT_GT(host.redraws(), 0);
 
     dm.t_master2.first();
     EXPECT_EQ(dm.t_master2.fieldByName("POINTS").asBlob(), type0Block(9));
@@ -130,7 +130,7 @@ TEST_F(Executor, prTable_replacesTheInstrumentRowsWithTheBlockRecords) {
 
 TEST_F(Executor, importMarkerAloneOnlyRefreshes_emptyListDoesNothing) {
     exec.Execute();
-    EXPECT_EQ(host.redraws, 0);
+    EXPECT_EQ(host.redraws(), 0);
     exec.commands.add("04010000");
     exec.Execute();
     EXPECT_EQ(dm.t_master2.recordCount(), 0);

@@ -1,6 +1,5 @@
 #include "report/ChartPainter.h"
 #include "report/ReportChart.h"
-#include "report/ReportWiring.h"
 #include "report/Tform_print.h"
 #include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
@@ -109,12 +108,12 @@ TEST_F(ChartPainterTest, emptyOrReversedAxis_drawsFrameWithoutTraces) {
     EXPECT_FALSE(near(image, at(50, 0), SlotLayout::currentColor()));
 }
 
-TEST(ReportWiringTest, attachedReportCharts_followTheWindowCharts) {
+TEST(ReportChartCopies, attachedReportCharts_followTheWindowCharts) {
     trace::RecordingChart upper(SlotLayout::UpperCount), lower(SlotLayout::LowerCount);
     trace::ChartSet charts(upper, lower);
     charts.upper().addPoint(SlotLayout::UpperCurrent, 1, 2);
     Tform_print form;
-    ReportWiring::attachCharts(form, charts);
+    charts.attachCopies(*form.QRChart1, *form.QRChart2);
     EXPECT_EQ(form.QRChart1->points(SlotLayout::UpperCurrent), QList<QPointF>({{1, 2}}));
 
     charts.lower().setAxisRange(Axis::Bottom, 100, 225);

@@ -1,22 +1,11 @@
 #include "ReportFixture.h"
 
 #include "store/TDataModule1.h"
+#include "support/RecordingHost.h"
 
 using namespace report;
 
 namespace {
-
-// The main window's side of the data module, reduced to what start-up needs.
-class Host : public store::DataModuleHost {
-public:
-    store::TDataModule1* dm = nullptr;
-    store::MainState* state = nullptr;
-    void SetWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override { dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state->typeIndex)); }
-    void updateRange() override {}
-    void redraw(int) override { ++redraws; }
-    int redraws = 0;
-};
 
 // The report filled through the real data module: the library query, its
 // count and the compare library with the module's own handlers.
@@ -32,22 +21,22 @@ protected:
         host.state = &state;
     }
 
-    Host host;
+    RecordingHost host;
 };
 
 } // namespace
 
 TEST_F(DataModulePrintTest, printing_readsTheModuleAndLeavesTheWindowAsItWas) {
     store::TDataModule1 dm(state, host);
-    host.dm = &dm;
+    host.module = &dm;
     dm.DataModuleCreate();
     ASSERT_EQ(dm.MasterCount, 1);
     dm.t_picture.setTag(store::TagNormal);
     dm.t_picture.moveTo(2);
     state.waveSource = 1;
-    const int redraws = host.redraws;
+    const int redraws = host.redraws();
 
-    PrintAction::fill(form, state, dm, QDateTime::currentDateTime());
+    PrintAction::fill(form, state, dm, true, QDateTime::currentDateTime());
 
     EXPECT_EQ(column(1)[3], "current");
     EXPECT_EQ(column(1)[2], ""); // the program's own folder is "Data", not "DATA"
@@ -55,7 +44,7 @@ TEST_F(DataModulePrintTest, printing_readsTheModuleAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(column(4)[3], "c3");
     // Quiet moves: the compare library's handler neither took the view nor redrew.
     EXPECT_EQ(state.waveSource, 1);
-    EXPECT_EQ(host.redraws, redraws);
+    EXPECT_EQ(host.redraws(), redraws);
     EXPECT_EQ(dm.t_picture.recNo(), 2);
     EXPECT_EQ(dm.t_picture.tag(), store::TagNormal);
 }

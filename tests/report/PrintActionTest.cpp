@@ -133,10 +133,10 @@ TEST_F(PrintActionTest, fieldErrorDuringTheWalk_propagatesAndStillRestoresTheLib
 }
 
 TEST_F(PrintActionTest, upperChartBand_followsTheScreenButton) {
-    state.screenTag = 1;
+    upperChartShown = false;
     fill();
     EXPECT_EQ(form.GroupHeaderBand2->height, 1);
-    state.screenTag = 0;
+    upperChartShown = true;
     fill();
     EXPECT_EQ(form.GroupHeaderBand2->height, 200);
 }

@@ -6,7 +6,7 @@
 #include "report/Tform_print.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "support/TempHome.h"
 
 #include <QProcess>
@@ -55,7 +55,8 @@ protected:
     }
 
     void fill() {
-        report::PrintAction::fill(form, report::ReportSources{state, library.recordCount(), library, compare},
+        report::PrintAction::fill(form,
+                                  report::ReportSources{state, library.recordCount(), library, compare, upperChartShown},
                                   QDateTime(QDate(2024, 7, 3), QTime(9, 30)));
     }
 
@@ -95,6 +96,7 @@ protected:
     store::Database compareDb;
     store::Dataset library;
     store::Dataset compare;
-    store::MainState state;
+    store::ViewState state;
+    bool upperChartShown = true; // the window's "Screen" toggle
     report::Tform_print form;
 };

@@ -56,7 +56,7 @@ TEST_F(ReportPdfTest, fourthCompareEntry_isPrintedInTheLastColumn) {
 TEST_F(ReportPdfTest, hiddenUpperChart_shrinksItsBandAndMovesTheLowerChartUp) {
     fill();
     const QString shown = writePdf(QStringLiteral("shown.pdf"));
-    state.screenTag = 1;
+    upperChartShown = false;
     fill();
     const QString hidden = writePdf(QStringLiteral("hidden.pdf"));
 

@@ -1,7 +1,7 @@
 // Damaged or foreign files handed to the store: each one is refused with a
 // message naming it, its bytes stay as they were, and the library in use
 // before stays in use.
-#include "FakeHost.h"
+#include "support/RecordingHost.h"
 #include "support/Fixtures.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
@@ -72,8 +72,8 @@ protected:
     }
 
     TempHome home;
-    MainState state;
-    FakeHost host{state};
+    ViewState state;
+    RecordingHost host{state};
     TDataModule1 dm{state, host};
     QString good;
 };
@@ -144,8 +144,8 @@ TEST_F(BadFilesTest, settingsFileOfBinaryGarbageIsReadWithoutHarmAndNotRewritten
     EXPECT_EQ(ini.readString("Form1", "Type", "none"), "none");
 
     // A second run of the program in the same folder reads the file at start-up.
-    MainState freshState;
-    FakeHost freshHost{freshState};
+    ViewState freshState;
+    RecordingHost freshHost{freshState};
     TDataModule1 fresh{freshState, freshHost};
     freshHost.module = &fresh;
     fresh.DataModuleCreate();

@@ -1,4 +1,4 @@
-#include "FakeHost.h"
+#include "support/RecordingHost.h"
 #include "support/TempHome.h"
 
 #include "store/OdbcRegistry.h"
@@ -34,8 +34,8 @@ protected:
     }
 
     TempHome home;
-    MainState state;
-    FakeHost host;
+    ViewState state;
+    RecordingHost host;
     TDataModule1 dm;
 };
 
@@ -158,9 +158,9 @@ TEST_F(DataModuleTest, compareLibraryScrollFollowsTheTagProtocol) {
 
 TEST_F(DataModuleTest, compareGridFollowsPostsIntoTheCompareLibrary) {
     start();
-    state.compareGridEnabled = false;
+    host.compareGridEnabled = false;
     addWaveform(dm.t_picture, "c1", "1,500", 0, 1);
-    EXPECT_TRUE(state.compareGridEnabled);
+    EXPECT_TRUE(host.compareGridEnabled);
 }
 
 TEST_F(DataModuleTest, prEntriesOutsideTheRangeOrWithoutNameAreDroppedSilently) {

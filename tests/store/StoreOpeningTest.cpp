@@ -1,4 +1,4 @@
-#include "FakeHost.h"
+#include "support/RecordingHost.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
 
@@ -30,8 +30,8 @@ QByteArray accessFile() {
 
 // Runs the data module's start-up in a fresh module, as a new run of the program does.
 struct ProgramRun {
-    MainState state;
-    FakeHost host{state};
+    ViewState state;
+    RecordingHost host{state};
     TDataModule1 dm{state, host};
     ProgramRun() { host.module = &dm; }
     void start() { dm.DataModuleCreate(); }

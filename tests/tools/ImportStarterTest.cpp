@@ -1,7 +1,7 @@
 #include "OldDatabaseFixture.h"
 #include "link/TExecutionCom.h"
-#include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "support/RecordingHost.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
@@ -15,19 +15,16 @@ using tools::ImportStarter;
 
 namespace {
 
-class Host : public store::DataModuleHost {
-public:
-    void SetWaveformViewEnabled(bool) override {}
-    void applyDeviceFilter() override {
-        if (module) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
-    }
-    void updateRange() override {}
-    void redraw(int) override {}
-    store::TDataModule1* module = nullptr;
-};
-
 // A stored block of the older instrument: scale code 2, a propagation code, a
-// name, and the checksum byte when the block has one.
+// name (up to 38 bytes), and the checksum byte when the block has one.
+//
+// The checksum is a constant worked out by hand, not summed as the program
+// does: each name byte has a partner from offset 330 on (past the name, read by
+// nothing) that makes the pair add up to 256, so bytes 0..383 always sum to
+//   samples -50..49, -50..49, -50..-1 as bytes: 12750 + 12750 + 11525 = 37025
+//   averaging 4, date 15 03 09, scale 2, propagation 50:                   89
+//                                                                       37114
+// plus a multiple of 256, and 37114 = 144 × 256 + 250: checksum 0xFA.
 QByteArray type0Block(const QByteArray& name, int size = 385) {
     QByteArray b(size, '\0');
     for (int i = 0; i < 250; ++i) b[i] = char(i % 100 - 50);
@@ -38,11 +35,8 @@ QByteArray type0Block(const QByteArray& name, int size = 385) {
     b[270] = 2;
     b[272] = 50;
     b.replace(281, name.size(), name);
-    if (size > 384) {
-        unsigned sum = 0;
-        for (int i = 0; i < 384; ++i) sum += static_cast<unsigned char>(b[i]);
-        b[384] = char(sum & 0xFF);
-    }
+    for (int i = 0; i < name.size(); ++i) b[330 + i] = char(-name[i]);
+    if (size > 384) b[384] = char(0xFA);
     return b;
 }
 
@@ -74,8 +68,8 @@ protected:
 
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
-    Host host;
+    store::ViewState state;
+    RecordingHost host{state};
     store::TDataModule1 dm;
     exchange::TExecutionCom executor;
     tools::ImportCore core;

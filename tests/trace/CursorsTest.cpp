@@ -1,9 +1,10 @@
 #include "CommaLocale.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "trace/ChartSet.h"
 #include "trace/Cursors.h"
 #include "trace/RecordingChart.h"
+#include "trace/RenderScale.h"
 #include "trace/SlotLayout.h"
 
 #include <gtest/gtest.h>
@@ -15,24 +16,25 @@ namespace {
 // The cursors over the renderers' outputs as a redraw leaves them.
 struct CursorsTest : ::testing::Test {
     CommaLocale locale;
-    store::MainState state;
+    store::ViewState state;
     RecordingChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
     RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
     ChartSet charts{upper, lower};
-    Cursors cursors{state, charts};
+    RenderScale drawn;
+    Cursors cursors{state, charts, drawn};
 
     CursorsTest() { charts.attachCopies(upperCopy, lowerCopy); }
     // A "KMX-417" plan: start and step in raw centimetres.
     void plan(int start, int step) {
         state.typeIndex = 0;
-        state.planStart = start;
-        state.planStep = step;
+        drawn.planStart = start;
+        drawn.planStep = step;
     }
     // A "KMX-419" window over a range: start and step in raw metres.
     void window(double start, double step, double range) {
         state.typeIndex = 1;
-        state.windowStart = start;
-        state.windowStep = step;
+        drawn.windowStart = start;
+        drawn.windowStep = step;
         state.maxScale = range;
     }
     double lineAt(int slot) const { return lower.points(slot).value(0).x(); }

@@ -20,6 +20,7 @@ namespace {
 class ForwardingHost : public store::DataModuleHost {
 public:
     void SetWaveformViewEnabled(bool) override {}
+    void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override {
         module->applyTypeQuery(store::TDataModule1::deviceTypeOf(typeIndex));
         view->Redraw(TraceView::KeepDistances);
@@ -38,7 +39,7 @@ public:
 struct DataModuleTraceTest : ::testing::Test {
     CommaLocale locale;
     TempHome home;
-    store::MainState state;
+    store::ViewState state;
     ForwardingHost host;
     store::TDataModule1 module{state, host};
     RecordingChart upper{S::UpperCount}, lower{S::LowerCount};
@@ -125,8 +126,8 @@ TEST_F(QtSideTest, planViewShowsWhatTheRecordingSideHolds) {
 TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
     state.typeIndex = 1;
     TypePresets::SetWindowTypeMode(state, qtCharts);
-    state.aproksTag = 0;
-    LineStyle::btAproksClick(state, qtCharts); // approximation off: stairs
+    int aproksTag = 0;
+    LineStyle::btAproksClick(aproksTag, qtCharts); // approximation off: stairs
     addWindowRecord(master, 1000, "pulse", 3);
     qtView.Redraw(TraceView::WaveformsOnly);
     qtLower.flush();

@@ -38,7 +38,7 @@ TEST_F(PlanViewTest, emptyLibrariesHideTheTracesAndLeaveAxesAndCursors) {
     EXPECT_TRUE(lower.axisLog().isEmpty());
     EXPECT_EQ(state.editK1, "7");
     EXPECT_EQ(state.posK1, 3);
-    EXPECT_EQ(state.planStepPR, 0);
+    EXPECT_EQ(view.drawn().planStepPR, 0);
     EXPECT_EQ(state.maxScale, 250);
     expectCopiesEqual();
 }
@@ -47,9 +47,9 @@ TEST_F(PlanViewTest, singlePlanIsDrawnSampleBySampleAtItsDistances) {
     addPlan(master, 250, 1, 0, 7, plan(10, char(0xFF)));
     view.Redraw(TraceView::WaveformsOnly);
 
-    EXPECT_EQ(state.planStep, 100);
-    EXPECT_EQ(state.planStart, 0);
-    EXPECT_EQ(state.planStepPR, 100);
+    EXPECT_EQ(view.drawn().planStep, 100);
+    EXPECT_EQ(view.drawn().planStart, 0);
+    EXPECT_EQ(view.drawn().planStepPR, 100);
     EXPECT_EQ(upper.axisMin(Axis::Top), 0);
     EXPECT_EQ(upper.axisMax(Axis::Top), 250);
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 0);
@@ -77,7 +77,7 @@ TEST_F(PlanViewTest, singlePlanIsDrawnSampleBySampleAtItsDistances) {
     EXPECT_EQ(upper.axisMax(Axis::Top), 125);
     EXPECT_EQ(lowerPoints(S::LowerCurrent)[10], QPointF(5, 6));
     EXPECT_EQ(upperPoints(S::UpperCurrent)[10], QPointF(5, 6));
-    EXPECT_EQ(state.planStepPR, 50);
+    EXPECT_EQ(view.drawn().planStepPR, 50);
 }
 
 TEST_F(PlanViewTest, zoomedPlanWithStartFillsItsPartOfTheOverview) {
@@ -85,8 +85,8 @@ TEST_F(PlanViewTest, zoomedPlanWithStartFillsItsPartOfTheOverview) {
     lower.clearLog();
     view.Redraw(TraceView::WaveformsOnly);
 
-    EXPECT_EQ(state.planStep, 50);
-    EXPECT_EQ(state.planStart, 10000);
+    EXPECT_EQ(view.drawn().planStep, 50);
+    EXPECT_EQ(view.drawn().planStart, 10000);
     // The lower axis goes through 0..0, then takes its maximum before its minimum.
     const auto log = lower.axisLog(Axis::Bottom);
     ASSERT_EQ(log.size(), 4);
@@ -151,7 +151,7 @@ TEST_F(PlanViewTest, selectedWaveformFromAnEmptyCompareLibraryDrawsNothing) {
     view.Redraw(TraceView::KeepDistances);
     EXPECT_FALSE(lower.isActive(S::LowerCurrent));
     EXPECT_FALSE(upper.isActive(S::UpperCurrent));
-    EXPECT_EQ(state.planStepPR, 0);
+    EXPECT_EQ(view.drawn().planStepPR, 0);
 }
 
 TEST_F(PlanViewTest, walksReturnToTheBookmarkWithoutLookingLikeUserMoves) {
@@ -173,7 +173,7 @@ TEST_F(PlanViewTest, walksReturnToTheBookmarkWithoutLookingLikeUserMoves) {
     state.waveSource = 2;
     view.Redraw(TraceView::KeepDistances);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
-    EXPECT_EQ(state.planStep, 400);
+    EXPECT_EQ(view.drawn().planStep, 400);
     picture.next();
     EXPECT_EQ(userMoves, 1);
 }
@@ -206,7 +206,7 @@ TEST_F(PlanViewTest, selectedRecordWithoutAPlanLeavesCursorsAndDetailAxis) {
     state.editK1 = "12";
     state.posK1 = 12;
     view.Redraw(TraceView::Both);
-    EXPECT_EQ(state.planStepPR, 0);
+    EXPECT_EQ(view.drawn().planStepPR, 0);
     EXPECT_EQ(state.editK1, "12");
     EXPECT_FALSE(lower.isActive(S::LowerCurrent));
     EXPECT_TRUE(upperPoints(S::FrameLeft).isEmpty());

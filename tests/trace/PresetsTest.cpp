@@ -1,4 +1,4 @@
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "support/TempHome.h"
 #include "trace/ButtonPictures.h"
 #include "trace/ChartSet.h"
@@ -15,7 +15,7 @@ using namespace trace;
 namespace {
 
 struct PresetsTest : ::testing::Test {
-    store::MainState state;
+    store::ViewState state;
     RecordingChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
     RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
     ChartSet charts{upper, lower};
@@ -27,28 +27,21 @@ struct PresetsTest : ::testing::Test {
 } // namespace
 
 TEST_F(PresetsTest, approximationToggleSwitchesStairsOnEverySlotAndTogglingTwiceRestores) {
-    state.aproksTag = 1;
-    LineStyle::btAproksClick(state, charts);
-    EXPECT_EQ(state.aproksTag, 0);
-    EXPECT_TRUE(LineStyle::aproksChecked(state));
+    int aproksTag = 1;
+    LineStyle::btAproksClick(aproksTag, charts);
+    EXPECT_EQ(aproksTag, 0);
     for (RecordingChart* c : all())
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_FALSE(c->stairs(s));
 
-    LineStyle::btAproksClick(state, charts);
-    EXPECT_EQ(state.aproksTag, 1);
-    EXPECT_FALSE(LineStyle::aproksChecked(state));
+    LineStyle::btAproksClick(aproksTag, charts);
+    EXPECT_EQ(aproksTag, 1);
     for (RecordingChart* c : all())
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_TRUE(c->stairs(s)) << c->name().toStdString() << s;
 }
 
-TEST_F(PresetsTest, windowTypeModeOpensFilesFreeZoomAndInvertedStairsOnTracesOnly) {
+TEST_F(PresetsTest, windowTypeModeHasFreeZoomAndInvertedStairsOnTracesOnly) {
     state.zoomCaption = "10";
     TypePresets::SetWindowTypeMode(state, charts);
-    EXPECT_EQ(state.connectCaption, "Open waveform");
-    EXPECT_EQ(state.mnConnectCaption, "Open waveporm...");
-    EXPECT_FALSE(state.importEnabled);
-    EXPECT_FALSE(state.optionsEnabled);
-    EXPECT_TRUE(state.zoomControlsEnabled);
     EXPECT_EQ(state.zoomCaption, "1");
     EXPECT_EQ(state.maxScale, 62.5);
     for (RecordingChart* c : {&upper, &upperCopy})
@@ -57,11 +50,6 @@ TEST_F(PresetsTest, windowTypeModeOpensFilesFreeZoomAndInvertedStairsOnTracesOnl
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_EQ(c->invertedStairs(s), s >= 2 && s <= 5) << s;
 
     TypePresets::SetPlanTypeMode(state, charts);
-    EXPECT_EQ(state.connectCaption, "Connect");
-    EXPECT_EQ(state.mnConnectCaption, "Connect...");
-    EXPECT_TRUE(state.importEnabled);
-    EXPECT_TRUE(state.optionsEnabled);
-    EXPECT_FALSE(state.zoomControlsEnabled);
     EXPECT_EQ(state.zoomCaption, "1"); // kept until a record is selected
     EXPECT_EQ(state.maxScale, 250);
     for (RecordingChart* c : all())

@@ -2,7 +2,7 @@
 #include "CommaLocale.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "support/TempHome.h"
 #include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
@@ -41,7 +41,7 @@ protected:
     store::Database compareDb;
     store::Dataset master;
     store::Dataset picture;
-    store::MainState state;
+    store::ViewState state;
     trace::RecordingChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
     trace::RecordingChart upperCopy{trace::SlotLayout::UpperCount}, lowerCopy{trace::SlotLayout::LowerCount};
     trace::ChartSet charts{upper, lower};

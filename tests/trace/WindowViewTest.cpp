@@ -41,8 +41,8 @@ TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
     addWindowRecord(master, 1000, "pulse", 2);
     view.Redraw(TraceView::WaveformsOnly);
 
-    EXPECT_EQ(state.windowStep, 2);
-    EXPECT_EQ(state.windowStart, 0);
+    EXPECT_EQ(view.drawn().windowStep, 2);
+    EXPECT_EQ(view.drawn().windowStart, 0);
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 0);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
     EXPECT_EQ(upper.axisMax(Axis::Top), 1000);
@@ -61,7 +61,7 @@ TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 500);
     EXPECT_EQ(upper.axisMax(Axis::Top), 500);
     EXPECT_EQ(lowerPoints(S::LowerCurrent)[100], QPointF(100, 2 + patternSample(1600)));
-    EXPECT_EQ(state.windowStep, 2); // raw metres do not change with PR
+    EXPECT_EQ(view.drawn().windowStep, 2); // raw metres do not change with PR
 }
 
 TEST_F(WindowViewTest, zoomedWindowIsClampedToTheRange) {
@@ -69,14 +69,14 @@ TEST_F(WindowViewTest, zoomedWindowIsClampedToTheRange) {
     state.zoomCaption = "4";
     state.zoomAnchor = 100;
     view.Redraw(TraceView::WaveformsOnly);
-    EXPECT_EQ(state.windowStart, 0);
-    EXPECT_EQ(state.windowStep, 0.5);
+    EXPECT_EQ(view.drawn().windowStart, 0);
+    EXPECT_EQ(view.drawn().windowStep, 0.5);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 250);
     EXPECT_EQ(windowValue(S::LowerCurrent, 9), patternSample(36));
 
     state.zoomAnchor = 990;
     view.Redraw(TraceView::WaveformsOnly);
-    EXPECT_EQ(state.windowStart, 750);
+    EXPECT_EQ(view.drawn().windowStart, 750);
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 750);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
     EXPECT_EQ(lowerPoints(S::LowerCurrent)[2], QPointF(751, patternSample(6008)));
@@ -126,7 +126,7 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
     addWindowRecord(master, 1000, "pulse");
     state.zoomCaption = "3";
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.windowStep, 0);
+    EXPECT_EQ(view.drawn().windowStep, 0);
     EXPECT_FALSE(lower.isActive(S::LowerCurrent));
 
     master.first();
@@ -134,7 +134,7 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
     addWindowRecord(master, 125, "pulse");
     state.zoomCaption = "16"; // beyond ZoomMax 2 of a 125-m range
     view.Redraw(TraceView::WaveformsOnly);
-    EXPECT_EQ(state.windowStep, 0.125);
+    EXPECT_EQ(view.drawn().windowStep, 0.125);
     EXPECT_TRUE(lower.isActive(S::LowerCurrent));
 }
 

@@ -1,6 +1,7 @@
 #include "app/controls/CursorControls.h"
 
-#include "store/MainState.h"
+#include "app/WindowState.h"
+#include "store/ViewState.h"
 #include "trace/TraceView.h"
 
 namespace app::controls {
@@ -22,20 +23,20 @@ RepeatTimer& CursorControls::timerOf(int cursor, int direction) {
 }
 
 void CursorControls::activate(int cursor) {
-    ctx_.state.activeCursor = cursor;
-    ctx_.state.notify();
+    ctx_.windowState.activeCursor = cursor;
+    ctx_.windowState.notify();
 }
 
 void CursorControls::Label_k1Click() {
-    if (ctx_.state.cursorLabelsEnabled) activate(1);
+    if (ctx_.windowState.cursorLabelsEnabled) activate(1);
 }
 
 void CursorControls::Label_k2Click() {
-    if (ctx_.state.cursorLabelsEnabled) activate(2);
+    if (ctx_.windowState.cursorLabelsEnabled) activate(2);
 }
 
 void CursorControls::step(int cursor, int direction) {
-    const int delta = direction * ctx_.state.repeatStep;
+    const int delta = direction * acceleration_.repeatStep;
     if (cursor == 1) ctx_.view.StepK1(delta);
     else ctx_.view.StepK2(delta);
 }
@@ -47,7 +48,7 @@ void CursorControls::tick(int cursor, int direction) {
 
 void CursorControls::mouseDown(int cursor, int direction) {
     ctx_.guard.run([&] {
-        if (ctx_.state.cursorLabelsEnabled) activate(cursor);
+        if (ctx_.windowState.cursorLabelsEnabled) activate(cursor);
         step(cursor, direction);
         RepeatTimer& timer = timerOf(cursor, direction);
         timer.setInterval(FirstInterval);

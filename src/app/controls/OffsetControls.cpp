@@ -1,7 +1,7 @@
 #include "app/controls/OffsetControls.h"
 
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "trace/ChartSet.h"
@@ -23,7 +23,7 @@ void OffsetControls::step(int direction) {
 
 void OffsetControls::SetVerticalShift(double value, double upper, double lower) {
     if (value < lower || value > upper) return;
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     store::Dataset& ds = st.waveSource == 1 ? ctx_.dm.t_master : ctx_.dm.t_picture;
     // Editing an empty dataset would append a record holding nothing but the offset.
     if (!ds.isOpen() || ds.isEmpty()) return;

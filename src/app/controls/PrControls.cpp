@@ -1,7 +1,7 @@
 #include "app/controls/PrControls.h"
 
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "trace/TraceView.h"
@@ -15,11 +15,11 @@ PrControls::PrControls(const ControlsContext& ctx, RepeatAcceleration& accelerat
 }
 
 void PrControls::step(int direction) {
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     const double pr = store::toNumber(st.editKu);
     const bool inside = direction > 0 ? pr < Highest : pr > Lowest;
     if (!inside) return;
-    st.editKu = store::formatFixed(pr + direction * st.repeatStep * 0.001, 3);
+    st.editKu = store::formatFixed(pr + direction * acceleration_.repeatStep * 0.001, 3);
     st.notify();
     ctx_.window.redraw(trace::TraceView::KeepPositions);
 }

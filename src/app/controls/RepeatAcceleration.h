@@ -1,10 +1,6 @@
 #pragma once
 #include "app/controls/RepeatTimer.h"
 
-namespace store {
-class MainState;
-}
-
 namespace app::controls {
 
 // cngTimeout: while a cursor or PR button is held, RepeatStep grows by one
@@ -13,15 +9,13 @@ class RepeatAcceleration {
 public:
     static constexpr int Interval = 500;
 
-    RepeatAcceleration(store::MainState& state, exchange::Clock& clock);
+    explicit RepeatAcceleration(exchange::Clock& clock);
 
     void start() { cngTimeout.start(); }
     void release();
 
     RepeatTimer cngTimeout;
-
-private:
-    store::MainState& state_;
+    int repeatStep = 1; // RepeatStep
 };
 
 } // namespace app::controls

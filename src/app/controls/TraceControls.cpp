@@ -2,9 +2,9 @@
 
 namespace app::controls {
 
-TraceControls::TraceControls(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window,
-                             trace::TraceView& view, exchange::Clock& clock)
-    : ctx_{state, dm, window, view, clock, guard_}, acceleration(state, clock), cursors(ctx_, acceleration),
+TraceControls::TraceControls(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
+                             store::DataModuleHost& window, trace::TraceView& view, exchange::Clock& clock)
+    : ctx_{state, windowState, dm, window, view, clock, guard_}, acceleration(clock), cursors(ctx_, acceleration),
       pr(ctx_, acceleration), offset(ctx_), zoom(ctx_) {
     guard_.onError = [this] { stopAll(); };
 }

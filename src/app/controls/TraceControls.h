@@ -18,8 +18,8 @@ class TraceControls {
     ControlsContext ctx_;
 
 public:
-    TraceControls(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window,
-                  trace::TraceView& view, exchange::Clock& clock);
+    TraceControls(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
+                  store::DataModuleHost& window, trace::TraceView& view, exchange::Clock& clock);
 
     RepeatAcceleration acceleration; // cngTimeout
     CursorControls cursors;

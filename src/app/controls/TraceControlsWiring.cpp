@@ -13,10 +13,11 @@
 
 namespace app::controls {
 
-TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view,
-                                         const trace::QtChart& lowerChart, exchange::Clock* clock)
+TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
+                                         trace::TraceView& view, const trace::QtChart& lowerChart,
+                                         exchange::Clock* clock)
     : ownClock_(clock ? nullptr : std::make_unique<exchange::QtClock>()),
-      controls_(form.state(), dm, form, view, clock ? *clock : *ownClock_), readout_(lowerChart), form_(form),
+      controls_(form.state(), form.windowState(), dm, window, view, clock ? *clock : *ownClock_), readout_(lowerChart), form_(form),
       chartViewport_(nullptr) {
     setObjectName(QStringLiteral("TraceControlsWiring"));
     connectButtons();

@@ -18,8 +18,9 @@ class TraceControlsWiring : public QObject {
     Q_OBJECT
 public:
     // Without a clock the timers run on Qt timers.
-    TraceControlsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view,
-                        const trace::QtChart& lowerChart, exchange::Clock* clock = nullptr);
+    // window: the main window's redraw entry points.
+    TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
+                        trace::TraceView& view, const trace::QtChart& lowerChart, exchange::Clock* clock = nullptr);
     ~TraceControlsWiring() override;
 
     TraceControls& controls() { return controls_; }

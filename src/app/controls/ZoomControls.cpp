@@ -1,7 +1,8 @@
 #include "app/controls/ZoomControls.h"
 
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "app/WindowState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "trace/TraceView.h"
 
@@ -25,7 +26,7 @@ int ZoomControls::factorOf(const QString& caption) {
 }
 
 void ZoomControls::step(int direction) {
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     const int factor = factorOf(st.zoomCaption);
     if (direction > 0 && factor < st.zoomMax) st.zoomCaption = QString::number(factor * 2);
     else if (direction < 0 && st.zoomMin < factor) st.zoomCaption = QString::number(factor / 2);
@@ -34,13 +35,14 @@ void ZoomControls::step(int direction) {
 }
 
 void ZoomControls::ApplyZoom() {
-    store::MainState& st = ctx_.state;
+    store::ViewState& st = ctx_.state;
     const int factor = factorOf(st.zoomCaption);
     if (factor == 1 || factor == 2) {
-        const double distance = store::toNumber(st.activeCursor == 1 ? st.editK1 : st.editK2);
+        const double distance = store::toNumber(ctx_.windowState.activeCursor == 1 ? st.editK1 : st.editK2);
         st.zoomAnchor = distance * 2 / 3 * store::toNumber(st.editKu);
     }
-    st.cursorLabelsEnabled = factor == 1;
+    ctx_.windowState.cursorLabelsEnabled = factor == 1;
+    ctx_.windowState.notify();
     st.notify();
     ctx_.window.redraw(trace::TraceView::KeepDistances);
 }

@@ -30,7 +30,7 @@ void requireSameLayout(Dataset& library, Dataset& compare) {
 }
 } // namespace
 
-CompareLibrary::CompareLibrary(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window)
+CompareLibrary::CompareLibrary(store::ViewState& state, store::TDataModule1& dm, store::DataModuleHost& window)
     : state_(state), dm_(dm), window_(window) {}
 
 QString CompareLibrary::memoPrefix(const QString& title) {

@@ -5,7 +5,7 @@
 namespace store {
 class DataModuleHost;
 class Dataset;
-class MainState;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
@@ -28,7 +28,7 @@ public:
     static constexpr int OffsetStep = 5;
     static const QString FullMessage;
 
-    CompareLibrary(store::MainState& state, store::TDataModule1& dm, store::DataModuleHost& window);
+    CompareLibrary(store::ViewState& state, store::TDataModule1& dm, store::DataModuleHost& window);
 
     // Copies every marked library row in table order; a refusal is shown in
     // an information box and ends the pass.
@@ -56,7 +56,7 @@ public:
     void showCurrentLibraryRecord();
 
 private:
-    store::MainState& state_;
+    store::ViewState& state_;
     store::TDataModule1& dm_;
     store::DataModuleHost& window_;
 };

@@ -2,7 +2,7 @@
 
 #include "app/library/CompareLibrary.h"
 #include "store/DataModuleHost.h"
-#include "store/MainState.h"
+#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "trace/TraceView.h"
@@ -20,7 +20,7 @@ QString boxText(const store::Field& f, const QString& fallback) {
 }
 } // namespace
 
-LibraryGridEvents::LibraryGridEvents(store::MainState& state, store::TDataModule1& dm,
+LibraryGridEvents::LibraryGridEvents(store::ViewState& state, store::TDataModule1& dm,
                                      store::DataModuleHost& window, CompareLibrary& compare)
     : state_(state), dm_(dm), window_(window), compare_(compare) {}
 
@@ -45,12 +45,6 @@ bool LibraryGridEvents::DBGridEh1KeyDown(int key) {
     master.deleteRecord();
     // The quiet delete left the boxes and charts on the deleted waveform.
     compare_.showCurrentLibraryRecord();
-    return true;
-}
-
-bool LibraryGridEvents::DBGridEh1DblClick() {
-    if (!showNameEditor) return false;
-    showNameEditor();
     return true;
 }
 

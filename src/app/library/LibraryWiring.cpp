@@ -16,8 +16,8 @@
 
 namespace app::library {
 
-LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm)
-    : compare_(form.state(), dm, form), events_(form.state(), dm, form, compare_), form_(form) {
+LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window)
+    : compare_(form.state(), dm, window), events_(form.state(), dm, window, compare_), form_(form) {
     setObjectName(QStringLiteral("LibraryWiring"));
     setupGrid(form.DBGridEh1, new store::DatasetTableModel(dm.t_master, LibraryColumns::waveforms(), this),
               LibraryColumns::hiddenWaveformFields());
@@ -38,9 +38,6 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm)
     form.DBGridEh1->installEventFilter(this);
     form.DBGridEh1->viewport()->installEventFilter(this);
     form.DBGridEh2->installEventFilter(this);
-    store::MainState& state = form.state();
-    connect(&state, &store::MainState::changed, this,
-            [this, &state] { form_.DBGridEh2->setEnabled(state.compareGridEnabled); });
 }
 
 LibraryWiring::~LibraryWiring() = default;
@@ -90,10 +87,9 @@ bool LibraryWiring::eventFilter(QObject* watched, QEvent* event) {
             // After the grid has moved to the clicked row, as the waveform shown is that row's.
             QTimer::singleShot(0, this, [this] { guard_.run([this] { events_.DBGridEh1MouseDown(); }); });
         } else if (type == QEvent::MouseButtonDblClick) {
-            bool opened = false;
-            guard_.run([&] { opened = events_.DBGridEh1DblClick(); });
             // The name editor replaces the grid's own cell editor.
-            if (opened) return true;
+            guard_.run([this] { emit libraryGridDoubleClicked(); });
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);

@@ -26,12 +26,16 @@ namespace app::library {
 class LibraryWiring : public QObject {
     Q_OBJECT
 public:
-    LibraryWiring(TForm1& form, store::TDataModule1& dm);
+    // window: the main window's redraw entry points.
+    LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window);
     ~LibraryWiring() override;
 
     CompareLibrary& compareLibrary() { return compare_; }
-    // Its showNameEditor is where the start-up wiring installs the name editor.
     LibraryGridEvents& gridEvents() { return events_; }
+
+signals:
+    // A double click on the library grid: the waveform name editor.
+    void libraryGridDoubleClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "app/tdr/ImportTdrFile.h"
 #include "app/tdr/TdrError.h"
 #include "app/tdr/TdrFile.h"
+#include "store/DataModuleHost.h"
 #include "store/Dataset.h"
 #include "store/Messages.h"
 
@@ -12,8 +13,8 @@
 
 namespace tdr {
 
-TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, std::function<void()> applyFilter)
-    : master_(master), master2_(master2), applyFilter_(std::move(applyFilter)) {}
+TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, store::DataModuleHost& mainWindow)
+    : master_(master), master2_(master2), mainWindow_(mainWindow) {}
 
 TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
     TdrFolderResult result;
@@ -33,7 +34,7 @@ TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
                 result.passedOver << QStringLiteral("%1: %2").arg(name, e.text());
             }
         }
-        if (applyFilter_) applyFilter_();
+        mainWindow_.applyDeviceFilter();
         quiet.done();
     }
     if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));

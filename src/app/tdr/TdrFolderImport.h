@@ -1,11 +1,11 @@
 #pragma once
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 namespace store {
+class DataModuleHost;
 class Dataset;
-}
+} // namespace store
 
 namespace tdr {
 
@@ -20,8 +20,8 @@ struct TdrFolderResult {
 // cannot be read is passed over; after the folder one warning lists them.
 class TdrFolderImport {
 public:
-    // `applyFilter` reapplies the type filter, which reopens the library and redraws.
-    TdrFolderImport(store::Dataset& master, store::Dataset& master2, std::function<void()> applyFilter);
+    // The main window's type filter reopens the library and redraws after an import.
+    TdrFolderImport(store::Dataset& master, store::Dataset& master2, store::DataModuleHost& mainWindow);
 
     // Does nothing for an empty path (the file dialog was cancelled).
     TdrFolderResult importFolderOf(const QString& chosenFile);
@@ -33,7 +33,7 @@ public:
 private:
     store::Dataset& master_;
     store::Dataset& master2_;
-    std::function<void()> applyFilter_;
+    store::DataModuleHost& mainWindow_;
 };
 
 } // namespace tdr

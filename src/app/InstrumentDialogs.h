@@ -7,35 +7,33 @@
 #include "tools/TfrmEdtFld.h"
 #include "tools/TfrmImport.h"
 
-#include <functional>
-
 class QWidget;
 
 namespace store {
-class MainState;
+class DataModuleHost;
+class ViewState;
 class TDataModule1;
 } // namespace store
 
-namespace tools {
+namespace app {
 
 // The dialogs behind the main window's Connect, "Device connect settings...",
-// "Import", "About..." and the library grid's double click, created in their start-up
-// order and wired to each other: the exchange window runs its lists in the
-// engine dialog and renames through the name editor; the port dialog applies
-// the main window's type filter. The dialogs are children of `parent`: the
-// object must be destroyed before the parent is.
+// "Import", "About..." and the library grid's double click, created in their
+// start-up order and connected to each other: the exchange window runs its
+// lists in the engine dialog and renames through the name editor; the port
+// dialog and the exchange window apply the main window's type filter. The
+// dialogs are children of `parent`: the object goes before the parent does.
 class InstrumentDialogs {
 public:
-    // applyDeviceFilter and redraw are the main window's.
-    InstrumentDialogs(store::TDataModule1& dm, store::MainState& state, QWidget* parent,
-                      std::function<void()> applyDeviceFilter, std::function<void(int)> redraw);
+    InstrumentDialogs(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
+                      QWidget* parent);
 
     exchange::TForm2 Form2;
-    TfrmImport frmImport;
+    tools::TfrmImport frmImport;
     exchange::TfrmComm frmComm;
     exchange::TfrmChkDev frmChkDev;
-    TfrmEdtFld frmEdtFld;
-    TfrmAbout frmAbout;
+    tools::TfrmEdtFld frmEdtFld;
+    tools::TfrmAbout frmAbout;
     exchange::ConnectCommand connect;
 
     void bConnectClick() { connect.bConnectClick(); }
@@ -45,4 +43,4 @@ public:
     void DBGridEh1DblClick() { frmEdtFld.exec(); }
 };
 
-} // namespace tools
+} // namespace app

@@ -1,11 +1,11 @@
 // The name editor reached from the exchange window's database grid, through
 // the dialogs as the start-up creates and wires them.
-#include "store/MainState.h"
+#include "app/InstrumentDialogs.h"
+#include "store/ViewState.h"
 #include "store/TDataModule1.h"
-#include "support/NullHost.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
-#include "tools/InstrumentDialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,8 +18,8 @@
 TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWaveform) {
     TempHome home;
     RecordingMessages messages;
-    store::MainState state;
-    NullHost host;
+    store::ViewState state;
+    RecordingHost host;
     store::TDataModule1 dm(state, host);
     dm.openStore();
     for (int i = 1; i <= 2; ++i) {
@@ -29,8 +29,7 @@ TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWavefo
         dm.t_master.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
         dm.t_master.post();
     }
-    int filters = 0;
-    tools::InstrumentDialogs dialogs(dm, state, nullptr, [&] { ++filters; }, [](int) {});
+    app::InstrumentDialogs dialogs(dm, state, host, nullptr);
     EXPECT_EQ(dialogs.frmAbout.lbVer->text(), "Echolon 4.1.1.127");
 
     dm.t_master.moveTo(1);
@@ -47,5 +46,5 @@ TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWavefo
 
     // OK in the port dialog applies the main window's filter.
     dialogs.frmChkDev.core().btOKClick();
-    EXPECT_EQ(filters, 1);
+    EXPECT_EQ(host.filters(), 1);
 }
