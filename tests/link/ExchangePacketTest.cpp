@@ -104,6 +104,7 @@ TEST_F(Packets, read_nextRequestGoesOut50msAfterTheLastPacket_andItsAckFollows) 
 
 TEST_F(Packets, malformedAnswers_endTheCommandWithoutResult_andTheListGoesOn) {
     ASSERT_EQ(bank0.size(), 3);
+    ASSERT_FALSE(tablePacket.isEmpty());
     QByteArray beyondCount = bank0[1]; // packet index 3 of 3
     beyondCount[1] = 3;
     QByteArray shortMiddle = bank0[2]; // 274 bytes as packet 1 of 3
