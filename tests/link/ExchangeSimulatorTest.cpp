@@ -5,9 +5,9 @@
 #include "link/TExecutionCom.h"
 #include "link/TfrmComm.h"
 #include "store/IniFile.h"
-#include "store/MainState.h"
 #include "store/TDataModule1.h"
-#include "support/NullHost.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -103,8 +103,8 @@ TEST_F(OnSimulator, packets_threePacketReadPrTableRoundTripAndNothingToSend) {
 
 TEST_F(OnSimulator, executor_listRefreshStoresTheTwentyNonEmptyBanks) {
     startSim({});
-    store::MainState state;
-    NullHost host;
+    store::ViewState state;
+    RecordingHost host;
     store::TDataModule1 dm(state, host);
     dm.openStore();
     TExecutionCom exec(dm);
