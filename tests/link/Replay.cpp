@@ -46,6 +46,7 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
         while (!done() && running() && timers < kTimerBudget && clock.fireNext())
             ++timers;
     };
+    ReplayOutcome out;
     int programBytes = 0;
     int instrumentFrame = 0;
     for (const RecordedFrame& f : recording.frames) {
@@ -53,6 +54,8 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
             programBytes += int(f.bytes.size());
             runTimersUntil([&] { return joined(port.writes()).size() >= programBytes; });
         } else {
+            if (out.aheadAtFrame < 0 && joined(port.writes()).size() > programBytes)
+                out.aheadAtFrame = instrumentFrame;
             for (const QByteArray& piece : cut(instrumentFrame, f.bytes))
                 port.feed(piece);
             ++instrumentFrame;
@@ -60,7 +63,6 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
     }
     runTimersUntil([] { return false; });
 
-    ReplayOutcome out;
     out.sent = joined(port.writes());
     out.speed = bitsPerSecond(port.lineSpeed());
     out.finished = !running();
@@ -91,6 +93,9 @@ QString departure(const Recording& recording, const ReplayOutcome& outcome) {
             .arg(at)
             .arg(hexAround(outcome.sent, at), hexAround(expected, at));
     }
+    if (outcome.aheadAtFrame >= 0)
+        return QStringLiteral("the program sent bytes the recording shows only after instrument frame %1")
+            .arg(outcome.aheadAtFrame);
     for (const RecordedFrame& f : recording.frames)
         if (f.fromProgram && f.speed != outcome.speed)
             return QStringLiteral("the port was set to %1 bit/s, the recording has %2")

@@ -20,6 +20,9 @@ struct ReplayOutcome {
     QMap<int, QByteArray> answers; // of the read commands
     QMap<int, QString> problems;
     QStringList messages; // "KIND TEXT", as recorded
+    // The first instrument frame before which the program had already sent more
+    // than the recording shows; -1 when it never ran ahead.
+    int aheadAtFrame = -1;
 };
 
 // Cuts instrument frame number `frame` (counting the instrument's frames only)
