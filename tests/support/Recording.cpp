@@ -121,9 +121,6 @@ std::optional<Recording> Recording::load(const QString& name, QString& error) {
         return std::nullopt;
     }
     auto r = parse(f.readAll(), error);
-    if (r)
-        r->name = name;
-    else
-        error = name + QStringLiteral(", ") + error;
+    if (!r) error = name + QStringLiteral(", ") + error;
     return r;
 }

@@ -31,7 +31,6 @@ struct RecordedFrame {
 };
 
 struct Recording {
-    QString name;
     QStringList simArgs;
     QVector<RecordedCommand> commands;
     QVector<RecordedFrame> frames; // in the order of the log
