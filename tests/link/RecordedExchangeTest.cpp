@@ -10,9 +10,18 @@
 namespace {
 
 const char* const kRecordings[] = {
-    "short-list.rec",      "short-write-read.rec",    "short-bad-checksum.rec",   "short-silence.rec",
-    "short-bad-ack.rec",   "packet-52a-waveform.rec", "packet-52a1-waveform.rec", "packet-52a1-list.rec",
-    "packet-pr-table.rec", "packet-stall.rec",        "packet-garbage.rec",
+    "short-list.rec",
+    "short-write-read.rec",
+    "short-bad-checksum.rec",
+    "short-silence.rec",
+    "short-bad-ack.rec",
+    "packet-52a-waveform.rec",
+    "packet-52a-write-read.rec",
+    "packet-52a1-waveform.rec",
+    "packet-52a1-list.rec",
+    "packet-pr-table.rec",
+    "packet-stall.rec",
+    "packet-garbage.rec",
 };
 
 class RecordedExchange : public ::testing::TestWithParam<const char*> {

@@ -25,8 +25,8 @@ std::pair<int, QString> feed(PacketAssembler& a, const QVector<QByteArray>& pack
 } // namespace
 
 TEST(RecordedPackets, answerPacketsInOrderJoinIntoTheRecordedAnswers) {
-    for (const char* name : {"packet-52a-waveform.rec", "packet-52a1-waveform.rec", "packet-52a1-list.rec",
-                             "packet-pr-table.rec"}) {
+    for (const char* name : {"packet-52a-waveform.rec", "packet-52a-write-read.rec",
+                             "packet-52a1-waveform.rec", "packet-52a1-list.rec", "packet-pr-table.rec"}) {
         SCOPED_TRACE(name);
         const Recording r = loadRecording(name);
         QVector<QByteArray> expected;
