@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "store/ProgramTitle.h"
 
 #include <QCommandLineParser>
 
@@ -53,13 +54,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     return result;
 }
 
-QString CommandLine::version() {
-    return QStringLiteral("Echolon 4.1");
-}
+QString CommandLine::version() { return store::programTitle(); }
 
 QString CommandLine::usage() {
-    return QStringLiteral("Usage: echolon [options]\n"
-                          "Echolon 4.1, the desktop companion of the KMX pulse reflectometers.\n"
+    return QStringLiteral("Usage: echolon [options]\n") + store::programTitle() +
+           QStringLiteral(", the desktop companion of the KMX pulse reflectometers.\n"
                           "\n"
                           "Options:\n"
                           "  --home DIR     the program folder: the waveform library (Data/), its\n"

@@ -62,12 +62,9 @@ QString MainController::convertAccessLibrary(const QString& path) {
                            "that? The original stays as it is.")
                 .arg(path, target)))
         return {};
-    try {
-        return tools::AccessLibraryConverter::convert(path);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-        return {};
-    }
+    QString converted;
+    store::showErrors([&] { converted = tools::AccessLibraryConverter::convert(path); });
+    return converted;
 }
 
 void MainController::OpenDialogForm1FolderChange(const QString& folder) {

@@ -103,11 +103,7 @@ void MainProgram::convertRegisteredAccessLibrary() {
     if (path.isEmpty() || store::DatabaseFile::inspect(path) != store::DatabaseFile::Kind::Access) return;
     const QString converted = controller->convertAccessLibrary(path);
     if (converted.isEmpty()) return;
-    try {
-        registry.writeDbq(store::TDataModule1::LibraryAlias, converted);
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
+    store::showErrors([&] { registry.writeDbq(store::TDataModule1::LibraryAlias, converted); });
 }
 
 void MainProgram::connectWindow() {

@@ -7,6 +7,7 @@
 #include "store/IniFile.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
+#include "store/ProgramTitle.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,14 +21,10 @@
 
 namespace app {
 
-namespace {
-QString settingsPath() { return store::programFolder() + "Echolon.v41"; }
-} // namespace
-
 TForm1::TForm1(store::ViewState& state, WindowState& window, QWidget* parent)
     : QMainWindow(parent), state_(state), window_(window) {
     setObjectName("Form1");
-    setWindowTitle("Echolon 4.1");
+    setWindowTitle(store::programTitle());
     setMinimumSize(800, 600);
     buildMenus();
     buildToolbar();
@@ -53,7 +50,7 @@ TForm1::TForm1(store::ViewState& state, WindowState& window, QWidget* parent)
 }
 
 void TForm1::LoadSettings() {
-    const ViewSettings s = ViewSettings::load(store::IniFile(settingsPath()));
+    const ViewSettings s = ViewSettings::load(store::IniFile(store::settingsFilePath()));
     state_.typeIndex = s.typeIndex;
     ComboBox_type->setCurrentIndex(s.typeIndex);
     state_.editK1 = s.k1;
@@ -71,7 +68,7 @@ void TForm1::LoadSettings() {
 }
 
 void TForm1::SaveSettings() {
-    store::IniFile ini(settingsPath());
+    store::IniFile ini(store::settingsFilePath());
     ViewSettings s;
     s.typeIndex = state_.typeIndex < 0 ? 0 : state_.typeIndex;
     s.k1 = state_.editK1;

@@ -9,7 +9,7 @@ namespace exchange {
 class Clock {
 public:
     virtual ~Clock() = default;
-    virtual std::unique_ptr<Timer> createTimer() = 0;
+    virtual std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) = 0;
 };
 
 } // namespace exchange

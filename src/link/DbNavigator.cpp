@@ -34,7 +34,7 @@ DbNavigator::DbNavigator(const QString& name, const QStringList& hints, QWidget*
 
 void DbNavigator::act(int button) {
     if (!ds_ || !ds_->isOpen()) return;
-    try {
+    store::showErrors([this, button] {
         switch (button) {
         case 0: ds_->first(); break;
         case 1: ds_->prior(); break;
@@ -48,9 +48,7 @@ void DbNavigator::act(int button) {
             if (!ds_->isEmpty()) ds_->deleteRecord();
             break;
         }
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void DbNavigator::editNewRow() {

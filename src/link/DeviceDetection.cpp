@@ -18,9 +18,8 @@ constexpr int kPacketCodeByte = 4;
 } // namespace
 
 DeviceDetection::DeviceDetection(CommPort& port, Clock& clock)
-    : port_(port), chkdevTimer_(clock.createTimer()), portOpenTimer_(clock.createTimer()) {
-    chkdevTimer_->onTimeout = [this] { CHKDEV_TimerTimer(); };
-    portOpenTimer_->onTimeout = [this] { PORTOPEN_TimerTimer(); };
+    : port_(port), chkdevTimer_(clock.createTimer([this] { CHKDEV_TimerTimer(); })),
+      portOpenTimer_(clock.createTimer([this] { PORTOPEN_TimerTimer(); })) {
     port_.onRxChar = [this](int count) { portRxChar(count); };
 }
 

@@ -29,11 +29,9 @@ QString word(const std::array<QString, 5>& table, int index) {
 } // namespace
 
 ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
-    : port_(port), cmdTimer_(clock.createTimer()), ackTimer_(clock.createTimer()),
-      errTimer_(clock.createTimer()) {
-    cmdTimer_->onTimeout = [this] { CMD_TimerTimer(); };
-    ackTimer_->onTimeout = [this] { ACK_TimerTimer(); };
-    errTimer_->onTimeout = [this] { ERR_TimerTimer(); };
+    : port_(port), cmdTimer_(clock.createTimer([this] { CMD_TimerTimer(); })),
+      ackTimer_(clock.createTimer([this] { ACK_TimerTimer(); })),
+      errTimer_(clock.createTimer([this] { ERR_TimerTimer(); })) {
     port_.onOpen = [this] { portOpen(); };
     port_.onClose = [this] { portClose(); };
     port_.onRxChar = [this](int count) { portRxChar(count); };
@@ -85,7 +83,7 @@ void ExchangeEngine::FormActivate() {
     phase_ = Phase::Idle;
     finishAfterAck_ = false;
     closingAfterAck_ = false;
-    const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
+    const store::IniFile settings(store::settingsFilePath());
     QString where;
     if (!port_.active()) {
         // A port found on the machine is kept by its path; otherwise the number counts.
@@ -248,11 +246,9 @@ void ExchangeEngine::readCommandDone() {
 }
 
 void ExchangeEngine::closePort() {
-    try {
+    store::showErrors([this] {
         if (port_.active()) port_.close();
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void ExchangeEngine::finish(Result result) {

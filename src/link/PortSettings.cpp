@@ -39,10 +39,6 @@ PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state
     detection_.failed = [this](const QString& why) { detectionFailed(why); };
 }
 
-QString PortSettings::settingsPath() {
-    return store::programFolder() + QStringLiteral("Echolon.v41");
-}
-
 void PortSettings::notify() {
     window_.viewChanged();
 }
@@ -78,7 +74,7 @@ void PortSettings::rescan() {
 }
 
 void PortSettings::readSettings(const QList<SerialPortInfo>& found) {
-    const store::IniFile ini(settingsPath());
+    const store::IniFile ini(store::settingsFilePath());
     const int stored = ini.readInteger(kSection, kPortNum, 1);
     // A number the list cannot show would be written back as 0 by OK; the first port stands in.
     portNum_ = stored >= 1 && stored <= PortCount ? stored : 1;
@@ -171,7 +167,7 @@ void PortSettings::setShow(bool checked) {
 }
 
 void PortSettings::btOKClick() {
-    store::IniFile ini(settingsPath());
+    store::IniFile ini(store::settingsFilePath());
     const PortChoice& choice = choices_.at(std::clamp(view_.portIndex, 0, choices_.count() - 1));
     if (choice.device.isEmpty()) {
         ini.writeInteger(kSection, kPortNum, choice.portNum);

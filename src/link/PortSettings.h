@@ -92,7 +92,6 @@ private:
     void detectionFinished(int entry);
     void detectionFailed(const QString& why);
     void notify();
-    static QString settingsPath();
 
     CommPort& port_;
     store::ViewState& state_;

@@ -7,12 +7,10 @@ namespace exchange {
 namespace {
 class QtTimer final : public Timer {
 public:
-    QtTimer() {
+    explicit QtTimer(std::function<void()> onTimeout) : Timer(std::move(onTimeout)) {
         timer_.setSingleShot(true);
         timer_.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (onTimeout) onTimeout();
-        });
+        QObject::connect(&timer_, &QTimer::timeout, [this] { timeout(); });
     }
     void start(int milliseconds) override { timer_.start(milliseconds); }
     void stop() override { timer_.stop(); }
@@ -23,6 +21,8 @@ private:
 };
 } // namespace
 
-std::unique_ptr<Timer> QtClock::createTimer() { return std::make_unique<QtTimer>(); }
+std::unique_ptr<Timer> QtClock::createTimer(std::function<void()> onTimeout) {
+    return std::make_unique<QtTimer>(std::move(onTimeout));
+}
 
 } // namespace exchange

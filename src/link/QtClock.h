@@ -6,7 +6,7 @@ namespace exchange {
 // Timers on QTimer, for the running program.
 class QtClock final : public Clock {
 public:
-    std::unique_ptr<Timer> createTimer() override;
+    std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) override;
 };
 
 } // namespace exchange

@@ -32,7 +32,7 @@ RsCommPort::RsCommPort(Role role) {
 }
 
 void RsCommPort::setPortNum(int portNum) {
-    const store::IniFile settings(store::programFolder() + QStringLiteral("Echolon.v41"));
+    const store::IniFile settings(store::settingsFilePath());
     port.setDeviceName(settings.readString(QStringLiteral("COM"), QStringLiteral("DeviceName"),
                                            QString::fromLatin1(DeviceName::DefaultTemplate)));
     port.setPortNum(portNum);

@@ -28,9 +28,6 @@ public:
     void StorePrTable(int index);
     void StoreListEntry(int index);
 
-    // The message shown after the last Execute (empty when all went well).
-    const QString& lastReport() const { return report_; }
-
 private:
     void refresh();
     QByteArray bytesOf(int index) const;

@@ -49,14 +49,6 @@ const QStringList kWaveformHints = {"Первая рефлектограмма",
                                     "Последняя рефлектограмма"};
 } // namespace
 
-void TForm2::guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
-}
-
 TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
                QWidget* parent)
     : QDialog(parent), core_(std::make_unique<ExchangeWindow>(dm, state, mainWindow, static_cast<ExchangeWindow::Window&>(*this))), dm_(dm) {
@@ -138,10 +130,10 @@ void TForm2::buildToolStrip(QWidget* strip) {
     row->addStretch();
     row->addWidget(SpeedButton3);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { guarded([this] { core_->OpenDatabase(); }); });
-    connect(SpeedButtonCom, &QToolButton::clicked, this, [this] { guarded([this] { core_->Refresh(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->OpenDatabase(); }); });
+    connect(SpeedButtonCom, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->Refresh(); }); });
     connect(ComboBox_type2, &QComboBox::activated, this,
-            [this](int index) { guarded([this, index] { core_->ComboBox_type2Change(index); }); });
+            [this](int index) { store::showErrors([this, index] { core_->ComboBox_type2Change(index); }); });
     connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::accept);
 }
 
@@ -154,9 +146,9 @@ QWidget* TForm2::buildTransferStrip() {
     SpeedButton5 = button(Panel_transfer, "SpeedButton5", QStringLiteral("▼"), QStringLiteral("Записать выделенные рефлектограммы в прибор"));
     SpeedButton2 = button(Panel_transfer, "SpeedButton2", QStringLiteral("▲"), QStringLiteral("Прочитать выделенные рефлектограммы из прибора"));
     for (QToolButton* b : {SpeedButton9, SpeedButton5, SpeedButton2}) b->setFixedSize(56, 28);
-    connect(SpeedButton9, &QToolButton::clicked, this, [this] { guarded([this] { core_->WriteSelectedPrEntries(); }); });
-    connect(SpeedButton5, &QToolButton::clicked, this, [this] { guarded([this] { core_->WriteSelectedWaveforms(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { guarded([this] { core_->ReadSelectedWaveforms(); }); });
+    connect(SpeedButton9, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->WriteSelectedPrEntries(); }); });
+    connect(SpeedButton5, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->WriteSelectedWaveforms(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->ReadSelectedWaveforms(); }); });
     return Panel_transfer;
 }
 
@@ -180,7 +172,7 @@ QTableView* TForm2::grid(const char* name, const QString& accessible, store::Dat
             [model](const QModelIndex& current) {
                 store::Dataset& ds = model->dataset();
                 if (current.isValid() && ds.isOpen() && current.row() != ds.recNo())
-                    guarded([&] { ds.moveTo(current.row()); });
+                    store::showErrors([&] { ds.moveTo(current.row()); });
             });
     connect(model, &store::DatasetTableModel::currentRowChanged, view, [view, model](int row) {
         if (row < 0 || row >= model->rowCount() || view->currentIndex().row() == row) return;
@@ -203,7 +195,7 @@ void TForm2::refresh() {
 }
 
 void TForm2::DBGridEhConnectDblClick() {
-    guarded([this] { emit connectGridDoubleClicked(); });
+    store::showErrors([this] { emit connectGridDoubleClicked(); });
 }
 
 void TForm2::showEvent(QShowEvent* event) {
@@ -214,7 +206,7 @@ void TForm2::showEvent(QShowEvent* event) {
 }
 
 void TForm2::FormShow() {
-    if (isVisible()) guarded([this] { core_->Refresh(); });
+    if (isVisible()) store::showErrors([this] { core_->Refresh(); });
 }
 
 void TForm2::hideEvent(QHideEvent* event) {

@@ -43,8 +43,6 @@ public:
     // Double click on the database-side waveform grid: connectGridDoubleClicked (the name editor).
     void DBGridEhConnectDblClick();
 
-    // Runs a handler, showing any exception in the standard error display.
-    static void guarded(const std::function<void()>& handler);
 
     QToolButton *SpeedButton1, *SpeedButtonCom, *SpeedButton3;
     QLabel* Label1;

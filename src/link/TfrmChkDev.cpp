@@ -87,11 +87,7 @@ void TfrmChkDev::buildControls() {
 }
 
 void TfrmChkDev::confirm() {
-    try {
-        core_->btOKClick();
-    } catch (const std::exception& e) {
-        store::messages().error(QString::fromUtf8(e.what()));
-    }
+    store::showErrors([this] { core_->btOKClick(); });
 }
 
 void TfrmChkDev::reject() { core_->BitBtn1Click(); }

@@ -1,9 +1,11 @@
 #pragma once
 #include <functional>
+#include <utility>
 
 namespace exchange {
 
 // A single-shot main-thread timer. start() restarts it when it is running.
+// What it runs on time-out is given when it is made.
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -11,7 +13,12 @@ public:
     virtual void stop() = 0;
     virtual bool isActive() const = 0;
 
-    std::function<void()> onTimeout;
+protected:
+    explicit Timer(std::function<void()> onTimeout) : onTimeout_(std::move(onTimeout)) {}
+    void timeout() const { onTimeout_(); }
+
+private:
+    std::function<void()> onTimeout_;
 };
 
 } // namespace exchange

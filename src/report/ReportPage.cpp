@@ -17,12 +17,6 @@ QPageLayout ReportPage::pageLayout() {
                        QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
 }
 
-double ReportPage::bandsHeight() const {
-    double h = 0;
-    for (const ReportBand* band : bands) h += std::max(band->height, 0);
-    return h;
-}
-
 void ReportPage::paint(QPainter& painter) const {
     const QPaintDevice* device = painter.device();
     if (!device || device->logicalDpiX() <= 0 || device->logicalDpiY() <= 0) return;

@@ -24,8 +24,6 @@ public:
     QList<ReportBand*> bands; // printing order; owned by the form
 
     static QPageLayout pageLayout();
-    // Total height of the bands in design pixels.
-    double bandsHeight() const;
     // Draws the page on a painter whose origin is the printable area's corner
     // (a printer or PDF writer with the layout above).
     void paint(QPainter& painter) const;

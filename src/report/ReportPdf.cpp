@@ -3,6 +3,7 @@
 #include "report/ReportError.h"
 #include "report/ReportPage.h"
 #include "report/Tform_print.h"
+#include "store/ProgramTitle.h"
 
 #include <QDir>
 #include <QPainter>
@@ -13,8 +14,8 @@ namespace report {
 void ReportPdf::write(const Tform_print& form, const QString& path) {
     QPdfWriter writer(path);
     writer.setPageLayout(ReportPage::pageLayout());
-    writer.setCreator(QStringLiteral("Echolon 4.1"));
-    writer.setTitle(QStringLiteral("Echolon 4.1 report"));
+    writer.setCreator(store::programTitle());
+    writer.setTitle(store::programTitle() + QStringLiteral(" report"));
     QPainter painter;
     if (!painter.begin(&writer))
         throw ReportError(QStringLiteral("The report cannot be written to %1.").arg(QDir::toNativeSeparators(path))

@@ -2,6 +2,7 @@
 
 #include "report/ReportPage.h"
 #include "report/Tform_print.h"
+#include "store/ProgramTitle.h"
 
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -12,7 +13,7 @@ namespace report {
 std::unique_ptr<QPrinter> ReportPreview::makePrinter() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setPageLayout(ReportPage::pageLayout());
-    printer->setDocName(QStringLiteral("Echolon 4.1 report"));
+    printer->setDocName(store::programTitle() + QStringLiteral(" report"));
     return printer;
 }
 

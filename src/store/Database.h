@@ -40,7 +40,6 @@ public:
     bool isConnected() const { return connected_; }
 
     QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected
-    const QString& connectionName() const { return connectionName_; }
 
     // Runs one statement with bound parameters as its own transaction: on any
     // failure the file stays as it was and StoreError carries the engine's text.

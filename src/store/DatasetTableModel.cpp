@@ -61,13 +61,7 @@ bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value,
         stored = value;
     else
         return false;
-    try {
-        ds_.setValueAt(index.row(), field, stored);
-    } catch (const std::exception& e) {
-        messages().error(QString::fromUtf8(e.what()));
-        return false;
-    }
-    return true;
+    return showErrors([&] { ds_.setValueAt(index.row(), field, stored); });
 }
 
 Qt::ItemFlags DatasetTableModel::flags(const QModelIndex& index) const {

@@ -56,16 +56,6 @@ IniFile::Section& IniFile::sectionFor(const QString& name) {
     return sections_.back();
 }
 
-bool IniFile::hasSection(const QString& section) const { return findSection(section) != nullptr; }
-
-bool IniFile::hasKey(const QString& section, const QString& key) const {
-    const Section* s = findSection(section);
-    if (!s) return false;
-    for (const Entry& e : s->entries)
-        if (e.key.compare(key, Qt::CaseInsensitive) == 0) return true;
-    return false;
-}
-
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
     const Section* s = findSection(section);
     if (!s) return def;

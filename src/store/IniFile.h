@@ -20,8 +20,6 @@ public:
 
     QString readString(const QString& section, const QString& key, const QString& def) const;
     int readInteger(const QString& section, const QString& key, int def) const;
-    bool hasKey(const QString& section, const QString& key) const;
-    bool hasSection(const QString& section) const;
 
     // Changes the value in memory; a new key goes to the end of its section.
     void writeString(const QString& section, const QString& key, const QString& value);

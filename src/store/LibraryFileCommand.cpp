@@ -9,21 +9,13 @@ namespace store {
 
 void openChosenLibrary(TDataModule1& dm, ViewState& state, const QString& path, DataModuleHost& window) {
     if (path.isEmpty()) return;
-    try {
-        dm.openLibraryFile(path);
-    } catch (const std::exception& e) {
-        messages().error(QString::fromUtf8(e.what()));
-    }
+    showErrors([&] { dm.openLibraryFile(path); });
     state.notify();
     window.redraw(3);
 }
 
 void restoreLibraryInto(TDataModule1& dm, const QString& folder) {
-    try {
-        dm.restoreLibraryIntoFolder(folder);
-    } catch (const std::exception& e) {
-        messages().error(QString::fromUtf8(e.what()));
-    }
+    showErrors([&] { dm.restoreLibraryIntoFolder(folder); });
 }
 
 } // namespace store

@@ -1,6 +1,7 @@
 #include "store/Messages.h"
 
 #include <QDebug>
+#include <exception>
 
 namespace store {
 
@@ -27,5 +28,18 @@ Messages* installed = nullptr;
 Messages& messages() { return installed ? *installed : logMessages(); }
 
 void setMessages(Messages* m) { installed = m; }
+
+bool showErrors(const std::function<void()>& handler, const std::function<void()>& beforeShowing) {
+    QString message;
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        message = QString::fromUtf8(e.what());
+    }
+    if (beforeShowing) beforeShowing();
+    messages().error(message);
+    return false;
+}
 
 } // namespace store

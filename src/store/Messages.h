@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 namespace store {
 
@@ -22,5 +23,10 @@ public:
 Messages& messages();
 // Installs m (not owned); nullptr restores the logging default.
 void setMessages(Messages* m);
+
+// Runs an event handler; an error it raises is shown in the standard error
+// display, after `beforeShowing` has run when one is given. True when the
+// handler ran without an error.
+bool showErrors(const std::function<void()>& handler, const std::function<void()>& beforeShowing = {});
 
 } // namespace store

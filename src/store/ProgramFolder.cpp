@@ -32,7 +32,7 @@ QString xdgBase(const QString& value, const QString& userHome, const QString& fa
 bool isPortableFolder(const QString& dir) {
     if (dir.isEmpty()) return false;
     const QDir folder(dir);
-    return QFileInfo(folder.filePath(QStringLiteral("Echolon.v41"))).isFile() ||
+    return QFileInfo(folder.filePath(kSettingsFileName)).isFile() ||
            QFileInfo(folder.filePath(QStringLiteral("Data"))).isDir();
 }
 
@@ -57,6 +57,8 @@ FolderHints folderHintsOf(const QString& executableFolder) {
 void setProgramFolderOverride(const QString& dir) {
     overrideDir() = dir;
 }
+
+QString settingsFilePath() { return programFolder() + kSettingsFileName; }
 
 QString programFolder() {
     if (!overrideDir().isEmpty()) return withSlash(overrideDir());

@@ -38,6 +38,10 @@ FolderHints folderHintsOf(const QString& executableFolder);
 QString programFolder();
 void setProgramFolderOverride(const QString& dir);
 
+// The settings file's name, and its path in the program folder.
+inline const QString kSettingsFileName = QStringLiteral("Echolon.v41");
+QString settingsFilePath();
+
 // $XDG_CONFIG_HOME/echolon (default ~/.config/echolon), with a trailing '/'.
 QString userConfigFolder();
 

@@ -3,6 +3,7 @@
 #include "store/Numbers.h"
 #include "store/ProgramFolder.h"
 #include "store/SelectStatement.h"
+#include "store/ProgramTitle.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@ namespace store {
 const QString TDataModule1::LibraryAlias = QStringLiteral("ecl41_data");
 const QString TDataModule1::CompareAlias = QStringLiteral("ecl41_pic");
 const QString TDataModule1::ListAlias = QStringLiteral("ecl41_list");
-const QString TDataModule1::TitlePrefix = QStringLiteral("Echolon 4.1");
 
 TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent)
     : QObject(parent),
@@ -65,7 +65,7 @@ QString TDataModule1::registeredLibraryPath() const { return registry_.readDbq(L
 
 QString TDataModule1::titleFor(const QString& libraryPath) {
     const int slash = std::max(libraryPath.lastIndexOf('/'), libraryPath.lastIndexOf('\\'));
-    return TitlePrefix + QStringLiteral("   [") + libraryPath.left(slash + 1) + QStringLiteral(" ]");
+    return programTitle() + QStringLiteral("   [") + libraryPath.left(slash + 1) + QStringLiteral(" ]");
 }
 
 QString TDataModule1::deviceTypeOf(int typeIndex) {

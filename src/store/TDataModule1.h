@@ -20,7 +20,6 @@ public:
     static const QString LibraryAlias; // ecl41_data
     static const QString CompareAlias; // ecl41_pic
     static const QString ListAlias;    // ecl41_list
-    static const QString TitlePrefix;  // "Echolon 4.1"
 
     TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent = nullptr);
     ~TDataModule1() override;

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/ProgramTitle.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,7 +23,7 @@ public:
     QString editSdvig = "0";   // Edit_sdvig
     QString zoomCaption = "1"; // caption of Button_zoom
     // The open library's title; its folder names the waveforms' origin.
-    QString title = "Echolon 4.1";
+    QString title = programTitle();
     QString statusNote; // why the charts show nothing; empty when they draw
 
     int typeIndex = 0;  // ComboBox_type: 0 "KMX-417", 1 "KMX-419", -1 none

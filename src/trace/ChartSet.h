@@ -19,7 +19,6 @@ public:
     ChartPair upper() const { return ChartPair(*upper_, upperCopy_); }
     ChartPair lower() const { return ChartPair(*lower_, lowerCopy_); }
 
-    Chart& upperChart() const { return *upper_; }
     Chart& lowerChart() const { return *lower_; }
     Chart* upperCopy() const { return upperCopy_; }
     Chart* lowerCopy() const { return lowerCopy_; }

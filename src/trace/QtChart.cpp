@@ -76,10 +76,6 @@ QLineSeries* QtChart::series(int slot) const { return view_ && validSlot(slot) ?
 
 QValueAxis* QtChart::axis(Axis axis) const { return view_ ? axes_[int(axis)] : nullptr; }
 
-void QtChart::setLegendVisible(bool visible) {
-    if (view_) chart_->legend()->setVisible(visible);
-}
-
 void QtChart::attachSeries(int slot) {
     QLineSeries* line = series_[slot];
     for (QAbstractAxis* a : line->attachedAxes()) line->detachAxis(a);

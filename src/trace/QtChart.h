@@ -34,7 +34,6 @@ public:
     // What is drawn for a slot: its shaped points, pen and whether it shows.
     const TraceLayer* traces() const { return view_ ? layer_ : nullptr; }
 
-    void setLegendVisible(bool visible);
     // Hands every pending change to the screen now.
     void flush();
 

@@ -6,7 +6,10 @@ namespace exchange {
 
 class ManualClock::ManualTimer final : public Timer {
 public:
-    explicit ManualTimer(ManualClock* clock) : clock_(clock) { clock_->timers_.push_back(this); }
+    ManualTimer(ManualClock* clock, std::function<void()> onTimeout) : Timer(std::move(onTimeout)), clock_(clock) {
+        clock_->timers_.push_back(this);
+    }
+    void fire() const { timeout(); }
     ~ManualTimer() override {
         if (clock_ == nullptr) return;
         auto& all = clock_->timers_;
@@ -32,7 +35,9 @@ ManualClock::~ManualClock() {
     for (ManualTimer* t : timers_) t->detach();
 }
 
-std::unique_ptr<Timer> ManualClock::createTimer() { return std::make_unique<ManualTimer>(this); }
+std::unique_ptr<Timer> ManualClock::createTimer(std::function<void()> onTimeout) {
+    return std::make_unique<ManualTimer>(this, std::move(onTimeout));
+}
 
 ManualClock::ManualTimer* ManualClock::nextDue() const {
     ManualTimer* best = nullptr;
@@ -54,7 +59,7 @@ bool ManualClock::fireNext() {
     if (t == nullptr) return false;
     now_ = std::max(now_, t->due_);
     t->active_ = false;
-    if (t->onTimeout) t->onTimeout();
+    t->fire();
     return true;
 }
 

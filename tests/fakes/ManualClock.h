@@ -13,7 +13,7 @@ class ManualClock final : public Clock {
 public:
     ~ManualClock() override;
 
-    std::unique_ptr<Timer> createTimer() override;
+    std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) override;
 
     std::int64_t now() const { return now_; }
     // Moves time forward by `milliseconds`, firing every timer due meanwhile.

@@ -29,16 +29,14 @@ namespace {
 // of a read, so a refused write ends in the time of a read.
 class CappedClock final : public exchange::Clock {
 public:
-    std::unique_ptr<exchange::Timer> createTimer() override { return std::make_unique<Capped>(real_.createTimer()); }
+    std::unique_ptr<exchange::Timer> createTimer(std::function<void()> onTimeout) override {
+        return std::make_unique<Capped>(real_.createTimer(std::move(onTimeout)));
+    }
 
 private:
     class Capped final : public exchange::Timer {
     public:
-        explicit Capped(std::unique_ptr<exchange::Timer> inner) : inner_(std::move(inner)) {
-            inner_->onTimeout = [this] {
-                if (onTimeout) onTimeout();
-            };
-        }
+        explicit Capped(std::unique_ptr<exchange::Timer> inner) : Timer([] {}), inner_(std::move(inner)) {}
         void start(int ms) override { inner_->start(std::min(ms, ExchangeEngine::kReadSilence)); }
         void stop() override { inner_->stop(); }
         bool isActive() const override { return inner_->isActive(); }

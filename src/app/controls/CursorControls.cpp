@@ -7,14 +7,12 @@
 namespace app::controls {
 
 CursorControls::CursorControls(const ControlsContext& ctx, RepeatAcceleration& acceleration)
-    : Timer_k1_inc(ctx.clock, FirstInterval), Timer_k1_dec(ctx.clock, FirstInterval),
-      Timer_k2_inc(ctx.clock, FirstInterval), Timer_k2_dec(ctx.clock, FirstInterval), ctx_(ctx),
-      acceleration_(acceleration) {
-    for (int cursor : {1, 2})
-        for (int direction : {1, -1})
-            timerOf(cursor, direction).onTimer = [this, cursor, direction] {
-                ctx_.guard.run([&] { tick(cursor, direction); });
-            };
+    : Timer_k1_inc(ctx.clock, FirstInterval, ticker(1, 1)), Timer_k1_dec(ctx.clock, FirstInterval, ticker(1, -1)),
+      Timer_k2_inc(ctx.clock, FirstInterval, ticker(2, 1)), Timer_k2_dec(ctx.clock, FirstInterval, ticker(2, -1)),
+      ctx_(ctx), acceleration_(acceleration) {}
+
+std::function<void()> CursorControls::ticker(int cursor, int direction) {
+    return [this, cursor, direction] { ctx_.guard.run([&] { tick(cursor, direction); }); };
 }
 
 RepeatTimer& CursorControls::timerOf(int cursor, int direction) {

@@ -30,6 +30,7 @@ public:
 
 private:
     RepeatTimer& timerOf(int cursor, int direction);
+    std::function<void()> ticker(int cursor, int direction);
     void activate(int cursor);
     void step(int cursor, int direction);
     void tick(int cursor, int direction);

@@ -2,21 +2,8 @@
 
 #include "store/Messages.h"
 
-#include <exception>
-
 namespace app::controls {
 
-bool HandlerGuard::run(const std::function<void()>& handler) const {
-    QString message;
-    try {
-        handler();
-        return true;
-    } catch (const std::exception& e) {
-        message = QString::fromUtf8(e.what());
-    }
-    if (onError) onError();
-    store::messages().error(message);
-    return false;
-}
+bool HandlerGuard::run(const std::function<void()>& handler) const { return store::showErrors(handler, onError_); }
 
 } // namespace app::controls

@@ -9,10 +9,14 @@ namespace app::controls {
 // not raise the same error every few milliseconds behind the box.
 class HandlerGuard {
 public:
-    std::function<void()> onError;
+    HandlerGuard() = default;
+    explicit HandlerGuard(std::function<void()> onError) : onError_(std::move(onError)) {}
 
     // True when the handler ran without an error.
     bool run(const std::function<void()>& handler) const;
+
+private:
+    std::function<void()> onError_;
 };
 
 } // namespace app::controls

@@ -10,10 +10,8 @@
 namespace app::controls {
 
 OffsetControls::OffsetControls(const ControlsContext& ctx)
-    : TimerSdvigUp(ctx.clock, Interval), TimerSdvigDown(ctx.clock, Interval), ctx_(ctx) {
-    TimerSdvigUp.onTimer = [this] { ctx_.guard.run([this] { step(1); }); };
-    TimerSdvigDown.onTimer = [this] { ctx_.guard.run([this] { step(-1); }); };
-}
+    : TimerSdvigUp(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(1); }); }),
+      TimerSdvigDown(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
 
 void OffsetControls::step(int direction) {
     const trace::Chart& chart = ctx_.view.context().charts.lowerChart();

@@ -9,10 +9,9 @@
 namespace app::controls {
 
 PrControls::PrControls(const ControlsContext& ctx, RepeatAcceleration& acceleration)
-    : Timer_ku_inc(ctx.clock, Interval), Timer_ku_dec(ctx.clock, Interval), ctx_(ctx), acceleration_(acceleration) {
-    Timer_ku_inc.onTimer = [this] { ctx_.guard.run([this] { step(1); }); };
-    Timer_ku_dec.onTimer = [this] { ctx_.guard.run([this] { step(-1); }); };
-}
+    : Timer_ku_inc(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(1); }); }),
+      Timer_ku_dec(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx),
+      acceleration_(acceleration) {}
 
 void PrControls::step(int direction) {
     store::ViewState& st = ctx_.state;

@@ -1,11 +1,9 @@
 #include "app/controls/RepeatAcceleration.h"
 
-
 namespace app::controls {
 
-RepeatAcceleration::RepeatAcceleration(exchange::Clock& clock) : cngTimeout(clock, Interval) {
-    cngTimeout.onTimer = [this] { ++repeatStep; };
-}
+RepeatAcceleration::RepeatAcceleration(exchange::Clock& clock)
+    : cngTimeout(clock, Interval, [this] { ++repeatStep; }) {}
 
 void RepeatAcceleration::release() {
     cngTimeout.stop();

@@ -2,13 +2,13 @@
 
 namespace app::controls {
 
-RepeatTimer::RepeatTimer(exchange::Clock& clock, int interval) : timer_(clock.createTimer()), interval_(interval) {
-    timer_->onTimeout = [this] {
-        // Re-armed before the handler runs, so that a handler may stop it.
-        timer_->start(interval_);
-        if (onTimer) onTimer();
-    };
-}
+RepeatTimer::RepeatTimer(exchange::Clock& clock, int interval, std::function<void()> onTimer)
+    : onTimer_(std::move(onTimer)), timer_(clock.createTimer([this] {
+          // Re-armed before the handler runs, so that a handler may stop it.
+          timer_->start(interval_);
+          onTimer_();
+      })),
+      interval_(interval) {}
 
 void RepeatTimer::setInterval(int milliseconds) {
     if (milliseconds == interval_) return;

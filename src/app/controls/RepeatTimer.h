@@ -13,7 +13,7 @@ namespace app::controls {
 // instead of waiting.
 class RepeatTimer {
 public:
-    RepeatTimer(exchange::Clock& clock, int interval);
+    RepeatTimer(exchange::Clock& clock, int interval, std::function<void()> onTimer);
 
     void setInterval(int milliseconds);
     int interval() const { return interval_; }
@@ -21,9 +21,8 @@ public:
     void stop();
     bool isActive() const { return timer_->isActive(); }
 
-    std::function<void()> onTimer;
-
 private:
+    std::function<void()> onTimer_;
     std::unique_ptr<exchange::Timer> timer_;
     int interval_;
 };

@@ -16,10 +16,8 @@ constexpr double kLargestFactor = 1 << 20;
 } // namespace
 
 ZoomControls::ZoomControls(const ControlsContext& ctx)
-    : Timer_zoom_inc(ctx.clock, Interval), Timer_zoom_dec(ctx.clock, Interval), ctx_(ctx) {
-    Timer_zoom_inc.onTimer = [this] { ctx_.guard.run([this] { step(1); }); };
-    Timer_zoom_dec.onTimer = [this] { ctx_.guard.run([this] { step(-1); }); };
-}
+    : Timer_zoom_inc(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(1); }); }),
+      Timer_zoom_dec(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
 
 int ZoomControls::factorOf(const QString& caption) {
     return int(std::clamp(store::toNumber(caption), -kLargestFactor, kLargestFactor));
