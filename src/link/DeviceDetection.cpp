@@ -55,7 +55,7 @@ bool DeviceDetection::probe(LineSpeed speed, const QByteArray& request) {
         port_.open();
     } catch (const std::exception& e) {
         stop();
-        if (failed) failed(QString::fromUtf8(e.what()));
+        emit failed(QString::fromUtf8(e.what()));
         return false;
     }
     buffer_.clear();
@@ -95,7 +95,7 @@ void DeviceDetection::CHKDEV_TimerTimer() {
     }
     stage_ = 0;
     const int entry = received_ == 0 ? int(EntryUnknown) : classify(buffer_, received_);
-    if (finished) finished(entry);
+    emit finished(entry);
 }
 
 void DeviceDetection::PORTOPEN_TimerTimer() {

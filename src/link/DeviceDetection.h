@@ -3,8 +3,8 @@
 #include "link/CommPort.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
-#include <functional>
 #include <memory>
 
 namespace exchange {
@@ -13,7 +13,8 @@ namespace exchange {
 // at 9600 bit/s and, when nothing answers, 200 ms later with a packet read
 // request at 56000 bit/s; each probe listens for 2 s. The count and bytes of
 // the answer decide the entry of the type list.
-class DeviceDetection {
+class DeviceDetection : public QObject {
+    Q_OBJECT
 public:
     // Entries of the detection type list.
     enum Entry {
@@ -42,15 +43,17 @@ public:
     // The entry an answer stands for; `received` may exceed the stored bytes.
     static int classify(const QByteArray& answer, int received);
 
-    // Detection ended with an entry (EntryKeep included).
-    std::function<void(int entry)> finished;
-    // The port could not be opened; the text says why.
-    std::function<void(const QString& why)> failed;
 
     // CHKDEV_Timer, PORTOPEN_Timer and the port's receive event.
     void CHKDEV_TimerTimer();
     void PORTOPEN_TimerTimer();
     void portRxChar(int count);
+
+signals:
+    // Detection ended with an entry (EntryKeep included).
+    void finished(int entry);
+    // The port could not be opened; the text says why.
+    void failed(const QString& why);
 
 private:
     bool probe(LineSpeed speed, const QByteArray& request);

@@ -61,9 +61,7 @@ void ExchangeEngine::portClose() {
     notify();
 }
 
-void ExchangeEngine::notify() {
-    if (viewChanged) viewChanged();
-}
+void ExchangeEngine::notify() { emit viewChanged(); }
 
 // A message box over the dialog deactivates it: timers stop and the port closes first.
 void ExchangeEngine::showError(const std::exception& e) {
@@ -254,7 +252,7 @@ void ExchangeEngine::closePort() {
 void ExchangeEngine::finish(Result result) {
     FormDeactivate();
     result_ = result;
-    if (finished) finished(result);
+    emit finished(result);
 }
 
 void ExchangeEngine::SendAck() {

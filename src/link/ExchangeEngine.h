@@ -6,9 +6,9 @@
 #include "link/PacketAssembler.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QVector>
-#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -24,7 +24,8 @@ struct CommandError : std::runtime_error {
 // instrument over a port, in the short-frame or the packet protocol, with the
 // command, acknowledgement and error timers of the exchange. It knows nothing
 // of the meaning of the bytes and needs no window.
-class ExchangeEngine {
+class ExchangeEngine : public QObject {
+    Q_OBJECT
 public:
     enum class Result { Running, Ok, Cancel };
 
@@ -43,16 +44,17 @@ public:
     Result result() const { return result_; }
     bool stopRequested() const { return stopRequested_; }
 
-    // The view changed.
-    std::function<void()> viewChanged;
-    // The dialog is to close with this result.
-    std::function<void(Result)> finished;
-
     static constexpr int kCommandDelay = 50;
     static constexpr int kAckDelay = 100;
     static constexpr int kReadSilence = 2000;
     static constexpr int kWriteSilence = 30000;
     static const QString kNoAnswer;
+
+signals:
+    // The view changed.
+    void viewChanged();
+    // The dialog is to close with this result.
+    void finished(exchange::ExchangeEngine::Result result);
 
 private:
     enum class Phase { Idle, Awaiting, Refused };

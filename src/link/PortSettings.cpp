@@ -35,8 +35,8 @@ PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state
                            store::DataModuleHost& mainWindow, Window& window, Discovery discover)
     : port_(port), state_(state), mainWindow_(mainWindow), window_(window), detection_(port, clock),
       discover_(discover ? std::move(discover) : Discovery([] { return PortDiscovery::scan(); })) {
-    detection_.finished = [this](int entry) { detectionFinished(entry); };
-    detection_.failed = [this](const QString& why) { detectionFailed(why); };
+    QObject::connect(&detection_, &DeviceDetection::finished, [this](int entry) { detectionFinished(entry); });
+    QObject::connect(&detection_, &DeviceDetection::failed, [this](const QString& why) { detectionFailed(why); });
 }
 
 void PortSettings::notify() {

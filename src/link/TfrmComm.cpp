@@ -61,20 +61,20 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
     setMinimumWidth(360);
 
     connect(btStop, &QPushButton::clicked, this, [this] { engine_->btStopClick(); });
-    engine_->viewChanged = [this] { dirty_ = true; };
+    connect(engine_.get(), &ExchangeEngine::viewChanged, this, [this] { dirty_ = true; });
     refreshTimer_.setInterval(kRefreshInterval);
     connect(&refreshTimer_, &QTimer::timeout, this, [this] {
         if (dirty_) refresh();
     });
-    engine_->finished = [this](ExchangeEngine::Result r) {
+    connect(engine_.get(), &ExchangeEngine::finished, this, [this](ExchangeEngine::Result r) {
         done(r == ExchangeEngine::Result::Ok ? QDialog::Accepted : QDialog::Rejected);
-    };
+    });
     refresh();
 }
 
 TfrmComm::~TfrmComm() {
-    engine_->viewChanged = nullptr;
-    engine_->finished = nullptr;
+    // Nothing the engine does while it is taken down reaches the half-gone dialog.
+    QObject::disconnect(engine_.get(), nullptr, this, nullptr);
     try {
         engine_->FormDeactivate();
     } catch (...) {

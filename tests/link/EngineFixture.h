@@ -17,10 +17,10 @@ protected:
 
     EngineFixture() {
         engine.setCommands(&commands);
-        engine.finished = [this](Result r) {
+        QObject::connect(&engine, &exchange::ExchangeEngine::finished, [this](Result r) {
             ++finishes;
             result = r;
-        };
+        });
     }
 
     // Fills the list (write commands get `writeBytes` attached) and activates the engine.

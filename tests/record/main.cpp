@@ -64,7 +64,7 @@ bool record(const QString& path, QString& error) {
     ExchangeEngine engine(port, clock);
     engine.setCommands(&list);
     QEventLoop loop;
-    engine.finished = [&loop](ExchangeEngine::Result) { loop.quit(); };
+    QObject::connect(&engine, &ExchangeEngine::finished, &loop, [&loop](ExchangeEngine::Result) { loop.quit(); });
     QTimer::singleShot(kWatchdogMs, &loop, &QEventLoop::quit);
     QTimer::singleShot(0, &loop, [&engine] { engine.FormActivate(); });
     loop.exec();
