@@ -1,5 +1,7 @@
 #include "Device.h"
 
+namespace sim {
+
 Device::Device(const SimOptions& options, InstrumentMemory& memory, Transmitter& tx, EventLog& log)
     : options_(options), memory_(memory), tx_(tx), log_(log) {}
 
@@ -32,3 +34,5 @@ void Device::answer(QByteArray bytes, std::int64_t notBefore) {
     log_.frame("tx", 0, bytes);
     tx_.send(bytes, notBefore);
 }
+
+} // namespace sim

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <cstdint>
 
+namespace sim {
+
 // The instrument's side of one wire protocol. It is fed the bytes that arrive
 // and answers through the transmitter, with the faults asked for.
 class Device {
@@ -38,3 +40,5 @@ protected:
     EventLog& log_;
     int requests_ = 0;
 };
+
+} // namespace sim

@@ -1,6 +1,10 @@
 #include "EventLog.h"
 
-#include "link/serial/WireLine.h"
+#include "exchange/serial/WireLine.h"
+
+using namespace serial;
+
+namespace sim {
 
 bool EventLog::open(const QString& path) {
     file_.setFileName(path);
@@ -20,3 +24,5 @@ void EventLog::line(const QByteArray& text) {
     file_.write(text + '\n');
     file_.flush();
 }
+
+} // namespace sim

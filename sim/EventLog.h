@@ -3,9 +3,11 @@
 #include <QFile>
 #include <QString>
 
+namespace sim {
+
 // The simulator's record of what it received and did, one line each, flushed at
 // once so that a test can read it while the simulator runs. The lines are those
-// of the program's wire log (link/serial/WireLine.h), each starting with its time:
+// of the program's wire log (exchange/serial/WireLine.h), each starting with its time:
 //   TIME rx SPEED HEX...   a complete frame from the program, at the line speed then set
 //   TIME tx HEX...         an acknowledgement or answer sent back
 //   TIME note TEXT         anything else (stored banks, faults, time-outs)
@@ -20,3 +22,5 @@ private:
     void line(const QByteArray& text);
     QFile file_;
 };
+
+} // namespace sim

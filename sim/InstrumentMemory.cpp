@@ -2,6 +2,8 @@
 
 #include "store/encoding/CodePage.h"
 
+namespace sim {
+
 namespace {
 constexpr int kBanks = 256;
 constexpr int kOfferedBanks = 100;
@@ -49,3 +51,5 @@ QByteArray InstrumentMemory::packetWaveform(int bank) const { return banks_.valu
 void InstrumentMemory::storePacketWaveform(int bank, const QByteArray& payload) {
     if (bank >= 0 && bank < kBanks) banks_[bank] = payload;
 }
+
+} // namespace sim

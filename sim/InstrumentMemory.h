@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QVector>
 
+namespace sim {
+
 // The instrument's memory: 256 numbered banks (100 offered by the instrument,
 // `banks` of them holding a waveform at start) and, for the packet models, the
 // PR table. What the program writes replaces what was there.
@@ -30,3 +32,5 @@ private:
     QByteArray prTable_;
     bool shortModel_;
 };
+
+} // namespace sim

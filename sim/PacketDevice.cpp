@@ -1,5 +1,7 @@
 #include "PacketDevice.h"
 
+namespace sim {
+
 namespace {
 constexpr int kPacketSize = 1024;
 constexpr int kMaxChunk = 1015;
@@ -154,3 +156,5 @@ void PacketDevice::lineDropped() {
     outPackets_.clear();
     awaitingAck_ = false;
 }
+
+} // namespace sim

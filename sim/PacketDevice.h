@@ -3,6 +3,8 @@
 
 #include <QVector>
 
+namespace sim {
+
 // The packet models "KM-52A ver.1" and "KM-52A1 ver.2". A message from the
 // program comes in packets (count, index, length high byte first, code,
 // object, number, chunk, 2 trailing bytes); every written packet is
@@ -39,3 +41,5 @@ private:
     int writeCount_ = 0;
     int speed_ = 0;
 };
+
+} // namespace sim

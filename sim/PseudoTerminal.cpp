@@ -11,6 +11,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+namespace sim {
+
 PseudoTerminal::~PseudoTerminal() { close(); }
 
 bool PseudoTerminal::open(QString& error) {
@@ -57,3 +59,5 @@ void PseudoTerminal::close() {
 }
 
 int PseudoTerminal::slaveSpeed() const { return fd_ >= 0 ? lineSpeedOf(fd_) : 0; }
+
+} // namespace sim

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace sim {
+
 // The master side of a pseudo-terminal whose slave plays the instrument's
 // serial port. The slave starts in raw mode so nothing is echoed before the
 // program sets the line up itself.
@@ -28,3 +30,5 @@ private:
     QString slave_;
     QString link_;
 };
+
+} // namespace sim

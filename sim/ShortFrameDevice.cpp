@@ -1,5 +1,7 @@
 #include "ShortFrameDevice.h"
 
+namespace sim {
+
 namespace {
 constexpr char kRead = 0x55;
 constexpr char kWrite = 0x56;
@@ -50,3 +52,5 @@ void ShortFrameDevice::handle(const QByteArray& frame, std::int64_t answerAt, in
     const char sent = faulty() && options_.badAck ? char(ack + 1) : ack;
     answer(QByteArray(1, sent), answerAt);
 }
+
+} // namespace sim

@@ -1,6 +1,8 @@
 #pragma once
 #include "Device.h"
 
+namespace sim {
+
 // The short-frame model "KM-41A1 ver.5": 0x55 n reads bank n (385-byte answer);
 // 0x56 n, 384 bytes and their sum writes bank n (acknowledged by that sum).
 // Bytes that start no frame are skipped.
@@ -16,3 +18,5 @@ private:
     QByteArray buffer_;
     std::int64_t frameStart_ = 0;
 };
+
+} // namespace sim

@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+namespace sim {
+
 QString SimOptions::modelName() const {
     switch (model) {
     case Model::Short41A1:
@@ -114,3 +116,5 @@ bool SimOptions::parse(const QStringList& args, QString& error) {
     }
     return true;
 }
+
+} // namespace sim

@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <cstdint>
 
+namespace sim {
+
 // Command-line settings of the simulated instrument.
 struct SimOptions {
     enum class Model { Short41A1, Packet52A, Packet52A1 };
@@ -36,3 +38,5 @@ struct SimOptions {
     bool parse(const QStringList& args, QString& error);
     static QString usage();
 };
+
+} // namespace sim

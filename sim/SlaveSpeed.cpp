@@ -5,8 +5,12 @@
 #include <asm/termbits.h>
 #include <sys/ioctl.h>
 
+namespace sim {
+
 int lineSpeedOf(int fd) {
     struct termios2 t {};
     if (ioctl(fd, TCGETS2, &t) != 0) return 0;
     return int(t.c_ospeed);
 }
+
+} // namespace sim

@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <unistd.h>
 
+namespace sim {
+
 namespace {
 constexpr std::int64_t kSplitGapUs = 2000;
 }
@@ -63,3 +65,5 @@ void Transmitter::drop() {
     queue_.clear();
     lineFree_ = 0;
 }
+
+} // namespace sim

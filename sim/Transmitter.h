@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <deque>
 
+namespace sim {
+
 // Sends the instrument's bytes on the line: at once, paced at the line speed
 // (10 bits a byte), or in small pieces, each piece at its own time.
 class Transmitter {
@@ -40,3 +42,5 @@ private:
     double lineFree_ = 0;
     std::deque<Piece> queue_;
 };
+
+} // namespace sim

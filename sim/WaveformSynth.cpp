@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace sim {
+
 namespace {
 
 int bcd(int v) { return (v / 10) * 16 + v % 10; }
@@ -112,3 +114,5 @@ QByteArray WaveformSynth::packetBlock(int bank, bool model52A1) {
     b.replace(256, 2048, samples(2048, faultAt / 8, faultAt / 16, bank % 2 == 0));
     return b;
 }
+
+} // namespace sim

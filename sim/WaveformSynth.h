@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+namespace sim {
+
 // Synthetic reflectograms with realistic parameters: the initial pulse, cable
 // attenuation, a joint, a fault or the cable end, and a little noise.
 class WaveformSynth {
@@ -24,3 +26,5 @@ private:
 
     std::mt19937 rng_;
 };
+
+} // namespace sim

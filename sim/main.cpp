@@ -18,6 +18,8 @@
 #include <poll.h>
 #include <unistd.h>
 
+using namespace sim;
+
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;

@@ -1,8 +1,8 @@
 #pragma once
-#include "link/ConnectCommand.h"
-#include "link/TForm2.h"
-#include "link/TfrmChkDev.h"
-#include "link/TfrmComm.h"
+#include "exchange/ConnectCommand.h"
+#include "exchange/TForm2.h"
+#include "exchange/TfrmChkDev.h"
+#include "exchange/TfrmComm.h"
 #include "tools/TfrmAbout.h"
 #include "tools/TfrmEdtFld.h"
 #include "tools/TfrmImport.h"

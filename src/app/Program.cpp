@@ -6,7 +6,7 @@
 #include "app/ProgramLock.h"
 #include "app/QtMessages.h"
 #include "app/StartupFolder.h"
-#include "link/WireLog.h"
+#include "exchange/WireLog.h"
 #include "store/ProgramFolder.h"
 
 #include <QFileInfo>

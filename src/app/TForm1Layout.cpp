@@ -1,6 +1,6 @@
 // Construction of the main window's widgets. Every named control carries its
 // name as objectName; controls without a visible label get an accessible name.
-#include "link/DbNavigator.h"
+#include "exchange/DbNavigator.h"
 #include "app/TForm1.h"
 
 #include <QComboBox>

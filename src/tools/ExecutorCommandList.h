@@ -1,5 +1,5 @@
 #pragma once
-#include "link/CommandList.h"
+#include "exchange/CommandList.h"
 #include "tools/ImportCommandList.h"
 
 namespace tools {

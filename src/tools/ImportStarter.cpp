@@ -1,6 +1,6 @@
 #include "tools/ImportStarter.h"
 
-#include "link/TExecutionCom.h"
+#include "exchange/TExecutionCom.h"
 #include "tools/ExecutorCommandList.h"
 #include "tools/TfrmImport.h"
 

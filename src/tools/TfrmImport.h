@@ -1,5 +1,5 @@
 #pragma once
-#include "link/WindowOpening.h"
+#include "exchange/WindowOpening.h"
 #include "tools/ImportCore.h"
 
 #include <QDialog>

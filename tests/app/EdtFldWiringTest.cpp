@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-TEST(EdtFldWiringTest, doubleClickInExchangeWindowRenamesTheCurrentLibraryWaveform) {
+TEST(EdtFldWiringTest, doubleClickInTheExchangeWindowRenamesTheCurrentLibraryWaveform) {
     TempHome home;
     RecordingMessages messages;
     store::ViewState state;

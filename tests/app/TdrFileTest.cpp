@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using tdr::TdrError;
-using tdr::TdrFile;
+using app::tdr::TdrError;
+using app::tdr::TdrFile;
 
 namespace {
 

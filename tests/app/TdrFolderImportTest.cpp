@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 using store::Dataset;
-using tdr::TdrFolderImport;
+using app::tdr::TdrFolderImport;
 
 namespace {
 
@@ -53,7 +53,7 @@ protected:
 
     QString wave(const QString& name) const { return home.file("waves/" + name); }
 
-    tdr::TdrFolderResult importFolder() {
+    app::tdr::TdrFolderResult importFolder() {
         TdrFolderImport import(dm.t_master, dm.t_master2, host);
         return import.importFolderOf(wave("a.b.tdr"));
     }
@@ -81,7 +81,7 @@ TEST_F(TdrFolderImportTest, recordTakesTheHeaderValuesAndTheImage) {
     TdrTestImage image;
     image.set(4, 3).set(8, 4).set(12, 2).set(16, 33).set(20, 5).set(24, 1500).set(32, 5).set(36, 60).set(40, 68);
     ASSERT_TRUE(image.writeTo(wave("a.b.tdr")));
-    const tdr::TdrFolderResult result = importFolder();
+    const app::tdr::TdrFolderResult result = importFolder();
     EXPECT_EQ(result.imported, 1);
     EXPECT_TRUE(messages.warnings.isEmpty());
     EXPECT_EQ(host.filters, 1);
@@ -144,7 +144,7 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
     }
     ASSERT_TRUE(QDir(home.file("waves")).mkdir("dir.tdr"));
 
-    const tdr::TdrFolderResult result = importFolder();
+    const app::tdr::TdrFolderResult result = importFolder();
     EXPECT_EQ(result.imported, 1);
     EXPECT_EQ(rows().size(), 1);
     ASSERT_EQ(messages.warnings.size(), 1);
@@ -189,7 +189,7 @@ TEST_F(TdrFolderImportTest, numberFollowsTheHighestRecordAndTheCurrentRecordStay
     ds.first();
     const Dataset::Bookmark current = ds.bookmark();
     ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
-    tdr::ImportTdrFile(ds, tdr::TdrFile::read(wave("a.b.tdr")));
+    app::tdr::ImportTdrFile(ds, app::tdr::TdrFile::read(wave("a.b.tdr")));
     EXPECT_EQ(ds.bookmark(), current);
     EXPECT_EQ(ds.tag(), store::TagQuiet);
     EXPECT_FALSE(ds.controlsDisabled());

@@ -5,8 +5,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-using tdr::TdrError;
-using tdr::TdrHeader;
+using app::tdr::TdrError;
+using app::tdr::TdrHeader;
 
 namespace {
 

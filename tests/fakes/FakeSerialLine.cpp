@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
+namespace serial {
+
 struct FakeSerialLine::State {
     State();
     ~State();
@@ -262,3 +264,5 @@ int FakeSerialLine::openDevices() const {
     std::lock_guard lock(state_->mutex);
     return state_->openDevices;
 }
+
+} // namespace serial

@@ -1,9 +1,11 @@
 #pragma once
-#include "link/serial/SerialDevice.h"
+#include "exchange/serial/SerialDevice.h"
 
 #include <QByteArray>
 #include <QList>
 #include <memory>
+
+namespace serial {
 
 // The far end of a serial line for tests, put under a port in place of its
 // device (port.SetDeviceFactory(line.factory())): it delivers input in pieces
@@ -50,3 +52,5 @@ public:
 private:
     std::shared_ptr<State> state_;
 };
+
+} // namespace serial

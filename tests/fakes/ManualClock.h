@@ -1,5 +1,5 @@
 #pragma once
-#include "link/Clock.h"
+#include "exchange/Clock.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "link/CommPort.h"
+#include "exchange/CommPort.h"
 
 #include <QByteArray>
 #include <QString>

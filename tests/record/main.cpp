@@ -3,11 +3,11 @@
 // engine on the real serial port against the simulated instrument, and
 // rewrites the file below them with the simulator's log and what the engine
 // ended with. The tests replay these files without the simulator.
-#include "link/CommandList.h"
-#include "link/ExchangeEngine.h"
-#include "link/QtClock.h"
-#include "link/RsCommPort.h"
-#include "link/SimProcess.h"
+#include "exchange/CommandList.h"
+#include "exchange/ExchangeEngine.h"
+#include "exchange/QtClock.h"
+#include "exchange/RsCommPort.h"
+#include "exchange/SimProcess.h"
 #include "store/IniFile.h"
 #include "support/Recording.h"
 #include "support/RecordingMessages.h"

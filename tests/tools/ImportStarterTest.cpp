@@ -1,5 +1,5 @@
 #include "OldDatabaseFixture.h"
-#include "link/TExecutionCom.h"
+#include "exchange/TExecutionCom.h"
 #include "support/RecordingHost.h"
 #include "store/ViewState.h"
 #include "store/TDataModule1.h"

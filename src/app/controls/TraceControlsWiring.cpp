@@ -1,7 +1,7 @@
 #include "app/controls/TraceControlsWiring.h"
 
 #include "app/TForm1.h"
-#include "link/QtClock.h"
+#include "exchange/QtClock.h"
 #include "trace/QtChart.h"
 
 #include <QChartView>

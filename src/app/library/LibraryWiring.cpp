@@ -1,6 +1,6 @@
 #include "app/library/LibraryWiring.h"
 
-#include "link/DbNavigator.h"
+#include "exchange/DbNavigator.h"
 #include "app/TForm1.h"
 #include "app/library/CompareGridModel.h"
 #include "app/library/LibraryColumns.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include "store/Dataset.h"
 
-namespace tdr {
+namespace app::tdr {
 
 // Keeps a dataset's grids quiet while it lives, also when an error ends the
 // work early. Enabling the controls again runs the deferred data-change event,
@@ -29,4 +29,4 @@ private:
     bool done_ = false;
 };
 
-} // namespace tdr
+} // namespace app::tdr

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-namespace tdr {
+namespace app::tdr {
 
 QDateTime fileBirthTime(int fd) {
     struct statx st {};
@@ -20,4 +20,4 @@ QDateTime fileBirthTime(int fd) {
     return QDateTime::currentDateTime();
 }
 
-} // namespace tdr
+} // namespace app::tdr

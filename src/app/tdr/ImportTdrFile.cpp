@@ -4,7 +4,7 @@
 #include "app/tdr/TdrFile.h"
 #include "store/Dataset.h"
 
-namespace tdr {
+namespace app::tdr {
 
 namespace {
 
@@ -49,4 +49,4 @@ void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
     quiet.done();
 }
 
-} // namespace tdr
+} // namespace app::tdr

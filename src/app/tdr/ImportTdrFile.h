@@ -5,7 +5,7 @@ namespace store {
 class Dataset;
 }
 
-namespace tdr {
+namespace app::tdr {
 
 struct TdrFile;
 
@@ -18,4 +18,4 @@ inline const QString kTdrDeviceType = QStringLiteral("KM-630 ver.1");
 // A store error cancels the pending record and propagates.
 void ImportTdrFile(store::Dataset& master2, const TdrFile& file);
 
-} // namespace tdr
+} // namespace app::tdr

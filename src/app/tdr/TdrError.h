@@ -2,7 +2,7 @@
 #include <QString>
 #include <stdexcept>
 
-namespace tdr {
+namespace app::tdr {
 
 // A waveform file that cannot be imported; the message says why, in words a
 // user understands ("shorter than 8512 bytes", "range index 14 ...").
@@ -15,4 +15,4 @@ private:
     QString text_;
 };
 
-} // namespace tdr
+} // namespace app::tdr

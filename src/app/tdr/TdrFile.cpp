@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace tdr {
+namespace app::tdr {
 
 TdrFile TdrFile::read(const QString& path) {
     // A pipe or a device would block the open or the read.
@@ -45,4 +45,4 @@ QString TdrFile::formatDate(const QDateTime& time) {
         .arg(t.second());
 }
 
-} // namespace tdr
+} // namespace app::tdr

@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace tdr {
+namespace app::tdr {
 
 // One waveform file, read as far as the import needs it: the image that goes
 // into POINTS, its decoded header, the name and the creation time.
@@ -32,4 +32,4 @@ struct TdrFile {
     static QString formatDate(const QDateTime& time);
 };
 
-} // namespace tdr
+} // namespace app::tdr

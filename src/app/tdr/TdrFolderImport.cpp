@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace tdr {
+namespace app::tdr {
 
 TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, store::DataModuleHost& mainWindow)
     : master_(master), master2_(master2), mainWindow_(mainWindow) {}
@@ -50,4 +50,4 @@ QString TdrFolderImport::passedOverMessage(const QStringList& passedOver) {
     return text;
 }
 
-} // namespace tdr
+} // namespace app::tdr

@@ -7,7 +7,7 @@ class DataModuleHost;
 class Dataset;
 } // namespace store
 
-namespace tdr {
+namespace app::tdr {
 
 // What a folder import did.
 struct TdrFolderResult {
@@ -36,4 +36,4 @@ private:
     store::DataModuleHost& mainWindow_;
 };
 
-} // namespace tdr
+} // namespace app::tdr

@@ -6,7 +6,7 @@
 #include <QtEndian>
 #include <array>
 
-namespace tdr {
+namespace app::tdr {
 
 namespace {
 
@@ -56,4 +56,4 @@ TdrHeader TdrHeader::decode(const QByteArray& image) {
     return h;
 }
 
-} // namespace tdr
+} // namespace app::tdr

@@ -2,7 +2,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tdr {
+namespace app::tdr {
 
 // The acquisition parameters of a waveform file, converted to the values the
 // library's `master` row stores.
@@ -25,4 +25,4 @@ struct TdrHeader {
     static TdrHeader decode(const QByteArray& image);
 };
 
-} // namespace tdr
+} // namespace app::tdr

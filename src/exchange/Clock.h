@@ -1,0 +1,15 @@
+#pragma once
+#include "exchange/Timer.h"
+
+#include <memory>
+
+namespace exchange {
+
+// Makes the timers of the exchange, so that tests can run them on a clock they advance.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) = 0;
+};
+
+} // namespace exchange

@@ -1,0 +1,165 @@
+#include "exchange/DeviceTransfers.h"
+
+#include "exchange/CommandFields.h"
+#include "exchange/TransferWalk.h"
+#include "store/LibraryFileCommand.h"
+#include "store/DataModuleHost.h"
+#include "store/ViewState.h"
+#include "store/Messages.h"
+#include "store/TDataModule1.h"
+#include "store/encoding/WaveformConversions.h"
+
+namespace exchange {
+
+namespace {
+constexpr int kBanks = 100;
+const QString kPicture = QStringLiteral("PICTURE");
+const QString kBankNum = QStringLiteral("BANK_NUM");
+const QString kPoints = QStringLiteral("POINTS");
+
+// A bank number that fits the command's two digits, or -1.
+int bankOf(store::Dataset& ds) {
+    const qint64 bank = ds.fieldByName(kBankNum).asInteger();
+    return bank >= 0 && bank <= 0xFF ? int(bank) : -1;
+}
+
+void deleteAll(store::Dataset& ds) {
+    ds.disableControls();
+    try {
+        ds.first();
+        while (!ds.isEmpty()) ds.deleteRecord();
+    } catch (...) {
+        ds.enableControls();
+        throw;
+    }
+    ds.enableControls();
+}
+} // namespace
+
+DeviceTransfers::DeviceTransfers(store::TDataModule1& dm, store::ViewState& state,
+                               store::DataModuleHost& mainWindow, Window& window)
+    : dm_(dm), state_(state), mainWindow_(mainWindow), window_(window),
+      executor_(std::make_unique<TExecutionCom>(dm)) {}
+
+DeviceTransfers::~DeviceTransfers() { ClearCommands(); }
+
+void DeviceTransfers::notify() { window_.viewChanged(); }
+
+QString DeviceTransfers::command(int code, int object, int number) const {
+    return CommandFields{code, object, number, view_.typeIndex}.toString();
+}
+
+bool DeviceTransfers::typeTalks() const {
+    const int t = view_.typeIndex;
+    return t == 0 || typeKeepsPrTable();
+}
+
+bool DeviceTransfers::typeKeepsPrTable() const { return view_.typeIndex == 3 || view_.typeIndex == 4; }
+
+void DeviceTransfers::ClearDeviceKu() { deleteAll(dm_.t_ku_list_temp); }
+
+void DeviceTransfers::ClearDeviceList() { deleteAll(dm_.t_refl_list); }
+
+void DeviceTransfers::ClearCommands() { executor_->commands.clear(); }
+
+void DeviceTransfers::hidePrPanels() {
+    view_.prPanelsVisible = false;
+}
+
+void DeviceTransfers::warnSkipped(const QStringList& banks, const QString& why) {
+    if (banks.isEmpty()) return;
+    store::messages().warning(QStringLiteral("Рефлектограммы не переданы (%1): %2").arg(why, banks.join(QStringLiteral(", "))));
+}
+
+bool DeviceTransfers::runList() {
+    CommandList& list = executor_->commands;
+    if (list.isEmpty() || !window_.runEngine(list)) return false;
+    executor_->Execute();
+    return true;
+}
+
+void DeviceTransfers::Refresh() {
+    ClearDeviceKu();
+    ClearDeviceList();
+    ClearCommands();
+    view_.typeIndex = state_.typeIndex;
+    // Only the short-frame instrument has a list of waveforms to read; for any
+    // other type the list stays empty and no exchange starts.
+    if (view_.typeIndex == 0) {
+        for (int bank = 0; bank < kBanks; ++bank)
+            executor_->commands.add(command(kCodeRead, kObjectWaveformList, bank));
+        hidePrPanels();
+    }
+    notify();
+    runList();
+}
+
+void DeviceTransfers::ReadSelectedWaveforms() {
+    store::Dataset& list = dm_.t_refl_list;
+    if (list.recordCount() == 0 || !typeTalks()) return;
+    ClearCommands();
+    QStringList skipped;
+    TransferWalk::run(list, [&] {
+        if (!list.fieldByName(kPicture).asBool()) return;
+        const int bank = bankOf(list);
+        if (bank < 0) {
+            skipped << list.fieldByName(kBankNum).asString();
+            return;
+        }
+        executor_->commands.add(command(kCodeRead, kObjectWaveform, bank));
+        TransferWalk::takeMark(list, kPicture);
+    });
+    warnSkipped(skipped, QStringLiteral("номер вне 0..255"));
+    runList();
+}
+
+void DeviceTransfers::WriteSelectedWaveforms() {
+    store::Dataset& view = dm_.t_master;
+    if (dm_.MasterCount < 1 || view.recordCount() < 1 || !typeTalks()) return;
+    ClearCommands();
+    QStringList badNumber, shortBlock;
+    TransferWalk::run(
+        view,
+        [&] {
+            if (!view.fieldByName(kPicture).asBool()) return;
+            const int bank = bankOf(view);
+            if (bank < 0) {
+                badNumber << view.fieldByName(kBankNum).asString();
+                return;
+            }
+            QByteArray points = view.fieldByName(kPoints).asBlob();
+            // A short frame carries 384 data bytes; a shorter block would be refused mid-exchange.
+            if (view_.typeIndex == 0 && points.size() < store::kType0DataSize) {
+                shortBlock << QString::number(bank);
+                return;
+            }
+            executor_->commands.add(command(kCodeWrite, kObjectWaveform, bank),
+                                    std::make_unique<dynamicArr>(std::move(points)));
+            TransferWalk::takeMark(view, kPicture);
+        },
+        [&] { view.setTag(store::TagQuiet); });
+    warnSkipped(badNumber, QStringLiteral("номер вне 0..255"));
+    warnSkipped(shortBlock, QStringLiteral("нет полного блока данных"));
+    if (executor_->commands.isEmpty()) return;
+    executor_->commands.add(command(kCodeRead, kObjectWaveformList, 0));
+    ClearDeviceList();
+    runList();
+}
+
+void DeviceTransfers::OpenDatabase() {
+    const QString path =
+        window_.chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
+    store::openChosenLibrary(dm_, state_, path, mainWindow_);
+}
+
+void DeviceTransfers::OpenDialog1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
+
+void DeviceTransfers::ComboBox_type2Change(int index) {
+    view_.typeIndex = index;
+    state_.typeIndex = index;
+    mainWindow_.applyDeviceFilter();
+    if (index == 0) hidePrPanels();
+    notify();
+}
+
+} // namespace exchange

@@ -1,0 +1,42 @@
+#include "exchange/PacketAssembler.h"
+
+namespace exchange {
+
+using namespace wire;
+
+void PacketAssembler::reset() {
+    packets_.clear();
+    received_ = 0;
+}
+
+QString PacketAssembler::checkHeader(const AnswerHeader& h) const {
+    if (h.count == 0 || h.index >= h.count)
+        return QStringLiteral("номер пакета %1 не меньше числа пакетов %2").arg(h.index).arg(h.count);
+    if (h.length < kPrefixSize || h.packetBytes() > kPacketSize)
+        return QStringLiteral("неверная длина пакета %1").arg(h.length);
+    if (h.index < h.count - 1 && h.chunkSize() != kMaxChunk)
+        return QStringLiteral("пакет %1 из %2 несёт %3 байт вместо %4")
+            .arg(h.index + 1)
+            .arg(h.count)
+            .arg(h.chunkSize())
+            .arg(kMaxChunk);
+    if (h.index != received_ || (received_ > 0 && h.count != packets_.size()))
+        return QStringLiteral("пакет %1 из %2 пришёл не по порядку").arg(h.index + 1).arg(h.count);
+    return {};
+}
+
+QString PacketAssembler::accept(const AnswerHeader& h, const char* packet) {
+    if (QString why = checkHeader(h); !why.isEmpty()) return why;
+    if (h.index == 0) packets_ = QVector<QByteArray>(h.count);
+    packets_[h.index] = QByteArray(packet + 4, h.length);
+    ++received_;
+    return {};
+}
+
+QByteArray PacketAssembler::payload() const {
+    QByteArray out;
+    for (const QByteArray& p : packets_) out += p.mid(kPrefixSize);
+    return out;
+}
+
+} // namespace exchange

@@ -1,0 +1,67 @@
+#include "exchange/TForm2Columns.h"
+
+namespace exchange {
+
+namespace {
+store::GridColumn text(const char* field, const char* title, int width, bool editable = false) {
+    store::GridColumn c;
+    c.field = QString::fromLatin1(field);
+    c.title = QString::fromUtf8(title);
+    c.width = width;
+    c.editable = editable;
+    return c;
+}
+
+store::GridColumn mark(const char* field, bool editable) {
+    store::GridColumn c;
+    c.field = QString::fromLatin1(field);
+    c.width = 24;
+    c.editable = editable;
+    c.checkBox = true;
+    c.alignment = Qt::AlignCenter;
+    return c;
+}
+
+store::GridColumn hidden(const char* field) { return text(field, field, 0); }
+} // namespace
+
+QVector<store::GridColumn> TForm2Columns::prList() {
+    return {mark("picture", true), text("name_ku", "название", 110, true), text("value_ku", "К.У.", 50, true)};
+}
+
+QVector<store::GridColumn> TForm2Columns::library() {
+    return {mark("PICTURE", true),
+            text("REC_ID", "№", 40),
+            text("BANK_NUM", "№ рефл.", 55),
+            text("MEMO", "имя рефлектограммы", 180, true),
+            text("SCALE", "масш.", 50),
+            text("DATE", "дата записи", 110),
+            hidden("DLIT"),
+            hidden("NAKOPL"),
+            hidden("AMPL"),
+            hidden("SPEED"),
+            hidden("SOGLAS"),
+            hidden("SDVIG"),
+            hidden("ZOOM_L"),
+            hidden("POINTS"),
+            hidden("DEVICE_TYPE")};
+}
+
+QStringList TForm2Columns::libraryHidden() {
+    return {"DLIT", "NAKOPL", "AMPL", "SPEED", "SOGLAS", "SDVIG", "ZOOM_L", "POINTS", "DEVICE_TYPE"};
+}
+
+QVector<store::GridColumn> TForm2Columns::devicePrList() {
+    return {mark("picture", false), text("name_ku", "название", 110), text("value_ku", "К.У.", 50)};
+}
+
+QVector<store::GridColumn> TForm2Columns::deviceWaveforms() {
+    return {mark("PICTURE", true),
+            text("REC_ID_LIST", "№", 40),
+            text("BANK_NUM", "№ рефл.", 55),
+            text("MEMO", "имя рефлектограммы", 180),
+            text("SCALE", "масш.", 50),
+            text("DATE", "дата записи", 110)};
+}
+
+} // namespace exchange

@@ -1,0 +1,257 @@
+// Line faults against the simulated instrument, one case per fault: the
+// exchange window reads or writes through its own engine dialog on the real
+// serial port. Every case checks what the user is told and that the library
+// keeps exactly the rows it had, or gains only whole ones.
+#include "Form2Fixture.h"
+#include "SimProcess.h"
+
+#include "exchange/ExchangeEngine.h"
+#include "exchange/QtClock.h"
+#include "exchange/RsCommPort.h"
+#include "exchange/TForm2.h"
+#include "exchange/TfrmComm.h"
+#include "store/IniFile.h"
+
+#include <QApplication>
+#include <QSqlQuery>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+using exchange::ExchangeEngine;
+using exchange::TForm2;
+
+namespace {
+
+// Real timers, with the 30-second silence after a write cut to the 2 seconds
+// of a read, so a refused write ends in the time of a read.
+class CappedClock final : public exchange::Clock {
+public:
+    std::unique_ptr<exchange::Timer> createTimer(std::function<void()> onTimeout) override {
+        return std::make_unique<Capped>(real_.createTimer(std::move(onTimeout)));
+    }
+
+private:
+    class Capped final : public exchange::Timer {
+    public:
+        explicit Capped(std::unique_ptr<exchange::Timer> inner) : Timer([] {}), inner_(std::move(inner)) {}
+        void start(int ms) override { inner_->start(std::min(ms, ExchangeEngine::kReadSilence)); }
+        void stop() override { inner_->stop(); }
+        bool isActive() const override { return inner_->isActive(); }
+
+    private:
+        std::unique_ptr<exchange::Timer> inner_;
+    };
+    exchange::QtClock real_;
+};
+
+struct Row {
+    qint64 recId;
+    int bank;
+    QByteArray points;
+    bool operator==(const Row&) const = default;
+};
+
+class FaultMatrix : public Form2Fixture {
+protected:
+    // Two waveforms already in the library before any exchange.
+    void SetUp() override {
+        addWaveform(1, 40, false, type0Block(40));
+        addWaveform(2, 41, false, type0Block(41));
+        reopenLibraryView();
+    }
+
+    // The whole-library view numbers new rows from its last one, so it is read
+    // afresh after rows were added through the filtered view, as a restart does.
+    void reopenLibraryView() {
+        dm.t_master2.close();
+        dm.t_master2.open();
+        before = libraryRows();
+    }
+
+    void startSim(const QStringList& args) {
+        sim = std::make_unique<SimProcess>(args);
+        ASSERT_FALSE(sim->device().isEmpty()) << "the simulator did not start";
+        pointAt(sim->device());
+    }
+
+    void pointAt(const QString& device) {
+        store::IniFile settings(home.file("Echolon.v41"));
+        settings.writeInteger("COM", "PortNum", 1);
+        settings.writeInteger("COM", "Show", 0);
+        settings.writeString("COM", "DeviceName", device);
+        ASSERT_TRUE(settings.save());
+        // A hung exchange must fail the case, not the whole run.
+        watchdog.setInterval(90000);
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            hung = true;
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        watchdog.start();
+    }
+
+    // When the port cannot be opened the engine dialog stays up after the error
+    // box until the user stops it; this plays that user.
+    void stopAfterAnError() {
+        QObject::connect(&user, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && !messages.errors.isEmpty()) modal->close();
+        });
+        user.start(100);
+    }
+
+    // Marks banks in the instrument's list and reads them; returns the seconds it took.
+    double readBanks(std::initializer_list<int> banks) {
+        TForm2 form(dm, state, host);
+        if (state.typeIndex != 0) form.core().Refresh(); // takes the type; only the short-frame type reads a list
+        for (int bank : banks) addDeviceEntry(bank, true);
+        QElapsedTimer t;
+        t.start();
+        form.core().ReadSelectedWaveforms();
+        return t.elapsed() / 1000.0;
+    }
+
+    // What the library file holds, read past the data module's views.
+    std::vector<Row> libraryRows() {
+        std::vector<Row> rows;
+        QSqlQuery q(dm.Database1.handle());
+        EXPECT_TRUE(q.exec("SELECT REC_ID, BANK_NUM, POINTS FROM master ORDER BY REC_ID"));
+        while (q.next()) rows.push_back({q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toByteArray()});
+        return rows;
+    }
+
+    void expectLibraryUnchanged() {
+        EXPECT_TRUE(libraryRows() == before) << "the library changed";
+    }
+
+    // Bank 0 kept whole beside the earlier rows, with the damage warning.
+    void expectStoredWithDamageWarning() {
+        ASSERT_EQ(messages.warnings.size(), 1) << said().toStdString();
+        EXPECT_TRUE(messages.warnings[0].startsWith(QString::fromUtf8("Сохранены, но могут быть повреждены:")));
+        EXPECT_TRUE(messages.warnings[0].contains(QString::fromUtf8("рефлектограмма № 0")));
+        const std::vector<Row> after = libraryRows();
+        ASSERT_EQ(after.size(), 3u);
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+        EXPECT_EQ(after[2].points.size(), 385);
+    }
+
+    QString said() const { return (messages.infos + messages.warnings + messages.errors).join(" | "); }
+
+    std::unique_ptr<SimProcess> sim;
+    QTimer watchdog, user;
+    bool hung = false;
+    std::vector<Row> before;
+};
+
+} // namespace
+
+TEST_F(FaultMatrix, silenceAtTheFirstByte) {
+    startSim({"--fault", "silence"});
+    const double seconds = readBanks({0, 5});
+    EXPECT_FALSE(hung);
+    EXPECT_LT(seconds, 30.0);
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer});
+    expectLibraryUnchanged();
+}
+
+TEST_F(FaultMatrix, silenceInTheMiddleOfAnAnswer) {
+    startSim({"--fault", "stall=200", "--fault-at", "1"});
+    readBanks({0, 5});
+    EXPECT_FALSE(hung);
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer});
+    EXPECT_EQ(sim->received().size(), 2);
+    expectLibraryUnchanged(); // bank 0 came whole, but the exchange as a whole was cancelled
+}
+
+TEST_F(FaultMatrix, wrongWriteAcknowledgement) {
+    startSim({"--fault", "bad-ack"});
+    addWaveform(3, 7, true, type0Block(7));
+    reopenLibraryView();
+    TForm2 form(dm, state, host);
+    exchange::TfrmComm engine(std::make_unique<exchange::RsCommPort>(), std::make_unique<CappedClock>());
+    form.setEngineDialog(&engine);
+    form.core().WriteSelectedWaveforms();
+    EXPECT_FALSE(hung);
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer}) << "a refused write must not pass in silence";
+    EXPECT_EQ(sim->received().size(), 1) << "the exchange went on after a wrong acknowledgement";
+    EXPECT_EQ(dm.t_refl_list.recordCount(), 0);
+    expectLibraryUnchanged();
+}
+
+TEST_F(FaultMatrix, answersSplitIntoSingleBytesStillArriveWhole) {
+    startSim({"--fault", "split=1"});
+    readBanks({0, 5});
+    EXPECT_FALSE(hung);
+    EXPECT_TRUE(said().isEmpty()) << said().toStdString();
+    const std::vector<Row> after = libraryRows();
+    ASSERT_EQ(after.size(), 4u);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    EXPECT_EQ(after[2].recId, 3);
+    EXPECT_EQ(after[2].bank, 0);
+    EXPECT_EQ(after[2].points.size(), 385);
+    EXPECT_EQ(after[3].bank, 5);
+}
+
+// The block arrives shifted by the junk; its checksum no longer matches, so it
+// is kept whole for the user to judge, with the warning.
+TEST_F(FaultMatrix, garbageBeforeAnAnswerIsStoredOnlyWithTheDamageWarning) {
+    startSim({"--fault", "garbage=3"});
+    readBanks({0});
+    EXPECT_FALSE(hung);
+    expectStoredWithDamageWarning();
+}
+
+TEST_F(FaultMatrix, lineClosedMidTransfer) {
+    startSim({"--fault", "hangup"});
+    readBanks({0, 5});
+    EXPECT_FALSE(hung);
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer});
+    EXPECT_TRUE(messages.errors.isEmpty());
+    expectLibraryUnchanged();
+}
+
+TEST_F(FaultMatrix, nothingToSendFromAPacketInstrument) {
+    startSim({"--model", "52a1", "--fault", "nothing"});
+    state.typeIndex = 4;
+    readBanks({0});
+    EXPECT_FALSE(hung);
+    ASSERT_EQ(messages.warnings.size(), 1) << said().toStdString();
+    EXPECT_TRUE(messages.warnings[0].startsWith(QString::fromUtf8("Не сохранены данные прибора:")));
+    EXPECT_TRUE(messages.warnings[0].contains(QString::fromUtf8("рефлектограмма № 0")));
+    EXPECT_TRUE(messages.warnings[0].contains(QString::fromUtf8("прибор не передал данных")));
+    expectLibraryUnchanged();
+}
+
+TEST_F(FaultMatrix, damagedChecksum) {
+    startSim({"--fault", "bad-checksum"});
+    readBanks({0});
+    EXPECT_FALSE(hung);
+    expectStoredWithDamageWarning();
+}
+
+TEST_F(FaultMatrix, portHeldByAnotherProgram) {
+    startSim({});
+    const int fd = ::open(sim->device().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+    stopAfterAnError();
+    readBanks({0});
+    ::close(fd);
+    EXPECT_FALSE(hung);
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains("in use by another program")) << messages.errors[0].toStdString();
+    EXPECT_TRUE(sim->received().isEmpty());
+    expectLibraryUnchanged();
+}
+
+TEST_F(FaultMatrix, deviceMissing) {
+    pointAt(home.file("no-such-tty"));
+    stopAfterAnError();
+    readBanks({0});
+    EXPECT_FALSE(hung);
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].contains("no-such-tty")) << messages.errors[0].toStdString();
+    expectLibraryUnchanged();
+}
