@@ -7,8 +7,8 @@
 #include "exchange/TfrmComm.h"
 #include "store/DataModuleHost.h"
 #include "store/IniFile.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,11 +6,11 @@
 //  2. the engine's own time per command beyond its 50 ms timer, pacing off
 //     (port, threads and simulator included); goal: under 1 ms.
 //  3. the same for the engine alone, on an in-memory port and a manual clock.
+#include "exchange/ExchangeEngine.h"
+#include "exchange/CommandList.h"
+#include "exchange/TfrmComm.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
-#include "exchange/CommandList.h"
-#include "exchange/ExchangeEngine.h"
-#include "exchange/TfrmComm.h"
 #include "store/IniFile.h"
 
 #include <QApplication>

@@ -101,25 +101,17 @@ public:
         switch (kind) {
         case Down:
         case Up:
-        case PageDown:
-            return form_.DBGridEh1;
-        case TypeSwitch:
-            return form_.ComboBox_type;
-        case Zoom:
-            return up ? form_.SpeedButton_zoom_inc : form_.SpeedButton_zoom_dec;
-        case Pr:
-            return up ? form_.SpeedButton_ku_inc : form_.SpeedButton_ku_dec;
+        case PageDown: return form_.DBGridEh1;
+        case TypeSwitch: return form_.ComboBox_type;
+        case Zoom: return up ? form_.SpeedButton_zoom_inc : form_.SpeedButton_zoom_dec;
+        case Pr: return up ? form_.SpeedButton_ku_inc : form_.SpeedButton_ku_dec;
         case Cursor:
             if (n % 2 == 0) return up ? form_.SpeedButton_k1_inc : form_.SpeedButton_k1_dec;
             return up ? form_.SpeedButton_k2_inc : form_.SpeedButton_k2_dec;
-        case Offset:
-            return up ? form_.SpeedButton_sdvig_inc : form_.SpeedButton_sdvig_dec;
-        case CompareCopy:
-            return form_.SpeedButton_inc_ref_master;
-        case CompareDelete:
-            return form_.SpeedButton_del_ref_picture;
-        case KindCount:
-            break;
+        case Offset: return up ? form_.SpeedButton_sdvig_inc : form_.SpeedButton_sdvig_dec;
+        case CompareCopy: return form_.SpeedButton_inc_ref_master;
+        case CompareDelete: return form_.SpeedButton_del_ref_picture;
+        case KindCount: break;
         }
         return nullptr;
     }
@@ -162,24 +154,16 @@ private:
         switch (kind) {
         case Down:
         case Up:
-        case PageDown:
-            return QString::number(form_.DBGridEh1->currentIndex().row());
-        case TypeSwitch:
-            return QString::number(form_.DBGridEh1->model()->rowCount());
-        case Zoom:
-            return form_.Button_zoom->text();
-        case Pr:
-            return form_.Edit_ku->text();
-        case Cursor:
-            return form_.Edit_k1->text() + QLatin1Char('|') + form_.Edit_k2->text();
-        case Offset:
-            return form_.Edit_sdvig->text();
+        case PageDown: return QString::number(form_.DBGridEh1->currentIndex().row());
+        case TypeSwitch: return QString::number(form_.DBGridEh1->model()->rowCount());
+        case Zoom: return form_.Button_zoom->text();
+        case Pr: return form_.Edit_ku->text();
+        case Cursor: return form_.Edit_k1->text() + QLatin1Char('|') + form_.Edit_k2->text();
+        case Offset: return form_.Edit_sdvig->text();
         case CompareCopy:
             return QString::number(messages_.notes) + QLatin1Char('|') + QString::number(compareRows());
-        case CompareDelete:
-            return QString::number(compareRows());
-        case KindCount:
-            break;
+        case CompareDelete: return QString::number(compareRows());
+        case KindCount: break;
         }
         return {};
     }
@@ -278,8 +262,7 @@ int main(int argc, char** argv) {
     // moment is drawn again, as the user would do something else.
     std::mt19937 random(20261208);
     std::vector<int> weights;
-    for (const KindInfo& k : kKinds)
-        weights.push_back(k.weight);
+    for (const KindInfo& k : kKinds) weights.push_back(k.weight);
     std::discrete_distribution<int> draw(weights.begin(), weights.end());
     std::array<std::vector<Sample>, KindCount> samples;
     QElapsedTimer total;

@@ -56,9 +56,10 @@ void addPlan(store::Dataset& ds, int n, bool marked) {
 
 void printResult(const char* kind, const std::vector<double>& ms) {
     const double median = percentile(ms, 0.5);
-    std::printf("BENCH\toffset hold: SetVerticalShift step (post + Redraw + paint), %s time\t%.3f ms (median; "
-                "p95 %.3f ms)\t<= %.0f ms\t%s\n",
-                kind, median, percentile(ms, 0.95), kGoalMs, median <= kGoalMs ? "yes" : "no");
+    std::printf(
+        "BENCH\toffset hold: SetVerticalShift step (post + Redraw + paint), %s time\t%.3f ms (median; "
+        "p95 %.3f ms)\t<= %.0f ms\t%s\n",
+        kind, median, percentile(ms, 0.95), kGoalMs, median <= kGoalMs ? "yes" : "no");
 }
 
 } // namespace

@@ -41,8 +41,9 @@ struct Bench {
     store::Dataset master{libraryDb, QStringLiteral("t_master")};
     store::Dataset picture{compareDb, QStringLiteral("t_picture")};
     store::ViewState state;
-    trace::QtChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
-    trace::RecordingChart upperCopy{trace::SlotLayout::UpperCount}, lowerCopy{trace::SlotLayout::LowerCount};
+    trace::QtChart upper{trace::SlotLayout::kUpperCount}, lower{trace::SlotLayout::kLowerCount};
+    trace::RecordingChart upperCopy{trace::SlotLayout::kUpperCount},
+        lowerCopy{trace::SlotLayout::kLowerCount};
     trace::ChartSet charts{upper, lower};
     trace::TraceView view{state, charts, master, picture};
     QWidget window;
@@ -129,8 +130,8 @@ struct Bench {
 
 void report(const QString& name, const Bench::Result& r, double goal) {
     for (const auto& [kind, ms] : {std::pair{"wall", r.wall}, std::pair{"CPU", r.cpu}})
-        std::printf("BENCH\t%s, %s time\t%.3f ms (median)\t<= %.0f ms\t%s\n", qPrintable(name), kind, ms, goal,
-                    ms <= goal ? "yes" : "no");
+        std::printf("BENCH\t%s, %s time\t%.3f ms (median)\t<= %.0f ms\t%s\n", qPrintable(name), kind, ms,
+                    goal, ms <= goal ? "yes" : "no");
     std::fflush(stdout);
 }
 

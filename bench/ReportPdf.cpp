@@ -3,9 +3,9 @@
 // traces in inverted stairs (the "KMX-419" view), the cursors and the frame.
 // The goals are ours: a report that appears without a noticeable wait and a
 // file small enough to mail.
+#include "report/ReportPdf.h"
 #include "report/PrintAction.h"
 #include "report/ReportChart.h"
-#include "report/ReportPdf.h"
 #include "report/Tform_print.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
@@ -31,7 +31,9 @@ using trace::SlotLayout;
 
 void addWaveform(store::Dataset& ds, int recId, const QString& memo) {
     ds.append();
-    const auto set = [&ds](const char* f, const QVariant& v) { ds.fieldByName(QLatin1String(f)).setValue(v); };
+    const auto set = [&ds](const char* f, const QVariant& v) {
+        ds.fieldByName(QLatin1String(f)).setValue(v);
+    };
     set("REC_ID", recId);
     set("BANK_NUM", recId);
     set("MEMO", memo);
@@ -68,7 +70,7 @@ void fillCharts(report::Tform_print& form) {
     upper.setAxisRange(trace::Axis::Top, 0, 1000);
     lower.setAxisRange(trace::Axis::Bottom, 200, 450);
     for (int j = 0; j < 4; ++j) {
-        const int u = SlotLayout::UpperCurrent + j, l = SlotLayout::LowerCurrent + j;
+        const int u = SlotLayout::kUpperCurrent + j, l = SlotLayout::kLowerCurrent + j;
         upper.addPoints(u, trace(8000, 0, 1000, j, 5 * j));
         lower.addPoints(l, trace(500, 200, 250, j, 5 * j));
         for (int s : {u, l}) {
@@ -78,18 +80,19 @@ void fillCharts(report::Tform_print& form) {
             c.setInvertedStairs(s, true);
         }
     }
-    upper.addPoints(SlotLayout::FrameRight, {{450, -130}, {450, 130}});
-    upper.addPoints(SlotLayout::FrameLeft, {{200, -130}, {200, 130}});
-    upper.addPoints(SlotLayout::FrameBottom, {{450, -127}, {200, -127}});
-    upper.addPoints(SlotLayout::FrameTop, {{450, 127}, {200, 127}});
-    lower.addPoints(SlotLayout::CursorK1, {{250, -130}, {250, 130}});
-    lower.addPoints(SlotLayout::CursorK2, {{310, -130}, {310, 130}});
+    upper.addPoints(SlotLayout::kFrameRight, {{450, -130}, {450, 130}});
+    upper.addPoints(SlotLayout::kFrameLeft, {{200, -130}, {200, 130}});
+    upper.addPoints(SlotLayout::kFrameBottom, {{450, -127}, {200, -127}});
+    upper.addPoints(SlotLayout::kFrameTop, {{450, 127}, {200, 127}});
+    lower.addPoints(SlotLayout::kCursorK1, {{250, -130}, {250, 130}});
+    lower.addPoints(SlotLayout::kCursorK2, {{310, -130}, {310, 130}});
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     QTemporaryDir dir;
     store::Database libraryDb(QStringLiteral("ecl41_data"), store::Schema::Kind::Library);
@@ -104,7 +107,8 @@ int main(int argc, char** argv) {
         library.open();
         compare.open();
         addWaveform(library, 1, QStringLiteral("feeder 12 to substation 4"));
-        for (int i = 1; i <= 3; ++i) addWaveform(compare, i, QStringLiteral("\\DATA\\Cables\\line %1").arg(i));
+        for (int i = 1; i <= 3; ++i)
+            addWaveform(compare, i, QStringLiteral("\\DATA\\Cables\\line %1").arg(i));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "cannot prepare the libraries: %s\n", e.what());
         return 1;
@@ -115,14 +119,16 @@ int main(int argc, char** argv) {
     state.title = QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]");
     report::Tform_print form;
     fillCharts(form);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("report.pdf"));
+    const QString path =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : dir.filePath(QStringLiteral("report.pdf"));
 
     std::vector<double> seconds;
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
         try {
-            report::PrintAction::fill(form, report::ReportSources{state, library.recordCount(), library, compare},
+            report::PrintAction::fill(form,
+                                      report::ReportSources{state, library.recordCount(), library, compare},
                                       QDateTime::currentDateTime());
             report::ReportPdf::write(form, path);
         } catch (const std::exception& e) {
@@ -134,8 +140,8 @@ int main(int argc, char** argv) {
     std::sort(seconds.begin(), seconds.end());
     const double median = seconds[seconds.size() / 2];
     const double kib = QFileInfo(path).size() / 1024.0;
-    std::printf("BENCH\treport_pdf_one_page_time\t%.3f s (median of %d; worst %.3f s)\t<= %.1f s\t%s\n", median, kRuns,
-                seconds.back(), kGoalSeconds, median <= kGoalSeconds ? "yes" : "no");
+    std::printf("BENCH\treport_pdf_one_page_time\t%.3f s (median of %d; worst %.3f s)\t<= %.1f s\t%s\n",
+                median, kRuns, seconds.back(), kGoalSeconds, median <= kGoalSeconds ? "yes" : "no");
     std::printf("BENCH\treport_pdf_one_page_size\t%.0f KiB\t<= %.0f KiB\t%s\n", kib, kGoalKiB,
                 kib <= kGoalKiB ? "yes" : "no");
     return 0;

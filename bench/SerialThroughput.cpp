@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <semaphore>
 #include <poll.h>
+#include <semaphore>
 #include <sys/eventfd.h>
 #include <thread>
 #include <unistd.h>
@@ -92,7 +92,8 @@ double measureThroughput() {
     };
     port.OnTxEmpty = sendNext;
     port.OnRxChar = [&](TRsComm& p, int count) {
-        received += p.ReadBuf(in.data() + std::min(received, kTotalBytes - 1), std::min(count, kTotalBytes - received));
+        received += p.ReadBuf(in.data() + std::min(received, kTotalBytes - 1),
+                              std::min(count, kTotalBytes - received));
     };
     port.Open();
     QElapsedTimer timer;
@@ -123,7 +124,8 @@ std::vector<double> measureDelays() {
         const auto now = Clock::now().time_since_epoch().count();
         char buffer[64];
         p.ReadBuf(buffer, std::min<int>(count, sizeof buffer));
-        delays.push_back(std::chrono::duration<double, std::milli>(Clock::duration(now - sentAt.load())).count());
+        delays.push_back(
+            std::chrono::duration<double, std::milli>(Clock::duration(now - sentAt.load())).count());
         ++seen;
         handled.release();
     };
@@ -159,13 +161,13 @@ int main(int argc, char** argv) {
 
     const std::vector<double> delays = measureDelays();
     if (delays.size() < static_cast<std::size_t>(kDelaySamples)) {
-        std::printf("BENCH\tserial_rx_to_handler_delay\tincomplete (%zu of %d)\tp99 < 2 ms\tno\n", delays.size(),
-                    kDelaySamples);
+        std::printf("BENCH\tserial_rx_to_handler_delay\tincomplete (%zu of %d)\tp99 < 2 ms\tno\n",
+                    delays.size(), kDelaySamples);
         return 0;
     }
     const double median = delays[delays.size() / 2];
     const double p99 = delays[delays.size() * 99 / 100];
-    std::printf("BENCH\tserial_rx_to_handler_delay\tmedian %.3f ms, p99 %.3f ms\tp99 < 2 ms\t%s\n", median, p99,
-                p99 < 2.0 ? "yes" : "no");
+    std::printf("BENCH\tserial_rx_to_handler_delay\tmedian %.3f ms, p99 %.3f ms\tp99 < 2 ms\t%s\n", median,
+                p99, p99 < 2.0 ? "yes" : "no");
     return 0;
 }

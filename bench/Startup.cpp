@@ -6,8 +6,8 @@
 #include "app/MainProgram.h"
 #include "store/DataModuleHost.h"
 #include "store/DatasetTableModel.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,9 +30,7 @@ constexpr int kRuns = 7;
 constexpr double kGoalSeconds = 0.5;
 constexpr double kGoalMegabytes = 150;
 
-QString benchHome() {
-    return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1");
-}
+QString benchHome() { return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1"); }
 
 void fail(const QString& what) {
     std::fprintf(stderr, "%s\n", qPrintable(what));
@@ -63,8 +61,7 @@ void generateLibrary() {
             // The large waveforms are spread through the table, as imports and reads alternate.
             const bool large = i % 6 == 5 && (i / 6) < kLargeRows;
             QByteArray points(large ? 8512 : 385, '\0');
-            for (int k = 0; k < points.size(); ++k)
-                points[k] = static_cast<char>((k * 7 + i) & 0xff);
+            for (int k = 0; k < points.size(); ++k) points[k] = static_cast<char>((k * 7 + i) & 0xff);
             const QVariantList values{i + 1,
                                       i % 100,
                                       QStringLiteral("Рефлектограмма %1").arg(i),
@@ -85,8 +82,7 @@ void generateLibrary() {
                                       1.0,
                                       0,
                                       0.0};
-            for (const QVariant& v : values)
-                q.addBindValue(v);
+            for (const QVariant& v : values) q.addBindValue(v);
             if (!q.exec()) fail(q.lastError().text());
         }
         q.finish();
@@ -134,8 +130,7 @@ int child() {
         dm.t_master, {{"MEMO", "waveform name", 212}, {"SCALE", "scale", 50}, {"DATE", "save data", 107}});
     QString shown;
     for (int r = 0; r < std::min(30, grid.rowCount()); ++r)
-        for (int c = 0; c < grid.columnCount(); ++c)
-            shown += grid.data(grid.index(r, c)).toString();
+        for (int c = 0; c < grid.columnCount(); ++c) shown += grid.data(grid.index(r, c)).toString();
     const double seconds = timer.nsecsElapsed() / 1e9;
     if (dm.MasterCount != kSmallRows || shown.isEmpty() || host.imageBytes == 0)
         fail("the first library view is wrong");

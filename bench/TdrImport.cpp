@@ -4,8 +4,8 @@
 // later runs also pay for a growing table.
 #include "app/tdr/TdrFolderImport.h"
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,10 +36,8 @@ public:
 QByteArray image(int i) {
     QByteArray b(8512, '\0');
     const qint32 words[] = {0, i % 13, i % 12, i % 8, 20, 3, 1500, 0, 5, 60, 68};
-    for (int w = 0; w < 11; ++w)
-        qToLittleEndian<qint32>(words[w], b.data() + 4 * w);
-    for (int s = 512; s < b.size(); ++s)
-        b[s] = char((s * 7 + i) % 256);
+    for (int w = 0; w < 11; ++w) qToLittleEndian<qint32>(words[w], b.data() + 4 * w);
+    for (int s = 512; s < b.size(); ++s) b[s] = char((s * 7 + i) % 256);
     return b;
 }
 
@@ -76,7 +74,8 @@ int main(int argc, char** argv) {
         app::tdr::TdrFolderImport import(dm.t_master, dm.t_master2, host);
         QElapsedTimer timer;
         timer.start();
-        const app::tdr::TdrFolderResult result = import.importFolderOf(folder + QStringLiteral("/wave0000.tdr"));
+        const app::tdr::TdrFolderResult result =
+            import.importFolderOf(folder + QStringLiteral("/wave0000.tdr"));
         seconds.push_back(timer.nsecsElapsed() / 1e9);
         if (result.imported != kFiles) {
             std::fprintf(stderr, "imported %d of %d files\n", result.imported, kFiles);

@@ -58,8 +58,7 @@ inline void writeLibrary(const QString& file, int rows, int largeRows) {
             const bool large = i % 6 == 5 && (i / 6) < largeRows;
             static constexpr double windowRanges[] = {62.5, 125, 250, 500, 1000};
             QByteArray points(large ? 8512 : 385, '\0');
-            for (int k = 0; k < points.size(); ++k)
-                points[k] = static_cast<char>((k * 7 + i) & 0xff);
+            for (int k = 0; k < points.size(); ++k) points[k] = static_cast<char>((k * 7 + i) & 0xff);
             const QVariantList values{i + 1,
                                       i % 100,
                                       QStringLiteral("Рефлектограмма %1").arg(i),
@@ -80,8 +79,7 @@ inline void writeLibrary(const QString& file, int rows, int largeRows) {
                                       1.0,
                                       0,
                                       0.0};
-            for (const QVariant& v : values)
-                q.addBindValue(v);
+            for (const QVariant& v : values) q.addBindValue(v);
             if (!q.exec()) fail(q.lastError().text());
         }
         q.finish();

@@ -7,6 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray block(reinterpret_cast<const char*>(data), int(size));
     const store::ConversionResult r = store::ConvertType3(block);
-    if (r.converted() != (size >= std::size_t(store::kPacketBlockMinSize) && !r.values.isEmpty())) std::abort();
+    if (r.converted() != (size >= std::size_t(store::kPacketBlockMinSize) && !r.values.isEmpty()))
+        std::abort();
     return 0;
 }

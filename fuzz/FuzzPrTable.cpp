@@ -9,6 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto records = exchange::PrTable::parse(block);
     if (records.size() != int(size / exchange::PrTable::kRecordSize)) std::abort();
     for (const auto& r : records)
-        if (r.name.size() > exchange::PrTable::kNameSize + 1 || r.value < 0 || r.value > 65.535f) std::abort();
+        if (r.name.size() > exchange::PrTable::kNameSize + 1 || r.value < 0 || r.value > 65.535f)
+            std::abort();
     return 0;
 }

@@ -2,10 +2,10 @@
 // the command list, the rest arrives in pieces whose sizes come from the input,
 // with the clock moving in between. Whatever arrives, nothing is read or written
 // outside the buffers, and a packet answer never grows past what its count allows.
-#include "fakes/ManualClock.h"
-#include "fakes/MemoryPort.h"
 #include "exchange/CommandList.h"
 #include "exchange/ExchangeEngine.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "store/Messages.h"
 
 #include <QDir>

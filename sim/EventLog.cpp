@@ -15,9 +15,7 @@ void EventLog::frame(const char* direction, int speed, const QByteArray& bytes) 
     line(WireLine::frame(QDateTime::currentDateTimeUtc(), direction, speed, bytes));
 }
 
-void EventLog::note(const QString& text) {
-    line(WireLine::note(QDateTime::currentDateTimeUtc(), text));
-}
+void EventLog::note(const QString& text) { line(WireLine::note(QDateTime::currentDateTimeUtc(), text)); }
 
 void EventLog::line(const QByteArray& text) {
     if (!file_.isOpen()) return;

@@ -5,8 +5,8 @@ namespace sim {
 namespace {
 constexpr int kPacketSize = 1024;
 constexpr int kMaxChunk = 1015;
-constexpr std::int64_t kAckWaitUs = 2'000'000;     // the program acknowledges after 100 ms
-constexpr std::int64_t kLastAckWaitUs = 500'000;   // the last one may never come
+constexpr std::int64_t kAckWaitUs = 2'000'000;   // the program acknowledges after 100 ms
+constexpr std::int64_t kLastAckWaitUs = 500'000; // the last one may never come
 const QByteArray kPcAck("\x01\x01\x01\x00\xFF", 5);
 } // namespace
 
@@ -35,10 +35,8 @@ void PacketDevice::parse(std::int64_t now, int speed) {
         const QByteArray packet = buffer_.left(length + 6);
         buffer_.remove(0, length + 6);
         // Logged as it arrives, deferred or not, so that the log keeps the program's order.
-        if (loggedAhead_ > 0)
-            loggedAhead_ -= int(packet.size());
-        else
-            log_.frame("rx", speed, packet);
+        if (loggedAhead_ > 0) loggedAhead_ -= int(packet.size());
+        else log_.frame("rx", speed, packet);
         if (awaitingAck_) {
             deferred_ += packet;
             continue;
@@ -92,7 +90,8 @@ void PacketDevice::startAnswer(int object, int number, const QByteArray& payload
     nextPacket_ = 0;
     if (payload.isEmpty() && object != 2) {
         // Nothing to send: one packet with code 0xFE.
-        outPackets_.push_back(QByteArray("\x01\x00\x03\x00\xFE", 5) + char(object) + char(number) + QByteArray(2, '\0'));
+        outPackets_.push_back(QByteArray("\x01\x00\x03\x00\xFE", 5) + char(object) + char(number) +
+                              QByteArray(2, '\0'));
     } else {
         const int n = std::max(1, int((payload.size() + kMaxChunk - 1) / kMaxChunk));
         for (int i = 0; i < n; ++i) {

@@ -18,12 +18,14 @@ PseudoTerminal::~PseudoTerminal() { close(); }
 bool PseudoTerminal::open(QString& error) {
     fd_ = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0 || grantpt(fd_) != 0 || unlockpt(fd_) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: ") + QString::fromLocal8Bit(std::strerror(errno));
+        error = QStringLiteral("cannot create a pseudo-terminal: ") +
+                QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     char name[128] = {};
     if (ptsname_r(fd_, name, sizeof name) != 0) {
-        error = QStringLiteral("cannot name the pseudo-terminal: ") + QString::fromLocal8Bit(std::strerror(errno));
+        error = QStringLiteral("cannot name the pseudo-terminal: ") +
+                QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     slave_ = QString::fromLocal8Bit(name);
@@ -44,7 +46,8 @@ bool PseudoTerminal::makeLink(const QString& path, QString& error) {
     if (info.isSymLink()) QFile::remove(path);
     else if (info.exists()) return error = path + QStringLiteral(" exists and is not a link"), false;
     if (::symlink(QFile::encodeName(slave_).constData(), QFile::encodeName(path).constData()) != 0) {
-        error = QStringLiteral("cannot link ") + path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+        error = QStringLiteral("cannot link ") + path + QStringLiteral(": ") +
+                QString::fromLocal8Bit(std::strerror(errno));
         return false;
     }
     link_ = path;

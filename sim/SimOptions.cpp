@@ -4,12 +4,9 @@ namespace sim {
 
 QString SimOptions::modelName() const {
     switch (model) {
-    case Model::Short41A1:
-        return QStringLiteral("KM-41A1 ver.5");
-    case Model::Packet52A:
-        return QStringLiteral("KM-52A ver.1");
-    case Model::Packet52A1:
-        return QStringLiteral("KM-52A1 ver.2");
+    case Model::Short41A1: return QStringLiteral("KM-41A1 ver.5");
+    case Model::Packet52A: return QStringLiteral("KM-52A ver.1");
+    case Model::Packet52A1: return QStringLiteral("KM-52A1 ver.2");
     }
     return {};
 }
@@ -62,14 +59,10 @@ bool SimOptions::parse(const QStringList& args, QString& error) {
         } else if (a == "--model") {
             if (!value(v)) return false;
             const QString m = v.toLower();
-            if (m == "km-41a1 ver.5" || m == "41a1" || m == "0")
-                model = Model::Short41A1;
-            else if (m == "km-52a ver.1" || m == "52a" || m == "3")
-                model = Model::Packet52A;
-            else if (m == "km-52a1 ver.2" || m == "52a1" || m == "4")
-                model = Model::Packet52A1;
-            else
-                return error = QStringLiteral("unknown model: ") + v, false;
+            if (m == "km-41a1 ver.5" || m == "41a1" || m == "0") model = Model::Short41A1;
+            else if (m == "km-52a ver.1" || m == "52a" || m == "3") model = Model::Packet52A;
+            else if (m == "km-52a1 ver.2" || m == "52a1" || m == "4") model = Model::Packet52A1;
+            else return error = QStringLiteral("unknown model: ") + v, false;
         } else if (a == "--link") {
             if (!value(link)) return false;
         } else if (a == "--log") {
@@ -88,21 +81,15 @@ bool SimOptions::parse(const QStringList& args, QString& error) {
             if (!value(v)) return false;
             const QString name = v.section('=', 0, 0);
             const QString arg = v.section('=', 1);
-            if (name == "silence")
-                silence = true;
-            else if (name == "bad-ack")
-                badAck = true;
-            else if (name == "hangup")
-                hangup = true;
-            else if (name == "bad-checksum")
-                badChecksum = true;
-            else if (name == "nothing")
-                nothing = true;
+            if (name == "silence") silence = true;
+            else if (name == "bad-ack") badAck = true;
+            else if (name == "hangup") hangup = true;
+            else if (name == "bad-checksum") badChecksum = true;
+            else if (name == "nothing") nothing = true;
             else if (name == "stall" && toInt(arg, 0, stallAfter)) {
             } else if (name == "split" && toInt(arg, 1, split)) {
             } else if (name == "garbage" && toInt(arg, 1, garbage)) {
-            } else
-                return error = QStringLiteral("unknown fault: ") + v, false;
+            } else return error = QStringLiteral("unknown fault: ") + v, false;
         } else if (a == "--help" || a == "-h") {
             help = true;
             return true;

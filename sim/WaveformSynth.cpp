@@ -12,7 +12,8 @@ namespace {
 
 int bcd(int v) { return (v / 10) * 16 + v % 10; }
 
-const char* const kNames[] = {"Кабель %1", "Фидер %1", "Линия связи %1", "ТП-%1 ввод", "Муфта %1", "КЛ 10 кВ № %1"};
+const char* const kNames[] = {"Кабель %1",  "Фидер %1", "Линия связи %1",
+                              "ТП-%1 ввод", "Муфта %1", "КЛ 10 кВ № %1"};
 
 QString nameFor(int bank) {
     return QString::fromUtf8(kNames[bank % (sizeof kNames / sizeof kNames[0])]).arg(bank + 1);

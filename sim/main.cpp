@@ -23,9 +23,7 @@ using namespace sim;
 namespace {
 
 volatile std::sig_atomic_t stopRequested = 0;
-void onSignal(int) {
-    stopRequested = 1;
-}
+void onSignal(int) { stopRequested = 1; }
 
 std::int64_t nowUs() {
     timespec ts{};
@@ -73,8 +71,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<Device> device;
     if (options.model == SimOptions::Model::Short41A1)
         device = std::make_unique<ShortFrameDevice>(options, memory, tx, log);
-    else
-        device = std::make_unique<PacketDevice>(options, memory, tx, log);
+    else device = std::make_unique<PacketDevice>(options, memory, tx, log);
 
     bool connected = false;
     char buffer[4096];

@@ -25,10 +25,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption noCreate("no-create");
     const QCommandLineOption logWire("log-wire", QString(), "FILE");
     parser.addOptions({help, version, home, noCreate, logWire});
-    for (const char* name : qtValueOptions)
-        parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
-    for (const char* name : qtFlagOptions)
-        parser.addOption(QCommandLineOption(name));
+    for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
+    for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
 
     CommandLine result;
     auto refuse = [&](const QString& why) {

@@ -6,16 +6,14 @@ namespace app {
 
 InstrumentDialogs::InstrumentDialogs(store::TDataModule1& dm, store::ViewState& state,
                                      store::DataModuleHost& mainWindow, QWidget* parent)
-    : Form2(dm, state, mainWindow, parent),
-      frmImport(parent),
-      frmComm(parent),
-      frmChkDev(state, mainWindow, parent),
-      frmEdtFld(dm.t_master, parent),
-      frmAbout(parent),
+    : Form2(dm, state, mainWindow, parent), frmImport(parent), frmComm(parent),
+      frmChkDev(state, mainWindow, parent), frmEdtFld(dm.t_master, parent), frmAbout(parent),
       connect(
-          frmChkDev.core(), [this] { return frmChkDev.exec() == QDialog::Accepted; }, [this] { Form2.exec(); }) {
+          frmChkDev.core(), [this] { return frmChkDev.exec() == QDialog::Accepted; },
+          [this] { Form2.exec(); }) {
     Form2.setEngineDialog(&frmComm);
-    QObject::connect(&Form2, &exchange::TForm2::connectGridDoubleClicked, &frmEdtFld, [this] { frmEdtFld.exec(); });
+    QObject::connect(&Form2, &exchange::TForm2::connectGridDoubleClicked, &frmEdtFld,
+                     [this] { frmEdtFld.exec(); });
 }
 
 } // namespace app

@@ -18,17 +18,16 @@ namespace app {
 MainController::MainController(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
                                const trace::ChartSet& charts, store::DataModuleHost& window,
                                CommandWindows& windows)
-    : state_(state), windowState_(windowState), dm_(dm), charts_(charts), window_(window), windows_(windows) {}
+    : state_(state), windowState_(windowState), dm_(dm), charts_(charts), window_(window), windows_(windows) {
+}
 
 void MainController::ApplyDeviceFilter() {
     // A type naming neither entry is shown as the first one, so the query is
     // always complete and the library never silently empty.
     if (state_.typeIndex != 1) state_.typeIndex = 0;
     showTypeCommands(windowState_, state_.typeIndex);
-    if (state_.typeIndex == 0)
-        trace::TypePresets::SetPlanTypeMode(state_, charts_);
-    else
-        trace::TypePresets::SetWindowTypeMode(state_, charts_);
+    if (state_.typeIndex == 0) trace::TypePresets::SetPlanTypeMode(state_, charts_);
+    else trace::TypePresets::SetWindowTypeMode(state_, charts_);
     const QString deviceType = store::TDataModule1::deviceTypeOf(state_.typeIndex);
     try {
         dm_.purgeCompareLibrary(deviceType);
@@ -48,7 +47,8 @@ void MainController::ComboBox_typeChange(int index) {
 }
 
 void MainController::btOpenClick() {
-    QString path = windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
+    QString path =
+        windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
     if (!path.isEmpty() && store::DatabaseFile::inspect(path) == store::DatabaseFile::Kind::Access)
         path = convertAccessLibrary(path);
     store::openChosenLibrary(dm_, state_, path, window_);

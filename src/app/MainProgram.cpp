@@ -20,7 +20,7 @@
 namespace app {
 
 MainProgram::MainProgram()
-    : DBChart1(trace::SlotLayout::UpperCount), TDBChart1(trace::SlotLayout::LowerCount),
+    : DBChart1(trace::SlotLayout::kUpperCount), TDBChart1(trace::SlotLayout::kLowerCount),
       charts(DBChart1, TDBChart1), toggles(windowState, charts), Form1(state, windowState) {
     DBChart1.view()->setObjectName("DBChart1");
     DBChart1.view()->setAccessibleName("Waveform overview");
@@ -40,7 +40,8 @@ MainProgram::~MainProgram() = default;
 
 void MainProgram::start() {
     DataModule1 = std::make_unique<store::TDataModule1>(state, *this);
-    traceView = std::make_unique<trace::TraceView>(state, charts, DataModule1->t_master, DataModule1->t_picture);
+    traceView =
+        std::make_unique<trace::TraceView>(state, charts, DataModule1->t_master, DataModule1->t_picture);
     traceControls =
         std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *this, *traceView, TDBChart1);
     libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1, *this);
@@ -71,12 +72,14 @@ QString MainProgram::chooseLibraryFile(const std::function<void(const QString&)>
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({"Databases (*.db *.mdb)", "All files (*)"});
     QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                   : QString();
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
 }
 
 void MainProgram::openWaveformFiles() {
-    const QString path = QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
+    const QString path =
+        QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
     if (path.isEmpty()) return;
     tdr::TdrFolderImport import(DataModule1->t_master, DataModule1->t_master2, *this);
     import.importFolderOf(path);
@@ -99,11 +102,11 @@ void MainProgram::printReport() {
 void MainProgram::convertRegisteredAccessLibrary() {
     // Registered on another machine or by hand: offered before the store refuses it.
     store::OdbcRegistry registry;
-    const QString path = registry.readDbq(store::TDataModule1::LibraryAlias, QString());
+    const QString path = registry.readDbq(store::TDataModule1::kLibraryAlias, QString());
     if (path.isEmpty() || store::DatabaseFile::inspect(path) != store::DatabaseFile::Kind::Access) return;
     const QString converted = controller->convertAccessLibrary(path);
     if (converted.isEmpty()) return;
-    store::showErrors([&] { registry.writeDbq(store::TDataModule1::LibraryAlias, converted); });
+    store::showErrors([&] { registry.writeDbq(store::TDataModule1::kLibraryAlias, converted); });
 }
 
 void MainProgram::connectWindow() {
@@ -122,7 +125,8 @@ void MainProgram::connectWindow() {
     QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { toggles.btAproksClick(); });
     QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { toggles.btScreenClick(); });
     QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { toggles.btScreenClick(); });
-    QObject::connect(Form1.ComboBox_type, &QComboBox::activated, [&c](int index) { c.ComboBox_typeChange(index); });
+    QObject::connect(Form1.ComboBox_type, &QComboBox::activated,
+                     [&c](int index) { c.ComboBox_typeChange(index); });
 }
 
 } // namespace app

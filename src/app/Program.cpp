@@ -71,21 +71,15 @@ int runMainWindow(QApplication& app, QtMessages& boxes) {
 
 int runProgram(int& argc, char** argv) {
     QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = CommandLine::parse(arguments);
     switch (line.action) {
-    case CommandLine::Action::Help:
-        say(stdout, CommandLine::usage());
-        return Normal;
-    case CommandLine::Action::Version:
-        say(stdout, CommandLine::version());
-        return Normal;
+    case CommandLine::Action::Help: say(stdout, CommandLine::usage()); return Normal;
+    case CommandLine::Action::Version: say(stdout, CommandLine::version()); return Normal;
     case CommandLine::Action::Error:
         say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage());
         return BadStart;
-    case CommandLine::Action::Run:
-        break;
+    case CommandLine::Action::Run: break;
     }
 
     // Open before anything else can fail, so that a wrong path is told at once.

@@ -2,12 +2,12 @@
 
 #include "app/ViewSettings.h"
 #include "app/WindowState.h"
-#include "store/ViewState.h"
-#include "trace/ButtonPictures.h"
 #include "store/IniFile.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
 #include "store/ProgramTitle.h"
+#include "store/ViewState.h"
+#include "trace/ButtonPictures.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -144,8 +144,8 @@ void TForm1::showState() {
     btImport->setEnabled(window_.importEnabled);
     mnImport->setEnabled(window_.importEnabled);
     mnOptions->setEnabled(window_.optionsEnabled);
-    for (QWidget* w : {static_cast<QWidget*>(SpeedButton_zoom_dec), static_cast<QWidget*>(SpeedButton_zoom_inc),
-                       static_cast<QWidget*>(Button_zoom)})
+    for (QWidget* w : {static_cast<QWidget*>(SpeedButton_zoom_dec),
+                       static_cast<QWidget*>(SpeedButton_zoom_inc), static_cast<QWidget*>(Button_zoom)})
         w->setEnabled(window_.zoomControlsEnabled);
     showToggles();
     Label_k1->setEnabled(window_.cursorLabelsEnabled);

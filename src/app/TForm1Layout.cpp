@@ -1,10 +1,9 @@
 // Construction of the main window's widgets. Every named control carries its
 // name as objectName; controls without a visible label get an accessible name.
-#include "exchange/DbNavigator.h"
 #include "app/TForm1.h"
+#include "exchange/DbNavigator.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -17,11 +16,13 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace app {
 
 namespace {
-template <class W> W* named(W* w, const char* name, const QString& hint = QString()) {
+template <class W>
+W* named(W* w, const char* name, const QString& hint = QString()) {
     w->setObjectName(QString::fromLatin1(name));
     if (!hint.isEmpty()) {
         w->setToolTip(hint);
@@ -34,7 +35,8 @@ QToolButton* toolButton(QWidget* parent, const char* name, const QString& text, 
     auto* b = named(new QToolButton(parent), name, hint);
     b->setText(text);
     // A screen reader reads a worded caption itself; a glyph ("<", "+") is named by its hint.
-    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) b->setAccessibleName(hint);
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+        b->setAccessibleName(hint);
     return b;
 }
 
@@ -149,7 +151,8 @@ QWidget* TForm1::buildControls() {
     row(Label_k2, SpeedButton_k2_dec, Edit_k2, SpeedButton_k2_inc);
     g->addWidget(named(new QLabel(" L ", Panel_controls), "Label_l"), r, 0);
     g->addWidget(Edit_l, r++, 2);
-    row(named(new QLabel(" PR ", Panel_controls), "Label_ku"), SpeedButton_ku_dec, Edit_ku, SpeedButton_ku_inc);
+    row(named(new QLabel(" PR ", Panel_controls), "Label_ku"), SpeedButton_ku_dec, Edit_ku,
+        SpeedButton_ku_inc);
     g->addWidget(SpeedButton3, r++, 2);
     row(named(new QLabel(" Offset ", Panel_controls), "Label_sdvig"), SpeedButton_sdvig_dec, Edit_sdvig,
         SpeedButton_sdvig_inc);
@@ -158,9 +161,9 @@ QWidget* TForm1::buildControls() {
 
     DBGridEh3 = grid(Panel_controls, "DBGridEh3", "PR list");
     g->addWidget(DBGridEh3, r++, 0, 1, 4);
-    Navigator_ku = new exchange::DbNavigator("DBNavigator3",
-                                   {"First PR", "Previous PR", "Next PR", "Last PR", "Add PR", "Delete PR"},
-                                   Panel_controls);
+    Navigator_ku = new exchange::DbNavigator(
+        "DBNavigator3", {"First PR", "Previous PR", "Next PR", "Last PR", "Add PR", "Delete PR"},
+        Panel_controls);
     g->addWidget(Navigator_ku, r++, 0, 1, 4);
     g->setRowStretch(r - 2, 1);
     Panel_controls->setFixedWidth(240);

@@ -9,16 +9,16 @@ namespace app {
 
 // The view settings of the main window, section "Form1" of Echolon.v41.
 struct ViewSettings {
-    int typeIndex = 0;          // "Type": "KMX-417" -> 0, "KMX-419" -> 1
-    QString k1 = "0";           // "K1"
-    int posK1 = 0;              // "POS_K1"
-    QString k2 = "0";           // "K2"
-    int posK2 = 0;              // "POS_K2"
-    QString ku = "1,500";       // "KU"
-    QString zoom = "1";         // "Zoom"
-    bool smoothing = false;     // "Smoothing": approximation on
-    bool screenHidden = false;  // "Screen": upper chart hidden
-    int tableHeight = 110;      // "Table_Height"
+    int typeIndex = 0;         // "Type": "KMX-417" -> 0, "KMX-419" -> 1
+    QString k1 = "0";          // "K1"
+    int posK1 = 0;             // "POS_K1"
+    QString k2 = "0";          // "K2"
+    int posK2 = 0;             // "POS_K2"
+    QString ku = "1,500";      // "KU"
+    QString zoom = "1";        // "Zoom"
+    bool smoothing = false;    // "Smoothing": approximation on
+    bool screenHidden = false; // "Screen": upper chart hidden
+    int tableHeight = 110;     // "Table_Height"
 
     // Missing keys give the defaults above; a type naming neither entry selects
     // entry 0 and a position or height that is not an integer gives its default,

@@ -1,5 +1,3 @@
 #include "app/Program.h"
 
-int main(int argc, char** argv) {
-    return app::runProgram(argc, argv);
-}
+int main(int argc, char** argv) { return app::runProgram(argc, argv); }

@@ -6,9 +6,7 @@ namespace exchange {
 
 enum class LineSpeed { Baud9600, Baud56000 };
 
-inline int bitsPerSecond(LineSpeed speed) {
-    return speed == LineSpeed::Baud9600 ? 9600 : 56000;
-}
+inline int bitsPerSecond(LineSpeed speed) { return speed == LineSpeed::Baud9600 ? 9600 : 56000; }
 
 // What the exchange needs of a serial port. Events arrive on the main thread.
 // Failures are thrown as std::exception with a readable what() (UTF-8).

@@ -26,7 +26,8 @@ std::optional<CommandFields> CommandFields::parse(const QString& command) {
 
 QString CommandFields::toString() const {
     QString s;
-    for (int v : {code, object, number, devType}) s += QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0'));
+    for (int v : {code, object, number, devType})
+        s += QStringLiteral("%1").arg(v & 0xFF, 2, 16, QLatin1Char('0'));
     return s.toUpper();
 }
 

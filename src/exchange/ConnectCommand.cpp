@@ -6,7 +6,8 @@ namespace exchange {
 
 ConnectCommand::ConnectCommand(PortSettings& settings, std::function<bool()> showPortSettings,
                                std::function<void()> showExchange)
-    : settings_(settings), showPortSettings_(std::move(showPortSettings)), showExchange_(std::move(showExchange)) {}
+    : settings_(settings), showPortSettings_(std::move(showPortSettings)),
+      showExchange_(std::move(showExchange)) {}
 
 void ConnectCommand::bConnectClick() {
     settings_.prepareForConnect();

@@ -28,9 +28,7 @@ DeviceDetection::~DeviceDetection() {
     stop();
 }
 
-bool DeviceDetection::running() const {
-    return stage_ != 0;
-}
+bool DeviceDetection::running() const { return stage_ != 0; }
 
 void DeviceDetection::start() {
     stop();
@@ -63,7 +61,7 @@ bool DeviceDetection::probe(LineSpeed speed, const QByteArray& request) {
     wirelog::note(QStringLiteral("detection probe at %1 bit/s").arg(bitsPerSecond(speed)));
     port_.write(request.constData(), int(request.size()));
     wirelog::sent(bitsPerSecond(speed), request);
-    chkdevTimer_->start(ProbeTime);
+    chkdevTimer_->start(kProbeTime);
     return true;
 }
 
@@ -73,7 +71,7 @@ void DeviceDetection::portRxChar(int count) {
     QByteArray chunk(count, '\0');
     const int got = port_.read(chunk.data(), count);
     if (got <= 0) return;
-    const int room = BufferSize - int(buffer_.size());
+    const int room = kBufferSize - int(buffer_.size());
     if (room > 0) buffer_.append(chunk.constData(), std::min(room, got));
     received_ += got;
 }
@@ -85,12 +83,10 @@ void DeviceDetection::CHKDEV_TimerTimer() {
     } catch (const std::exception&) {
     }
     chkdevTimer_->stop();
-    if (received_ > 0)
-        wirelog::received(buffer_);
-    else
-        wirelog::note(QStringLiteral("no answer for %1 ms").arg(ProbeTime));
+    if (received_ > 0) wirelog::received(buffer_);
+    else wirelog::note(QStringLiteral("no answer for %1 ms").arg(kProbeTime));
     if (received_ == 0 && stage == 1) {
-        portOpenTimer_->start(SecondProbeDelay);
+        portOpenTimer_->start(kSecondProbeDelay);
         return;
     }
     stage_ = 0;

@@ -26,9 +26,9 @@ public:
         EntryUnknown = 5,     // no answer to either probe
     };
 
-    static constexpr int BufferSize = 1024;
-    static constexpr int ProbeTime = 2000;
-    static constexpr int SecondProbeDelay = 200;
+    static constexpr int kBufferSize = 1024;
+    static constexpr int kProbeTime = 2000;
+    static constexpr int kSecondProbeDelay = 200;
 
     DeviceDetection(CommPort& port, Clock& clock);
     ~DeviceDetection();
@@ -42,7 +42,6 @@ public:
 
     // The entry an answer stands for; `received` may exceed the stored bytes.
     static int classify(const QByteArray& answer, int received);
-
 
     // CHKDEV_Timer, PORTOPEN_Timer and the port's receive event.
     void CHKDEV_TimerTimer();

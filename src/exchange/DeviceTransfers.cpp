@@ -2,11 +2,11 @@
 
 #include "exchange/CommandFields.h"
 #include "exchange/TransferWalk.h"
-#include "store/LibraryFileCommand.h"
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
+#include "store/LibraryFileCommand.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "store/encoding/WaveformConversions.h"
 
 namespace exchange {
@@ -37,7 +37,7 @@ void deleteAll(store::Dataset& ds) {
 } // namespace
 
 DeviceTransfers::DeviceTransfers(store::TDataModule1& dm, store::ViewState& state,
-                               store::DataModuleHost& mainWindow, Window& window)
+                                 store::DataModuleHost& mainWindow, Window& window)
     : dm_(dm), state_(state), mainWindow_(mainWindow), window_(window),
       executor_(std::make_unique<TExecutionCom>(dm)) {}
 
@@ -62,13 +62,12 @@ void DeviceTransfers::ClearDeviceList() { deleteAll(dm_.t_refl_list); }
 
 void DeviceTransfers::ClearCommands() { executor_->commands.clear(); }
 
-void DeviceTransfers::hidePrPanels() {
-    view_.prPanelsVisible = false;
-}
+void DeviceTransfers::hidePrPanels() { view_.prPanelsVisible = false; }
 
 void DeviceTransfers::warnSkipped(const QStringList& banks, const QString& why) {
     if (banks.isEmpty()) return;
-    store::messages().warning(QStringLiteral("Рефлектограммы не переданы (%1): %2").arg(why, banks.join(QStringLiteral(", "))));
+    store::messages().warning(
+        QStringLiteral("Рефлектограммы не переданы (%1): %2").arg(why, banks.join(QStringLiteral(", "))));
 }
 
 bool DeviceTransfers::runList() {
@@ -152,7 +151,9 @@ void DeviceTransfers::OpenDatabase() {
     store::openChosenLibrary(dm_, state_, path, mainWindow_);
 }
 
-void DeviceTransfers::OpenDialog1FolderChange(const QString& folder) { store::restoreLibraryInto(dm_, folder); }
+void DeviceTransfers::OpenDialog1FolderChange(const QString& folder) {
+    store::restoreLibraryInto(dm_, folder);
+}
 
 void DeviceTransfers::ComboBox_type2Change(int index) {
     view_.typeIndex = index;

@@ -38,7 +38,7 @@ public:
 
     // mainWindow: the main window's type filter and redraw.
     DeviceTransfers(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
-                   Window& window);
+                    Window& window);
     ~DeviceTransfers();
 
     TExecutionCom& executor() { return *executor_; }

@@ -2,8 +2,8 @@
 #include "exchange/DeviceTransfers.h"
 
 #include "exchange/CommandFields.h"
-#include "exchange/TransferWalk.h"
 #include "exchange/PrEntryBlock.h"
+#include "exchange/TransferWalk.h"
 #include "store/FieldValue.h"
 #include "store/TDataModule1.h"
 
@@ -37,7 +37,8 @@ void DeviceTransfers::WriteSelectedPrEntries() {
         const double entryValue = list.fieldByName(value).asFloat();
         if (TransferWalk::takeMark(list, picture)) block.append(entryName, entryValue);
     });
-    executor_->commands.add(command(kCodeWrite, kObjectPrTable, 0), std::make_unique<dynamicArr>(block.bytes()));
+    executor_->commands.add(command(kCodeWrite, kObjectPrTable, 0),
+                            std::make_unique<dynamicArr>(block.bytes()));
     executor_->commands.add(command(kCodeRead, kObjectPrTable, 0));
     ClearDeviceKu();
     runList();

@@ -88,10 +88,8 @@ void ExchangeEngine::FormActivate() {
         const QString device =
             settings.readString(QStringLiteral("COM"), QStringLiteral("Device"), QString()).trimmed();
         const int portNum = settings.readInteger(QStringLiteral("COM"), QStringLiteral("PortNum"), 1);
-        if (!device.isEmpty())
-            port_.setDevice(device);
-        else
-            port_.setPortNum(portNum);
+        if (!device.isEmpty()) port_.setDevice(device);
+        else port_.setPortNum(portNum);
         where = device.isEmpty() ? QStringLiteral("port %1").arg(portNum) : device;
     }
     commandIndex_ = 0;
@@ -228,10 +226,8 @@ void ExchangeEngine::abandonCommand(const QString& why) {
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
     commands_->setProblem(commandIndex_, QStringLiteral("ответ прибора не по протоколу: ") + why);
     view_.lbFrameNum.clear();
-    if (stopRequested_)
-        closePort();
-    else
-        readCommandDone();
+    if (stopRequested_) closePort();
+    else readCommandDone();
 }
 
 void ExchangeEngine::readCommandDone() {
@@ -255,9 +251,7 @@ void ExchangeEngine::finish(Result result) {
     emit finished(result);
 }
 
-void ExchangeEngine::SendAck() {
-    sendFrame(pcAck());
-}
+void ExchangeEngine::SendAck() { sendFrame(PcAck()); }
 
 void ExchangeEngine::CMD_TimerTimer() {
     packetIndex_ = 0;

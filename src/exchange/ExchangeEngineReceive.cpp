@@ -52,10 +52,8 @@ void ExchangeEngine::portRxChar(int count) {
         const bool awaiting = phase_ == Phase::Awaiting && commands_ != nullptr;
         takeBytes(count);
         if (awaiting) {
-            if (cmdCode_ == kCodeRead)
-                devType_ == 0 ? ReceiveShortAnswer() : ReceivePacketAnswer();
-            else if (cmdCode_ == kCodeWrite)
-                devType_ == 0 ? ReceiveShortWriteAck() : ReceivePacketWriteAck();
+            if (cmdCode_ == kCodeRead) devType_ == 0 ? ReceiveShortAnswer() : ReceivePacketAnswer();
+            else if (cmdCode_ == kCodeWrite) devType_ == 0 ? ReceiveShortWriteAck() : ReceivePacketWriteAck();
         }
     } catch (const CommandError&) {
         // A later command that cannot start (the write acknowledgement starts it
@@ -105,10 +103,8 @@ void ExchangeEngine::ReceivePacketAnswer() {
         logReceived(receivedBytes_);
         // The command keeps its empty array.
         phase_ = Phase::Idle;
-        if (stopRequested_)
-            closePort();
-        else
-            readCommandDone();
+        if (stopRequested_) closePort();
+        else readCommandDone();
         return;
     }
     if (h.code != kCodeRead) return abandonCommand(QStringLiteral("код ответа %1").arg(h.code));

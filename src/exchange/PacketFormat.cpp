@@ -2,7 +2,7 @@
 
 namespace exchange::wire {
 
-QByteArray pcAck() { return QByteArray("\x01\x01\x01\x00\xFF", 5); }
+QByteArray PcAck() { return QByteArray("\x01\x01\x01\x00\xFF", 5); }
 
 QByteArray BuildShortFrame(int code, int number, const QByteArray& payload) {
     QByteArray frame;

@@ -31,7 +31,7 @@ inline constexpr int kAnswerHeaderBytes = 7;                              // cou
 inline constexpr unsigned char kInstrumentAck = 0xFF;
 
 // The PC's acknowledgement of an answer packet.
-QByteArray pcAck();
+QByteArray PcAck();
 
 // A short request frame. A write needs at least 384 payload bytes (the caller checks).
 QByteArray BuildShortFrame(int code, int number, const QByteArray& payload);

@@ -19,7 +19,8 @@ void PortChoices::rebuild(const QList<SerialPortInfo>& found, const QString& kee
     }
     if (!kept) {
         // A path the scan does not report (a pseudo-terminal, say) is listed as it is while it exists.
-        const QString label = QFileInfo::exists(keepDevice) ? keepDevice : keepDevice + QStringLiteral(" (not connected)");
+        const QString label =
+            QFileInfo::exists(keepDevice) ? keepDevice : keepDevice + QStringLiteral(" (not connected)");
         choices_.push_front({label, 0, keepDevice});
         otherNames_.push_front(keepDevice);
     }

@@ -11,8 +11,8 @@ namespace exchange {
 // path, the stable by-id name where there is one) or a numbered port COMn.
 struct PortChoice {
     QString label;
-    int portNum = 0;  // COMn; 0 for a device
-    QString device;   // empty for COMn
+    int portNum = 0; // COMn; 0 for a device
+    QString device;  // empty for COMn
 };
 
 // The port dialog's list: the ports found, each with what it is, then

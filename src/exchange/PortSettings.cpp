@@ -24,26 +24,26 @@ constexpr int kFirstDisabledEntry = 5; // activation: OK only below this type en
 constexpr int kMainTypeEntries = 2;    // the main window's type list: "KMX-417", "KMX-419"
 } // namespace
 
-const QString PortSettings::WaitText = QStringLiteral("определяется, пожалуйста подождите...");
-const QString PortSettings::NotDetectedText = QStringLiteral("!!!не определен!!!");
-const QString PortSettings::PortBusyText = QStringLiteral("Порт уже используется");
-const QString PortSettings::PortMissingText = QStringLiteral("Порт не найден");
-const QStringList PortSettings::DetectedTypes = {
+const QString PortSettings::kWaitText = QStringLiteral("определяется, пожалуйста подождите...");
+const QString PortSettings::kNotDetectedText = QStringLiteral("!!!не определен!!!");
+const QString PortSettings::kPortBusyText = QStringLiteral("Порт уже используется");
+const QString PortSettings::kPortMissingText = QStringLiteral("Порт не найден");
+const QStringList PortSettings::kDetectedTypes = {
     QStringLiteral("KMX-417"), QStringLiteral("KMX-417M"), QStringLiteral("KMX-41A1"),
-    QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), NotDetectedText,
+    QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), kNotDetectedText,
 };
 
 PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state,
                            store::DataModuleHost& mainWindow, Window& window, Discovery discover)
     : port_(port), state_(state), mainWindow_(mainWindow), window_(window), detection_(port, clock),
       discover_(discover ? std::move(discover) : Discovery([] { return PortDiscovery::scan(); })) {
-    QObject::connect(&detection_, &DeviceDetection::finished, [this](int entry) { detectionFinished(entry); });
-    QObject::connect(&detection_, &DeviceDetection::failed, [this](const QString& why) { detectionFailed(why); });
+    QObject::connect(&detection_, &DeviceDetection::finished,
+                     [this](int entry) { detectionFinished(entry); });
+    QObject::connect(&detection_, &DeviceDetection::failed,
+                     [this](const QString& why) { detectionFailed(why); });
 }
 
-void PortSettings::notify() {
-    window_.viewChanged();
-}
+void PortSettings::notify() { window_.viewChanged(); }
 
 void PortSettings::prepareForConnect() {
     view_.okVisible = false;
@@ -57,9 +57,7 @@ void PortSettings::prepareForSettings() {
     notify();
 }
 
-void PortSettings::selectCurrent() {
-    view_.portIndex = std::max(0, choices_.indexOf(device_, portNum_));
-}
+void PortSettings::selectCurrent() { view_.portIndex = std::max(0, choices_.indexOf(device_, portNum_)); }
 
 void PortSettings::setDiscovery(Discovery discover) {
     discover_ = std::move(discover);
@@ -79,7 +77,7 @@ void PortSettings::readSettings(const QList<SerialPortInfo>& found) {
     const store::IniFile ini(store::settingsFilePath());
     const int stored = ini.readInteger(kSection, kPortNum, 1);
     // A number the list cannot show would be written back as 0 by OK; the first port stands in.
-    portNum_ = stored >= 1 && stored <= PortCount ? stored : 1;
+    portNum_ = stored >= 1 && stored <= kPortCount ? stored : 1;
     device_ = ini.readString(kSection, kDevice, QString()).trimmed();
     choices_.rebuild(found, device_);
     view_.portItems = choices_.labels();
@@ -88,22 +86,20 @@ void PortSettings::readSettings(const QList<SerialPortInfo>& found) {
 }
 
 void PortSettings::useChoice(const PortChoice& choice) {
-    if (choice.device.isEmpty())
-        port_.setPortNum(choice.portNum);
-    else
-        port_.setDevice(choice.device);
+    if (choice.device.isEmpty()) port_.setPortNum(choice.portNum);
+    else port_.setDevice(choice.device);
 }
 
 QString PortSettings::openFailureText(const QString& message) const {
     // The fix for a refused port is one command; the user is told it exactly.
     if (message.contains(QLatin1String("usermod"))) return message;
-    if (message.contains(QLatin1String("Access is denied"))) return PortBusyText;
-    if (message.contains(QLatin1String("not found"))) return PortMissingText;
+    if (message.contains(QLatin1String("Access is denied"))) return kPortBusyText;
+    if (message.contains(QLatin1String("not found"))) return kPortMissingText;
     return message; // an empty box would tell the user nothing
 }
 
 void PortSettings::FormCreate() {
-    view_.devTypeItems = {DetectedTypes.first(), WaitText};
+    view_.devTypeItems = {kDetectedTypes.first(), kWaitText};
     view_.devTypeIndex = 0;
     view_.devTypeEnabled = false;
     view_.typeEnabled = false;
@@ -164,9 +160,7 @@ void PortSettings::cb_PortNumChange(int index) {
     notify();
 }
 
-void PortSettings::setShow(bool checked) {
-    view_.show = checked;
-}
+void PortSettings::setShow(bool checked) { view_.show = checked; }
 
 void PortSettings::btOKClick() {
     store::IniFile ini(store::settingsFilePath());
@@ -203,8 +197,8 @@ void PortSettings::BitBtn1Click() {
 }
 
 void PortSettings::btTypeClick() {
-    view_.devTypeItems = DetectedTypes;
-    view_.devTypeItems[DeviceDetection::EntryFullBlock] = WaitText;
+    view_.devTypeItems = kDetectedTypes;
+    view_.devTypeItems[DeviceDetection::EntryFullBlock] = kWaitText;
     view_.devTypeIndex = -1;
     view_.okEnabled = false;
     view_.connectEnabled = false;
@@ -218,8 +212,8 @@ void PortSettings::btTypeClick() {
 
 void PortSettings::restoreWaitEntry() {
     // During a detection entry 2 shows the waiting text instead of its model.
-    if (view_.devTypeItems.size() == DetectedTypes.size())
-        view_.devTypeItems[DeviceDetection::EntryFullBlock] = DetectedTypes[DeviceDetection::EntryFullBlock];
+    if (view_.devTypeItems.size() == kDetectedTypes.size())
+        view_.devTypeItems[DeviceDetection::EntryFullBlock] = kDetectedTypes[DeviceDetection::EntryFullBlock];
 }
 
 void PortSettings::detectionFinished(int entry) {

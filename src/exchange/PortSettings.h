@@ -37,13 +37,13 @@ struct PortSettingsView {
 // "PortNum", with "Device" removed.
 class PortSettings {
 public:
-    static constexpr int PortCount = 256;
-    static const QString WaitText; // "определяется, пожалуйста подождите..."
-    static const QString NotDetectedText; // "!!!не определен!!!"
-    static const QString PortBusyText;    // "Порт уже используется"
-    static const QString PortMissingText; // "Порт не найден"
+    static constexpr int kPortCount = 256;
+    static const QString kWaitText; // "определяется, пожалуйста подождите..."
+    static const QString kNotDetectedText; // "!!!не определен!!!"
+    static const QString kPortBusyText;    // "Порт уже используется"
+    static const QString kPortMissingText; // "Порт не найден"
     // The type list of the detection, entry 5 being NotDetectedText.
-    static const QStringList DetectedTypes;
+    static const QStringList kDetectedTypes;
 
     // What the core needs of its window.
     class Window {
@@ -100,7 +100,7 @@ private:
     DeviceDetection detection_;
     PortSettingsView view_;
     Discovery discover_;
-    PortChoices choices_{PortCount};
+    PortChoices choices_{kPortCount};
     int portNum_ = 1;
     QString device_;
     // Remembered at activation for Cancel.

@@ -21,13 +21,13 @@ int PrEntryBlock::rawValue(double value) {
 }
 
 void PrEntryBlock::append(const QString& name, double value) {
-    QByteArray record(RecordSize, '\0');
+    QByteArray record(kRecordSize, '\0');
     record[0] = kMarker;
     // The record number is one byte; a table of more than 255 records wraps as the instrument counts.
     record[1] = char((count() + 1) & 0xFF);
-    QByteArray text = store::toCp1251(name.left(NameSize)).left(NameSize);
-    text.append(QByteArray(NameSize - text.size(), ' '));
-    record.replace(kNameOffset, NameSize, text);
+    QByteArray text = store::toCp1251(name.left(kNameSize)).left(kNameSize);
+    text.append(QByteArray(kNameSize - text.size(), ' '));
+    record.replace(kNameOffset, kNameSize, text);
     const int raw = rawValue(value);
     record[kValueOffset] = char(raw & 0xFF);
     record[kValueOffset + 1] = char((raw >> 8) & 0xFF);

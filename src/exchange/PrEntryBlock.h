@@ -10,14 +10,14 @@ namespace exchange {
 // unsigned 16-bit integer, low byte first.
 class PrEntryBlock {
 public:
-    static constexpr int RecordSize = 20;
-    static constexpr int NameSize = 12;
+    static constexpr int kRecordSize = 20;
+    static constexpr int kNameSize = 12;
 
     // Appends the next record. The name is cut to 12 characters in the
     // instrument's character set and padded with blanks.
     void append(const QString& name, double value);
 
-    int count() const { return int(block_.size()) / RecordSize; }
+    int count() const { return int(block_.size()) / kRecordSize; }
     const QByteArray& bytes() const { return block_; }
 
     // value × 1000, truncated toward zero. A value read back from the

@@ -52,7 +52,8 @@ void TExecutionCom::Execute() {
     for (int i = 0; i < commands.count(); ++i) {
         const auto f = CommandFields::parse(commands.command(i));
         if (!f || f->code != kCodeRead) continue;
-        const QString what = f->object == kObjectPrTable ? QStringLiteral("таблица КУ") : waveformName(f->number);
+        const QString what =
+            f->object == kObjectPrTable ? QStringLiteral("таблица КУ") : waveformName(f->number);
         if (!commands.problem(i).isEmpty()) {
             skip(what, commands.problem(i));
             continue;
@@ -114,7 +115,8 @@ void TExecutionCom::StoreWaveform(int index) {
         store::writeRecord(ds, values.values);
     });
     if (!values.warning.isEmpty())
-        doubt(waveformName(values.has("BANK_NUM") ? values.value("BANK_NUM").toInt() : f->number), values.warning);
+        doubt(waveformName(values.has("BANK_NUM") ? values.value("BANK_NUM").toInt() : f->number),
+              values.warning);
 }
 
 void TExecutionCom::StorePrTable(int index) {

@@ -8,7 +8,6 @@
 #include "store/TDataModule1.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +18,7 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace exchange {
 
@@ -29,7 +29,8 @@ QToolButton* button(QWidget* parent, const char* name, const QString& text, cons
     b->setText(text);
     b->setToolTip(hint);
     // A screen reader reads a worded caption itself; a glyph ("▲") is named by its hint.
-    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) b->setAccessibleName(hint);
+    if (!std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); }))
+        b->setAccessibleName(hint);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     return b;
 }
@@ -44,14 +45,17 @@ QWidget* panel(QWidget* parent, const char* name, QTableView* grid, QWidget* nav
     return w;
 }
 
-const QStringList kPrHints = {"Первый КУ", "Предыдущий КУ", "Следующий КУ", "Последний КУ", "Добавить КУ", "Удалить КУ"};
-const QStringList kWaveformHints = {"Первая рефлектограмма", "Предыдущая рефлектограмма", "Следующая рефлектограмма",
-                                    "Последняя рефлектограмма"};
+const QStringList kPrHints = {"Первый КУ",    "Предыдущий КУ", "Следующий КУ",
+                              "Последний КУ", "Добавить КУ",   "Удалить КУ"};
+const QStringList kWaveformHints = {"Первая рефлектограмма", "Предыдущая рефлектограмма",
+                                    "Следующая рефлектограмма", "Последняя рефлектограмма"};
 } // namespace
 
 TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
                QWidget* parent)
-    : QDialog(parent), core_(std::make_unique<DeviceTransfers>(dm, state, mainWindow, static_cast<DeviceTransfers::Window&>(*this))), dm_(dm) {
+    : QDialog(parent), core_(std::make_unique<DeviceTransfers>(dm, state, mainWindow,
+                                                               static_cast<DeviceTransfers::Window&>(*this))),
+      dm_(dm) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("connect with device"));
     setModal(true);
@@ -63,7 +67,8 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
 
     GroupBox_base = new QGroupBox(QStringLiteral("БАЗА ДАННЫХ"), this);
     GroupBox_base->setObjectName(QStringLiteral("GroupBox_base"));
-    DBGridEh1 = grid("DBGridEh1", QStringLiteral("PR list"), new store::DatasetTableModel(dm.t_ku_list, TForm2Columns::prList(), this));
+    DBGridEh1 = grid("DBGridEh1", QStringLiteral("PR list"),
+                     new store::DatasetTableModel(dm.t_ku_list, TForm2Columns::prList(), this));
     DBGridEhConnect = grid("DBGridEhConnect", QStringLiteral("Waveform library"),
                            new store::DatasetTableModel(dm.t_master, TForm2Columns::library(), this),
                            TForm2Columns::libraryHidden());
@@ -106,8 +111,10 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
 TForm2::~TForm2() = default;
 
 void TForm2::buildToolStrip(QWidget* strip) {
-    SpeedButton1 = button(strip, "SpeedButton1", QStringLiteral("Открыть "), QStringLiteral("Открыть базу данных рефлектограмм"));
-    SpeedButtonCom = button(strip, "SpeedButtonCom", QStringLiteral("Обновить"), QStringLiteral("Обновить связь с прибором"));
+    SpeedButton1 = button(strip, "SpeedButton1", QStringLiteral("Открыть "),
+                          QStringLiteral("Открыть базу данных рефлектограмм"));
+    SpeedButtonCom = button(strip, "SpeedButtonCom", QStringLiteral("Обновить"),
+                            QStringLiteral("Обновить связь с прибором"));
     Label1 = new QLabel(QStringLiteral("Тип"), strip);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setEnabled(false);
@@ -118,7 +125,8 @@ void TForm2::buildToolStrip(QWidget* strip) {
     ComboBox_type2->setAccessibleName(QStringLiteral("Выбор типа прибора"));
     ComboBox_type2->setEnabled(false);
     Label1->setBuddy(ComboBox_type2);
-    SpeedButton3 = button(strip, "SpeedButton3", QStringLiteral("Закрыть"), QStringLiteral("Завершить связь с прибором"));
+    SpeedButton3 = button(strip, "SpeedButton3", QStringLiteral("Закрыть"),
+                          QStringLiteral("Завершить связь с прибором"));
 
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
@@ -130,8 +138,10 @@ void TForm2::buildToolStrip(QWidget* strip) {
     row->addStretch();
     row->addWidget(SpeedButton3);
 
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->OpenDatabase(); }); });
-    connect(SpeedButtonCom, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->Refresh(); }); });
+    connect(SpeedButton1, &QToolButton::clicked, this,
+            [this] { store::showErrors([this] { core_->OpenDatabase(); }); });
+    connect(SpeedButtonCom, &QToolButton::clicked, this,
+            [this] { store::showErrors([this] { core_->Refresh(); }); });
     connect(ComboBox_type2, &QComboBox::activated, this,
             [this](int index) { store::showErrors([this, index] { core_->ComboBox_type2Change(index); }); });
     connect(SpeedButton3, &QToolButton::clicked, this, &QDialog::accept);
@@ -142,13 +152,19 @@ QWidget* TForm2::buildTransferStrip() {
     Panel_transfer->setObjectName(QStringLiteral("Panel_transfer"));
     Panel_transfer->setFixedHeight(34);
     // Writing goes down to the instrument, reading comes up from it.
-    SpeedButton9 = button(Panel_transfer, "SpeedButton9", QStringLiteral("КУ ▼"), QStringLiteral("Записать выделенные КУ в прибор"));
-    SpeedButton5 = button(Panel_transfer, "SpeedButton5", QStringLiteral("▼"), QStringLiteral("Записать выделенные рефлектограммы в прибор"));
-    SpeedButton2 = button(Panel_transfer, "SpeedButton2", QStringLiteral("▲"), QStringLiteral("Прочитать выделенные рефлектограммы из прибора"));
+    SpeedButton9 = button(Panel_transfer, "SpeedButton9", QStringLiteral("КУ ▼"),
+                          QStringLiteral("Записать выделенные КУ в прибор"));
+    SpeedButton5 = button(Panel_transfer, "SpeedButton5", QStringLiteral("▼"),
+                          QStringLiteral("Записать выделенные рефлектограммы в прибор"));
+    SpeedButton2 = button(Panel_transfer, "SpeedButton2", QStringLiteral("▲"),
+                          QStringLiteral("Прочитать выделенные рефлектограммы из прибора"));
     for (QToolButton* b : {SpeedButton9, SpeedButton5, SpeedButton2}) b->setFixedSize(56, 28);
-    connect(SpeedButton9, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->WriteSelectedPrEntries(); }); });
-    connect(SpeedButton5, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->WriteSelectedWaveforms(); }); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { store::showErrors([this] { core_->ReadSelectedWaveforms(); }); });
+    connect(SpeedButton9, &QToolButton::clicked, this,
+            [this] { store::showErrors([this] { core_->WriteSelectedPrEntries(); }); });
+    connect(SpeedButton5, &QToolButton::clicked, this,
+            [this] { store::showErrors([this] { core_->WriteSelectedWaveforms(); }); });
+    connect(SpeedButton2, &QToolButton::clicked, this,
+            [this] { store::showErrors([this] { core_->ReadSelectedWaveforms(); }); });
     return Panel_transfer;
 }
 
@@ -202,7 +218,8 @@ void TForm2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!opening_.opens(event)) return;
     // From the event loop, once the window is on screen under the engine dialog.
-    QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { FormShow(); }, Qt::QueuedConnection);
 }
 
 void TForm2::FormShow() {
@@ -228,8 +245,10 @@ QString TForm2::chooseLibraryFile(const std::function<void(const QString&)>& fol
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Waveform database (*.db *.mdb)"), QStringLiteral("All files (*)")});
-    connect(&dialog, &QFileDialog::directoryEntered, this, [&](const QString& folder) { folderEntered(folder); });
+    dialog.setNameFilters(
+        {QStringLiteral("Waveform database (*.db *.mdb)"), QStringLiteral("All files (*)")});
+    connect(&dialog, &QFileDialog::directoryEntered, this,
+            [&](const QString& folder) { folderEntered(folder); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

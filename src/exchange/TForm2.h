@@ -43,7 +43,6 @@ public:
     // Double click on the database-side waveform grid: connectGridDoubleClicked (the name editor).
     void DBGridEhConnectDblClick();
 
-
     QToolButton *SpeedButton1, *SpeedButtonCom, *SpeedButton3;
     QLabel* Label1;
     QComboBox* ComboBox_type2;

@@ -26,7 +26,8 @@ store::GridColumn hidden(const char* field) { return text(field, field, 0); }
 } // namespace
 
 QVector<store::GridColumn> TForm2Columns::prList() {
-    return {mark("picture", true), text("name_ku", "название", 110, true), text("value_ku", "К.У.", 50, true)};
+    return {mark("picture", true), text("name_ku", "название", 110, true),
+            text("value_ku", "К.У.", 50, true)};
 }
 
 QVector<store::GridColumn> TForm2Columns::library() {
@@ -56,12 +57,9 @@ QVector<store::GridColumn> TForm2Columns::devicePrList() {
 }
 
 QVector<store::GridColumn> TForm2Columns::deviceWaveforms() {
-    return {mark("PICTURE", true),
-            text("REC_ID_LIST", "№", 40),
-            text("BANK_NUM", "№ рефл.", 55),
-            text("MEMO", "имя рефлектограммы", 180),
-            text("SCALE", "масш.", 50),
-            text("DATE", "дата записи", 110)};
+    return {mark("PICTURE", true),           text("REC_ID_LIST", "№", 40),
+            text("BANK_NUM", "№ рефл.", 55), text("MEMO", "имя рефлектограммы", 180),
+            text("SCALE", "масш.", 50),      text("DATE", "дата записи", 110)};
 }
 
 } // namespace exchange

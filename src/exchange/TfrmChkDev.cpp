@@ -1,11 +1,11 @@
 #include "exchange/TfrmChkDev.h"
 
-#include "exchange/RsCommPort.h"
 #include "exchange/QtClock.h"
+#include "exchange/RsCommPort.h"
 #include "store/Messages.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,10 +30,11 @@ TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindo
     : TfrmChkDev(state, mainWindow, std::make_unique<RsCommPort>(RsCommPort::Role::PortSettings),
                  std::make_unique<QtClock>(), parent) {}
 
-TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, std::unique_ptr<CommPort> port,
-                       std::unique_ptr<Clock> clock, QWidget* parent)
+TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow,
+                       std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock, QWidget* parent)
     : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
-      core_(std::make_unique<PortSettings>(*port_, *clock_, state, mainWindow, static_cast<PortSettings::Window&>(*this))) {
+      core_(std::make_unique<PortSettings>(*port_, *clock_, state, mainWindow,
+                                           static_cast<PortSettings::Window&>(*this))) {
     setObjectName(QStringLiteral("frmChkDev"));
     setWindowTitle(QStringLiteral("Настройка параметров связи"));
     setModal(true);
@@ -46,7 +47,9 @@ TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindo
 
 TfrmChkDev::~TfrmChkDev() = default;
 
-void TfrmChkDev::closeDialog(bool accepted) { QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected); }
+void TfrmChkDev::closeDialog(bool accepted) {
+    QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
 
 void TfrmChkDev::buildControls() {
     Label2 = named(new QLabel(QStringLiteral("Порт:"), this), "Label2");
@@ -57,7 +60,8 @@ void TfrmChkDev::buildControls() {
     cbDevType = named(new QComboBox(this), "cbDevType");
     Label1->setBuddy(cbDevType);
     btType = named(new QPushButton(QStringLiteral("Определить тип"), this), "btType");
-    chbShow = named(new QCheckBox(QStringLiteral("показывать это окно перед сеансом связи"), this), "chbShow");
+    chbShow =
+        named(new QCheckBox(QStringLiteral("показывать это окно перед сеансом связи"), this), "chbShow");
     btOK = named(new QPushButton(QStringLiteral("OK"), this), "btOK");
     btConnect = named(new QPushButton(QStringLiteral("Связь"), this), "btConnect");
     BitBtn1 = named(new QPushButton(QStringLiteral("Отмена"), this), "BitBtn1");

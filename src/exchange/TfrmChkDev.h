@@ -15,7 +15,7 @@ class QPushButton;
 namespace store {
 class DataModuleHost;
 class ViewState;
-}
+} // namespace store
 
 namespace exchange {
 

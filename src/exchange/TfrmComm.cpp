@@ -89,7 +89,8 @@ void TfrmComm::showEvent(QShowEvent* event) {
     closing_ = false;
     refreshTimer_.start();
     // Start once the dialog is on screen, from the event loop of its exec().
-    QMetaObject::invokeMethod(this, [this] { FormActivate(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { FormActivate(); }, Qt::QueuedConnection);
 }
 
 void TfrmComm::hideEvent(QHideEvent* event) {

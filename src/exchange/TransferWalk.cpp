@@ -3,7 +3,7 @@
 namespace exchange {
 
 void TransferWalk::run(store::Dataset& ds, const std::function<void()>& eachRow,
-                             const std::function<void()>& beforeReturn) {
+                       const std::function<void()>& beforeReturn) {
     ds.disableControls();
     const store::Dataset::Bookmark mark = ds.bookmark();
     auto restore = [&] {

@@ -31,7 +31,8 @@ QList<double> AxisTicks::ticks(double min, double max, int maxCount) {
 
 QString AxisTicks::label(double value, double step) {
     int decimals = 0;
-    if (step > 0 && std::isfinite(step) && step < 1) decimals = std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
+    if (step > 0 && std::isfinite(step) && step < 1)
+        decimals = std::min(6, int(std::ceil(-std::log10(step) - 1e-9)));
     // Tick labels are short; group separators would only crowd them.
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -15,14 +15,14 @@ namespace report {
 
 namespace {
 
-constexpr double LeftRoom = 46;   // amplitude labels and the rotated title
-constexpr double RightRoom = 12;
-constexpr double LabelRoom = 16;  // distance labels
-constexpr double TitleRoom = 13;  // distance title
-constexpr double FarRoom = 8;
-constexpr double TickLength = 3;
-constexpr int DistanceTicks = 10;
-constexpr int AmplitudeTicks = 6;
+constexpr double kLeftRoom = 46; // amplitude labels and the rotated title
+constexpr double kRightRoom = 12;
+constexpr double kLabelRoom = 16; // distance labels
+constexpr double kTitleRoom = 13; // distance title
+constexpr double kFarRoom = 8;
+constexpr double kTickLength = 3;
+constexpr int kDistanceTicks = 10;
+constexpr int kAmplitudeTicks = 6;
 
 struct Scale {
     double min, max, from, to; // value range onto a pixel range
@@ -38,40 +38,40 @@ void drawDistanceAxis(QPainter& p, const trace::Chart& chart, const QRectF& plot
     const double outward = top ? -1 : 1;
     const QFontMetricsF metrics(p.font(), p.device());
     if (x.valid()) {
-        const double step = AxisTicks::step(x.min, x.max, DistanceTicks);
-        for (double v : AxisTicks::ticks(x.min, x.max, DistanceTicks)) {
+        const double step = AxisTicks::step(x.min, x.max, kDistanceTicks);
+        for (double v : AxisTicks::ticks(x.min, x.max, kDistanceTicks)) {
             const double px = x.map(v);
             p.setPen(QPen(QColor(215, 215, 215), 0.5));
             p.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
             p.setPen(QPen(Qt::black, 0.8));
-            p.drawLine(QPointF(px, edge), QPointF(px, edge + outward * TickLength));
+            p.drawLine(QPointF(px, edge), QPointF(px, edge + outward * kTickLength));
             const QString text = AxisTicks::label(v, step);
             const double w = metrics.horizontalAdvance(text);
-            const double baseline = top ? edge - TickLength - metrics.descent() - 1
-                                        : edge + TickLength + metrics.ascent() + 1;
+            const double baseline =
+                top ? edge - kTickLength - metrics.descent() - 1 : edge + kTickLength + metrics.ascent() + 1;
             p.drawText(QPointF(px - w / 2, baseline), text);
         }
     }
     const QString title = chart.axisTitle(chart.distanceAxis());
     if (title.isEmpty()) return;
     const double w = metrics.horizontalAdvance(title);
-    const double baseline = top ? plot.top() - LabelRoom - metrics.descent()
-                                : plot.bottom() + LabelRoom + metrics.ascent() + 1;
+    const double baseline =
+        top ? plot.top() - kLabelRoom - metrics.descent() : plot.bottom() + kLabelRoom + metrics.ascent() + 1;
     p.drawText(QPointF(plot.center().x() - w / 2, baseline), title);
 }
 
 void drawAmplitudeAxis(QPainter& p, const trace::Chart& chart, const QRectF& plot, const Scale& y) {
     const QFontMetricsF metrics(p.font(), p.device());
     if (y.valid()) {
-        const double step = AxisTicks::step(y.min, y.max, AmplitudeTicks);
-        for (double v : AxisTicks::ticks(y.min, y.max, AmplitudeTicks)) {
+        const double step = AxisTicks::step(y.min, y.max, kAmplitudeTicks);
+        for (double v : AxisTicks::ticks(y.min, y.max, kAmplitudeTicks)) {
             const double py = y.map(v);
             p.setPen(QPen(QColor(215, 215, 215), 0.5));
             p.drawLine(QPointF(plot.left(), py), QPointF(plot.right(), py));
             p.setPen(QPen(Qt::black, 0.8));
-            p.drawLine(QPointF(plot.left() - TickLength, py), QPointF(plot.left(), py));
+            p.drawLine(QPointF(plot.left() - kTickLength, py), QPointF(plot.left(), py));
             const QString text = AxisTicks::label(v, step);
-            p.drawText(QPointF(plot.left() - TickLength - 2 - metrics.horizontalAdvance(text),
+            p.drawText(QPointF(plot.left() - kTickLength - 2 - metrics.horizontalAdvance(text),
                                py + metrics.ascent() / 2 - 1),
                        text);
         }
@@ -79,7 +79,7 @@ void drawAmplitudeAxis(QPainter& p, const trace::Chart& chart, const QRectF& plo
     const QString title = chart.axisTitle(trace::Axis::Left);
     if (title.isEmpty()) return;
     p.save();
-    p.translate(plot.left() - LeftRoom + metrics.ascent() + 1, plot.center().y());
+    p.translate(plot.left() - kLeftRoom + metrics.ascent() + 1, plot.center().y());
     p.rotate(-90);
     p.drawText(QPointF(-metrics.horizontalAdvance(title) / 2, 0), title);
     p.restore();
@@ -115,10 +115,10 @@ void drawSlot(QPainter& p, const trace::Chart& chart, int slot, const QRectF& pl
 } // namespace
 
 QRectF ChartPainter::plotArea(const trace::Chart& chart, const QRectF& frame) {
-    const double labelSide = LabelRoom + (chart.axisTitle(chart.distanceAxis()).isEmpty() ? 0 : TitleRoom);
-    const double topRoom = onTop(chart) ? labelSide : FarRoom;
-    const double bottomRoom = onTop(chart) ? FarRoom : labelSide;
-    QRectF plot = frame.adjusted(LeftRoom, topRoom, -RightRoom, -bottomRoom);
+    const double labelSide = kLabelRoom + (chart.axisTitle(chart.distanceAxis()).isEmpty() ? 0 : kTitleRoom);
+    const double topRoom = onTop(chart) ? labelSide : kFarRoom;
+    const double bottomRoom = onTop(chart) ? kFarRoom : labelSide;
+    QRectF plot = frame.adjusted(kLeftRoom, topRoom, -kRightRoom, -bottomRoom);
     if (plot.width() < 1 || plot.height() < 1) plot = QRectF(frame.topLeft(), QSizeF(1, 1));
     return plot;
 }
@@ -127,7 +127,8 @@ void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRe
     const QRectF plot = plotArea(chart, frame);
     const trace::Axis distance = chart.distanceAxis();
     const Scale x{chart.axisMin(distance), chart.axisMax(distance), plot.left(), plot.right()};
-    const Scale y{chart.axisMin(trace::Axis::Left), chart.axisMax(trace::Axis::Left), plot.bottom(), plot.top()};
+    const Scale y{chart.axisMin(trace::Axis::Left), chart.axisMax(trace::Axis::Left), plot.bottom(),
+                  plot.top()};
 
     painter.save();
     painter.setFont(ReportItem::designFont(painter, 7));

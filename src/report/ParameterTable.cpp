@@ -7,12 +7,21 @@
 namespace report {
 
 const QStringList& ParameterTable::rowLabels() {
-    static const QStringList labels{
-        QStringLiteral("№"),          QStringLiteral("№ waveform"),  QStringLiteral("waveform dir."),
-        QStringLiteral("waveform name"), QStringLiteral("scale (m)"), QStringLiteral("pulse (ns)"),
-        QStringLiteral("gain"),       QStringLiteral("impedance"),   QStringLiteral("average"),
-        QStringLiteral("shift"),      QStringLiteral("save PR"),     QStringLiteral("save data"),
-        QStringLiteral("methad"),     QStringLiteral("threshold"),   QStringLiteral("delay")};
+    static const QStringList labels{QStringLiteral("№"),
+                                    QStringLiteral("№ waveform"),
+                                    QStringLiteral("waveform dir."),
+                                    QStringLiteral("waveform name"),
+                                    QStringLiteral("scale (m)"),
+                                    QStringLiteral("pulse (ns)"),
+                                    QStringLiteral("gain"),
+                                    QStringLiteral("impedance"),
+                                    QStringLiteral("average"),
+                                    QStringLiteral("shift"),
+                                    QStringLiteral("save PR"),
+                                    QStringLiteral("save data"),
+                                    QStringLiteral("methad"),
+                                    QStringLiteral("threshold"),
+                                    QStringLiteral("delay")};
     return labels;
 }
 
@@ -34,9 +43,9 @@ ParameterTable::MemoParts ParameterTable::splitMemo(const QString& memo) {
 QStringList ParameterTable::column(store::Dataset& ds, const QString& number, const QString& directory,
                                    const QString& name) {
     const auto text = [&ds](const char* field) { return ds.fieldByName(QLatin1String(field)).asString(); };
-    return {number,           text("BANK_NUM"), directory,       name,         text("SCALE"),
-            text("DLIT"),     text("AMPL"),     text("SOGLAS"),  text("NAKOPL"), text("SDVIG"),
-            text("SPEED"),    text("DATE"),     text("METHOD"),  text("LEVEL"),  text("TIME_OUT")};
+    return {number,        text("BANK_NUM"), directory,      name,           text("SCALE"),
+            text("DLIT"),  text("AMPL"),     text("SOGLAS"), text("NAKOPL"), text("SDVIG"),
+            text("SPEED"), text("DATE"),     text("METHOD"), text("LEVEL"),  text("TIME_OUT")};
 }
 
 } // namespace report

@@ -12,8 +12,8 @@ namespace report {
 // value columns (the current waveform, then the compare library's entries).
 class ParameterTable {
 public:
-    static constexpr int RowCount = 15;
-    static constexpr int ValueColumns = 5;
+    static constexpr int kRowCount = 15;
+    static constexpr int kValueColumns = 5;
 
     static const QStringList& rowLabels();
 

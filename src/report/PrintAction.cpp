@@ -9,8 +9,8 @@
 #include "report/ReportMemo.h"
 #include "report/ReportPreview.h"
 #include "report/Tform_print.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 #include <QLocale>
 
@@ -22,25 +22,25 @@ QString titleFor(int typeIndex) {
     switch (typeIndex) {
     case 0: return QStringLiteral("Рефлектометр импульсный KMX-417");
     case 1: return QStringLiteral("Time Domain Reflectometer KMX-419");
-    default: return Tform_print::PresetTitle;
+    default: return Tform_print::kPresetTitle;
     }
 }
 
 void fillColumns(Tform_print& form, const ReportSources& src) {
     CompareLibraryWalk walk(src.compare);
-    for (int c = 1; c <= ParameterTable::ValueColumns; ++c) form.valueColumn(c)->lines.clear();
+    for (int c = 1; c <= ParameterTable::kValueColumns; ++c) form.valueColumn(c)->lines.clear();
 
     store::Dataset& library = src.library;
     if (src.masterCount > 0 && library.isOpen() && !library.isEmpty()) {
         const QString memo = library.fieldByName(QStringLiteral("MEMO")).asString();
-        form.valueColumn(1)->lines =
-            ParameterTable::column(library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title), memo);
+        form.valueColumn(1)->lines = ParameterTable::column(
+            library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title), memo);
     }
 
     // The program keeps the compare library at three entries; a larger one (an
     // older or edited file) prints its first four, as many as there are columns.
     store::Dataset& compare = src.compare;
-    walk.forEach(PrintAction::CompareColumns, [&](int n) {
+    walk.forEach(PrintAction::kCompareColumns, [&](int n) {
         const auto memo = ParameterTable::splitMemo(compare.fieldByName(QStringLiteral("MEMO")).asString());
         form.valueColumn(n + 1)->lines =
             ParameterTable::column(compare, QString::number(n + 1), memo.directory, memo.name);
@@ -51,7 +51,8 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
 
 void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateTime& printedAt) {
     const store::ViewState& state = src.state;
-    form.GroupHeaderBand2->height = src.upperChartShown ? Tform_print::UpperBandShown : Tform_print::UpperBandHidden;
+    form.GroupHeaderBand2->height =
+        src.upperChartShown ? Tform_print::kUpperBandShown : Tform_print::kUpperBandHidden;
     form.QRLabel_type->caption = titleFor(state.typeIndex);
     form.QRSysData1->caption = QLocale().toString(printedAt, QLocale::ShortFormat);
     fillColumns(form, src);

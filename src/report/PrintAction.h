@@ -29,7 +29,7 @@ struct ReportSources {
 class PrintAction {
 public:
     // At most this many compare entries fit the value columns 2..5.
-    static constexpr int CompareColumns = 4;
+    static constexpr int kCompareColumns = 4;
 
     // Upper-chart band, title, print time, the parameter columns and the
     // readouts. The compare library ends on the record it was on, and the

@@ -8,10 +8,14 @@
 namespace report {
 
 const QStringList& ReadoutLines::labels() {
-    static const QStringList labels{QStringLiteral("PR"),         QStringLiteral("zoom"),
-                                    QStringLiteral("length resolution"), QStringLiteral("zoom start point"),
-                                    QString(),                    QStringLiteral("К1"),
-                                    QStringLiteral("К2"),         QStringLiteral("L")};
+    static const QStringList labels{QStringLiteral("PR"),
+                                    QStringLiteral("zoom"),
+                                    QStringLiteral("length resolution"),
+                                    QStringLiteral("zoom start point"),
+                                    QString(),
+                                    QStringLiteral("К1"),
+                                    QStringLiteral("К2"),
+                                    QStringLiteral("L")};
     return labels;
 }
 
@@ -28,8 +32,8 @@ QStringList ReadoutLines::values(const store::ViewState& state, double axisMin, 
         const double perPoint = state.typeIndex == 0 ? 0.004 : 0.002;
         resolution = fixed7((axisMax - axisMin) * perPoint) + m;
     }
-    return {state.editKu, state.zoomCaption, resolution, fixed7(axisMin) + m, QStringLiteral(" "),
-            state.editK1 + m, state.editK2 + m, state.editL + m};
+    return {state.editKu,        state.zoomCaption, resolution,       fixed7(axisMin) + m,
+            QStringLiteral(" "), state.editK1 + m,  state.editK2 + m, state.editL + m};
 }
 
 } // namespace report

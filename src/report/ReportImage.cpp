@@ -4,7 +4,8 @@
 
 namespace report {
 
-ReportImage::ReportImage(const QString& name, const QRectF& rect, QObject* parent) : ReportItem(name, rect, parent) {}
+ReportImage::ReportImage(const QString& name, const QRectF& rect, QObject* parent)
+    : ReportItem(name, rect, parent) {}
 
 void ReportImage::paint(QPainter& painter, const QPointF& bandOrigin) const {
     if (image.isNull()) return;

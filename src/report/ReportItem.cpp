@@ -5,14 +5,15 @@
 
 namespace report {
 
-const QString ReportItem::FontFamily = QStringLiteral("Arial");
+const QString ReportItem::kFontFamily = QStringLiteral("Arial");
 
-ReportItem::ReportItem(const QString& name, const QRectF& rect, QObject* parent) : QObject(parent), rect(rect) {
+ReportItem::ReportItem(const QString& name, const QRectF& rect, QObject* parent)
+    : QObject(parent), rect(rect) {
     setObjectName(name);
 }
 
 QFont ReportItem::designFont(const QPainter& painter, double points, bool bold, bool italic) {
-    QFont font(FontFamily);
+    QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     const QPaintDevice* device = painter.device();
     const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;

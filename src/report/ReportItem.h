@@ -21,7 +21,7 @@ public:
     // The font of the given point size for a painter that draws in design
     // pixels: the painter's scale must not enlarge the type a second time.
     static QFont designFont(const QPainter& painter, double points, bool bold = false, bool italic = false);
-    static const QString FontFamily;
+    static const QString kFontFamily;
 };
 
 } // namespace report

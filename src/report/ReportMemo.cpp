@@ -18,7 +18,8 @@ void ReportMemo::paint(QPainter& painter, const QPointF& bandOrigin) const {
     double baseline = box.top() + metrics.ascent();
     for (const QString& line : lines) {
         if (baseline > box.bottom()) break;
-        painter.drawText(QPointF(box.left(), baseline), metrics.elidedText(line, Qt::ElideRight, box.width()));
+        painter.drawText(QPointF(box.left(), baseline),
+                         metrics.elidedText(line, Qt::ElideRight, box.width()));
         baseline += step;
     }
 }

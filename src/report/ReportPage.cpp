@@ -14,7 +14,7 @@ ReportPage::ReportPage(QObject* parent) : QObject(parent) { setObjectName(QStrin
 
 QPageLayout ReportPage::pageLayout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+                       QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
 void ReportPage::paint(QPainter& painter) const {
@@ -26,7 +26,7 @@ void ReportPage::paint(QPainter& painter) const {
     painter.setRenderHint(QPainter::TextAntialiasing);
     double top = 0;
     for (const ReportBand* band : bands) {
-        band->paint(painter, top, ContentWidth);
+        band->paint(painter, top, kContentWidth);
         top += std::max(band->height, 0);
     }
     painter.restore();

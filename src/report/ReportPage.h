@@ -17,9 +17,9 @@ public:
     explicit ReportPage(QObject* parent);
 
     // Printable width between the margins, in design pixels (96 per inch).
-    static constexpr double ContentWidth = 190.0 / 25.4 * 96.0;
-    static constexpr double ContentHeight = 277.0 / 25.4 * 96.0;
-    static constexpr double MarginMm = 10.0;
+    static constexpr double kContentWidth = 190.0 / 25.4 * 96.0;
+    static constexpr double kContentHeight = 277.0 / 25.4 * 96.0;
+    static constexpr double kMarginMm = 10.0;
 
     QList<ReportBand*> bands; // printing order; owned by the form
 

@@ -18,11 +18,13 @@ void ReportPdf::write(const Tform_print& form, const QString& path) {
     writer.setTitle(store::programTitle() + QStringLiteral(" report"));
     QPainter painter;
     if (!painter.begin(&writer))
-        throw ReportError(QStringLiteral("The report cannot be written to %1.").arg(QDir::toNativeSeparators(path))
+        throw ReportError(QStringLiteral("The report cannot be written to %1.")
+                              .arg(QDir::toNativeSeparators(path))
                               .toStdString());
     form.QuickRep1->paint(painter);
     if (!painter.end())
-        throw ReportError(QStringLiteral("The report could not be completed in %1.").arg(QDir::toNativeSeparators(path))
+        throw ReportError(QStringLiteral("The report could not be completed in %1.")
+                              .arg(QDir::toNativeSeparators(path))
                               .toStdString());
 }
 

@@ -22,7 +22,7 @@ static void registerReportResources() {
 
 namespace report {
 
-const QString Tform_print::PresetTitle = QStringLiteral("Рефлектометр импульсный KM-41A   v.4");
+const QString Tform_print::kPresetTitle = QStringLiteral("Рефлектометр импульсный KM-41A   v.4");
 
 Tform_print::Tform_print(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("form_print"));
@@ -54,7 +54,7 @@ void Tform_print::buildTitle() {
     QRLabel_type = new ReportLabel(QStringLiteral("QRLabel_type"), QRectF(0, 4, 480, 30), 14, this);
     QRLabel_type->bold = true;
     QRLabel_type->italic = true;
-    QRLabel_type->caption = PresetTitle;
+    QRLabel_type->caption = kPresetTitle;
     QRLabel_printed = new ReportLabel(QStringLiteral("QRLabel_printed"), QRectF(530, 12, 44, 16), 8, this);
     QRLabel_printed->caption = QStringLiteral("Printed:");
     QRSysData1 = new ReportLabel(QStringLiteral("QRSysData1"), QRectF(576, 12, 142, 16), 8, this);
@@ -70,7 +70,7 @@ void Tform_print::buildParameterTable() {
     for (int i = 0; i < 5; ++i) {
         // Each column ends where the next begins; the last one may use the
         // right margin, as its left edge sits close to the printable edge.
-        const double right = i + 1 < 5 ? ColumnLefts[i + 1] - 2 : ReportPage::ContentWidth + 30;
+        const double right = i + 1 < 5 ? ColumnLefts[i + 1] - 2 : ReportPage::kContentWidth + 30;
         *columns[i] = new ReportMemo(QStringLiteral("QRMemo_ref%1").arg(i + 1),
                                      QRectF(ColumnLefts[i], 4, right - ColumnLefts[i], 212), 7, this);
         QRSubDetail2->items.append(*columns[i]);
@@ -78,13 +78,15 @@ void Tform_print::buildParameterTable() {
 }
 
 void Tform_print::buildCharts() {
-    GroupHeaderBand2 = new ReportBand(QStringLiteral("GroupHeaderBand2"), UpperBandShown, this);
-    QRChart1 = new ReportChart(QStringLiteral("QRChart1"), QRectF(22, 12, 673, 177), trace::SlotLayout::UpperCount, this);
+    GroupHeaderBand2 = new ReportBand(QStringLiteral("GroupHeaderBand2"), kUpperBandShown, this);
+    QRChart1 = new ReportChart(QStringLiteral("QRChart1"), QRectF(22, 12, 673, 177),
+                               trace::SlotLayout::kUpperCount, this);
     trace::SlotLayout::setupUpper(*QRChart1);
     GroupHeaderBand2->items = {QRChart1};
 
     QRSubDetail3 = new ReportBand(QStringLiteral("QRSubDetail3"), 475, this);
-    QRChart2 = new ReportChart(QStringLiteral("QRChart2"), QRectF(22, 4, 673, 281), trace::SlotLayout::LowerCount, this);
+    QRChart2 = new ReportChart(QStringLiteral("QRChart2"), QRectF(22, 4, 673, 281),
+                               trace::SlotLayout::kLowerCount, this);
     trace::SlotLayout::setupLower(*QRChart2);
     QRMemo3 = new ReportMemo(QStringLiteral("QRMemo3"), QRectF(60, 300, 150, 160), 9, this);
     QRMemo3->lines = ReadoutLines::labels();

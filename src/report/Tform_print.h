@@ -20,9 +20,9 @@ class Tform_print : public QObject {
 public:
     explicit Tform_print(QObject* parent = nullptr);
 
-    static const QString PresetTitle;
-    static constexpr int UpperBandShown = 200;
-    static constexpr int UpperBandHidden = 1;
+    static const QString kPresetTitle;
+    static constexpr int kUpperBandShown = 200;
+    static constexpr int kUpperBandHidden = 1;
     // Left edges of the five value columns of the parameter table.
     static constexpr std::array<int, 5> ColumnLefts{90, 238, 391, 540, 700};
 

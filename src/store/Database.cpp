@@ -48,7 +48,9 @@ Database::~Database() {
     }
 }
 
-void Database::detach(Dataset* ds) { datasets_.erase(std::remove(datasets_.begin(), datasets_.end(), ds), datasets_.end()); }
+void Database::detach(Dataset* ds) {
+    datasets_.erase(std::remove(datasets_.begin(), datasets_.end(), ds), datasets_.end());
+}
 
 void Database::rowRemoved(const QString& table, qint64 rowid, Dataset* from) {
     for (Dataset* ds : std::vector<Dataset*>(datasets_))
@@ -63,7 +65,9 @@ void Database::connect() {
     if (connected_) return;
     if (pathSource_) path_ = pathSource_();
     if (path_.trimmed().isEmpty())
-        throw StoreError(QStringLiteral("No database file is registered for the data source %1.").arg(alias_).toStdString());
+        throw StoreError(QStringLiteral("No database file is registered for the data source %1.")
+                             .arg(alias_)
+                             .toStdString());
 
     const DatabaseFile::Kind fileKind = DatabaseFile::inspect(path_);
     bool fresh = false;
@@ -129,7 +133,8 @@ QSqlDatabase Database::handle() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params, Sync sync) {
+Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params,
+                                      Sync sync) {
     QSqlDatabase db = handle();
     if (sync == Sync::Full) {
         // The setting holds for the connection; it goes back once this commit is on the disk.

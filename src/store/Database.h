@@ -51,7 +51,8 @@ public:
         qint64 insertId = -1;
     };
     enum class Sync { Normal, Full };
-    WriteResult write(const QString& table, const QString& sql, const QVariantList& params, Sync sync = Sync::Normal);
+    WriteResult write(const QString& table, const QString& sql, const QVariantList& params,
+                      Sync sync = Sync::Normal);
 
     // Bumped by every write to a table, so that other views of the same table
     // drop what they have cached.

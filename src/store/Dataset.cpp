@@ -137,7 +137,9 @@ Dataset::Bookmark Dataset::bookmark() const {
     return d_->source.rowidAt(cur_);
 }
 
-bool Dataset::bookmarkValid(Bookmark b) const { return isOpen() && b >= 0 && d_->source.indexOfRowid(b) >= 0; }
+bool Dataset::bookmarkValid(Bookmark b) const {
+    return isOpen() && b >= 0 && d_->source.indexOfRowid(b) >= 0;
+}
 
 void Dataset::gotoBookmark(Bookmark b) {
     requireOpen("move");
@@ -258,7 +260,8 @@ void Dataset::deleteRecord() {
     }
     dropPending();
     if (d_->source.count() == 0 || cur_ < 0)
-        throw StoreError(QStringLiteral("Cannot delete: the dataset %1 holds no records.").arg(name_).toStdString());
+        throw StoreError(
+            QStringLiteral("Cannot delete: the dataset %1 holds no records.").arg(name_).toStdString());
     if (beforeScroll) beforeScroll(*this);
     const qint64 rowid = d_->source.rowidAt(cur_);
     d_->source.remove(cur_);
@@ -278,7 +281,9 @@ void Dataset::forgetRow(qint64 rowid) {
     if (row < 0) return;
     d_->source.unlist(row);
     const int count = d_->source.count();
-    const auto shifted = [&](int r) { return count == 0 ? -1 : std::clamp(r > row ? r - 1 : r, 0, count - 1); };
+    const auto shifted = [&](int r) {
+        return count == 0 ? -1 : std::clamp(r > row ? r - 1 : r, 0, count - 1);
+    };
     d_->rowBeforeInsert = shifted(d_->rowBeforeInsert);
     if (state_ != DatasetState::Insert) cur_ = shifted(cur_);
     if (count == 0) bof_ = eof_ = true;
@@ -307,7 +312,8 @@ Field Dataset::fieldByName(const QString& name) {
 
 Field Dataset::fieldByNumber(int index) {
     if (index < 0 || index >= fieldCount())
-        throw StoreError(QStringLiteral("%1: Field index %2 out of range").arg(name_).arg(index).toStdString());
+        throw StoreError(
+            QStringLiteral("%1: Field index %2 out of range").arg(name_).arg(index).toStdString());
     return Field(this, index);
 }
 
@@ -327,7 +333,9 @@ void Dataset::setCurrentValue(int field, const QVariant& v) {
     d_->changed[field] = true;
 }
 
-bool Dataset::isPendingRow(int row) const { return state_ == DatasetState::Insert && row == d_->source.count(); }
+bool Dataset::isPendingRow(int row) const {
+    return state_ == DatasetState::Insert && row == d_->source.count();
+}
 
 QVariant Dataset::valueAt(int row, int field) const {
     if (isPendingRow(row)) return currentValue(field);

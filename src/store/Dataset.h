@@ -33,11 +33,13 @@ public:
     int index() const { return index_; }
     QVariant value() const;
     bool isNull() const;
-    QString asString() const;   // text form: text as stored, floats with the locale's separator, booleans "True"/"False"
-    qint64 asInteger() const;   // numbers truncate toward zero; text is parsed (',' or '.'); null or junk gives 0
-    double asFloat() const;     // text is parsed (',' or '.'); null or junk gives 0
+    QString asString()
+        const; // text form: text as stored, floats with the locale's separator, booleans "True"/"False"
+    qint64
+    asInteger() const;      // numbers truncate toward zero; text is parsed (',' or '.'); null or junk gives 0
+    double asFloat() const; // text is parsed (',' or '.'); null or junk gives 0
     bool asBool() const;
-    QByteArray asBlob() const;  // read on demand; empty when null
+    QByteArray asBlob() const; // read on demand; empty when null
     void setValue(const QVariant& v) const;
     void setString(const QString& v) const { setValue(v); }
     void setInteger(qint64 v) const { setValue(v); }
@@ -73,12 +75,12 @@ public:
     QString sql() const;
     const QString& tableName() const { return table_; }
 
-    void open();   // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)
+    void open(); // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)
     void close();
     bool isOpen() const { return state_ != DatasetState::Inactive; }
     DatasetState state() const { return state_; }
 
-    int recordCount() const;  // 0 when closed
+    int recordCount() const; // 0 when closed
     bool isEmpty() const { return recordCount() == 0; }
     int recNo() const { return cur_; } // 0-based; -1 when empty
     bool eof() const { return eof_; }
@@ -92,15 +94,16 @@ public:
 
     Bookmark bookmark() const;
     bool bookmarkValid(Bookmark b) const;
-    void gotoBookmark(Bookmark b); // stays on the current record (still firing the move's events) when the row is gone
+    void gotoBookmark(
+        Bookmark b); // stays on the current record (still firing the move's events) when the row is gone
 
-    void append();       // state Insert with an empty buffer; fires afterInsert
+    void append(); // state Insert with an empty buffer; fires afterInsert
     // append() for a row whose `field` (and each of `copies`) takes the number one
     // above the largest stored in the whole table, given by the post's own
     // statement: no two rows get the same number, whatever this view lists.
     void appendNumbered(const QString& field, const QStringList& copies = {});
-    void edit();         // state Edit; no-op while already editing or inserting
-    void post();         // one transaction; fires beforePost (may cancel), afterPost, dataChange
+    void edit(); // state Edit; no-op while already editing or inserting
+    void post(); // one transaction; fires beforePost (may cancel), afterPost, dataChange
     // post() when beforePost accepts the pending record; otherwise it stays pending.
     bool postIfAccepted();
     void cancel();
@@ -109,9 +112,9 @@ public:
     int fieldCount() const;
     QString fieldName(int index) const;
     int fieldIndex(const QString& name) const; // -1 when absent
-    Field fieldByName(const QString& name);     // throws StoreError when absent
-    Field fieldByNumber(int index);             // 0-based
-    ColumnKind fieldKind(int index) const;      // from the column's declared type
+    Field fieldByName(const QString& name);    // throws StoreError when absent
+    Field fieldByNumber(int index);            // 0-based
+    ColumnKind fieldKind(int index) const;     // from the column's declared type
 
     int tag() const { return tag_; }
     void setTag(int t) { tag_ = t; }

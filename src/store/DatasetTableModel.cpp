@@ -25,7 +25,9 @@ int DatasetTableModel::rowCount(const QModelIndex& parent) const {
     return ds_.recordCount() + (ds_.state() == DatasetState::Insert ? 1 : 0);
 }
 
-int DatasetTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : columns_.size(); }
+int DatasetTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columns_.size();
+}
 
 int DatasetTableModel::fieldOf(int column) const {
     if (column < 0 || column >= columns_.size()) return -1;
@@ -55,12 +57,9 @@ bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value,
     const GridColumn& col = columns_[index.column()];
     if (!col.editable) return false;
     QVariant stored;
-    if (col.checkBox && role == Qt::CheckStateRole)
-        stored = value.toInt() == Qt::Checked;
-    else if (!col.checkBox && role == Qt::EditRole)
-        stored = value;
-    else
-        return false;
+    if (col.checkBox && role == Qt::CheckStateRole) stored = value.toInt() == Qt::Checked;
+    else if (!col.checkBox && role == Qt::EditRole) stored = value;
+    else return false;
     return showErrors([&] { ds_.setValueAt(index.row(), field, stored); });
 }
 

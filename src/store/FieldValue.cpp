@@ -34,7 +34,9 @@ std::optional<bool> boolFromText(const QString& text) {
 }
 
 [[noreturn]] void refuse(const QString& value, const QString& what, const QString& fieldName) {
-    throw StoreError(QStringLiteral("'%1' is not a valid %2 value for the field %3").arg(value, what, fieldName).toStdString());
+    throw StoreError(QStringLiteral("'%1' is not a valid %2 value for the field %3")
+                         .arg(value, what, fieldName)
+                         .toStdString());
 }
 
 } // namespace
@@ -61,14 +63,10 @@ QString FieldValue::text(const QVariant& v, ColumnKind kind) {
     if (kind == ColumnKind::Bool) return boolean(v) ? QStringLiteral("True") : QStringLiteral("False");
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return formatFloat(v.toDouble());
-    case QMetaType::Bool:
-        return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::QByteArray:
-        return QString::fromUtf8(v.toByteArray());
-    default:
-        return v.toString();
+    case QMetaType::Float: return formatFloat(v.toDouble());
+    case QMetaType::Bool: return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::QByteArray: return QString::fromUtf8(v.toByteArray());
+    default: return v.toString();
     }
 }
 
@@ -76,10 +74,8 @@ qint64 FieldValue::integer(const QVariant& v) {
     if (v.isNull() || !v.isValid()) return 0;
     switch (v.typeId()) {
     case QMetaType::Double:
-    case QMetaType::Float:
-        return truncated(v.toDouble());
-    case QMetaType::Bool:
-        return v.toBool() ? 1 : 0;
+    case QMetaType::Float: return truncated(v.toDouble());
+    case QMetaType::Bool: return v.toBool() ? 1 : 0;
     case QMetaType::QString:
     case QMetaType::QByteArray: {
         const QString t = v.toString();
@@ -87,8 +83,7 @@ qint64 FieldValue::integer(const QVariant& v) {
         if (auto b = boolFromText(t)) return *b ? 1 : 0;
         return 0;
     }
-    default:
-        return v.toLongLong();
+    default: return v.toLongLong();
     }
 }
 
@@ -157,8 +152,7 @@ QVariant FieldValue::toStored(const QVariant& v, ColumnKind kind, const QString&
     case ColumnKind::Blob:
         if (v.typeId() == QMetaType::QByteArray) return v;
         return QVariant(v.toString().toUtf8());
-    case ColumnKind::Other:
-        break;
+    case ColumnKind::Other: break;
     }
     return v;
 }

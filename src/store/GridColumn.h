@@ -6,9 +6,9 @@ namespace store {
 
 // One column of a grid over a dataset.
 struct GridColumn {
-    QString field;  // dataset field shown
-    QString title;  // header text (blank for the check-box column)
-    int width = 0;  // pixels; 0 leaves the view's default
+    QString field; // dataset field shown
+    QString title; // header text (blank for the check-box column)
+    int width = 0; // pixels; 0 leaves the view's default
     bool editable = false;
     bool checkBox = false; // a boolean field shown and toggled as a check box
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;

@@ -89,9 +89,10 @@ void IniFile::writeInteger(const QString& section, const QString& key, int value
 void IniFile::removeKey(const QString& section, const QString& key) {
     for (Section& s : sections_) {
         if (s.name.compare(section, Qt::CaseInsensitive) != 0) continue;
-        s.entries.erase(std::remove_if(s.entries.begin(), s.entries.end(),
-                                       [&](const Entry& e) { return e.key.compare(key, Qt::CaseInsensitive) == 0; }),
-                        s.entries.end());
+        s.entries.erase(
+            std::remove_if(s.entries.begin(), s.entries.end(),
+                           [&](const Entry& e) { return e.key.compare(key, Qt::CaseInsensitive) == 0; }),
+            s.entries.end());
     }
 }
 

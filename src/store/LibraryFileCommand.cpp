@@ -1,9 +1,9 @@
 #include "store/LibraryFileCommand.h"
 
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 namespace store {
 

@@ -18,7 +18,8 @@ std::optional<double> parseNumber(const QString& text) {
 
 double toNumber(const QString& text) {
     if (auto v = parseNumber(text)) return *v;
-    throw NumberFormatError(QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+    throw NumberFormatError(
+        QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
 }
 
 QString formatFixed(double value, int decimals) {

@@ -12,9 +12,7 @@ QString& overrideDir() {
     return dir;
 }
 
-QString clean(const QString& dir) {
-    return QDir::cleanPath(QDir(dir).absolutePath());
-}
+QString clean(const QString& dir) { return QDir::cleanPath(QDir(dir).absolutePath()); }
 
 QString withSlash(QString dir) {
     dir = clean(dir);
@@ -54,9 +52,7 @@ FolderHints folderHintsOf(const QString& executableFolder) {
     return hints;
 }
 
-void setProgramFolderOverride(const QString& dir) {
-    overrideDir() = dir;
-}
+void setProgramFolderOverride(const QString& dir) { overrideDir() = dir; }
 
 QString settingsFilePath() { return programFolder() + kSettingsFileName; }
 

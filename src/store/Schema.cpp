@@ -34,26 +34,28 @@ const char* const kListRefDev =
 } // namespace
 
 const QStringList& Schema::masterFields() {
-    static const QStringList fields = {"REC_ID", "BANK_NUM", "MEMO",      "SCALE",       "DLIT",
-                                       "AMPL",   "NAKOPL",   "SOGLAS",    "SPEED",       "DATE",
-                                       "SDVIG",  "ZOOM_L",   "POINTS",    "DEVICE_TYPE", "METHOD",
-                                       "LEVEL",  "TIME_OUT", "PICTURE",   "START_PLAN"};
+    static const QStringList fields = {"REC_ID", "BANK_NUM", "MEMO",    "SCALE",       "DLIT",
+                                       "AMPL",   "NAKOPL",   "SOGLAS",  "SPEED",       "DATE",
+                                       "SDVIG",  "ZOOM_L",   "POINTS",  "DEVICE_TYPE", "METHOD",
+                                       "LEVEL",  "TIME_OUT", "PICTURE", "START_PLAN"};
     return fields;
 }
 
 void Schema::create(QSqlDatabase& db, Kind kind, const QString& path) {
-    const QStringList statements = kind == Kind::Library
-                                       ? QStringList{kMaster, kMasterIndex}
-                                       : QStringList{kListKu, kListKuDev, kListRefDev};
+    const QStringList statements = kind == Kind::Library ? QStringList{kMaster, kMasterIndex}
+                                                         : QStringList{kListKu, kListKuDev, kListRefDev};
     if (!db.transaction())
-        throw StoreError(QStringLiteral("Cannot create the tables of %1: %2").arg(path, db.lastError().text()).toStdString());
+        throw StoreError(QStringLiteral("Cannot create the tables of %1: %2")
+                             .arg(path, db.lastError().text())
+                             .toStdString());
     QSqlQuery q(db);
     for (const QString& sql : statements) {
         if (!q.exec(sql)) {
             const QString why = q.lastError().text();
             q.finish();
             db.rollback();
-            throw StoreError(QStringLiteral("Cannot create the tables of %1: %2").arg(path, why).toStdString());
+            throw StoreError(
+                QStringLiteral("Cannot create the tables of %1: %2").arg(path, why).toStdString());
         }
     }
     q.finish();

@@ -12,8 +12,7 @@ SelectStatement SelectStatement::parse(const QString& sql) {
                        "(?:\\s+WHERE\\s+([A-Za-z_][A-Za-z0-9_]*)\\s*=\\s*'((?:[^']|'')*)')?\\s*;?\\s*$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch m = form.match(sql);
-    if (!m.hasMatch())
-        throw StoreError(QStringLiteral("Unsupported query: %1").arg(sql).toStdString());
+    if (!m.hasMatch()) throw StoreError(QStringLiteral("Unsupported query: %1").arg(sql).toStdString());
     SelectStatement s;
     s.table = m.captured(1);
     s.whereColumn = m.captured(2);

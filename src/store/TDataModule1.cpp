@@ -2,8 +2,8 @@
 
 #include "store/Numbers.h"
 #include "store/ProgramFolder.h"
-#include "store/SelectStatement.h"
 #include "store/ProgramTitle.h"
+#include "store/SelectStatement.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,23 +11,17 @@
 
 namespace store {
 
-const QString TDataModule1::LibraryAlias = QStringLiteral("ecl41_data");
-const QString TDataModule1::CompareAlias = QStringLiteral("ecl41_pic");
-const QString TDataModule1::ListAlias = QStringLiteral("ecl41_list");
+const QString TDataModule1::kLibraryAlias = QStringLiteral("ecl41_data");
+const QString TDataModule1::kCompareAlias = QStringLiteral("ecl41_pic");
+const QString TDataModule1::kListAlias = QStringLiteral("ecl41_list");
 
 TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent)
-    : QObject(parent),
-      Database1(LibraryAlias, Schema::Kind::Library),
-      Database2(CompareAlias, Schema::Kind::Library),
-      Database3(ListAlias, Schema::Kind::Lists),
-      t_ku_list(Database3, QStringLiteral("t_ku_list")),
-      t_picture(Database2, QStringLiteral("t_picture")),
+    : QObject(parent), Database1(kLibraryAlias, Schema::Kind::Library),
+      Database2(kCompareAlias, Schema::Kind::Library), Database3(kListAlias, Schema::Kind::Lists),
+      t_ku_list(Database3, QStringLiteral("t_ku_list")), t_picture(Database2, QStringLiteral("t_picture")),
       t_ku_list_temp(Database3, QStringLiteral("t_ku_list_temp")),
-      t_refl_list(Database3, QStringLiteral("t_refl_list")),
-      t_master(Database1, QStringLiteral("t_master")),
-      t_master2(Database1, QStringLiteral("t_master2")),
-      state_(state),
-      host_(host) {
+      t_refl_list(Database3, QStringLiteral("t_refl_list")), t_master(Database1, QStringLiteral("t_master")),
+      t_master2(Database1, QStringLiteral("t_master2")), state_(state), host_(host) {
     setObjectName(QStringLiteral("DataModule1"));
     const QString data = programFolder() + QStringLiteral("Data/");
     // A missing library is a database error that start-up answers with the
@@ -61,7 +55,9 @@ QString TDataModule1::libraryDefaultPath() { return programFolder() + QStringLit
 
 QString TDataModule1::backupPath() { return programFolder() + QStringLiteral("Save/ecl41_data.db"); }
 
-QString TDataModule1::registeredLibraryPath() const { return registry_.readDbq(LibraryAlias, libraryDefaultPath()); }
+QString TDataModule1::registeredLibraryPath() const {
+    return registry_.readDbq(kLibraryAlias, libraryDefaultPath());
+}
 
 QString TDataModule1::titleFor(const QString& libraryPath) {
     const int slash = std::max(libraryPath.lastIndexOf('/'), libraryPath.lastIndexOf('\\'));
@@ -119,13 +115,14 @@ void TDataModule1::openStore() {
             QFile::copy(backup, library);
         }
         try {
-            registry_.writeDbq(LibraryAlias, library);
+            registry_.writeDbq(kLibraryAlias, library);
             openDatasets();
         } catch (const StoreError& second) {
-            throw StoreError(QStringLiteral("The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
-                                 .arg(QString::fromStdString(first.what()), QDir::toNativeSeparators(library),
-                                      QDir::toNativeSeparators(backup), QString::fromStdString(second.what()))
-                                 .toStdString());
+            throw StoreError(
+                QStringLiteral("The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
+                    .arg(QString::fromStdString(first.what()), QDir::toNativeSeparators(library),
+                         QDir::toNativeSeparators(backup), QString::fromStdString(second.what()))
+                    .toStdString());
         }
     }
     state_.title = titleFor(registeredLibraryPath());
@@ -156,18 +153,19 @@ void TDataModule1::openLibraryFile(const QString& path) {
     };
     try {
         Database1.disconnect();
-        registry_.writeDbq(LibraryAlias, path);
+        registry_.writeDbq(kLibraryAlias, path);
         reopen();
     } catch (const StoreError& e) {
         try {
-            registry_.writeDbq(LibraryAlias, previous);
+            registry_.writeDbq(kLibraryAlias, previous);
             reopen();
         } catch (const StoreError&) {
             // The previous library is gone too; the views stay empty and the message below says why.
         }
-        throw StoreError(QStringLiteral("The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
-                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
-                             .toStdString());
+        throw StoreError(
+            QStringLiteral("The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
+                .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
+                .toStdString());
     }
 }
 

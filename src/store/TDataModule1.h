@@ -2,8 +2,8 @@
 #include "store/DataModuleHost.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
-#include "store/ViewState.h"
 #include "store/OdbcRegistry.h"
+#include "store/ViewState.h"
 
 #include <QObject>
 
@@ -17,9 +17,9 @@ namespace store {
 class TDataModule1 : public QObject {
     Q_OBJECT
 public:
-    static const QString LibraryAlias; // ecl41_data
-    static const QString CompareAlias; // ecl41_pic
-    static const QString ListAlias;    // ecl41_list
+    static const QString kLibraryAlias; // ecl41_data
+    static const QString kCompareAlias; // ecl41_pic
+    static const QString kListAlias;    // ecl41_list
 
     TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent = nullptr);
     ~TDataModule1() override;

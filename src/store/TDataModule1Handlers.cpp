@@ -23,7 +23,8 @@ void TDataModule1::showCurrentRecord(Dataset& ds, bool withSpeed) {
         state_.waveSource = 1;
     }
     state_.editSdvig = numberText(ds.fieldByName(QStringLiteral("SDVIG")), kDefaultSdvig);
-    if (state_.typeIndex == 0) state_.zoomCaption = numberText(ds.fieldByName(QStringLiteral("ZOOM_L")), kDefaultZoom);
+    if (state_.typeIndex == 0)
+        state_.zoomCaption = numberText(ds.fieldByName(QStringLiteral("ZOOM_L")), kDefaultZoom);
 }
 
 void TDataModule1::showEmptyLibrary() {
@@ -89,11 +90,11 @@ void TDataModule1::t_pictureAfterScroll(Dataset& ds) {
     ds.setTag(TagNormal);
 }
 
-void TDataModule1::t_pictureAfterPost(Dataset& ds) {
-    host_.SetCompareGridEnabled(ds.recordCount() > 0);
-}
+void TDataModule1::t_pictureAfterPost(Dataset& ds) { host_.SetCompareGridEnabled(ds.recordCount() > 0); }
 
-void TDataModule1::t_ku_listAfterInsert(Dataset& ds) { ds.fieldByName(QStringLiteral("picture")).setBool(false); }
+void TDataModule1::t_ku_listAfterInsert(Dataset& ds) {
+    ds.fieldByName(QStringLiteral("picture")).setBool(false);
+}
 
 bool TDataModule1::t_ku_listBeforePost(Dataset& ds) {
     if (ds.fieldByName(QStringLiteral("name_ku")).asString().trimmed().isEmpty()) return false;

@@ -57,7 +57,8 @@ void TableSource::load() {
         columns_.push_back(c);
     }
     if (columns_.isEmpty())
-        throw StoreError(QStringLiteral("The database %1 has no table %2.").arg(file, stmt_.table).toStdString());
+        throw StoreError(
+            QStringLiteral("The database %1 has no table %2.").arg(file, stmt_.table).toStdString());
     if (stmt_.hasFilter() && columnIndex(stmt_.whereColumn) < 0)
         throw StoreError(QStringLiteral("The table %1 of %2 has no field %3.")
                              .arg(stmt_.table, file, stmt_.whereColumn)
@@ -97,7 +98,8 @@ QVariant TableSource::value(int row, int column) {
     if (columns_[column].kind != ColumnKind::Blob) return cachedRow(row)[column];
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(quoted(columns_[column].name), quotedTable()));
+    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                  .arg(quoted(columns_[column].name), quotedTable()));
     q.addBindValue(rowidAt(row));
     if (!q.exec())
         throw StoreError(QStringLiteral("Cannot read the field %1 from %2: %3")
@@ -130,7 +132,8 @@ void TableSource::fetchPage(int row) {
     for (int i = from; i < to; ++i) marks << QStringLiteral("?");
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)").arg(names.join(','), quotedTable(), marks.join(',')));
+    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+                  .arg(names.join(','), quotedTable(), marks.join(',')));
     for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
     if (!q.exec())
         throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
@@ -145,12 +148,14 @@ void TableSource::fetchPage(int row) {
     }
 }
 
-int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set, const QVector<int>& numbered) {
+int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set,
+                        const QVector<int>& numbered) {
     QStringList names, marks;
     QVariantList params;
-    const QString next = numbered.isEmpty() ? QString()
-                                            : QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
-                                                  .arg(quoted(columns_.value(numbered.first()).name), quotedTable());
+    const QString next = numbered.isEmpty()
+                             ? QString()
+                             : QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
+                                   .arg(quoted(columns_.value(numbered.first()).name), quotedTable());
     for (int c = 0; c < columns_.size(); ++c) {
         if (numbered.contains(c)) {
             names << quoted(columns_[c].name);
@@ -162,12 +167,14 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
         marks << QStringLiteral("?");
         params << values.value(c);
     }
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(quotedTable(), names.join(','), marks.join(','));
+    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
+                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                              .arg(quotedTable(), names.join(','), marks.join(','));
     const Database::WriteResult r = db_.write(stmt_.table, sql, params, rowSync());
     if (r.insertId < 0)
-        throw StoreError(QStringLiteral("The new record of %1 in %2 cannot be found.").arg(stmt_.table, db_.path()).toStdString());
+        throw StoreError(QStringLiteral("The new record of %1 in %2 cannot be found.")
+                             .arg(stmt_.table, db_.path())
+                             .toStdString());
     const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), r.insertId);
     const int index = static_cast<int>(pos - rowids_.begin());
     rowids_.insert(pos, r.insertId);
@@ -185,7 +192,8 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     }
     if (assignments.isEmpty()) return;
     params << rowidAt(row);
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
+    const QString sql =
+        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
     if (db_.write(stmt_.table, sql, params).rowsAffected == 0)
         throw StoreError(QStringLiteral("The record of %1 in %2 no longer exists; the change was not stored.")
                              .arg(stmt_.table, db_.path())
@@ -200,8 +208,8 @@ void TableSource::unlist(int row) {
 
 void TableSource::remove(int row) {
     if (row < 0 || row >= count()) return;
-    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {rowidAt(row)},
-              rowSync());
+    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()),
+              {rowidAt(row)}, rowSync());
     cache_.remove(rowidAt(row));
     rowids_.erase(rowids_.begin() + row);
 }

@@ -8,18 +8,18 @@
 namespace tools {
 
 QPixmap AboutLogo::picture() {
-    QPixmap pix(Width, Height);
+    QPixmap pix(kWidth, kHeight);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient sky(0, 0, 0, Height);
+    QLinearGradient sky(0, 0, 0, kHeight);
     sky.setColorAt(0, QColor(18, 46, 84));
     sky.setColorAt(1, QColor(8, 20, 40));
     p.fillRect(pix.rect(), sky);
 
     // A pulse and its echoes along a cable: what the instrument draws.
     QPainterPath trace;
-    const double base = Height * 0.72;
+    const double base = kHeight * 0.72;
     trace.moveTo(8, base);
     trace.lineTo(20, base);
     trace.lineTo(24, base - 40);
@@ -31,7 +31,7 @@ QPixmap AboutLogo::picture() {
     trace.cubicTo(180, base + 2, 220, base - 2, 250, base);
     trace.lineTo(256, base + 22);
     trace.lineTo(262, base);
-    trace.lineTo(Width - 8, base);
+    trace.lineTo(kWidth - 8, base);
     p.setPen(QPen(QColor(90, 230, 140), 2));
     p.drawPath(trace);
 
@@ -39,13 +39,13 @@ QPixmap AboutLogo::picture() {
     title.setPixelSize(34);
     p.setFont(title);
     p.setPen(QColor(235, 240, 250));
-    p.drawText(QRect(14, 4, Width - 28, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Echolon"));
+    p.drawText(QRect(14, 4, kWidth - 28, 44), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Echolon"));
     QFont sub = title;
     sub.setPixelSize(13);
     sub.setBold(false);
     p.setFont(sub);
     p.setPen(QColor(170, 190, 215));
-    p.drawText(QRect(14, 4, Width - 28, 44), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("4.1"));
+    p.drawText(QRect(14, 4, kWidth - 28, 44), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("4.1"));
     p.end();
     return pix;
 }

@@ -7,8 +7,8 @@ namespace tools {
 // the report's page header picture.
 class AboutLogo {
 public:
-    static constexpr int Width = 286;
-    static constexpr int Height = 92;
+    static constexpr int kWidth = 286;
+    static constexpr int kHeight = 92;
     static QPixmap picture();
 };
 

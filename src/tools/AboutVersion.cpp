@@ -4,12 +4,13 @@
 
 namespace tools {
 
-const QString AboutVersion::DefaultVersion = QStringLiteral("4.1.1.127");
+const QString AboutVersion::kDefaultVersion = QStringLiteral("4.1.1.127");
 
 QString AboutVersion::read(const QString& programFolder) {
     // IniFile reads a missing, unreadable or oversized file as empty and holds no handle afterwards.
     const store::IniFile dof(programFolder + QStringLiteral("Kestrel.dof"));
-    return dof.readString(QStringLiteral("Version Info Keys"), QStringLiteral("FileVersion"), DefaultVersion);
+    return dof.readString(QStringLiteral("Version Info Keys"), QStringLiteral("FileVersion"),
+                          kDefaultVersion);
 }
 
 QString AboutVersion::caption(const QString& programFolder) {

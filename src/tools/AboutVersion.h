@@ -7,7 +7,7 @@ namespace tools {
 // in Kestrel.dof in the program folder.
 class AboutVersion {
 public:
-    static const QString DefaultVersion; // "4.1.1.127"
+    static const QString kDefaultVersion; // "4.1.1.127"
 
     // The version text; DefaultVersion when the file, the section or the key is missing.
     static QString read(const QString& programFolder);

@@ -63,7 +63,8 @@ void writeRows(const QString& path, const MdbTable& table) {
             QSqlQuery q(db);
             QStringList marks;
             for (int i = 0; i < names.size(); ++i) marks << QStringLiteral("?");
-            q.prepare(QStringLiteral("INSERT INTO master (%1) VALUES (%2)").arg(names.join(','), marks.join(',')));
+            q.prepare(
+                QStringLiteral("INSERT INTO master (%1) VALUES (%2)").arg(names.join(','), marks.join(',')));
             for (const QVariantList& row : table.rows) {
                 for (int c : sources) q.addBindValue(row.value(c));
                 if (!q.exec()) {
@@ -91,8 +92,10 @@ QString AccessLibraryConverter::targetOf(const QString& sourcePath) {
 QString AccessLibraryConverter::convert(const QString& sourcePath) {
     const QString target = targetOf(sourcePath);
     if (QFileInfo::exists(target))
-        throw ImportError(QStringLiteral("%1 already exists; it is not replaced. Open it, or move it away and "
-                                         "convert again.").arg(target));
+        throw ImportError(
+            QStringLiteral("%1 already exists; it is not replaced. Open it, or move it away and "
+                           "convert again.")
+                .arg(target));
     const MdbTable table = readMaster(sourcePath);
     // Built under a temporary name and renamed at the end: never half a library.
     const QString part = target + QStringLiteral(".part");

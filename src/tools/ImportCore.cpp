@@ -43,7 +43,8 @@ void ImportCore::activate() {
 void ImportCore::openOldTable() {
     const QString file = registeredFile();
     if (file.isEmpty())
-        throw ImportError(QStringLiteral("Источник данных %1 не зарегистрирован: выберите файл %2.").arg(kAlias, kFileName));
+        throw ImportError(QStringLiteral("Источник данных %1 не зарегистрирован: выберите файл %2.")
+                              .arg(kAlias, kFileName));
     records_ = OldMasterReader::read(file);
     open_ = true;
 }
@@ -75,11 +76,13 @@ void ImportCore::chooseFile(const QString& path) {
         startEnabled = false;
         progressText.clear();
         emit changed();
-        store::messages().warning(QStringLiteral("В файле ") + path +
-                                  QStringLiteral(" не найдено ни одной записи. Импорт данного файла не возможен."));
+        store::messages().warning(
+            QStringLiteral("В файле ") + path +
+            QStringLiteral(" не найдено ни одной записи. Импорт данного файла не возможен."));
     } else {
         startEnabled = true;
-        progressText = QStringLiteral("Обнаружено %1 записей. Нажмите кнопку Старт для обработки.").arg(recordCount());
+        progressText =
+            QStringLiteral("Обнаружено %1 записей. Нажмите кнопку Старт для обработки.").arg(recordCount());
     }
     saveEnabled = false;
     emit changed();
@@ -97,7 +100,8 @@ void ImportCore::start() {
         else ++skipped;
         ++progressPos;
         progressText = QStringLiteral("Обработано %1 записей из %2").arg(progressPos).arg(progressMax);
-        if (skipped > 0) progressText += QStringLiteral(", пропущено %1 (нет данных или номера)").arg(skipped);
+        if (skipped > 0)
+            progressText += QStringLiteral(", пропущено %1 (нет данных или номера)").arg(skipped);
     }
     fileEnabled = true;
     saveEnabled = true;

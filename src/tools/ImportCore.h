@@ -49,7 +49,7 @@ public:
     QString progressText;      // lbProgress
     int progressMax = 0;       // pbImport
     int progressPos = 0;
-    int skipped = 0;           // old records Start could not convert
+    int skipped = 0; // old records Start could not convert
 
     int recordCount() const { return int(records_.size()); }
 

@@ -8,7 +8,8 @@ namespace tools {
 // the application's error display shows.
 class ImportError : public std::runtime_error {
 public:
-    explicit ImportError(const QString& message) : std::runtime_error(message.toStdString()), text_(message) {}
+    explicit ImportError(const QString& message)
+        : std::runtime_error(message.toStdString()), text_(message) {}
     const QString& text() const { return text_; }
 
 private:

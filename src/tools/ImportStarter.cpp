@@ -7,7 +7,8 @@
 namespace tools {
 
 QString ImportStarter::markerCommand(int typeIndex) {
-    return QStringLiteral("040100") + QStringLiteral("%1").arg(qBound(0, typeIndex, 255), 2, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("040100") +
+           QStringLiteral("%1").arg(qBound(0, typeIndex, 255), 2, 16, QLatin1Char('0')).toUpper();
 }
 
 bool ImportStarter::run(exchange::TExecutionCom& executor, int typeIndex, const ShowDialog& showDialog) {

@@ -21,7 +21,9 @@ constexpr size_t kBindSize = 65536;
 
 MdbHandle* mdb(void* handle) { return static_cast<MdbHandle*>(handle); }
 
-MdbColumn* columnAt(MdbTableDef* t, unsigned i) { return static_cast<MdbColumn*>(g_ptr_array_index(t->columns, i)); }
+MdbColumn* columnAt(MdbTableDef* t, unsigned i) {
+    return static_cast<MdbColumn*>(g_ptr_array_index(t->columns, i));
+}
 
 struct TableDefDeleter {
     void operator()(MdbTableDef* t) const { mdb_free_tabledef(t); }
@@ -72,8 +74,7 @@ QVariant textValue(const Binding& b) {
         const auto v = store::parseNumber(text);
         return v ? QVariant(*v) : QVariant();
     }
-    default:
-        return len == 0 ? QVariant() : QVariant(text);
+    default: return len == 0 ? QVariant() : QVariant(text);
     }
 }
 
@@ -101,7 +102,8 @@ bool MdbFile::hasAccessHeader(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray head = f.read(19);
-    return head.size() == 19 && (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
+    return head.size() == 19 &&
+           (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
 }
 
 QStringList MdbFile::tableNames() const {
@@ -139,7 +141,8 @@ MdbTable MdbFile::readTable(const QString& table, const QStringList& columns) co
     } else {
         for (const QString& wanted : columns) {
             unsigned i = 0;
-            while (i < t->num_cols && QString::fromUtf8(columnAt(t.get(), i)->name).compare(wanted, Qt::CaseInsensitive))
+            while (i < t->num_cols &&
+                   QString::fromUtf8(columnAt(t.get(), i)->name).compare(wanted, Qt::CaseInsensitive))
                 ++i;
             if (i == t->num_cols)
                 throw MdbError(QStringLiteral("%1: table %2 has no column %3").arg(path_, table, wanted));

@@ -34,13 +34,13 @@ QVector<OldRecord> OldMasterReader::readSqlite(const QString& path) {
     {
         SqliteReadConnection connection(path);
         QSqlDatabase db = connection.db();
-        if (!db.open())
-            throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
+        if (!db.open()) throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
         QSqlQuery q(db);
         q.setForwardOnly(true);
         // Oversized blobs stay in the file instead of being loaded and dropped.
-        const QString sql = QStringLiteral(
-            "SELECT BANK_NUM, CASE WHEN length(POINTS) <= %1 THEN POINTS END FROM master").arg(kMaxPoints);
+        const QString sql =
+            QStringLiteral("SELECT BANK_NUM, CASE WHEN length(POINTS) <= %1 THEN POINTS END FROM master")
+                .arg(kMaxPoints);
         if (!q.exec(sql)) throw ImportError(QStringLiteral("%1: %2").arg(path, q.lastError().text()));
         while (q.next()) records.push_back({q.value(0), q.value(1)});
     }

@@ -17,11 +17,8 @@ std::optional<int> OldRecordConverter::bankNumber(const QVariant& value) {
         n = ok ? qint64(d) : 0;
         break;
     }
-    case QMetaType::QString:
-        n = value.toString().trimmed().toLongLong(&ok);
-        break;
-    default:
-        n = value.toLongLong(&ok);
+    case QMetaType::QString: n = value.toString().trimmed().toLongLong(&ok); break;
+    default: n = value.toLongLong(&ok);
     }
     if (!ok || n < 0 || n > 255) return std::nullopt;
     return int(n);

@@ -14,7 +14,7 @@
 
 namespace tools {
 
-const QStringList TfrmAbout::ContactLines = {
+const QStringList TfrmAbout::kContactLines = {
     QString(), store::Supplier::name(), QString(), store::Supplier::phone(), store::Supplier::web(),
 };
 
@@ -50,7 +50,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     Memo1->setReadOnly(true);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setPlainText(ContactLines.join('\n'));
+    Memo1->setPlainText(kContactLines.join('\n'));
     Memo1->setFixedHeight(Memo1->fontMetrics().lineSpacing() * 6);
     // Shows the dialog's own background, as a borderless memo does.
     Memo1->viewport()->setAutoFillBackground(false);

@@ -13,7 +13,7 @@ namespace tools {
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
-    static const QStringList ContactLines; // the five lines of Memo1
+    static const QStringList kContactLines; // the five lines of Memo1
 
     explicit TfrmAbout(QWidget* parent = nullptr);
 

@@ -97,7 +97,8 @@ void TfrmImport::hideEvent(QHideEvent* event) {
 void TfrmImport::FormActivate() { core_.activate(); }
 
 QString TfrmImport::openFileDialog() {
-    return QFileDialog::getOpenFileName(this, windowTitle(), QDir::currentPath(), QStringLiteral("*.mdb; *.dbf (*.mdb *.dbf)"));
+    return QFileDialog::getOpenFileName(this, windowTitle(), QDir::currentPath(),
+                                        QStringLiteral("*.mdb; *.dbf (*.mdb *.dbf)"));
 }
 
 void TfrmImport::btFileClick() {

@@ -21,7 +21,7 @@ bool WaveformNameEditor::store(const QString& name) {
     if (!hasCurrentRecord()) return false;
     library_.edit();
     try {
-        library_.fieldByName(kMemo).setString(name.left(MaxLength));
+        library_.fieldByName(kMemo).setString(name.left(kMaxLength));
         library_.post();
     } catch (...) {
         // Leave the query browsing the stored record rather than half-edited.

@@ -12,7 +12,7 @@ namespace tools {
 class WaveformNameEditor {
 public:
     // The longest name the library keeps.
-    static constexpr int MaxLength = 100;
+    static constexpr int kMaxLength = 100;
 
     explicit WaveformNameEditor(store::Dataset& library) : library_(library) {}
 

@@ -27,7 +27,8 @@ QPixmap ButtonPictures::load(const QString& fileName, const QString& builtIn) {
 
 QPixmap ButtonPictures::aproks(int tag) {
     return tag == 0 ? load(QStringLiteral("APROCSIM.BMP"), QStringLiteral(":/trace/pictures/aprocsim.png"))
-                    : load(QStringLiteral("NOT_APROCSIM.BMP"), QStringLiteral(":/trace/pictures/not_aprocsim.png"));
+                    : load(QStringLiteral("NOT_APROCSIM.BMP"),
+                           QStringLiteral(":/trace/pictures/not_aprocsim.png"));
 }
 
 QPixmap ButtonPictures::screen(int tag) {

@@ -29,7 +29,8 @@ public:
     bool isActive(int slot) const { return main_->isActive(slot); }
 
 private:
-    template <typename F> void both(F f) const {
+    template <typename F>
+    void both(F f) const {
         f(*main_);
         if (copy_) f(*copy_);
     }

@@ -39,9 +39,9 @@ void ChartSet::setStairsEverywhere(bool on) const {
 }
 
 void ChartSet::setInvertedStairsOnTraces(bool on) const {
-    for (int j = 0; j <= SlotLayout::CompareRecords; ++j) {
-        upper().setInvertedStairs(SlotLayout::UpperCurrent + j, on);
-        lower().setInvertedStairs(SlotLayout::LowerCurrent + j, on);
+    for (int j = 0; j <= SlotLayout::kCompareRecords; ++j) {
+        upper().setInvertedStairs(SlotLayout::kUpperCurrent + j, on);
+        lower().setInvertedStairs(SlotLayout::kLowerCurrent + j, on);
     }
 }
 
@@ -53,32 +53,32 @@ void ChartSet::drawFrame(double xLeft, double xRight) const {
         up.addPoint(slot, x1, y1);
         up.addPoint(slot, x2, y2);
     };
-    side(SlotLayout::FrameRight, xRight, yMin, xRight, yMax);
-    side(SlotLayout::FrameBottom, xRight, yMin + 3, xLeft, yMin + 3);
-    side(SlotLayout::FrameLeft, xLeft, yMin, xLeft, yMax);
-    side(SlotLayout::FrameTop, xRight, yMax - 3, xLeft, yMax - 3);
+    side(SlotLayout::kFrameRight, xRight, yMin, xRight, yMax);
+    side(SlotLayout::kFrameBottom, xRight, yMin + 3, xLeft, yMin + 3);
+    side(SlotLayout::kFrameLeft, xLeft, yMin, xLeft, yMax);
+    side(SlotLayout::kFrameTop, xRight, yMax - 3, xLeft, yMax - 3);
 }
 
 void ChartSet::clearFrame() const {
-    for (int s = SlotLayout::FrameRight; s <= SlotLayout::FrameTop; ++s) upper().clear(s);
+    for (int s = SlotLayout::kFrameRight; s <= SlotLayout::kFrameTop; ++s) upper().clear(s);
 }
 
 void ChartSet::clearTopBottom() const {
-    lower().clear(SlotLayout::LowerTop);
-    lower().clear(SlotLayout::LowerBottom);
-    upper().clear(SlotLayout::UpperTop);
-    upper().clear(SlotLayout::UpperBottom);
+    lower().clear(SlotLayout::kLowerTop);
+    lower().clear(SlotLayout::kLowerBottom);
+    upper().clear(SlotLayout::kUpperTop);
+    upper().clear(SlotLayout::kUpperBottom);
 }
 
 void ChartSet::hideCurrent() const {
-    upper().deactivate(SlotLayout::UpperCurrent);
-    lower().deactivate(SlotLayout::LowerCurrent);
+    upper().deactivate(SlotLayout::kUpperCurrent);
+    lower().deactivate(SlotLayout::kLowerCurrent);
 }
 
 void ChartSet::hideCompareFrom(int j) const {
-    for (int k = std::max(j, 0); k < SlotLayout::CompareRecords; ++k) {
-        upper().deactivate(SlotLayout::UpperCompare1 + k);
-        lower().deactivate(SlotLayout::LowerCompare1 + k);
+    for (int k = std::max(j, 0); k < SlotLayout::kCompareRecords; ++k) {
+        upper().deactivate(SlotLayout::kUpperCompare1 + k);
+        lower().deactivate(SlotLayout::kLowerCompare1 + k);
     }
 }
 
@@ -87,8 +87,8 @@ void ChartSet::hideTraces() const {
     hideCompareFrom(0);
     clearFrame();
     clearTopBottom();
-    lower().clear(SlotLayout::CursorK1);
-    lower().clear(SlotLayout::CursorK2);
+    lower().clear(SlotLayout::kCursorK1);
+    lower().clear(SlotLayout::kCursorK2);
 }
 
 } // namespace trace

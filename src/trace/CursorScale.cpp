@@ -29,7 +29,9 @@ CursorScale CursorScale::of(const store::ViewState& state, const RenderScale& dr
     return s;
 }
 
-int CursorScale::nearest(double distance) const { return TraceNumbers::truncInt(std::round((distance - start) / step)); }
+int CursorScale::nearest(double distance) const {
+    return TraceNumbers::truncInt(std::round((distance - start) / step));
+}
 
 double CursorScale::limit(double distance) const { return std::clamp(distance, lowest, highest); }
 

@@ -1,7 +1,7 @@
 #include "trace/Cursors.h"
 
-#include "store/ViewState.h"
 #include "store/Numbers.h"
+#include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/CursorScale.h"
 #include "trace/SlotLayout.h"
@@ -12,13 +12,9 @@
 
 namespace trace {
 
-QString& Cursors::box(int cursor) const {
-    return cursor == 1 ? state_.editK1 : state_.editK2;
-}
+QString& Cursors::box(int cursor) const { return cursor == 1 ? state_.editK1 : state_.editK2; }
 
-int& Cursors::position(int cursor) const {
-    return cursor == 1 ? state_.posK1 : state_.posK2;
-}
+int& Cursors::position(int cursor) const { return cursor == 1 ? state_.posK1 : state_.posK2; }
 
 bool Cursors::written(int cursor) const {
     const Mark& mark = marks_[cursor - 1];
@@ -31,7 +27,7 @@ double Cursors::shown(int cursor) const {
 
 void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) {
     const ChartPair lower = charts_.lower();
-    const int slot = cursor == 1 ? SlotLayout::CursorK1 : SlotLayout::CursorK2;
+    const int slot = cursor == 1 ? SlotLayout::kCursorK1 : SlotLayout::kCursorK2;
     const double yMin = lower.axisMin(Axis::Left), yMax = lower.axisMax(Axis::Left);
     lower.clear(slot);
     lower.addPoint(slot, x, yMin);

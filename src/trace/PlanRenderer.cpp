@@ -2,10 +2,10 @@
 
 #include "store/Dataset.h"
 #include "store/ViewState.h"
-#include "trace/RenderScale.h"
 #include "trace/ChartSet.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
+#include "trace/RenderScale.h"
 #include "trace/ScaleRange.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceNumbers.h"
@@ -21,8 +21,8 @@ PlanRenderer::Plan PlanRenderer::planOf(const WaveRecord& r) {
     if (!std::isfinite(r.zoomL) || r.zoomL < 1 || r.zoomL > 12.5) return p;
     if (!std::isfinite(r.startPlan) || std::fabs(r.startPlan) > 2 * r.scale) return p;
     p.start = TraceNumbers::trunc64(r.startPlan * 100);
-    p.step = TraceNumbers::trunc64(r.scale * 100) / TraceNumbers::trunc64(r.zoomL) / Samples;
-    p.end = Samples * p.step + p.start;
+    p.step = TraceNumbers::trunc64(r.scale * 100) / TraceNumbers::trunc64(r.zoomL) / kSamples;
+    p.end = kSamples * p.step + p.start;
     p.valid = p.step > 0;
     return p;
 }
@@ -38,7 +38,7 @@ void PlanRenderer::RenderPlanView() {
     Grid grid;
     grid.pr = TraceNumbers::readPR(st.editKu);
     grid.maxScale = st.maxScale;
-    grid.step = TraceNumbers::trunc64(st.maxScale * 100 / Samples);
+    grid.step = TraceNumbers::trunc64(st.maxScale * 100 / kSamples);
     grid.stepPR = grid.step / grid.pr * 1.5;
 
     store::Dataset& source = st.waveSource == 1 ? ctx_.master : ctx_.picture;
@@ -60,8 +60,9 @@ void PlanRenderer::RenderPlanView() {
     DatasetWalk walk(ctx_.picture, store::TagQuiet);
     if (walk.first()) {
         // Only three compare records have slots; further ones are never drawn.
-        for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::CompareRecords); j < n; ++j) {
-            PlotPlanRecord(ctx_.picture, SlotLayout::UpperCompare1 + j, SlotLayout::LowerCompare1 + j, grid);
+        for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::kCompareRecords); j < n; ++j) {
+            PlotPlanRecord(ctx_.picture, SlotLayout::kUpperCompare1 + j, SlotLayout::kLowerCompare1 + j,
+                           grid);
             walk.next();
         }
     }
@@ -69,9 +70,9 @@ void PlanRenderer::RenderPlanView() {
     charts.hideCompareFrom(j);
 
     if (ctx_.master.recordCount() == 0) charts.hideCurrent();
-    else PlotPlanRecord(ctx_.master, SlotLayout::UpperCurrent, SlotLayout::LowerCurrent, grid);
+    else PlotPlanRecord(ctx_.master, SlotLayout::kUpperCurrent, SlotLayout::kLowerCurrent, grid);
 
-    charts.upper().setAxisRange(Axis::Top, 0, Samples * grid.stepPR * 0.01);
+    charts.upper().setAxisRange(Axis::Top, 0, kSamples * grid.stepPR * 0.01);
     charts.clearTopBottom();
     if (!selected.valid) {
         charts.clearFrame();
@@ -96,7 +97,8 @@ bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& 
     }
     // Samples beyond a short blob are drawn at SDVIG.
     const auto sample = [&](qint64 k) {
-        return k >= 0 && k < Samples && k < r.points.size() ? WaveRecord::SignedSample(quint8(r.points[k])) : 0;
+        return k >= 0 && k < kSamples && k < r.points.size() ? WaveRecord::SignedSample(quint8(r.points[k]))
+                                                             : 0;
     };
     const double sdvig = double(r.sdvig);
     const double stepPR = p.step / grid.pr * 1.5;
@@ -113,11 +115,12 @@ bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& 
         // A plan shorter than one overview step shows as one point.
         addOver(sdvig + sample(0));
     } else {
-        const qint64 stride = std::max<qint64>(1, Samples / n);
+        const qint64 stride = std::max<qint64>(1, kSamples / n);
         for (qint64 i = 0; i < n; ++i) addOver(sdvig + sample(i * stride));
     }
-    for (int k = 0; k < Samples; ++k) addDetail(sdvig + sample(k));
-    for (const qint64 tail = TraceNumbers::trunc64(grid.maxScale * 100 / grid.step); o < tail;) addOver(sdvig);
+    for (int k = 0; k < kSamples; ++k) addDetail(sdvig + sample(k));
+    for (const qint64 tail = TraceNumbers::trunc64(grid.maxScale * 100 / grid.step); o < tail;)
+        addOver(sdvig);
     for (const qint64 tail = TraceNumbers::trunc64(grid.maxScale * 100 / p.step); q < tail;) addDetail(sdvig);
 
     upper.clear(u);

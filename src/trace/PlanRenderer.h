@@ -13,7 +13,7 @@ class ScaleRange;
 // are whole raw centimetres at PR 1.5, shown as metres at the box's PR.
 class PlanRenderer {
 public:
-    static constexpr int Samples = 250;
+    static constexpr int kSamples = 250;
 
     // Overview grid of one redraw.
     struct Grid {

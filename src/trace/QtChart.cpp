@@ -100,7 +100,8 @@ void QtChart::styleChanged(int slot) {
     line->setPen(pen);
     layer_->setPen(slot, pen);
     line->setName(title(slot));
-    for (QLegendMarker* m : chart_->legend()->markers(line)) m->setVisible(!dashed(slot) && !title(slot).isEmpty());
+    for (QLegendMarker* m : chart_->legend()->markers(line))
+        m->setVisible(!dashed(slot) && !title(slot).isEmpty());
     markDirty(slot);
 }
 
@@ -142,7 +143,8 @@ void QtChart::markAllDirty() {
 void QtChart::scheduleFlush() {
     if (flushPending_ || !view_) return;
     flushPending_ = true;
-    QMetaObject::invokeMethod(view_, [this] { flush(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        view_, [this] { flush(); }, Qt::QueuedConnection);
 }
 
 int QtChart::pixelColumns() const {

@@ -9,7 +9,8 @@ namespace trace {
 
 namespace {
 
-template <std::size_t N> int indexIn(const std::array<double, N>& table, double value) {
+template <std::size_t N>
+int indexIn(const std::array<double, N>& table, double value) {
     for (std::size_t i = 0; i < N; ++i)
         if (table[i] == value) return int(i);
     return -1;

@@ -19,7 +19,7 @@ void requireCount(const Chart& chart, int count) {
 
 void setupAmplitude(Chart& chart) {
     chart.setAxisTitle(Axis::Left, QStringLiteral("amplitude"));
-    chart.setAxisRange(Axis::Left, SlotLayout::AmplitudeMin, SlotLayout::AmplitudeMax);
+    chart.setAxisRange(Axis::Left, SlotLayout::kAmplitudeMin, SlotLayout::kAmplitudeMax);
 }
 
 void setupTraces(Chart& chart, int current, int compare1, const QString& currentTitle) {
@@ -45,37 +45,37 @@ QColor SlotLayout::compareColor(int j) {
 QColor SlotLayout::cursorColor(int cursor) { return cursor == 0 ? QColor(255, 255, 0) : QColor(0, 0, 255); }
 
 void SlotLayout::setupUpper(Chart& chart) {
-    requireCount(chart, UpperCount);
+    requireCount(chart, kUpperCount);
     chart.setDistanceAxis(Axis::Top);
     setupAmplitude(chart);
-    setupTraces(chart, UpperCurrent, UpperCompare1, QStringLiteral(" ниж."));
-    for (int s = FrameRight; s <= FrameTop; ++s) {
+    setupTraces(chart, kUpperCurrent, kUpperCompare1, QStringLiteral(" ниж."));
+    for (int s = kFrameRight; s <= kFrameTop; ++s) {
         chart.setColor(s, QColor(160, 160, 160));
         chart.setDashed(s, true);
         chart.setActive(s, true);
     }
-    chart.setTitle(UpperTop, QStringLiteral("Top"));
-    chart.setTitle(UpperBottom, QStringLiteral("Bottom"));
-    chart.setColor(UpperTop, QColor(128, 128, 128));
-    chart.setColor(UpperBottom, QColor(128, 128, 128));
+    chart.setTitle(kUpperTop, QStringLiteral("Top"));
+    chart.setTitle(kUpperBottom, QStringLiteral("Bottom"));
+    chart.setColor(kUpperTop, QColor(128, 128, 128));
+    chart.setColor(kUpperBottom, QColor(128, 128, 128));
 }
 
 void SlotLayout::setupLower(Chart& chart) {
-    requireCount(chart, LowerCount);
+    requireCount(chart, kLowerCount);
     chart.setDistanceAxis(Axis::Bottom);
     chart.setAxisTitle(Axis::Bottom, QStringLiteral("scale, (m)"));
     setupAmplitude(chart);
-    chart.setTitle(CursorK1, QStringLiteral("K1"));
-    chart.setTitle(CursorK2, QStringLiteral("K2"));
-    chart.setColor(CursorK1, cursorColor(0));
-    chart.setColor(CursorK2, cursorColor(1));
-    chart.setActive(CursorK1, true);
-    chart.setActive(CursorK2, true);
-    setupTraces(chart, LowerCurrent, LowerCompare1, QStringLiteral("  ниж."));
-    chart.setTitle(LowerTop, QStringLiteral("Top"));
-    chart.setTitle(LowerBottom, QStringLiteral("Bottom"));
-    chart.setColor(LowerTop, QColor(128, 128, 128));
-    chart.setColor(LowerBottom, QColor(128, 128, 128));
+    chart.setTitle(kCursorK1, QStringLiteral("K1"));
+    chart.setTitle(kCursorK2, QStringLiteral("K2"));
+    chart.setColor(kCursorK1, cursorColor(0));
+    chart.setColor(kCursorK2, cursorColor(1));
+    chart.setActive(kCursorK1, true);
+    chart.setActive(kCursorK2, true);
+    setupTraces(chart, kLowerCurrent, kLowerCompare1, QStringLiteral("  ниж."));
+    chart.setTitle(kLowerTop, QStringLiteral("Top"));
+    chart.setTitle(kLowerBottom, QStringLiteral("Bottom"));
+    chart.setColor(kLowerTop, QColor(128, 128, 128));
+    chart.setColor(kLowerBottom, QColor(128, 128, 128));
 }
 
 } // namespace trace

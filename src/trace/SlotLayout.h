@@ -9,30 +9,30 @@ class Chart;
 // report copies use the same layout.
 struct SlotLayout {
     // Upper chart DBChart1 (and QRChart1): overview over the top axis.
-    static constexpr int UpperCount = 11;
-    static constexpr int UpperCurrent = 0;
-    static constexpr int UpperCompare1 = 1; // compare records 1..3 in slots 1..3
-    static constexpr int UpperCompare4 = 4; // never drawn
-    static constexpr int FrameRight = 5;
-    static constexpr int FrameLeft = 6;
-    static constexpr int FrameBottom = 7;
-    static constexpr int FrameTop = 8;
-    static constexpr int UpperTop = 9;
-    static constexpr int UpperBottom = 10;
+    static constexpr int kUpperCount = 11;
+    static constexpr int kUpperCurrent = 0;
+    static constexpr int kUpperCompare1 = 1; // compare records 1..3 in slots 1..3
+    static constexpr int kUpperCompare4 = 4; // never drawn
+    static constexpr int kFrameRight = 5;
+    static constexpr int kFrameLeft = 6;
+    static constexpr int kFrameBottom = 7;
+    static constexpr int kFrameTop = 8;
+    static constexpr int kUpperTop = 9;
+    static constexpr int kUpperBottom = 10;
 
     // Lower chart TDBChart1 (and QRChart2): detail over the bottom axis.
-    static constexpr int LowerCount = 9;
-    static constexpr int CursorK1 = 0;
-    static constexpr int CursorK2 = 1;
-    static constexpr int LowerCurrent = 2;
-    static constexpr int LowerCompare1 = 3; // compare records 1..3 in slots 3..5
-    static constexpr int LowerCompare4 = 6;
-    static constexpr int LowerTop = 7;
-    static constexpr int LowerBottom = 8;
+    static constexpr int kLowerCount = 9;
+    static constexpr int kCursorK1 = 0;
+    static constexpr int kCursorK2 = 1;
+    static constexpr int kLowerCurrent = 2;
+    static constexpr int kLowerCompare1 = 3; // compare records 1..3 in slots 3..5
+    static constexpr int kLowerCompare4 = 6;
+    static constexpr int kLowerTop = 7;
+    static constexpr int kLowerBottom = 8;
 
-    static constexpr int CompareRecords = 3;
-    static constexpr double AmplitudeMin = -130;
-    static constexpr double AmplitudeMax = 130;
+    static constexpr int kCompareRecords = 3;
+    static constexpr double kAmplitudeMin = -130;
+    static constexpr double kAmplitudeMax = 130;
 
     static QColor currentColor() { return QColor(0, 255, 0); }
     // Colour of compare record j (0..3); the first three match the compare grid.

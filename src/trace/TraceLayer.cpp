@@ -36,7 +36,9 @@ void TraceLayer::setPoints(int trace, QList<QPointF> points) {
     if (traces_[trace].visible) update();
 }
 
-const QList<QPointF>& TraceLayer::points(int trace) const { return valid(trace) ? traces_[trace].points : noPoints(); }
+const QList<QPointF>& TraceLayer::points(int trace) const {
+    return valid(trace) ? traces_[trace].points : noPoints();
+}
 
 void TraceLayer::setPen(int trace, const QPen& pen) {
     if (!valid(trace) || traces_[trace].pen == pen) return;

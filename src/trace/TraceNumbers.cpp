@@ -27,7 +27,9 @@ double TraceNumbers::readPR(const QString& box) {
     const double pr = store::toNumber(box);
     if (pr <= 0)
         throw store::NumberFormatError(
-            QStringLiteral("'%1' is not a valid propagation ratio (PR must be above zero)").arg(box).toStdString());
+            QStringLiteral("'%1' is not a valid propagation ratio (PR must be above zero)")
+                .arg(box)
+                .toStdString());
     return pr;
 }
 

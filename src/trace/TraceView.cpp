@@ -1,12 +1,13 @@
 #include "trace/TraceView.h"
 
-#include "store/ViewState.h"
 #include "store/Numbers.h"
+#include "store/ViewState.h"
 #include "trace/ChartSet.h"
 
 namespace trace {
 
-TraceView::TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture)
+TraceView::TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& master,
+                     store::Dataset& picture)
     : ctx_{state, charts, master, picture, drawn_}, range_(ctx_), plan_(ctx_, range_), window_(ctx_, range_),
       cursors_(state, charts, drawn_) {}
 

@@ -2,10 +2,10 @@
 
 #include "store/Dataset.h"
 #include "store/ViewState.h"
-#include "trace/RenderScale.h"
 #include "trace/ChartSet.h"
 #include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
+#include "trace/RenderScale.h"
 #include "trace/ScaleRange.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceNumbers.h"
@@ -61,8 +61,8 @@ void WindowRenderer::RenderWindowView() {
     int j = 0;
     DatasetWalk walk(ctx_.picture, store::TagQuiet);
     if (walk.first()) {
-        for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::CompareRecords); j < n; ++j) {
-            PlotWindowRecord(ctx_.picture, SlotLayout::UpperCompare1 + j, SlotLayout::LowerCompare1 + j, v);
+        for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::kCompareRecords); j < n; ++j) {
+            PlotWindowRecord(ctx_.picture, SlotLayout::kUpperCompare1 + j, SlotLayout::kLowerCompare1 + j, v);
             walk.next();
         }
     }
@@ -72,11 +72,11 @@ void WindowRenderer::RenderWindowView() {
     if (ctx_.master.recordCount() < 1) {
         charts.hideCurrent();
     } else {
-        PlotWindowRecord(ctx_.master, SlotLayout::UpperCurrent, SlotLayout::LowerCurrent, v);
+        PlotWindowRecord(ctx_.master, SlotLayout::kUpperCurrent, SlotLayout::kLowerCurrent, v);
         charts.clearTopBottom();
     }
 
-    charts.upper().setAxisRange(Axis::Top, 0, Points * overviewPR);
+    charts.upper().setAxisRange(Axis::Top, 0, kPoints * overviewPR);
     charts.lower().setAxisRange(Axis::Bottom, startPR, endPR);
     charts.drawFrame(startPR + overviewPR, endPR - overviewPR);
 }
@@ -94,13 +94,14 @@ bool WindowRenderer::PlotWindowRecord(store::Dataset& ds, int u, int l, const Vi
     }
     // Only the first 8512 bytes are a waveform; a shorter blob lacks its last
     // samples, which are drawn at SDVIG.
-    const qint64 samples = std::max<qint64>(0, std::min<qint64>(r.points.size(), BlobBytes) - SamplesOffset);
+    const qint64 samples =
+        std::max<qint64>(0, std::min<qint64>(r.points.size(), kBlobBytes) - kSamplesOffset);
     const auto sample = [&](qint64 k) {
-        return k >= 0 && k < samples ? WaveRecord::SignedSample(quint8(r.points[SamplesOffset + k])) : 0;
+        return k >= 0 && k < samples ? WaveRecord::SignedSample(quint8(r.points[kSamplesOffset + k])) : 0;
     };
     const double sdvig = double(r.sdvig);
-    std::array<double, Points> window{}, overview{};
-    for (int i = 0; i < Points; ++i) {
+    std::array<double, kPoints> window{}, overview{};
+    for (int i = 0; i < kPoints; ++i) {
         const qint64 w = TraceNumbers::trunc64(v.windowStart / f + i * v.windowStep / f);
         window[i] = w * f >= r.scale || w * f < 0 ? sdvig : sdvig + sample(w);
         const qint64 o = TraceNumbers::trunc64(i * v.overviewStep / f);
@@ -111,9 +112,9 @@ bool WindowRenderer::PlotWindowRecord(store::Dataset& ds, int u, int l, const Vi
     const double stepPR = v.windowStep * toShown, startPR = v.windowStart * toShown;
     const double overviewPR = v.overviewStep * toShown;
     QList<QPointF> lowerPoints, upperPoints;
-    lowerPoints.reserve(Points);
-    upperPoints.reserve(Points);
-    for (int i = 0; i < Points; ++i) {
+    lowerPoints.reserve(kPoints);
+    upperPoints.reserve(kPoints);
+    for (int i = 0; i < kPoints; ++i) {
         lowerPoints.append(QPointF(i * stepPR + startPR, window[i]));
         upperPoints.append(QPointF(i * overviewPR, overview[i]));
     }

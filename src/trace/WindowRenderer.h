@@ -12,9 +12,9 @@ class ScaleRange;
 // are raw metres at PR 1.5, shown at the box's PR.
 class WindowRenderer {
 public:
-    static constexpr int Points = 500;
-    static constexpr int BlobBytes = 8512;
-    static constexpr int SamplesOffset = 512;
+    static constexpr int kPoints = 500;
+    static constexpr int kBlobBytes = 8512;
+    static constexpr int kSamplesOffset = 512;
 
     // Window and overview of one redraw, raw metres.
     struct View {

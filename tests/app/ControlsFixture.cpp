@@ -39,6 +39,7 @@ QList<qint64> ControlsFixture::column(Dataset& ds, const QString& field) {
 QStringList ControlsFixture::texts(Dataset& ds, const QString& field) {
     QStringList values;
     const int f = ds.fieldIndex(field);
-    for (int row = 0; row < ds.recordCount(); ++row) values << FieldValue::text(ds.valueAt(row, f), ds.fieldKind(f));
+    for (int row = 0; row < ds.recordCount(); ++row)
+        values << FieldValue::text(ds.valueAt(row, f), ds.fieldKind(f));
     return values;
 }

@@ -5,8 +5,8 @@
 #include "app/library/LibraryGridEvents.h"
 #include "fakes/ManualClock.h"
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/ChartSet.h"
@@ -67,7 +67,7 @@ protected:
     app::WindowState windowState;
     RecordingWindow window{state};
     store::TDataModule1 dm{state, window};
-    trace::RecordingChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
+    trace::RecordingChart upper{trace::SlotLayout::kUpperCount}, lower{trace::SlotLayout::kLowerCount};
     trace::ChartSet charts{upper, lower};
     trace::TraceView view{state, charts, dm.t_master, dm.t_picture};
     exchange::ManualClock clock;

@@ -22,7 +22,7 @@ TEST_F(ControlsOffsetTest, aStep_isPostedToTheRecordInView_andRedrawn) {
     EXPECT_EQ(state.editKu, "2,000") << "the same record is not shown again from the store";
     EXPECT_EQ(dm.t_master.tag(), store::TagNormal);
     // Upper slot 0 holds the overview of the current waveform, all zero samples.
-    EXPECT_EQ(upper.points(trace::SlotLayout::UpperCurrent).first().y(), 8);
+    EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 8);
 
     store::Database file(QStringLiteral("check"), store::Schema::Kind::Library);
     file.setPath(dm.Database1.path());

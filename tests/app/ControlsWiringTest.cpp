@@ -31,7 +31,7 @@ protected:
     }
 
     app::TForm1 form{state, windowState};
-    trace::QtChart chart{trace::SlotLayout::LowerCount};
+    trace::QtChart chart{trace::SlotLayout::kLowerCount};
     app::controls::TraceControlsWiring wiring{form, dm, window, view, chart, &clock};
 };
 

@@ -87,20 +87,21 @@ protected:
     double k2() const { return shown(form.Edit_k2); }
     double pr() const { return shown(form.Edit_ku); }
     // Distance of a sample of the waveform drawn on the lower chart.
-    double sampleAt(int k) const { return program.TDBChart1.points(SlotLayout::LowerCurrent).at(k).x(); }
+    double sampleAt(int k) const { return program.TDBChart1.points(SlotLayout::kLowerCurrent).at(k).x(); }
 
     void expectAgreement(const char* after) {
         SCOPED_TRACE(after);
         program.TDBChart1.flush();
         const trace::Chart& printedChart = *program.form_print.QRChart2;
-        for (const auto& [slot, box] : {std::pair{int(SlotLayout::CursorK1), form.Edit_k1},
-                                        std::pair{int(SlotLayout::CursorK2), form.Edit_k2}}) {
+        for (const auto& [slot, box] : {std::pair{int(SlotLayout::kCursorK1), form.Edit_k1},
+                                        std::pair{int(SlotLayout::kCursorK2), form.Edit_k2}}) {
             const double distance = shown(box);
             for (const QList<QPointF>& line :
                  {program.TDBChart1.traces()->points(slot), printedChart.points(slot)}) {
                 ASSERT_EQ(line.size(), 2) << "slot " << slot;
                 EXPECT_EQ(line[0].x(), line[1].x());
-                EXPECT_NEAR(line[0].x(), distance, 0.005 + 1e-9) << "line of slot " << slot << " against its box";
+                EXPECT_NEAR(line[0].x(), distance, 0.005 + 1e-9)
+                    << "line of slot " << slot << " against its box";
             }
         }
         EXPECT_NEAR(shown(form.Edit_l), std::fabs(k1() - k2()), 1e-9) << "L";
@@ -127,7 +128,8 @@ protected:
     app::TForm1& form = program.Form1;
 };
 
-TEST_F(CursorAgreementTest, planView_switchingToAShorterWaveform_movesLinesWithTheBoxes_andStepsGoOnFromThere) {
+TEST_F(CursorAgreementTest,
+       planView_switchingToAShorterWaveform_movesLinesWithTheBoxes_andStepsGoOnFromThere) {
     addWaveform("long", "KM-41A1 ver.5", 250, "1,500");
     addWaveform("short", "KM-41A1 ver.5", 250, "1,554"); // its plan ends at 241,31 m
     addWaveform("half", "KM-41A1 ver.5", 250, "2,000");  // ends at 187,50 m
@@ -211,7 +213,8 @@ TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxe
     EXPECT_NEAR(k1(), fine, 1e-9) << "zooming out keeps K1's distance";
     const double prBefore = pr();
     click(form.SpeedButton_ku_inc);
-    EXPECT_NEAR(k1(), fine * prBefore / pr(), 0.0101) << "a PR step scales K1's distance, it does not snap it";
+    EXPECT_NEAR(k1(), fine * prBefore / pr(), 0.0101)
+        << "a PR step scales K1's distance, it does not snap it";
     expectAgreement("raising PR at zoom 1");
 }
 

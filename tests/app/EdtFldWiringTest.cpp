@@ -1,8 +1,8 @@
 // The name editor reached from the exchange window's database grid, through
 // the dialogs as the start-up creates and wires them.
 #include "app/InstrumentDialogs.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"

@@ -28,9 +28,9 @@ TEST_F(LibraryCopyTest, threeMarkedRows_areNumberedAndOffset_andUnmarked) {
     EXPECT_EQ(state.editKu, "2,000");
     // The last redraw shows the remembered row as the current waveform, and the three copies.
     EXPECT_EQ(window.calls.last(), "redraw 0");
-    EXPECT_EQ(upper.points(trace::SlotLayout::UpperCurrent).first().y(), 12);
+    EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 12);
     for (int j = 0; j < 3; ++j)
-        EXPECT_EQ(upper.points(trace::SlotLayout::UpperCompare1 + j).first().y(), 5 * j);
+        EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCompare1 + j).first().y(), 5 * j);
     EXPECT_TRUE(window.compareGridEnabled) << "a post into the compare library enables its grid";
 }
 
@@ -72,8 +72,8 @@ TEST_F(LibraryCopyTest, everyField_isCopiedAsStored_theBlobByteForByte) {
     store::Dataset& p = dm.t_picture;
     ASSERT_EQ(p.recordCount(), 1);
     EXPECT_EQ(p.fieldByName(QStringLiteral("POINTS")).asBlob(), allBytes);
-    for (const char* name : {"BANK_NUM", "SCALE", "DLIT", "AMPL", "NAKOPL", "SOGLAS", "SPEED", "DATE", "ZOOM_L",
-                             "DEVICE_TYPE", "METHOD", "LEVEL", "TIME_OUT", "START_PLAN"}) {
+    for (const char* name : {"BANK_NUM", "SCALE", "DLIT", "AMPL", "NAKOPL", "SOGLAS", "SPEED", "DATE",
+                             "ZOOM_L", "DEVICE_TYPE", "METHOD", "LEVEL", "TIME_OUT", "START_PLAN"}) {
         const QString field = QString::fromLatin1(name);
         EXPECT_EQ(p.fieldByName(field).value(), m.fieldByName(field).value()) << name;
     }
@@ -84,7 +84,8 @@ TEST_F(LibraryCopyTest, everyField_isCopiedAsStored_theBlobByteForByte) {
 
 TEST_F(LibraryCopyTest, memoPrefix_comesFromTheTitlesDataFolder) {
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1   [C:\\DATA\\ ]")), "\\DATA\\");
-    EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1   [/srv/DATA/line 7/ ]")), "/DATA/line 7/");
+    EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1   [/srv/DATA/line 7/ ]")),
+              "/DATA/line 7/");
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1   [/opt/echolon/Data/ ]")), "");
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1")), "");
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("/DATA")), "/DA");

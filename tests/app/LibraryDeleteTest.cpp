@@ -56,7 +56,7 @@ TEST_F(LibraryDeleteTest, deleteMarkedInTheLibrary_showsTheFirstRemainingWavefor
     EXPECT_EQ(dm.t_master.recNo(), 0);
     EXPECT_EQ(state.editSdvig, "2");
     EXPECT_EQ(window.calls, QStringList({"range", "redraw 1"}));
-    EXPECT_EQ(upper.points(trace::SlotLayout::UpperCurrent).first().y(), 2);
+    EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 2);
     EXPECT_TRUE(boxes.confirms.isEmpty()) << "no question is asked";
 }
 
@@ -93,4 +93,3 @@ TEST_F(LibraryDeleteTest, clickInTheLibraryGrid_makesTheLibraryTheSourceAgain) {
     EXPECT_EQ(state.zoomCaption, "2");
     EXPECT_EQ(window.calls, QStringList{"redraw 1"});
 }
-

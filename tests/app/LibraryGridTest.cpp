@@ -36,9 +36,9 @@ protected:
 };
 
 TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
-    const QStringList expected = {"",      "№",         "№ wf", "waveform name", "scale",  "pulse",
-                                  "gain",  "average",   "impedance", "PR",       "save data", "shift",
-                                  "method", "threshold", "delay"};
+    const QStringList expected = {"",          "№",     "№ wf",    "waveform name", "scale",
+                                  "pulse",     "gain",  "average", "impedance",     "PR",
+                                  "save data", "shift", "method",  "threshold",     "delay"};
     EXPECT_EQ(titles(form.DBGridEh1), expected);
     EXPECT_EQ(titles(form.DBGridEh2), expected);
     EXPECT_EQ(form.DBGridEh1->columnWidth(columnOf(form.DBGridEh1, "MEMO")), 212);
@@ -54,15 +54,20 @@ TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
 TEST_F(LibraryGridTest, compareRows_takeTheirTraceColours) {
     for (int i = 0; i < 4; ++i) addWaveform(dm.t_picture, QStringLiteral("w%1").arg(i), 0);
     QAbstractItemModel* model = form.DBGridEh2->model();
-    const auto background = [&](int row) { return model->index(row, 2).data(Qt::BackgroundRole).value<QBrush>().color(); };
-    const auto text = [&](int row) { return model->index(row, 2).data(Qt::ForegroundRole).value<QBrush>().color(); };
+    const auto background = [&](int row) {
+        return model->index(row, 2).data(Qt::BackgroundRole).value<QBrush>().color();
+    };
+    const auto text = [&](int row) {
+        return model->index(row, 2).data(Qt::ForegroundRole).value<QBrush>().color();
+    };
     EXPECT_EQ(background(0), QColor(0, 255, 255));
     EXPECT_EQ(text(0), QColor(Qt::black));
     EXPECT_EQ(background(1), QColor(255, 0, 255));
     EXPECT_EQ(text(1), QColor(Qt::white));
     EXPECT_EQ(background(2), QColor(255, 128, 0));
     EXPECT_EQ(text(2), QColor(Qt::white));
-    EXPECT_FALSE(model->index(3, 2).data(Qt::BackgroundRole).isValid()) << "REC_ID 4 keeps the grid's colours";
+    EXPECT_FALSE(model->index(3, 2).data(Qt::BackgroundRole).isValid())
+        << "REC_ID 4 keeps the grid's colours";
 }
 
 TEST_F(LibraryGridTest, selectedLibraryRow_isLime_andFollowsTheDataset) {
@@ -75,7 +80,8 @@ TEST_F(LibraryGridTest, selectedLibraryRow_isLime_andFollowsTheDataset) {
     QApplication::processEvents();
 
     const QImage shot = form.DBGridEh1->viewport()->grab().toImage();
-    const QRect cell = form.DBGridEh1->visualRect(form.DBGridEh1->model()->index(0, columnOf(form.DBGridEh1, "DATE")));
+    const QRect cell =
+        form.DBGridEh1->visualRect(form.DBGridEh1->model()->index(0, columnOf(form.DBGridEh1, "DATE")));
     EXPECT_EQ(QColor(shot.pixel(cell.center())), QColor(0, 255, 0));
 }
 

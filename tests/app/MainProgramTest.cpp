@@ -87,9 +87,9 @@ TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
 
     EXPECT_EQ(dm.MasterCount, 1);
     EXPECT_TRUE(program.Form1.Panel_main->isEnabled());
-    EXPECT_TRUE(program.DBChart1.isActive(SlotLayout::UpperCurrent));
-    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
-    EXPECT_EQ(program.TDBChart1.points(SlotLayout::LowerCurrent).size(), 250);
+    EXPECT_TRUE(program.DBChart1.isActive(SlotLayout::kUpperCurrent));
+    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
+    EXPECT_EQ(program.TDBChart1.points(SlotLayout::kLowerCurrent).size(), 250);
     EXPECT_EQ(program.Form1.btConnect->text(), "Connect");
 
     program.Form1.ComboBox_type->setCurrentIndex(1);
@@ -101,7 +101,7 @@ TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
     EXPECT_FALSE(program.Form1.btImport->isEnabled());
     EXPECT_FALSE(program.Form1.mnOptions->isEnabled());
     EXPECT_TRUE(program.Form1.Button_zoom->isEnabled());
-    EXPECT_EQ(program.TDBChart1.points(SlotLayout::LowerCurrent).size(), 500);
+    EXPECT_EQ(program.TDBChart1.points(SlotLayout::kLowerCurrent).size(), 500);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
@@ -135,15 +135,16 @@ TEST(MainProgram, recordWithPrNotAboveZero_startsHiddenAndCanStillBeWorkedOn) {
     program.start();
     ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
     EXPECT_EQ(program.state.editKu, "-1,500");
-    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
     EXPECT_TRUE(program.Form1.StatusPanel1->text().contains("not above zero"));
 
     store::Dataset& ds = program.DataModule1->t_master;
     ds.next();
-    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::LowerCurrent));
+    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
     EXPECT_TRUE(program.Form1.StatusPanel1->text().isEmpty());
     ds.first();
-    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::LowerCurrent)) << "no traces left of the other record";
+    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent))
+        << "no traces left of the other record";
     ds.edit();
     ds.fieldByName("MEMO").setString("renamed");
     ds.post();
@@ -209,7 +210,8 @@ TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
     }
     app::MainProgram again;
     again.start();
-    EXPECT_EQ(again.DataModule1->Database1.path(), other) << "the library file stays the current one across runs";
+    EXPECT_EQ(again.DataModule1->Database1.path(), other)
+        << "the library file stays the current one across runs";
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
@@ -236,7 +238,8 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     EXPECT_EQ(grid->currentIndex().row(), 0);
     EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
     ASSERT_TRUE(model->setData(model->index(0, 0), QStringLiteral("АСБ 3x95")));
-    EXPECT_EQ(program.DataModule1->t_ku_list.state(), store::DatasetState::Insert) << "no PR yet: still pending";
+    EXPECT_EQ(program.DataModule1->t_ku_list.state(), store::DatasetState::Insert)
+        << "no PR yet: still pending";
     ASSERT_TRUE(model->setData(model->index(0, 1), QStringLiteral("2,1")));
     EXPECT_EQ(program.DataModule1->t_ku_list.state(), store::DatasetState::Browse);
     EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
@@ -297,4 +300,3 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
 }
 
 } // namespace
-

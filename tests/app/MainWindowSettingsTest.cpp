@@ -48,8 +48,8 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
         EXPECT_TRUE(form.close());
     }
     const QByteArray text = readAll(home.file("Echolon.v41"));
-    const QList<QByteArray> keys = {"Type=", "K1=", "POS_K1=", "K2=", "POS_K2=", "KU=",
-                                    "Zoom=", "Smoothing=", "Screen=", "Table_Height="};
+    const QList<QByteArray> keys = {"Type=", "K1=",   "POS_K1=",    "K2=",     "POS_K2=",
+                                    "KU=",   "Zoom=", "Smoothing=", "Screen=", "Table_Height="};
     qsizetype at = 0;
     for (const QByteArray& k : keys) {
         const qsizetype next = text.indexOf(k, at);
@@ -79,7 +79,7 @@ TEST(MainWindowSettings, answeringNo_keepsWindowAndWritesNothing) {
     boxes.answer = false;
     app::MainProgram program; // the window as start-up builds it, before the store opens
     app::TForm1& form = program.Form1;
-        form.show();
+    form.show();
     EXPECT_FALSE(form.close());
     EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(boxes.confirms, QStringList{"Exit?"});

@@ -1,6 +1,6 @@
-#include "app/tdr/TdrError.h"
 #include "app/tdr/TdrFile.h"
 #include "TdrTestImage.h"
+#include "app/tdr/TdrError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
+#include "app/tdr/TdrFolderImport.h"
 #include "TdrTestImage.h"
 #include "app/tdr/ImportTdrFile.h"
 #include "app/tdr/TdrFile.h"
-#include "app/tdr/TdrFolderImport.h"
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -14,8 +14,8 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
-using store::Dataset;
 using app::tdr::TdrFolderImport;
+using store::Dataset;
 
 namespace {
 
@@ -79,7 +79,8 @@ protected:
 
 TEST_F(TdrFolderImportTest, recordTakesTheHeaderValuesAndTheImage) {
     TdrTestImage image;
-    image.set(4, 3).set(8, 4).set(12, 2).set(16, 33).set(20, 5).set(24, 1500).set(32, 5).set(36, 60).set(40, 68);
+    image.set(4, 3).set(8, 4).set(12, 2).set(16, 33).set(20, 5).set(24, 1500).set(32, 5).set(36, 60).set(40,
+                                                                                                         68);
     ASSERT_TRUE(image.writeTo(wave("a.b.tdr")));
     const app::tdr::TdrFolderResult result = importFolder();
     EXPECT_EQ(result.imported, 1);
@@ -256,4 +257,3 @@ TEST_F(TdrFolderImportTest, rowDeletedThroughTheGrid_isNotNumberedAgainNorListed
 }
 
 } // namespace
-

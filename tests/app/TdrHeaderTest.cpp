@@ -1,6 +1,6 @@
-#include "app/tdr/TdrError.h"
 #include "app/tdr/TdrHeader.h"
 #include "TdrTestImage.h"
+#include "app/tdr/TdrError.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

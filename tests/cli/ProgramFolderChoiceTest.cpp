@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 
 // Paths readable in a failure message.
-void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
+void PrintTo(const QString& s, std::ostream* os) { *os << s.toStdString(); }
 
 namespace {
 

@@ -1,15 +1,15 @@
 #include "exchange/DeviceDetection.h"
-#include "fakes/ManualClock.h"
-#include "fakes/MemoryPort.h"
 #include "exchange/PortSettings.h"
 #include "exchange/serial/PlatformError.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "store/ViewState.h"
 #include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
-#include <gtest/gtest.h>
 #include <cerrno>
+#include <gtest/gtest.h>
 
 using namespace serial;
 
@@ -21,7 +21,8 @@ namespace {
 
 class ChkDevDetectionTest : public ::testing::Test {
 protected:
-    ChkDevDetectionTest() : settings(port, clock, state, host, window, [] { return QList<SerialPortInfo>(); }) {
+    ChkDevDetectionTest()
+        : settings(port, clock, state, host, window, [] { return QList<SerialPortInfo>(); }) {
         settings.FormCreate();
         settings.FormActivate();
     }
@@ -36,11 +37,11 @@ protected:
     void detect(const QByteArray& first, const QByteArray& second = {}) {
         settings.btTypeClick();
         if (!first.isEmpty()) port.feed(first);
-        clock.advance(DeviceDetection::ProbeTime);
+        clock.advance(DeviceDetection::kProbeTime);
         if (first.isEmpty()) {
-            clock.advance(DeviceDetection::SecondProbeDelay);
+            clock.advance(DeviceDetection::kSecondProbeDelay);
             if (!second.isEmpty()) port.feed(second);
-            clock.advance(DeviceDetection::ProbeTime);
+            clock.advance(DeviceDetection::kProbeTime);
         }
     }
 
@@ -65,7 +66,7 @@ TEST_F(ChkDevDetectionTest, probeShowsWaitingTextAndLocksTheDialogUntilClassifie
     settings.btTypeClick();
     const auto& v = settings.view();
     ASSERT_EQ(v.devTypeItems.size(), 6);
-    EXPECT_EQ(v.devTypeItems[2], PortSettings::WaitText);
+    EXPECT_EQ(v.devTypeItems[2], PortSettings::kWaitText);
     EXPECT_EQ(v.devTypeItems[5], "!!!не определен!!!");
     EXPECT_EQ(v.devTypeIndex, -1);
     EXPECT_FALSE(v.okEnabled);
@@ -76,12 +77,12 @@ TEST_F(ChkDevDetectionTest, probeShowsWaitingTextAndLocksTheDialogUntilClassifie
     EXPECT_EQ(port.lastWrite(), QByteArray("\x55\x00", 2));
 
     port.feed(answer(385));
-    clock.advance(DeviceDetection::ProbeTime - 1);
+    clock.advance(DeviceDetection::kProbeTime - 1);
     EXPECT_EQ(selected(), -1);
     clock.advance(1);
     EXPECT_FALSE(port.active());
     EXPECT_EQ(selected(), DeviceDetection::EntryFullBlock);
-    EXPECT_NE(v.devTypeItems[2], PortSettings::WaitText);
+    EXPECT_NE(v.devTypeItems[2], PortSettings::kWaitText);
     EXPECT_TRUE(v.devTypeEnabled);
     EXPECT_FALSE(v.okEnabled); // entries from 2 on cannot connect
 }
@@ -99,16 +100,16 @@ TEST_F(ChkDevDetectionTest, shortListAnswerTellsVariantByByte239) {
 
 TEST_F(ChkDevDetectionTest, silenceLeadsToPacketProbeAt56000After200ms) {
     settings.btTypeClick();
-    clock.advance(DeviceDetection::ProbeTime);
+    clock.advance(DeviceDetection::kProbeTime);
     EXPECT_FALSE(port.active());
     port.clearWrites();
-    clock.advance(DeviceDetection::SecondProbeDelay - 1);
+    clock.advance(DeviceDetection::kSecondProbeDelay - 1);
     EXPECT_TRUE(port.writes().isEmpty());
     clock.advance(1);
     EXPECT_TRUE(port.active());
     EXPECT_EQ(port.lineSpeed(), LineSpeed::Baud56000);
     EXPECT_EQ(port.lastWrite(), QByteArray("\x01\x00\x00\x06\x02\x01\x01", 7));
-    clock.advance(DeviceDetection::ProbeTime);
+    clock.advance(DeviceDetection::kProbeTime);
     EXPECT_FALSE(port.active());
     ASSERT_EQ(messages.infos.size(), 1);
     EXPECT_EQ(messages.infos[0], "Устройство не отвечает! Операция прервана.");
@@ -148,7 +149,8 @@ TEST_F(ChkDevDetectionTest, probeUsesThePortShownInTheList_notTheOneTestedLast) 
 }
 
 TEST_F(ChkDevDetectionTest, portRefusedForLackOfPermission_namesTheCommandThatFixesIt) {
-    port.openError = "Can't open specified device /dev/ttyUSB0 (Error 13, " + PlatformError::OpenText(EACCES) + ")";
+    port.openError =
+        "Can't open specified device /dev/ttyUSB0 (Error 13, " + PlatformError::OpenText(EACCES) + ")";
     settings.cb_PortNumChange(2);
     ASSERT_EQ(messages.infos.size(), 1);
     EXPECT_TRUE(messages.infos[0].contains("sudo usermod -aG dialout")) << messages.infos[0].toStdString();
@@ -171,10 +173,10 @@ TEST_F(ChkDevDetectionTest, okAndCancelStopTheProbeAndCloseThePort) {
     EXPECT_FALSE(port.active());
     EXPECT_EQ(clock.untilNext(), -1);
     EXPECT_EQ(selected(), 0);
-    EXPECT_EQ(settings.view().devTypeItems[2], PortSettings::DetectedTypes[2]);
+    EXPECT_EQ(settings.view().devTypeItems[2], PortSettings::kDetectedTypes[2]);
 
     settings.btTypeClick();
-    clock.advance(DeviceDetection::ProbeTime); // first probe silent: second probe pending
+    clock.advance(DeviceDetection::kProbeTime); // first probe silent: second probe pending
     settings.btOKClick();
     EXPECT_EQ(clock.untilNext(), -1);
     clock.advance(1000);

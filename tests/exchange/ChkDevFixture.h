@@ -12,9 +12,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <gtest/gtest.h>
 #include <cstdlib>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <memory>
 #include <unistd.h>
 

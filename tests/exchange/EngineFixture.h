@@ -2,9 +2,9 @@
 // An exchange engine on an in-memory port and a clock the test advances.
 #include "exchange/CommandList.h"
 #include "exchange/ExchangeEngine.h"
+#include "exchange/PacketFormat.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
-#include "exchange/PacketFormat.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 

@@ -73,7 +73,7 @@ TEST_F(Packets, write_refusedAcknowledgementIsNotRepeated) {
 TEST_F(Packets, read_threePacketAnswerIsAcknowledged100msAfterEachPacket) {
     ASSERT_EQ(bank0.size(), 3);
     start({"02010004"});
-    const QByteArray ack = wire::pcAck();
+    const QByteArray ack = wire::PcAck();
     for (int i = 0; i < 3; ++i) {
         port.feed(bank0[i].left(3)); // header split across arrivals
         port.feed(bank0[i].mid(3));
@@ -98,7 +98,7 @@ TEST_F(Packets, read_nextRequestGoesOut50msAfterTheLastPacket_andItsAckFollows) 
     ASSERT_EQ(port.writes().size(), 2);
     EXPECT_EQ(port.lastWrite().mid(4, 3), QByteArray("\x02\x01\x00", 3));
     clock.advance(50);
-    EXPECT_EQ(port.lastWrite(), wire::pcAck());
+    EXPECT_EQ(port.lastWrite(), wire::PcAck());
     EXPECT_EQ(bytesOf(0), prTable.answers.value(0));
 }
 

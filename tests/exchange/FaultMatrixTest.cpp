@@ -13,8 +13,8 @@
 #include "store/IniFile.h"
 
 #include <QApplication>
-#include <QSqlQuery>
 #include <QElapsedTimer>
+#include <QSqlQuery>
 #include <QTimer>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -105,7 +105,8 @@ protected:
     // Marks banks in the instrument's list and reads them; returns the seconds it took.
     double readBanks(std::initializer_list<int> banks) {
         TForm2 form(dm, state, host);
-        if (state.typeIndex != 0) form.core().Refresh(); // takes the type; only the short-frame type reads a list
+        if (state.typeIndex != 0)
+            form.core().Refresh(); // takes the type; only the short-frame type reads a list
         for (int bank : banks) addDeviceEntry(bank, true);
         QElapsedTimer t;
         t.start();
@@ -118,18 +119,18 @@ protected:
         std::vector<Row> rows;
         QSqlQuery q(dm.Database1.handle());
         EXPECT_TRUE(q.exec("SELECT REC_ID, BANK_NUM, POINTS FROM master ORDER BY REC_ID"));
-        while (q.next()) rows.push_back({q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toByteArray()});
+        while (q.next())
+            rows.push_back({q.value(0).toLongLong(), q.value(1).toInt(), q.value(2).toByteArray()});
         return rows;
     }
 
-    void expectLibraryUnchanged() {
-        EXPECT_TRUE(libraryRows() == before) << "the library changed";
-    }
+    void expectLibraryUnchanged() { EXPECT_TRUE(libraryRows() == before) << "the library changed"; }
 
     // Bank 0 kept whole beside the earlier rows, with the damage warning.
     void expectStoredWithDamageWarning() {
         ASSERT_EQ(messages.warnings.size(), 1) << said().toStdString();
-        EXPECT_TRUE(messages.warnings[0].startsWith(QString::fromUtf8("Сохранены, но могут быть повреждены:")));
+        EXPECT_TRUE(
+            messages.warnings[0].startsWith(QString::fromUtf8("Сохранены, но могут быть повреждены:")));
         EXPECT_TRUE(messages.warnings[0].contains(QString::fromUtf8("рефлектограмма № 0")));
         const std::vector<Row> after = libraryRows();
         ASSERT_EQ(after.size(), 3u);
@@ -174,7 +175,8 @@ TEST_F(FaultMatrix, wrongWriteAcknowledgement) {
     form.setEngineDialog(&engine);
     form.core().WriteSelectedWaveforms();
     EXPECT_FALSE(hung);
-    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer}) << "a refused write must not pass in silence";
+    EXPECT_EQ(messages.infos, QStringList{ExchangeEngine::kNoAnswer})
+        << "a refused write must not pass in silence";
     EXPECT_EQ(sim->received().size(), 1) << "the exchange went on after a wrong acknowledgement";
     EXPECT_EQ(dm.t_refl_list.recordCount(), 0);
     expectLibraryUnchanged();

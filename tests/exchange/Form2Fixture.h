@@ -1,9 +1,9 @@
 #pragma once
 // The exchange window's logic over a real data module in a temporary home.
-#include "exchange/DeviceTransfers.h"
-#include "store/ViewState.h"
-#include "store/TDataModule1.h"
 #include "Type0Block.h"
+#include "exchange/DeviceTransfers.h"
+#include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"

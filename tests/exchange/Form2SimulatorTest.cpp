@@ -127,11 +127,13 @@ TEST_F(Form2SimulatorTest, prWriteToPacketInstrumentRewritesItsTableAndReadsItBa
     TForm2 form(dm, state, host);
     form.core().Refresh(); // no list to read for this type: only clears the instrument side
     EXPECT_TRUE(sim->received().isEmpty());
-    for (int i = 0; i < 4; ++i) addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);
+    for (int i = 0; i < 4; ++i)
+        addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);
     addPr(dm.t_ku_list, "CABLE", 1.5, true);
     addPr(dm.t_ku_list, "ВВГ", 2.25, true);
     form.core().WriteSelectedPrEntries();
-    EXPECT_TRUE(sim->log().contains("note stored PR table (6 records)")) << sim->log().join('\n').toStdString();
+    EXPECT_TRUE(sim->log().contains("note stored PR table (6 records)"))
+        << sim->log().join('\n').toStdString();
     store::Dataset& device = dm.t_ku_list_temp;
     ASSERT_EQ(device.recordCount(), 6);
     const int name = device.fieldIndex("name_ku"), value = device.fieldIndex("value_ku");

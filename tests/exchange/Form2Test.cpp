@@ -10,8 +10,8 @@
 #include <QFileInfo>
 
 using exchange::CommandList;
-using exchange::dynamicArr;
 using exchange::DeviceTransfers;
+using exchange::dynamicArr;
 
 namespace {
 
@@ -137,7 +137,7 @@ TEST_F(Form2Test, writingWithoutMarkedWaveformsStartsNoExchange_badRowsStayMarke
     window.WriteSelectedWaveforms();
     EXPECT_TRUE(runs.isEmpty());
 
-    addWaveform(2, 300, true, type0Block(3));     // no two-digit bank
+    addWaveform(2, 300, true, type0Block(3));      // no two-digit bank
     addWaveform(3, 4, true, QByteArray(100, 'x')); // no whole block
     window.WriteSelectedWaveforms();
     EXPECT_TRUE(runs.isEmpty());
@@ -152,7 +152,8 @@ TEST_F(Form2Test, prWriteRewritesInstrumentTableWithMarkedEntriesAppended) {
     engineOk = false;
     window.Refresh();
     runs.clear();
-    for (int i = 0; i < 4; ++i) addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);
+    for (int i = 0; i < 4; ++i)
+        addPr(dm.t_ku_list_temp, QStringLiteral("DEV%1").arg(i), (11 + i) / 10.0, false);
     addPr(dm.t_ku_list, "CABLE", 1.5, true);
     addPr(dm.t_ku_list, "skip", 2.0, false);
     addPr(dm.t_ku_list, "Кабель АПВ-10", 1.25, true);

@@ -22,7 +22,8 @@ namespace {
 QStringList visibleTitles(QTableView* grid) {
     QStringList out;
     for (int c = 0; c < grid->model()->columnCount(); ++c)
-        if (!grid->isColumnHidden(c)) out << grid->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        if (!grid->isColumnHidden(c))
+            out << grid->model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
     return out;
 }
 
@@ -70,20 +71,22 @@ TEST_F(Form2WindowTest, controlsCarryTheirCaptionsAndHints) {
     EXPECT_EQ(form.SpeedButton2->toolTip(), "Прочитать выделенные рефлектограммы из прибора");
     EXPECT_EQ(form.GroupBox_base->title(), "БАЗА ДАННЫХ");
     EXPECT_EQ(form.GroupBox_device->title(), "ПРИБОР");
-    const QStringList prHints = {"Первый КУ", "Предыдущий КУ", "Следующий КУ", "Последний КУ", "Добавить КУ", "Удалить КУ"};
+    const QStringList prHints = {"Первый КУ",    "Предыдущий КУ", "Следующий КУ",
+                                 "Последний КУ", "Добавить КУ",   "Удалить КУ"};
     QStringList hints;
     for (auto* b : form.Navigator_ku->findChildren<QToolButton*>()) hints << b->toolTip();
     EXPECT_EQ(hints, prHints);
     EXPECT_EQ(form.Navigator_list->findChildren<QToolButton*>().size(), 4);
-    EXPECT_EQ(form.Navigator_connect->findChildren<QToolButton*>().first()->toolTip(), "Первая рефлектограмма");
+    EXPECT_EQ(form.Navigator_connect->findChildren<QToolButton*>().first()->toolTip(),
+              "Первая рефлектограмма");
 }
 
 TEST_F(Form2WindowTest, gridsShowTheirColumnsAndHideTheRest) {
     EXPECT_EQ(visibleTitles(form.DBGridEh1), (QStringList{"", "название", "К.У."}));
     EXPECT_EQ(visibleTitles(form.DBGridEhConnect),
               (QStringList{"", "№", "№ рефл.", "имя рефлектограммы", "масш.", "дата записи"}));
-    EXPECT_EQ(hiddenFields(form.DBGridEhConnect), (QStringList{"DLIT", "NAKOPL", "AMPL", "SPEED", "SOGLAS", "SDVIG",
-                                                               "ZOOM_L", "POINTS", "DEVICE_TYPE"}));
+    EXPECT_EQ(hiddenFields(form.DBGridEhConnect), (QStringList{"DLIT", "NAKOPL", "AMPL", "SPEED", "SOGLAS",
+                                                               "SDVIG", "ZOOM_L", "POINTS", "DEVICE_TYPE"}));
     EXPECT_EQ(visibleTitles(form.DBGridEh2), (QStringList{"", "название", "К.У."}));
     EXPECT_EQ(visibleTitles(form.DBGridEhList),
               (QStringList{"", "№", "№ рефл.", "имя рефлектограммы", "масш.", "дата записи"}));
@@ -104,7 +107,8 @@ TEST_F(Form2WindowTest, checkMarksAndNamesAreEditedThroughTheDataset) {
     QAbstractItemModel* list = form.DBGridEhList->model();
     EXPECT_TRUE(list->setData(list->index(0, 0), Qt::Checked, Qt::CheckStateRole));
     EXPECT_EQ(marks(dm.t_refl_list), QList<bool>{true});
-    EXPECT_FALSE(form.DBGridEh2->model()->flags(form.DBGridEh2->model()->index(0, 0)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(form.DBGridEh2->model()->flags(form.DBGridEh2->model()->index(0, 0)) &
+                 Qt::ItemIsUserCheckable);
 }
 
 TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheWindow) {
@@ -146,4 +150,3 @@ TEST_F(Form2WindowTest, addPrInThePrPanel_showsTheRowToTypeInto) {
     EXPECT_EQ(dm.t_ku_list.recordCount(), 1);
     EXPECT_DOUBLE_EQ(dm.t_ku_list.fieldByName("value_ku").asFloat(), 1.87);
 }
-

@@ -1,9 +1,9 @@
 #include "Replay.h"
 
-#include "fakes/ManualClock.h"
-#include "fakes/MemoryPort.h"
 #include "exchange/CommandList.h"
 #include "exchange/ExchangeEngine.h"
+#include "fakes/ManualClock.h"
+#include "fakes/MemoryPort.h"
 #include "support/RecordingMessages.h"
 
 #include <memory>
@@ -18,8 +18,7 @@ constexpr int kTimerBudget = 1000;
 
 QByteArray joined(const QVector<QByteArray>& writes) {
     QByteArray out;
-    for (const QByteArray& w : writes)
-        out += w;
+    for (const QByteArray& w : writes) out += w;
     return out;
 }
 
@@ -43,8 +42,7 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
     const auto running = [&engine] { return engine.result() == ExchangeEngine::Result::Running; };
     int timers = 0;
     const auto runTimersUntil = [&](const std::function<bool()>& done) {
-        while (!done() && running() && timers < kTimerBudget && clock.fireNext())
-            ++timers;
+        while (!done() && running() && timers < kTimerBudget && clock.fireNext()) ++timers;
     };
     ReplayOutcome out;
     int programBytes = 0;
@@ -56,8 +54,7 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
         } else {
             if (out.aheadAtFrame < 0 && joined(port.writes()).size() > programBytes)
                 out.aheadAtFrame = instrumentFrame;
-            for (const QByteArray& piece : cut(instrumentFrame, f.bytes))
-                port.feed(piece);
+            for (const QByteArray& piece : cut(instrumentFrame, f.bytes)) port.feed(piece);
             ++instrumentFrame;
         }
     }
@@ -71,12 +68,9 @@ ReplayOutcome replay(const Recording& recording, const FrameCutter& cut) {
         if (list.command(i).startsWith("02") && list.object(i)) out.answers[i] = list.object(i)->bytes;
         if (!list.problem(i).isEmpty()) out.problems[i] = list.problem(i);
     }
-    for (const QString& m : messages.infos)
-        out.messages << "info " + m;
-    for (const QString& m : messages.warnings)
-        out.messages << "warning " + m;
-    for (const QString& m : messages.errors)
-        out.messages << "error " + m;
+    for (const QString& m : messages.infos) out.messages << "info " + m;
+    for (const QString& m : messages.warnings) out.messages << "warning " + m;
+    for (const QString& m : messages.errors) out.messages << "error " + m;
     return out;
 }
 
@@ -84,8 +78,7 @@ QString departure(const Recording& recording, const ReplayOutcome& outcome) {
     const QByteArray expected = recording.programBytes();
     if (outcome.sent != expected) {
         int at = 0;
-        while (at < expected.size() && at < outcome.sent.size() && expected[at] == outcome.sent[at])
-            ++at;
+        while (at < expected.size() && at < outcome.sent.size() && expected[at] == outcome.sent[at]) ++at;
         return QStringLiteral(
                    "the program sent %1 bytes, the recording %2; first difference at byte %3: %4 | %5")
             .arg(outcome.sent.size())

@@ -33,8 +33,7 @@ public:
         if (!f.open(QIODevice::ReadOnly)) return {};
         QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
         static const QRegularExpression stamp("^\\S+ (?=(rx|tx|note) )");
-        for (QString& line : lines)
-            line.remove(stamp);
+        for (QString& line : lines) line.remove(stamp);
         return lines;
     }
     QStringList received() const { return log().filter(QRegularExpression("^rx ")); }

@@ -1,7 +1,7 @@
 #include "exchange/TExecutionCom.h"
-#include "store/ViewState.h"
-#include "store/TDataModule1.h"
 #include "Type0Block.h"
+#include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
@@ -152,7 +152,8 @@ TEST_F(Executor, unconvertibleCommandsAreSkipped_theRestStored_oneMessageNamesTh
     addRead("02010500", damaged);
     addRead("02010600", QByteArray()); // the instrument had nothing to send
     const int broken = exec.commands.add("02010703", std::make_unique<dynamicArr>());
-    exec.commands.setProblem(broken, "ответ прибора не по протоколу: номер пакета 2 не меньше числа пакетов 2");
+    exec.commands.setProblem(broken,
+                             "ответ прибора не по протоколу: номер пакета 2 не меньше числа пакетов 2");
     QByteArray badList = type0Block(8);
     badList[270] = 20;
     addRead("02040800", badList);

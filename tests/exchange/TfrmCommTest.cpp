@@ -1,6 +1,6 @@
+#include "exchange/TfrmComm.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
-#include "exchange/TfrmComm.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "support/WindowSystem.h"
@@ -26,7 +26,8 @@ struct Dialog {
     // Shows the dialog and lets its activation run.
     void show() {
         form->show();
-        QTRY_VERIFY_WITH_TIMEOUT(!port->writes().isEmpty() || !form->isVisible() || !messages.errors.isEmpty(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !port->writes().isEmpty() || !form->isVisible() || !messages.errors.isEmpty(), 5000);
     }
     TempHome home;
     RecordingMessages messages;

@@ -18,8 +18,7 @@
 // and 32215 = 125 × 256 + 215, so the checksum byte is 215 = 0xD7.
 inline QByteArray type0Block(int bank, int scale = 1) {
     QByteArray b(385, '\0');
-    for (int i = 0; i < 240; ++i)
-        b[i] = char((i + bank) % 40 - 20);
+    for (int i = 0; i < 240; ++i) b[i] = char((i + bank) % 40 - 20);
     b[266] = 0x05;
     b[267] = 0x03;
     b[268] = 0x12;
@@ -29,8 +28,7 @@ inline QByteArray type0Block(int bank, int scale = 1) {
     b.replace(281, 6, QByteArray("\x8B\xA8\xAD\xA8\xEF\x20", 6)); // "Линия "
     const QByteArray digits = QByteArray::number(bank).left(3);
     b.replace(287, digits.size(), digits);
-    for (int i = 0; i < 3; ++i)
-        b[330 + i] = char(0x69 - b[287 + i]);
+    for (int i = 0; i < 3; ++i) b[330 + i] = char(0x69 - b[287 + i]);
     b[384] = char(0xD7);
     return b;
 }

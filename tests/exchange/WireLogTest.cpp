@@ -19,9 +19,7 @@ QStringList linesOf(const QString& path) {
     return lines;
 }
 
-QString hex(const QByteArray& bytes) {
-    return QString::fromLatin1(bytes.toHex(' ').toUpper());
-}
+QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
 
 } // namespace
 

@@ -43,8 +43,7 @@ FakeSerialLine::State::State() {
 }
 
 FakeSerialLine::State::~State() {
-    for (int* fd : {&inPipe[0], &inPipe[1], &outPipe[0], &outPipe[1]})
-        CloseFd(*fd);
+    for (int* fd : {&inPipe[0], &inPipe[1], &outPipe[0], &outPipe[1]}) CloseFd(*fd);
 }
 
 void FakeSerialLine::State::CloseFd(int& fd) {
@@ -121,8 +120,7 @@ public:
         std::lock_guard lock(state_->mutex);
         count = 0;
         if (state_->goneCode != 0) return state_->goneCode;
-        for (const QByteArray& piece : state_->input)
-            count += int(piece.size());
+        for (const QByteArray& piece : state_->input) count += int(piece.size());
         return 0;
     }
     int OutputCount(int& count) const override {
@@ -250,8 +248,7 @@ QByteArray FakeSerialLine::written() const {
 int FakeSerialLine::pending() const {
     std::lock_guard lock(state_->mutex);
     int count = 0;
-    for (const QByteArray& piece : state_->input)
-        count += int(piece.size());
+    for (const QByteArray& piece : state_->input) count += int(piece.size());
     return count;
 }
 

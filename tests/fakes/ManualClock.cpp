@@ -6,7 +6,8 @@ namespace exchange {
 
 class ManualClock::ManualTimer final : public Timer {
 public:
-    ManualTimer(ManualClock* clock, std::function<void()> onTimeout) : Timer(std::move(onTimeout)), clock_(clock) {
+    ManualTimer(ManualClock* clock, std::function<void()> onTimeout)
+        : Timer(std::move(onTimeout)), clock_(clock) {
         clock_->timers_.push_back(this);
     }
     void fire() const { timeout(); }

@@ -25,9 +25,7 @@ namespace {
 
 constexpr int kWatchdogMs = 120000;
 
-QByteArray hex(const QByteArray& bytes) {
-    return bytes.toHex(' ').toUpper();
-}
+QByteArray hex(const QByteArray& bytes) { return bytes.toHex(' ').toUpper(); }
 
 // The lines a recording starts with: comments, @sim and @command.
 QByteArray scriptOf(const QByteArray& text) {
@@ -64,7 +62,8 @@ bool record(const QString& path, QString& error) {
     ExchangeEngine engine(port, clock);
     engine.setCommands(&list);
     QEventLoop loop;
-    QObject::connect(&engine, &ExchangeEngine::finished, &loop, [&loop](ExchangeEngine::Result) { loop.quit(); });
+    QObject::connect(&engine, &ExchangeEngine::finished, &loop,
+                     [&loop](ExchangeEngine::Result) { loop.quit(); });
     QTimer::singleShot(kWatchdogMs, &loop, &QEventLoop::quit);
     QTimer::singleShot(0, &loop, [&engine] { engine.FormActivate(); });
     loop.exec();
@@ -74,8 +73,7 @@ bool record(const QString& path, QString& error) {
     sim.stop();
 
     QByteArray out = script;
-    for (const QString& line : sim.log())
-        out += line.toUtf8() + '\n';
+    for (const QString& line : sim.log()) out += line.toUtf8() + '\n';
     out += engine.result() == ExchangeEngine::Result::Ok ? "@result ok\n" : "@result cancel\n";
     for (int i = 0; i < list.count(); ++i) {
         if (list.command(i).startsWith("02") && list.object(i))
@@ -83,12 +81,9 @@ bool record(const QString& path, QString& error) {
         if (!list.problem(i).isEmpty())
             out += "@problem " + QByteArray::number(i) + ' ' + list.problem(i).toUtf8() + '\n';
     }
-    for (const QString& m : messages.infos)
-        out += "@message info " + m.toUtf8() + '\n';
-    for (const QString& m : messages.warnings)
-        out += "@message warning " + m.toUtf8() + '\n';
-    for (const QString& m : messages.errors)
-        out += "@message error " + m.toUtf8() + '\n';
+    for (const QString& m : messages.infos) out += "@message info " + m.toUtf8() + '\n';
+    for (const QString& m : messages.warnings) out += "@message warning " + m.toUtf8() + '\n';
+    for (const QString& m : messages.errors) out += "@message error " + m.toUtf8() + '\n';
 
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return error = file.errorString(), false;
     if (file.write(out) != out.size()) return error = file.errorString(), false;

@@ -19,11 +19,12 @@ namespace {
 // pixels are picture pixels and a trace can be found by its colour.
 class ChartPainterTest : public ::testing::Test {
 protected:
-    ChartPainterTest() : chart(QStringLiteral("QRChart2"), QRectF(0, 0, 673, 281), SlotLayout::LowerCount, nullptr) {
+    ChartPainterTest()
+        : chart(QStringLiteral("QRChart2"), QRectF(0, 0, 673, 281), SlotLayout::kLowerCount, nullptr) {
         SlotLayout::setupLower(chart);
         chart.setAxisRange(Axis::Bottom, 0, 100);
-        chart.setActive(SlotLayout::CursorK1, false);
-        chart.setActive(SlotLayout::CursorK2, false);
+        chart.setActive(SlotLayout::kCursorK1, false);
+        chart.setActive(SlotLayout::kCursorK2, false);
     }
 
     QImage draw() {
@@ -39,7 +40,8 @@ protected:
     }
 
     QPoint at(double x, double y) const {
-        return QPoint(int(plot.left() + x / 100 * plot.width()), int(plot.bottom() - (y + 130) / 260 * plot.height()));
+        return QPoint(int(plot.left() + x / 100 * plot.width()),
+                      int(plot.bottom() - (y + 130) / 260 * plot.height()));
     }
 
     // Whether a pixel near `p` has the colour `c` (lines are antialiased).
@@ -62,12 +64,12 @@ protected:
 
 TEST_F(ChartPainterTest, activeSlot_isDrawnInItsColour_inactiveOneNot) {
     const QColor red(220, 0, 0), blue(0, 0, 220);
-    chart.setColor(SlotLayout::LowerCurrent, red);
-    chart.addPoints(SlotLayout::LowerCurrent, {{0, 50}, {100, 50}});
-    chart.setActive(SlotLayout::LowerCurrent, true);
-    chart.setColor(SlotLayout::LowerCompare1, blue);
-    chart.addPoints(SlotLayout::LowerCompare1, {{0, -50}, {100, -50}});
-    chart.setActive(SlotLayout::LowerCompare1, false);
+    chart.setColor(SlotLayout::kLowerCurrent, red);
+    chart.addPoints(SlotLayout::kLowerCurrent, {{0, 50}, {100, 50}});
+    chart.setActive(SlotLayout::kLowerCurrent, true);
+    chart.setColor(SlotLayout::kLowerCompare1, blue);
+    chart.addPoints(SlotLayout::kLowerCompare1, {{0, -50}, {100, -50}});
+    chart.setActive(SlotLayout::kLowerCompare1, false);
     const QImage image = draw();
     EXPECT_TRUE(near(image, at(50, 50), red));
     EXPECT_FALSE(near(image, at(50, -50), blue));
@@ -75,14 +77,14 @@ TEST_F(ChartPainterTest, activeSlot_isDrawnInItsColour_inactiveOneNot) {
 
 TEST_F(ChartPainterTest, stairsAndInvertedStairs_turnAtTheirCorners) {
     const QColor red(220, 0, 0);
-    chart.setColor(SlotLayout::LowerCurrent, red);
-    chart.addPoints(SlotLayout::LowerCurrent, {{20, 0}, {80, 100}});
-    chart.setActive(SlotLayout::LowerCurrent, true);
-    chart.setStairs(SlotLayout::LowerCurrent, true);
+    chart.setColor(SlotLayout::kLowerCurrent, red);
+    chart.addPoints(SlotLayout::kLowerCurrent, {{20, 0}, {80, 100}});
+    chart.setActive(SlotLayout::kLowerCurrent, true);
+    chart.setStairs(SlotLayout::kLowerCurrent, true);
     QImage image = draw();
-    EXPECT_TRUE(near(image, at(79, 0), red));   // level first, then up
+    EXPECT_TRUE(near(image, at(79, 0), red)); // level first, then up
     EXPECT_FALSE(near(image, at(21, 100), red));
-    chart.setInvertedStairs(SlotLayout::LowerCurrent, true);
+    chart.setInvertedStairs(SlotLayout::kLowerCurrent, true);
     image = draw();
     EXPECT_TRUE(near(image, at(21, 100), red)); // up first, then level
     EXPECT_FALSE(near(image, at(79, 0), red));
@@ -90,10 +92,10 @@ TEST_F(ChartPainterTest, stairsAndInvertedStairs_turnAtTheirCorners) {
 
 TEST_F(ChartPainterTest, pointsOutsideTheAxes_areCutAtThePlot) {
     const QColor red(220, 0, 0);
-    chart.setColor(SlotLayout::LowerCurrent, red);
+    chart.setColor(SlotLayout::kLowerCurrent, red);
     // The flat tail of a short plan runs far beyond the lower chart's range.
-    chart.addPoints(SlotLayout::LowerCurrent, {{0, 0}, {5000, 0}});
-    chart.setActive(SlotLayout::LowerCurrent, true);
+    chart.addPoints(SlotLayout::kLowerCurrent, {{0, 0}, {5000, 0}});
+    chart.setActive(SlotLayout::kLowerCurrent, true);
     const QImage image = draw();
     EXPECT_TRUE(near(image, at(90, 0), red));
     const QPoint beyond(int(plot.right()) + 6, at(90, 0).y());
@@ -102,25 +104,25 @@ TEST_F(ChartPainterTest, pointsOutsideTheAxes_areCutAtThePlot) {
 
 TEST_F(ChartPainterTest, emptyOrReversedAxis_drawsFrameWithoutTraces) {
     chart.setAxisRange(Axis::Bottom, 0, 0);
-    chart.addPoints(SlotLayout::LowerCurrent, {{0, 0}, {1, 0}});
-    chart.setActive(SlotLayout::LowerCurrent, true);
+    chart.addPoints(SlotLayout::kLowerCurrent, {{0, 0}, {1, 0}});
+    chart.setActive(SlotLayout::kLowerCurrent, true);
     const QImage image = draw();
     EXPECT_FALSE(near(image, at(50, 0), SlotLayout::currentColor()));
 }
 
 TEST(ReportChartCopies, attachedReportCharts_followTheWindowCharts) {
-    trace::RecordingChart upper(SlotLayout::UpperCount), lower(SlotLayout::LowerCount);
+    trace::RecordingChart upper(SlotLayout::kUpperCount), lower(SlotLayout::kLowerCount);
     trace::ChartSet charts(upper, lower);
-    charts.upper().addPoint(SlotLayout::UpperCurrent, 1, 2);
+    charts.upper().addPoint(SlotLayout::kUpperCurrent, 1, 2);
     Tform_print form;
     charts.attachCopies(*form.QRChart1, *form.QRChart2);
-    EXPECT_EQ(form.QRChart1->points(SlotLayout::UpperCurrent), QList<QPointF>({{1, 2}}));
+    EXPECT_EQ(form.QRChart1->points(SlotLayout::kUpperCurrent), QList<QPointF>({{1, 2}}));
 
     charts.lower().setAxisRange(Axis::Bottom, 100, 225);
-    charts.lower().addPoint(SlotLayout::CursorK1, 150, -130);
+    charts.lower().addPoint(SlotLayout::kCursorK1, 150, -130);
     EXPECT_EQ(form.QRChart2->axisMin(Axis::Bottom), 100);
     EXPECT_EQ(form.QRChart2->axisMax(Axis::Bottom), 225);
-    EXPECT_EQ(form.QRChart2->points(SlotLayout::CursorK1).size(), 1);
+    EXPECT_EQ(form.QRChart2->points(SlotLayout::kCursorK1).size(), 1);
     EXPECT_EQ(form.findChild<ReportChart*>(QStringLiteral("QRChart1")), form.QRChart1);
     EXPECT_EQ(form.findChild<ReportChart*>(QStringLiteral("QRChart2")), form.QRChart2);
 }

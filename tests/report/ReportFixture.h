@@ -20,8 +20,7 @@ protected:
     ReportFixture()
         : libraryDb(QStringLiteral("ecl41_data"), store::Schema::Kind::Library),
           compareDb(QStringLiteral("ecl41_pic"), store::Schema::Kind::Library),
-          library(libraryDb, QStringLiteral("t_master")),
-          compare(compareDb, QStringLiteral("t_picture")) {
+          library(libraryDb, QStringLiteral("t_master")), compare(compareDb, QStringLiteral("t_picture")) {
         libraryDb.setPath(home.file(QStringLiteral("Data/ecl41_data.db")));
         compareDb.setPath(home.file(QStringLiteral("Data/ecl41_pic.db")));
         library.setTableName(QStringLiteral("master"));
@@ -34,7 +33,9 @@ protected:
     // One master row with distinct values in every printed field.
     static void addWaveform(store::Dataset& ds, int recId, const QString& memo, int bank) {
         ds.append();
-        const auto set = [&ds](const char* f, const QVariant& v) { ds.fieldByName(QLatin1String(f)).setValue(v); };
+        const auto set = [&ds](const char* f, const QVariant& v) {
+            ds.fieldByName(QLatin1String(f)).setValue(v);
+        };
         set("REC_ID", recId);
         set("BANK_NUM", bank);
         set("MEMO", memo);
@@ -55,9 +56,9 @@ protected:
     }
 
     void fill() {
-        report::PrintAction::fill(form,
-                                  report::ReportSources{state, library.recordCount(), library, compare, upperChartShown},
-                                  QDateTime(QDate(2024, 7, 3), QTime(9, 30)));
+        report::PrintAction::fill(
+            form, report::ReportSources{state, library.recordCount(), library, compare, upperChartShown},
+            QDateTime(QDate(2024, 7, 3), QTime(9, 30)));
     }
 
     QStringList column(int c) const { return form.valueColumn(c)->lines; }
@@ -82,7 +83,8 @@ protected:
         p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
         QList<double> tops;
         if (!p.waitForFinished(120000) || p.exitCode() != 0) return tops;
-        static const QRegularExpression re(QStringLiteral("<word xMin=\"[-0-9.]+\" yMin=\"([-0-9.]+)\"[^>]*>([^<]*)</word>"));
+        static const QRegularExpression re(
+            QStringLiteral("<word xMin=\"[-0-9.]+\" yMin=\"([-0-9.]+)\"[^>]*>([^<]*)</word>"));
         const QString html = QString::fromUtf8(p.readAllStandardOutput());
         for (auto it = re.globalMatch(html); it.hasNext();) {
             const auto m = it.next();

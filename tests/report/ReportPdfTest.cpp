@@ -20,9 +20,10 @@ class ReportPdfTest : public ReportFixture {};
 TEST_F(ReportPdfTest, bothLibrariesEmpty_printLabelsTitleAndChartsOnly) {
     fill();
     const QString text = pdfText(writePdf());
-    for (const QString& label : ParameterTable::rowLabels()) EXPECT_TRUE(text.contains(label)) << label.toStdString();
-    for (const char* s : {"Рефлектометр импульсный KMX-417", "Printed:", "length resolution", "zoom start point",
-                          "scale, (m)", "Kestrel Instruments"})
+    for (const QString& label : ParameterTable::rowLabels())
+        EXPECT_TRUE(text.contains(label)) << label.toStdString();
+    for (const char* s : {"Рефлектометр импульсный KMX-417", "Printed:", "length resolution",
+                          "zoom start point", "scale, (m)", "Kestrel Instruments"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(s))) << s;
     EXPECT_EQ(text.count(QStringLiteral("amplitude")), 2);
     EXPECT_FALSE(text.contains(QStringLiteral("\\DATA")));
@@ -40,7 +41,8 @@ TEST_F(ReportPdfTest, columnsAndSplitMemo_areReadBackFromThePage) {
     EXPECT_TRUE(text.contains(QStringLiteral("line 4")));
     EXPECT_FALSE(text.contains(QStringLiteral("\\line 4")));
     // Row 3 holds the current waveform's folder and the compare entry's directory side by side.
-    const QRegularExpression row3(QStringLiteral("waveform dir\\.\\s+\\\\DATA\\\\Cables\\\\\\s+\\\\DATA\\\\Cables\\\\\\s*\\n"));
+    const QRegularExpression row3(
+        QStringLiteral("waveform dir\\.\\s+\\\\DATA\\\\Cables\\\\\\s+\\\\DATA\\\\Cables\\\\\\s*\\n"));
     EXPECT_TRUE(text.contains(row3)) << text.toStdString();
 }
 
@@ -69,7 +71,8 @@ TEST_F(ReportPdfTest, hiddenUpperChart_shrinksItsBandAndMovesTheLowerChartUp) {
     // 199 design pixels at 96 per inch are 149.25 points.
     EXPECT_NEAR(before[0] - after[0], 149.25, 1.0);
     // The table above the charts stays where it was.
-    EXPECT_NEAR(wordTops(shown, QStringLiteral("threshold"))[0], wordTops(hidden, QStringLiteral("threshold"))[0], 0.01);
+    EXPECT_NEAR(wordTops(shown, QStringLiteral("threshold"))[0],
+                wordTops(hidden, QStringLiteral("threshold"))[0], 0.01);
 }
 
 TEST_F(ReportPdfTest, page_isOneA4PortraitPage) {
@@ -79,7 +82,8 @@ TEST_F(ReportPdfTest, page_isOneA4PortraitPage) {
     ASSERT_TRUE(info.waitForFinished(120000));
     const QString out = QString::fromUtf8(info.readAllStandardOutput());
     EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << out.toStdString();
-    EXPECT_TRUE(out.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))))
+    EXPECT_TRUE(out.contains(
+        QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))))
         << out.toStdString();
 }
 

@@ -1,8 +1,8 @@
 // Damaged or foreign files handed to the store: each one is refused with a
 // message naming it, its bytes stay as they were, and the library in use
 // before stays in use.
-#include "support/RecordingHost.h"
 #include "support/Fixtures.h"
+#include "support/RecordingHost.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
 
@@ -20,7 +20,6 @@
 using namespace store;
 
 namespace {
-
 
 QByteArray randomBytes(int n, quint32 seed) {
     QRandomGenerator gen(seed);
@@ -65,7 +64,7 @@ protected:
     }
 
     void expectPreviousLibraryInUse() {
-        EXPECT_EQ(OdbcRegistry().readDbq(TDataModule1::LibraryAlias, "<none>"), good);
+        EXPECT_EQ(OdbcRegistry().readDbq(TDataModule1::kLibraryAlias, "<none>"), good);
         EXPECT_EQ(dm.MasterCount, 1);
         EXPECT_TRUE(dm.t_master2.isOpen());
         EXPECT_EQ(dm.t_master2.fieldByName("MEMO").asString(), "kept");

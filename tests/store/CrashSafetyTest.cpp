@@ -3,8 +3,8 @@
 #include "support/TempHome.h"
 
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -203,7 +203,8 @@ TEST_F(DataModuleTest, typeQueryReopensTheLibraryAndPurgeEmptiesTheOtherFamily) 
     EXPECT_EQ(dm.t_picture.recordCount(), 2);
     dm.purgeCompareLibrary("KM-630 ver.1");
     EXPECT_EQ(dm.t_picture.recordCount(), 0);
-    EXPECT_EQ(dm.t_picture.tag(), TagQuiet); // the empty library absorbs nothing; the next walk sets its own tag
+    EXPECT_EQ(dm.t_picture.tag(),
+              TagQuiet); // the empty library absorbs nothing; the next walk sets its own tag
     dm.applyTypeQuery("KM-630 ver.1");
     EXPECT_EQ(dm.MasterCount, 2);
     EXPECT_TRUE(dm.t_master2.isOpen());

@@ -149,7 +149,8 @@ TEST_F(DatasetTest, eventsFireInTheOrderTheDataModuleExpects) {
     EXPECT_EQ(log, QStringList({"afterOpen", "dataChange", "afterScroll-1"}));
     log.clear();
     addWaveform(ds, 1, "a");
-    EXPECT_EQ(log, QStringList({"beforeScroll", "dataChange", "afterInsert", "afterScroll-1", "dataChange", "afterPost"}));
+    EXPECT_EQ(log, QStringList({"beforeScroll", "dataChange", "afterInsert", "afterScroll-1", "dataChange",
+                                "afterPost"}));
     addWaveform(ds, 2, "b");
     log.clear();
     ds.first();
@@ -283,7 +284,8 @@ TEST_F(DatasetTest, numberedRowTakesOneAboveTheLargestStoredNumber) {
     all.close();
     all.open();
     QStringList numbers;
-    for (int i = 0; i < all.recordCount(); ++i) numbers << all.valueAt(i, all.fieldIndex("REC_ID")).toString();
+    for (int i = 0; i < all.recordCount(); ++i)
+        numbers << all.valueAt(i, all.fieldIndex("REC_ID")).toString();
     EXPECT_EQ(numbers, QStringList({"7", "8", "9"}));
 }
 

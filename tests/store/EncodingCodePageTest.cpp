@@ -10,7 +10,9 @@ QString cp866(const QByteArray& b) { return fromCp866(b.constData(), b.size()); 
 
 TEST(EncodingCodePage, cp866_decodesCyrillicInAllThreeBlocksAndStopsAtZero) {
     // "Кабель №1" in code page 866: К=8A а=A0 б=A1 е=A5 л=AB ь=EC, № = FC.
-    const QByteArray name("\x8A\xA0\xA1\xA5\xAB\xEC \xFC" "1\0junk", 14);
+    const QByteArray name("\x8A\xA0\xA1\xA5\xAB\xEC \xFC"
+                          "1\0junk",
+                          14);
     EXPECT_EQ(cp866(name), QString::fromUtf8("Кабель №1"));
     EXPECT_EQ(cp866(QByteArray("\x80\x9F\xA0\xAF\xE0\xEF\xF0\xF1", 8)), QString::fromUtf8("АЯапряЁё"));
     EXPECT_EQ(cp866(QByteArray("\xB3\xC4\xDB\xFF", 4)), QString::fromUtf8("│─█\u00A0"));

@@ -14,8 +14,12 @@ namespace {
 QByteArray type0Block() {
     QByteArray b(kType0BlockSize, '\0');
     for (int i = 0; i < 250; ++i) b[i] = char(i % 50 - 25);
-    b[256] = 0x15; b[257] = 0x30; b[258] = 0x09; // 09:30:15
-    b[266] = 0x05; b[267] = 0x03; b[268] = 0x12; // 05.03.12
+    b[256] = 0x15;
+    b[257] = 0x30;
+    b[258] = 0x09; // 09:30:15
+    b[266] = 0x05;
+    b[267] = 0x03;
+    b[268] = 0x12; // 05.03.12
     b[259] = 16;
     b[262] = 9;
     b[265] = 0x14;
@@ -35,12 +39,21 @@ constexpr unsigned char kSumNamed = 0xE4;
 
 QByteArray packetBlock(int size = 300) {
     QByteArray b(size, '\0');
-    b[4] = 0x2C; b[5] = 0x01;            // bank 300
-    b[111] = 3; b[112] = 2; b[115] = 4;  // 100, 240, 16
-    b[116] = 0x10; b[117] = 0x02;        // gain 528
+    b[4] = 0x2C;
+    b[5] = 0x01; // bank 300
+    b[111] = 3;
+    b[112] = 2;
+    b[115] = 4; // 100, 240, 16
+    b[116] = 0x10;
+    b[117] = 0x02; // gain 528
     b[120] = 7;
-    b[122] = char(150);                  // PR 1.50
-    b[132] = 5; b[133] = 3; b[134] = 12; b[135] = 9; b[136] = 30; b[137] = 5;
+    b[122] = char(150); // PR 1.50
+    b[132] = 5;
+    b[133] = 3;
+    b[134] = 12;
+    b[135] = 9;
+    b[136] = 30;
+    b[137] = 5;
     return b;
 }
 
@@ -103,12 +116,15 @@ TEST_F(EncodingConversions, type0_scaleZoomAndSignedFields) {
 
 TEST_F(EncodingConversions, type0_startPlanFromStoredSpeedAndSignedSpan) {
     QByteArray b = type0Block();
-    b[273] = char(0xE8); b[274] = 0x03; // s = 1000
+    b[273] = char(0xE8);
+    b[274] = 0x03; // s = 1000
     EXPECT_DOUBLE_EQ(ConvertType0(b).value("START_PLAN").toDouble(), 10.0);
     b[272] = 73; // 150/73 = 2.0547..., stored as 2,055, and the start uses 2.055
-    EXPECT_DOUBLE_EQ(ConvertType0(b).value("START_PLAN").toDouble(), double(float(2.055 * 1000 * 2 / 3 * 0.01)));
+    EXPECT_DOUBLE_EQ(ConvertType0(b).value("START_PLAN").toDouble(),
+                     double(float(2.055 * 1000 * 2 / 3 * 0.01)));
     b[272] = 100;
-    b[274] = char(0xFF); b[275] = char(0xFF); // s = 0xE8 - 256 - 65536
+    b[274] = char(0xFF);
+    b[275] = char(0xFF); // s = 0xE8 - 256 - 65536
     EXPECT_DOUBLE_EQ(ConvertType0(b).value("START_PLAN").toDouble(),
                      double(float(1.5 * (0xE8 - 256 - 65536) * 2 / 3 * 0.01)));
 }
@@ -189,11 +205,13 @@ TEST_F(EncodingConversions, packetTypes_fillColumnsAndDifferOnlyInScaleAndModel)
 
 TEST_F(EncodingConversions, packetTypes_speedSwitchesUnitAbove300) {
     QByteArray p = packetBlock();
-    p[122] = 0x2C; p[123] = 0x01; // 300
+    p[122] = 0x2C;
+    p[123] = 0x01; // 300
     EXPECT_EQ(ConvertType4(p).value("SPEED").toString(), "3,000");
     p[122] = 0x2D; // 301
     EXPECT_EQ(ConvertType4(p).value("SPEED").toString(), "0,301");
-    p[122] = char(0xDC); p[123] = 0x05; // 1500
+    p[122] = char(0xDC);
+    p[123] = 0x05; // 1500
     EXPECT_EQ(ConvertType3(p).value("SPEED").toString(), "1,500");
 }
 

@@ -30,7 +30,8 @@ TEST(EncodingRecordWriter, convertedColumnsArriveInTheAppendedRowWithTheirTypes)
     ds.first();
     EXPECT_EQ(ds.fieldByName(QStringLiteral("SCALE")).asFloat(), 1000.0);
     EXPECT_EQ(ds.fieldByName(QStringLiteral("SPEED")).asFloat(), 2.0);
-    EXPECT_DOUBLE_EQ(ds.fieldByName(QStringLiteral("START_PLAN")).asFloat(), double(float(2.0 * 100 * 2 / 3 * 0.01)));
+    EXPECT_DOUBLE_EQ(ds.fieldByName(QStringLiteral("START_PLAN")).asFloat(),
+                     double(float(2.0 * 100 * 2 / 3 * 0.01)));
     EXPECT_EQ(ds.fieldByName(QStringLiteral("POINTS")).asBlob(), block);
     EXPECT_EQ(ds.fieldByName(QStringLiteral("MEMO")).asString(), " ");
     EXPECT_FALSE(ds.fieldByName(QStringLiteral("PICTURE")).asBool());

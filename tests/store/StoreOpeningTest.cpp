@@ -15,7 +15,6 @@ using namespace store;
 
 namespace {
 
-
 QByteArray randomBytes(int n) {
     QByteArray b(n, '\0');
     for (char& c : b) c = static_cast<char>(QRandomGenerator::global()->bounded(256));
@@ -52,7 +51,7 @@ void addLibraryRecord(const QString& file, const QString& memo) {
 class StoreOpeningTest : public ::testing::Test {
 protected:
     QString data(const QString& name) const { return home.file("Data/" + name); }
-    QString registered() const { return OdbcRegistry().readDbq(TDataModule1::LibraryAlias, "<none>"); }
+    QString registered() const { return OdbcRegistry().readDbq(TDataModule1::kLibraryAlias, "<none>"); }
 
     TempHome home;
 };
@@ -80,7 +79,7 @@ TEST_F(StoreOpeningTest, deletedLibraryIsRestoredFromSaveAndReRegistered) {
     { ProgramRun().start(); }
     addLibraryRecord(home.file("Save/ecl41_data.db"), "from backup");
     QDir().mkpath(home.file("elsewhere"));
-    OdbcRegistry().writeDbq(TDataModule1::LibraryAlias, home.file("elsewhere/gone.db"));
+    OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, home.file("elsewhere/gone.db"));
     ASSERT_TRUE(QFile::remove(data("ecl41_data.db")));
     ProgramRun run;
     run.start();
@@ -111,7 +110,7 @@ TEST_F(StoreOpeningTest, libraryElsewhereStaysCurrentAcrossRuns) {
     QDir().mkpath(home.file("field/2024"));
     Database::createFile(other, Schema::Kind::Library);
     addLibraryRecord(other, "field record");
-    OdbcRegistry().writeDbq(TDataModule1::LibraryAlias, other);
+    OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, other);
     for (int i = 0; i < 2; ++i) {
         ProgramRun run;
         run.start();
@@ -124,7 +123,7 @@ TEST_F(StoreOpeningTest, libraryElsewhereStaysCurrentAcrossRuns) {
 TEST_F(StoreOpeningTest, registeredAccessOrJunkFileFallsBackToDataAndStaysUntouched) {
     const QString mdb = home.file("old/ecl41_data.mdb");
     writeFile(mdb, accessFile());
-    OdbcRegistry().writeDbq(TDataModule1::LibraryAlias, mdb);
+    OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, mdb);
     ProgramRun run;
     run.start();
     EXPECT_EQ(readAll(mdb), accessFile());

@@ -7,9 +7,10 @@
 #include <gtest/gtest.h>
 
 inline QString fixturePath(const QString& name) {
-    return qEnvironmentVariable("ECHOLON_FIXTURES_DIR", QStringLiteral(ECHOLON_FIXTURES_DIR)) + QLatin1Char('/') + name;
+    return qEnvironmentVariable("ECHOLON_FIXTURES_DIR", QStringLiteral(ECHOLON_FIXTURES_DIR)) +
+           QLatin1Char('/') + name;
 }
 
-#define SKIP_WITHOUT_FIXTURE(name)                                                                          \
-    if (!QFile::exists(fixturePath(name)))                                                                  \
+#define SKIP_WITHOUT_FIXTURE(name)                                                                           \
+    if (!QFile::exists(fixturePath(name)))                                                                   \
     GTEST_SKIP() << "the fixture " << fixturePath(name).toStdString() << " is absent (no ../shared/fixtures)"

@@ -21,9 +21,7 @@ bool parseIndex(const QString& text, int commands, int& index) {
     return ok && index >= 0 && index < commands;
 }
 
-bool isLogWord(const QString& word) {
-    return word == "rx" || word == "tx" || word == "note";
-}
+bool isLogWord(const QString& word) { return word == "rx" || word == "tx" || word == "note"; }
 
 // One line of the simulator's log (stamp already dropped); empty when understood.
 QString takeLogLine(QStringList tokens, const QString& rest, Recording& r) {

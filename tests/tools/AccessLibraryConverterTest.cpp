@@ -1,12 +1,12 @@
 // Converting a library kept in the Access format into an SQLite library:
 // through the reader of an SQLite stand-in with the library's table (every
 // field, blobs byte for byte) and of the real Access fixture.
+#include "tools/AccessLibraryConverter.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
 #include "support/Fixtures.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
-#include "tools/AccessLibraryConverter.h"
 #include "tools/ImportError.h"
 
 #include <QDir>
@@ -58,7 +58,8 @@ TEST(AccessLibraryConverterTest, everyRowAndFieldIsCopied_theOriginalIsNeverWrit
                 if (field == "POINTS") ds.fieldByName(field).setBlob(everyByte.repeated(i));
                 else if (field == "PICTURE") ds.fieldByName(field).setBool(i == 2);
                 else if (field == "SCALE" || field == "ZOOM_L") ds.fieldByName(field).setFloat(62.5 * i);
-                else if (field == "SPEED" || field == "MEMO" || field == "DATE" || field == "DEVICE_TYPE" || field == "METHOD")
+                else if (field == "SPEED" || field == "MEMO" || field == "DATE" || field == "DEVICE_TYPE" ||
+                         field == "METHOD")
                     ds.fieldByName(field).setString(QStringLiteral("Линия %1 'x'").arg(i));
                 else ds.fieldByName(field).setInteger(i * 10 + f);
                 ++f;

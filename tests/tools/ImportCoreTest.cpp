@@ -1,9 +1,9 @@
+#include "tools/ImportCore.h"
 #include "OldDatabaseFixture.h"
 #include "support/Fixtures.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "tools/ImportCommandList.h"
-#include "tools/ImportCore.h"
 #include "tools/ImportError.h"
 #include "tools/MdbError.h"
 
@@ -59,7 +59,8 @@ TEST_F(ImportCoreTest, activationShowsNoFileYet) {
 }
 
 TEST_F(ImportCoreTest, recognisedFileIsRegisteredAndConverted) {
-    ASSERT_TRUE(writeOldDatabase(oldFile(), {{3, oldBlock(385)}, {10, oldBlock(385, 0x22)}, {255, oldBlock(385)}}));
+    ASSERT_TRUE(
+        writeOldDatabase(oldFile(), {{3, oldBlock(385)}, {10, oldBlock(385, 0x22)}, {255, oldBlock(385)}}));
     core.chooseFile(oldFile());
     EXPECT_EQ(registered(), oldFile());
     EXPECT_EQ(core.softVer, "Echolon 4.0");

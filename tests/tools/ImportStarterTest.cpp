@@ -1,13 +1,13 @@
+#include "tools/ImportStarter.h"
 #include "OldDatabaseFixture.h"
 #include "exchange/TExecutionCom.h"
-#include "support/RecordingHost.h"
-#include "store/ViewState.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
+#include "support/RecordingHost.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "tools/ImportCommandList.h"
 #include "tools/ImportCore.h"
-#include "tools/ImportStarter.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +84,8 @@ TEST_F(ImportStarterTest, markerCarriesTheTypeEntry) {
 }
 
 TEST_F(ImportStarterTest, threeOldRecordsBecomeThreeLibraryRows) {
-    ASSERT_TRUE(writeOldDatabase(file, {{3, type0Block("first")}, {10, type0Block("second", 384)}, {7, type0Block("third")}}));
+    ASSERT_TRUE(writeOldDatabase(
+        file, {{3, type0Block("first")}, {10, type0Block("second", 384)}, {7, type0Block("third")}}));
     executor.commands.add("02010500"); // left over from an earlier exchange
     EXPECT_TRUE(ImportStarter::run(executor, 1, user(true)));
     EXPECT_EQ(markerSeen, "04010001");
@@ -117,8 +118,9 @@ TEST_F(ImportStarterTest, cancelAfterStartLeavesTheEntriesUnconverted) {
 }
 
 TEST_F(ImportStarterTest, skippedRecordsNeverReachTheExecutor) {
-    ASSERT_TRUE(writeOldDatabase(file, {{1, QVariant(QMetaType(QMetaType::QByteArray))}, {300, type0Block("x")},
-                                        {2, type0Block("kept")}}));
+    ASSERT_TRUE(writeOldDatabase(
+        file,
+        {{1, QVariant(QMetaType(QMetaType::QByteArray))}, {300, type0Block("x")}, {2, type0Block("kept")}}));
     EXPECT_TRUE(ImportStarter::run(executor, 0, user(true)));
     EXPECT_EQ(commands(), QStringList({"02010200"}));
     EXPECT_EQ(dm.t_master2.recordCount(), 1);

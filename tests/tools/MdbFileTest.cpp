@@ -1,6 +1,6 @@
+#include "tools/MdbFile.h"
 #include "support/Fixtures.h"
 #include "tools/MdbError.h"
-#include "tools/MdbFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -25,7 +25,8 @@ inline bool writeOldDatabase(const QString& path, const QVector<OldRow>& rows) {
         ok = ok && q.exec("CREATE TABLE master (REC_ID INTEGER, BANK_NUM INTEGER, MEMO TEXT, POINTS BLOB)");
         int id = 1;
         for (const OldRow& r : rows) {
-            ok = ok && q.prepare("INSERT INTO master (REC_ID, BANK_NUM, MEMO, POINTS) VALUES (?, ?, 'old', ?)");
+            ok = ok &&
+                 q.prepare("INSERT INTO master (REC_ID, BANK_NUM, MEMO, POINTS) VALUES (?, ?, 'old', ?)");
             q.addBindValue(id++);
             q.addBindValue(r.bankNum);
             q.addBindValue(r.points);

@@ -1,8 +1,8 @@
+#include "tools/TfrmImport.h"
 #include "OldDatabaseFixture.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "tools/ImportCommandList.h"
-#include "tools/TfrmImport.h"
 
 #include <QComboBox>
 #include <QLabel>

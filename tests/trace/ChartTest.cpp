@@ -41,7 +41,7 @@ TEST(Chart, slotsOutsideTheLayoutAreIgnored) {
 }
 
 TEST(ChartSet, laysOutBothChartsWithTitlesColoursAndAxes) {
-    RecordingChart upper(SlotLayout::UpperCount), lower(SlotLayout::LowerCount);
+    RecordingChart upper(SlotLayout::kUpperCount), lower(SlotLayout::kLowerCount);
     ChartSet set(upper, lower);
     EXPECT_EQ(upper.name(), "DBChart1");
     EXPECT_EQ(lower.name(), "TDBChart1");
@@ -77,8 +77,8 @@ TEST(ChartSet, laysOutBothChartsWithTitlesColoursAndAxes) {
 }
 
 TEST(ChartSet, reportCopiesStartEqualAndFollowEveryChange) {
-    RecordingChart upper(SlotLayout::UpperCount), lower(SlotLayout::LowerCount);
-    RecordingChart upperCopy(SlotLayout::UpperCount), lowerCopy(SlotLayout::LowerCount);
+    RecordingChart upper(SlotLayout::kUpperCount), lower(SlotLayout::kLowerCount);
+    RecordingChart upperCopy(SlotLayout::kUpperCount), lowerCopy(SlotLayout::kLowerCount);
     ChartSet set(upper, lower);
     set.lower().addPoint(2, 1, 2);
     set.lower().setActive(2, true);
@@ -96,9 +96,9 @@ TEST(ChartSet, reportCopiesStartEqualAndFollowEveryChange) {
     set.upper().addPoint(0, 5, 6);
     set.setInvertedStairsOnTraces(true);
     EXPECT_EQ(upperCopy.points(0), upper.points(0));
-    for (int s = 0; s < SlotLayout::UpperCount; ++s)
+    for (int s = 0; s < SlotLayout::kUpperCount; ++s)
         EXPECT_EQ(upperCopy.invertedStairs(s), s <= 3) << "upper slot " << s;
-    for (int s = 0; s < SlotLayout::LowerCount; ++s)
+    for (int s = 0; s < SlotLayout::kLowerCount; ++s)
         EXPECT_EQ(lowerCopy.invertedStairs(s), s >= 2 && s <= 5) << "lower slot " << s;
 
     set.detachCopies();

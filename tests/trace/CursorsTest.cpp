@@ -1,8 +1,8 @@
-#include "CommaLocale.h"
-#include "store/ViewState.h"
-#include "store/Numbers.h"
-#include "trace/ChartSet.h"
 #include "trace/Cursors.h"
+#include "CommaLocale.h"
+#include "store/Numbers.h"
+#include "store/ViewState.h"
+#include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
 #include "trace/RenderScale.h"
 #include "trace/SlotLayout.h"
@@ -17,8 +17,8 @@ namespace {
 struct CursorsTest : ::testing::Test {
     CommaLocale locale;
     store::ViewState state;
-    RecordingChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
-    RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
+    RecordingChart upper{SlotLayout::kUpperCount}, lower{SlotLayout::kLowerCount};
+    RecordingChart upperCopy{SlotLayout::kUpperCount}, lowerCopy{SlotLayout::kLowerCount};
     ChartSet charts{upper, lower};
     RenderScale drawn;
     Cursors cursors{state, charts, drawn};
@@ -50,8 +50,8 @@ TEST_F(CursorsTest, stepsMoveBySamplesOfThePlanAndStopAtItsEnds) {
     EXPECT_EQ(state.posK1, 40);
     EXPECT_EQ(state.editK1, "60,00");
     const QList<QPointF> line{{60, -130}, {60, 130}};
-    EXPECT_EQ(lower.points(SlotLayout::CursorK1), line);
-    EXPECT_EQ(lowerCopy.points(SlotLayout::CursorK1), line);
+    EXPECT_EQ(lower.points(SlotLayout::kCursorK1), line);
+    EXPECT_EQ(lowerCopy.points(SlotLayout::kCursorK1), line);
     EXPECT_EQ(state.editL, "60,00");
 
     cursors.StepCursor(1, 400);
@@ -73,19 +73,19 @@ TEST_F(CursorsTest, aCursorOutsideTheZoomedWindowIsBroughtInOnlyTowardsIt) {
     cursors.CursorsFromMetres();
     EXPECT_EQ(state.posK1, 300);
     EXPECT_EQ(state.posK2, -1100) << "K2 keeps its distance left of the window";
-    EXPECT_EQ(lineAt(SlotLayout::CursorK2), 200);
+    EXPECT_EQ(lineAt(SlotLayout::kCursorK2), 200);
 
     cursors.StepCursor(2, -1);
     EXPECT_EQ(state.editK2, "200,00") << "'<' would not move K2 left";
     cursors.StepCursor(2, 1);
     EXPECT_EQ(state.editK2, "750,00") << "'>' brings it to the window's left end";
     EXPECT_EQ(state.posK2, 0);
-    EXPECT_EQ(lineAt(SlotLayout::CursorK2), 750);
+    EXPECT_EQ(lineAt(SlotLayout::kCursorK2), 750);
 
     state.editK1 = "1200";
     cursors.CursorsFromMetres();
     EXPECT_EQ(state.editK1, "1000,00") << "no cursor beyond the whole range";
-    EXPECT_EQ(lineAt(SlotLayout::CursorK1), 1000);
+    EXPECT_EQ(lineAt(SlotLayout::kCursorK1), 1000);
 }
 
 TEST_F(CursorsTest, distanceBetweenIsTheDifferenceOfTheBoxesAsTheyRead) {
@@ -97,7 +97,7 @@ TEST_F(CursorsTest, distanceBetweenIsTheDifferenceOfTheBoxesAsTheyRead) {
     EXPECT_EQ(state.editK2, "10,00");
     EXPECT_EQ(state.editL, "2,35");
     EXPECT_EQ(state.posK1, 12);
-    EXPECT_NEAR(lineAt(SlotLayout::CursorK1), 12.346, 1e-9);
+    EXPECT_NEAR(lineAt(SlotLayout::kCursorK1), 12.346, 1e-9);
 }
 
 TEST_F(CursorsTest, aNewPrKeepsACursorBetweenSamplesWhereItIsOnTheWaveform) {
@@ -109,7 +109,7 @@ TEST_F(CursorsTest, aNewPrKeepsACursorBetweenSamplesWhereItIsOnTheWaveform) {
     cursors.CursorsToMetres();
     EXPECT_EQ(state.editK1, "33,00") << "37,40 × 1,5 / 1,7";
     EXPECT_EQ(state.posK1, 37);
-    EXPECT_DOUBLE_EQ(lineAt(SlotLayout::CursorK1), 37.4 * 1.5 / 1.7);
+    EXPECT_DOUBLE_EQ(lineAt(SlotLayout::kCursorK1), 37.4 * 1.5 / 1.7);
 
     // A box written elsewhere goes by the cursor's sample.
     state.editK1 = "5";
@@ -131,7 +131,7 @@ TEST_F(CursorsTest, nothingDrawnOrABoxThatIsNoNumberLeavesEverything) {
     cursors.CursorsFromMetres();
     EXPECT_EQ(state.editK1, "5");
     EXPECT_EQ(state.posK1, 3);
-    EXPECT_TRUE(lower.points(SlotLayout::CursorK1).isEmpty());
+    EXPECT_TRUE(lower.points(SlotLayout::kCursorK1).isEmpty());
 
     plan(0, 100);
     state.editK2 = "abc";
@@ -141,5 +141,5 @@ TEST_F(CursorsTest, nothingDrawnOrABoxThatIsNoNumberLeavesEverything) {
     state.editK2 = "1";
     state.editKu = "0";
     EXPECT_THROW(cursors.StepCursor(1, 1), store::NumberFormatError);
-    EXPECT_TRUE(lower.points(SlotLayout::CursorK1).isEmpty());
+    EXPECT_TRUE(lower.points(SlotLayout::kCursorK1).isEmpty());
 }

@@ -42,7 +42,7 @@ struct DataModuleTraceTest : ::testing::Test {
     store::ViewState state;
     ForwardingHost host;
     store::TDataModule1 module{state, host};
-    RecordingChart upper{S::UpperCount}, lower{S::LowerCount};
+    RecordingChart upper{S::kUpperCount}, lower{S::kLowerCount};
     ChartSet charts{upper, lower};
     TraceView view{state, charts, module.t_master, module.t_picture};
 
@@ -72,12 +72,12 @@ TEST_F(DataModuleTraceTest, compareRecordCanBeSelectedWhileTheLibraryIsEmpty) {
     view.UpdateRange();
     view.Redraw(TraceView::KeepDistances);
     EXPECT_EQ(state.maxScale, 1000);
-    EXPECT_FALSE(lower.isActive(S::LowerCompare1)); // the selected waveform's source, the library, is empty
+    EXPECT_FALSE(lower.isActive(S::kLowerCompare1)); // the selected waveform's source, the library, is empty
 
     // The user's click in the compare grid selects that record and draws it.
     module.t_picture.first();
     EXPECT_EQ(state.waveSource, 2);
-    EXPECT_TRUE(lower.isActive(S::LowerCompare1));
+    EXPECT_TRUE(lower.isActive(S::kLowerCompare1));
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 500);
     module.t_picture.next();
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
@@ -88,7 +88,7 @@ TEST_F(DataModuleTraceTest, compareRecordCanBeSelectedWhileTheLibraryIsEmpty) {
 namespace {
 
 struct QtSideTest : TraceFixture {
-    QtChart qtUpper{S::UpperCount}, qtLower{S::LowerCount};
+    QtChart qtUpper{S::kUpperCount}, qtLower{S::kLowerCount};
     ChartSet qtCharts{qtUpper, qtLower};
     TraceView qtView{state, qtCharts, master, picture};
 
@@ -102,7 +102,8 @@ struct QtSideTest : TraceFixture {
     void expectShownAsRecorded(QtChart& qt, const RecordingChart& rec) {
         qt.flush();
         for (int s = 0; s < rec.seriesCount(); ++s) {
-            EXPECT_EQ(qt.traces()->traceVisible(s), rec.isActive(s)) << qt.name().toStdString() << " slot " << s;
+            EXPECT_EQ(qt.traces()->traceVisible(s), rec.isActive(s))
+                << qt.name().toStdString() << " slot " << s;
             EXPECT_EQ(qt.traces()->points(s), rec.points(s)) << qt.name().toStdString() << " slot " << s;
         }
         const Axis axis = rec.distanceAxis();
@@ -120,7 +121,7 @@ TEST_F(QtSideTest, planViewShowsWhatTheRecordingSideHolds) {
     qtView.Redraw(TraceView::Both);
     expectShownAsRecorded(qtUpper, upper);
     expectShownAsRecorded(qtLower, lower);
-    EXPECT_EQ(qtLower.traces()->points(S::CursorK1), (QList<QPointF>{{150, -130}, {150, 130}}));
+    EXPECT_EQ(qtLower.traces()->points(S::kCursorK1), (QList<QPointF>{{150, -130}, {150, 130}}));
 }
 
 TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
@@ -131,7 +132,7 @@ TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
     addWindowRecord(master, 1000, "pulse", 3);
     qtView.Redraw(TraceView::WaveformsOnly);
     qtLower.flush();
-    const QList<QPointF> recorded = lower.points(S::LowerCurrent);
-    EXPECT_EQ(qtLower.traces()->points(S::LowerCurrent), SeriesShaper::stairs(recorded, true));
-    EXPECT_TRUE(lower.invertedStairs(S::LowerCurrent));
+    const QList<QPointF> recorded = lower.points(S::kLowerCurrent);
+    EXPECT_EQ(qtLower.traces()->points(S::kLowerCurrent), SeriesShaper::stairs(recorded, true));
+    EXPECT_TRUE(lower.invertedStairs(S::kLowerCurrent));
 }

@@ -16,8 +16,8 @@ namespace {
 
 struct PresetsTest : ::testing::Test {
     store::ViewState state;
-    RecordingChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
-    RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
+    RecordingChart upper{SlotLayout::kUpperCount}, lower{SlotLayout::kLowerCount};
+    RecordingChart upperCopy{SlotLayout::kUpperCount}, lowerCopy{SlotLayout::kLowerCount};
     ChartSet charts{upper, lower};
     PresetsTest() { charts.attachCopies(upperCopy, lowerCopy); }
 

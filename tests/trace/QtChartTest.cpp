@@ -1,13 +1,13 @@
-#include "trace/ChartSet.h"
 #include "trace/QtChart.h"
+#include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceLayer.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QImage>
 #include <QCoreApplication>
+#include <QImage>
 #include <QLineSeries>
 #include <QValueAxis>
 #include <gtest/gtest.h>
@@ -17,8 +17,8 @@ using namespace trace;
 namespace {
 
 struct QtChartTest : ::testing::Test {
-    QtChart upper{SlotLayout::UpperCount}, lower{SlotLayout::LowerCount};
-    RecordingChart upperCopy{SlotLayout::UpperCount}, lowerCopy{SlotLayout::LowerCount};
+    QtChart upper{SlotLayout::kUpperCount}, lower{SlotLayout::kLowerCount};
+    RecordingChart upperCopy{SlotLayout::kUpperCount}, lowerCopy{SlotLayout::kLowerCount};
     ChartSet charts{upper, lower};
     QtChartTest() {
         charts.attachCopies(upperCopy, lowerCopy);
@@ -37,24 +37,24 @@ TEST_F(QtChartTest, seriesShowWhatTheRecordingSideHolds) {
 
     const ChartPair pair = charts.lower();
     pair.setAxisRange(Axis::Bottom, 0, 250);
-    for (int i = 0; i < 250; ++i) pair.addPoint(SlotLayout::LowerCurrent, i, (i * 37) % 101 - 50);
-    pair.setActive(SlotLayout::LowerCurrent, true);
+    for (int i = 0; i < 250; ++i) pair.addPoint(SlotLayout::kLowerCurrent, i, (i * 37) % 101 - 50);
+    pair.setActive(SlotLayout::kLowerCurrent, true);
     QCoreApplication::processEvents(); // the change reaches Qt Charts on the next event-loop turn
 
     const TraceLayer* traces = lower.traces();
-    QLineSeries* line = lower.series(SlotLayout::LowerCurrent);
+    QLineSeries* line = lower.series(SlotLayout::kLowerCurrent);
     ASSERT_NE(traces, nullptr);
     ASSERT_NE(line, nullptr);
-    EXPECT_EQ(traces->points(SlotLayout::LowerCurrent), lowerCopy.points(SlotLayout::LowerCurrent));
-    EXPECT_TRUE(traces->traceVisible(SlotLayout::LowerCurrent));
-    EXPECT_EQ(traces->pen(SlotLayout::LowerCurrent).color(), SlotLayout::currentColor());
+    EXPECT_EQ(traces->points(SlotLayout::kLowerCurrent), lowerCopy.points(SlotLayout::kLowerCurrent));
+    EXPECT_TRUE(traces->traceVisible(SlotLayout::kLowerCurrent));
+    EXPECT_EQ(traces->pen(SlotLayout::kLowerCurrent).color(), SlotLayout::currentColor());
     // The series carries the legend entry only.
     EXPECT_TRUE(line->isVisible());
     EXPECT_TRUE(line->points().isEmpty());
     EXPECT_EQ(line->name(), "  ниж.");
     EXPECT_EQ(line->pen().color(), SlotLayout::currentColor());
-    EXPECT_FALSE(traces->traceVisible(SlotLayout::LowerCompare1));
-    EXPECT_FALSE(lower.series(SlotLayout::LowerCompare1)->isVisible());
+    EXPECT_FALSE(traces->traceVisible(SlotLayout::kLowerCompare1));
+    EXPECT_FALSE(lower.series(SlotLayout::kLowerCompare1)->isVisible());
     EXPECT_EQ(lower.axis(Axis::Bottom)->min(), 0);
     EXPECT_EQ(lower.axis(Axis::Bottom)->max(), 250);
     EXPECT_EQ(lower.axis(Axis::Left)->min(), -130);
@@ -62,8 +62,8 @@ TEST_F(QtChartTest, seriesShowWhatTheRecordingSideHolds) {
     EXPECT_TRUE(upper.series(0)->attachedAxes().contains(upper.axis(Axis::Top)));
     EXPECT_TRUE(lower.series(0)->attachedAxes().contains(lower.axis(Axis::Bottom)));
 
-    pair.setActive(SlotLayout::LowerCurrent, false);
-    EXPECT_FALSE(traces->traceVisible(SlotLayout::LowerCurrent));
+    pair.setActive(SlotLayout::kLowerCurrent, false);
+    EXPECT_FALSE(traces->traceVisible(SlotLayout::kLowerCurrent));
     EXPECT_FALSE(line->isVisible());
 }
 
@@ -86,11 +86,12 @@ TEST_F(QtChartTest, stairsAreDrawnWithCornerPointsInTheirDirection) {
 TEST_F(QtChartTest, longTracesAreThinnedButKeepTheirPictureAndFullLists) {
     const ChartPair pair = charts.lower();
     pair.setAxisRange(Axis::Bottom, 0, 250);
-    for (int q = 0; q < 50000; ++q) pair.addPoint(SlotLayout::LowerCurrent, q, q == 120 ? 100 : (q < 250 ? q % 50 : 0));
+    for (int q = 0; q < 50000; ++q)
+        pair.addPoint(SlotLayout::kLowerCurrent, q, q == 120 ? 100 : (q < 250 ? q % 50 : 0));
     lower.flush();
-    const QList<QPointF> shown = lower.traces()->points(SlotLayout::LowerCurrent);
-    EXPECT_EQ(lower.points(SlotLayout::LowerCurrent).size(), 50000);
-    EXPECT_EQ(lowerCopy.points(SlotLayout::LowerCurrent).size(), 50000);
+    const QList<QPointF> shown = lower.traces()->points(SlotLayout::kLowerCurrent);
+    EXPECT_EQ(lower.points(SlotLayout::kLowerCurrent).size(), 50000);
+    EXPECT_EQ(lowerCopy.points(SlotLayout::kLowerCurrent).size(), 50000);
     EXPECT_LT(shown.size(), 5000);
     EXPECT_TRUE(shown.contains(QPointF(120, 100)));
     EXPECT_TRUE(shown.contains(QPointF(49, 49)));
@@ -99,7 +100,7 @@ TEST_F(QtChartTest, longTracesAreThinnedButKeepTheirPictureAndFullLists) {
     // Widening the axis brings the whole trace back into view.
     pair.setAxisRange(Axis::Bottom, 0, 60000);
     lower.flush();
-    EXPECT_TRUE(lower.traces()->points(SlotLayout::LowerCurrent).contains(QPointF(120, 100)));
+    EXPECT_TRUE(lower.traces()->points(SlotLayout::kLowerCurrent).contains(QPointF(120, 100)));
 }
 
 TEST(QtChart, aViewDeletedByItsParentStopsDrawingQuietly) {
@@ -117,16 +118,16 @@ TEST(QtChart, aViewDeletedByItsParentStopsDrawingQuietly) {
 TEST_F(QtChartTest, linesLandWhereTheAxesPutTheirValues) {
     const ChartPair pair = charts.lower();
     pair.setAxisRange(Axis::Bottom, 100, 350);
-    pair.addPoints(SlotLayout::LowerCurrent, {{100, 40}, {350, 40}});
+    pair.addPoints(SlotLayout::kLowerCurrent, {{100, 40}, {350, 40}});
     // Far outside the axes: clipped, never wrapped around into view.
-    pair.addPoints(SlotLayout::LowerCompare1, {{-1e300, 1e300}, {1e12, -1e12}});
-    pair.setActive(SlotLayout::LowerCurrent, true);
-    pair.setActive(SlotLayout::LowerCompare1, true);
+    pair.addPoints(SlotLayout::kLowerCompare1, {{-1e300, 1e300}, {1e12, -1e12}});
+    pair.setActive(SlotLayout::kLowerCurrent, true);
+    pair.setActive(SlotLayout::kLowerCompare1, true);
     lower.flush();
     QCoreApplication::processEvents();
 
     QChart* chart = lower.view()->chart();
-    QLineSeries* series = lower.series(SlotLayout::LowerCurrent);
+    QLineSeries* series = lower.series(SlotLayout::kLowerCurrent);
     for (const QPointF value : {QPointF(100, -130), QPointF(350, 130), QPointF(275.5, 42.25)}) {
         QPointF mine;
         ASSERT_TRUE(lower.traces()->mapToPlot(value, mine));
@@ -138,7 +139,8 @@ TEST_F(QtChartTest, linesLandWhereTheAxesPutTheirValues) {
     const QImage image = lower.view()->grab().toImage();
     const QPoint at = lower.view()->mapFromScene(chart->mapToScene(chart->mapToPosition({225, 40}, series)));
     bool found = false;
-    for (int dy = -1; dy <= 1; ++dy) found = found || image.pixelColor(at + QPoint(0, dy)) == SlotLayout::currentColor();
+    for (int dy = -1; dy <= 1; ++dy)
+        found = found || image.pixelColor(at + QPoint(0, dy)) == SlotLayout::currentColor();
     EXPECT_TRUE(found) << "no trace pixel near " << at.x() << "," << at.y();
 
     // A degenerate range draws nothing and maps nothing.

@@ -4,8 +4,8 @@ using namespace store;
 
 TraceFixture::TraceFixture()
     : libraryDb(QStringLiteral("ecl41_data"), Schema::Kind::Library),
-      compareDb(QStringLiteral("ecl41_pic"), Schema::Kind::Library), master(libraryDb, QStringLiteral("t_master")),
-      picture(compareDb, QStringLiteral("t_picture")) {
+      compareDb(QStringLiteral("ecl41_pic"), Schema::Kind::Library),
+      master(libraryDb, QStringLiteral("t_master")), picture(compareDb, QStringLiteral("t_picture")) {
     libraryDb.setPath(home.file(QStringLiteral("Data/ecl41_data.db")));
     compareDb.setPath(home.file(QStringLiteral("Data/ecl41_pic.db")));
     master.setTableName(QStringLiteral("master"));

@@ -42,8 +42,9 @@ protected:
     store::Dataset master;
     store::Dataset picture;
     store::ViewState state;
-    trace::RecordingChart upper{trace::SlotLayout::UpperCount}, lower{trace::SlotLayout::LowerCount};
-    trace::RecordingChart upperCopy{trace::SlotLayout::UpperCount}, lowerCopy{trace::SlotLayout::LowerCount};
+    trace::RecordingChart upper{trace::SlotLayout::kUpperCount}, lower{trace::SlotLayout::kLowerCount};
+    trace::RecordingChart upperCopy{trace::SlotLayout::kUpperCount},
+        lowerCopy{trace::SlotLayout::kLowerCount};
     trace::ChartSet charts{upper, lower};
     trace::TraceView view{state, charts, master, picture};
     int userMoves = 0;

@@ -46,21 +46,21 @@ TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 0);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
     EXPECT_EQ(upper.axisMax(Axis::Top), 1000);
-    ASSERT_EQ(lowerPoints(S::LowerCurrent).size(), 500);
-    ASSERT_EQ(upperPoints(S::UpperCurrent).size(), 500);
+    ASSERT_EQ(lowerPoints(S::kLowerCurrent).size(), 500);
+    ASSERT_EQ(upperPoints(S::kUpperCurrent).size(), 500);
     for (int i : {0, 1, 7, 100, 499}) {
-        EXPECT_EQ(lowerPoints(S::LowerCurrent)[i], QPointF(2 * i, 2 + patternSample(16 * i))) << i;
-        EXPECT_EQ(upperPoints(S::UpperCurrent)[i], QPointF(2 * i, 2 + patternSample(16 * i))) << i;
+        EXPECT_EQ(lowerPoints(S::kLowerCurrent)[i], QPointF(2 * i, 2 + patternSample(16 * i))) << i;
+        EXPECT_EQ(upperPoints(S::kUpperCurrent)[i], QPointF(2 * i, 2 + patternSample(16 * i))) << i;
     }
-    EXPECT_EQ(upperPoints(S::FrameLeft).first().x(), 2);
-    EXPECT_EQ(upperPoints(S::FrameRight).first().x(), 998);
+    EXPECT_EQ(upperPoints(S::kFrameLeft).first().x(), 2);
+    EXPECT_EQ(upperPoints(S::kFrameRight).first().x(), 998);
     expectCopiesEqual();
 
     state.editKu = "3,000";
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 500);
     EXPECT_EQ(upper.axisMax(Axis::Top), 500);
-    EXPECT_EQ(lowerPoints(S::LowerCurrent)[100], QPointF(100, 2 + patternSample(1600)));
+    EXPECT_EQ(lowerPoints(S::kLowerCurrent)[100], QPointF(100, 2 + patternSample(1600)));
     EXPECT_EQ(view.drawn().windowStep, 2); // raw metres do not change with PR
 }
 
@@ -72,15 +72,15 @@ TEST_F(WindowViewTest, zoomedWindowIsClampedToTheRange) {
     EXPECT_EQ(view.drawn().windowStart, 0);
     EXPECT_EQ(view.drawn().windowStep, 0.5);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 250);
-    EXPECT_EQ(windowValue(S::LowerCurrent, 9), patternSample(36));
+    EXPECT_EQ(windowValue(S::kLowerCurrent, 9), patternSample(36));
 
     state.zoomAnchor = 990;
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(view.drawn().windowStart, 750);
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 750);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
-    EXPECT_EQ(lowerPoints(S::LowerCurrent)[2], QPointF(751, patternSample(6008)));
-    EXPECT_EQ(upperPoints(S::FrameLeft).first().x(), 752);
+    EXPECT_EQ(lowerPoints(S::kLowerCurrent)[2], QPointF(751, patternSample(6008)));
+    EXPECT_EQ(upperPoints(S::kFrameLeft).first().x(), 752);
     // The overview still spans the whole range.
     EXPECT_EQ(upper.axisMax(Axis::Top), 1000);
 }
@@ -92,34 +92,34 @@ TEST_F(WindowViewTest, shorterRecordsAreFlatBeyondTheirRange) {
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(state.maxScale, 1000);
     // 250-m record: 2-m window points, samples every 16; beyond 250 m at SDVIG.
-    EXPECT_EQ(windowValue(S::LowerCompare1, 124), 10 + patternSample(1984));
-    EXPECT_EQ(windowValue(S::LowerCompare1, 125), 10);
-    EXPECT_EQ(upperPoints(S::UpperCompare1)[125].y(), 10);
+    EXPECT_EQ(windowValue(S::kLowerCompare1, 124), 10 + patternSample(1984));
+    EXPECT_EQ(windowValue(S::kLowerCompare1, 125), 10);
+    EXPECT_EQ(upperPoints(S::kUpperCompare1)[125].y(), 10);
     // 125-m "wave" record: 1 m per sample, samples 0..124 used.
-    EXPECT_EQ(windowValue(S::LowerCompare1 + 1, 62), 20 + patternSample(124));
-    EXPECT_EQ(windowValue(S::LowerCompare1 + 1, 63), 20);
-    EXPECT_FALSE(lower.isActive(S::LowerCompare1 + 2));
+    EXPECT_EQ(windowValue(S::kLowerCompare1 + 1, 62), 20 + patternSample(124));
+    EXPECT_EQ(windowValue(S::kLowerCompare1 + 1, 63), 20);
+    EXPECT_FALSE(lower.isActive(S::kLowerCompare1 + 2));
     expectCopiesEqual();
 }
 
 TEST_F(WindowViewTest, shortAndLongBlobsNeverReadBeyondTheirSamples) {
-    addWindowRecord(picture, 1000, "pulse", 1, pattern(512, 100)); // 100 samples only
+    addWindowRecord(picture, 1000, "pulse", 1, pattern(512, 100));       // 100 samples only
     addWindowRecord(picture, 62.5, "wave", 0, QByteArray(300, char(5))); // no samples at all
     addWindowRecord(master, 1000, "pulse", 0, pattern(512, 9000));
     view.Redraw(TraceView::WaveformsOnly);
-    EXPECT_EQ(windowValue(S::LowerCompare1, 6), 1 + patternSample(96));
-    EXPECT_EQ(windowValue(S::LowerCompare1, 7), 1);
-    EXPECT_EQ(windowValue(S::LowerCompare1 + 1, 0), 0);
-    EXPECT_EQ(windowValue(S::LowerCurrent, 499), patternSample(7984));
+    EXPECT_EQ(windowValue(S::kLowerCompare1, 6), 1 + patternSample(96));
+    EXPECT_EQ(windowValue(S::kLowerCompare1, 7), 1);
+    EXPECT_EQ(windowValue(S::kLowerCompare1 + 1, 0), 0);
+    EXPECT_EQ(windowValue(S::kLowerCurrent, 499), patternSample(7984));
 }
 
 TEST_F(WindowViewTest, emptyLibrariesHideTracesButKeepTheFrame) {
-    charts.lower().setActive(S::LowerCurrent, true);
+    charts.lower().setActive(S::kLowerCurrent, true);
     view.Redraw(TraceView::Both);
-    EXPECT_FALSE(lower.isActive(S::LowerCurrent));
+    EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
     EXPECT_EQ(state.maxScale, 62.5);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 62.5);
-    EXPECT_EQ(upperPoints(S::FrameRight).first().x(), 62.375);
+    EXPECT_EQ(upperPoints(S::kFrameRight).first().x(), 62.375);
 }
 
 TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimitedByTheRange) {
@@ -127,7 +127,7 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
     state.zoomCaption = "3";
     view.Redraw(TraceView::KeepDistances);
     EXPECT_EQ(view.drawn().windowStep, 0);
-    EXPECT_FALSE(lower.isActive(S::LowerCurrent));
+    EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
 
     master.first();
     master.deleteRecord();
@@ -135,7 +135,7 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
     state.zoomCaption = "16"; // beyond ZoomMax 2 of a 125-m range
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(view.drawn().windowStep, 0.125);
-    EXPECT_TRUE(lower.isActive(S::LowerCurrent));
+    EXPECT_TRUE(lower.isActive(S::kLowerCurrent));
 }
 
 TEST_F(WindowViewTest, cursorsFollowTheWindow) {
@@ -153,7 +153,7 @@ TEST_F(WindowViewTest, cursorsFollowTheWindow) {
     view.Redraw(TraceView::KeepPositions);
     EXPECT_EQ(state.editK1, "475,00");
     EXPECT_EQ(state.editL, "25,00");
-    EXPECT_EQ(lowerCopy.points(S::CursorK1).first(), QPointF(475, -130));
+    EXPECT_EQ(lowerCopy.points(S::kCursorK1).first(), QPointF(475, -130));
 }
 
 TEST_F(WindowViewTest, updateRangeSetsTheLargestZoom) {

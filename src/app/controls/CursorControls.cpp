@@ -7,9 +7,10 @@
 namespace app::controls {
 
 CursorControls::CursorControls(const ControlsContext& ctx, RepeatAcceleration& acceleration)
-    : Timer_k1_inc(ctx.clock, FirstInterval, ticker(1, 1)), Timer_k1_dec(ctx.clock, FirstInterval, ticker(1, -1)),
-      Timer_k2_inc(ctx.clock, FirstInterval, ticker(2, 1)), Timer_k2_dec(ctx.clock, FirstInterval, ticker(2, -1)),
-      ctx_(ctx), acceleration_(acceleration) {}
+    : Timer_k1_inc(ctx.clock, kFirstInterval, ticker(1, 1)),
+      Timer_k1_dec(ctx.clock, kFirstInterval, ticker(1, -1)),
+      Timer_k2_inc(ctx.clock, kFirstInterval, ticker(2, 1)),
+      Timer_k2_dec(ctx.clock, kFirstInterval, ticker(2, -1)), ctx_(ctx), acceleration_(acceleration) {}
 
 std::function<void()> CursorControls::ticker(int cursor, int direction) {
     return [this, cursor, direction] { ctx_.guard.run([&] { tick(cursor, direction); }); };
@@ -40,7 +41,7 @@ void CursorControls::step(int cursor, int direction) {
 }
 
 void CursorControls::tick(int cursor, int direction) {
-    timerOf(cursor, direction).setInterval(RepeatInterval);
+    timerOf(cursor, direction).setInterval(kRepeatInterval);
     step(cursor, direction);
 }
 
@@ -49,7 +50,7 @@ void CursorControls::mouseDown(int cursor, int direction) {
         if (ctx_.windowState.cursorLabelsEnabled) activate(cursor);
         step(cursor, direction);
         RepeatTimer& timer = timerOf(cursor, direction);
-        timer.setInterval(FirstInterval);
+        timer.setInterval(kFirstInterval);
         timer.start();
         acceleration_.start();
     });

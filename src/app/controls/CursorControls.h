@@ -11,8 +11,8 @@ namespace app::controls {
 // grow. Every move ends in the trace view's StepCursor.
 class CursorControls {
 public:
-    static constexpr int FirstInterval = 500;
-    static constexpr int RepeatInterval = 100;
+    static constexpr int kFirstInterval = 500;
+    static constexpr int kRepeatInterval = 100;
 
     CursorControls(const ControlsContext& ctx, RepeatAcceleration& acceleration);
 

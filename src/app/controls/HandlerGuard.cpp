@@ -4,6 +4,8 @@
 
 namespace app::controls {
 
-bool HandlerGuard::run(const std::function<void()>& handler) const { return store::showErrors(handler, onError_); }
+bool HandlerGuard::run(const std::function<void()>& handler) const {
+    return store::showErrors(handler, onError_);
+}
 
 } // namespace app::controls

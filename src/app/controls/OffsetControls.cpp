@@ -1,17 +1,17 @@
 #include "app/controls/OffsetControls.h"
 
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/TraceView.h"
 
 namespace app::controls {
 
 OffsetControls::OffsetControls(const ControlsContext& ctx)
-    : TimerSdvigUp(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(1); }); }),
-      TimerSdvigDown(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
+    : TimerSdvigUp(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(1); }); }),
+      TimerSdvigDown(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
 
 void OffsetControls::step(int direction) {
     const trace::Chart& chart = ctx_.view.context().charts.lowerChart();

@@ -8,7 +8,7 @@ namespace app::controls {
 // its record, every 10 ms while held, within the lower chart's amplitude axis.
 class OffsetControls {
 public:
-    static constexpr int Interval = 10;
+    static constexpr int kInterval = 10;
 
     explicit OffsetControls(const ControlsContext& ctx);
 

@@ -13,7 +13,7 @@ namespace app::controls {
 
 std::optional<QString> PointerReadout::TDBChart1MouseMove(const QPoint& viewPos) const {
     QChartView* view = chart_.view();
-    QLineSeries* series = chart_.series(trace::SlotLayout::LowerCurrent);
+    QLineSeries* series = chart_.series(trace::SlotLayout::kLowerCurrent);
     if (view == nullptr || series == nullptr || view->chart() == nullptr) return std::nullopt;
     QChart* chart = view->chart();
     const QPointF at = chart->mapFromScene(view->mapToScene(viewPos));

@@ -11,9 +11,9 @@ namespace app::controls {
 // current entry. Each change redraws with the cursors keeping their samples.
 class PrControls {
 public:
-    static constexpr int Interval = 100;
-    static constexpr double Lowest = 1.0;
-    static constexpr double Highest = 3.0;
+    static constexpr int kInterval = 100;
+    static constexpr double kLowest = 1.0;
+    static constexpr double kHighest = 3.0;
 
     PrControls(const ControlsContext& ctx, RepeatAcceleration& acceleration);
 

@@ -3,7 +3,7 @@
 namespace app::controls {
 
 RepeatAcceleration::RepeatAcceleration(exchange::Clock& clock)
-    : cngTimeout(clock, Interval, [this] { ++repeatStep; }) {}
+    : cngTimeout(clock, kInterval, [this] { ++repeatStep; }) {}
 
 void RepeatAcceleration::release() {
     cngTimeout.stop();

@@ -7,7 +7,7 @@ namespace app::controls {
 // every 500 ms; releasing the button sets it back to 1.
 class RepeatAcceleration {
 public:
-    static constexpr int Interval = 500;
+    static constexpr int kInterval = 500;
 
     explicit RepeatAcceleration(exchange::Clock& clock);
 

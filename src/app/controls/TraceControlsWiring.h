@@ -20,7 +20,8 @@ public:
     // Without a clock the timers run on Qt timers.
     // window: the main window's redraw entry points.
     TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
-                        trace::TraceView& view, const trace::QtChart& lowerChart, exchange::Clock* clock = nullptr);
+                        trace::TraceView& view, const trace::QtChart& lowerChart,
+                        exchange::Clock* clock = nullptr);
     ~TraceControlsWiring() override;
 
     TraceControls& controls() { return controls_; }

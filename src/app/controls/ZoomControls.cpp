@@ -1,9 +1,9 @@
 #include "app/controls/ZoomControls.h"
 
-#include "store/DataModuleHost.h"
 #include "app/WindowState.h"
-#include "store/ViewState.h"
+#include "store/DataModuleHost.h"
 #include "store/Numbers.h"
+#include "store/ViewState.h"
 #include "trace/TraceView.h"
 
 #include <algorithm>
@@ -16,8 +16,8 @@ constexpr double kLargestFactor = 1 << 20;
 } // namespace
 
 ZoomControls::ZoomControls(const ControlsContext& ctx)
-    : Timer_zoom_inc(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(1); }); }),
-      Timer_zoom_dec(ctx.clock, Interval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
+    : Timer_zoom_inc(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(1); }); }),
+      Timer_zoom_dec(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
 
 int ZoomControls::factorOf(const QString& caption) {
     return int(std::clamp(store::toNumber(caption), -kLargestFactor, kLargestFactor));

@@ -13,7 +13,7 @@ namespace app::controls {
 // are disabled while zoomed.
 class ZoomControls {
 public:
-    static constexpr int Interval = 100;
+    static constexpr int kInterval = 100;
 
     explicit ZoomControls(const ControlsContext& ctx);
 

@@ -27,7 +27,8 @@ QVariant CompareGridModel::DBGridEh2DrawColumnCell(const QModelIndex& index, int
         // Painting must not throw; an unreadable row keeps the grid's colours.
         return {};
     }
-    const std::optional<CompareRowColors> colors = CompareRowColors::forRecId(store::FieldValue::integer(recId));
+    const std::optional<CompareRowColors> colors =
+        CompareRowColors::forRecId(store::FieldValue::integer(recId));
     if (!colors) return {};
     return QBrush(role == Qt::BackgroundRole ? colors->background : colors->text);
 }

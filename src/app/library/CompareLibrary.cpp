@@ -13,7 +13,7 @@ namespace app::library {
 using store::Dataset;
 using store::TagQuiet;
 
-const QString CompareLibrary::FullMessage = QStringLiteral(
+const QString CompareLibrary::kFullMessage = QStringLiteral(
     "Можно сравнивать не более 4-х рефлектограмм. Удалите ненужные рефлектограммы из таблицы сравнения");
 
 namespace {
@@ -25,12 +25,14 @@ void requireSameLayout(Dataset& library, Dataset& compare) {
     for (int i = 0; same && i < library.fieldCount(); ++i)
         same = library.fieldName(i).compare(compare.fieldName(i), Qt::CaseInsensitive) == 0;
     if (!same)
-        throw store::StoreError("The compare library's table does not hold the waveform library's fields in the "
-                                "same order; nothing was copied.");
+        throw store::StoreError(
+            "The compare library's table does not hold the waveform library's fields in the "
+            "same order; nothing was copied.");
 }
 } // namespace
 
-CompareLibrary::CompareLibrary(store::ViewState& state, store::TDataModule1& dm, store::DataModuleHost& window)
+CompareLibrary::CompareLibrary(store::ViewState& state, store::TDataModule1& dm,
+                               store::DataModuleHost& window)
     : state_(state), dm_(dm), window_(window) {}
 
 QString CompareLibrary::memoPrefix(const QString& title) {
@@ -43,15 +45,16 @@ QString CompareLibrary::memoPrefix(const QString& title) {
 
 void CompareLibrary::CopyToCompareLibrary(Dataset& library, Dataset& compare) {
     const int count = compare.recordCount();
-    if (count >= MaxRecords) throw CopyRefused(FullMessage.toStdString());
+    if (count >= kMaxRecords) throw CopyRefused(kFullMessage.toStdString());
     requireSameLayout(library, compare);
     QuietWalk walk(compare, QuietWalk::End::Remembered);
     compare.setTag(TagQuiet);
     compare.append();
     compare.fieldByName(QStringLiteral("REC_ID")).setInteger(count + 1);
-    for (int i = 1; i < compare.fieldCount(); ++i) compare.fieldByNumber(i).setValue(library.fieldByNumber(i).value());
+    for (int i = 1; i < compare.fieldCount(); ++i)
+        compare.fieldByNumber(i).setValue(library.fieldByNumber(i).value());
     compare.fieldByName(kPicture).setBool(false);
-    compare.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(count) * OffsetStep);
+    compare.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(count) * kOffsetStep);
     compare.fieldByName(QStringLiteral("MEMO"))
         .setString(memoPrefix(state_.title) + library.fieldByName(QStringLiteral("MEMO")).asString());
     compare.post();
@@ -116,7 +119,7 @@ void CompareLibrary::RenumberCompareLibrary(Dataset& ds) {
     for (int i = 0; i < n; ++i) {
         ds.edit();
         ds.fieldByName(QStringLiteral("REC_ID")).setInteger(i + 1);
-        ds.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(i) * OffsetStep);
+        ds.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(i) * kOffsetStep);
         ds.post();
         ds.setTag(TagQuiet);
         ds.next();

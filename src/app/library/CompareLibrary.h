@@ -24,9 +24,9 @@ struct CopyRefused : std::runtime_error {
 // grids attached.
 class CompareLibrary {
 public:
-    static constexpr int MaxRecords = 3;
-    static constexpr int OffsetStep = 5;
-    static const QString FullMessage;
+    static constexpr int kMaxRecords = 3;
+    static constexpr int kOffsetStep = 5;
+    static const QString kFullMessage;
 
     CompareLibrary(store::ViewState& state, store::TDataModule1& dm, store::DataModuleHost& window);
 

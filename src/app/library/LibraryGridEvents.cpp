@@ -2,9 +2,9 @@
 
 #include "app/library/CompareLibrary.h"
 #include "store/DataModuleHost.h"
-#include "store/ViewState.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 #include "trace/TraceView.h"
 
 #include <Qt>
@@ -32,7 +32,8 @@ void LibraryGridEvents::DBGridEh1MouseDown() {
         return;
     }
     state_.editSdvig = boxText(master.fieldByName(QStringLiteral("SDVIG")), QStringLiteral("0"));
-    if (state_.typeIndex == 0) state_.zoomCaption = boxText(master.fieldByName(QStringLiteral("ZOOM_L")), QStringLiteral("1"));
+    if (state_.typeIndex == 0)
+        state_.zoomCaption = boxText(master.fieldByName(QStringLiteral("ZOOM_L")), QStringLiteral("1"));
     state_.notify();
     window_.redraw(trace::TraceView::KeepDistances);
 }

@@ -1,10 +1,10 @@
 #include "app/library/LibraryWiring.h"
 
-#include "exchange/DbNavigator.h"
 #include "app/TForm1.h"
 #include "app/library/CompareGridModel.h"
 #include "app/library/LibraryColumns.h"
 #include "app/library/LibrarySelectionDelegate.h"
+#include "exchange/DbNavigator.h"
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
 
@@ -27,8 +27,10 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
 
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master))
+        nav->setDataset(&dm.t_master);
+    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_picture))
+        nav->setDataset(&dm.t_picture);
     if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_ku)) {
         nav->setDataset(&dm.t_ku_list);
         nav->setGrid(form.DBGridEh3);

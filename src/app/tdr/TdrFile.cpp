@@ -16,7 +16,8 @@ TdrFile TdrFile::read(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw TdrError(QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
     if (!file.isSequential() && file.size() > kMaxFileSize)
-        throw TdrError(QStringLiteral("the file is too large for a waveform file (%1 bytes)").arg(file.size()));
+        throw TdrError(
+            QStringLiteral("the file is too large for a waveform file (%1 bytes)").arg(file.size()));
 
     TdrFile f;
     f.path = path;

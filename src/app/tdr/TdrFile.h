@@ -17,8 +17,8 @@ struct TdrFile {
     QString path;
     QByteArray image; // the first TdrHeader::kImageSize bytes
     TdrHeader header;
-    QString memo;     // MEMO: the file name without its last extension
-    QString date;     // DATE: creation time, "d.m.yyyy h:m:s"
+    QString memo; // MEMO: the file name without its last extension
+    QString date; // DATE: creation time, "d.m.yyyy h:m:s"
 
     // Reads at most kImageSize bytes of the file. Throws TdrError when the file
     // cannot be opened, is too short or too large, or its header is invalid.

@@ -13,7 +13,8 @@
 
 namespace app::tdr {
 
-TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2, store::DataModuleHost& mainWindow)
+TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2,
+                                 store::DataModuleHost& mainWindow)
     : master_(master), master2_(master2), mainWindow_(mainWindow) {}
 
 TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {

@@ -10,8 +10,10 @@ namespace app::tdr {
 
 namespace {
 
-constexpr std::array<double, 12> kRange = {62.5, 125, 250, 500, 1000, 2000, 4000, 8000, 16000, 32000, 64000, 128000};
-constexpr std::array<int, 13> kPulse = {10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000, 50000, 100000};
+constexpr std::array<double, 12> kRange = {62.5, 125,  250,   500,   1000,  2000,
+                                           4000, 8000, 16000, 32000, 64000, 128000};
+constexpr std::array<int, 13> kPulse = {10,   20,   50,    100,   200,   500,   1000,
+                                        2000, 5000, 10000, 20000, 50000, 100000};
 constexpr std::array<int, 8> kAveraging = {1, 2, 4, 8, 16, 32, 64, 128};
 
 qint32 wordAt(const QByteArray& image, int offset) {
@@ -21,7 +23,8 @@ qint32 wordAt(const QByteArray& image, int offset) {
 template <typename T, std::size_t N>
 T lookUp(const std::array<T, N>& table, qint32 index, const char* what) {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
-        throw TdrError(QStringLiteral("%1 index %2 is outside 0..%3").arg(QLatin1String(what)).arg(index).arg(N - 1));
+        throw TdrError(
+            QStringLiteral("%1 index %2 is outside 0..%3").arg(QLatin1String(what)).arg(index).arg(N - 1));
     return table[static_cast<std::size_t>(index)];
 }
 
@@ -38,7 +41,8 @@ QString methodName(qint32 code) {
 
 TdrHeader TdrHeader::decode(const QByteArray& image) {
     if (image.size() < kImageSize)
-        throw TdrError(QStringLiteral("the file is shorter than %1 bytes (%2 bytes)").arg(kImageSize).arg(image.size()));
+        throw TdrError(
+            QStringLiteral("the file is shorter than %1 bytes (%2 bytes)").arg(kImageSize).arg(image.size()));
 
     TdrHeader h;
     h.dlit = lookUp(kPulse, wordAt(image, 4), "pulse width");

@@ -17,10 +17,8 @@ std::function<void(const QString&)>& display() {
 void setCommErrorDisplay(std::function<void(const QString&)> show) { display() = std::move(show); }
 
 void showCommError(const QString& message) {
-    if (display())
-        display()(message);
-    else
-        qWarning("%s", qUtf8Printable(message));
+    if (display()) display()(message);
+    else qWarning("%s", qUtf8Printable(message));
 }
 
 void showCurrentException() {

@@ -1,9 +1,9 @@
 #include "exchange/serial/PlatformError.h"
 
 #include <cerrno>
+#include <cstring>
 #include <pwd.h>
 #include <unistd.h>
-#include <cstring>
 
 namespace serial {
 
@@ -19,21 +19,20 @@ QString Text(int code) {
 QString OpenText(int code) {
     switch (code) {
     case EBUSY:
-    case EWOULDBLOCK:
-        return QStringLiteral("Access is denied: the device is in use by another program");
+    case EWOULDBLOCK: return QStringLiteral("Access is denied: the device is in use by another program");
     case EACCES:
     case EPERM:
         return QStringLiteral("Access is denied: this user may not open the device. "
                               "Run \"sudo usermod -aG dialout %1\", then log out and in again")
             .arg(UserName());
-    default:
-        return Text(code);
+    default: return Text(code);
     }
 }
 
 QString UserName() {
     const passwd* user = ::getpwuid(::geteuid());
-    return user && user->pw_name ? QString::fromLocal8Bit(user->pw_name) : qEnvironmentVariable("USER", "$USER");
+    return user && user->pw_name ? QString::fromLocal8Bit(user->pw_name)
+                                 : qEnvironmentVariable("USER", "$USER");
 }
 
 bool IsMissingDevice(int code) {

@@ -10,7 +10,7 @@ namespace serial {
 // and each adapter's stable name under /dev/serial/by-id/, which survives
 // re-plugging into another USB socket.
 struct SerialPortInfo {
-    QString device;   // /dev/ttyUSB0
+    QString device;     // /dev/ttyUSB0
     QString stableName; // /dev/serial/by-id/usb-..., empty when there is none
     QString maker;
     QString model;

@@ -8,8 +8,22 @@ namespace serial {
 // purpose: the rest of the program names their values directly (`br9600`).
 
 enum TRsBaudrate {
-    brUser, br110, br300, br600, br1200, br2400, br4800, br9600, br14400, br19200,
-    br38400, br56000, br57600, br115200, br128000, br256000
+    brUser,
+    br110,
+    br300,
+    br600,
+    br1200,
+    br2400,
+    br4800,
+    br9600,
+    br14400,
+    br19200,
+    br38400,
+    br56000,
+    br57600,
+    br115200,
+    br128000,
+    br256000
 };
 
 // Bits per second written into the line settings; brUser has no fixed speed (0).
@@ -23,8 +37,19 @@ enum TRsControlRts { rtsDisabled, rtsEnabled, rtsHandshake, rtsToggle };
 enum TRsCommOption { coErrorChar, coNullStrip, coParityCheck };
 
 enum TRsCommEvent {
-    ceBreak, ceCts, ceDsr, ceError, ceRing, ceRlsd, ceRxChar, ceTxEmpty, ceRxFlag,
-    cePErr, ceRx80Full, ceEvent1, ceEvent2
+    ceBreak,
+    ceCts,
+    ceDsr,
+    ceError,
+    ceRing,
+    ceRlsd,
+    ceRxChar,
+    ceTxEmpty,
+    ceRxFlag,
+    cePErr,
+    ceRx80Full,
+    ceEvent1,
+    ceEvent2
 };
 
 enum TRsThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };

@@ -9,7 +9,7 @@ namespace serial {
 namespace {
 constexpr std::uint32_t LineEvents = EV_ERR | EV_BREAK | EV_CTS | EV_DSR | EV_RLSD | EV_RING;
 // How often the error counters and modem lines are looked at when such events are watched.
-constexpr int LineWatchMs = 20;
+constexpr int kLineWatchMs = 20;
 } // namespace
 
 TRsCommEventThread::TRsCommEventThread(const SerialDevice& device, TRsCommInput& input, std::uint32_t mask,
@@ -32,11 +32,9 @@ void TRsCommEventThread::Execute() {
         input_.ResetRoom();
         const bool full = input_.IsFull();
         pollfd fds[2] = {{stop_.Handle(), POLLIN, 0}, {-1, POLLIN, 0}};
-        if (full)
-            fds[1].fd = input_.Room().Handle();
-        else if (!hungUp)
-            fds[1].fd = device_.InputHandle();
-        const int n = ::poll(fds, 2, watchLine ? LineWatchMs : -1);
+        if (full) fds[1].fd = input_.Room().Handle();
+        else if (!hungUp) fds[1].fd = device_.InputHandle();
+        const int n = ::poll(fds, 2, watchLine ? kLineWatchMs : -1);
         if (n < 0 && errno != EINTR) return;
         if (fds[0].revents) return;
 

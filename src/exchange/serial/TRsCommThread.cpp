@@ -6,7 +6,8 @@
 
 namespace serial {
 
-TRsCommThread::TRsCommThread(const char* name, TRsThreadPriority priority) : name_(name), priority_(priority) {}
+TRsCommThread::TRsCommThread(const char* name, TRsThreadPriority priority)
+    : name_(name), priority_(priority) {}
 
 void TRsCommThread::Start() {
     thread_ = std::thread([this] { Run(); });

@@ -58,10 +58,8 @@ void TRsCommWriteThread::Execute() {
         const int n = ::poll(fds, 3, -1);
         if (n < 0 && errno != EINTR) return;
         if (fds[0].revents) return;
-        if (fds[1].revents)
-            AnswerPurge();
-        else if (fds[2].revents && !WriteData())
-            return;
+        if (fds[1].revents) AnswerPurge();
+        else if (fds[2].revents && !WriteData()) return;
     }
 }
 

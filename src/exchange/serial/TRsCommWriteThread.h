@@ -17,7 +17,8 @@ class TRsCommWriteThread final : public TRsCommThread {
 public:
     using Dispatch = std::function<void(std::uint32_t events)>;
 
-    TRsCommWriteThread(const SerialDevice& device, int writeSize, Dispatch lineEvent, TRsThreadPriority priority);
+    TRsCommWriteThread(const SerialDevice& device, int writeSize, Dispatch lineEvent,
+                       TRsThreadPriority priority);
     ~TRsCommWriteThread() override;
 
     // Main thread: appends the bytes when they fit the queue whole.

@@ -104,9 +104,7 @@ void TRsCustomComm::Loaded() {
     if (autoOpen_) Open();
 }
 
-QString TRsCustomComm::GetDeviceName() const {
-    return DeviceName::Format(deviceName_, portNum_);
-}
+QString TRsCustomComm::GetDeviceName() const { return DeviceName::Format(deviceName_, portNum_); }
 
 void TRsCustomComm::CheckOpen() const {
     if (Active()) throw ERsCommError(QStringLiteral("Can't perform this operation while port is open"));

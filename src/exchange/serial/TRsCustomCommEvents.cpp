@@ -30,9 +30,9 @@ void TRsCustomComm::HandleDataEvent() {
 void TRsCustomComm::HandleLineEvent(std::uint32_t events) {
     if (events & EV_ERR) ClearLineErrors();
     const std::pair<std::uint32_t, TRsNotifyEvent*> handlers[] = {
-        {EV_RXFLAG, &OnRxFlag}, {EV_CTS, &OnCts},         {EV_DSR, &OnDsr},       {EV_RING, &OnRing},
-        {EV_RLSD, &OnRlsd},     {EV_TXEMPTY, &OnTxEmpty}, {EV_BREAK, &OnBreak},   {EV_PERR, &OnPErr},
-        {EV_RX80FULL, &OnRx80Full}, {EV_EVENT1, &OnEvent1}, {EV_EVENT2, &OnEvent2},
+        {EV_RXFLAG, &OnRxFlag},     {EV_CTS, &OnCts},         {EV_DSR, &OnDsr},       {EV_RING, &OnRing},
+        {EV_RLSD, &OnRlsd},         {EV_TXEMPTY, &OnTxEmpty}, {EV_BREAK, &OnBreak},   {EV_PERR, &OnPErr},
+        {EV_RX80FULL, &OnRx80Full}, {EV_EVENT1, &OnEvent1},   {EV_EVENT2, &OnEvent2},
     };
     for (const auto& [flag, slot] : handlers) {
         if (!(events & flag) || !*slot) continue;

@@ -13,9 +13,9 @@ namespace serial {
 
 namespace {
 // How long a purge waits for the write thread to empty its queue.
-constexpr int PurgeWaitMs = 2000;
+constexpr int kPurgeWaitMs = 2000;
 // Longest single wait for room while WriteBuf polls the write queue.
-constexpr int RoomPollMs = 10;
+constexpr int kRoomPollMs = 10;
 } // namespace
 
 int TRsCustomComm::WriteBuf(const void* buf, int count) {
@@ -31,7 +31,7 @@ int TRsCustomComm::WriteBuf(const void* buf, int count) {
         } else if (TimerExpired(limit)) {
             throw ERsCommError(QStringLiteral("Output buffer is full. Please check comm status."));
         }
-        writeThread_->Room().WaitFor(RoomPollMs);
+        writeThread_->Room().WaitFor(kRoomPollMs);
     }
 }
 
@@ -44,9 +44,7 @@ int TRsCustomComm::ReadBuf(void* buf, int count) {
     return n;
 }
 
-int TRsCustomComm::ReadBufUsed() {
-    return Active() ? GetCommStatus().inQueue : 0;
-}
+int TRsCustomComm::ReadBufUsed() { return Active() ? GetCommStatus().inQueue : 0; }
 
 TRsCommStatus TRsCustomComm::GetCommStatus() {
     TRsCommStatus status;
@@ -83,7 +81,7 @@ void TRsCustomComm::PurgeBuffers(int flags) {
     std::lock_guard lock(globalLock_);
     const int readOnly = PURGE_RXABORT | PURGE_RXCLEAR;
     // Without the write thread's answer its queue keeps its bytes.
-    if (flags != readOnly) writeThread_->PurgeWrite(PurgeWaitMs);
+    if (flags != readOnly) writeThread_->PurgeWrite(kPurgeWaitMs);
     if (flags & (PURGE_RXABORT | PURGE_RXCLEAR)) input_->Clear();
     Watch(device_->Flush(flags & (PURGE_RXABORT | PURGE_RXCLEAR), flags & (PURGE_TXABORT | PURGE_TXCLEAR)),
           QStringLiteral("Error clearing buffers (%d), %s"));

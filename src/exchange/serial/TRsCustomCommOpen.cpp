@@ -16,7 +16,7 @@ namespace serial {
 
 namespace {
 // Larger queues are refused rather than allocated.
-constexpr int MaxQueueSize = 64 * 1024 * 1024;
+constexpr int kMaxQueueSize = 64 * 1024 * 1024;
 } // namespace
 
 void TRsCustomComm::Open() {
@@ -90,7 +90,7 @@ void TRsCustomComm::SetDCB() {
 // input queue, WriteSize that of the write thread's queue.
 void TRsCustomComm::UpdateBuffers() {
     if (!Active()) return;
-    const auto sizeError = [](int size) { return size <= 0 ? EINVAL : size > MaxQueueSize ? ENOMEM : 0; };
+    const auto sizeError = [](int size) { return size <= 0 ? EINVAL : size > kMaxQueueSize ? ENOMEM : 0; };
     const QString format = QStringLiteral("Error initializing buffers (%d), %s");
     Watch(sizeError(buffers_.readSize()), format);
     Watch(sizeError(buffers_.writeSize()), format);

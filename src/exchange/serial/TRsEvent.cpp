@@ -14,8 +14,8 @@ namespace serial {
 TRsEvent::TRsEvent() : fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {
     if (fd_ < 0) {
         const int code = errno;
-        throw ERsCommError(
-            PlatformError::Format(QStringLiteral("Error creating event (%d), %s"), code, PlatformError::Text(code)));
+        throw ERsCommError(PlatformError::Format(QStringLiteral("Error creating event (%d), %s"), code,
+                                                 PlatformError::Text(code)));
     }
 }
 

@@ -11,7 +11,8 @@ TRsHandOver::TRsHandOver() : state_(std::make_shared<State>()) {
     // Without an event loop there is no main thread to hand calls to.
     if (!QCoreApplication::instance()) return;
     notifier_ = new QSocketNotifier(state_->wake.Handle(), QSocketNotifier::Read);
-    QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [state = state_] { RunPending(state); });
+    QObject::connect(notifier_, &QSocketNotifier::activated, notifier_,
+                     [state = state_] { RunPending(state); });
 }
 
 TRsHandOver::~TRsHandOver() {
@@ -24,10 +25,8 @@ TRsHandOver::~TRsHandOver() {
         running = state_->running;
     }
     // Inside its own wake-up the notifier must outlive the handler's return.
-    if (running)
-        notifier_->deleteLater();
-    else
-        delete notifier_;
+    if (running) notifier_->deleteLater();
+    else delete notifier_;
 }
 
 bool TRsHandOver::Run(std::function<void()> call, const TRsEvent& stop, const TRsEvent* side,

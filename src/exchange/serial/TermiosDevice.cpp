@@ -14,24 +14,18 @@ namespace serial {
 
 namespace {
 // Devices without modem lines (pseudo terminals) refuse the modem ioctls.
-bool NoModemLines(int code) {
-    return code == ENOTTY || code == EINVAL;
-}
+bool NoModemLines(int code) { return code == ENOTTY || code == EINVAL; }
 } // namespace
 
-TermiosDevice::~TermiosDevice() {
-    Close();
-}
+TermiosDevice::~TermiosDevice() { Close(); }
 
 int TermiosDevice::Open(const QByteArray& path) {
     Close();
     const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return errno;
     int code = 0;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
-        code = errno == EWOULDBLOCK ? EBUSY : errno;
-    else if (::ioctl(fd, TIOCEXCL) != 0)
-        code = errno;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) code = errno == EWOULDBLOCK ? EBUSY : errno;
+    else if (::ioctl(fd, TIOCEXCL) != 0) code = errno;
     if (code != 0) {
         ::close(fd);
         return code;
@@ -54,36 +48,18 @@ int TermiosDevice::ApplyLine(const SerialLineSettings& s) {
     t.c_cflag |= CLOCAL | CREAD;
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CMSPAR | CSTOPB | CRTSCTS);
     switch (s.databits) {
-    case db5:
-        t.c_cflag |= CS5;
-        break;
-    case db6:
-        t.c_cflag |= CS6;
-        break;
-    case db7:
-        t.c_cflag |= CS7;
-        break;
-    case db8:
-        t.c_cflag |= CS8;
-        break;
-    case db4:
-        return EINVAL; // no UART here sends 4-bit characters
+    case db5: t.c_cflag |= CS5; break;
+    case db6: t.c_cflag |= CS6; break;
+    case db7: t.c_cflag |= CS7; break;
+    case db8: t.c_cflag |= CS8; break;
+    case db4: return EINVAL; // no UART here sends 4-bit characters
     }
     switch (s.parity) {
-    case paNone:
-        break;
-    case paOdd:
-        t.c_cflag |= PARENB | PARODD;
-        break;
-    case paEven:
-        t.c_cflag |= PARENB;
-        break;
-    case paMark:
-        t.c_cflag |= PARENB | CMSPAR | PARODD;
-        break;
-    case paSpace:
-        t.c_cflag |= PARENB | CMSPAR;
-        break;
+    case paNone: break;
+    case paOdd: t.c_cflag |= PARENB | PARODD; break;
+    case paEven: t.c_cflag |= PARENB; break;
+    case paMark: t.c_cflag |= PARENB | CMSPAR | PARODD; break;
+    case paSpace: t.c_cflag |= PARENB | CMSPAR; break;
     }
     // With 5 data bits a UART sends 1.5 stop bits for CSTOPB.
     if (s.stopbits != sb1) t.c_cflag |= CSTOPB;
@@ -145,9 +121,7 @@ bool TermiosDevice::ModemLines(int& bits) const {
     return ::ioctl(fd_, TIOCMGET, &bits) == 0;
 }
 
-ssize_t TermiosDevice::Read(void* buffer, std::size_t count) const {
-    return ::read(fd_, buffer, count);
-}
+ssize_t TermiosDevice::Read(void* buffer, std::size_t count) const { return ::read(fd_, buffer, count); }
 
 ssize_t TermiosDevice::Write(const void* buffer, std::size_t count) const {
     return ::write(fd_, buffer, count);

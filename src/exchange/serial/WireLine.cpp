@@ -5,9 +5,7 @@ namespace serial {
 namespace WireLine {
 
 namespace {
-QByteArray timestamp(const QDateTime& at) {
-    return at.toUTC().toString(Qt::ISODateWithMs).toLatin1();
-}
+QByteArray timestamp(const QDateTime& at) { return at.toUTC().toString(Qt::ISODateWithMs).toLatin1(); }
 } // namespace
 
 QByteArray frame(const QDateTime& at, const char* direction, int speed, const QByteArray& bytes) {

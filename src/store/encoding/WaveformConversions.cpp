@@ -61,12 +61,14 @@ QString type0Problem(const QByteArray& block) {
 
 ConversionResult convertPacketBlock(const QByteArray& block, const std::array<double, 10>& scales,
                                     const QString& model) {
-    if (block.size() < kPacketBlockMinSize) return ConversionResult::rejected(tooShort(block.size(), kPacketBlockMinSize));
+    if (block.size() < kPacketBlockMinSize)
+        return ConversionResult::rejected(tooShort(block.size(), kPacketBlockMinSize));
     const Bytes b{block};
     if (b.u(112) >= int(scales.size()))
         return ConversionResult::rejected(outsideTable(QStringLiteral("код масштаба"), b.u(112)));
     if (b.u(111) >= int(kPulse.size()))
-        return ConversionResult::rejected(outsideTable(QStringLiteral("код длительности импульса"), b.u(111)));
+        return ConversionResult::rejected(
+            outsideTable(QStringLiteral("код длительности импульса"), b.u(111)));
     if (b.u(115) >= int(kAveraging.size()))
         return ConversionResult::rejected(outsideTable(QStringLiteral("код накопления"), b.u(115)));
 
@@ -102,7 +104,7 @@ ConversionResult convertPacketBlock(const QByteArray& block, const std::array<do
 
 } // namespace
 
-unsigned char byteSum(const QByteArray& bytes, int count) {
+unsigned char ByteSum(const QByteArray& bytes, int count) {
     unsigned sum = 0;
     const int n = std::min<int>(count, bytes.size());
     for (int i = 0; i < n; ++i) sum += static_cast<unsigned char>(bytes[i]);
@@ -142,14 +144,18 @@ ConversionResult ConvertType0(const QByteArray& block) {
         {"LEVEL", QVariant()},
         {"START_PLAN", double(startPlan)},
     };
-    if (block.size() >= kType0BlockSize && byteSum(block, kType0DataSize) != b.u(kType0DataSize))
+    if (block.size() >= kType0BlockSize && ByteSum(block, kType0DataSize) != b.u(kType0DataSize))
         r.warning = QStringLiteral("контрольная сумма не совпадает, данные могут быть повреждены");
     return r;
 }
 
-ConversionResult ConvertType3(const QByteArray& block) { return convertPacketBlock(block, kScaleType3, kModelType3); }
+ConversionResult ConvertType3(const QByteArray& block) {
+    return convertPacketBlock(block, kScaleType3, kModelType3);
+}
 
-ConversionResult ConvertType4(const QByteArray& block) { return convertPacketBlock(block, kScaleType4, kModelType4); }
+ConversionResult ConvertType4(const QByteArray& block) {
+    return convertPacketBlock(block, kScaleType4, kModelType4);
+}
 
 ConversionResult ConvertListEntry(const QByteArray& block) {
     if (QString why = type0Problem(block); !why.isEmpty()) return ConversionResult::rejected(why);

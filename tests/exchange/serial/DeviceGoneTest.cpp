@@ -1,8 +1,8 @@
 #include "WaitUntil.h"
-#include "fakes/FakeSerialLine.h"
 #include "exchange/serial/CommErrorDisplay.h"
 #include "exchange/serial/ERsCommError.h"
 #include "exchange/serial/TRsComm.h"
+#include "fakes/FakeSerialLine.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

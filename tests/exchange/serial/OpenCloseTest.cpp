@@ -93,7 +93,8 @@ TEST_F(OpenClose, heldDeviceIsDeniedAndLeavesThePortClosed) {
         ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
         const QString message = openError(port);
         ::close(fd);
-        EXPECT_TRUE(message.startsWith(QStringLiteral("Can't open specified device %1 (Error ").arg(pty.devicePath())))
+        EXPECT_TRUE(message.startsWith(
+            QStringLiteral("Can't open specified device %1 (Error ").arg(pty.devicePath())))
             << message.toStdString();
         EXPECT_TRUE(message.contains(QStringLiteral("Access is denied"))) << message.toStdString();
         EXPECT_FALSE(port.Active());

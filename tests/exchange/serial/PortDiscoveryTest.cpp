@@ -48,8 +48,8 @@ private:
 
 TEST(PortDiscoveryTest, listsRealUartsAndAdaptersWithWhatTheyAre) {
     FakeTree t;
-    t.file("sys/class/tty/ttyS0/type", "4\n");  // a 16550A that is there
-    t.file("sys/class/tty/ttyS1/type", "0\n");  // reserved, no hardware
+    t.file("sys/class/tty/ttyS0/type", "4\n"); // a 16550A that is there
+    t.file("sys/class/tty/ttyS1/type", "0\n"); // reserved, no hardware
     t.file("sys/class/tty/ttyS10/type", "4\n");
     t.file("sys/class/tty/tty0/dev", "4:0\n"); // a console, not a serial port
     t.usbAdapter("ttyUSB0", "1-1", "FTDI", "FT232R USB UART", "A12345");

@@ -15,7 +15,8 @@ using namespace serial;
 PtyPair::PtyPair() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     char name[128] = {};
-    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 || ::ptsname_r(master_, name, sizeof name) != 0)
+    if (master_ < 0 || ::grantpt(master_) != 0 || ::unlockpt(master_) != 0 ||
+        ::ptsname_r(master_, name, sizeof name) != 0)
         throw std::runtime_error("no pseudo terminal");
     path_ = QString::fromLocal8Bit(name);
 }
@@ -27,7 +28,8 @@ void PtyPair::send(const QByteArray& bytes) {
     QElapsedTimer timer;
     timer.start();
     while (done < bytes.size() && timer.elapsed() < 10000) {
-        const ssize_t n = ::write(master_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        const ssize_t n =
+            ::write(master_, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
         if (n > 0) done += n;
         else QThread::msleep(1);
     }

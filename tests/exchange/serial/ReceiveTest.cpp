@@ -1,8 +1,8 @@
 #include "PtyPair.h"
 #include "WaitUntil.h"
-#include "fakes/FakeSerialLine.h"
 #include "exchange/serial/ERsCommError.h"
 #include "exchange/serial/TRsComm.h"
+#include "fakes/FakeSerialLine.h"
 
 #include <QThread>
 #include <cerrno>
@@ -72,16 +72,14 @@ TEST_F(Receive, inputInPiecesArrivesWholeAndInOrderAcrossRefusedReads) {
     collect();
     port.Open();
     QByteArray answer;
-    for (int i = 0; i < 385; ++i)
-        answer.append(char(i * 7));
+    for (int i = 0; i < 385; ++i) answer.append(char(i * 7));
     line.failReads(EAGAIN, 2);
     line.failReads(EINTR);
     line.send(answer, {1, 6, 100, 3, 200});
     ASSERT_TRUE(waitUntil([&] { return received.size() >= answer.size(); }));
     EXPECT_EQ(received, answer);
     int total = 0;
-    for (int c : counts)
-        total += c;
+    for (int c : counts) total += c;
     EXPECT_EQ(total, 385);
 }
 
@@ -155,8 +153,7 @@ TEST_F(Receive, fullInputQueueRefillsAsHandlersTakeBytes) {
     };
     port.Open();
     QByteArray sent;
-    for (int i = 0; i < 300; ++i)
-        sent.append(char('A' + i % 26));
+    for (int i = 0; i < 300; ++i) sent.append(char('A' + i % 26));
     line.send(sent);
     ASSERT_TRUE(waitUntil([&] { return line.pending() == 0 && received.size() >= 300 - 16; }));
     // What the queue still holds raises no event of its own: take it.

@@ -7,7 +7,8 @@
 
 // Runs the main thread's events until the condition holds or the time is up;
 // generous limits, early exit.
-template <typename Condition> bool waitUntil(Condition condition, int milliseconds = 5000) {
+template <typename Condition>
+bool waitUntil(Condition condition, int milliseconds = 5000) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
         if (deadline.hasExpired()) return false;
@@ -19,7 +20,8 @@ template <typename Condition> bool waitUntil(Condition condition, int millisecon
 
 // Waits for a condition that worker threads bring about, running no events:
 // for tests that need a hand-over to stay pending.
-template <typename Condition> bool waitWithoutEvents(Condition condition, int milliseconds = 5000) {
+template <typename Condition>
+bool waitWithoutEvents(Condition condition, int milliseconds = 5000) {
     QDeadlineTimer deadline(milliseconds);
     while (!condition()) {
         if (deadline.hasExpired()) return false;

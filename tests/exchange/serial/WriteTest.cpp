@@ -1,8 +1,8 @@
 #include "PtyPair.h"
 #include "WaitUntil.h"
-#include "fakes/FakeSerialLine.h"
 #include "exchange/serial/ERsCommError.h"
 #include "exchange/serial/TRsComm.h"
+#include "fakes/FakeSerialLine.h"
 
 #include <QThread>
 #include <cerrno>
