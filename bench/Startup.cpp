@@ -3,6 +3,7 @@
 // (the first record's values, its sample image and the first page of the grid).
 // Each measurement runs in a child process of its own, so that every run pays
 // the full start-up and reports its own peak memory.
+#include "WaveformLibraries.h"
 #include "app/MainProgram.h"
 #include "store/DataModuleHost.h"
 #include "store/DatasetTableModel.h"
@@ -14,9 +15,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTextStream>
 #include <algorithm>
 #include <cstdio>
@@ -30,12 +28,7 @@ constexpr int kRuns = 7;
 constexpr double kGoalSeconds = 0.5;
 constexpr double kGoalMegabytes = 150;
 
-QString benchHome() { return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v1"); }
-
-void fail(const QString& what) {
-    std::fprintf(stderr, "%s\n", qPrintable(what));
-    std::exit(1);
-}
+QString benchHome() { return QDir::tempPath() + QStringLiteral("/echolon-bench-startup-v2"); }
 
 // Writes the library once; later runs reuse it (the marker file says it is complete).
 void generateLibrary() {
@@ -44,58 +37,7 @@ void generateLibrary() {
     if (QFile::exists(marker)) return;
     QDir(home).removeRecursively();
     QDir().mkpath(home + QStringLiteral("/Data"));
-    const QString file = home + QStringLiteral("/Data/ecl41_data.db");
-    store::Database::createFile(file, store::Schema::Kind::Library);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "generate");
-        db.setDatabaseName(file);
-        if (!db.open()) fail(db.lastError().text());
-        db.transaction();
-        QSqlQuery q(db);
-        q.prepare(
-            "INSERT INTO master (REC_ID, BANK_NUM, MEMO, SCALE, DLIT, AMPL, NAKOPL, SOGLAS, SPEED, DATE, "
-            "SDVIG, ZOOM_L, POINTS, DEVICE_TYPE, METHOD, LEVEL, TIME_OUT, PICTURE, START_PLAN) "
-            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-        const int total = kSmallRows + kLargeRows;
-        for (int i = 0; i < total; ++i) {
-            // The large waveforms are spread through the table, as imports and reads alternate.
-            const bool large = i % 6 == 5 && (i / 6) < kLargeRows;
-            QByteArray points(large ? 8512 : 385, '\0');
-            for (int k = 0; k < points.size(); ++k) points[k] = static_cast<char>((k * 7 + i) & 0xff);
-            const QVariantList values{i + 1,
-                                      i % 100,
-                                      QStringLiteral("Рефлектограмма %1").arg(i),
-                                      large ? 62.5 : 250.0,
-                                      3,
-                                      5,
-                                      2,
-                                      1,
-                                      QStringLiteral("1,500"),
-                                      QStringLiteral("1.2.2024 10:%1:00").arg(i % 60),
-                                      0,
-                                      large ? 1.0 : 2.0,
-                                      points,
-                                      large ? QStringLiteral("KM-630 ver.1")
-                                            : QStringLiteral("KM-41A1 ver.5"),
-                                      QStringLiteral("pulse"),
-                                      0,
-                                      1.0,
-                                      0,
-                                      0.0};
-            for (const QVariant& v : values) q.addBindValue(v);
-            if (!q.exec()) fail(q.lastError().text());
-        }
-        q.finish();
-        db.commit();
-        QSqlQuery count(db);
-        count.exec("SELECT count(*), sum(DEVICE_TYPE = 'KM-630 ver.1') FROM master");
-        count.next();
-        if (count.value(0).toInt() != total || count.value(1).toInt() != kLargeRows)
-            fail("library generation went wrong");
-        count.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase("generate");
+    bench::writeLibrary(home + QStringLiteral("/Data/ecl41_data.db"), kSmallRows + kLargeRows, kLargeRows);
     QFile m(marker);
     m.open(QIODevice::WriteOnly);
 }
@@ -133,7 +75,7 @@ int child() {
         for (int c = 0; c < grid.columnCount(); ++c) shown += grid.data(grid.index(r, c)).toString();
     const double seconds = timer.nsecsElapsed() / 1e9;
     if (dm.MasterCount != kSmallRows || shown.isEmpty() || host.imageBytes == 0)
-        fail("the first library view is wrong");
+        bench::fail("the first library view is wrong");
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
@@ -154,7 +96,8 @@ int windowChild() {
     QCoreApplication::processEvents();
     program.Form1.repaint();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    if (program.DataModule1->MasterCount != kSmallRows) fail("the main window shows the wrong library");
+    if (program.DataModule1->MasterCount != kSmallRows)
+        bench::fail("the main window shows the wrong library");
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
@@ -213,10 +156,10 @@ int main(int argc, char** argv) {
             QProcess p;
             p.start(app.applicationFilePath(), {mode});
             if (!p.waitForFinished(120000) || p.exitCode() != 0)
-                fail(QString::fromLocal8Bit(p.readAllStandardError()));
+                bench::fail(QString::fromLocal8Bit(p.readAllStandardError()));
             const QStringList parts =
                 QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
-            if (parts.size() != 2) fail("unexpected child output");
+            if (parts.size() != 2) bench::fail("unexpected child output");
             if (i == 0) continue; // the first run warms the file cache after generation
             times.push_back(parts[0].toDouble());
             peakKb = std::max(peakKb, parts[1].toLong());
@@ -239,9 +182,9 @@ int main(int argc, char** argv) {
     QProcess p;
     p.start(app.applicationFilePath(), {QStringLiteral("--posts")});
     if (!p.waitForFinished(120000) || p.exitCode() != 0)
-        fail(QString::fromLocal8Bit(p.readAllStandardError()));
+        bench::fail(QString::fromLocal8Bit(p.readAllStandardError()));
     const QStringList post = QString::fromLatin1(p.readAllStandardOutput()).split(' ', Qt::SkipEmptyParts);
-    if (post.size() != 2) fail("unexpected child output");
+    if (post.size() != 2) bench::fail("unexpected child output");
     // A post and a redraw share 10 ms; the post takes at most 2 of them.
     line("library_post_median", QString::asprintf("%.2f ms", post[0].toDouble()), "<= 2 ms",
          post[0].toDouble() <= 2);
