@@ -1,6 +1,6 @@
 #pragma once
+#include <QObject>
 #include <QString>
-#include <functional>
 
 namespace exchange {
 
@@ -8,12 +8,11 @@ enum class LineSpeed { Baud9600, Baud56000 };
 
 inline int bitsPerSecond(LineSpeed speed) { return speed == LineSpeed::Baud9600 ? 9600 : 56000; }
 
-// What the exchange needs of a serial port. Events arrive on the main thread.
-// Failures are thrown as std::exception with a readable what() (UTF-8).
-class CommPort {
+// What the exchange needs of a serial port. Its signals arrive on the main
+// thread. Failures are thrown as std::exception with a readable what() (UTF-8).
+class CommPort : public QObject {
+    Q_OBJECT
 public:
-    virtual ~CommPort() = default;
-
     virtual void setPortNum(int portNum) = 0; // only while closed
     // A device path (an adapter's stable name) instead of a port number; only while closed.
     virtual void setDevice(const QString& path) = 0;
@@ -28,10 +27,11 @@ public:
     // Drops everything queued in both directions.
     virtual void purgeReadWrite() = 0;
 
-    std::function<void()> onOpen;
-    std::function<void()> onClose;
+signals:
+    void opened();
+    void closed();
     // Bytes are waiting; `count` is how many.
-    std::function<void(int count)> onRxChar;
+    void rxChar(int count);
 };
 
 } // namespace exchange

@@ -20,11 +20,11 @@ constexpr int kPacketCodeByte = 4;
 DeviceDetection::DeviceDetection(CommPort& port, Clock& clock)
     : port_(port), chkdevTimer_(clock.createTimer([this] { CHKDEV_TimerTimer(); })),
       portOpenTimer_(clock.createTimer([this] { PORTOPEN_TimerTimer(); })) {
-    port_.onRxChar = [this](int count) { portRxChar(count); };
+    connect(&port_, &CommPort::rxChar, this, [this](int count) { portRxChar(count); });
 }
 
 DeviceDetection::~DeviceDetection() {
-    port_.onRxChar = nullptr;
+    QObject::disconnect(&port_, nullptr, this, nullptr);
     stop();
 }
 

@@ -32,15 +32,14 @@ ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
     : port_(port), cmdTimer_(clock.createTimer([this] { CMD_TimerTimer(); })),
       ackTimer_(clock.createTimer([this] { ACK_TimerTimer(); })),
       errTimer_(clock.createTimer([this] { ERR_TimerTimer(); })) {
-    port_.onOpen = [this] { portOpen(); };
-    port_.onClose = [this] { portClose(); };
-    port_.onRxChar = [this](int count) { portRxChar(count); };
+    connect(&port_, &CommPort::opened, this, [this] { portOpen(); });
+    connect(&port_, &CommPort::closed, this, [this] { portClose(); });
+    connect(&port_, &CommPort::rxChar, this, [this](int count) { portRxChar(count); });
 }
 
 ExchangeEngine::~ExchangeEngine() {
-    port_.onOpen = nullptr;
-    port_.onClose = nullptr;
-    port_.onRxChar = nullptr;
+    // Closing the port on the way out reaches no handler of the engine.
+    QObject::disconnect(&port_, nullptr, this, nullptr);
 }
 
 QString ExchangeEngine::caption(int code, int object, int number) {

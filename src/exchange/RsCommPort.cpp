@@ -22,15 +22,9 @@ RsCommPort::RsCommPort(Role role) {
         port.setBaudrate(br9600);
         port.setMonitorEvents(TRsCommEvents{ceError, ceRxChar, ceTxEmpty});
     }
-    port.OnOpen = [this](TRsComm&) {
-        if (onOpen) onOpen();
-    };
-    port.OnClose = [this](TRsComm&) {
-        if (onClose) onClose();
-    };
-    port.OnRxChar = [this](TRsComm&, int count) {
-        if (onRxChar) onRxChar(count);
-    };
+    port.OnOpen = [this](TRsComm&) { emit opened(); };
+    port.OnClose = [this](TRsComm&) { emit closed(); };
+    port.OnRxChar = [this](TRsComm&, int count) { emit rxChar(count); };
 }
 
 void RsCommPort::setPortNum(int portNum) {

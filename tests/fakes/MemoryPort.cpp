@@ -11,13 +11,13 @@ void MemoryPort::open() {
     active_ = true;
     ++opens_;
     input_.clear();
-    if (onOpen) onOpen();
+    emit opened();
 }
 
 void MemoryPort::close() {
     if (!active_) return;
     active_ = false;
-    if (onClose) onClose();
+    emit closed();
 }
 
 int MemoryPort::write(const char* data, int count) {
@@ -43,7 +43,7 @@ void MemoryPort::purgeReadWrite() {
 void MemoryPort::feed(const QByteArray& bytes) {
     if (!active_ || bytes.isEmpty()) return;
     input_ += bytes;
-    if (onRxChar) onRxChar(int(input_.size()));
+    emit rxChar(int(input_.size()));
 }
 
 } // namespace exchange

@@ -8,7 +8,7 @@
 namespace exchange {
 
 // An in-memory port: the test side feeds received bytes and reads back what was
-// written, can refuse the open and counts purges. feed() raises onRxChar at
+// written, can refuse the open and counts purges. feed() raises rxChar at
 // once, so it must not be called from inside a handler of the port.
 class MemoryPort final : public CommPort {
 public:
