@@ -45,7 +45,6 @@ QByteArray TExecutionCom::bytesOf(int index) const {
 }
 
 void TExecutionCom::Execute() {
-    report_.clear();
     if (commands.isEmpty()) return;
     skipped_.clear();
     doubtful_.clear();
@@ -71,13 +70,13 @@ void TExecutionCom::Execute() {
     }
     refresh();
 
-    if (!skipped_.isEmpty())
-        report_ += QStringLiteral("Не сохранены данные прибора:\n") + skipped_.join('\n');
+    QString report;
+    if (!skipped_.isEmpty()) report += QStringLiteral("Не сохранены данные прибора:\n") + skipped_.join('\n');
     if (!doubtful_.isEmpty()) {
-        if (!report_.isEmpty()) report_ += QStringLiteral("\n\n");
-        report_ += QStringLiteral("Сохранены, но могут быть повреждены:\n") + doubtful_.join('\n');
+        if (!report.isEmpty()) report += QStringLiteral("\n\n");
+        report += QStringLiteral("Сохранены, но могут быть повреждены:\n") + doubtful_.join('\n');
     }
-    if (!report_.isEmpty()) store::messages().warning(report_);
+    if (!report.isEmpty()) store::messages().warning(report);
 }
 
 void TExecutionCom::refresh() {

@@ -37,7 +37,6 @@ private:
     store::TDataModule1& dm_;
     QStringList skipped_;
     QStringList doubtful_;
-    QString report_;
 };
 
 } // namespace exchange
