@@ -1,6 +1,7 @@
 #pragma once
 #include "exchange/Timer.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace exchange {
@@ -10,6 +11,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) = 0;
+    // Milliseconds since an arbitrary start, never going back: the progress measures its rate on it.
+    virtual std::int64_t now() const = 0;
 };
 
 } // namespace exchange

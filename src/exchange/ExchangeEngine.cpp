@@ -13,23 +13,28 @@ namespace exchange {
 
 using namespace wire;
 
-const QString ExchangeEngine::kNoAnswer = QStringLiteral("Устройство не отвечает! Операция прервана.");
+const QString ExchangeEngine::kNoAnswer = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "Устройство не отвечает! Операция прервана."));
 
 namespace {
-const std::array<QString, 5> kCmdName = {QString(), QStringLiteral("Установка связи "),
-                                         QStringLiteral("Чтение "), QStringLiteral("Запись "),
-                                         QStringLiteral("Импорт ")};
-const std::array<QString, 5> kObjName = {QString(), QStringLiteral("рефлектограммы № "),
-                                         QStringLiteral("таблицы КУ "), QStringLiteral("файла помощи "),
-                                         QStringLiteral("списка рефлектограмм ")};
+const std::array<const char*, 5> kCmdName = {
+    "", QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "Установка связи "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "Чтение "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "Запись "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "Импорт ")};
+const std::array<const char*, 5> kObjName = {
+    "", QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "рефлектограммы № "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "таблицы КУ "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "файла помощи "),
+    QT_TRANSLATE_NOOP("exchange::ExchangeEngine", "списка рефлектограмм ")};
 
-QString word(const std::array<QString, 5>& table, int index) {
-    return index >= 0 && index < int(table.size()) ? table[std::size_t(index)] : QString();
+QString word(const std::array<const char*, 5>& table, int index) {
+    return index > 0 && index < int(table.size()) ? ExchangeEngine::tr(table[std::size_t(index)]) : QString();
 }
 } // namespace
 
 ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
-    : port_(port), cmdTimer_(clock.createTimer([this] { CMD_TimerTimer(); })),
+    : port_(port), clock_(clock), cmdTimer_(clock.createTimer([this] { CMD_TimerTimer(); })),
       ackTimer_(clock.createTimer([this] { ACK_TimerTimer(); })),
       errTimer_(clock.createTimer([this] { ERR_TimerTimer(); })) {
     connect(&port_, &CommPort::opened, this, [this] { portOpen(); });
@@ -47,7 +52,7 @@ QString ExchangeEngine::caption(int code, int object, int number) {
 }
 
 QString ExchangeEngine::frameCaption(int index, int count) {
-    return QStringLiteral("( пакет %1 из %2 )").arg(index + 1).arg(count);
+    return tr("( пакет %1 из %2 )").arg(index + 1).arg(count);
 }
 
 void ExchangeEngine::portOpen() {
@@ -60,7 +65,16 @@ void ExchangeEngine::portClose() {
     notify();
 }
 
-void ExchangeEngine::notify() { emit viewChanged(); }
+void ExchangeEngine::notify() {
+    view_.lbProgress = progress_.text(view_, clock_.now());
+    emit viewChanged();
+}
+
+QString ExchangeEngine::stoppedByUser() const {
+    return tr("The exchange was stopped by the user: %1 of %2 done.")
+        .arg(view_.pbTotalPosition)
+        .arg(view_.pbTotalMax);
+}
 
 // A message box over the dialog deactivates it: timers stop and the port closes first.
 void ExchangeEngine::showError(const std::exception& e) {
@@ -68,8 +82,9 @@ void ExchangeEngine::showError(const std::exception& e) {
     store::messages().error(QString::fromUtf8(e.what()));
 }
 
-// An error in the middle of the list: the message, then the exchange ends as
-// cancelled rather than waiting for an answer nothing will ask for.
+// An error in the middle of the list, or one that keeps it from starting: the
+// message, then the exchange ends as cancelled rather than waiting for an
+// answer nothing will ask for.
 void ExchangeEngine::abort(const std::exception& e) {
     showError(e);
     finish(Result::Cancel);
@@ -99,6 +114,8 @@ void ExchangeEngine::FormActivate() {
     view_.pbTotalPosition = 0;
     view_.pbTotalMax = commands_ ? commands_->count() : 0;
     stopRequested_ = false;
+    userStopped_ = false;
+    progress_.start(clock_.now());
     // Nothing to run is a finished list.
     if (commands_ == nullptr || commands_->isEmpty()) {
         finish(Result::Ok);
@@ -118,7 +135,8 @@ void ExchangeEngine::FormActivate() {
         StartCommand();
     } catch (const std::exception& e) {
         wirelog::note(QStringLiteral("exchange not started: ") + QString::fromUtf8(e.what()));
-        showError(e);
+        abort(e);
+        return;
     }
     notify();
 }
@@ -136,7 +154,7 @@ void ExchangeEngine::FormDeactivate() {
 void ExchangeEngine::StartCommand() {
     const QString command = commands_->command(commandIndex_);
     const auto fields = CommandFields::parse(command);
-    if (!fields) throw CommandError(QStringLiteral("неверная строка команды \"%1\"").arg(command));
+    if (!fields) throw CommandError(tr("неверная строка команды \"%1\"").arg(command));
     cmdCode_ = fields->code;
     cmdObject_ = fields->object;
     cmdNumber_ = fields->number;
@@ -154,28 +172,25 @@ void ExchangeEngine::StartCommand() {
             payload_ = object ? object->bytes : QByteArray();
             errInterval_ = kWriteSilence;
         } else {
-            throw CommandError(QStringLiteral("неизвестный код команды CODE_CMD==") +
-                               QString::number(cmdCode_));
+            throw CommandError(tr("неизвестный код команды CODE_CMD==") + QString::number(cmdCode_));
         }
         view_.lbFileNum = caption(cmdCode_, cmdObject_, cmdNumber_);
     }
 
     if (devType_ == 0) {
         if (cmdCode_ == kCodeWrite && payload_.size() < kShortDataSize)
-            throw CommandError(QStringLiteral("блок для записи короче %1 байт (%2)")
-                                   .arg(kShortDataSize)
-                                   .arg(payload_.size()));
+            throw CommandError(
+                tr("блок для записи короче %1 байт (%2)").arg(kShortDataSize).arg(payload_.size()));
         expectedBytes_ = kShortAnswerSize;
         packetCount_ = 1;
         SendShortFrame();
     } else if (devType_ == 3 || devType_ == 4) {
         if (payload_.size() > 255 * kMaxChunk)
-            throw CommandError(QStringLiteral("блок для записи длиннее %1 байт (%2)")
-                                   .arg(255 * kMaxChunk)
-                                   .arg(payload_.size()));
+            throw CommandError(
+                tr("блок для записи длиннее %1 байт (%2)").arg(255 * kMaxChunk).arg(payload_.size()));
         SendPacket();
     } else {
-        throw CommandError(QStringLiteral("неизвестный тип прибора DEV_TYPE==") +
+        throw CommandError(tr("неизвестный тип прибора DEV_TYPE==") +
                            QStringLiteral("%1").arg(devType_, 2, 16, QLatin1Char('0')).toUpper());
     }
 }
@@ -223,7 +238,7 @@ void ExchangeEngine::abandonCommand(const QString& why) {
     phase_ = Phase::Idle;
     ackTimer_->stop();
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
-    commands_->setProblem(commandIndex_, QStringLiteral("ответ прибора не по протоколу: ") + why);
+    commands_->setProblem(commandIndex_, tr("ответ прибора не по протоколу: ") + why);
     view_.lbFrameNum.clear();
     if (stopRequested_) closePort();
     else readCommandDone();
@@ -293,12 +308,11 @@ void ExchangeEngine::ERR_TimerTimer() {
     // What came of an answer cut short shows why it was not taken.
     const int partial = phase_ == Phase::Awaiting ? receivedBytes_ : 0;
     if (partial > 0) logReceived(partial);
-    wirelog::note(
-        QStringLiteral("no answer for %1 ms (%2 bytes of an answer came)").arg(errInterval_).arg(partial));
+    wirelog::note(tr("no answer for %1 ms (%2 bytes of an answer came)").arg(errInterval_).arg(partial));
     stopRequested_ = true;
     errTimer_->stop();
     FormDeactivate();
-    store::messages().information(kNoAnswer);
+    store::messages().information(userStopped_ ? stoppedByUser() : tr(kNoAnswer.toUtf8().constData()));
     finish(Result::Cancel);
 }
 

@@ -2,6 +2,7 @@
 #include "exchange/Clock.h"
 #include "exchange/CommPort.h"
 #include "exchange/CommandList.h"
+#include "exchange/ExchangeProgress.h"
 #include "exchange/ExchangeView.h"
 #include "exchange/PacketAssembler.h"
 
@@ -38,7 +39,10 @@ public:
     // Handlers of the dialog.
     void FormActivate();
     void FormDeactivate();
-    void btStopClick() { stopRequested_ = true; }
+    void btStopClick() {
+        stopRequested_ = true;
+        userStopped_ = true;
+    }
 
     const ExchangeView& view() const { return view_; }
     Result result() const { return result_; }
@@ -49,6 +53,8 @@ public:
     static constexpr int kReadSilence = 2000;
     static constexpr int kWriteSilence = 30000;
     static const QString kNoAnswer;
+    // The end of an exchange the user stopped, with how much of the list was done.
+    QString stoppedByUser() const;
 
 signals:
     // The view changed.
@@ -100,6 +106,7 @@ private:
     static QString frameCaption(int index, int count);
 
     CommPort& port_;
+    Clock& clock_;
     CommandList* commands_ = nullptr;
     std::unique_ptr<Timer> cmdTimer_, ackTimer_, errTimer_;
     ExchangeView view_;
@@ -116,6 +123,8 @@ private:
     int receivedBytes_ = 0;
     unsigned char frameChecksum_ = 0;
     bool stopRequested_ = false;
+    bool userStopped_ = false; // "Стоп" pressed, as against a stop by deactivation or silence
+    ExchangeProgress progress_;
     int cmdCode_ = 0, cmdObject_ = 0, cmdNumber_ = 0, devType_ = 0;
     int errInterval_ = kReadSilence;
     int bitRate_ = 0; // the line speed set for the list, for the wire log

@@ -7,6 +7,7 @@ namespace exchange {
 struct ExchangeView {
     QString lbFrameNum; // packet progress
     QString lbFileNum;  // command caption
+    QString lbProgress; // commands done of the list and the time left
     int pbFilePosition = 0;
     int pbFileMax = 100;
     int pbTotalPosition = 0;

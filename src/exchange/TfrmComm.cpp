@@ -31,24 +31,26 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
     : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
       engine_(std::make_unique<ExchangeEngine>(*port_, *clock_)) {
     setObjectName(QStringLiteral("frmComm"));
-    setWindowTitle(QStringLiteral("Идет обмен данными..."));
+    setWindowTitle(tr("Идет обмен данными..."));
     setModal(true);
 
     lbFileNum = new QLabel(this);
     lbFileNum->setObjectName(QStringLiteral("lbFileNum"));
     lbFrameNum = new QLabel(this);
     lbFrameNum->setObjectName(QStringLiteral("lbFrameNum"));
+    lbProgress = new QLabel(this);
+    lbProgress->setObjectName(QStringLiteral("lbProgress"));
     pbFile = new QProgressBar(this);
     pbFile->setObjectName(QStringLiteral("pbFile"));
-    pbFile->setAccessibleName(QStringLiteral("Packets of the command"));
+    pbFile->setAccessibleName(tr("Packets of the command"));
     pbTotal = new QProgressBar(this);
     pbTotal->setObjectName(QStringLiteral("pbTotal"));
-    pbTotal->setAccessibleName(QStringLiteral("Commands of the list"));
+    pbTotal->setAccessibleName(tr("Commands of the list"));
     // Plain bars without a percentage: a bar showing text repaints at once on
     // every step instead of with the next paint.
     pbFile->setTextVisible(false);
     pbTotal->setTextVisible(false);
-    btStop = new QPushButton(QStringLiteral("Стоп"), this);
+    btStop = new QPushButton(tr("Стоп"), this);
     btStop->setObjectName(QStringLiteral("btStop"));
     btStop->setAutoDefault(false);
 
@@ -57,6 +59,7 @@ TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock,
     layout->addWidget(lbFrameNum);
     layout->addWidget(pbFile);
     layout->addWidget(pbTotal);
+    layout->addWidget(lbProgress);
     layout->addWidget(btStop, 0, Qt::AlignHCenter);
     setMinimumWidth(360);
 
@@ -117,6 +120,7 @@ void TfrmComm::refresh() {
     const ExchangeView& v = engine_->view();
     setText(lbFrameNum, v.lbFrameNum);
     setText(lbFileNum, v.lbFileNum);
+    setText(lbProgress, v.lbProgress);
     setProgress(pbFile, v.pbFilePosition, v.pbFileMax);
     setProgress(pbTotal, v.pbTotalPosition, v.pbTotalMax);
     btStop->setEnabled(v.btStopEnabled);

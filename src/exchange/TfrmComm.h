@@ -33,6 +33,7 @@ public:
 
     QLabel* lbFrameNum = nullptr;
     QLabel* lbFileNum = nullptr;
+    QLabel* lbProgress = nullptr;
     QProgressBar* pbFile = nullptr;
     QProgressBar* pbTotal = nullptr;
     QPushButton* btStop = nullptr;

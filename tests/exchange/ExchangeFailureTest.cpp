@@ -23,7 +23,7 @@ TEST_F(ExchangeFailures, unknownCodeOrDeviceTypeInTheFirstCommand_showsTheErrorA
     EXPECT_EQ(messages.errors, QStringList{QString::fromUtf8("неизвестный код команды CODE_CMD==5")});
     EXPECT_TRUE(port.writes().isEmpty());
     EXPECT_FALSE(port.active());
-    EXPECT_EQ(result, Result::Running); // the user closes the dialog
+    EXPECT_EQ(result, Result::Cancel); // nothing left to wait for: the dialog closes
 
     commands.clear();
     messages.errors.clear();
@@ -55,13 +55,15 @@ TEST_F(ExchangeFailures, laterCommandFailingAfterAWriteAcknowledgement_stillEnds
     EXPECT_FALSE(port.active());
 }
 
-TEST_F(ExchangeFailures, portThatCannotOpen_showsThePortErrorAndStartsNothing) {
+TEST_F(ExchangeFailures, portThatCannotOpen_showsThePortErrorStartsNothingAndEndsCancelled) {
     port.openError = "Specified device not found (/dev/ttyS0).";
     start({"02010000"});
     EXPECT_EQ(messages.errors, QStringList{port.openError});
     EXPECT_TRUE(port.writes().isEmpty());
+    EXPECT_EQ(result, Result::Cancel);
+    EXPECT_EQ(finishes, 1);
     clock.advance(60000);
-    EXPECT_EQ(result, Result::Running);
+    EXPECT_TRUE(messages.infos.isEmpty()) << "no silence message after the port error";
 }
 
 TEST_F(ExchangeFailures, emptyListFinishesAtOnceWithoutOpeningThePort) {

@@ -32,6 +32,7 @@ public:
     std::unique_ptr<exchange::Timer> createTimer(std::function<void()> onTimeout) override {
         return std::make_unique<Capped>(real_.createTimer(std::move(onTimeout)));
     }
+    std::int64_t now() const override { return real_.now(); }
 
 private:
     class Capped final : public exchange::Timer {

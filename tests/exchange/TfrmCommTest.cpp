@@ -100,6 +100,48 @@ TEST(TfrmComm, stopButtonOnlyRequestsTheStop_closingTheDialogCancels) {
     EXPECT_EQ(d.clock->untilNext(), -1);
 }
 
+TEST(TfrmComm, listReadShowsHowManyOfTheListAndTheTimeLeft) {
+    Dialog d;
+    for (int bank = 0; bank < 100; ++bank)
+        d.commands.add(QStringLiteral("0204%1").arg(bank, 2, 16, QLatin1Char('0')) + "00");
+    d.show();
+    // Each answer takes the 0.4 s its 385 bytes need at 9600 bit/s, then the 50 ms pause.
+    for (int bank = 0; bank < 41; ++bank) {
+        d.clock->advance(400);
+        d.port->feed(QByteArray(385, '\1'));
+        d.clock->advance(50);
+    }
+    QTRY_VERIFY(d.form->lbProgress->text().startsWith("41 of 100, about "));
+    // 59 commands at the measured 0.45 s each.
+    EXPECT_EQ(d.form->lbProgress->text(), "41 of 100, about 27 s left");
+    EXPECT_TRUE(d.form->lbProgress->isVisible());
+}
+
+TEST(TfrmComm, stoppedByTheUser_theMessageSaysSoNotThatTheInstrumentIsSilent) {
+    Dialog d;
+    d.commands.add("02010400");
+    d.commands.add("02010500");
+    d.show();
+    d.port->feed(QByteArray(385, '\2'));
+    d.clock->advance(50);
+    QTest::mouseClick(d.form->btStop, Qt::LeftButton);
+    d.port->feed(QByteArray(385, '\3'));
+    d.clock->advance(2000);
+    EXPECT_FALSE(d.form->isVisible());
+    EXPECT_EQ(d.form->result(), QDialog::Rejected);
+    EXPECT_EQ(d.messages.infos, QStringList{"The exchange was stopped by the user: 1 of 2 done."});
+}
+
+TEST(TfrmComm, portThatCannotOpen_closesTheDialogAfterTheError) {
+    Dialog d;
+    d.port->openError = "Specified device not found (/dev/ttyS0).";
+    d.commands.add("02010400");
+    d.show();
+    QTRY_VERIFY(!d.form->isVisible());
+    EXPECT_EQ(d.messages.errors, QStringList{d.port->openError});
+    EXPECT_EQ(d.form->result(), QDialog::Rejected);
+}
+
 TEST(TfrmComm, silenceClosesWithCancel) {
     Dialog d;
     d.commands.add("02010400");

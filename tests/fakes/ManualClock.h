@@ -15,7 +15,7 @@ public:
 
     std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) override;
 
-    std::int64_t now() const { return now_; }
+    std::int64_t now() const override { return now_; }
     // Moves time forward by `milliseconds`, firing every timer due meanwhile.
     void advance(std::int64_t milliseconds);
     // Moves to the next due timer and fires it; false when none is running.
