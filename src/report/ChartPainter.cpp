@@ -112,6 +112,21 @@ void drawSlot(QPainter& p, const trace::Chart& chart, int slot, const QRectF& pl
     else p.drawPolyline(line);
 }
 
+void drawLineLabel(QPainter& p, const trace::Chart& chart, int slot, const QRectF& plot, const Scale& x) {
+    if (slot < 0 || slot >= chart.seriesCount() || !chart.isActive(slot)) return;
+    const QList<QPointF>& points = chart.points(slot);
+    const QString title = chart.title(slot).trimmed();
+    if (points.isEmpty() || title.isEmpty() || !std::isfinite(points.first().x())) return;
+    const double px = x.map(points.first().x());
+    if (px < plot.left() || px > plot.right()) return;
+    const QFontMetricsF metrics(p.font(), p.device());
+    const double w = metrics.horizontalAdvance(title);
+    // Beside the line, on the side with room for the text.
+    const double left = px + 2 + w <= plot.right() ? px + 2 : px - 2 - w;
+    p.setPen(ReportItem::legibleOnPaper(chart.color(slot)));
+    p.drawText(QPointF(left, plot.top() + metrics.ascent() + 1), title);
+}
+
 } // namespace
 
 QRectF ChartPainter::plotArea(const trace::Chart& chart, const QRectF& frame) {
@@ -123,7 +138,8 @@ QRectF ChartPainter::plotArea(const trace::Chart& chart, const QRectF& frame) {
     return plot;
 }
 
-void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRectF& frame) {
+void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRectF& frame,
+                         const QList<int>& labelledLines) {
     const QRectF plot = plotArea(chart, frame);
     const trace::Axis distance = chart.distanceAxis();
     const Scale x{chart.axisMin(distance), chart.axisMax(distance), plot.left(), plot.right()};
@@ -139,6 +155,8 @@ void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRe
         painter.setClipRect(plot, Qt::IntersectClip);
         for (int s = 0; s < chart.seriesCount(); ++s)
             if (chart.isActive(s)) drawSlot(painter, chart, s, plot, x, y);
+        painter.setFont(ReportItem::designFont(painter, 7, true));
+        for (int s : labelledLines) drawLineLabel(painter, chart, s, plot, x);
         painter.restore();
     }
     painter.setPen(QPen(Qt::black, 0.8));

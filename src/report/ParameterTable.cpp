@@ -6,30 +6,46 @@
 
 namespace report {
 
-const QStringList& ParameterTable::rowLabels() {
-    static const QStringList labels{QStringLiteral("№"),
-                                    QStringLiteral("№ waveform"),
-                                    QStringLiteral("waveform dir."),
-                                    QStringLiteral("waveform name"),
-                                    QStringLiteral("scale (m)"),
-                                    QStringLiteral("pulse (ns)"),
-                                    QStringLiteral("gain"),
-                                    QStringLiteral("impedance"),
-                                    QStringLiteral("average"),
-                                    QStringLiteral("shift"),
-                                    QStringLiteral("save PR"),
-                                    QStringLiteral("save data"),
-                                    QStringLiteral("methad"),
-                                    QStringLiteral("threshold"),
-                                    QStringLiteral("delay")};
+QStringList ParameterTable::rowLabels() {
+    static const char* const kLabels[] = {
+        QT_TRANSLATE_NOOP("ParameterTable", "№"),
+        QT_TRANSLATE_NOOP("ParameterTable", "№ waveform"),
+        QT_TRANSLATE_NOOP("ParameterTable", "waveform dir."),
+        QT_TRANSLATE_NOOP("ParameterTable", "waveform name"),
+        QT_TRANSLATE_NOOP("ParameterTable", "scale (m)"),
+        QT_TRANSLATE_NOOP("ParameterTable", "pulse (ns)"),
+        QT_TRANSLATE_NOOP("ParameterTable", "gain"),
+        QT_TRANSLATE_NOOP("ParameterTable", "impedance"),
+        QT_TRANSLATE_NOOP("ParameterTable", "average"),
+        QT_TRANSLATE_NOOP("ParameterTable", "shift"),
+        QT_TRANSLATE_NOOP("ParameterTable", "save PR"),
+        QT_TRANSLATE_NOOP("ParameterTable", "save data"),
+        QT_TRANSLATE_NOOP("ParameterTable", "methad"),
+        QT_TRANSLATE_NOOP("ParameterTable", "threshold"),
+        QT_TRANSLATE_NOOP("ParameterTable", "delay"),
+    };
+    QStringList labels;
+    for (const char* label : kLabels) labels << tr(label);
     return labels;
 }
 
+QString ParameterTable::columnTitle(int column) {
+    if (column == 1) return tr("shown waveform");
+    return tr("compare %1").arg(column - 1);
+}
+
 QString ParameterTable::folderFromTitle(const QString& title) {
-    static const QRegularExpression data(QStringLiteral("[\\\\/]DATA"));
-    const int p = int(title.indexOf(data));
-    if (p < 0) return {};
-    const int length = int(title.size()) - 2 - p;
+    static const QRegularExpression data(QStringLiteral("[\\\\/]DATA"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QString kClose = QStringLiteral(" ]");
+    if (!title.endsWith(kClose)) return {};
+    int p = int(title.indexOf(data));
+    if (p < 0) {
+        p = int(title.indexOf(QLatin1Char('[')));
+        if (p < 0) return {};
+        ++p;
+    }
+    const int length = int(title.size()) - int(kClose.size()) - p;
     return length > 0 ? title.mid(p, length) : QString();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,15 +12,19 @@ namespace report {
 // The parameter table of the report: fifteen rows, a label column and five
 // value columns (the current waveform, then the compare library's entries).
 class ParameterTable {
+    Q_DECLARE_TR_FUNCTIONS(ParameterTable)
 public:
     static constexpr int kRowCount = 15;
     static constexpr int kValueColumns = 5;
 
-    static const QStringList& rowLabels();
+    static QStringList rowLabels();
+    // The title above value column 1..5: whose values it holds.
+    static QString columnTitle(int column);
 
     // Row 3 of the current waveform: the window title from the first "\DATA"
-    // up to, not including, its last two characters (" ]"). A folder written
-    // with '/' is found by "/DATA" as well. No such folder gives empty text.
+    // (in any case, with '\' or '/') up to, not including, its last two
+    // characters (" ]"); without such a folder the whole folder between the
+    // brackets. A title without a folder gives empty text.
     static QString folderFromTitle(const QString& title);
 
     struct MemoParts {

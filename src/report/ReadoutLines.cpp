@@ -3,19 +3,25 @@
 #include "store/ViewState.h"
 #include "trace/TraceNumbers.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace report {
 
-const QStringList& ReadoutLines::labels() {
-    static const QStringList labels{QStringLiteral("PR"),
-                                    QStringLiteral("zoom"),
-                                    QStringLiteral("length resolution"),
-                                    QStringLiteral("zoom start point"),
-                                    QString(),
-                                    QStringLiteral("К1"),
-                                    QStringLiteral("К2"),
-                                    QStringLiteral("L")};
+QStringList ReadoutLines::labels() {
+    static const char* const kLabels[] = {
+        QT_TRANSLATE_NOOP("ReadoutLines", "PR"),
+        QT_TRANSLATE_NOOP("ReadoutLines", "zoom"),
+        QT_TRANSLATE_NOOP("ReadoutLines", "length resolution"),
+        QT_TRANSLATE_NOOP("ReadoutLines", "zoom start point"),
+        "",
+        QT_TRANSLATE_NOOP("ReadoutLines", "К1"),
+        QT_TRANSLATE_NOOP("ReadoutLines", "К2"),
+        QT_TRANSLATE_NOOP("ReadoutLines", "L"),
+    };
+    QStringList labels;
+    for (const char* label : kLabels)
+        labels << (*label ? QCoreApplication::translate("ReadoutLines", label) : QString());
     return labels;
 }
 

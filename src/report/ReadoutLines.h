@@ -10,7 +10,9 @@ namespace report {
 // The readouts under the lower chart: their labels (QRMemo3) and values (QRMemo4).
 class ReadoutLines {
 public:
-    static const QStringList& labels();
+    static QStringList labels();
+    static constexpr int kK1Row = 5;
+    static constexpr int kK2Row = 6;
     // Values from the window's boxes and the lower chart's distance axis
     // (`axisMin`..`axisMax`, metres). Without a type entry the length
     // resolution is left blank, so every value stays beside its label.

@@ -10,7 +10,7 @@ ReportChart::ReportChart(const QString& name, const QRectF& rect, int seriesCoun
 }
 
 void ReportChart::paint(QPainter& painter, const QPointF& bandOrigin) const {
-    ChartPainter::paint(painter, *this, rect.translated(bandOrigin));
+    ChartPainter::paint(painter, *this, rect.translated(bandOrigin), labelledLines);
 }
 
 void ReportChart::nameChanged() { setObjectName(name()); }

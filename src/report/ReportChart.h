@@ -11,6 +11,9 @@ class ReportChart : public ReportItem, public trace::Chart {
 public:
     ReportChart(const QString& name, const QRectF& rect, int seriesCount, QObject* parent);
 
+    // Slots drawn as vertical lines that carry their title on the page (the cursors).
+    QList<int> labelledLines;
+
     void paint(QPainter& painter, const QPointF& bandOrigin) const override;
 
 protected:

@@ -23,4 +23,13 @@ QFont ReportItem::designFont(const QPainter& painter, double points, bool bold, 
     return font;
 }
 
+QColor ReportItem::legibleOnPaper(const QColor& colour) {
+    // Perceived brightness, 0..255; above this, text on white fades.
+    constexpr double kMaxBrightness = 120;
+    const double brightness = 0.299 * colour.red() + 0.587 * colour.green() + 0.114 * colour.blue();
+    if (brightness <= kMaxBrightness) return colour;
+    const double f = kMaxBrightness / brightness;
+    return QColor(int(colour.red() * f), int(colour.green() * f), int(colour.blue() * f));
+}
+
 } // namespace report

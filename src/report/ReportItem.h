@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QFont>
 #include <QObject>
 #include <QRectF>
@@ -21,6 +22,9 @@ public:
     // The font of the given point size for a painter that draws in design
     // pixels: the painter's scale must not enlarge the type a second time.
     static QFont designFont(const QPainter& painter, double points, bool bold = false, bool italic = false);
+    // A trace's colour for text on white paper: a light one (yellow, light
+    // green) darkened until it reads, any other as it is.
+    static QColor legibleOnPaper(const QColor& colour);
     static const QString kFontFamily;
 };
 

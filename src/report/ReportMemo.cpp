@@ -11,16 +11,18 @@ ReportMemo::ReportMemo(const QString& name, const QRectF& rect, double points, Q
 void ReportMemo::paint(QPainter& painter, const QPointF& bandOrigin) const {
     if (lines.isEmpty()) return;
     painter.setFont(designFont(painter, points));
-    painter.setPen(Qt::black);
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF box = rect.translated(bandOrigin);
     const double step = metrics.lineSpacing();
-    double baseline = box.top() + metrics.ascent();
-    for (const QString& line : lines) {
+    for (int i = 0; i < lines.size(); ++i) {
+        const int column = linesPerColumn > 0 ? i / linesPerColumn : 0;
+        const int row = linesPerColumn > 0 ? i % linesPerColumn : i;
+        const double baseline = box.top() + metrics.ascent() + row * step;
         if (baseline > box.bottom()) break;
-        painter.drawText(QPointF(box.left(), baseline),
-                         metrics.elidedText(line, Qt::ElideRight, box.width()));
-        baseline += step;
+        const QColor colour = colours.value(i);
+        painter.setPen(colour.isValid() ? legibleOnPaper(colour) : QColor(Qt::black));
+        painter.drawText(QPointF(box.left() + column * columnStep, baseline),
+                         metrics.elidedText(lines[i], Qt::ElideRight, box.width()));
     }
 }
 

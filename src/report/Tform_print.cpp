@@ -5,6 +5,7 @@
 #include "report/ReportBand.h"
 #include "report/ReportChart.h"
 #include "report/ReportImage.h"
+#include "report/ReportKey.h"
 #include "report/ReportLabel.h"
 #include "report/ReportMemo.h"
 #include "report/ReportPage.h"
@@ -22,7 +23,8 @@ static void registerReportResources() {
 
 namespace report {
 
-const QString Tform_print::kPresetTitle = QStringLiteral("Рефлектометр импульсный KM-41A   v.4");
+const QString Tform_print::kPresetTitle =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("report::Tform_print", "Рефлектометр импульсный KM-41A   v.4"));
 
 Tform_print::Tform_print(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("form_print"));
@@ -54,25 +56,32 @@ void Tform_print::buildTitle() {
     QRLabel_type = new ReportLabel(QStringLiteral("QRLabel_type"), QRectF(0, 4, 480, 30), 14, this);
     QRLabel_type->bold = true;
     QRLabel_type->italic = true;
-    QRLabel_type->caption = kPresetTitle;
+    QRLabel_type->caption = tr(kPresetTitle.toUtf8().constData());
     QRLabel_printed = new ReportLabel(QStringLiteral("QRLabel_printed"), QRectF(530, 12, 44, 16), 8, this);
-    QRLabel_printed->caption = QStringLiteral("Printed:");
+    QRLabel_printed->caption = tr("Printed:");
     QRSysData1 = new ReportLabel(QStringLiteral("QRSysData1"), QRectF(576, 12, 142, 16), 8, this);
     TitleBand1->items = {QRLabel_type, QRLabel_printed, QRSysData1};
 }
 
 void Tform_print::buildParameterTable() {
-    QRSubDetail2 = new ReportBand(QStringLiteral("QRSubDetail2"), 220, this);
-    QRMemo1 = new ReportMemo(QStringLiteral("QRMemo1"), QRectF(0, 4, 88, 212), 7, this);
+    QRSubDetail2 = new ReportBand(QStringLiteral("QRSubDetail2"), kTableBand, this);
+    // The column titles take the first line; the fifteen rows fit below them.
+    constexpr double kRowsTop = 18;
+    constexpr double kRowsHeight = kTableBand - 2 - kRowsTop;
+    ColumnKey = new ReportKey(QStringLiteral("ColumnKey"),
+                              QRectF(ColumnLefts[0], 3, ReportPage::kContentWidth + 30 - ColumnLefts[0], 14),
+                              7, this);
+    QRMemo1 = new ReportMemo(QStringLiteral("QRMemo1"), QRectF(0, kRowsTop, 88, kRowsHeight), 7, this);
     QRMemo1->lines = ParameterTable::rowLabels();
-    QRSubDetail2->items = {QRMemo1};
+    QRSubDetail2->items = {ColumnKey, QRMemo1};
     std::array<ReportMemo**, 5> columns{&QRMemo_ref1, &QRMemo_ref2, &QRMemo_ref3, &QRMemo_ref4, &QRMemo_ref5};
     for (int i = 0; i < 5; ++i) {
         // Each column ends where the next begins; the last one may use the
         // right margin, as its left edge sits close to the printable edge.
         const double right = i + 1 < 5 ? ColumnLefts[i + 1] - 2 : ReportPage::kContentWidth + 30;
-        *columns[i] = new ReportMemo(QStringLiteral("QRMemo_ref%1").arg(i + 1),
-                                     QRectF(ColumnLefts[i], 4, right - ColumnLefts[i], 212), 7, this);
+        *columns[i] =
+            new ReportMemo(QStringLiteral("QRMemo_ref%1").arg(i + 1),
+                           QRectF(ColumnLefts[i], kRowsTop, right - ColumnLefts[i], kRowsHeight), 7, this);
         QRSubDetail2->items.append(*columns[i]);
     }
 }
@@ -84,14 +93,32 @@ void Tform_print::buildCharts() {
     trace::SlotLayout::setupUpper(*QRChart1);
     GroupHeaderBand2->items = {QRChart1};
 
-    QRSubDetail3 = new ReportBand(QStringLiteral("QRSubDetail3"), 475, this);
-    QRChart2 = new ReportChart(QStringLiteral("QRChart2"), QRectF(22, 4, 673, 281),
+    QRSubDetail3 = new ReportBand(QStringLiteral("QRSubDetail3"), kLowerBand, this);
+    QRChart2 = new ReportChart(QStringLiteral("QRChart2"), QRectF(22, 4, 673, kLowerChartHeight),
                                trace::SlotLayout::kLowerCount, this);
     trace::SlotLayout::setupLower(*QRChart2);
-    QRMemo3 = new ReportMemo(QStringLiteral("QRMemo3"), QRectF(60, 300, 150, 160), 9, this);
+    QRChart2->labelledLines = {trace::SlotLayout::kCursorK1, trace::SlotLayout::kCursorK2};
+    // The readouts in two columns of labels and values: the settings, then the cursors.
+    constexpr double kReadoutsHeight = 80;
+    QRMemo3 = new ReportMemo(QStringLiteral("QRMemo3"), QRectF(60, 0, 150, kReadoutsHeight), 9, this);
     QRMemo3->lines = ReadoutLines::labels();
-    QRMemo4 = new ReportMemo(QStringLiteral("QRMemo4"), QRectF(220, 300, 250, 160), 9, this);
+    QRMemo4 = new ReportMemo(QStringLiteral("QRMemo4"), QRectF(220, 0, 150, kReadoutsHeight), 9, this);
+    for (ReportMemo* memo : {QRMemo3, QRMemo4}) {
+        memo->linesPerColumn = ReadoutLines::kK1Row;
+        memo->columnStep = 340;
+    }
     QRSubDetail3->items = {QRChart2, QRMemo3, QRMemo4};
+    showUpperChart(true);
+}
+
+void Tform_print::showUpperChart(bool shown) {
+    GroupHeaderBand2->height = shown ? kUpperBandShown : kUpperBandHidden;
+    const int freed = shown ? 0 : kUpperBandShown - kUpperBandHidden;
+    QRSubDetail3->height = kLowerBand + freed;
+    QRChart2->rect.setHeight(kLowerChartHeight + freed);
+    const double readoutsTop = QRChart2->rect.bottom() + 12;
+    QRMemo3->rect.moveTop(readoutsTop);
+    QRMemo4->rect.moveTop(readoutsTop);
 }
 
 ReportMemo* Tform_print::valueColumn(int column) const {

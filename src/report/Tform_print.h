@@ -7,6 +7,7 @@ namespace report {
 class ReportBand;
 class ReportChart;
 class ReportImage;
+class ReportKey;
 class ReportLabel;
 class ReportMemo;
 class ReportPage;
@@ -23,6 +24,12 @@ public:
     static const QString kPresetTitle;
     static constexpr int kUpperBandShown = 200;
     static constexpr int kUpperBandHidden = 1;
+    // The parameter table and the lower chart's band fill the page: the table
+    // as high as its rows need, the lower chart all that is left above its
+    // readouts (more with the upper chart hidden).
+    static constexpr int kTableBand = 196;
+    static constexpr int kLowerBand = 526;
+    static constexpr double kLowerChartHeight = 426;
     // Left edges of the five value columns of the parameter table.
     static constexpr std::array<int, 5> ColumnLefts{90, 238, 391, 540, 700};
 
@@ -36,6 +43,7 @@ public:
     ReportLabel* QRSysData1;
 
     ReportBand* QRSubDetail2;
+    ReportKey* ColumnKey; // the value columns' titles with their traces' colours
     ReportMemo* QRMemo1;
     ReportMemo* QRMemo_ref1;
     ReportMemo* QRMemo_ref2;
@@ -55,6 +63,8 @@ public:
 
     // Value column 1..5 (QRMemo_ref1..QRMemo_ref5).
     ReportMemo* valueColumn(int column) const;
+    // Prints the upper chart or not; the lower chart takes the height it frees.
+    void showUpperChart(bool shown);
     static QStringList supplierContacts();
 
 private:

@@ -39,7 +39,7 @@ TEST_F(DataModulePrintTest, printing_readsTheModuleAndLeavesTheWindowAsItWas) {
     PrintAction::fill(form, state, dm, true, QDateTime::currentDateTime());
 
     EXPECT_EQ(column(1)[3], "current");
-    EXPECT_EQ(column(1)[2], ""); // the program's own folder is "Data", not "DATA"
+    EXPECT_EQ(column(1)[2], "/Data/"); // the program's own folder, from its data folder on
     EXPECT_EQ(column(2)[3], "c1");
     EXPECT_EQ(column(4)[3], "c3");
     // Quiet moves: the compare library's handler neither took the view nor redrew.

@@ -1,9 +1,17 @@
 #include "ReportFixture.h"
 
+#include "report/ReadoutLines.h"
 #include "report/ReportBand.h"
 #include "report/ReportChart.h"
+#include "report/ReportFileName.h"
+#include "report/ReportKey.h"
 #include "report/ReportLabel.h"
+#include "store/DialogFolders.h"
 #include "store/Schema.h"
+#include "trace/SlotLayout.h"
+
+#include <QDir>
+#include <QPrinter>
 
 using namespace report;
 
@@ -38,8 +46,9 @@ TEST_F(PrintActionTest, columnOneFolder_followsTheDataFolderOfTheTitle) {
         {"Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]", "\\DATA\\Cables\\"},
         {"Echolon 4.1   [C:\\Work\\DATA\\ ]", "\\DATA\\"},
         {"Echolon 4.1   [/home/crew/DATA/Cables/ ]", "/DATA/Cables/"},
-        {"Echolon 4.1   [/opt/echolon/Data/ ]", ""}, // the default folder is "Data", not "DATA"
-        {"Echolon 4.1   [C:\\Work\\data\\ ]", ""},
+        {"Echolon 4.1   [/opt/echolon/Data/ ]", "/Data/"}, // the default folder, in any case
+        {"Echolon 4.1   [C:\\Work\\data\\ ]", "\\data\\"},
+        {"Echolon 4.1   [/mnt/cables/ ]", "/mnt/cables/"}, // no data folder: the whole folder
         {"Echolon 4.1", ""},
     };
     for (const auto& c : cases) {
@@ -147,4 +156,64 @@ TEST_F(PrintActionTest, title_followsTheTypeEntry) {
     state.typeIndex = -1;
     fill();
     EXPECT_EQ(form.QRLabel_type->caption, QStringLiteral("Рефлектометр импульсный KM-41A   v.4"));
+}
+
+TEST_F(PrintActionTest, columnKey_titlesTheFilledColumnsInTheirTracesColours) {
+    using trace::SlotLayout;
+    addWaveform(library, 7, QStringLiteral("feeder 12"), 9);
+    addWaveform(compare, 1, QStringLiteral("\\DATA\\line 4"), 11);
+    addWaveform(compare, 2, QStringLiteral("line 5"), 12);
+    ReportChart& lower = *form.QRChart2;
+    lower.setActive(SlotLayout::kLowerCurrent, true);
+    lower.setActive(SlotLayout::kLowerCompare1, true); // the second entry's trace is not shown
+    fill();
+    const QList<ReportKey::Entry>& key = form.ColumnKey->entries;
+    ASSERT_EQ(key.size(), 3);
+    EXPECT_EQ(key[0].text, "shown waveform");
+    EXPECT_EQ(key[0].colour, lower.color(SlotLayout::kLowerCurrent));
+    EXPECT_EQ(key[1].text, "compare 1");
+    EXPECT_EQ(key[1].colour, lower.color(SlotLayout::kLowerCompare1));
+    EXPECT_FALSE(key[2].colour.isValid()) << "no colour for a trace that is not printed";
+    // Each title stands over its column.
+    for (int i = 0; i < key.size(); ++i)
+        EXPECT_DOUBLE_EQ(form.ColumnKey->rect.left() + key[i].left, Tform_print::ColumnLefts[std::size_t(i)]);
+    EXPECT_EQ(form.QRMemo3->colours.value(ReadoutLines::kK1Row), lower.color(SlotLayout::kCursorK1));
+    EXPECT_EQ(form.QRMemo3->colours.value(ReadoutLines::kK2Row), lower.color(SlotLayout::kCursorK2));
+    EXPECT_EQ(form.QRMemo3->lines.value(ReadoutLines::kK1Row), QString::fromUtf8("К1"));
+
+    // An empty library leaves no title over an empty column.
+    library.first();
+    library.deleteRecord();
+    compare.first();
+    while (!compare.isEmpty()) compare.deleteRecord();
+    fill();
+    EXPECT_TRUE(form.ColumnKey->entries.isEmpty());
+}
+
+TEST_F(PrintActionTest, printToFile_proposesTheWaveformsNameInTheLastReportFolder) {
+    addWaveform(library, 7, QStringLiteral("\\DATA\\Town\\feeder 12: A/B?"), 9);
+    fill();
+    EXPECT_EQ(ReportFileName::of(form), "B_");
+    for (const auto& [name, file] :
+         std::initializer_list<std::pair<const char*, const char*>>{{"feeder 12", "feeder 12"},
+                                                                    {"cable 2.5 mm", "cable 2.5 mm"},
+                                                                    {"line<1>|\"x\"*", "line_1___x__"},
+                                                                    {"..hidden.pdf", "hidden"},
+                                                                    {"  ", "report"},
+                                                                    {"", "report"}})
+        EXPECT_EQ(ReportFileName::fromWaveformName(QString::fromUtf8(name)), QString::fromUtf8(file)) << name;
+
+    QDir(home.path()).mkpath(QStringLiteral("Data"));
+    QPrinter printer;
+    ReportFileName::apply(printer, QStringLiteral("feeder 12"));
+    EXPECT_EQ(printer.docName(), "feeder 12");
+    EXPECT_EQ(printer.outputFileName(), home.file(QStringLiteral("Data/feeder 12.pdf")));
+
+    // A report printed into another folder makes that folder the next proposal, after a restart too.
+    QDir(home.path()).mkpath(QStringLiteral("Reports"));
+    printer.setOutputFileName(home.file(QStringLiteral("Reports/feeder 12.pdf")));
+    ReportFileName::rememberFolder(printer);
+    QPrinter next;
+    ReportFileName::apply(next, QStringLiteral("line 4"));
+    EXPECT_EQ(next.outputFileName(), home.file(QStringLiteral("Reports/line 4.pdf")));
 }
