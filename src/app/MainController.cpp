@@ -13,6 +13,8 @@
 #include "tools/AccessLibraryConverter.h"
 #include "trace/TypePresets.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 MainController::MainController(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
@@ -57,9 +59,10 @@ void MainController::btOpenClick() {
 QString MainController::convertAccessLibrary(const QString& path) {
     const QString target = tools::AccessLibraryConverter::targetOf(path);
     if (!store::messages().confirm(
-            QStringLiteral("%1 is a library in the Access format, which this program reads "
-                           "but never writes.\nConvert it into a new library %2 and open "
-                           "that? The original stays as it is.")
+            QCoreApplication::translate("MainController",
+                                        "%1 is a library in the Access format, which this program reads "
+                                        "but never writes.\nConvert it into a new library %2 and open "
+                                        "that? The original stays as it is.")
                 .arg(path, target)))
         return {};
     QString converted;
@@ -83,5 +86,9 @@ void MainController::btImportClick() { windows_.importOldDatabase(); }
 void MainController::mnAboutClick() { windows_.showAbout(); }
 
 void MainController::btPrintClick() { windows_.printReport(); }
+
+void MainController::mnUndoDeleteClick() {
+    store::showErrors([this] { dm_.undoDelete(); });
+}
 
 } // namespace app

@@ -34,6 +34,8 @@ public:
     void btImportClick();
     void mnAboutClick();
     void btPrintClick();
+    // "Undo delete" (Ctrl+Z): the library waveform deleted last comes back as the current row.
+    void mnUndoDeleteClick();
 
     // Offers to convert a library in the Access format into a new SQLite one
     // beside it: the converted library's path, empty when the user declined or

@@ -45,6 +45,7 @@ public:
 
     // Named controls, reachable by tests and wiring.
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
+    QAction* mnUndoDelete; // enabled while a deleted waveform can be restored
     QToolButton *btOpen, *btPrint, *btImport, *btConnect, *btAproks, *btScreen;
     QComboBox* ComboBox_type;
     QWidget *Panel_main, *Panel_up_chart, *Panel_down_chart, *Panel_master_table, *Panel_controls;

@@ -61,53 +61,59 @@ QTableView* grid(QWidget* parent, const char* name, const QString& hint) {
 } // namespace
 
 void TForm1::buildMenus() {
-    QMenu* file = menuBar()->addMenu("File");
+    QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName("mnFile");
-    mnOpen = named(file->addAction("Open database..."), "mnOpen");
+    mnOpen = named(file->addAction(tr("Open database...")), "mnOpen");
     mnOpen->setShortcut(QKeySequence("Ctrl+O"));
-    mnPrint = named(file->addAction("Print..."), "mnPrint");
+    mnPrint = named(file->addAction(tr("Print...")), "mnPrint");
     mnPrint->setShortcut(QKeySequence("Ctrl+P"));
-    mnImport = named(file->addAction("Import..."), "mnImport");
+    mnImport = named(file->addAction(tr("Import...")), "mnImport");
     mnImport->setVisible(false);
     file->addSeparator();
-    mnExit = named(file->addAction("Exit"), "mnExit");
+    mnExit = named(file->addAction(tr("Exit")), "mnExit");
     mnExit->setShortcut(QKeySequence("Ctrl+F10"));
 
-    QMenu* view = menuBar()->addMenu("View");
+    QMenu* edit = menuBar()->addMenu(tr("Edit"));
+    edit->setObjectName("mnEdit");
+    mnUndoDelete = named(edit->addAction(tr("Undo delete")), "mnUndoDelete");
+    mnUndoDelete->setShortcut(QKeySequence::Undo);
+    mnUndoDelete->setEnabled(false);
+
+    QMenu* view = menuBar()->addMenu(tr("View"));
     view->setObjectName("mnView");
-    mnAproks = named(view->addAction("Approximation"), "mnAproks");
+    mnAproks = named(view->addAction(tr("Approximation")), "mnAproks");
     mnAproks->setCheckable(true);
     mnAproks->setChecked(true);
-    mnScreen = named(view->addAction("Screen"), "mnScreen");
+    mnScreen = named(view->addAction(tr("Screen")), "mnScreen");
     mnScreen->setCheckable(true);
     mnScreen->setChecked(true);
 
-    QMenu* device = menuBar()->addMenu("Device");
+    QMenu* device = menuBar()->addMenu(tr("Device"));
     device->setObjectName("mnDevice");
-    mnOptions = named(device->addAction("Device connect settings..."), "mnOptions");
-    mnConnect = named(device->addAction("Connect..."), "mnConnect");
+    mnOptions = named(device->addAction(tr("Device connect settings...")), "mnOptions");
+    mnConnect = named(device->addAction(tr("Connect...")), "mnConnect");
 
-    mnAbout = named(menuBar()->addAction("About..."), "mnAbout");
+    mnAbout = named(menuBar()->addAction(tr("About...")), "mnAbout");
 }
 
 void TForm1::buildToolbar() {
-    QToolBar* bar = addToolBar("Toolbar");
+    QToolBar* bar = addToolBar(tr("Toolbar"));
     bar->setObjectName("ToolBar1");
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    btOpen = toolButton(bar, "btOpen", "Open database", "To open a database");
-    btPrint = toolButton(bar, "btPrint", "Print", "To print the report");
-    btImport = toolButton(bar, "btImport", "Import", "Import waveform");
-    btConnect = toolButton(bar, "btConnect", "Connect", "To open a waveforms ");
-    btAproks = toolButton(bar, "btAproks", "Approximation", "To display with approximation");
-    btScreen = toolButton(bar, "btScreen", "Screen", "To show the second screen");
+    btOpen = toolButton(bar, "btOpen", tr("Open database"), tr("To open a database"));
+    btPrint = toolButton(bar, "btPrint", tr("Print"), tr("To print the report"));
+    btImport = toolButton(bar, "btImport", tr("Import"), tr("Import waveform"));
+    btConnect = toolButton(bar, "btConnect", tr("Connect"), tr("To open a waveforms "));
+    btAproks = toolButton(bar, "btAproks", tr("Approximation"), tr("To display with approximation"));
+    btScreen = toolButton(bar, "btScreen", tr("Screen"), tr("To show the second screen"));
     for (QToolButton* b : {btOpen, btPrint, btImport, btConnect, btAproks, btScreen}) bar->addWidget(b);
     bar->addSeparator();
-    auto* typeLabel = named(new QLabel(" Type ", bar), "Label_type");
+    auto* typeLabel = named(new QLabel(tr(" Type "), bar), "Label_type");
     bar->addWidget(typeLabel);
-    ComboBox_type = named(new QComboBox(bar), "ComboBox_type", "Device type selection");
+    ComboBox_type = named(new QComboBox(bar), "ComboBox_type", tr("Device type selection"));
     ComboBox_type->addItems({"KMX-417", "KMX-419"});
-    ComboBox_type->setAccessibleName("Device type");
+    ComboBox_type->setAccessibleName(tr("Device type"));
     typeLabel->setBuddy(ComboBox_type);
     bar->addWidget(ComboBox_type);
 }
@@ -116,28 +122,28 @@ QWidget* TForm1::buildControls() {
     Panel_controls = named(new QWidget(this), "Panel_controls");
     auto* g = new QGridLayout(Panel_controls);
     g->setContentsMargins(4, 4, 4, 4);
-    Label_k1 = named(new QLabel(" K1 ", Panel_controls), "Label_k1");
+    Label_k1 = named(new QLabel(tr(" K1 "), Panel_controls), "Label_k1");
     Label_k1->setStyleSheet("background: yellow; color: black;");
-    Label_k2 = named(new QLabel(" К2 ", Panel_controls), "Label_k2");
+    Label_k2 = named(new QLabel(tr(" К2 "), Panel_controls), "Label_k2");
     Label_k2->setStyleSheet("background: blue; color: white;");
-    SpeedButton_k1_dec = toolButton(Panel_controls, "SpeedButton_k1_dec", "<", "K1 back");
-    SpeedButton_k1_inc = toolButton(Panel_controls, "SpeedButton_k1_inc", ">", "K1 forward");
-    SpeedButton_k2_dec = toolButton(Panel_controls, "SpeedButton_k2_dec", "<", "K2 back");
-    SpeedButton_k2_inc = toolButton(Panel_controls, "SpeedButton_k2_inc", ">", "K2 forward");
-    Edit_k1 = valueBox(Panel_controls, "Edit_k1", "K1 distance", true);
-    Edit_k2 = valueBox(Panel_controls, "Edit_k2", "K2 distance", true);
-    Edit_l = valueBox(Panel_controls, "Edit_l", "Distance between cursors", false);
-    SpeedButton_ku_dec = toolButton(Panel_controls, "SpeedButton_ku_dec", "-", "Decrement PR");
-    SpeedButton_ku_inc = toolButton(Panel_controls, "SpeedButton_ku_inc", "+", "Increment PR");
-    Edit_ku = valueBox(Panel_controls, "Edit_ku", "PR", false);
-    SpeedButton3 = toolButton(Panel_controls, "SpeedButton3", "Set PR", "Set PR");
-    SpeedButton_sdvig_dec = toolButton(Panel_controls, "SpeedButton_sdvig_dec", "v", "Vertical Offset");
-    SpeedButton_sdvig_inc = toolButton(Panel_controls, "SpeedButton_sdvig_inc", "^", "Vertical Offset");
-    Edit_sdvig = valueBox(Panel_controls, "Edit_sdvig", "Vertical offset", false);
-    SpeedButton_zoom_dec = toolButton(Panel_controls, "SpeedButton_zoom_dec", "-", "Zoom out");
-    SpeedButton_zoom_inc = toolButton(Panel_controls, "SpeedButton_zoom_inc", "+", "Zoom in");
-    Button_zoom = named(new QPushButton("1", Panel_controls), "Button_zoom", "Clear zoom");
-    Button_zoom->setAccessibleName("Zoom factor");
+    SpeedButton_k1_dec = toolButton(Panel_controls, "SpeedButton_k1_dec", "<", tr("K1 back"));
+    SpeedButton_k1_inc = toolButton(Panel_controls, "SpeedButton_k1_inc", ">", tr("K1 forward"));
+    SpeedButton_k2_dec = toolButton(Panel_controls, "SpeedButton_k2_dec", "<", tr("K2 back"));
+    SpeedButton_k2_inc = toolButton(Panel_controls, "SpeedButton_k2_inc", ">", tr("K2 forward"));
+    Edit_k1 = valueBox(Panel_controls, "Edit_k1", tr("K1 distance"), true);
+    Edit_k2 = valueBox(Panel_controls, "Edit_k2", tr("K2 distance"), true);
+    Edit_l = valueBox(Panel_controls, "Edit_l", tr("Distance between cursors"), false);
+    SpeedButton_ku_dec = toolButton(Panel_controls, "SpeedButton_ku_dec", "-", tr("Decrement PR"));
+    SpeedButton_ku_inc = toolButton(Panel_controls, "SpeedButton_ku_inc", "+", tr("Increment PR"));
+    Edit_ku = valueBox(Panel_controls, "Edit_ku", tr("PR"), false);
+    SpeedButton3 = toolButton(Panel_controls, "SpeedButton3", tr("Set PR"), tr("Set PR"));
+    SpeedButton_sdvig_dec = toolButton(Panel_controls, "SpeedButton_sdvig_dec", "v", tr("Vertical Offset"));
+    SpeedButton_sdvig_inc = toolButton(Panel_controls, "SpeedButton_sdvig_inc", "^", tr("Vertical Offset"));
+    Edit_sdvig = valueBox(Panel_controls, "Edit_sdvig", tr("Vertical offset"), false);
+    SpeedButton_zoom_dec = toolButton(Panel_controls, "SpeedButton_zoom_dec", "-", tr("Zoom out"));
+    SpeedButton_zoom_inc = toolButton(Panel_controls, "SpeedButton_zoom_inc", "+", tr("Zoom in"));
+    Button_zoom = named(new QPushButton("1", Panel_controls), "Button_zoom", tr("Clear zoom"));
+    Button_zoom->setAccessibleName(tr("Zoom factor"));
 
     int r = 0;
     auto row = [&](QWidget* label, QWidget* dec, QWidget* box, QWidget* inc) {
@@ -149,20 +155,21 @@ QWidget* TForm1::buildControls() {
     };
     row(Label_k1, SpeedButton_k1_dec, Edit_k1, SpeedButton_k1_inc);
     row(Label_k2, SpeedButton_k2_dec, Edit_k2, SpeedButton_k2_inc);
-    g->addWidget(named(new QLabel(" L ", Panel_controls), "Label_l"), r, 0);
+    g->addWidget(named(new QLabel(tr(" L "), Panel_controls), "Label_l"), r, 0);
     g->addWidget(Edit_l, r++, 2);
-    row(named(new QLabel(" PR ", Panel_controls), "Label_ku"), SpeedButton_ku_dec, Edit_ku,
+    row(named(new QLabel(tr(" PR "), Panel_controls), "Label_ku"), SpeedButton_ku_dec, Edit_ku,
         SpeedButton_ku_inc);
     g->addWidget(SpeedButton3, r++, 2);
-    row(named(new QLabel(" Offset ", Panel_controls), "Label_sdvig"), SpeedButton_sdvig_dec, Edit_sdvig,
+    row(named(new QLabel(tr(" Offset "), Panel_controls), "Label_sdvig"), SpeedButton_sdvig_dec, Edit_sdvig,
         SpeedButton_sdvig_inc);
-    row(named(new QLabel(" Zoom ", Panel_controls), "Label_zoom"), SpeedButton_zoom_dec, Button_zoom,
+    row(named(new QLabel(tr(" Zoom "), Panel_controls), "Label_zoom"), SpeedButton_zoom_dec, Button_zoom,
         SpeedButton_zoom_inc);
 
-    DBGridEh3 = grid(Panel_controls, "DBGridEh3", "PR list");
+    DBGridEh3 = grid(Panel_controls, "DBGridEh3", tr("PR list"));
     g->addWidget(DBGridEh3, r++, 0, 1, 4);
     Navigator_ku = new exchange::DbNavigator(
-        "DBNavigator3", {"First PR", "Previous PR", "Next PR", "Last PR", "Add PR", "Delete PR"},
+        "DBNavigator3",
+        {tr("First PR"), tr("Previous PR"), tr("Next PR"), tr("Last PR"), tr("Add PR"), tr("Delete PR")},
         Panel_controls);
     g->addWidget(Navigator_ku, r++, 0, 1, 4);
     g->setRowStretch(r - 2, 1);
@@ -178,13 +185,14 @@ QWidget* TForm1::buildCentral() {
     auto* compare = named(new QWidget(central), "Panel_picture_table");
     auto* cl = new QVBoxLayout(compare);
     cl->setContentsMargins(0, 0, 0, 0);
-    DBGridEh2 = grid(compare, "DBGridEh2", "Compare waveforms library");
+    DBGridEh2 = grid(compare, "DBGridEh2", tr("Compare waveforms library"));
     cl->addWidget(DBGridEh2);
     auto* cbar = new QHBoxLayout;
     Navigator_picture = new exchange::DbNavigator(
-        "DBNavigator2", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"}, compare);
+        "DBNavigator2",
+        {tr("First waveform"), tr("Previous waveform"), tr("Next waveform"), tr("Last waveform")}, compare);
     SpeedButton_del_ref_picture =
-        toolButton(compare, "SpeedButton_del_ref_picture", "Delete", "Delete waveform");
+        toolButton(compare, "SpeedButton_del_ref_picture", tr("Delete"), tr("Delete waveform"));
     cbar->addWidget(Navigator_picture);
     cbar->addWidget(SpeedButton_del_ref_picture);
     cl->addLayout(cbar);
@@ -211,17 +219,18 @@ QWidget* TForm1::buildCentral() {
     Panel_master_table = named(new QWidget(central), "Panel_master_table");
     auto* ml = new QVBoxLayout(Panel_master_table);
     ml->setContentsMargins(0, 0, 0, 0);
-    DBGridEh1 = grid(Panel_master_table, "DBGridEh1", "Wavefroms library");
-    DBGridEh1->setAccessibleName("Waveform library");
+    DBGridEh1 = grid(Panel_master_table, "DBGridEh1", tr("Wavefroms library"));
+    DBGridEh1->setAccessibleName(tr("Waveform library"));
     ml->addWidget(DBGridEh1);
     auto* mbar = new QHBoxLayout;
     Navigator_master = new exchange::DbNavigator(
-        "DBNavigator1", {"First waveform", "Previous waveform", "Next waveform", "Last waveform"},
+        "DBNavigator1",
+        {tr("First waveform"), tr("Previous waveform"), tr("Next waveform"), tr("Last waveform")},
         Panel_master_table);
-    SpeedButton_inc_ref_master = toolButton(Panel_master_table, "SpeedButton_inc_ref_master", "Add",
-                                            "Add in \"Compare waveforms library\"");
+    SpeedButton_inc_ref_master = toolButton(Panel_master_table, "SpeedButton_inc_ref_master", tr("Add"),
+                                            tr("Add in \"Compare waveforms library\""));
     SpeedButton_del_ref_master =
-        toolButton(Panel_master_table, "SpeedButton_del_ref_master", "Delete", "Delete waveform");
+        toolButton(Panel_master_table, "SpeedButton_del_ref_master", tr("Delete"), tr("Delete waveform"));
     mbar->addWidget(Navigator_master);
     mbar->addWidget(SpeedButton_inc_ref_master);
     mbar->addWidget(SpeedButton_del_ref_master);

@@ -262,6 +262,7 @@ void Dataset::deleteRecord() {
     if (d_->source.count() == 0 || cur_ < 0)
         throw StoreError(
             QStringLiteral("Cannot delete: the dataset %1 holds no records.").arg(name_).toStdString());
+    if (beforeDelete) beforeDelete(*this);
     if (beforeScroll) beforeScroll(*this);
     const qint64 rowid = d_->source.rowidAt(cur_);
     d_->source.remove(cur_);

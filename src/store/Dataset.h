@@ -126,6 +126,8 @@ public:
     // Events, each run with the dataset as argument.
     std::function<void(Dataset&)> afterOpen, afterInsert, afterDelete, beforeScroll, afterScroll, afterPost,
         dataChange;
+    // Runs on the record about to be deleted, before anything is removed.
+    std::function<void(Dataset&)> beforeDelete;
     // Return false to cancel the pending insert or edit silently.
     std::function<bool(Dataset&)> beforePost;
 

@@ -5,6 +5,7 @@
 #include "store/ProgramTitle.h"
 #include "store/SelectStatement.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +30,7 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     Database1.setCreateIfMissing(false);
     Database1.setPathSource([this] { return registeredLibraryPath(); });
     Database2.setPath(data + QStringLiteral("ecl41_pic.db"));
-    Database3.setPath(data + QStringLiteral("ecl41_list.db"));
+    Database3.setPath(listPath());
 
     t_ku_list.setTableName(QStringLiteral("list_ku"));
     t_picture.setTableName(QStringLiteral("master"));
@@ -41,6 +42,10 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     t_master.afterOpen = [this](Dataset& ds) { t_masterAfterOpen(ds); };
     t_master.afterInsert = [this](Dataset& ds) { t_masterAfterInsert(ds); };
     t_master.afterDelete = [this](Dataset& ds) { t_masterAfterDelete(ds); };
+    t_master.beforeDelete = [this](Dataset& ds) {
+        deleted_.remember(Database1, ds.tableName(), ds.bookmark());
+        emit undoDeleteAvailable(true);
+    };
     t_master.beforeScroll = [this](Dataset& ds) { t_masterBeforeScroll(ds); };
     t_master.dataChange = [this](Dataset& ds) { ds_masterDataChange(ds); };
     t_picture.afterScroll = [this](Dataset& ds) { t_pictureAfterScroll(ds); };
@@ -52,6 +57,8 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
 TDataModule1::~TDataModule1() = default;
 
 QString TDataModule1::libraryDefaultPath() { return programFolder() + QStringLiteral("Data/ecl41_data.db"); }
+
+QString TDataModule1::listPath() { return programFolder() + QStringLiteral("Data/ecl41_list.db"); }
 
 QString TDataModule1::backupPath() { return programFolder() + QStringLiteral("Save/ecl41_data.db"); }
 
@@ -119,7 +126,9 @@ void TDataModule1::openStore() {
             openDatasets();
         } catch (const StoreError& second) {
             throw StoreError(
-                QStringLiteral("The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
+                QCoreApplication::translate(
+                    "TDataModule1",
+                    "The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
                     .arg(QString::fromStdString(first.what()), QDir::toNativeSeparators(library),
                          QDir::toNativeSeparators(backup), QString::fromStdString(second.what()))
                     .toStdString());
@@ -162,10 +171,11 @@ void TDataModule1::openLibraryFile(const QString& path) {
         } catch (const StoreError&) {
             // The previous library is gone too; the views stay empty and the message below says why.
         }
-        throw StoreError(
-            QStringLiteral("The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
-                .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
-                .toStdString());
+        throw StoreError(QCoreApplication::translate(
+                             "TDataModule1",
+                             "The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
+                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
+                             .toStdString());
     }
 }
 
@@ -203,6 +213,22 @@ void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
     if (!(QDir::cleanPath(folder) + QLatin1Char('/')).startsWith(data, Qt::CaseInsensitive)) return;
     const QString target = QDir(folder).filePath(QStringLiteral("ecl41_data.db"));
     if (!QFileInfo::exists(target)) QFile::copy(backupPath(), target);
+}
+
+bool TDataModule1::undoDelete() {
+    const qint64 rowid = deleted_.restoreNewest(Database1, t_master2.tableName());
+    emit undoDeleteAvailable(!deleted_.isEmpty());
+    if (rowid < 0) return false;
+    // The views list their rows once, when opened: reopened, they list the
+    // restored row in its place; the quiet tag leaves the drawing to the move.
+    t_master2.close();
+    t_master2.open();
+    t_master.close();
+    t_master.setTag(TagQuiet);
+    t_master.open();
+    t_master.setTag(TagNormal);
+    t_master.gotoBookmark(rowid);
+    return true;
 }
 
 } // namespace store

@@ -2,6 +2,7 @@
 #include "store/DataModuleHost.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
+#include "store/DeletedRows.h"
 #include "store/OdbcRegistry.h"
 #include "store/ViewState.h"
 
@@ -42,6 +43,7 @@ public:
     // Files in the program folder: Data/ecl41_data.db and its backup Save/ecl41_data.db.
     static QString libraryDefaultPath();
     static QString backupPath();
+    static QString listPath();             // Data/ecl41_list.db
     QString registeredLibraryPath() const; // DBQ, or the default library
     static QString titleFor(const QString& libraryPath);
     // DEVICE_TYPE shown by a type entry (0 "KMX-417", 1 "KMX-419"; anything else as 0).
@@ -67,6 +69,12 @@ public:
     // Data folder gets the backup as ecl41_data.db when it has none.
     void restoreLibraryIntoFolder(const QString& folder);
 
+    // Library rows deleted in this run (by any path) come back newest first,
+    // whole, and become the current record. False when nothing was left to
+    // restore. Throws StoreError when the row cannot be written back.
+    bool canUndoDelete() const { return !deleted_.isEmpty(); }
+    bool undoDelete();
+
     // Handlers of the datasets' events.
     void t_masterAfterOpen(Dataset& ds);
     void t_masterAfterInsert(Dataset& ds);
@@ -78,6 +86,10 @@ public:
     void t_ku_listAfterInsert(Dataset& ds);
     bool t_ku_listBeforePost(Dataset& ds);
 
+signals:
+    // Whether a deleted library row can be restored changed.
+    void undoDeleteAvailable(bool available);
+
 private:
     void openDatasets();
     void showCurrentRecord(Dataset& ds, bool withSpeed);
@@ -87,6 +99,7 @@ private:
     ViewState& state_;
     DataModuleHost& host_;
     OdbcRegistry registry_;
+    DeletedRows deleted_;
 };
 
 } // namespace store

@@ -1,0 +1,69 @@
+#include "store/DeletedRows.h"
+
+#include "store/Database.h"
+#include "store/Dataset.h"
+
+#include <QCoreApplication>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace store {
+
+namespace {
+QString quoted(const QString& name) { return QLatin1Char('"') + QString(name).replace('"', "\"\"") + '"'; }
+} // namespace
+
+void DeletedRows::remember(Database& db, const QString& table, qint64 rowid) {
+    QSqlQuery q(db.handle());
+    q.prepare(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table)));
+    q.addBindValue(rowid);
+    if (!q.exec() || !q.next())
+        throw StoreError(
+            QCoreApplication::translate("DeletedRows", "Cannot keep the deleted row of %1 for undoing: %2")
+                .arg(db.path(), q.lastError().text())
+                .toStdString());
+    Row row;
+    row.file = db.path();
+    row.rowid = rowid;
+    const QSqlRecord record = q.record();
+    for (int i = 0; i < record.count(); ++i) {
+        row.columns << record.fieldName(i);
+        row.values << q.value(i);
+    }
+    rows_.push_back(std::move(row));
+}
+
+qint64 DeletedRows::restoreNewest(Database& db, const QString& table) {
+    while (!rows_.empty() && rows_.back().file != db.path()) rows_.pop_back();
+    if (rows_.empty()) return -1;
+    const Row& row = rows_.back();
+
+    QSqlQuery taken(db.handle());
+    taken.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(quoted(table)));
+    taken.addBindValue(row.rowid);
+    const bool keepPlace = taken.exec() && !taken.next();
+    taken.finish();
+
+    QStringList names, marks;
+    QVariantList params;
+    if (keepPlace) {
+        names << QStringLiteral("rowid");
+        marks << QStringLiteral("?");
+        params << row.rowid;
+    }
+    for (int i = 0; i < row.columns.size(); ++i) {
+        names << quoted(row.columns[i]);
+        marks << QStringLiteral("?");
+        params << row.values.value(i);
+    }
+    const Database::WriteResult written =
+        db.write(table,
+                 QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                     .arg(quoted(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                 params);
+    rows_.pop_back();
+    return written.insertId;
+}
+
+} // namespace store
