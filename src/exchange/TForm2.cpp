@@ -1,9 +1,11 @@
 #include "exchange/TForm2.h"
 
 #include "exchange/DbNavigator.h"
+#include "exchange/GridColumnFit.h"
 #include "exchange/TForm2Columns.h"
 #include "exchange/TfrmComm.h"
 #include "store/DatasetTableModel.h"
+#include "store/DialogFolders.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 
@@ -45,10 +47,22 @@ QWidget* panel(QWidget* parent, const char* name, QTableView* grid, QWidget* nav
     return w;
 }
 
-const QStringList kPrHints = {"Первый КУ",    "Предыдущий КУ", "Следующий КУ",
-                              "Последний КУ", "Добавить КУ",   "Удалить КУ"};
-const QStringList kWaveformHints = {"Первая рефлектограмма", "Предыдущая рефлектограмма",
-                                    "Следующая рефлектограмма", "Последняя рефлектограмма"};
+const QStringList kPrHints = {QT_TRANSLATE_NOOP("exchange::TForm2", "Первый КУ"),
+                              QT_TRANSLATE_NOOP("exchange::TForm2", "Предыдущий КУ"),
+                              QT_TRANSLATE_NOOP("exchange::TForm2", "Следующий КУ"),
+                              QT_TRANSLATE_NOOP("exchange::TForm2", "Последний КУ"),
+                              QT_TRANSLATE_NOOP("exchange::TForm2", "Добавить КУ"),
+                              QT_TRANSLATE_NOOP("exchange::TForm2", "Удалить КУ")};
+const QStringList kWaveformHints = {QT_TRANSLATE_NOOP("exchange::TForm2", "Первая рефлектограмма"),
+                                    QT_TRANSLATE_NOOP("exchange::TForm2", "Предыдущая рефлектограмма"),
+                                    QT_TRANSLATE_NOOP("exchange::TForm2", "Следующая рефлектограмма"),
+                                    QT_TRANSLATE_NOOP("exchange::TForm2", "Последняя рефлектограмма")};
+
+QStringList shownHints(const QStringList& hints) {
+    QStringList shown;
+    for (const QString& hint : hints) shown << TForm2::tr(hint.toUtf8().constData());
+    return shown;
+}
 } // namespace
 
 TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModuleHost& mainWindow,
@@ -57,7 +71,7 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
                                                                static_cast<DeviceTransfers::Window&>(*this))),
       dm_(dm) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("connect with device"));
+    setWindowTitle(tr("connect with device"));
     setModal(true);
     resize(760, 620);
 
@@ -65,33 +79,35 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
     strip->setObjectName(QStringLiteral("Panel_tools"));
     buildToolStrip(strip);
 
-    GroupBox_base = new QGroupBox(QStringLiteral("БАЗА ДАННЫХ"), this);
+    GroupBox_base = new QGroupBox(tr("БАЗА ДАННЫХ"), this);
     GroupBox_base->setObjectName(QStringLiteral("GroupBox_base"));
-    DBGridEh1 = grid("DBGridEh1", QStringLiteral("PR list"),
+    DBGridEh1 = grid("DBGridEh1", tr("PR list"),
                      new store::DatasetTableModel(dm.t_ku_list, TForm2Columns::prList(), this));
-    DBGridEhConnect = grid("DBGridEhConnect", QStringLiteral("Waveform library"),
+    DBGridEhConnect = grid("DBGridEhConnect", tr("Waveform library"),
                            new store::DatasetTableModel(dm.t_master, TForm2Columns::library(), this),
                            TForm2Columns::libraryHidden());
-    Navigator_ku = new DbNavigator(QStringLiteral("Navigator_ku"), kPrHints, this);
+    Navigator_ku = new DbNavigator(QStringLiteral("Navigator_ku"), shownHints(kPrHints), this);
     Navigator_ku->setDataset(&dm.t_ku_list);
     Navigator_ku->setGrid(DBGridEh1);
-    Navigator_connect = new DbNavigator(QStringLiteral("Navigator_connect"), kWaveformHints, this);
+    Navigator_connect =
+        new DbNavigator(QStringLiteral("Navigator_connect"), shownHints(kWaveformHints), this);
     Navigator_connect->setDataset(&dm.t_master);
     Panel_ku = panel(GroupBox_base, "Panel_ku", DBGridEh1, Navigator_ku);
     auto* base = new QHBoxLayout(GroupBox_base);
     base->addWidget(Panel_ku, 1);
     base->addWidget(panel(GroupBox_base, "Panel_connect", DBGridEhConnect, Navigator_connect), 2);
 
-    GroupBox_device = new QGroupBox(QStringLiteral("ПРИБОР"), this);
+    GroupBox_device = new QGroupBox(tr("ПРИБОР"), this);
     GroupBox_device->setObjectName(QStringLiteral("GroupBox_device"));
-    DBGridEh2 = grid("DBGridEh2", QStringLiteral("Instrument PR table"),
+    DBGridEh2 = grid("DBGridEh2", tr("Instrument PR table"),
                      new store::DatasetTableModel(dm.t_ku_list_temp, TForm2Columns::devicePrList(), this));
     DBGridEh2->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGridEhList = grid("DBGridEhList", QStringLiteral("Instrument waveforms"),
+    DBGridEhList = grid("DBGridEhList", tr("Instrument waveforms"),
                         new store::DatasetTableModel(dm.t_refl_list, TForm2Columns::deviceWaveforms(), this));
-    Navigator_ku_dev = new DbNavigator(QStringLiteral("Navigator_ku_dev"), kPrHints.mid(0, 4), this);
+    Navigator_ku_dev =
+        new DbNavigator(QStringLiteral("Navigator_ku_dev"), shownHints(kPrHints.mid(0, 4)), this);
     Navigator_ku_dev->setDataset(&dm.t_ku_list_temp);
-    Navigator_list = new DbNavigator(QStringLiteral("Navigator_list"), kWaveformHints, this);
+    Navigator_list = new DbNavigator(QStringLiteral("Navigator_list"), shownHints(kWaveformHints), this);
     Navigator_list->setDataset(&dm.t_refl_list);
     Panel_ku_dev = panel(GroupBox_device, "Panel_ku_dev", DBGridEh2, Navigator_ku_dev);
     auto* device = new QHBoxLayout(GroupBox_device);
@@ -111,22 +127,19 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
 TForm2::~TForm2() = default;
 
 void TForm2::buildToolStrip(QWidget* strip) {
-    SpeedButton1 = button(strip, "SpeedButton1", QStringLiteral("Открыть "),
-                          QStringLiteral("Открыть базу данных рефлектограмм"));
-    SpeedButtonCom = button(strip, "SpeedButtonCom", QStringLiteral("Обновить"),
-                            QStringLiteral("Обновить связь с прибором"));
-    Label1 = new QLabel(QStringLiteral("Тип"), strip);
+    SpeedButton1 = button(strip, "SpeedButton1", tr("Открыть "), tr("Открыть базу данных рефлектограмм"));
+    SpeedButtonCom = button(strip, "SpeedButtonCom", tr("Обновить"), tr("Обновить связь с прибором"));
+    Label1 = new QLabel(tr("Тип"), strip);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setEnabled(false);
     ComboBox_type2 = new QComboBox(strip);
     ComboBox_type2->setObjectName(QStringLiteral("ComboBox_type2"));
     ComboBox_type2->addItem(QStringLiteral("KMX-417"));
-    ComboBox_type2->setToolTip(QStringLiteral("Выбор типа прибора"));
-    ComboBox_type2->setAccessibleName(QStringLiteral("Выбор типа прибора"));
+    ComboBox_type2->setToolTip(tr("Выбор типа прибора"));
+    ComboBox_type2->setAccessibleName(tr("Выбор типа прибора"));
     ComboBox_type2->setEnabled(false);
     Label1->setBuddy(ComboBox_type2);
-    SpeedButton3 = button(strip, "SpeedButton3", QStringLiteral("Закрыть"),
-                          QStringLiteral("Завершить связь с прибором"));
+    SpeedButton3 = button(strip, "SpeedButton3", tr("Закрыть"), tr("Завершить связь с прибором"));
 
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
@@ -152,12 +165,11 @@ QWidget* TForm2::buildTransferStrip() {
     Panel_transfer->setObjectName(QStringLiteral("Panel_transfer"));
     Panel_transfer->setFixedHeight(34);
     // Writing goes down to the instrument, reading comes up from it.
-    SpeedButton9 = button(Panel_transfer, "SpeedButton9", QStringLiteral("КУ ▼"),
-                          QStringLiteral("Записать выделенные КУ в прибор"));
+    SpeedButton9 = button(Panel_transfer, "SpeedButton9", tr("КУ ▼"), tr("Записать выделенные КУ в прибор"));
     SpeedButton5 = button(Panel_transfer, "SpeedButton5", QStringLiteral("▼"),
-                          QStringLiteral("Записать выделенные рефлектограммы в прибор"));
+                          tr("Записать выделенные рефлектограммы в прибор"));
     SpeedButton2 = button(Panel_transfer, "SpeedButton2", QStringLiteral("▲"),
-                          QStringLiteral("Прочитать выделенные рефлектограммы из прибора"));
+                          tr("Прочитать выделенные рефлектограммы из прибора"));
     for (QToolButton* b : {SpeedButton9, SpeedButton5, SpeedButton2}) b->setFixedSize(56, 28);
     connect(SpeedButton9, &QToolButton::clicked, this,
             [this] { store::showErrors([this] { core_->WriteSelectedPrEntries(); }); });
@@ -183,6 +195,7 @@ QTableView* TForm2::grid(const char* name, const QString& accessible, store::Dat
         if (column.width > 0) view->setColumnWidth(c, column.width);
         view->setColumnHidden(c, hidden.contains(column.field));
     }
+    GridColumnFit::attach(view);
     // The grid's current row and the dataset's current record follow each other.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [model](const QModelIndex& current) {
@@ -241,16 +254,21 @@ bool TForm2::runEngine(CommandList& list) {
 }
 
 QString TForm2::chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) {
-    QFileDialog dialog(this, QStringLiteral("Открыть базу данных рефлектограмм"));
+    QFileDialog dialog(this, tr("Открыть базу данных рефлектограмм"));
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(
-        {QStringLiteral("Waveform database (*.db *.mdb)"), QStringLiteral("All files (*)")});
+    dialog.setNameFilters({tr("Waveform database (*.db *.mdb)"), tr("All files (*)")});
+    const QString folder = store::DialogFolders::folderFor(store::DialogPurpose::Database);
+    dialog.setDirectory(folder);
+    // Opening in a folder counts as entering it: the Data folder gets its empty library back at once.
+    folderEntered(folder);
     connect(&dialog, &QFileDialog::directoryEntered, this,
-            [&](const QString& folder) { folderEntered(folder); });
+            [&](const QString& entered) { folderEntered(entered); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    const QString path = dialog.selectedFiles().first();
+    store::DialogFolders::remember(store::DialogPurpose::Database, path);
+    return path;
 }
 
 } // namespace exchange

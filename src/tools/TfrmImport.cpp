@@ -1,10 +1,10 @@
 #include "tools/TfrmImport.h"
 
+#include "store/DialogFolders.h"
 #include "store/Messages.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,25 +37,25 @@ public:
 
 TfrmImport::TfrmImport(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmImport"));
-    setWindowTitle(QStringLiteral("Импорт данных из ранней версии Echolon"));
+    setWindowTitle(tr("Импорт данных из ранней версии Echolon"));
 
-    lbVer_ = named(new QLabel(QStringLiteral("Версия Echolon")), "lbVer");
+    lbVer_ = named(new QLabel(tr("Версия Echolon")), "lbVer");
     cbSoftVer_ = named(new QComboBox, "cbSoftVer");
     cbSoftVer_->addItem(ImportCore::kSoftVer);
     cbSoftVer_->setEnabled(false);
     lbVer_->setBuddy(cbSoftVer_);
-    lbFile_ = named(new QLabel(QStringLiteral("Путь к файлам БД")), "lbFile");
+    lbFile_ = named(new QLabel(tr("Путь к файлам БД")), "lbFile");
     edDir_ = named(new QLineEdit, "edDir");
     lbFile_->setBuddy(edDir_);
-    btFile_ = named(new QPushButton(QStringLiteral("Открыть")), "btFile");
-    btFile_->setToolTip(QStringLiteral("Открыть файл(ы) БД для импортирования"));
+    btFile_ = named(new QPushButton(tr("Открыть")), "btFile");
+    btFile_->setToolTip(tr("Открыть файл(ы) БД для импортирования"));
     lbProgress_ = named(new QLabel, "lbProgress");
     pbImport_ = named(new QProgressBar, "pbImport");
-    pbImport_->setAccessibleName(QStringLiteral("Import progress"));
-    btStart_ = named(new QPushButton(QStringLiteral("Старт")), "btStart");
-    btStart_->setToolTip(QStringLiteral("Начать обработку файла"));
-    btSave_ = named(new QPushButton(QStringLiteral("Записать в БД")), "btSave");
-    BitBtn1_ = named(new QPushButton(QStringLiteral("Отмена")), "BitBtn1");
+    pbImport_->setAccessibleName(tr("Import progress"));
+    btStart_ = named(new QPushButton(tr("Старт")), "btStart");
+    btStart_->setToolTip(tr("Начать обработку файла"));
+    btSave_ = named(new QPushButton(tr("Записать в БД")), "btSave");
+    BitBtn1_ = named(new QPushButton(tr("Отмена")), "BitBtn1");
 
     auto* grid = new QGridLayout;
     grid->addWidget(lbVer_, 0, 0);
@@ -97,8 +97,11 @@ void TfrmImport::hideEvent(QHideEvent* event) {
 void TfrmImport::FormActivate() { core_.activate(); }
 
 QString TfrmImport::openFileDialog() {
-    return QFileDialog::getOpenFileName(this, windowTitle(), QDir::currentPath(),
-                                        QStringLiteral("*.mdb; *.dbf (*.mdb *.dbf)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, windowTitle(), store::DialogFolders::folderFor(store::DialogPurpose::OldDatabase),
+        QStringLiteral("*.mdb; *.dbf (*.mdb *.dbf)"));
+    store::DialogFolders::remember(store::DialogPurpose::OldDatabase, path);
+    return path;
 }
 
 void TfrmImport::btFileClick() {
