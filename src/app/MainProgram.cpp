@@ -1,9 +1,11 @@
 #include "app/MainProgram.h"
 
+#include "app/InterruptedOperation.h"
 #include "app/tdr/TdrFolderImport.h"
 #include "report/PrintAction.h"
 #include "report/ReportChart.h"
 #include "store/DatabaseFile.h"
+#include "store/DialogFolders.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
 #include "tools/ImportStarter.h"
@@ -12,6 +14,7 @@
 #include <QAction>
 #include <QChartView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLayout>
 #include <QTableView>
@@ -23,9 +26,9 @@ MainProgram::MainProgram()
     : DBChart1(trace::SlotLayout::kUpperCount), TDBChart1(trace::SlotLayout::kLowerCount),
       charts(DBChart1, TDBChart1), toggles(windowState, charts), Form1(state, windowState) {
     DBChart1.view()->setObjectName("DBChart1");
-    DBChart1.view()->setAccessibleName("Waveform overview");
+    DBChart1.view()->setAccessibleName(QCoreApplication::translate("MainProgram", "Waveform overview"));
     TDBChart1.view()->setObjectName("TDBChart1");
-    TDBChart1.view()->setAccessibleName("Waveform detail");
+    TDBChart1.view()->setAccessibleName(QCoreApplication::translate("MainProgram", "Waveform detail"));
     Form1.Panel_up_chart->layout()->addWidget(DBChart1.view());
     Form1.Panel_down_chart->layout()->addWidget(TDBChart1.view());
     Form1.LoadSettings();
@@ -54,6 +57,7 @@ void MainProgram::start() {
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
                      [this] { dialogs->DBGridEh1DblClick(); });
     Form1.showState();
+    store::showErrors([this] { InterruptedOperation::check(*DataModule1, *this); });
 }
 
 void MainProgram::SetWaveformViewEnabled(bool enabled) { Form1.SetWaveformViewEnabled(enabled); }
@@ -67,20 +71,29 @@ void MainProgram::updateRange() { traceView->UpdateRange(); }
 void MainProgram::redraw(int mode) { traceView->Redraw(mode); }
 
 QString MainProgram::chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) {
-    QFileDialog dialog(&Form1, "Open database");
+    QFileDialog dialog(&Form1, QCoreApplication::translate("MainProgram", "Open database"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({"Databases (*.db *.mdb)", "All files (*)"});
+    dialog.setNameFilters({QCoreApplication::translate("MainProgram", "Databases (*.db *.mdb)"),
+                           QCoreApplication::translate("MainProgram", "All files (*)")});
+    const QString folder = store::DialogFolders::folderFor(store::DialogPurpose::Database);
+    dialog.setDirectory(folder);
+    // Opening in a folder counts as entering it: the Data folder gets its empty library back at once.
+    folderEntered(folder);
     QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().first()
-               : QString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    const QString path = dialog.selectedFiles().first();
+    store::DialogFolders::remember(store::DialogPurpose::Database, path);
+    return path;
 }
 
 void MainProgram::openWaveformFiles() {
     const QString path =
-        QFileDialog::getOpenFileName(&Form1, "Open waveform", QString(), "Waveforms (*.tdr)");
+        QFileDialog::getOpenFileName(&Form1, QCoreApplication::translate("MainProgram", "Open waveform"),
+                                     store::DialogFolders::folderFor(store::DialogPurpose::Waveforms),
+                                     QCoreApplication::translate("MainProgram", "Waveforms (*.tdr)"));
     if (path.isEmpty()) return;
+    store::DialogFolders::remember(store::DialogPurpose::Waveforms, path);
     tdr::TdrFolderImport import(DataModule1->t_master, DataModule1->t_master2, *this);
     import.importFolderOf(path);
 }
@@ -119,6 +132,9 @@ void MainProgram::connectWindow() {
     QObject::connect(Form1.btImport, &QToolButton::clicked, [&c] { c.btImportClick(); });
     QObject::connect(Form1.mnImport, &QAction::triggered, [&c] { c.btImportClick(); });
     QObject::connect(Form1.mnAbout, &QAction::triggered, [&c] { c.mnAboutClick(); });
+    QObject::connect(Form1.mnUndoDelete, &QAction::triggered, [&c] { c.mnUndoDeleteClick(); });
+    QObject::connect(DataModule1.get(), &store::TDataModule1::undoDeleteAvailable, Form1.mnUndoDelete,
+                     &QAction::setEnabled);
     QObject::connect(Form1.btPrint, &QToolButton::clicked, [&c] { c.btPrintClick(); });
     QObject::connect(Form1.mnPrint, &QAction::triggered, [&c] { c.btPrintClick(); });
     QObject::connect(Form1.btAproks, &QToolButton::clicked, [this] { toggles.btAproksClick(); });
