@@ -24,7 +24,8 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption home("home", QString(), "DIR");
     const QCommandLineOption noCreate("no-create");
     const QCommandLineOption logWire("log-wire", QString(), "FILE");
-    parser.addOptions({help, version, home, noCreate, logWire});
+    const QCommandLineOption lang("lang", QString(), "LANG");
+    parser.addOptions({help, version, home, noCreate, logWire, lang});
     for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
     for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
 
@@ -47,6 +48,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         result.logWire = parser.value(logWire);
         if (result.logWire.isEmpty()) return refuse(QStringLiteral("--log-wire needs a file."));
     }
+    if (parser.isSet(lang)) {
+        result.language = languageNamed(parser.value(lang));
+        if (!result.language)
+            return refuse(
+                QStringLiteral("--lang needs ru, en or described, not '%1'.").arg(parser.value(lang)));
+    }
     result.noCreate = parser.isSet(noCreate);
     result.platform = parser.value(QStringLiteral("platform"));
     return result;
@@ -67,6 +74,9 @@ QString CommandLine::usage() {
                           "                 the wire log: every frame sent to and received from the\n"
                           "                 instrument, with its time, into FILE (without it,\n"
                           "                 QT_LOGGING_RULES=echolon.wire.debug=true logs them to stderr)\n"
+                          "  --lang LANG    the language of the windows: ru (Russian), en (English) or\n"
+                          "                 described (the texts as written, untranslated); without it,\n"
+                          "                 from LC_ALL, LC_MESSAGES or LANG (ru*, en*, else described)\n"
                           "  -h, --help     show this help and end\n"
                           "  -v, --version  show the version and end\n"
                           "Qt's own options (-platform NAME, -style NAME, ...) are passed to Qt.\n"

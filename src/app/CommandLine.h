@@ -1,4 +1,6 @@
 #pragma once
+#include "app/Language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@ struct CommandLine {
     QString home;          // --home DIR
     bool noCreate = false; // --no-create
     QString logWire;       // --log-wire FILE
+    std::optional<Language> language; // --lang ru|en|described; unset: the locale's
     QString platform;      // Qt's -platform NAME, passed on to Qt
     QString error;         // why the command line was refused (Action::Error)
 

@@ -2,6 +2,8 @@
 
 #include "store/Messages.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 EcholonApplication::EcholonApplication(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -12,7 +14,7 @@ bool EcholonApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         store::messages().error(QString::fromUtf8(e.what()));
     } catch (...) {
-        store::messages().error(QStringLiteral("Unexpected error."));
+        store::messages().error(QCoreApplication::translate("EcholonApplication", "Unexpected error."));
     }
     return false;
 }

@@ -2,12 +2,15 @@
 
 #include "app/CommandLine.h"
 #include "app/EcholonApplication.h"
+#include "app/Language.h"
 #include "app/MainProgram.h"
 #include "app/ProgramLock.h"
 #include "app/QtMessages.h"
 #include "app/StartupFolder.h"
 #include "exchange/WireLog.h"
+#include "store/PrListDefaults.h"
 #include "store/ProgramFolder.h"
+#include "store/TDataModule1.h"
 
 #include <QFileInfo>
 #include <QScreen>
@@ -50,6 +53,7 @@ int runMainWindow(QApplication& app, QtMessages& boxes) {
     store::setMessages(&boxes);
     int rc = Normal;
     try {
+        store::createDefaultPrList(store::TDataModule1::listPath());
         MainProgram program;
         program.start();
         // Without a window manager "maximised" means nothing; start at the
@@ -99,6 +103,12 @@ int runProgram(int& argc, char** argv) {
         if (!app) {
             app.emplace(argc, argv);
             app->setApplicationName(CommandLine::version());
+            // Before any window or message box, so that all of them speak it.
+            const Language language = line.language.value_or(
+                languageOfEnvironment([](const char* name) { return qEnvironmentVariable(name); }));
+            if (!installTranslation(*app, language))
+                say(stderr, QStringLiteral("echolon: the translation is missing from this build; "
+                                           "the texts are shown as written"));
         }
         return *app;
     };

@@ -100,7 +100,7 @@ void TForm1::closeEvent(QCloseEvent* e) {
 }
 
 bool TForm1::FormClose() {
-    if (!store::messages().confirm("Exit?")) return false;
+    if (!store::messages().confirm(tr("Exit?"))) return false;
     SaveSettings();
     return true;
 }

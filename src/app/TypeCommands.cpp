@@ -2,12 +2,16 @@
 
 #include "app/WindowState.h"
 
+#include <QCoreApplication>
+
 namespace app {
 
 void showTypeCommands(WindowState& state, int typeIndex) {
     const bool plan = typeIndex != 1;
-    state.connectCaption = plan ? QStringLiteral("Connect") : QStringLiteral("Open waveform");
-    state.mnConnectCaption = plan ? QStringLiteral("Connect...") : QStringLiteral("Open waveporm...");
+    state.connectCaption = plan ? QCoreApplication::translate("TypeCommands", "Connect")
+                                : QCoreApplication::translate("TypeCommands", "Open waveform");
+    state.mnConnectCaption = plan ? QCoreApplication::translate("TypeCommands", "Connect...")
+                                  : QCoreApplication::translate("TypeCommands", "Open waveporm...");
     state.importEnabled = plan;
     state.optionsEnabled = plan;
     state.zoomControlsEnabled = !plan;

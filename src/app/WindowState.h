@@ -12,8 +12,8 @@ class WindowState : public QObject {
 public:
     using QObject::QObject;
 
-    QString connectCaption = "Connect";      // btConnect
-    QString mnConnectCaption = "Connect..."; // mnConnect
+    QString connectCaption = tr("Connect");      // btConnect
+    QString mnConnectCaption = tr("Connect..."); // mnConnect
     bool importEnabled = true;               // btImport, mnImport
     bool optionsEnabled = true;              // mnOptions
     bool zoomControlsEnabled = false;        // SpeedButton_zoom_inc/_dec, Button_zoom

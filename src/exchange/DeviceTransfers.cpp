@@ -5,9 +5,13 @@
 #include "store/DataModuleHost.h"
 #include "store/LibraryFileCommand.h"
 #include "store/Messages.h"
+#include "store/OperationJournal.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "store/encoding/WaveformConversions.h"
+
+#include <QCoreApplication>
+#include <QScopeGuard>
 
 namespace exchange {
 
@@ -67,7 +71,8 @@ void DeviceTransfers::hidePrPanels() { view_.prPanelsVisible = false; }
 void DeviceTransfers::warnSkipped(const QStringList& banks, const QString& why) {
     if (banks.isEmpty()) return;
     store::messages().warning(
-        QStringLiteral("Рефлектограммы не переданы (%1): %2").arg(why, banks.join(QStringLiteral(", "))));
+        QCoreApplication::translate("DeviceTransfers", "Рефлектограммы не переданы (%1): %2")
+            .arg(why, banks.join(QStringLiteral(", "))));
 }
 
 bool DeviceTransfers::runList() {
@@ -98,6 +103,8 @@ void DeviceTransfers::ReadSelectedWaveforms() {
     if (list.recordCount() == 0 || !typeTalks()) return;
     ClearCommands();
     QStringList skipped;
+    store::JournalEntry entry;
+    entry.kind = store::JournalEntry::Kind::Read;
     TransferWalk::run(list, [&] {
         if (!list.fieldByName(kPicture).asBool()) return;
         const int bank = bankOf(list);
@@ -106,9 +113,16 @@ void DeviceTransfers::ReadSelectedWaveforms() {
             return;
         }
         executor_->commands.add(command(kCodeRead, kObjectWaveform, bank));
+        entry.items << QString::number(bank);
         TransferWalk::takeMark(list, kPicture);
     });
-    warnSkipped(skipped, QStringLiteral("номер вне 0..255"));
+    warnSkipped(skipped, QCoreApplication::translate("DeviceTransfers", "номер вне 0..255"));
+    if (entry.items.isEmpty()) return;
+    // The marks are gone already: should the program not live to store the
+    // waveforms, the journal is what says which banks to read again.
+    store::OperationJournal journal(entry);
+    executor_->waveformStored = [&journal](int bank) { journal.stored(QString::number(bank)); };
+    const auto unhook = qScopeGuard([this] { executor_->waveformStored = nullptr; });
     runList();
 }
 
@@ -137,8 +151,8 @@ void DeviceTransfers::WriteSelectedWaveforms() {
             TransferWalk::takeMark(view, kPicture);
         },
         [&] { view.setTag(store::TagQuiet); });
-    warnSkipped(badNumber, QStringLiteral("номер вне 0..255"));
-    warnSkipped(shortBlock, QStringLiteral("нет полного блока данных"));
+    warnSkipped(badNumber, QCoreApplication::translate("DeviceTransfers", "номер вне 0..255"));
+    warnSkipped(shortBlock, QCoreApplication::translate("DeviceTransfers", "нет полного блока данных"));
     if (executor_->commands.isEmpty()) return;
     executor_->commands.add(command(kCodeRead, kObjectWaveformList, 0));
     ClearDeviceList();

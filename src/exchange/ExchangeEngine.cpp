@@ -66,7 +66,8 @@ void ExchangeEngine::portClose() {
 }
 
 void ExchangeEngine::notify() {
-    view_.lbProgress = progress_.text(view_, clock_.now());
+    view_.lbProgress =
+        stopRequested_ ? ExchangeProgress::doneText(view_) : progress_.text(view_, clock_.now());
     emit viewChanged();
 }
 

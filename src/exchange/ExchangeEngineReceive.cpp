@@ -13,7 +13,7 @@ namespace exchange {
 using namespace wire;
 
 namespace {
-const QString kSuccess = QStringLiteral(" - успешно");
+const char* const kSuccess = QT_TRANSLATE_NOOP("exchange::ExchangeEngine", " - успешно");
 }
 
 // Reads `count` bytes from the port. They go into rxBuffer up to its capacity
@@ -76,7 +76,7 @@ void ExchangeEngine::ReceiveShortAnswer() {
         closePort();
         return;
     }
-    view_.lbFileNum = caption(kCodeRead, cmdObject_, cmdNumber_) + kSuccess;
+    view_.lbFileNum = caption(kCodeRead, cmdObject_, cmdNumber_) + tr(kSuccess);
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>(rxBuffer_.left(kShortAnswerSize)));
     if (!isLastCommand()) {
         view_.lbFrameNum.clear();
@@ -107,7 +107,7 @@ void ExchangeEngine::ReceivePacketAnswer() {
         else readCommandDone();
         return;
     }
-    if (h.code != kCodeRead) return abandonCommand(QStringLiteral("код ответа %1").arg(h.code));
+    if (h.code != kCodeRead) return abandonCommand(tr("код ответа %1").arg(h.code));
     if (QString why = inPackets_.checkHeader(h); !why.isEmpty()) return abandonCommand(why);
     if (receivedBytes_ < expectedBytes_) return;
     logReceived(expectedBytes_);
@@ -126,7 +126,7 @@ void ExchangeEngine::ReceivePacketAnswer() {
 
     phase_ = Phase::Idle;
     view_.lbFrameNum.clear();
-    view_.lbFileNum = caption(cmdCode_, cmdObject_, cmdNumber_) + kSuccess;
+    view_.lbFileNum = caption(cmdCode_, cmdObject_, cmdNumber_) + tr(kSuccess);
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>(inPackets_.payload()));
     if (!isLastCommand()) {
         nextCommandLater();
@@ -154,7 +154,7 @@ void ExchangeEngine::writeCommandDone() {
     ++view_.pbTotalPosition;
     if (!isLastCommand()) {
         view_.lbFrameNum.clear();
-        view_.lbFileNum = caption(kCodeWrite, cmdObject_, cmdNumber_) + kSuccess;
+        view_.lbFileNum = caption(kCodeWrite, cmdObject_, cmdNumber_) + tr(kSuccess);
         packetIndex_ = 0;
         ++commandIndex_;
         StartCommand();

@@ -1,5 +1,7 @@
 #include "exchange/PacketAssembler.h"
 
+#include <QCoreApplication>
+
 namespace exchange {
 
 using namespace wire;
@@ -11,17 +13,21 @@ void PacketAssembler::reset() {
 
 QString PacketAssembler::checkHeader(const AnswerHeader& h) const {
     if (h.count == 0 || h.index >= h.count)
-        return QStringLiteral("номер пакета %1 не меньше числа пакетов %2").arg(h.index).arg(h.count);
+        return QCoreApplication::translate("PacketAssembler", "номер пакета %1 не меньше числа пакетов %2")
+            .arg(h.index)
+            .arg(h.count);
     if (h.length < kPrefixSize || h.packetBytes() > kPacketSize)
-        return QStringLiteral("неверная длина пакета %1").arg(h.length);
+        return QCoreApplication::translate("PacketAssembler", "неверная длина пакета %1").arg(h.length);
     if (h.index < h.count - 1 && h.chunkSize() != kMaxChunk)
-        return QStringLiteral("пакет %1 из %2 несёт %3 байт вместо %4")
+        return QCoreApplication::translate("PacketAssembler", "пакет %1 из %2 несёт %3 байт вместо %4")
             .arg(h.index + 1)
             .arg(h.count)
             .arg(h.chunkSize())
             .arg(kMaxChunk);
     if (h.index != received_ || (received_ > 0 && h.count != packets_.size()))
-        return QStringLiteral("пакет %1 из %2 пришёл не по порядку").arg(h.index + 1).arg(h.count);
+        return QCoreApplication::translate("PacketAssembler", "пакет %1 из %2 пришёл не по порядку")
+            .arg(h.index + 1)
+            .arg(h.count);
     return {};
 }
 

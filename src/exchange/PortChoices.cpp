@@ -1,5 +1,6 @@
 #include "exchange/PortChoices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace serial;
@@ -20,7 +21,9 @@ void PortChoices::rebuild(const QList<SerialPortInfo>& found, const QString& kee
     if (!kept) {
         // A path the scan does not report (a pseudo-terminal, say) is listed as it is while it exists.
         const QString label =
-            QFileInfo::exists(keepDevice) ? keepDevice : keepDevice + QStringLiteral(" (not connected)");
+            QFileInfo::exists(keepDevice)
+                ? keepDevice
+                : keepDevice + QCoreApplication::translate("PortChoices", " (not connected)");
         choices_.push_front({label, 0, keepDevice});
         otherNames_.push_front(keepDevice);
     }

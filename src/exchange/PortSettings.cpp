@@ -6,8 +6,10 @@
 #include "store/IniFile.h"
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
+#include "store/Translated.h"
 #include "store/ViewState.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <stdexcept>
 
@@ -24,14 +26,29 @@ constexpr int kFirstDisabledEntry = 5; // activation: OK only below this type en
 constexpr int kMainTypeEntries = 2;    // the main window's type list: "KMX-417", "KMX-419"
 } // namespace
 
-const QString PortSettings::kWaitText = QStringLiteral("определяется, пожалуйста подождите...");
-const QString PortSettings::kNotDetectedText = QStringLiteral("!!!не определен!!!");
-const QString PortSettings::kPortBusyText = QStringLiteral("Порт уже используется");
-const QString PortSettings::kPortMissingText = QStringLiteral("Порт не найден");
+const QString PortSettings::kWaitText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("PortSettings", "определяется, пожалуйста подождите..."));
+const QString PortSettings::kNotDetectedText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("PortSettings", "!!!не определен!!!"));
+const QString PortSettings::kPortBusyText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("PortSettings", "Порт уже используется"));
+const QString PortSettings::kPortMissingText =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("PortSettings", "Порт не найден"));
 const QStringList PortSettings::kDetectedTypes = {
     QStringLiteral("KMX-417"), QStringLiteral("KMX-417M"), QStringLiteral("KMX-41A1"),
     QStringLiteral("KMX-52A"), QStringLiteral("KMX-52A1"), kNotDetectedText,
 };
+
+namespace {
+QString shown(const QString& text) { return store::translated("PortSettings", text); }
+
+// The type list as shown: the "not detected" entry in the user's language.
+QStringList shownTypes() {
+    QStringList types = PortSettings::kDetectedTypes;
+    for (QString& type : types) type = shown(type);
+    return types;
+}
+} // namespace
 
 PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state,
                            store::DataModuleHost& mainWindow, Window& window, Discovery discover)
@@ -93,13 +110,13 @@ void PortSettings::useChoice(const PortChoice& choice) {
 QString PortSettings::openFailureText(const QString& message) const {
     // The fix for a refused port is one command; the user is told it exactly.
     if (message.contains(QLatin1String("usermod"))) return message;
-    if (message.contains(QLatin1String("Access is denied"))) return kPortBusyText;
-    if (message.contains(QLatin1String("not found"))) return kPortMissingText;
+    if (message.contains(QLatin1String("Access is denied"))) return shown(kPortBusyText);
+    if (message.contains(QLatin1String("not found"))) return shown(kPortMissingText);
     return message; // an empty box would tell the user nothing
 }
 
 void PortSettings::FormCreate() {
-    view_.devTypeItems = {kDetectedTypes.first(), kWaitText};
+    view_.devTypeItems = {kDetectedTypes.first(), shown(kWaitText)};
     view_.devTypeIndex = 0;
     view_.devTypeEnabled = false;
     view_.typeEnabled = false;
@@ -173,9 +190,10 @@ void PortSettings::btOKClick() {
     }
     ini.writeInteger(kSection, kShow, view_.show ? 1 : 0);
     if (!ini.save())
-        throw std::runtime_error(QStringLiteral("Cannot write the settings file %1: %2")
-                                     .arg(ini.path(), ini.errorString())
-                                     .toStdString());
+        throw std::runtime_error(
+            QCoreApplication::translate("PortSettings", "Cannot write the settings file %1: %2")
+                .arg(ini.path(), ini.errorString())
+                .toStdString());
     detection_.stop();
     // Only an entry that the main window's type list has is copied to it.
     if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries)
@@ -197,8 +215,8 @@ void PortSettings::BitBtn1Click() {
 }
 
 void PortSettings::btTypeClick() {
-    view_.devTypeItems = kDetectedTypes;
-    view_.devTypeItems[DeviceDetection::EntryFullBlock] = kWaitText;
+    view_.devTypeItems = shownTypes();
+    view_.devTypeItems[DeviceDetection::EntryFullBlock] = shown(kWaitText);
     view_.devTypeIndex = -1;
     view_.okEnabled = false;
     view_.connectEnabled = false;
@@ -218,7 +236,9 @@ void PortSettings::restoreWaitEntry() {
 
 void PortSettings::detectionFinished(int entry) {
     restoreWaitEntry();
-    if (entry == DeviceDetection::EntryUnknown) store::messages().information(ExchangeEngine::kNoAnswer);
+    if (entry == DeviceDetection::EntryUnknown)
+        store::messages().information(
+            store::translated("exchange::ExchangeEngine", ExchangeEngine::kNoAnswer));
     if (entry >= 0) view_.devTypeIndex = entry;
     cbDevTypeChange(view_.devTypeIndex);
     view_.devTypeEnabled = true;

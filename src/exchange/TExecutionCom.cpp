@@ -2,16 +2,21 @@
 
 #include "exchange/CommandFields.h"
 #include "exchange/PrTable.h"
+#include "store/DiskFull.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 #include "store/encoding/RecordWriter.h"
 #include "store/encoding/WaveformConversions.h"
 
+#include <QCoreApplication>
+
 namespace exchange {
 
 namespace {
 
-QString waveformName(int bank) { return QStringLiteral("рефлектограмма № %1").arg(bank); }
+QString waveformName(int bank) {
+    return QCoreApplication::translate("TExecutionCom", "рефлектограмма № %1").arg(bank);
+}
 
 // Appends one row numbered one above the largest stored `numberField`, fills
 // it, posts it and returns to the row that was current, with the grids held still.
@@ -48,11 +53,13 @@ void TExecutionCom::Execute() {
     if (commands.isEmpty()) return;
     skipped_.clear();
     doubtful_.clear();
-    for (int i = 0; i < commands.count(); ++i) {
+    QString diskFull;
+    for (int i = 0; i < commands.count() && diskFull.isEmpty(); ++i) {
         const auto f = CommandFields::parse(commands.command(i));
         if (!f || f->code != kCodeRead) continue;
-        const QString what =
-            f->object == kObjectPrTable ? QStringLiteral("таблица КУ") : waveformName(f->number);
+        const QString what = f->object == kObjectPrTable
+                                 ? QCoreApplication::translate("TExecutionCom", "таблица КУ")
+                                 : waveformName(f->number);
         if (!commands.problem(i).isEmpty()) {
             skip(what, commands.problem(i));
             continue;
@@ -64,19 +71,48 @@ void TExecutionCom::Execute() {
             case 0x0204: StoreListEntry(i); break;
             default: break;
             }
+        } catch (const store::DiskFull& e) {
+            diskFull = diskFullMessage(i, e.reason());
         } catch (const std::exception& e) {
             skip(what, QString::fromUtf8(e.what()));
         }
     }
     refresh();
+    if (!diskFull.isEmpty()) store::messages().warning(diskFull);
 
     QString report;
-    if (!skipped_.isEmpty()) report += QStringLiteral("Не сохранены данные прибора:\n") + skipped_.join('\n');
+    if (!skipped_.isEmpty())
+        report += QCoreApplication::translate("TExecutionCom", "Не сохранены данные прибора:\n") +
+                  skipped_.join('\n');
     if (!doubtful_.isEmpty()) {
         if (!report.isEmpty()) report += QStringLiteral("\n\n");
-        report += QStringLiteral("Сохранены, но могут быть повреждены:\n") + doubtful_.join('\n');
+        report += QCoreApplication::translate("TExecutionCom", "Сохранены, но могут быть повреждены:\n") +
+                  doubtful_.join('\n');
     }
     if (!report.isEmpty()) store::messages().warning(report);
+}
+
+QString TExecutionCom::diskFullMessage(int from, const QString& reason) const {
+    constexpr int kNamedBanks = 10;
+    QStringList banks;
+    int waveforms = 0, notStored = 0;
+    for (int i = 0; i < commands.count(); ++i) {
+        const auto f = CommandFields::parse(commands.command(i));
+        if (!f || f->key() != 0x0201) continue;
+        ++waveforms;
+        if (i < from) continue;
+        if (++notStored <= kNamedBanks) banks << QString::number(f->number);
+    }
+    if (notStored > kNamedBanks) banks << QStringLiteral("…");
+    if (banks.isEmpty())
+        return QCoreApplication::translate("TExecutionCom", "The instrument's data was not stored: %1.")
+            .arg(reason);
+    return QCoreApplication::translate("TExecutionCom",
+                                       "%1 of %2 waveforms read from the instrument were not stored "
+                                       "(banks %3): %4.")
+        .arg(notStored)
+        .arg(waveforms)
+        .arg(banks.join(QStringLiteral(", ")), reason);
 }
 
 void TExecutionCom::refresh() {
@@ -94,7 +130,8 @@ void TExecutionCom::StoreWaveform(int index) {
     if (!f) return;
     const QByteArray block = bytesOf(index);
     if (block.isEmpty()) {
-        skip(waveformName(f->number), QStringLiteral("прибор не передал данных"));
+        skip(waveformName(f->number),
+             QCoreApplication::translate("TExecutionCom", "прибор не передал данных"));
         return;
     }
     store::ConversionResult values;
@@ -113,6 +150,7 @@ void TExecutionCom::StoreWaveform(int index) {
         ds.fieldByName(QStringLiteral("BANK_NUM")).setInteger(f->number);
         store::writeRecord(ds, values.values);
     });
+    if (waveformStored) waveformStored(f->number);
     if (!values.warning.isEmpty())
         doubt(waveformName(values.has("BANK_NUM") ? values.value("BANK_NUM").toInt() : f->number),
               values.warning);

@@ -1,12 +1,14 @@
 #include "exchange/TForm2Columns.h"
 
+#include <QCoreApplication>
+
 namespace exchange {
 
 namespace {
 store::GridColumn text(const char* field, const char* title, int width, bool editable = false) {
     store::GridColumn c;
     c.field = QString::fromLatin1(field);
-    c.title = QString::fromUtf8(title);
+    c.title = QCoreApplication::translate("TForm2Columns", title);
     c.width = width;
     c.editable = editable;
     return c;
@@ -26,17 +28,17 @@ store::GridColumn hidden(const char* field) { return text(field, field, 0); }
 } // namespace
 
 QVector<store::GridColumn> TForm2Columns::prList() {
-    return {mark("picture", true), text("name_ku", "название", 110, true),
-            text("value_ku", "К.У.", 50, true)};
+    return {mark("picture", true), text("name_ku", QT_TRANSLATE_NOOP("TForm2Columns", "название"), 110, true),
+            text("value_ku", QT_TRANSLATE_NOOP("TForm2Columns", "К.У."), 50, true)};
 }
 
 QVector<store::GridColumn> TForm2Columns::library() {
     return {mark("PICTURE", true),
-            text("REC_ID", "№", 40),
-            text("BANK_NUM", "№ рефл.", 55),
-            text("MEMO", "имя рефлектограммы", 180, true),
-            text("SCALE", "масш.", 50),
-            text("DATE", "дата записи", 110),
+            text("REC_ID", QT_TRANSLATE_NOOP("TForm2Columns", "№"), 40),
+            text("BANK_NUM", QT_TRANSLATE_NOOP("TForm2Columns", "№ рефл."), 55),
+            text("MEMO", QT_TRANSLATE_NOOP("TForm2Columns", "имя рефлектограммы"), 180, true),
+            text("SCALE", QT_TRANSLATE_NOOP("TForm2Columns", "масш."), 50),
+            text("DATE", QT_TRANSLATE_NOOP("TForm2Columns", "дата записи"), 110),
             hidden("DLIT"),
             hidden("NAKOPL"),
             hidden("AMPL"),
@@ -53,13 +55,17 @@ QStringList TForm2Columns::libraryHidden() {
 }
 
 QVector<store::GridColumn> TForm2Columns::devicePrList() {
-    return {mark("picture", false), text("name_ku", "название", 110), text("value_ku", "К.У.", 50)};
+    return {mark("picture", false), text("name_ku", QT_TRANSLATE_NOOP("TForm2Columns", "название"), 110),
+            text("value_ku", QT_TRANSLATE_NOOP("TForm2Columns", "К.У."), 50)};
 }
 
 QVector<store::GridColumn> TForm2Columns::deviceWaveforms() {
-    return {mark("PICTURE", true),           text("REC_ID_LIST", "№", 40),
-            text("BANK_NUM", "№ рефл.", 55), text("MEMO", "имя рефлектограммы", 180),
-            text("SCALE", "масш.", 50),      text("DATE", "дата записи", 110)};
+    return {mark("PICTURE", true),
+            text("REC_ID_LIST", QT_TRANSLATE_NOOP("TForm2Columns", "№"), 40),
+            text("BANK_NUM", QT_TRANSLATE_NOOP("TForm2Columns", "№ рефл."), 55),
+            text("MEMO", QT_TRANSLATE_NOOP("TForm2Columns", "имя рефлектограммы"), 180),
+            text("SCALE", QT_TRANSLATE_NOOP("TForm2Columns", "масш."), 50),
+            text("DATE", QT_TRANSLATE_NOOP("TForm2Columns", "дата записи"), 110)};
 }
 
 } // namespace exchange

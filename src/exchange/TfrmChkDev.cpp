@@ -36,7 +36,7 @@ TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindo
       core_(std::make_unique<PortSettings>(*port_, *clock_, state, mainWindow,
                                            static_cast<PortSettings::Window&>(*this))) {
     setObjectName(QStringLiteral("frmChkDev"));
-    setWindowTitle(QStringLiteral("Настройка параметров связи"));
+    setWindowTitle(tr("Настройка параметров связи"));
     setModal(true);
     buildControls();
     core_->FormCreate();
@@ -52,19 +52,18 @@ void TfrmChkDev::closeDialog(bool accepted) {
 }
 
 void TfrmChkDev::buildControls() {
-    Label2 = named(new QLabel(QStringLiteral("Порт:"), this), "Label2");
+    Label2 = named(new QLabel(tr("Порт:"), this), "Label2");
     cb_PortNum = named(new QComboBox(this), "cb_PortNum");
     cb_PortNum->setMaxVisibleItems(16);
     Label2->setBuddy(cb_PortNum);
-    Label1 = named(new QLabel(QStringLiteral("Тип прибора:"), this), "Label1");
+    Label1 = named(new QLabel(tr("Тип прибора:"), this), "Label1");
     cbDevType = named(new QComboBox(this), "cbDevType");
     Label1->setBuddy(cbDevType);
-    btType = named(new QPushButton(QStringLiteral("Определить тип"), this), "btType");
-    chbShow =
-        named(new QCheckBox(QStringLiteral("показывать это окно перед сеансом связи"), this), "chbShow");
-    btOK = named(new QPushButton(QStringLiteral("OK"), this), "btOK");
-    btConnect = named(new QPushButton(QStringLiteral("Связь"), this), "btConnect");
-    BitBtn1 = named(new QPushButton(QStringLiteral("Отмена"), this), "BitBtn1");
+    btType = named(new QPushButton(tr("Определить тип"), this), "btType");
+    chbShow = named(new QCheckBox(tr("показывать это окно перед сеансом связи"), this), "chbShow");
+    btOK = named(new QPushButton(tr("OK"), this), "btOK");
+    btConnect = named(new QPushButton(tr("Связь"), this), "btConnect");
+    BitBtn1 = named(new QPushButton(tr("Отмена"), this), "BitBtn1");
     btOK->setDefault(true);
 
     auto* grid = new QGridLayout;

@@ -2,6 +2,7 @@
 
 #include "exchange/serial/WireLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <memory>
 
@@ -50,7 +51,8 @@ void note(const QString& text) {
 QString WireLogFile::open(const QString& path) {
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return QStringLiteral("cannot write the wire log %1: %2").arg(path, file->errorString());
+        return QCoreApplication::translate("WireLog", "cannot write the wire log %1: %2")
+            .arg(path, file->errorString());
     logFile() = std::move(file);
     open_ = true;
     QLoggingCategory::setFilterRules(kEnableRule);

@@ -2,7 +2,9 @@
 
 #include "store/DatabaseFile.h"
 #include "store/Dataset.h"
+#include "store/DiskFull.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,6 +60,9 @@ void Database::rowRemoved(const QString& table, qint64 rowid, Dataset* from) {
 }
 
 void Database::fail(const QString& what, const QString& engineText) const {
+    // The engine's text for a full disk (its code 13), whichever statement met it.
+    if (engineText.contains(QLatin1String("database or disk is full"), Qt::CaseInsensitive))
+        throw DiskFull(native(QFileInfo(path_).absolutePath()));
     throw StoreError(QStringLiteral("%1 %2: %3").arg(what, native(path_), engineText).toStdString());
 }
 
@@ -65,9 +70,10 @@ void Database::connect() {
     if (connected_) return;
     if (pathSource_) path_ = pathSource_();
     if (path_.trimmed().isEmpty())
-        throw StoreError(QStringLiteral("No database file is registered for the data source %1.")
-                             .arg(alias_)
-                             .toStdString());
+        throw StoreError(
+            QCoreApplication::translate("Database", "No database file is registered for the data source %1.")
+                .arg(alias_)
+                .toStdString());
 
     const DatabaseFile::Kind fileKind = DatabaseFile::inspect(path_);
     bool fresh = false;
@@ -76,7 +82,8 @@ void Database::connect() {
             throw StoreError(DatabaseFile::refusal(fileKind, path_).toStdString());
         const QString dir = QFileInfo(path_).absolutePath();
         if (!QDir().mkpath(dir))
-            throw StoreError(QStringLiteral("Cannot create the folder %1 for the database file %2.")
+            throw StoreError(QCoreApplication::translate(
+                                 "Database", "Cannot create the folder %1 for the database file %2.")
                                  .arg(native(dir), native(path_))
                                  .toStdString());
         fresh = true;
@@ -109,7 +116,7 @@ void Database::connect() {
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(connectionName_);
             if (fresh && fileKind == DatabaseFile::Kind::Missing) QFile::remove(path_);
-            fail(QStringLiteral("Cannot open the database"), error);
+            fail(QCoreApplication::translate("Database", "Cannot open the database"), error);
         }
     }
     connected_ = true;
@@ -129,7 +136,9 @@ void Database::disconnect() {
 
 QSqlDatabase Database::handle() const {
     if (!connected_)
-        throw StoreError(QStringLiteral("The data source %1 is not connected.").arg(alias_).toStdString());
+        throw StoreError(QCoreApplication::translate("Database", "The data source %1 is not connected.")
+                             .arg(alias_)
+                             .toStdString());
     return QSqlDatabase::database(connectionName_, false);
 }
 
@@ -147,7 +156,8 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
             if (on) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
         }
     } restore{db, sync == Sync::Full};
-    if (!db.transaction()) fail(QStringLiteral("Cannot write to the database"), db.lastError().text());
+    if (!db.transaction())
+        fail(QCoreApplication::translate("Database", "Cannot write to the database"), db.lastError().text());
     WriteResult result;
     QString error;
     {
@@ -168,7 +178,7 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
     if (error.isEmpty() && !db.commit()) error = db.lastError().text();
     if (!error.isEmpty()) {
         db.rollback();
-        fail(QStringLiteral("Cannot write to the database"), error);
+        fail(QCoreApplication::translate("Database", "Cannot write to the database"), error);
     }
     ++generations_[table.toLower()];
     return result;
@@ -176,7 +186,9 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
 
 void Database::createFile(const QString& path, Schema::Kind kind) {
     if (DatabaseFile::inspect(path) != DatabaseFile::Kind::Missing)
-        throw StoreError(QStringLiteral("The file %1 already exists.").arg(native(path)).toStdString());
+        throw StoreError(QCoreApplication::translate("Database", "The file %1 already exists.")
+                             .arg(native(path))
+                             .toStdString());
     Database db(QStringLiteral("new"), kind);
     db.setPath(path);
     db.setCreateIfMissing(true);

@@ -1,5 +1,6 @@
 #include "store/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,13 +27,19 @@ DatabaseFile::Kind DatabaseFile::inspect(const QString& path) {
 QString DatabaseFile::refusal(Kind kind, const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     switch (kind) {
-    case Kind::Missing: return QStringLiteral("The database file %1 does not exist.").arg(name);
+    case Kind::Missing:
+        return QCoreApplication::translate("DatabaseFile", "The database file %1 does not exist.").arg(name);
     case Kind::Access:
-        return QStringLiteral("The file %1 is an Access database of the earlier program. It can only be "
-                              "imported; it cannot be opened as a database of this program.")
+        return QCoreApplication::translate(
+                   "DatabaseFile", "The file %1 is an Access database of the earlier program. It can only be "
+                                   "imported; it cannot be opened as a database of this program.")
             .arg(name);
-    case Kind::Other: return QStringLiteral("The file %1 is not a database file of this program.").arg(name);
-    case Kind::Unreadable: return QStringLiteral("The database file %1 cannot be read.").arg(name);
+    case Kind::Other:
+        return QCoreApplication::translate("DatabaseFile",
+                                           "The file %1 is not a database file of this program.")
+            .arg(name);
+    case Kind::Unreadable:
+        return QCoreApplication::translate("DatabaseFile", "The database file %1 cannot be read.").arg(name);
     case Kind::Empty:
     case Kind::Sqlite: break;
     }

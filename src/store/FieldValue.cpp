@@ -3,6 +3,7 @@
 #include "store/Dataset.h"
 #include "store/Numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <limits>
@@ -33,10 +34,11 @@ std::optional<bool> boolFromText(const QString& text) {
     return std::nullopt;
 }
 
-[[noreturn]] void refuse(const QString& value, const QString& what, const QString& fieldName) {
-    throw StoreError(QStringLiteral("'%1' is not a valid %2 value for the field %3")
-                         .arg(value, what, fieldName)
-                         .toStdString());
+[[noreturn]] void refuse(const QString& value, const char* what, const QString& fieldName) {
+    throw StoreError(
+        QCoreApplication::translate("FieldValue", "'%1' is not a valid %2 value for the field %3")
+            .arg(value, QCoreApplication::translate("FieldValue", what), fieldName)
+            .toStdString());
 }
 
 } // namespace
@@ -117,12 +119,14 @@ QVariant FieldValue::toStored(const QVariant& v, ColumnKind kind, const QString&
             const QString t = v.toString();
             if (t.trimmed().isEmpty()) return {};
             const auto n = parseNumber(t);
-            if (!n || *n != std::trunc(*n) || std::fabs(*n) >= 9.2e18) refuse(t, "integer", fieldName);
+            if (!n || *n != std::trunc(*n) || std::fabs(*n) >= 9.2e18)
+                refuse(t, QT_TRANSLATE_NOOP("FieldValue", "integer"), fieldName);
             return QVariant(static_cast<qlonglong>(*n));
         }
         if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
             const double d = std::round(v.toDouble());
-            if (!std::isfinite(d) || std::fabs(d) >= 9.2e18) refuse(v.toString(), "integer", fieldName);
+            if (!std::isfinite(d) || std::fabs(d) >= 9.2e18)
+                refuse(v.toString(), QT_TRANSLATE_NOOP("FieldValue", "integer"), fieldName);
             return QVariant(static_cast<qlonglong>(d));
         }
         return QVariant(static_cast<qlonglong>(integer(v)));
@@ -132,7 +136,7 @@ QVariant FieldValue::toStored(const QVariant& v, ColumnKind kind, const QString&
             const QString t = v.toString();
             if (t.trimmed().isEmpty()) return {};
             const auto n = parseNumber(t);
-            if (!n) refuse(t, "floating point", fieldName);
+            if (!n) refuse(t, QT_TRANSLATE_NOOP("FieldValue", "floating point"), fieldName);
             return QVariant(*n);
         }
         const double d = number(v);
@@ -141,7 +145,7 @@ QVariant FieldValue::toStored(const QVariant& v, ColumnKind kind, const QString&
     case ColumnKind::Bool: {
         if (isText) {
             const auto b = boolFromText(v.toString());
-            if (!b) refuse(v.toString(), "boolean", fieldName);
+            if (!b) refuse(v.toString(), QT_TRANSLATE_NOOP("FieldValue", "boolean"), fieldName);
             return QVariant(static_cast<qlonglong>(*b ? 1 : 0));
         }
         return QVariant(static_cast<qlonglong>(boolean(v) ? 1 : 0));

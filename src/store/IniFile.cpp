@@ -1,5 +1,6 @@
 #include "store/IniFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
@@ -99,7 +100,7 @@ void IniFile::removeKey(const QString& section, const QString& key) {
 bool IniFile::save() {
     QSaveFile f(path_);
     if (!f.open(QIODevice::WriteOnly)) {
-        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, f.errorString());
+        error_ = QCoreApplication::translate("IniFile", "Cannot write %1: %2").arg(path_, f.errorString());
         return false;
     }
     QByteArray out;
@@ -110,7 +111,7 @@ bool IniFile::save() {
     }
     f.write(out);
     if (!f.commit()) {
-        error_ = QStringLiteral("Cannot write %1: %2").arg(path_, f.errorString());
+        error_ = QCoreApplication::translate("IniFile", "Cannot write %1: %2").arg(path_, f.errorString());
         return false;
     }
     error_.clear();

@@ -1,5 +1,6 @@
 #include "store/Numbers.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <stdexcept>
@@ -18,8 +19,9 @@ std::optional<double> parseNumber(const QString& text) {
 
 double toNumber(const QString& text) {
     if (auto v = parseNumber(text)) return *v;
-    throw NumberFormatError(
-        QStringLiteral("'%1' is not a valid floating point value").arg(text).toStdString());
+    throw NumberFormatError(QCoreApplication::translate("Numbers", "'%1' is not a valid floating point value")
+                                .arg(text)
+                                .toStdString());
 }
 
 QString formatFixed(double value, int decimals) {

@@ -4,6 +4,7 @@
 #include "store/IniFile.h"
 #include "store/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,9 +31,10 @@ void OdbcRegistry::writeDbq(const QString& alias, const QString& path) {
     IniFile ini(path_);
     ini.writeString(alias, kKey, path);
     if (!QDir().mkpath(dir) || !ini.save())
-        throw StoreError(QStringLiteral("Cannot register the database file of %1 in %2: %3")
-                             .arg(alias, QDir::toNativeSeparators(path_), ini.errorString())
-                             .toStdString());
+        throw StoreError(
+            QCoreApplication::translate("OdbcRegistry", "Cannot register the database file of %1 in %2: %3")
+                .arg(alias, QDir::toNativeSeparators(path_), ini.errorString())
+                .toStdString());
 }
 
 } // namespace store

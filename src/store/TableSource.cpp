@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/Dataset.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -43,12 +44,14 @@ void TableSource::load() {
     clear();
     const QString file = db_.path();
     if (!SelectStatement::isIdentifier(stmt_.table))
-        throw StoreError(QStringLiteral("Invalid table name '%1'.").arg(stmt_.table).toStdString());
+        throw StoreError(QCoreApplication::translate("TableSource", "Invalid table name '%1'.")
+                             .arg(stmt_.table)
+                             .toStdString());
     QSqlDatabase db = db_.handle();
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable())))
-        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, file, q.lastError().text())
                              .toStdString());
     while (q.next()) {
@@ -57,10 +60,11 @@ void TableSource::load() {
         columns_.push_back(c);
     }
     if (columns_.isEmpty())
-        throw StoreError(
-            QStringLiteral("The database %1 has no table %2.").arg(file, stmt_.table).toStdString());
+        throw StoreError(QCoreApplication::translate("TableSource", "The database %1 has no table %2.")
+                             .arg(file, stmt_.table)
+                             .toStdString());
     if (stmt_.hasFilter() && columnIndex(stmt_.whereColumn) < 0)
-        throw StoreError(QStringLiteral("The table %1 of %2 has no field %3.")
+        throw StoreError(QCoreApplication::translate("TableSource", "The table %1 of %2 has no field %3.")
                              .arg(stmt_.table, file, stmt_.whereColumn)
                              .toStdString());
 
@@ -68,12 +72,12 @@ void TableSource::load() {
     // of walking every row; table order is restored by sorting here.
     q.finish();
     if (!q.prepare(QStringLiteral("SELECT rowid FROM %1%2").arg(quotedTable(), whereClause())))
-        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, file, q.lastError().text())
                              .toStdString());
     if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
     if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, file, q.lastError().text())
                              .toStdString());
     while (q.next()) rowids_.push_back(q.value(0).toLongLong());
@@ -102,7 +106,7 @@ QVariant TableSource::value(int row, int column) {
                   .arg(quoted(columns_[column].name), quotedTable()));
     q.addBindValue(rowidAt(row));
     if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot read the field %1 from %2: %3")
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
                              .arg(columns_[column].name, db_.path(), q.lastError().text())
                              .toStdString());
     return q.next() ? q.value(0) : QVariant();
@@ -136,7 +140,7 @@ void TableSource::fetchPage(int row) {
                   .arg(names.join(','), quotedTable(), marks.join(',')));
     for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
     if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot read the table %1 of %2: %3")
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, db_.path(), q.lastError().text())
                              .toStdString());
     // Rows removed meanwhile through another view read as nulls.
@@ -172,9 +176,10 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
                                               .arg(quotedTable(), names.join(','), marks.join(','));
     const Database::WriteResult r = db_.write(stmt_.table, sql, params, rowSync());
     if (r.insertId < 0)
-        throw StoreError(QStringLiteral("The new record of %1 in %2 cannot be found.")
-                             .arg(stmt_.table, db_.path())
-                             .toStdString());
+        throw StoreError(
+            QCoreApplication::translate("TableSource", "The new record of %1 in %2 cannot be found.")
+                .arg(stmt_.table, db_.path())
+                .toStdString());
     const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), r.insertId);
     const int index = static_cast<int>(pos - rowids_.begin());
     rowids_.insert(pos, r.insertId);
@@ -195,9 +200,11 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
     if (db_.write(stmt_.table, sql, params).rowsAffected == 0)
-        throw StoreError(QStringLiteral("The record of %1 in %2 no longer exists; the change was not stored.")
-                             .arg(stmt_.table, db_.path())
-                             .toStdString());
+        throw StoreError(
+            QCoreApplication::translate("TableSource",
+                                        "The record of %1 in %2 no longer exists; the change was not stored.")
+                .arg(stmt_.table, db_.path())
+                .toStdString());
 }
 
 void TableSource::unlist(int row) {

@@ -7,6 +7,7 @@
 #include "tools/SqliteReadConnection.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,9 @@ namespace {
 // Table master as stored, from either format.
 MdbTable readMaster(const QString& path) {
     if (MdbFile::hasAccessHeader(path)) return MdbFile(path).readTable(QStringLiteral("master"));
-    if (!hasSqliteHeader(path)) throw ImportError(QStringLiteral("%1: not a database file").arg(path));
+    if (!hasSqliteHeader(path))
+        throw ImportError(
+            QCoreApplication::translate("AccessLibraryConverter", "%1: not a database file").arg(path));
     SqliteReadConnection connection(path);
     QSqlDatabase db = connection.db();
     if (!db.open()) throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
@@ -50,7 +53,9 @@ void writeRows(const QString& path, const MdbTable& table) {
         sources << c;
     }
     if (names.isEmpty())
-        throw ImportError(QStringLiteral("%1: its table master has none of the library's fields").arg(path));
+        throw ImportError(QCoreApplication::translate("AccessLibraryConverter",
+                                                      "%1: its table master has none of the library's fields")
+                              .arg(path));
     static QAtomicInt counter;
     const QString connection = QStringLiteral("convert_%1").arg(counter.fetchAndAddRelaxed(1));
     QString error;
@@ -79,7 +84,9 @@ void writeRows(const QString& path, const MdbTable& table) {
         db.close();
     }
     QSqlDatabase::removeDatabase(connection);
-    if (!error.isEmpty()) throw ImportError(QStringLiteral("Cannot write %1: %2").arg(path, error));
+    if (!error.isEmpty())
+        throw ImportError(
+            QCoreApplication::translate("AccessLibraryConverter", "Cannot write %1: %2").arg(path, error));
 }
 
 } // namespace
@@ -93,8 +100,9 @@ QString AccessLibraryConverter::convert(const QString& sourcePath) {
     const QString target = targetOf(sourcePath);
     if (QFileInfo::exists(target))
         throw ImportError(
-            QStringLiteral("%1 already exists; it is not replaced. Open it, or move it away and "
-                           "convert again.")
+            QCoreApplication::translate("AccessLibraryConverter",
+                                        "%1 already exists; it is not replaced. Open it, or move it away and "
+                                        "convert again.")
                 .arg(target));
     const MdbTable table = readMaster(sourcePath);
     // Built under a temporary name and renamed at the end: never half a library.
@@ -109,7 +117,8 @@ QString AccessLibraryConverter::convert(const QString& sourcePath) {
     }
     if (!QFile::rename(part, target)) {
         QFile::remove(part);
-        throw ImportError(QStringLiteral("Cannot create %1.").arg(target));
+        throw ImportError(
+            QCoreApplication::translate("AccessLibraryConverter", "Cannot create %1.").arg(target));
     }
     return target;
 }

@@ -34,7 +34,7 @@ void ImportCore::activate() {
     fileEnabled = true;
     saveEnabled = false;
     softVer = kSoftVer;
-    dir = kNoPath;
+    dir = tr(kNoPath.toUtf8().constData());
     progressText.clear();
     progressPos = 0;
     emit changed();
@@ -43,8 +43,8 @@ void ImportCore::activate() {
 void ImportCore::openOldTable() {
     const QString file = registeredFile();
     if (file.isEmpty())
-        throw ImportError(QStringLiteral("Источник данных %1 не зарегистрирован: выберите файл %2.")
-                              .arg(kAlias, kFileName));
+        throw ImportError(
+            tr("Источник данных %1 не зарегистрирован: выберите файл %2.").arg(kAlias, kFileName));
     records_ = OldMasterReader::read(file);
     open_ = true;
 }
@@ -61,7 +61,7 @@ void ImportCore::chooseFile(const QString& path) {
     if (info.fileName() == kFileName) {
         struct stat st {};
         if (::stat(QFile::encodeName(info.absoluteFilePath()).constData(), &st) != 0)
-            throw ImportError(kNotFound + QString::number(errno));
+            throw ImportError(tr(kNotFound.toUtf8().constData()) + QString::number(errno));
         store::OdbcRegistry().writeDbq(kAlias, info.absoluteFilePath());
         openOldTable();
         recognised = true;
@@ -77,12 +77,10 @@ void ImportCore::chooseFile(const QString& path) {
         progressText.clear();
         emit changed();
         store::messages().warning(
-            QStringLiteral("В файле ") + path +
-            QStringLiteral(" не найдено ни одной записи. Импорт данного файла не возможен."));
+            tr("В файле %1 не найдено ни одной записи. Импорт данного файла не возможен.").arg(path));
     } else {
         startEnabled = true;
-        progressText =
-            QStringLiteral("Обнаружено %1 записей. Нажмите кнопку Старт для обработки.").arg(recordCount());
+        progressText = tr("Обнаружено %1 записей. Нажмите кнопку Старт для обработки.").arg(recordCount());
     }
     saveEnabled = false;
     emit changed();
@@ -99,9 +97,8 @@ void ImportCore::start() {
         if (const auto entry = OldRecordConverter::convert(record, object)) list_->append(*entry);
         else ++skipped;
         ++progressPos;
-        progressText = QStringLiteral("Обработано %1 записей из %2").arg(progressPos).arg(progressMax);
-        if (skipped > 0)
-            progressText += QStringLiteral(", пропущено %1 (нет данных или номера)").arg(skipped);
+        progressText = tr("Обработано %1 записей из %2").arg(progressPos).arg(progressMax);
+        if (skipped > 0) progressText += tr(", пропущено %1 (нет данных или номера)").arg(skipped);
     }
     fileEnabled = true;
     saveEnabled = true;

@@ -18,9 +18,11 @@ public:
     static inline const QString kAlias = QStringLiteral("ecl40_data");
     static inline const QString kFileName = QStringLiteral("ecl40_data.mdb");
     static inline const QString kSoftVer = QStringLiteral("Echolon 4.0");
-    static inline const QString kNoPath = QStringLiteral("!!! не задан !!!");
-    static inline const QString kNotFound = QStringLiteral(
-        "Один или несколько файлов базы данных не найдены в указанной директории. Импорт невозможен.");
+    static inline const QString kNoPath =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("tools::ImportCore", "!!! не задан !!!"));
+    static inline const QString kNotFound = QString::fromUtf8(QT_TRANSLATE_NOOP(
+        "tools::ImportCore",
+        "Один или несколько файлов базы данных не найдены в указанной директории. Импорт невозможен."));
 
     explicit ImportCore(QObject* parent = nullptr) : QObject(parent) {}
 

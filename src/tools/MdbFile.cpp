@@ -3,6 +3,7 @@
 #include "store/Numbers.h"
 #include "tools/MdbError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <glib.h>
 // glib.h must come first: mdbtools.h uses its types without including it.
@@ -81,17 +82,23 @@ QVariant textValue(const Binding& b) {
 } // namespace
 
 MdbFile::MdbFile(const QString& path) : path_(path) {
-    if (!QFile::exists(path)) throw MdbError(QStringLiteral("%1: the file does not exist").arg(path));
-    if (!hasAccessHeader(path)) throw MdbError(QStringLiteral("%1: not an Access database file").arg(path));
+    if (!QFile::exists(path))
+        throw MdbError(QCoreApplication::translate("MdbFile", "%1: the file does not exist").arg(path));
+    if (!hasAccessHeader(path))
+        throw MdbError(QCoreApplication::translate("MdbFile", "%1: not an Access database file").arg(path));
     const QByteArray name = QFile::encodeName(path);
     MdbHandle* h = mdb_open(name.constData(), MDB_NOFLAGS);
-    if (!h) throw MdbError(QStringLiteral("%1: the Access database cannot be opened").arg(path));
+    if (!h)
+        throw MdbError(
+            QCoreApplication::translate("MdbFile", "%1: the Access database cannot be opened").arg(path));
     mdb_set_bind_size(h, kBindSize);
     mdb_set_date_fmt(h, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(h);
     if (!mdb_read_catalog(h, MDB_TABLE)) {
         mdb_close(h);
-        throw MdbError(QStringLiteral("%1: the table list of the Access database cannot be read").arg(path));
+        throw MdbError(
+            QCoreApplication::translate("MdbFile", "%1: the table list of the Access database cannot be read")
+                .arg(path));
     }
     handle_ = h;
 }
@@ -121,9 +128,11 @@ MdbTable MdbFile::readTable(const QString& table, const QStringList& columns) co
     MdbHandle* h = mdb(handle_);
     QByteArray tableName = table.toUtf8();
     TableDef t(mdb_read_table_by_name(h, tableName.data(), MDB_TABLE));
-    if (!t) throw MdbError(QStringLiteral("%1: there is no table %2").arg(path_, table));
+    if (!t)
+        throw MdbError(QCoreApplication::translate("MdbFile", "%1: there is no table %2").arg(path_, table));
     if (!mdb_read_columns(t.get()))
-        throw MdbError(QStringLiteral("%1: the columns of table %2 cannot be read").arg(path_, table));
+        throw MdbError(QCoreApplication::translate("MdbFile", "%1: the columns of table %2 cannot be read")
+                           .arg(path_, table));
 
     MdbTable result;
     // libmdb keeps pointers to each binding's buffer and length: they must not move.
@@ -145,7 +154,8 @@ MdbTable MdbFile::readTable(const QString& table, const QStringList& columns) co
                    QString::fromUtf8(columnAt(t.get(), i)->name).compare(wanted, Qt::CaseInsensitive))
                 ++i;
             if (i == t->num_cols)
-                throw MdbError(QStringLiteral("%1: table %2 has no column %3").arg(path_, table, wanted));
+                throw MdbError(QCoreApplication::translate("MdbFile", "%1: table %2 has no column %3")
+                                   .arg(path_, table, wanted));
             bind(i);
         }
     }

@@ -4,6 +4,7 @@
 #include "tools/MdbFile.h"
 #include "tools/SqliteReadConnection.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,10 +12,12 @@
 namespace tools {
 
 QVector<OldRecord> OldMasterReader::read(const QString& path) {
-    if (!QFile::exists(path)) throw ImportError(QStringLiteral("%1: the file does not exist").arg(path));
+    if (!QFile::exists(path))
+        throw ImportError(
+            QCoreApplication::translate("OldMasterReader", "%1: the file does not exist").arg(path));
     if (MdbFile::hasAccessHeader(path)) return readAccess(path);
     if (hasSqliteHeader(path)) return readSqlite(path);
-    throw ImportError(QStringLiteral("%1: not a database file").arg(path));
+    throw ImportError(QCoreApplication::translate("OldMasterReader", "%1: not a database file").arg(path));
 }
 
 QVector<OldRecord> OldMasterReader::readAccess(const QString& path) {

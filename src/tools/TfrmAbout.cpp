@@ -20,7 +20,7 @@ const QStringList TfrmAbout::kContactLines = {
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About... "));
+    setWindowTitle(tr("About... "));
     setModal(true);
 
     Panel1 = new QFrame(this);
@@ -29,7 +29,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     Panel1->setLineWidth(2);
     ProgramIcon = new QLabel(Panel1);
     ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setAccessibleName(QStringLiteral("Logo"));
+    ProgramIcon->setAccessibleName(tr("Logo"));
     ProgramIcon->setFixedSize(281, 81);
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(AboutLogo::picture());
@@ -46,7 +46,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setAccessibleName(QStringLiteral("Supplier"));
+    Memo1->setAccessibleName(tr("Supplier"));
     Memo1->setReadOnly(true);
     Memo1->setFrameStyle(QFrame::NoFrame);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -55,7 +55,7 @@ TfrmAbout::TfrmAbout(QWidget* parent) : QDialog(parent) {
     // Shows the dialog's own background, as a borderless memo does.
     Memo1->viewport()->setAutoFillBackground(false);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -12,20 +12,20 @@ namespace tools {
 
 TfrmEdtFld::TfrmEdtFld(store::Dataset& library, QWidget* parent) : QDialog(parent), editor_(library) {
     setObjectName(QStringLiteral("frmEdtFld"));
-    setWindowTitle(QStringLiteral("Edit waveform name"));
+    setWindowTitle(tr("Edit waveform name"));
     setModal(true);
 
-    Label1 = new QLabel(QStringLiteral("Waveform name"), this);
+    Label1 = new QLabel(tr("Waveform name"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     edName = new QLineEdit(this);
     edName->setObjectName(QStringLiteral("edName"));
-    edName->setAccessibleName(QStringLiteral("Waveform name"));
+    edName->setAccessibleName(tr("Waveform name"));
     Label1->setBuddy(edName);
-    BitBtn1 = new QPushButton(QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(tr("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setDefault(true);
-    // Captioned "Clear" but a plain Cancel: nothing is cleared or stored.
-    BitBtn2 = new QPushButton(QStringLiteral("Clear"), this);
+    // Captioned tr("Clear") but a plain Cancel: nothing is cleared or stored.
+    BitBtn2 = new QPushButton(tr("Clear"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
 
     auto* buttons = new QHBoxLayout;

@@ -2,24 +2,25 @@
 
 #include "trace/SlotLayout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace trace {
 
 ChartSet::ChartSet(Chart& upper, Chart& lower) : upper_(&upper), lower_(&lower) {
     upper.setName(QStringLiteral("DBChart1"));
-    upper.setDescription(QStringLiteral("Waveform overview"));
+    upper.setDescription(QCoreApplication::translate("trace::ChartSet", "Waveform overview"));
     lower.setName(QStringLiteral("TDBChart1"));
-    lower.setDescription(QStringLiteral("Waveform detail"));
+    lower.setDescription(QCoreApplication::translate("trace::ChartSet", "Waveform detail"));
     SlotLayout::setupUpper(upper);
     SlotLayout::setupLower(lower);
 }
 
 void ChartSet::attachCopies(Chart& upperCopy, Chart& lowerCopy) {
     upperCopy.setName(QStringLiteral("QRChart1"));
-    upperCopy.setDescription(QStringLiteral("Report waveform overview"));
+    upperCopy.setDescription(QCoreApplication::translate("trace::ChartSet", "Report waveform overview"));
     lowerCopy.setName(QStringLiteral("QRChart2"));
-    lowerCopy.setDescription(QStringLiteral("Report waveform detail"));
+    lowerCopy.setDescription(QCoreApplication::translate("trace::ChartSet", "Report waveform detail"));
     SlotLayout::setupUpper(upperCopy);
     SlotLayout::setupLower(lowerCopy);
     upperCopy.copyFrom(*upper_);

@@ -2,6 +2,7 @@
 
 #include "trace/Chart.h"
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 namespace trace {
@@ -18,7 +19,7 @@ void requireCount(const Chart& chart, int count) {
 }
 
 void setupAmplitude(Chart& chart) {
-    chart.setAxisTitle(Axis::Left, QStringLiteral("amplitude"));
+    chart.setAxisTitle(Axis::Left, QCoreApplication::translate("trace::SlotLayout", "amplitude"));
     chart.setAxisRange(Axis::Left, SlotLayout::kAmplitudeMin, SlotLayout::kAmplitudeMax);
 }
 
@@ -26,7 +27,7 @@ void setupTraces(Chart& chart, int current, int compare1, const QString& current
     chart.setTitle(current, currentTitle);
     chart.setColor(current, SlotLayout::currentColor());
     for (int j = 0; j < 4; ++j) {
-        chart.setTitle(compare1 + j, QStringLiteral(" № %1").arg(j + 1));
+        chart.setTitle(compare1 + j, QCoreApplication::translate("trace::SlotLayout", " № %1").arg(j + 1));
         chart.setColor(compare1 + j, SlotLayout::compareColor(j));
     }
 }
@@ -42,20 +43,26 @@ QColor SlotLayout::compareColor(int j) {
     }
 }
 
-QColor SlotLayout::cursorColor(int cursor) { return cursor == 0 ? QColor(255, 255, 0) : QColor(0, 0, 255); }
+// K2 a light blue: pure blue is hardly seen on the black plot area.
+QColor SlotLayout::cursorColor(int cursor) {
+    return cursor == 0 ? QColor(255, 255, 0) : QColor(80, 160, 255);
+}
 
 void SlotLayout::setupUpper(Chart& chart) {
     requireCount(chart, kUpperCount);
     chart.setDistanceAxis(Axis::Top);
+    // The overview's distances read as the detail's do.
+    chart.setAxisTitle(Axis::Top, QCoreApplication::translate("trace::SlotLayout", "scale, (m)"));
     setupAmplitude(chart);
-    setupTraces(chart, kUpperCurrent, kUpperCompare1, QStringLiteral(" ниж."));
+    setupTraces(chart, kUpperCurrent, kUpperCompare1,
+                QCoreApplication::translate("trace::SlotLayout", " ниж."));
     for (int s = kFrameRight; s <= kFrameTop; ++s) {
         chart.setColor(s, QColor(160, 160, 160));
         chart.setDashed(s, true);
         chart.setActive(s, true);
     }
-    chart.setTitle(kUpperTop, QStringLiteral("Top"));
-    chart.setTitle(kUpperBottom, QStringLiteral("Bottom"));
+    chart.setTitle(kUpperTop, QCoreApplication::translate("trace::SlotLayout", "Top"));
+    chart.setTitle(kUpperBottom, QCoreApplication::translate("trace::SlotLayout", "Bottom"));
     chart.setColor(kUpperTop, QColor(128, 128, 128));
     chart.setColor(kUpperBottom, QColor(128, 128, 128));
 }
@@ -63,17 +70,18 @@ void SlotLayout::setupUpper(Chart& chart) {
 void SlotLayout::setupLower(Chart& chart) {
     requireCount(chart, kLowerCount);
     chart.setDistanceAxis(Axis::Bottom);
-    chart.setAxisTitle(Axis::Bottom, QStringLiteral("scale, (m)"));
+    chart.setAxisTitle(Axis::Bottom, QCoreApplication::translate("trace::SlotLayout", "scale, (m)"));
     setupAmplitude(chart);
-    chart.setTitle(kCursorK1, QStringLiteral("K1"));
-    chart.setTitle(kCursorK2, QStringLiteral("K2"));
+    chart.setTitle(kCursorK1, QCoreApplication::translate("trace::SlotLayout", "K1"));
+    chart.setTitle(kCursorK2, QCoreApplication::translate("trace::SlotLayout", "K2"));
     chart.setColor(kCursorK1, cursorColor(0));
     chart.setColor(kCursorK2, cursorColor(1));
     chart.setActive(kCursorK1, true);
     chart.setActive(kCursorK2, true);
-    setupTraces(chart, kLowerCurrent, kLowerCompare1, QStringLiteral("  ниж."));
-    chart.setTitle(kLowerTop, QStringLiteral("Top"));
-    chart.setTitle(kLowerBottom, QStringLiteral("Bottom"));
+    setupTraces(chart, kLowerCurrent, kLowerCompare1,
+                QCoreApplication::translate("trace::SlotLayout", "  ниж."));
+    chart.setTitle(kLowerTop, QCoreApplication::translate("trace::SlotLayout", "Top"));
+    chart.setTitle(kLowerBottom, QCoreApplication::translate("trace::SlotLayout", "Bottom"));
     chart.setColor(kLowerTop, QColor(128, 128, 128));
     chart.setColor(kLowerBottom, QColor(128, 128, 128));
 }

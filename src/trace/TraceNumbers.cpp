@@ -2,6 +2,7 @@
 
 #include "store/Numbers.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -27,7 +28,8 @@ double TraceNumbers::readPR(const QString& box) {
     const double pr = store::toNumber(box);
     if (pr <= 0)
         throw store::NumberFormatError(
-            QStringLiteral("'%1' is not a valid propagation ratio (PR must be above zero)")
+            QCoreApplication::translate("trace::TraceNumbers",
+                                        "'%1' is not a valid propagation ratio (PR must be above zero)")
                 .arg(box)
                 .toStdString());
     return pr;

@@ -3,6 +3,9 @@
 #include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
+#include "trace/LegendNames.h"
+
+#include <QCoreApplication>
 
 namespace trace {
 
@@ -19,7 +22,9 @@ void TraceView::Redraw(int mode) {
     if (!prAboveZero()) {
         ctx_.charts.hideTraces();
         ctx_.state.statusNote =
-            QStringLiteral("PR %1 is not above zero: the waveforms are not drawn").arg(ctx_.state.editKu);
+            QCoreApplication::translate("trace::TraceView",
+                                        "PR %1 is not above zero: the waveforms are not drawn")
+                .arg(ctx_.state.editKu);
         ctx_.state.notify();
         return;
     }
@@ -28,6 +33,7 @@ void TraceView::Redraw(int mode) {
         if (ctx_.state.typeIndex == 0) plan_.RenderPlanView();
         else if (ctx_.state.typeIndex == 1) window_.RenderWindowView();
         placeCursors(mode);
+        LegendNames::nameTraces(ctx_);
     } catch (...) {
         ctx_.state.notify();
         throw;
@@ -53,6 +59,10 @@ void TraceView::StepK1(int delta) {
 
 void TraceView::StepK2(int delta) {
     if (prAboveZero()) cursors_.StepCursor(2, delta);
+}
+
+bool TraceView::PlaceCursor(int cursor, double metres) {
+    return prAboveZero() && cursors_.PlaceCursor(cursor, metres);
 }
 
 } // namespace trace

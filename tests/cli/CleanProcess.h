@@ -35,7 +35,7 @@ public:
     Finished run(const QString& program, const QStringList& args) {
         QProcess p;
         p.setProcessEnvironment(env_);
-        p.start(binary(program), args);
+        p.start(binary(program), arguments(program, args));
         Finished f;
         f.ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
         if (!f.ended) {
@@ -53,10 +53,15 @@ public:
         QProcessEnvironment env = env_;
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
-        p.start(binary(program), args);
+        p.start(binary(program), arguments(program, args));
     }
 
     static QString binary(const QString& program) { return QStringLiteral(ECHOLON_BIN_DIR "/") + program; }
+
+    // The program shows the texts as written, whatever the machine's locale.
+    static QStringList arguments(const QString& program, const QStringList& args) {
+        return program == QLatin1String("echolon") ? QStringList{"--lang", "described"} + args : args;
+    }
 
 private:
     QTemporaryDir root_;

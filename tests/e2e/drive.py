@@ -267,7 +267,8 @@ def run(s):
     s.spawn("echolon-sim", [os.path.join(s.bin, "echolon-sim"), "--link", s.link,
                             "--log", s.sim_log, *SIM_ARGS])
     s.wait("the simulator's device link", lambda: os.path.islink(s.link) and os.path.exists(s.sim_log), 20)
-    s.spawn("echolon", [os.path.join(s.bin, "echolon"), "--home", s.home])
+    # --lang described: the texts the session looks for, whatever the locale.
+    s.spawn("echolon", [os.path.join(s.bin, "echolon"), "--home", s.home, "--lang", "described"])
     app = s.app()
     s.app_acc = app
     main = s.wait("the main window", lambda: next(

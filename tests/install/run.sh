@@ -73,7 +73,7 @@ case $out in *"$version"*) ;; *) fail "echolon --version does not name $version:
 
 find "$root" | sort >"$tmp/before"
 library=$tmp/data/echolon/Data/ecl41_data.db
-run "$inst/bin/echolon" >"$tmp/program.log" 2>&1 &
+run "$inst/bin/echolon" --lang described >"$tmp/program.log" 2>&1 &
 pid=$!
 for _ in $(seq 1 600); do
   [ -s "$library" ] && break

@@ -4,8 +4,10 @@
 #include "store/DataModuleHost.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
+#include "store/Translated.h"
 #include "trace/TraceView.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace app::library {
@@ -13,8 +15,9 @@ namespace app::library {
 using store::Dataset;
 using store::TagQuiet;
 
-const QString CompareLibrary::kFullMessage = QStringLiteral(
-    "Можно сравнивать не более 4-х рефлектограмм. Удалите ненужные рефлектограммы из таблицы сравнения");
+const QString CompareLibrary::kFullMessage = QString::fromUtf8(QT_TRANSLATE_NOOP(
+    "CompareLibrary",
+    "Можно сравнивать не более 4-х рефлектограмм. Удалите ненужные рефлектограммы из таблицы сравнения"));
 
 namespace {
 const QString kPicture = QStringLiteral("PICTURE");
@@ -25,9 +28,11 @@ void requireSameLayout(Dataset& library, Dataset& compare) {
     for (int i = 0; same && i < library.fieldCount(); ++i)
         same = library.fieldName(i).compare(compare.fieldName(i), Qt::CaseInsensitive) == 0;
     if (!same)
-        throw store::StoreError(
-            "The compare library's table does not hold the waveform library's fields in the "
-            "same order; nothing was copied.");
+        throw store::StoreError(QCoreApplication::translate("CompareLibrary",
+                                                            "The compare library's table does not hold the "
+                                                            "waveform library's fields in the same order; "
+                                                            "nothing was copied.")
+                                    .toStdString());
 }
 } // namespace
 
@@ -45,7 +50,8 @@ QString CompareLibrary::memoPrefix(const QString& title) {
 
 void CompareLibrary::CopyToCompareLibrary(Dataset& library, Dataset& compare) {
     const int count = compare.recordCount();
-    if (count >= kMaxRecords) throw CopyRefused(kFullMessage.toStdString());
+    if (count >= kMaxRecords)
+        throw CopyRefused(store::translated("CompareLibrary", kFullMessage).toStdString());
     requireSameLayout(library, compare);
     QuietWalk walk(compare, QuietWalk::End::Remembered);
     compare.setTag(TagQuiet);

@@ -1,5 +1,7 @@
 #include "app/library/LibraryColumns.h"
 
+#include <QCoreApplication>
+
 namespace app::library {
 
 namespace {
@@ -10,7 +12,7 @@ store::GridColumn column(const char* field, const char* title, int width, bool e
                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     store::GridColumn c;
     c.field = QString::fromLatin1(field);
-    c.title = QString::fromUtf8(title);
+    c.title = QCoreApplication::translate("LibraryColumns", title);
     c.width = width;
     c.editable = editable;
     c.alignment = alignment;
@@ -23,23 +25,23 @@ QVector<store::GridColumn> LibraryColumns::waveforms() {
     mark.checkBox = true;
     return {
         mark,
-        column("REC_ID", "  №", 36),
-        column("BANK_NUM", "  № wf", 53),
-        column("MEMO", "             waveform name", 212, true),
-        column("SCALE", "  scale", 50),
-        column("DLIT", "  pulse", 40),
-        column("AMPL", "  gain", 44),
-        column("NAKOPL", " average", 46),
-        column("SOGLAS", " impedance", 60),
-        column("SPEED", "  PR", 37),
-        column("DATE", "      save data", 107),
-        column("SDVIG", "  shift", 49),
+        column("REC_ID", QT_TRANSLATE_NOOP("LibraryColumns", "  №"), 36),
+        column("BANK_NUM", QT_TRANSLATE_NOOP("LibraryColumns", "  № wf"), 53),
+        column("MEMO", QT_TRANSLATE_NOOP("LibraryColumns", "             waveform name"), 212, true),
+        column("SCALE", QT_TRANSLATE_NOOP("LibraryColumns", "  scale"), 50),
+        column("DLIT", QT_TRANSLATE_NOOP("LibraryColumns", "  pulse"), 40),
+        column("AMPL", QT_TRANSLATE_NOOP("LibraryColumns", "  gain"), 44),
+        column("NAKOPL", QT_TRANSLATE_NOOP("LibraryColumns", " average"), 46),
+        column("SOGLAS", QT_TRANSLATE_NOOP("LibraryColumns", " impedance"), 60),
+        column("SPEED", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37),
+        column("DATE", QT_TRANSLATE_NOOP("LibraryColumns", "      save data"), 107),
+        column("SDVIG", QT_TRANSLATE_NOOP("LibraryColumns", "  shift"), 49),
         column("ZOOM_L", "", 0),
         column("POINTS", "", 0),
         column("DEVICE_TYPE", "", 0),
-        column("METHOD", "  method", 49, true, kCentred),
-        column("LEVEL", " threshold", 0, true, kCentred),
-        column("TIME_OUT", "  delay", 0, true, kCentred),
+        column("METHOD", QT_TRANSLATE_NOOP("LibraryColumns", "  method"), 49, true, kCentred),
+        column("LEVEL", QT_TRANSLATE_NOOP("LibraryColumns", " threshold"), 0, true, kCentred),
+        column("TIME_OUT", QT_TRANSLATE_NOOP("LibraryColumns", "  delay"), 0, true, kCentred),
     };
 }
 
@@ -47,10 +49,14 @@ QStringList LibraryColumns::hiddenWaveformFields() {
     return {QStringLiteral("ZOOM_L"), QStringLiteral("POINTS"), QStringLiteral("DEVICE_TYPE")};
 }
 
+QStringList LibraryColumns::unusedByPlanTypeFields() {
+    return {QStringLiteral("METHOD"), QStringLiteral("LEVEL"), QStringLiteral("TIME_OUT")};
+}
+
 QVector<store::GridColumn> LibraryColumns::prList() {
     return {
-        column("name_ku", " cable type", 83, true),
-        column("value_ku", "  PR", 37, true),
+        column("name_ku", QT_TRANSLATE_NOOP("LibraryColumns", " cable type"), 83, true),
+        column("value_ku", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37, true),
         column("picture", "", 0),
     };
 }

@@ -3,6 +3,7 @@
 #include "app/tdr/FileBirthTime.h"
 #include "app/tdr/TdrError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,13 +12,16 @@ namespace app::tdr {
 TdrFile TdrFile::read(const QString& path) {
     // A pipe or a device would block the open or the read.
     const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) throw TdrError(QStringLiteral("it is not a regular file"));
+    if (info.exists() && !info.isFile())
+        throw TdrError(QCoreApplication::translate("TdrFile", "it is not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TdrError(QStringLiteral("the file cannot be opened (%1)").arg(file.errorString()));
+        throw TdrError(
+            QCoreApplication::translate("TdrFile", "the file cannot be opened (%1)").arg(file.errorString()));
     if (!file.isSequential() && file.size() > kMaxFileSize)
         throw TdrError(
-            QStringLiteral("the file is too large for a waveform file (%1 bytes)").arg(file.size()));
+            QCoreApplication::translate("TdrFile", "the file is too large for a waveform file (%1 bytes)")
+                .arg(file.size()));
 
     TdrFile f;
     f.path = path;

@@ -6,8 +6,13 @@
 #include "app/tdr/TdrFile.h"
 #include "store/DataModuleHost.h"
 #include "store/Dataset.h"
+#include "store/DiskFull.h"
 #include "store/Messages.h"
+#include "store/OperationJournal.h"
 
+#include <QCoreApplication>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,36 +23,66 @@ TdrFolderImport::TdrFolderImport(store::Dataset& master, store::Dataset& master2
     : master_(master), master2_(master2), mainWindow_(mainWindow) {}
 
 TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
+    if (chosenFile.isEmpty()) return {};
+    // Unsorted keeps the file system's own listing order; Files without
+    // System leaves out pipes and devices that happen to be named *.tdr.
+    const QDir folder = QFileInfo(chosenFile).absoluteDir();
+    return importFiles(folder.absolutePath(), folder.entryList({QStringLiteral("*.tdr")},
+                                                               QDir::Files | QDir::Hidden, QDir::Unsorted));
+}
+
+TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QStringList& names) {
     TdrFolderResult result;
-    if (chosenFile.isEmpty()) return result;
+    QString diskFull;
     {
         ControlsDisabled quiet(master_);
-        // Unsorted keeps the file system's own listing order; Files without
-        // System leaves out pipes and devices that happen to be named *.tdr.
-        const QDir folder = QFileInfo(chosenFile).absoluteDir();
-        const QStringList names =
-            folder.entryList({QStringLiteral("*.tdr")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
-        for (const QString& name : names) {
+        const QDir folder(folderPath);
+        store::JournalEntry entry;
+        entry.kind = store::JournalEntry::Kind::Import;
+        entry.source = folder.absolutePath();
+        entry.items = names;
+        store::OperationJournal journal(entry);
+        for (int i = 0; i < names.size(); ++i) {
+            const QString& name = names[i];
             try {
-                ImportTdrFile(master2_, TdrFile::read(folder.filePath(name)));
+                const TdrFile file = TdrFile::read(folder.filePath(name));
+                journal.storing(name);
+                ImportTdrFile(master2_, file);
                 ++result.imported;
             } catch (const TdrError& e) {
                 result.passedOver << QStringLiteral("%1: %2").arg(name, e.text());
+            } catch (const store::DiskFull& e) {
+                result.notStored = names.mid(i);
+                diskFull = e.reason();
+                break;
             }
+            journal.stored(name);
         }
         mainWindow_.applyDeviceFilter();
         quiet.done();
     }
+    if (!result.notStored.isEmpty())
+        store::messages().warning(diskFullMessage(result.notStored, int(names.size()), diskFull));
     if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
     return result;
 }
 
+QString TdrFolderImport::diskFullMessage(const QStringList& notStored, int total, const QString& reason) {
+    QStringList named = notStored.mid(0, kNamedInLine);
+    if (notStored.size() > kNamedInLine) named << QStringLiteral("…");
+    return QCoreApplication::translate("TdrFolderImport", "%1 of %2 waveform files were not stored (%3): %4.")
+        .arg(notStored.size())
+        .arg(total)
+        .arg(named.join(QStringLiteral(", ")), reason);
+}
+
 QString TdrFolderImport::passedOverMessage(const QStringList& passedOver) {
-    QString text = QStringLiteral("These waveform files were not imported:");
+    QString text = QCoreApplication::translate("TdrFolderImport", "These waveform files were not imported:");
     const int listed = std::min<int>(passedOver.size(), kListedFiles);
     for (int i = 0; i < listed; ++i) text += QLatin1Char('\n') + passedOver[i];
     if (passedOver.size() > listed)
-        text += QStringLiteral("\n... and %1 more").arg(passedOver.size() - listed);
+        text += QCoreApplication::translate("TdrFolderImport", "\n... and %1 more")
+                    .arg(passedOver.size() - listed);
     return text;
 }
 

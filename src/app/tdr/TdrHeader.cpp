@@ -3,6 +3,7 @@
 #include "app/tdr/TdrError.h"
 #include "store/Numbers.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <array>
 
@@ -23,8 +24,10 @@ qint32 wordAt(const QByteArray& image, int offset) {
 template <typename T, std::size_t N>
 T lookUp(const std::array<T, N>& table, qint32 index, const char* what) {
     if (index < 0 || static_cast<std::size_t>(index) >= N)
-        throw TdrError(
-            QStringLiteral("%1 index %2 is outside 0..%3").arg(QLatin1String(what)).arg(index).arg(N - 1));
+        throw TdrError(QCoreApplication::translate("TdrHeader", "%1 index %2 is outside 0..%3")
+                           .arg(QCoreApplication::translate("TdrHeader", what))
+                           .arg(index)
+                           .arg(N - 1));
     return table[static_cast<std::size_t>(index)];
 }
 
@@ -42,17 +45,21 @@ QString methodName(qint32 code) {
 TdrHeader TdrHeader::decode(const QByteArray& image) {
     if (image.size() < kImageSize)
         throw TdrError(
-            QStringLiteral("the file is shorter than %1 bytes (%2 bytes)").arg(kImageSize).arg(image.size()));
+            QCoreApplication::translate("TdrHeader", "the file is shorter than %1 bytes (%2 bytes)")
+                .arg(kImageSize)
+                .arg(image.size()));
 
     TdrHeader h;
-    h.dlit = lookUp(kPulse, wordAt(image, 4), "pulse width");
-    h.scale = lookUp(kRange, wordAt(image, 8), "range");
-    h.nakopl = lookUp(kAveraging, wordAt(image, 12), "averaging");
+    h.dlit = lookUp(kPulse, wordAt(image, 4), QT_TRANSLATE_NOOP("TdrHeader", "pulse width"));
+    h.scale = lookUp(kRange, wordAt(image, 8), QT_TRANSLATE_NOOP("TdrHeader", "range"));
+    h.nakopl = lookUp(kAveraging, wordAt(image, 12), QT_TRANSLATE_NOOP("TdrHeader", "averaging"));
     h.ampl = wordAt(image, 16);
     h.soglas = wordAt(image, 20);
     const qint32 speed = wordAt(image, 24);
     // A PR of zero or below is no distance scale: the waveform could not be drawn.
-    if (speed <= 0) throw TdrError(QStringLiteral("propagation ratio word %1 is not above zero").arg(speed));
+    if (speed <= 0)
+        throw TdrError(QCoreApplication::translate("TdrHeader", "propagation ratio word %1 is not above zero")
+                           .arg(speed));
     h.speed = store::formatFixed(speed > 300 ? speed * 0.001 : speed * 0.01, 3);
     h.timeOut = wordAt(image, 32) * 0.2;
     h.level = qint64(wordAt(image, 36)) - 60;

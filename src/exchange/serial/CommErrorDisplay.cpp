@@ -2,6 +2,7 @@
 
 #include "exchange/serial/ERsCommError.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <exception>
 
@@ -29,7 +30,7 @@ void showCurrentException() {
     } catch (const std::exception& e) {
         showCommError(QString::fromUtf8(e.what()));
     } catch (...) {
-        showCommError(QStringLiteral("An unknown error occurred."));
+        showCommError(QCoreApplication::translate("CommErrorDisplay", "An unknown error occurred."));
     }
 }
 

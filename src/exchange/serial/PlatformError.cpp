@@ -1,5 +1,6 @@
 #include "exchange/serial/PlatformError.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <pwd.h>
@@ -19,11 +20,14 @@ QString Text(int code) {
 QString OpenText(int code) {
     switch (code) {
     case EBUSY:
-    case EWOULDBLOCK: return QStringLiteral("Access is denied: the device is in use by another program");
+    case EWOULDBLOCK:
+        return QCoreApplication::translate("PlatformError",
+                                           "Access is denied: the device is in use by another program");
     case EACCES:
     case EPERM:
-        return QStringLiteral("Access is denied: this user may not open the device. "
-                              "Run \"sudo usermod -aG dialout %1\", then log out and in again")
+        return QCoreApplication::translate("PlatformError",
+                                           "Access is denied: this user may not open the device. "
+                                           "Run \"sudo usermod -aG dialout %1\", then log out and in again")
             .arg(UserName());
     default: return Text(code);
     }

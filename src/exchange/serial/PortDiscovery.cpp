@@ -1,6 +1,7 @@
 #include "exchange/serial/PortDiscovery.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,9 +40,9 @@ bool uartExists(const QString& ttyFolder) {
 
 QString SerialPortInfo::description() const {
     const QString name = QFileInfo(device).fileName();
-    if (!usb) return name + QStringLiteral(" — on-board serial port");
+    if (!usb) return name + QCoreApplication::translate("PortDiscovery", " — on-board serial port");
     QString what = QStringList({maker, model}).join(QLatin1Char(' ')).trimmed();
-    if (what.isEmpty()) what = QStringLiteral("USB serial adapter");
+    if (what.isEmpty()) what = QCoreApplication::translate("PortDiscovery", "USB serial adapter");
     if (!serial.isEmpty()) what += QStringLiteral(" (%1)").arg(serial);
     return name + QStringLiteral(" — ") + what;
 }

@@ -8,6 +8,7 @@
 #include "exchange/serial/TRsCommInput.h"
 #include "exchange/serial/TRsCommWriteThread.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <mutex>
@@ -55,10 +56,12 @@ void TRsCustomComm::CreateHandle() {
         return;
     }
     if (PlatformError::IsMissingDevice(code))
-        throw ERsCommError(QStringLiteral("Specified device not found (") + name + QStringLiteral(")."));
+        throw ERsCommError(
+            QCoreApplication::translate("TRsCustomComm", "Specified device not found (%1).").arg(name));
     throw ERsCommError(
-        QStringLiteral("Can't open specified device ") + name +
-        PlatformError::Format(QStringLiteral(" (Error %d, %s)"), code, PlatformError::OpenText(code)));
+        QCoreApplication::translate("TRsCustomComm", "Can't open specified device %1").arg(name) +
+        PlatformError::Format(QCoreApplication::translate("TRsCustomComm", " (Error %d, %s)"), code,
+                              PlatformError::OpenText(code)));
 }
 
 void TRsCustomComm::DestroyHandle() {

@@ -3,6 +3,7 @@
 #include "store/Numbers.h"
 #include "store/encoding/CodePage.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace store {
@@ -30,11 +31,13 @@ struct Bytes {
 };
 
 QString tooShort(int size, int needed) {
-    return QStringLiteral("блок данных короче нужного (%1 байт из %2)").arg(size).arg(needed);
+    return QCoreApplication::translate("WaveformConversions", "блок данных короче нужного (%1 байт из %2)")
+        .arg(size)
+        .arg(needed);
 }
 
 QString outsideTable(const QString& what, int code) {
-    return QStringLiteral("%1 %2 вне таблицы").arg(what).arg(code);
+    return QCoreApplication::translate("WaveformConversions", "%1 %2 вне таблицы").arg(what).arg(code);
 }
 
 QString hex2(int v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); }
@@ -54,8 +57,10 @@ QString type0Name(const QByteArray& block) {
 QString type0Problem(const QByteArray& block) {
     if (block.size() < kType0MinSize) return tooShort(block.size(), kType0MinSize);
     const int scale = static_cast<unsigned char>(block[kType0ScaleOffset]);
-    if (scale == kEmptyBank) return QStringLiteral("ячейка памяти прибора пуста");
-    if (scale >= int(kScaleType0.size())) return outsideTable(QStringLiteral("код масштаба"), scale);
+    if (scale == kEmptyBank)
+        return QCoreApplication::translate("WaveformConversions", "ячейка памяти прибора пуста");
+    if (scale >= int(kScaleType0.size()))
+        return outsideTable(QCoreApplication::translate("WaveformConversions", "код масштаба"), scale);
     return {};
 }
 
@@ -65,12 +70,14 @@ ConversionResult convertPacketBlock(const QByteArray& block, const std::array<do
         return ConversionResult::rejected(tooShort(block.size(), kPacketBlockMinSize));
     const Bytes b{block};
     if (b.u(112) >= int(scales.size()))
-        return ConversionResult::rejected(outsideTable(QStringLiteral("код масштаба"), b.u(112)));
-    if (b.u(111) >= int(kPulse.size()))
         return ConversionResult::rejected(
-            outsideTable(QStringLiteral("код длительности импульса"), b.u(111)));
+            outsideTable(QCoreApplication::translate("WaveformConversions", "код масштаба"), b.u(112)));
+    if (b.u(111) >= int(kPulse.size()))
+        return ConversionResult::rejected(outsideTable(
+            QCoreApplication::translate("WaveformConversions", "код длительности импульса"), b.u(111)));
     if (b.u(115) >= int(kAveraging.size()))
-        return ConversionResult::rejected(outsideTable(QStringLiteral("код накопления"), b.u(115)));
+        return ConversionResult::rejected(
+            outsideTable(QCoreApplication::translate("WaveformConversions", "код накопления"), b.u(115)));
 
     const int speedRaw = b.w(122);
     const double speed = speedRaw <= 300 ? speedRaw * 0.01 : speedRaw * 0.001;
@@ -115,7 +122,9 @@ ConversionResult ConvertType0(const QByteArray& block) {
     if (QString why = type0Problem(block); !why.isEmpty()) return ConversionResult::rejected(why);
     const Bytes b{block};
     const int propagation = b.s(272);
-    if (propagation == 0) return ConversionResult::rejected(QStringLiteral("код КУ равен 0"));
+    if (propagation == 0)
+        return ConversionResult::rejected(
+            QCoreApplication::translate("WaveformConversions", "код КУ равен 0"));
 
     const int scaleCode = b.u(kType0ScaleOffset);
     const bool zoomed = (b.u(271) & 2) != 0;
@@ -145,7 +154,8 @@ ConversionResult ConvertType0(const QByteArray& block) {
         {"START_PLAN", double(startPlan)},
     };
     if (block.size() >= kType0BlockSize && ByteSum(block, kType0DataSize) != b.u(kType0DataSize))
-        r.warning = QStringLiteral("контрольная сумма не совпадает, данные могут быть повреждены");
+        r.warning = QCoreApplication::translate(
+            "WaveformConversions", "контрольная сумма не совпадает, данные могут быть повреждены");
     return r;
 }
 
