@@ -35,4 +35,10 @@ int CursorScale::nearest(double distance) const {
 
 double CursorScale::limit(double distance) const { return std::clamp(distance, lowest, highest); }
 
+double CursorScale::visible(double distance) const {
+    const double from = std::max(start, lowest);
+    const double to = std::max(from, std::min(CursorScale::distance(points), highest));
+    return std::clamp(distance, from, to);
+}
+
 } // namespace trace

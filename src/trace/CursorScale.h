@@ -30,6 +30,9 @@ struct CursorScale {
     int nearest(double distance) const;
     // The distance held to where a cursor may stand: the plan, or the whole range.
     double limit(double distance) const;
+    // The distance held to what the chart shows: the plan, or the zoomed window
+    // within the whole range. A cursor put by hand lands where it can be seen.
+    double visible(double distance) const;
 };
 
 } // namespace trace

@@ -56,6 +56,15 @@ void Cursors::StepCursor(int cursor, int delta) {
     state_.notify();
 }
 
+bool Cursors::PlaceCursor(int cursor, double metres) {
+    const CursorScale scale = CursorScale::of(state_, drawn_);
+    if (!scale.valid() || !std::isfinite(metres)) return false;
+    DrawCursor(cursor, scale.visible(metres), scale);
+    distanceBetween();
+    state_.notify();
+    return true;
+}
+
 void Cursors::placeBoth(double x1, double x2, const CursorScale& scale) {
     DrawCursor(1, x1, scale);
     DrawCursor(2, x2, scale);

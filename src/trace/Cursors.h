@@ -31,6 +31,12 @@ public:
     // window is brought in only by the button that points at the window: the
     // other one would move it backwards, so it leaves the cursor where it is.
     void StepCursor(int cursor, int delta);
+    // A cursor put by hand (a click on the chart, a distance typed into its
+    // box): it stands at `metres` held to the shown range, its position the
+    // nearest sample. False when nothing is drawn to place it on.
+    bool PlaceCursor(int cursor, double metres);
+    // The distance a cursor shows, for finding its line under the pointer.
+    double distanceOf(int cursor) const { return shown(cursor); }
 
     // Redraw modes 1 and 3, both views (CursorsFromMetresPlan and
     // CursorsFromMetresWindow in one): the cursors keep their distances,

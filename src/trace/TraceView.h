@@ -35,6 +35,9 @@ public:
     // nothing while the charts are hidden for a PR that is not above zero.
     void StepK1(int delta);
     void StepK2(int delta);
+    // A cursor put by hand at a distance (cursor: 1 = K1, 2 = K2); false when
+    // nothing is drawn to put it on.
+    bool PlaceCursor(int cursor, double metres);
 
     Cursors& cursors() { return cursors_; }
     const RenderScale& drawn() const { return drawn_; }

@@ -6,12 +6,16 @@
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
+#include "trace/CursorMarks.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceLayer.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -121,6 +125,42 @@ protected:
         }
     }
 
+    // The lower chart on the screen, as the user sees it at 1024 x 768.
+    QChartView* showLowerChart() {
+        form.resize(1024, 768);
+        form.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        program.TDBChart1.flush();
+        return program.TDBChart1.view();
+    }
+    // The viewport point of a distance on the lower chart, and back.
+    QPoint pointAt(double metres) const {
+        QChartView* view = program.TDBChart1.view();
+        QLineSeries* series = program.TDBChart1.series(SlotLayout::kLowerCurrent);
+        const QPointF at = view->chart()->mapToPosition(QPointF(metres, 0), series);
+        const QPointF plotMiddle = view->chart()->plotArea().center();
+        return view->mapFromScene(view->chart()->mapToScene(QPointF(at.x(), plotMiddle.y())));
+    }
+    double distanceAt(const QPoint& p) const {
+        QChartView* view = program.TDBChart1.view();
+        QLineSeries* series = program.TDBChart1.series(SlotLayout::kLowerCurrent);
+        return view->chart()->mapToValue(view->chart()->mapFromScene(view->mapToScene(p)), series).x();
+    }
+    void type(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    // What the label on the cursor lines says, in order K1, K2, L.
+    QStringList marks() const {
+        QStringList texts;
+        for (QGraphicsItem* item : program.TDBChart1.view()->chart()->childItems())
+            if (auto* labels = qobject_cast<trace::CursorMarks*>(item->toGraphicsObject()))
+                for (const auto& mark : labels->marks()) texts << mark.text;
+        return texts;
+    }
+
     CommaLocale locale;
     TempHome home;
     RecordingMessages boxes;
@@ -216,6 +256,89 @@ TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxe
     EXPECT_NEAR(k1(), fine * prBefore / pr(), 0.0101)
         << "a PR step scales K1's distance, it does not snap it";
     expectAgreement("raising PR at zoom 1");
+}
+
+TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCursorsWhereTheAxisSays) {
+    addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
+    showFamily(0);
+    QChartView* view = showLowerChart();
+    QWidget* plot = view->viewport();
+    const double step = sampleAt(1) - sampleAt(0);
+
+    const QPoint first = pointAt(80);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, first);
+    EXPECT_NEAR(k1(), distanceAt(first), step) << "a click puts K1 where the axis says";
+    expectAgreement("a click");
+
+    const QPoint second = pointAt(150);
+    QTest::mouseClick(plot, Qt::RightButton, {}, second);
+    EXPECT_NEAR(k2(), distanceAt(second), step) << "a right click puts K2 there";
+    EXPECT_NEAR(k1(), distanceAt(first), step) << "K1 stays";
+    EXPECT_EQ(program.windowState.activeCursor, 2);
+    QTest::mouseClick(plot, Qt::LeftButton, Qt::ShiftModifier, pointAt(120));
+    EXPECT_NEAR(k2(), 120, step) << "Shift with the left button is K2 too";
+    expectAgreement("a right click and a Shift+click");
+
+    // A press on K1's line (the left button would take K1 anyway: take it with
+    // the right one) drags K1, not K2.
+    QTest::mousePress(plot, Qt::RightButton, {}, pointAt(k1()));
+    QTest::mouseMove(plot, pointAt(60));
+    QTest::mouseRelease(plot, Qt::RightButton, {}, pointAt(60));
+    EXPECT_NEAR(k1(), 60, step) << "dragging K1's line";
+    EXPECT_NEAR(k2(), 120, step);
+    expectAgreement("a drag");
+
+    // Left/Right on the chart step the active cursor as its buttons do.
+    view->setFocus();
+    const double before = k1();
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Right);
+    const double byKeys = k1();
+    EXPECT_GT(byKeys, before);
+    click(form.SpeedButton_k1_dec, 2);
+    click(form.SpeedButton_k1_inc, 2);
+    EXPECT_EQ(k1(), byKeys) << "two key presses are two button presses";
+    expectAgreement("arrow keys");
+
+    type(form.Edit_k1, "123,45");
+    EXPECT_EQ(form.Edit_k1->text(), "123,45");
+    type(form.Edit_k2, "17.5");
+    EXPECT_EQ(form.Edit_k2->text(), "17,50");
+    expectAgreement("typed distances");
+    EXPECT_EQ(marks(), QStringList({"123,45 m", "17,50 m", "L = 105,95 m"})) << "the labels on the lines";
+    type(form.Edit_k2, "900");
+    EXPECT_NEAR(k2(), 250, 0.005) << "held to the plan shown";
+    expectAgreement("a distance beyond the plan");
+
+    type(form.Edit_k1, "12 m");
+    EXPECT_EQ(form.Edit_k1->text(), "123,45") << "refused: the old distance stays";
+    ASSERT_EQ(boxes.warnings.size(), 1);
+    EXPECT_TRUE(boxes.warnings[0].contains("12 m")) << boxes.warnings[0].toStdString();
+    expectAgreement("a refused distance");
+}
+
+TEST_F(CursorAgreementTest, typedPr_redrawsLikeItsButtons_andAPrOutsideTheRangeIsRefused) {
+    addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
+    showFamily(0);
+    click(form.SpeedButton_k1_inc, 40);
+    const double before = k1();
+
+    type(form.Edit_ku, "1,870");
+    EXPECT_EQ(form.Edit_ku->text(), "1,870");
+    EXPECT_NEAR(sampleAt(249), 249 * 1.5 / 1.87, 0.005) << "the waveform is drawn at the new PR";
+    EXPECT_NEAR(k1(), before * 1.5 / 1.87, 0.0101) << "K1 keeps its sample";
+    expectAgreement("a typed PR");
+
+    for (const QString& wrong : {QStringLiteral("3,5"), QStringLiteral("0.999"), QStringLiteral("fast")}) {
+        boxes.warnings.clear();
+        type(form.Edit_ku, wrong);
+        EXPECT_EQ(form.Edit_ku->text(), "1,870") << wrong.toStdString();
+        ASSERT_EQ(boxes.warnings.size(), 1) << wrong.toStdString();
+        EXPECT_TRUE(boxes.warnings[0].contains(wrong) && boxes.warnings[0].contains("1,870"))
+            << boxes.warnings[0].toStdString();
+    }
+    EXPECT_NEAR(sampleAt(249), 249 * 1.5 / 1.87, 0.005) << "nothing was redrawn";
+    expectAgreement("refused PRs");
 }
 
 } // namespace

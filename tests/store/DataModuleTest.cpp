@@ -2,6 +2,7 @@
 #include "support/TempHome.h"
 
 #include "store/OdbcRegistry.h"
+#include "store/PrListDefaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -210,4 +211,33 @@ TEST_F(DataModuleTest, typeQueryReopensTheLibraryAndPurgeEmptiesTheOtherFamily) 
     EXPECT_TRUE(dm.t_master2.isOpen());
     EXPECT_EQ(dm.t_master2.recordCount(), 3);
     EXPECT_EQ(dm.t_master.sql(), "SELECT * FROM master WHERE DEVICE_TYPE = 'KM-630 ver.1'");
+}
+
+TEST_F(DataModuleTest, aNewInstallationsPrList_holdsCableTypes_andAnExistingListIsLeftAsItIs) {
+    ASSERT_TRUE(createDefaultPrList(TDataModule1::listPath()));
+    start();
+    Dataset& ku = dm.t_ku_list;
+    ASSERT_GE(ku.recordCount(), 3);
+    const int name = ku.fieldIndex("name_ku"), value = ku.fieldIndex("value_ku");
+    for (int row = 0; row < ku.recordCount(); ++row) {
+        const QString cable = ku.valueAt(row, name).toString();
+        const double pr = ku.valueAt(row, value).toDouble();
+        EXPECT_TRUE(!cable.isEmpty() && cable.size() <= 12) << cable.toStdString();
+        EXPECT_TRUE(pr >= 1.0 && pr <= 3.0) << cable.toStdString() << " " << pr;
+    }
+
+    // The user's own list: one entry changed, one deleted.
+    const int count = ku.recordCount();
+    ku.first();
+    ku.edit();
+    ku.fieldByName("value_ku").setFloat(2.5);
+    ku.post();
+    ku.last();
+    ku.deleteRecord();
+    EXPECT_FALSE(createDefaultPrList(TDataModule1::listPath()));
+    ku.close();
+    ku.open();
+    EXPECT_EQ(ku.recordCount(), count - 1);
+    ku.first();
+    EXPECT_DOUBLE_EQ(ku.fieldByName("value_ku").asFloat(), 2.5);
 }

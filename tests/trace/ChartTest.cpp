@@ -57,7 +57,7 @@ TEST(ChartSet, laysOutBothChartsWithTitlesColoursAndAxes) {
     EXPECT_EQ(lower.title(0), "K1");
     EXPECT_EQ(lower.color(0), QColor(255, 255, 0));
     EXPECT_EQ(lower.title(1), "K2");
-    EXPECT_EQ(lower.color(1), QColor(0, 0, 255));
+    EXPECT_EQ(lower.color(1), QColor(80, 160, 255));
     EXPECT_EQ(upper.title(9), "Top");
     EXPECT_EQ(upper.title(10), "Bottom");
     EXPECT_EQ(lower.title(7), "Top");

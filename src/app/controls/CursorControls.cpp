@@ -1,8 +1,12 @@
 #include "app/controls/CursorControls.h"
 
 #include "app/WindowState.h"
+#include "store/Messages.h"
+#include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/TraceView.h"
+
+#include <QCoreApplication>
 
 namespace app::controls {
 
@@ -59,6 +63,26 @@ void CursorControls::mouseDown(int cursor, int direction) {
 void CursorControls::mouseUp(int cursor, int direction) {
     timerOf(cursor, direction).stop();
     acceleration_.release();
+}
+
+void CursorControls::keyStep(int direction) {
+    ctx_.guard.run([&] { step(ctx_.windowState.activeCursor == 2 ? 2 : 1, direction); });
+}
+
+void CursorControls::typeDistance(int cursor, const QString& text) {
+    ctx_.guard.run([&] {
+        const std::optional<double> metres = store::parseNumber(text);
+        if (!metres) {
+            const QString shown = cursor == 1 ? ctx_.state.editK1 : ctx_.state.editK2;
+            ctx_.state.notify();
+            store::messages().warning(
+                QCoreApplication::translate("CursorControls",
+                                            "\"%1\" is not a distance in metres. The cursor stays at %2 m.")
+                    .arg(text, shown));
+            return;
+        }
+        if (!ctx_.view.PlaceCursor(cursor, *metres)) ctx_.state.notify();
+    });
 }
 
 void CursorControls::stopAll() {

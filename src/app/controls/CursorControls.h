@@ -3,6 +3,8 @@
 #include "app/controls/RepeatAcceleration.h"
 #include "app/controls/RepeatTimer.h"
 
+#include <QString>
+
 namespace app::controls {
 
 // The K1 and K2 cursors: the choice of the active one and the four step
@@ -23,6 +25,12 @@ public:
     // cursor: 1 = K1, 2 = K2; direction: +1 the _inc button, -1 the _dec button.
     void mouseDown(int cursor, int direction);
     void mouseUp(int cursor, int direction);
+    // Left/Right on the chart: the active cursor makes one step of its buttons.
+    void keyStep(int direction);
+    // Enter in a cursor's box: the typed distance (',' or '.') places it, held
+    // to the shown range. Text that is no number is refused with a message and
+    // the box shows the cursor's distance again.
+    void typeDistance(int cursor, const QString& text);
 
     RepeatTimer Timer_k1_inc, Timer_k1_dec, Timer_k2_inc, Timer_k2_dec;
 

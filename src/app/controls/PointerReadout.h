@@ -19,6 +19,9 @@ public:
     // viewPos in the coordinates of the chart view's viewport; nothing while
     // the pointer is outside the plotting rectangle.
     std::optional<QString> TDBChart1MouseMove(const QPoint& viewPos) const;
+    // The distance at a point of the viewport as the horizontal axis maps it;
+    // outside the plotting rectangle only when `anywhere` is set (a drag).
+    std::optional<double> distanceAt(const QPoint& viewPos, bool anywhere = false) const;
 
 private:
     const trace::QtChart& chart_;

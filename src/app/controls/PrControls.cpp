@@ -1,10 +1,14 @@
 #include "app/controls/PrControls.h"
 
 #include "store/DataModuleHost.h"
+#include "store/Messages.h"
 #include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "trace/TraceView.h"
+
+#include <QCoreApplication>
+#include <cmath>
 
 namespace app::controls {
 
@@ -46,6 +50,32 @@ void PrControls::SpeedButton3Click() {
         // file would make every distance meaningless (or divide by zero).
         if (value.isNull() || value.asFloat() < kLowest || value.asFloat() > kHighest) return;
         ctx_.state.editKu = store::formatFixed(value.asFloat(), 3);
+        ctx_.state.notify();
+        ctx_.window.redraw(trace::TraceView::KeepPositions);
+    });
+}
+
+void PrControls::refuse(const QString& why) {
+    const QString old = ctx_.state.editKu;
+    ctx_.state.notify();
+    store::messages().warning(QCoreApplication::translate("PrControls", "%1 PR stays %2.").arg(why, old));
+}
+
+void PrControls::typePr(const QString& text) {
+    ctx_.guard.run([&] {
+        const std::optional<double> pr = store::parseNumber(text);
+        if (!pr) {
+            refuse(QCoreApplication::translate("PrControls", "\"%1\" is not a number.").arg(text));
+            return;
+        }
+        // Rounded as the box shows it, so that 3,0004 is not refused as 3,000.
+        const double shown = std::round(*pr * 1000) / 1000;
+        if (!(shown >= kLowest && shown <= kHighest)) {
+            refuse(QCoreApplication::translate("PrControls", "PR %1 is outside %2 to %3.")
+                       .arg(text, store::formatFixed(kLowest, 3), store::formatFixed(kHighest, 3)));
+            return;
+        }
+        ctx_.state.editKu = store::formatFixed(shown, 3);
         ctx_.state.notify();
         ctx_.window.redraw(trace::TraceView::KeepPositions);
     });

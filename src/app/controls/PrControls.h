@@ -3,6 +3,8 @@
 #include "app/controls/RepeatAcceleration.h"
 #include "app/controls/RepeatTimer.h"
 
+#include <QString>
+
 namespace app::controls {
 
 // The propagation ratio: the step buttons change the PR box by RepeatStep
@@ -21,6 +23,10 @@ public:
     void mouseDown(int direction);
     void mouseUp(int direction);
     void SpeedButton3Click();
+    // Enter in the PR box: a typed ratio (',' or '.') inside 1..3 is taken as
+    // a step would take it; anything else is refused with the reason and the
+    // box shows the old PR again.
+    void typePr(const QString& text);
 
     RepeatTimer Timer_ku_inc, Timer_ku_dec;
 
@@ -28,6 +34,7 @@ public:
 
 private:
     void step(int direction);
+    void refuse(const QString& why);
 
     ControlsContext ctx_;
     RepeatAcceleration& acceleration_;

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/controls/ControlsContext.h"
 #include "app/controls/CursorControls.h"
+#include "app/controls/CursorPointer.h"
 #include "app/controls/HandlerGuard.h"
 #include "app/controls/OffsetControls.h"
 #include "app/controls/PrControls.h"
@@ -23,6 +24,7 @@ public:
 
     RepeatAcceleration acceleration; // cngTimeout
     CursorControls cursors;
+    CursorPointer pointer; // the cursors under the mouse on the lower chart
     PrControls pr;
     OffsetControls offset;
     ZoomControls zoom;

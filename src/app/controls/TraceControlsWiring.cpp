@@ -2,32 +2,50 @@
 
 #include "app/TForm1.h"
 #include "exchange/QtClock.h"
+#include "trace/CursorMarks.h"
 #include "trace/QtChart.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
+#include <cmath>
 
 namespace app::controls {
+
+namespace {
+// How near a cursor line a press takes that line rather than the button's cursor.
+constexpr int kGrabPixels = 4;
+} // namespace
 
 TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
                                          trace::TraceView& view, const trace::QtChart& lowerChart,
                                          exchange::Clock* clock)
     : ownClock_(clock ? nullptr : std::make_unique<exchange::QtClock>()),
       controls_(form.state(), form.windowState(), dm, window, view, clock ? *clock : *ownClock_),
-      readout_(lowerChart), form_(form), chartViewport_(nullptr) {
+      readout_(lowerChart), form_(form), chartViewport_(nullptr), chartView_(nullptr) {
     setObjectName(QStringLiteral("TraceControlsWiring"));
     connectButtons();
+    connectBoxes();
     form_.Label_k1->installEventFilter(this);
     form_.Label_k2->installEventFilter(this);
     if (QChartView* chartView = lowerChart.view()) {
         chartView->setMouseTracking(true);
         chartView->viewport()->setMouseTracking(true);
+        chartView->setFocusPolicy(Qt::StrongFocus);
+        chartView->chart()->setToolTip(
+            tr("Click: put K1 here. Right click or Shift+click: put K2 here.\n"
+               "Drag a cursor line to move it; Left/Right move the active cursor."));
         chartViewport_ = chartView->viewport();
         chartViewport_->installEventFilter(this);
+        chartView_ = chartView;
+        chartView_->installEventFilter(this);
+        new trace::CursorMarks(lowerChart, form.state()); // owned by the chart
     }
 }
 
@@ -65,7 +83,67 @@ void TraceControlsWiring::connectButtons() {
     connect(f.Button_zoom, &QPushButton::clicked, this, [&c] { c.zoom.Button_zoomClick(); });
 }
 
+void TraceControlsWiring::connectBoxes() {
+    TForm1& f = form_;
+    TraceControls& c = controls_;
+    for (QLineEdit* box : {f.Edit_k1, f.Edit_k2, f.Edit_ku}) {
+        box->setReadOnly(false);
+        box->setEnabled(true);
+        // Typing without Enter changes nothing: leaving the box shows the value again.
+        box->installEventFilter(this);
+    }
+    f.Edit_k1->setToolTip(tr("Type a distance in metres and press Enter to put K1 there"));
+    f.Edit_k2->setToolTip(tr("Type a distance in metres and press Enter to put K2 there"));
+    f.Edit_ku->setToolTip(tr("Type a PR from 1,000 to 3,000 and press Enter"));
+    connect(f.Edit_k1, &QLineEdit::returnPressed, this,
+            [&c, &f] { c.cursors.typeDistance(1, f.Edit_k1->text()); });
+    connect(f.Edit_k2, &QLineEdit::returnPressed, this,
+            [&c, &f] { c.cursors.typeDistance(2, f.Edit_k2->text()); });
+    connect(f.Edit_ku, &QLineEdit::returnPressed, this, [&c, &f] { c.pr.typePr(f.Edit_ku->text()); });
+}
+
+bool TraceControlsWiring::chartMouse(QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    CursorPointer& pointer = controls_.pointer;
+    if (event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButton button = mouse->button();
+        if (button != Qt::LeftButton && button != Qt::RightButton) return false;
+        const std::optional<double> metres = readout_.distanceAt(at);
+        const std::optional<double> beside = readout_.distanceAt(at + QPoint(kGrabPixels, 0), true);
+        if (!metres || !beside) return false;
+        pointer.press(button == Qt::RightButton ? CursorPointer::Button::Right : CursorPointer::Button::Left,
+                      mouse->modifiers().testFlag(Qt::ShiftModifier), *metres, std::fabs(*beside - *metres));
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove && pointer.held() != 0) {
+        if (const std::optional<double> metres = readout_.distanceAt(at, true)) pointer.move(*metres);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease && pointer.held() != 0) {
+        pointer.release();
+        return true;
+    }
+    return false;
+}
+
+bool TraceControlsWiring::chartKey(QEvent* event) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+    controls_.cursors.keyStep(key == Qt::Key_Right ? 1 : -1);
+    return true;
+}
+
 bool TraceControlsWiring::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == chartViewport_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseMove)) {
+        if (chartMouse(event)) return true;
+    }
+    if (watched == chartView_ && event->type() == QEvent::KeyPress && chartKey(event)) return true;
+    if (event->type() == QEvent::FocusOut &&
+        (watched == form_.Edit_k1 || watched == form_.Edit_k2 || watched == form_.Edit_ku))
+        form_.showState();
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == form_.Label_k1) controls_.cursors.Label_k1Click();

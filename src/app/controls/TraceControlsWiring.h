@@ -13,7 +13,8 @@ namespace app::controls {
 
 // Connects the main window's trace controls to TraceControls: presses and
 // releases of the step buttons, clicks on "Set PR", "Clear zoom" and the
-// cursor labels, and the pointer over the lower chart for the status bar.
+// cursor labels, Enter in the K1, K2 and PR boxes, and on the lower chart the
+// pointer (status bar), the mouse buttons (cursors) and Left/Right.
 class TraceControlsWiring : public QObject {
     Q_OBJECT
 public:
@@ -31,12 +32,17 @@ protected:
 
 private:
     void connectButtons();
+    void connectBoxes();
+    // The chart view's mouse and keys; true when the event was used.
+    bool chartMouse(QEvent* event);
+    bool chartKey(QEvent* event);
 
     std::unique_ptr<exchange::Clock> ownClock_;
     TraceControls controls_;
     PointerReadout readout_;
     TForm1& form_;
     QObject* chartViewport_;
+    QObject* chartView_;
 };
 
 } // namespace app::controls

@@ -1,0 +1,46 @@
+#include "app/controls/CursorPointer.h"
+
+#include "app/WindowState.h"
+#include "trace/TraceView.h"
+
+#include <cmath>
+
+namespace app::controls {
+
+int CursorPointer::cursorFor(Button button, bool shift, double metres, double grab) const {
+    trace::Cursors& cursors = ctx_.view.cursors();
+    int nearest = 0;
+    double best = grab;
+    for (int cursor : {1, 2}) {
+        // A box that is no number (a foreign settings file) has no line to take.
+        double at = 0;
+        if (!ctx_.guard.run([&] { at = cursors.distanceOf(cursor); })) return 0;
+        const double away = std::fabs(at - metres);
+        if (away <= best) {
+            best = away;
+            nearest = cursor;
+        }
+    }
+    if (nearest != 0) return nearest;
+    return button == Button::Right || shift ? 2 : 1;
+}
+
+void CursorPointer::place(double metres) {
+    ctx_.guard.run([&] { ctx_.view.PlaceCursor(held_, metres); });
+}
+
+void CursorPointer::press(Button button, bool shift, double metres, double grab) {
+    held_ = cursorFor(button, shift, metres, grab);
+    if (held_ == 0) return;
+    if (ctx_.windowState.cursorLabelsEnabled && ctx_.windowState.activeCursor != held_) {
+        ctx_.windowState.activeCursor = held_;
+        ctx_.windowState.notify();
+    }
+    place(metres);
+}
+
+void CursorPointer::move(double metres) {
+    if (held_ != 0) place(metres);
+}
+
+} // namespace app::controls

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+namespace store {
+
+// The PR list of a new installation: a few common cable types with their
+// propagation ratio, so that "Set PR" is useful before the user has made a
+// list. Only a list file that does not exist yet (or is empty) is created and
+// filled; an existing list is never opened here, so its entries stay as they
+// are. Throws StoreError naming the file when it cannot be created.
+// Returns whether a new list was made.
+bool createDefaultPrList(const QString& path);
+
+} // namespace store
