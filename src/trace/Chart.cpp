@@ -130,6 +130,14 @@ void Chart::setDashed(int slot, bool dashed) {
 
 bool Chart::dashed(int slot) const { return validSlot(slot) && slots_[slot].dashed; }
 
+void Chart::setLegendName(int slot, const QString& name) {
+    if (!validSlot(slot) || slots_[slot].legendName == name) return;
+    slots_[slot].legendName = name;
+    styleChanged(slot);
+}
+
+QString Chart::legendName(int slot) const { return validSlot(slot) ? slots_[slot].legendName : QString(); }
+
 void Chart::copyFrom(const Chart& other) {
     if (&other == this) return;
     const int n = std::min(seriesCount(), other.seriesCount());

@@ -65,6 +65,10 @@ public:
     // Dashed lines stay out of the legend (the window frame).
     void setDashed(int slot, bool dashed);
     bool dashed(int slot) const;
+    // What the legend calls a trace: the name of the waveform it shows. A slot
+    // without one (cursor lines, "Top"/"Bottom", an unused slot) stays out of the legend.
+    void setLegendName(int slot, const QString& name);
+    QString legendName(int slot) const;
 
     // Makes this chart an exact copy of another one with the same slot count.
     void copyFrom(const Chart& other);
@@ -88,6 +92,7 @@ private:
         bool inverted = false;
         bool dashed = false;
         QString title;
+        QString legendName;
         QColor color;
     };
     struct AxisState {

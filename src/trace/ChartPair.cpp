@@ -42,4 +42,8 @@ void ChartPair::setInvertedStairs(int slot, bool on) const {
     both([&](Chart& c) { c.setInvertedStairs(slot, on); });
 }
 
+void ChartPair::setLegendName(int slot, const QString& name) const {
+    both([&](Chart& c) { c.setLegendName(slot, name); });
+}
+
 } // namespace trace

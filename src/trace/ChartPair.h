@@ -23,6 +23,7 @@ public:
     void setAxisRange(Axis axis, double min, double max) const;
     void setStairs(int slot, bool on) const;
     void setInvertedStairs(int slot, bool on) const;
+    void setLegendName(int slot, const QString& name) const;
 
     double axisMin(Axis axis) const { return main_->axisMin(axis); }
     double axisMax(Axis axis) const { return main_->axisMax(axis); }

@@ -1,5 +1,6 @@
 #include "trace/QtChart.h"
 
+#include "trace/RoundTicks.h"
 #include "trace/SeriesShaper.h"
 #include "trace/TraceLayer.h"
 
@@ -29,6 +30,9 @@ Qt::Alignment alignmentOf(Axis axis) {
 // The stacking level Qt Charts gives its line series: above the plot area,
 // grid and axes, below the legend.
 constexpr double kTraceZ = 4;
+// Room a tick label needs along its axis, in pixels: "12500" or "-100" with space around.
+constexpr double kTickRoomAcross = 64;
+constexpr double kTickRoomUp = 28;
 
 } // namespace
 
@@ -100,8 +104,7 @@ void QtChart::styleChanged(int slot) {
     line->setPen(pen);
     layer_->setPen(slot, pen);
     line->setName(title(slot));
-    for (QLegendMarker* m : chart_->legend()->markers(line))
-        m->setVisible(!dashed(slot) && !title(slot).isEmpty());
+    legendDirty_ = true;
     markDirty(slot);
 }
 
@@ -109,6 +112,48 @@ void QtChart::activeChanged(int slot) {
     if (!view_) return;
     series_[slot]->setVisible(isActive(slot));
     layer_->setTraceVisible(slot, isActive(slot));
+    legendDirty_ = true;
+    scheduleFlush();
+}
+
+void QtChart::updateLegend() {
+    // Only the traces shown, each by its waveform's name.
+    QStringList shown;
+    for (int s = 0; s < seriesCount(); ++s)
+        shown.append(isActive(s) && !dashed(s) ? legendName(s) : QString());
+    if (shown == legendShown_) return;
+    legendShown_ = shown;
+    QLegend* legend = chart_->legend();
+    for (int s = 0; s < seriesCount(); ++s) {
+        for (QLegendMarker* m : legend->markers(series_[s])) {
+            m->setLabel(shown[s]);
+            m->setVisible(!shown[s].isEmpty());
+        }
+    }
+    // The legend lays its markers out again only when it is shown anew;
+    // otherwise a marker that came back is drawn over one that stayed.
+    legend->setVisible(false);
+    legend->setVisible(
+        std::any_of(shown.begin(), shown.end(), [](const QString& n) { return !n.isEmpty(); }));
+}
+
+void QtChart::updateTicks() {
+    const QRectF plot = chart_->plotArea();
+    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
+        QValueAxis* axis = axes_[int(a)];
+        const double length = a == Axis::Left ? plot.height() : plot.width();
+        const double room = a == Axis::Left ? kTickRoomUp : kTickRoomAcross;
+        const RoundTicks ticks = RoundTicks::forSpan(axis->max() - axis->min(), int(length / room));
+        if (ticks.step <= 0) {
+            axis->setTickType(QValueAxis::TicksFixed);
+            continue;
+        }
+        axis->setTickType(QValueAxis::TicksDynamic);
+        axis->setTickAnchor(0);
+        if (axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
+        const QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
+        if (axis->labelFormat() != format) axis->setLabelFormat(format);
+    }
 }
 
 void QtChart::axisChanged(Axis axis, AxisPart part) {
@@ -161,6 +206,8 @@ void QtChart::flush() {
         QValueAxis* axis = axes_[int(a)];
         if (axis->min() != axisMin(a) || axis->max() != axisMax(a)) axis->setRange(axisMin(a), axisMax(a));
     }
+    if (std::exchange(legendDirty_, false)) updateLegend();
+    updateTicks();
     updateLayerGeometry();
     const int columns = pixelColumns();
     const double xMin = axisMin(distanceAxis()), xMax = axisMax(distanceAxis());

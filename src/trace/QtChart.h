@@ -2,6 +2,7 @@
 #include "trace/Chart.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <vector>
 
 class QChartView;
@@ -51,6 +52,9 @@ private:
     void attachSeries(int slot);
     int pixelColumns() const;
     void updateLayerGeometry();
+    void updateLegend();
+    // Ticks at round values, as many as the plot area has room for.
+    void updateTicks();
 
     QPointer<QChartView> view_;
     QChart* chart_ = nullptr;
@@ -62,6 +66,8 @@ private:
     // intermediate limits, and each change makes Qt Charts rebuild every series.
     bool axisDirty_[3] = {false, false, false};
     bool flushPending_ = false;
+    bool legendDirty_ = true;
+    QStringList legendShown_; // per slot: the name in the legend, empty when out of it
 };
 
 } // namespace trace

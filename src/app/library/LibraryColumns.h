@@ -12,6 +12,8 @@ namespace app::library {
 struct LibraryColumns {
     static QVector<store::GridColumn> waveforms();
     static QStringList hiddenWaveformFields(); // ZOOM_L, POINTS, DEVICE_TYPE
+    // Fields the "KMX-417" records leave empty: METHOD, LEVEL, TIME_OUT.
+    static QStringList unusedByPlanTypeFields();
     static QVector<store::GridColumn> prList();
     static QStringList hiddenPrFields(); // picture
 };

@@ -5,8 +5,11 @@
 #include "app/library/LibraryColumns.h"
 #include "app/library/LibrarySelectionDelegate.h"
 #include "exchange/DbNavigator.h"
+#include "exchange/GridColumnFit.h"
+#include "exchange/GridPlaceholder.h"
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
+#include "store/ViewState.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,6 +29,16 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
     setupGrid(form.DBGridEh3, new store::DatasetTableModel(dm.t_ku_list, LibraryColumns::prList(), this),
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
+    exchange::GridPlaceholder::attach(
+        form.DBGridEh1,
+        tr("Waveform library — press Connect to read waveforms from the instrument, or Import"));
+    exchange::GridPlaceholder::attach(
+        form.DBGridEh2, tr("Compare library — mark waveforms in the library below and press Add"));
+    exchange::GridPlaceholder::attach(form.DBGridEh3, tr("Cable types and their PR — press + to add one"));
+    fits_ = {exchange::GridColumnFit::attach(form.DBGridEh1), exchange::GridColumnFit::attach(form.DBGridEh2),
+             exchange::GridColumnFit::attach(form.DBGridEh3)};
+    showTypeColumns();
+    connect(&form.state(), &store::ViewState::changed, this, &LibraryWiring::showTypeColumns);
 
     if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master))
         nav->setDataset(&dm.t_master);
@@ -40,6 +53,22 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
     form.DBGridEh1->installEventFilter(this);
     form.DBGridEh1->viewport()->installEventFilter(this);
     form.DBGridEh2->installEventFilter(this);
+}
+
+void LibraryWiring::showTypeColumns() {
+    const bool hide = form_.state().typeIndex == 0;
+    const QStringList& fields = LibraryColumns::unusedByPlanTypeFields();
+    const QVector<store::GridColumn> columns = LibraryColumns::waveforms();
+    for (int g = 0; g < 2; ++g) {
+        QTableView* grid = g == 0 ? form_.DBGridEh1 : form_.DBGridEh2;
+        bool changed = false;
+        for (int c = 0; c < columns.size(); ++c) {
+            if (!fields.contains(columns[c].field) || grid->isColumnHidden(c) == hide) continue;
+            grid->setColumnHidden(c, hide);
+            changed = true;
+        }
+        if (changed) fits_[g]->fitAll();
+    }
 }
 
 LibraryWiring::~LibraryWiring() = default;
@@ -65,6 +94,23 @@ void LibraryWiring::setupGrid(QTableView* grid, store::DatasetTableModel* model,
         const int column = grid->currentIndex().isValid() ? grid->currentIndex().column() : 1;
         grid->setCurrentIndex(model->index(row, column));
     });
+    // A reset (a read, an import, the start) forgets the grid's current row:
+    // mark the dataset's current record again and bring it into view.
+    connect(
+        model, &QAbstractItemModel::modelReset, grid, [grid] { showCurrentRow(grid); }, Qt::QueuedConnection);
+    grid->installEventFilter(this);
+}
+
+void LibraryWiring::showCurrentRow(QTableView* grid) {
+    const auto* model = qobject_cast<store::DatasetTableModel*>(grid->model());
+    if (!model) return;
+    const int row = model->dataset().recNo();
+    if (row < 0 || row >= model->rowCount()) return;
+    if (grid->currentIndex().row() != row) {
+        const int column = grid->currentIndex().isValid() ? grid->currentIndex().column() : 1;
+        grid->setCurrentIndex(model->index(row, column));
+    }
+    grid->scrollTo(grid->currentIndex());
 }
 
 void LibraryWiring::connectButtons() {
@@ -78,6 +124,11 @@ void LibraryWiring::connectButtons() {
 
 bool LibraryWiring::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    if (type == QEvent::Show) {
+        // Scrolling needs the grid's final size, which it has after the show.
+        if (auto* grid = qobject_cast<QTableView*>(watched))
+            QTimer::singleShot(0, grid, [grid] { showCurrentRow(grid); });
+    }
     if (type == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         bool handled = false;

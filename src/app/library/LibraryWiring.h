@@ -5,8 +5,13 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QVector>
 
 class QTableView;
+
+namespace exchange {
+class GridColumnFit;
+}
 
 namespace store {
 class DatasetTableModel;
@@ -43,11 +48,15 @@ protected:
 private:
     void setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden);
     void connectButtons();
+    // Method, threshold and delay hold nothing for the "KMX-417" type: hidden while it is selected.
+    void showTypeColumns();
+    static void showCurrentRow(QTableView* grid);
 
     controls::HandlerGuard guard_;
     CompareLibrary compare_;
     LibraryGridEvents events_;
     TForm1& form_;
+    QVector<exchange::GridColumnFit*> fits_; // DBGridEh1, DBGridEh2, DBGridEh3
 };
 
 } // namespace app::library

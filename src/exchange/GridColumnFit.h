@@ -1,0 +1,39 @@
+#pragma once
+#include <QObject>
+#include <QVector>
+
+class QTableView;
+
+namespace exchange {
+
+// Keeps every shown column of a grid wide enough that neither its title nor
+// any value it draws is cut: a column is the wider of its described width and
+// what the grid's font and style need. A new set of rows fits the columns
+// afresh from the first rows and the rows in view; rows that change, arrive or
+// scroll into view only widen them, so a library of any size costs no more
+// than a page of reads. Hidden columns are left alone (a blob column would be
+// measured as text): fitAll() after showing one.
+class GridColumnFit : public QObject {
+    Q_OBJECT
+public:
+    // Fits the grid's columns to the model it has now (a store::DatasetTableModel
+    // gives the described widths) and follows its changes; the grid owns the fit.
+    static GridColumnFit* attach(QTableView* grid);
+
+    void fitAll();
+    // The width each column needs for its title and for the values of rows
+    // first..last; 0 for a hidden column.
+    QVector<int> neededWidths(int first, int last) const;
+
+private:
+    explicit GridColumnFit(QTableView* grid);
+    void widen(int first, int last);
+    void widenShownRows();
+    void scheduleFitAll();
+
+    QTableView* grid_;
+    QVector<int> described_;
+    bool fitPending_ = false;
+};
+
+} // namespace exchange
