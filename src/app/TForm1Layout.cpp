@@ -125,7 +125,8 @@ QWidget* TForm1::buildControls() {
     Label_k1 = named(new QLabel(tr(" K1 "), Panel_controls), "Label_k1");
     Label_k1->setStyleSheet("background: yellow; color: black;");
     Label_k2 = named(new QLabel(tr(" К2 "), Panel_controls), "Label_k2");
-    Label_k2->setStyleSheet("background: blue; color: white;");
+    // The K2 line's colour: pure blue is hardly seen on the black plot.
+    Label_k2->setStyleSheet("background: rgb(80, 160, 255); color: black;");
     SpeedButton_k1_dec = toolButton(Panel_controls, "SpeedButton_k1_dec", "<", tr("K1 back"));
     SpeedButton_k1_inc = toolButton(Panel_controls, "SpeedButton_k1_inc", ">", tr("K1 forward"));
     SpeedButton_k2_dec = toolButton(Panel_controls, "SpeedButton_k2_dec", "<", tr("K2 back"));
