@@ -2,6 +2,7 @@
 #include "exchange/CommandList.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace store {
 class TDataModule1;
@@ -19,9 +20,12 @@ public:
     explicit TExecutionCom(store::TDataModule1& dataModule);
 
     CommandList commands;
+    // Told the bank of each waveform once its row is committed.
+    std::function<void(int bank)> waveformStored;
 
     // Converts every read command of the list, then reconnects the waveform
-    // database. An empty list does nothing.
+    // database. An empty list does nothing. A full disk stops the list at the
+    // first row it refuses, with one line saying what was not stored and why.
     void Execute();
 
     void StoreWaveform(int index);
@@ -30,6 +34,7 @@ public:
 
 private:
     void refresh();
+    QString diskFullMessage(int from, const QString& reason) const;
     QByteArray bytesOf(int index) const;
     void skip(const QString& what, const QString& why) { skipped_ << what + QStringLiteral(" — ") + why; }
     void doubt(const QString& what, const QString& why) { doubtful_ << what + QStringLiteral(" — ") + why; }

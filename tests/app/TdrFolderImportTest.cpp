@@ -1,8 +1,10 @@
 #include "app/tdr/TdrFolderImport.h"
 #include "TdrTestImage.h"
+#include "app/InterruptedOperation.h"
 #include "app/tdr/ImportTdrFile.h"
 #include "app/tdr/TdrFile.h"
 #include "store/DataModuleHost.h"
+#include "store/OperationJournal.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "support/RecordingMessages.h"
@@ -10,8 +12,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 using app::tdr::TdrFolderImport;
@@ -254,6 +258,88 @@ TEST_F(TdrFolderImportTest, rowDeletedThroughTheGrid_isNotNumberedAgainNorListed
     QStringList numbers;
     for (const QString& row : rows()) numbers << row.section(' ', 0, 1);
     EXPECT_EQ(numbers, QStringList({"1 1", "2 2", "3 3", "4 4", "5 5"}));
+}
+
+} // namespace
+
+namespace {
+
+// Killed while storing "b": "a" is ticked off in the journal, "b" is committed
+// but not yet ticked. The next start offers "c", "d", "e" only, and finishing
+// stores each file of the folder exactly once.
+TEST_F(TdrFolderImportTest, interruptedImport_offersOnlyTheFilesNotStored_andFinishesItOnce) {
+    const QStringList names{"a.tdr", "b.tdr", "c.tdr", "d.tdr", "e.tdr"};
+    for (const QString& name : names) ASSERT_TRUE(TdrTestImage().writeTo(wave(name)));
+    app::tdr::ImportTdrFile(dm.t_master2, app::tdr::TdrFile::read(wave("a.tdr")));
+    app::tdr::ImportTdrFile(dm.t_master2, app::tdr::TdrFile::read(wave("b.tdr")));
+    store::JournalEntry left;
+    left.source = home.file("waves");
+    left.items = names;
+    left.done = {"a.tdr"};
+    left.storing = "b.tdr";
+    const QString journal = store::OperationJournal::defaultPath();
+    ASSERT_TRUE(store::OperationJournal::save(left, journal));
+
+    app::InterruptedOperation::check(dm, host);
+    ASSERT_EQ(messages.confirms.size(), 1);
+    EXPECT_TRUE(messages.confirms[0].contains("3 of 5")) << messages.confirms[0].toStdString();
+    EXPECT_TRUE(messages.confirms[0].contains("(c.tdr, d.tdr, e.tdr)")) << messages.confirms[0].toStdString();
+    EXPECT_EQ(rows(), QStringList({"1 1 a", "2 2 b", "3 3 c", "4 4 d", "5 5 e"}));
+    EXPECT_FALSE(QFileInfo::exists(journal));
+
+    app::InterruptedOperation::check(dm, host);
+    EXPECT_EQ(messages.confirms.size(), 1) << "the journal is gone once finished";
+    EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
+}
+
+// A read is not resumed from here (the exchange window reads the list afresh),
+// but the banks left are named; a journal cut short is set aside with one note.
+TEST_F(TdrFolderImportTest, interruptedRead_namesTheBanksNotRead_andABrokenJournalIsOneNote) {
+    store::JournalEntry left;
+    left.kind = store::JournalEntry::Kind::Read;
+    left.items = QStringList{"3", "5", "9"};
+    left.done = {"3"};
+    const QString journal = store::OperationJournal::defaultPath();
+    ASSERT_TRUE(store::OperationJournal::save(left, journal));
+    app::InterruptedOperation::check(dm, host);
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings[0].contains("2 of 3 banks")) << messages.warnings[0].toStdString();
+    EXPECT_TRUE(messages.warnings[0].contains("(5, 9)")) << messages.warnings[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(journal));
+
+    QFile cut(journal);
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(R"({"operation":"import","items":["a.tdr","b.t)");
+    cut.close();
+    app::InterruptedOperation::check(dm, host);
+    EXPECT_EQ(messages.warnings.size(), 2);
+    EXPECT_TRUE(messages.confirms.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(journal));
+}
+
+// The library's file may hold only a few more pages: the import stops at the
+// first file refused, keeps what was stored and says so in one line.
+TEST_F(TdrFolderImportTest, fullDisk_stopsTheImportWithOneLineNamingTheFolder) {
+    for (const char* name : {"a.tdr", "b.tdr", "c.tdr", "d.tdr", "e.tdr", "f.tdr"})
+        ASSERT_TRUE(TdrTestImage().writeTo(wave(name)));
+    QSqlQuery pages(dm.Database1.handle());
+    ASSERT_TRUE(pages.exec("PRAGMA page_count") && pages.next());
+    const int limit = pages.value(0).toInt() + 8;
+    ASSERT_TRUE(pages.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(limit)));
+
+    const app::tdr::TdrFolderResult result = importFolder();
+    EXPECT_GT(result.imported, 0);
+    ASSERT_FALSE(result.notStored.isEmpty());
+    EXPECT_EQ(result.imported + result.notStored.size(), 6);
+    EXPECT_EQ(dm.t_master2.recordCount(), result.imported) << "what was stored stays, whole";
+    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
+    const QString line = messages.warnings[0];
+    EXPECT_FALSE(line.contains('\n'));
+    EXPECT_TRUE(line.contains(QStringLiteral("%1 of 6").arg(result.notStored.size()))) << line.toStdString();
+    EXPECT_TRUE(line.contains("the disk holding " + QDir::toNativeSeparators(home.file("Data")) + " is full"))
+        << line.toStdString();
+    EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(store::OperationJournal::defaultPath()));
 }
 
 } // namespace

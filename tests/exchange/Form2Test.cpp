@@ -3,6 +3,7 @@
 #include "Form2Fixture.h"
 
 #include "exchange/PrEntryBlock.h"
+#include "store/OperationJournal.h"
 #include "store/encoding/CodePage.h"
 
 #include <QDir>
@@ -98,6 +99,33 @@ TEST_F(Form2Test, readingMarkedRowsAppendsWaveformsUnmarksThemAndKeepsCurrentRow
     EXPECT_EQ(dm.t_master2.fieldByName("MEMO").asString(), "Линия 10");
     EXPECT_EQ(dm.t_master2.fieldByName("POINTS").asBlob(), type0Block(10));
     EXPECT_EQ(dm.MasterCount, 2);
+}
+
+// The marks are cleared before the exchange: until the rows are committed the
+// journal is all that says which banks were being read.
+TEST_F(Form2Test, readJournal_listsTheBanksUntilEachIsStored_andIsGoneAfterTheRead) {
+    addDeviceEntry(10, true);
+    addDeviceEntry(15, true);
+    const QString path = store::OperationJournal::defaultPath();
+    QStringList seen; // what a kill at each moment would leave undone
+    const auto leftUndone = [&] {
+        const auto entry = store::OperationJournal::load(path);
+        seen << (entry ? entry->missing().join(',') : QStringLiteral("none"));
+    };
+    const auto engine = windowSide.engine;
+    windowSide.engine = [&](CommandList& list) {
+        leftUndone();
+        return engine(list);
+    };
+    dm.t_master2.afterPost = [&](store::Dataset&) { leftUndone(); };
+    window.ReadSelectedWaveforms();
+    EXPECT_EQ(seen, QStringList({"10,15", "10,15", "15"})) << "ticked off once each row is committed";
+    EXPECT_FALSE(QFileInfo::exists(path));
+
+    addDeviceEntry(20, true);
+    engineOk = false; // "Стоп"
+    window.ReadSelectedWaveforms();
+    EXPECT_FALSE(QFileInfo::exists(path)) << "the user stopped it: nothing to finish later";
 }
 
 TEST_F(Form2Test, writingBanks3And7SendsTheirBlocksThenReadsListEntryZero) {

@@ -49,4 +49,13 @@ void ImportTdrFile(store::Dataset& master2, const TdrFile& file) {
     quiet.done();
 }
 
+bool LastRecordHolds(store::Dataset& master2, const TdrFile& file) {
+    const int last = master2.recordCount() - 1;
+    if (last < 0) return false;
+    const auto at = [&](const char* field) { return master2.valueAt(last, master2.fieldIndex(field)); };
+    return at("DEVICE_TYPE").toString() == kTdrDeviceType && at("MEMO").toString() == file.memo &&
+           at("DATE").toString() == file.date &&
+           at("POINTS").toByteArray() == file.image.left(TdrHeader::kImageSize);
+}
+
 } // namespace app::tdr

@@ -18,4 +18,8 @@ inline const QString kTdrDeviceType = QStringLiteral("KM-630 ver.1");
 // A store error cancels the pending record and propagates.
 void ImportTdrFile(store::Dataset& master2, const TdrFile& file);
 
+// Whether the library's last record is the one ImportTdrFile makes of `file`:
+// a file whose storing was cut short may or may not have been committed.
+bool LastRecordHolds(store::Dataset& master2, const TdrFile& file);
+
 } // namespace app::tdr

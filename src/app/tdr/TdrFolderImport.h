@@ -13,11 +13,14 @@ namespace app::tdr {
 struct TdrFolderResult {
     int imported = 0;
     QStringList passedOver; // "file name: reason", in listing order
+    QStringList notStored;  // after the disk filled up: the files left, in order
 };
 
 // Imports every *.tdr file of the folder of a chosen file, in the order the
 // file system lists them; files imported before are stored again. A file that
-// cannot be read is passed over; after the folder one warning lists them.
+// cannot be read is passed over; after the folder one warning lists them. A
+// full disk ends the import with one line saying what was not stored. The
+// import keeps a journal, so that one cut short can be finished later.
 class TdrFolderImport {
 public:
     // The main window's type filter reopens the library and redraws after an import.
@@ -25,10 +28,17 @@ public:
 
     // Does nothing for an empty path (the file dialog was cancelled).
     TdrFolderResult importFolderOf(const QString& chosenFile);
+    // Imports the named files of `folder`, in that order (the rest of an
+    // import cut short).
+    TdrFolderResult importFiles(const QString& folder, const QStringList& names);
 
     // The warning text for the files passed over; names at most kListedFiles.
     static QString passedOverMessage(const QStringList& passedOver);
     static constexpr int kListedFiles = 20;
+    // The one line after a full disk: how many files of how many, the first
+    // few names, and why.
+    static QString diskFullMessage(const QStringList& notStored, int total, const QString& reason);
+    static constexpr int kNamedInLine = 3;
 
 private:
     store::Dataset& master_;

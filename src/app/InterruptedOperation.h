@@ -1,0 +1,29 @@
+#pragma once
+#include "store/OperationJournal.h"
+
+#include <QString>
+
+namespace store {
+class DataModuleHost;
+class TDataModule1;
+} // namespace store
+
+namespace app {
+
+// At start-up: an operation the program did not live to finish (its journal
+// is still there) is named in one message with what it left undone, and the
+// journal is removed. The rest of a file import is offered and, when
+// accepted, imported; for a read from the instrument the message says which
+// banks to read again, since the exchange window reads the instrument's list
+// afresh on opening.
+class InterruptedOperation {
+public:
+    static void check(store::TDataModule1& dm, store::DataModuleHost& mainWindow,
+                      const QString& journalPath = store::OperationJournal::defaultPath());
+
+    // The names of a message: the first kNamed, then "…".
+    static QString firstNames(const QStringList& names);
+    static constexpr int kNamed = 5;
+};
+
+} // namespace app
