@@ -7,9 +7,14 @@
 #include "trace/TraceLayer.h"
 #include "trace/TypePresets.h"
 
+#include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <cmath>
 
 using namespace trace;
 using S = SlotLayout;
@@ -135,4 +140,70 @@ TEST_F(QtSideTest, windowViewShowsWhatTheRecordingSideHoldsWithInvertedStairs) {
     const QList<QPointF> recorded = lower.points(S::kLowerCurrent);
     EXPECT_EQ(qtLower.traces()->points(S::kLowerCurrent), SeriesShaper::stairs(recorded, true));
     EXPECT_TRUE(lower.invertedStairs(S::kLowerCurrent));
+}
+
+namespace {
+
+void nameCurrent(store::Dataset& ds, const QString& memo) {
+    ds.setTag(store::TagQuiet);
+    ds.edit();
+    ds.fieldByName(QStringLiteral("MEMO")).setString(memo);
+    ds.setTag(store::TagQuiet);
+    ds.post();
+    ds.setTag(store::TagNormal);
+}
+
+QStringList legendOf(QtChart& chart) {
+    chart.flush();
+    QStringList names;
+    const QChart* c = chart.view()->chart();
+    if (!c->legend()->isVisible()) return names;
+    for (QLegendMarker* m : c->legend()->markers())
+        if (m->isVisible()) names << m->label();
+    return names;
+}
+
+} // namespace
+
+TEST_F(QtSideTest, legendsNameExactlyTheShownWaveforms_andTicksStandAtRoundValues) {
+    addPlan(picture, 1000, 1, 0, 0, pattern(0, 385));
+    nameCurrent(picture, QStringLiteral("\\DATA\\Feeder 7"));
+    addPlan(picture, 1000, 1, 0, 5, pattern(0, 385));
+    nameCurrent(picture, QStringLiteral("Substation B, phase C"));
+    addPlan(master, 12500, 1, 0, 0, pattern(0, 385));
+    nameCurrent(master, QStringLiteral("Cable 35 kV, section 4"));
+    qtView.Redraw(TraceView::Both);
+    const QStringList all = {"№ 1 Cable 35 kV, section 4", "№ 1 \\DATA\\Feeder 7",
+                             "№ 2 Substation B, phase C"};
+    EXPECT_EQ(legendOf(qtLower), all);
+    EXPECT_EQ(legendOf(qtUpper), all);
+
+    // The other type empties the compare library: its names leave the legend.
+    picture.setTag(store::TagQuiet);
+    picture.first();
+    picture.setTag(store::TagQuiet);
+    picture.deleteRecord();
+    picture.setTag(store::TagQuiet);
+    picture.deleteRecord();
+    picture.setTag(store::TagNormal);
+    qtView.Redraw(TraceView::Both);
+    EXPECT_EQ(legendOf(qtLower), QStringList{"№ 1 Cable 35 kV, section 4"});
+
+    // 0..12500 m over 900 pixels and -130..130: steps of 1, 2 or 5 × 10^n from 0.
+    QCoreApplication::processEvents();
+    qtLower.flush();
+    for (Axis a : {Axis::Bottom, Axis::Left}) {
+        const QValueAxis* axis = qtLower.axis(a);
+        ASSERT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+        EXPECT_EQ(axis->tickAnchor(), 0);
+        const double step = axis->tickInterval();
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                    std::abs(mantissa - 5) < 1e-9)
+            << step;
+        const double ticks = (axis->max() - axis->min()) / step;
+        EXPECT_GE(ticks, 3) << step;
+        EXPECT_LE(ticks, 15) << step;
+    }
+    EXPECT_EQ(qtLower.axis(Axis::Bottom)->labelFormat(), "%.0f");
 }
