@@ -29,12 +29,18 @@ QString ExchangeProgress::duration(int seconds) {
     return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
 }
 
-QString ExchangeProgress::text(const ExchangeView& view, std::int64_t now) const {
+QString ExchangeProgress::doneText(const ExchangeView& view) {
     if (view.pbTotalMax <= 0) return {};
-    const int done = std::clamp(view.pbTotalPosition, 0, view.pbTotalMax);
+    return tr("%1 of %2").arg(std::clamp(view.pbTotalPosition, 0, view.pbTotalMax)).arg(view.pbTotalMax);
+}
+
+QString ExchangeProgress::text(const ExchangeView& view, std::int64_t now) const {
     const auto left = secondsLeft(view, now - startedAt_);
-    if (!left) return tr("%1 of %2").arg(done).arg(view.pbTotalMax);
-    return tr("%1 of %2, about %3 left").arg(done).arg(view.pbTotalMax).arg(duration(*left));
+    if (!left) return doneText(view);
+    return tr("%1 of %2, about %3 left")
+        .arg(std::clamp(view.pbTotalPosition, 0, view.pbTotalMax))
+        .arg(view.pbTotalMax)
+        .arg(duration(*left));
 }
 
 } // namespace exchange

@@ -24,6 +24,8 @@ public:
     static std::optional<int> secondsLeft(const ExchangeView& view, std::int64_t elapsed);
     static QString duration(int seconds);
 
+    // "41 of 100": a stopped list has no time left to tell.
+    static QString doneText(const ExchangeView& view);
     QString text(const ExchangeView& view, std::int64_t now) const;
 
 private:

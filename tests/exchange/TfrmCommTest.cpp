@@ -130,6 +130,7 @@ TEST(TfrmComm, stoppedByTheUser_theMessageSaysSoNotThatTheInstrumentIsSilent) {
     EXPECT_FALSE(d.form->isVisible());
     EXPECT_EQ(d.form->result(), QDialog::Rejected);
     EXPECT_EQ(d.messages.infos, QStringList{"The exchange was stopped by the user: 1 of 2 done."});
+    EXPECT_EQ(d.form->lbProgress->text(), "1 of 2") << "no time left once stopped";
 }
 
 TEST(TfrmComm, portThatCannotOpen_closesTheDialogAfterTheError) {
