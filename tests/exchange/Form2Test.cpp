@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
+#include <utility>
 
 using exchange::CommandList;
 using exchange::DeviceTransfers;
@@ -126,6 +128,38 @@ TEST_F(Form2Test, readJournal_listsTheBanksUntilEachIsStored_andIsGoneAfterTheRe
     engineOk = false; // "Стоп"
     window.ReadSelectedWaveforms();
     EXPECT_FALSE(QFileInfo::exists(path)) << "the user stopped it: nothing to finish later";
+}
+
+// The disk fills up after the first waveform: the rest is named in one line
+// with the folder, and the stored row stays.
+TEST_F(Form2Test, fullDiskDuringARead_stopsWithOneLineNamingTheBanksLeft) {
+    addDeviceEntry(10, true);
+    addDeviceEntry(15, true);
+    addDeviceEntry(20, true);
+    bool filled = false;
+    dm.t_master2.afterPost = [&](store::Dataset&) {
+        if (std::exchange(filled, true)) return;
+        QSqlQuery q(dm.Database1.handle());
+        ASSERT_TRUE(q.exec("PRAGMA page_count") && q.next());
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(q.value(0).toInt())));
+        const auto filler = [&](int size) {
+            q.prepare("INSERT INTO master (MEMO) VALUES (?)");
+            q.addBindValue(QString(size, 'x'));
+            return q.exec();
+        };
+        for (int size : {4000, 1000, 200, 40})
+            while (filler(size)) {
+            }
+    };
+    window.ReadSelectedWaveforms();
+    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
+    const QString line = messages.warnings[0];
+    EXPECT_TRUE(line.startsWith("2 of 3 waveforms")) << line.toStdString();
+    EXPECT_TRUE(line.contains("(banks 15, 20)")) << line.toStdString();
+    EXPECT_TRUE(line.contains("the disk holding " + QDir::toNativeSeparators(home.file("Data")) + " is full"))
+        << line.toStdString();
+    ASSERT_EQ(dm.t_master.recordCount(), 1);
+    EXPECT_EQ(dm.t_master.fieldByName("BANK_NUM").asInteger(), 10);
 }
 
 TEST_F(Form2Test, writingBanks3And7SendsTheirBlocksThenReadsListEntryZero) {
