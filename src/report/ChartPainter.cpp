@@ -112,7 +112,10 @@ void drawSlot(QPainter& p, const trace::Chart& chart, int slot, const QRectF& pl
     else p.drawPolyline(line);
 }
 
-void drawLineLabel(QPainter& p, const trace::Chart& chart, int slot, const QRectF& plot, const Scale& x) {
+// `taken` holds the labels drawn so far: one that would cover another (cursors
+// close together) goes a line lower.
+void drawLineLabel(QPainter& p, const trace::Chart& chart, int slot, const QRectF& plot, const Scale& x,
+                   QList<QRectF>& taken) {
     if (slot < 0 || slot >= chart.seriesCount() || !chart.isActive(slot)) return;
     const QList<QPointF>& points = chart.points(slot);
     const QString title = chart.title(slot).trimmed();
@@ -123,8 +126,12 @@ void drawLineLabel(QPainter& p, const trace::Chart& chart, int slot, const QRect
     const double w = metrics.horizontalAdvance(title);
     // Beside the line, on the side with room for the text.
     const double left = px + 2 + w <= plot.right() ? px + 2 : px - 2 - w;
+    QRectF box(left, plot.top() + 1, w, metrics.height());
+    for (const QRectF& other : taken)
+        if (box.intersects(other)) box.moveTop(std::max(box.top(), other.bottom()));
+    taken.append(box);
     p.setPen(ReportItem::legibleOnPaper(chart.color(slot)));
-    p.drawText(QPointF(left, plot.top() + metrics.ascent() + 1), title);
+    p.drawText(QPointF(box.left(), box.top() + metrics.ascent()), title);
 }
 
 } // namespace
@@ -156,7 +163,8 @@ void ChartPainter::paint(QPainter& painter, const trace::Chart& chart, const QRe
         for (int s = 0; s < chart.seriesCount(); ++s)
             if (chart.isActive(s)) drawSlot(painter, chart, s, plot, x, y);
         painter.setFont(ReportItem::designFont(painter, 7, true));
-        for (int s : labelledLines) drawLineLabel(painter, chart, s, plot, x);
+        QList<QRectF> taken;
+        for (int s : labelledLines) drawLineLabel(painter, chart, s, plot, x, taken);
         painter.restore();
     }
     painter.setPen(QPen(Qt::black, 0.8));
