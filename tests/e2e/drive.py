@@ -340,6 +340,11 @@ def run(s):
     s.find(printing, "the PDF printer", lambda o: o.getRoleName() == "combo box"
            and o.name == "Print to File (PDF)")
     out = s.find_named(printing, "Output file:", "text")
+    # Printing to a file proposes the shown waveform's name in the Data folder.
+    proposed = out.queryText().getText(0, -1)
+    if os.path.dirname(proposed) != os.path.join(s.home, "Data") or \
+            os.path.basename(proposed) not in [name + ".pdf" for _, name in wanted]:
+        raise Failed(f"print to file proposes {proposed}, not a waveform's name in the Data folder")
     out.queryEditableText().setTextContents(s.pdf)
     s.wait("the output file name", lambda: out.queryText().getText(0, -1) == s.pdf, 10)
     press(s.find_named(printing, "Print", "push button"))
