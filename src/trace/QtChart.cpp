@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -33,6 +34,10 @@ constexpr double kTraceZ = 4;
 // Room a tick label needs along its axis, in pixels: "12500" or "-100" with space around.
 constexpr double kTickRoomAcross = 64;
 constexpr double kTickRoomUp = 28;
+// Even a low overview shows the zero line and a value on either side.
+constexpr int kMinTickIntervals = 3;
+// Below this height, in pixels, a chart shows neither legend nor axis titles.
+constexpr int kCompactHeight = 200;
 
 } // namespace
 
@@ -51,7 +56,13 @@ QtChart::QtChart(int seriesCount)
     view_->setChart(chart_);
     delete defaultChart;
     view_->setRenderHint(QPainter::Antialiasing, false);
-    // The chart's background covers the whole viewport: no need to clear it first.
+    // The chart's background covers the whole viewport: no need to clear it
+    // first. Without the layout's margins the background reaches the edges
+    // (else they stay black on X11), and the view's own white paints whatever a
+    // resize uncovers before the chart follows.
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
+    view_->setBackgroundBrush(Qt::white);
+    view_->setFrameShape(QFrame::NoFrame);
     view_->viewport()->setAutoFillBackground(false);
     view_->viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
@@ -103,7 +114,8 @@ void QtChart::styleChanged(int slot) {
     pen.setStyle(dashed(slot) ? Qt::DashLine : Qt::SolidLine);
     line->setPen(pen);
     layer_->setPen(slot, pen);
-    line->setName(title(slot));
+    // The legend shows the series' name: the waveform's, while the slot has one.
+    line->setName(legendName(slot).isEmpty() ? title(slot) : legendName(slot));
     legendDirty_ = true;
     markDirty(slot);
 }
@@ -125,16 +137,24 @@ void QtChart::updateLegend() {
     legendShown_ = shown;
     QLegend* legend = chart_->legend();
     for (int s = 0; s < seriesCount(); ++s) {
-        for (QLegendMarker* m : legend->markers(series_[s])) {
-            m->setLabel(shown[s]);
-            m->setVisible(!shown[s].isEmpty());
-        }
+        for (QLegendMarker* m : legend->markers(series_[s])) m->setVisible(!shown[s].isEmpty());
     }
     // The legend lays its markers out again only when it is shown anew;
     // otherwise a marker that came back is drawn over one that stayed.
     legend->setVisible(false);
     legend->setVisible(
-        std::any_of(shown.begin(), shown.end(), [](const QString& n) { return !n.isEmpty(); }));
+        !compact_ && std::any_of(shown.begin(), shown.end(), [](const QString& n) { return !n.isEmpty(); }));
+}
+
+void QtChart::updateCompactness() {
+    // A low chart (the overview at 800 × 600) gives the room of its legend and
+    // axis titles to the tick labels, which Qt Charts would otherwise cut to "…".
+    const bool compact = view_->height() < kCompactHeight;
+    if (compact == compact_) return;
+    compact_ = compact;
+    for (QValueAxis* axis : axes_) axis->setTitleVisible(!compact);
+    legendShown_.clear();
+    legendDirty_ = true;
 }
 
 void QtChart::updateTicks() {
@@ -143,7 +163,8 @@ void QtChart::updateTicks() {
         QValueAxis* axis = axes_[int(a)];
         const double length = a == Axis::Left ? plot.height() : plot.width();
         const double room = a == Axis::Left ? kTickRoomUp : kTickRoomAcross;
-        const RoundTicks ticks = RoundTicks::forSpan(axis->max() - axis->min(), int(length / room));
+        const RoundTicks ticks =
+            RoundTicks::forSpan(axis->max() - axis->min(), std::max(kMinTickIntervals, int(length / room)));
         if (ticks.step <= 0) {
             axis->setTickType(QValueAxis::TicksFixed);
             continue;
@@ -206,6 +227,7 @@ void QtChart::flush() {
         QValueAxis* axis = axes_[int(a)];
         if (axis->min() != axisMin(a) || axis->max() != axisMax(a)) axis->setRange(axisMin(a), axisMax(a));
     }
+    updateCompactness();
     if (std::exchange(legendDirty_, false)) updateLegend();
     updateTicks();
     updateLayerGeometry();

@@ -53,6 +53,7 @@ private:
     int pixelColumns() const;
     void updateLayerGeometry();
     void updateLegend();
+    void updateCompactness();
     // Ticks at round values, as many as the plot area has room for.
     void updateTicks();
 
@@ -67,6 +68,7 @@ private:
     bool axisDirty_[3] = {false, false, false};
     bool flushPending_ = false;
     bool legendDirty_ = true;
+    bool compact_ = false;
     QStringList legendShown_; // per slot: the name in the legend, empty when out of it
 };
 
