@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
@@ -36,7 +37,8 @@ constexpr double kTickRoomAcross = 64;
 constexpr double kTickRoomUp = 28;
 // Even a low overview shows the zero line and a value on either side.
 constexpr int kMinTickIntervals = 3;
-// Below this height, in pixels, a chart shows neither legend nor axis titles.
+// Below this height, in pixels, a chart shows no axis titles and moves its
+// legend beside the plot.
 constexpr int kCompactHeight = 200;
 
 } // namespace
@@ -142,13 +144,16 @@ void QtChart::updateLegend() {
     // The legend lays its markers out again only when it is shown anew;
     // otherwise a marker that came back is drawn over one that stayed.
     legend->setVisible(false);
+    legend->setAlignment(compact_ ? Qt::AlignRight : Qt::AlignTop);
     legend->setVisible(
-        !compact_ && std::any_of(shown.begin(), shown.end(), [](const QString& n) { return !n.isEmpty(); }));
+        std::any_of(shown.begin(), shown.end(), [](const QString& n) { return !n.isEmpty(); }));
 }
 
 void QtChart::updateCompactness() {
-    // A low chart (the overview at 800 × 600) gives the room of its legend and
-    // axis titles to the tick labels, which Qt Charts would otherwise cut to "…".
+    // A low chart (both at 1024 × 768) gives the room of its axis titles and
+    // of a legend above the plot to the tick labels, which Qt Charts would
+    // otherwise cut to "…": the legend moves to the right, where a wide chart
+    // has room, and the distance labels carry the unit instead of the title.
     const bool compact = view_->height() < kCompactHeight;
     if (compact == compact_) return;
     compact_ = compact;
@@ -172,7 +177,8 @@ void QtChart::updateTicks() {
         axis->setTickType(QValueAxis::TicksDynamic);
         axis->setTickAnchor(0);
         if (axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
-        const QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
+        QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
+        if (compact_ && a == distanceAxis()) format += QCoreApplication::translate("trace::QtChart", " m");
         if (axis->labelFormat() != format) axis->setLabelFormat(format);
     }
 }
