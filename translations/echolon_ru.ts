@@ -1665,6 +1665,13 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     </message>
 </context>
 <context>
+    <name>trace::QtChart</name>
+    <message>
+        <source> m</source>
+        <translation> м</translation>
+    </message>
+</context>
+<context>
     <name>trace::SlotLayout</name>
     <message>
         <source>amplitude</source>
