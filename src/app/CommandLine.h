@@ -12,12 +12,12 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    QString home;          // --home DIR
-    bool noCreate = false; // --no-create
-    QString logWire;       // --log-wire FILE
+    QString home;                     // --home DIR
+    bool noCreate = false;            // --no-create
+    QString logWire;                  // --log-wire FILE
     std::optional<Language> language; // --lang ru|en|described; unset: the locale's
-    QString platform;      // Qt's -platform NAME, passed on to Qt
-    QString error;         // why the command line was refused (Action::Error)
+    QString platform;                 // Qt's -platform NAME, passed on to Qt
+    QString error;                    // why the command line was refused (Action::Error)
 
     // `arguments` include the program name first, as argv does. Qt's own
     // options (-platform, -style, ...) are accepted and left to Qt.

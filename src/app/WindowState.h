@@ -14,9 +14,9 @@ public:
 
     QString connectCaption = tr("Connect");      // btConnect
     QString mnConnectCaption = tr("Connect..."); // mnConnect
-    bool importEnabled = true;               // btImport, mnImport
-    bool optionsEnabled = true;              // mnOptions
-    bool zoomControlsEnabled = false;        // SpeedButton_zoom_inc/_dec, Button_zoom
+    bool importEnabled = true;                   // btImport, mnImport
+    bool optionsEnabled = true;                  // mnOptions
+    bool zoomControlsEnabled = false;            // SpeedButton_zoom_inc/_dec, Button_zoom
 
     int aproksTag = 1; // btAproks: 0 approximation on, 1 off
     int screenTag = 0; // btScreen: 0 upper chart shown, 1 hidden
