@@ -1,4 +1,5 @@
 #pragma once
+#include <QFile>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,11 @@ namespace store {
 // and removed when the operation ends (done, stopped by the user or by an
 // error the user saw); one still there at the next start is an operation the
 // program did not live to finish.
+//
+// The file is the operation as one JSON line, written whole, followed by one
+// JSON line a step ({"storing": item} or {"done": item}), appended: a folder of
+// n files costs n small writes, not n rewrites of a growing list. A last line
+// cut short by a crash is only a step not recorded.
 struct JournalEntry {
     enum class Kind { Read, Import };
     Kind kind = Kind::Import;
@@ -47,10 +53,11 @@ public:
     static bool save(const JournalEntry& entry, const QString& path, QString* problem = nullptr);
 
 private:
-    void write();
+    void append(const QString& step, const QString& item);
+    void warn(const QString& problem);
 
-    JournalEntry entry_;
     QString path_;
+    QFile steps_;
     bool warned_ = false;
 };
 
