@@ -15,14 +15,14 @@ GridPlaceholder* GridPlaceholder::attach(QTableView* grid, const QString& text) 
 }
 
 GridPlaceholder::GridPlaceholder(QTableView* grid, const QString& text)
-    : QObject(grid), grid_(grid), label_(new QLabel(text, grid->viewport())) {
+    : QObject(grid), grid_(grid), viewport_(grid->viewport()), label_(new QLabel(text, viewport_)) {
     label_->setObjectName(grid->objectName() + QStringLiteral("_placeholder"));
     label_->setAlignment(Qt::AlignCenter);
     label_->setWordWrap(true);
     label_->setForegroundRole(QPalette::PlaceholderText);
     // Clicks reach the grid as if the hint were not there.
     label_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    grid->viewport()->installEventFilter(this);
+    viewport_->installEventFilter(this);
     if (QAbstractItemModel* model = grid->model()) {
         connect(model, &QAbstractItemModel::modelReset, this, &GridPlaceholder::update);
         connect(model, &QAbstractItemModel::layoutChanged, this, &GridPlaceholder::update);
@@ -38,8 +38,8 @@ void GridPlaceholder::update() {
 }
 
 bool GridPlaceholder::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::Resize) {
-        label_->setGeometry(grid_->viewport()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
+    if (watched == viewport_ && event->type() == QEvent::Resize && label_) {
+        label_->setGeometry(viewport_->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin));
     }
     return QObject::eventFilter(watched, event);
 }

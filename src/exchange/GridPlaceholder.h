@@ -1,7 +1,8 @@
 #pragma once
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 
-class QLabel;
 class QTableView;
 
 namespace exchange {
@@ -24,7 +25,11 @@ private:
     void update();
 
     QTableView* grid_;
-    QLabel* label_;
+    // Held apart from the grid: the grid's destructor deletes the viewport,
+    // whose last events still pass the filter when the grid is no longer a
+    // table view.
+    QWidget* viewport_;
+    QPointer<QLabel> label_;
 };
 
 } // namespace exchange
