@@ -58,8 +58,10 @@ void GridColumnFit::fitAll() {
 void GridColumnFit::widenShownRows() {
     const int first = grid_->rowAt(0);
     if (first < 0) return;
+    // Below the last row, or before the rows are laid out, rowAt gives -1:
+    // then a page from the first row, never the whole table.
     const int last = grid_->rowAt(grid_->viewport()->height() - 1);
-    widen(first, last < 0 ? grid_->model()->rowCount() - 1 : last);
+    widen(first, last < 0 ? first + kMeasuredRows - 1 : last);
 }
 
 void GridColumnFit::widen(int first, int last) {
