@@ -26,12 +26,6 @@ bool alreadyStored(store::TDataModule1& dm, const QString& folder, const QString
 }
 } // namespace
 
-QString InterruptedOperation::firstNames(const QStringList& names) {
-    QStringList shown = names.mid(0, kNamed);
-    if (names.size() > kNamed) shown << QStringLiteral("…");
-    return shown.join(QStringLiteral(", "));
-}
-
 void InterruptedOperation::check(store::TDataModule1& dm, store::DataModuleHost& mainWindow,
                                  const QString& journalPath) {
     QString problem;
@@ -60,7 +54,7 @@ void InterruptedOperation::check(store::TDataModule1& dm, store::DataModuleHost&
                 "InterruptedOperation",
                 "The last read of waveforms from the instrument was interrupted: %1 of %2 banks were not "
                 "read (%3). Mark them in the exchange window and read them again.")
-                .arg(count, total, firstNames(missing)));
+                .arg(count, total, store::namesInLine(missing, kNamed)));
         return;
     }
     const QString folder = QDir::toNativeSeparators(entry->source);
@@ -68,7 +62,7 @@ void InterruptedOperation::check(store::TDataModule1& dm, store::DataModuleHost&
             QCoreApplication::translate("InterruptedOperation",
                                         "The last import of waveform files from %1 was interrupted: %2 of %3 "
                                         "files were not imported (%4).\nImport these files now?")
-                .arg(folder, count, total, firstNames(missing))))
+                .arg(folder, count, total, store::namesInLine(missing, kNamed))))
         return;
     tdr::TdrFolderImport import(dm.t_master, dm.t_master2, mainWindow);
     import.importFiles(entry->source, missing);

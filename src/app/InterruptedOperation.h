@@ -21,8 +21,7 @@ public:
     static void check(store::TDataModule1& dm, store::DataModuleHost& mainWindow,
                       const QString& journalPath = store::OperationJournal::defaultPath());
 
-    // The names of a message: the first kNamed, then "…".
-    static QString firstNames(const QStringList& names);
+    // Names a message lists before "…".
     static constexpr int kNamed = 5;
 };
 

@@ -95,24 +95,22 @@ void TExecutionCom::Execute() {
 QString TExecutionCom::diskFullMessage(int from, const QString& reason) const {
     constexpr int kNamedBanks = 10;
     QStringList banks;
-    int waveforms = 0, notStored = 0;
+    int waveforms = 0;
     for (int i = 0; i < commands.count(); ++i) {
         const auto f = CommandFields::parse(commands.command(i));
         if (!f || f->key() != 0x0201) continue;
         ++waveforms;
-        if (i < from) continue;
-        if (++notStored <= kNamedBanks) banks << QString::number(f->number);
+        if (i >= from) banks << QString::number(f->number);
     }
-    if (notStored > kNamedBanks) banks << QStringLiteral("…");
     if (banks.isEmpty())
         return QCoreApplication::translate("TExecutionCom", "The instrument's data was not stored: %1.")
             .arg(reason);
     return QCoreApplication::translate("TExecutionCom",
                                        "%1 of %2 waveforms read from the instrument were not stored "
                                        "(banks %3): %4.")
-        .arg(notStored)
+        .arg(banks.size())
         .arg(waveforms)
-        .arg(banks.join(QStringLiteral(", ")), reason);
+        .arg(store::namesInLine(banks, kNamedBanks), reason);
 }
 
 void TExecutionCom::refresh() {

@@ -42,4 +42,10 @@ bool showErrors(const std::function<void()>& handler, const std::function<void()
     return false;
 }
 
+QString namesInLine(const QStringList& names, int shown) {
+    QStringList line = names.mid(0, shown);
+    if (names.size() > shown) line << QStringLiteral("…");
+    return line.join(QStringLiteral(", "));
+}
+
 } // namespace store

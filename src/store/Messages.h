@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace store {
@@ -23,6 +24,9 @@ public:
 Messages& messages();
 // Installs m (not owned); nullptr restores the logging default.
 void setMessages(Messages* m);
+
+// The first `shown` of `names` for a one-line message, then "…" when there are more.
+QString namesInLine(const QStringList& names, int shown);
 
 // Runs an event handler; an error it raises is shown in the standard error
 // display, after `beforeShowing` has run when one is given. True when the

@@ -56,7 +56,10 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
 }
 
 void LibraryWiring::showTypeColumns() {
-    const bool hide = form_.state().typeIndex == 0;
+    // The view changes with every step of a control; the columns only with the type.
+    if (form_.state().typeIndex == columnsShownFor_) return;
+    columnsShownFor_ = form_.state().typeIndex;
+    const bool hide = columnsShownFor_ == 0;
     const QStringList& fields = LibraryColumns::unusedByPlanTypeFields();
     const QVector<store::GridColumn> columns = LibraryColumns::waveforms();
     for (int g = 0; g < 2; ++g) {

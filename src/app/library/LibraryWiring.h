@@ -57,6 +57,7 @@ private:
     LibraryGridEvents events_;
     TForm1& form_;
     QVector<exchange::GridColumnFit*> fits_; // DBGridEh1, DBGridEh2, DBGridEh3
+    int columnsShownFor_ = -1;               // the type the columns were last shown for
 };
 
 } // namespace app::library

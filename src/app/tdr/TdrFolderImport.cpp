@@ -68,12 +68,10 @@ TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QS
 }
 
 QString TdrFolderImport::diskFullMessage(const QStringList& notStored, int total, const QString& reason) {
-    QStringList named = notStored.mid(0, kNamedInLine);
-    if (notStored.size() > kNamedInLine) named << QStringLiteral("…");
     return QCoreApplication::translate("TdrFolderImport", "%1 of %2 waveform files were not stored (%3): %4.")
         .arg(notStored.size())
         .arg(total)
-        .arg(named.join(QStringLiteral(", ")), reason);
+        .arg(store::namesInLine(notStored, kNamedInLine), reason);
 }
 
 QString TdrFolderImport::passedOverMessage(const QStringList& passedOver) {
