@@ -84,6 +84,8 @@ void SlotLayout::setupLower(Chart& chart) {
     chart.setTitle(kLowerBottom, QCoreApplication::translate("trace::SlotLayout", "Bottom"));
     chart.setColor(kLowerTop, QColor(128, 128, 128));
     chart.setColor(kLowerBottom, QColor(128, 128, 128));
+    chart.setTitle(kLowerDifference, QCoreApplication::translate("trace::SlotLayout", "difference"));
+    chart.setColor(kLowerDifference, differenceColor());
 }
 
 } // namespace trace

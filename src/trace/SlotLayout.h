@@ -21,7 +21,7 @@ struct SlotLayout {
     static constexpr int kUpperBottom = 10;
 
     // Lower chart TDBChart1 (and QRChart2): detail over the bottom axis.
-    static constexpr int kLowerCount = 9;
+    static constexpr int kLowerCount = 10;
     static constexpr int kCursorK1 = 0;
     static constexpr int kCursorK2 = 1;
     static constexpr int kLowerCurrent = 2;
@@ -29,6 +29,8 @@ struct SlotLayout {
     static constexpr int kLowerCompare4 = 6;
     static constexpr int kLowerTop = 7;
     static constexpr int kLowerBottom = 8;
+    // The current waveform minus a compare waveform, shown on demand.
+    static constexpr int kLowerDifference = 9;
 
     static constexpr int kCompareRecords = 3;
     static constexpr double kAmplitudeMin = -130;
@@ -38,6 +40,7 @@ struct SlotLayout {
     // Colour of compare record j (0..3); the first three match the compare grid.
     static QColor compareColor(int j);
     static QColor cursorColor(int cursor); // 0 = K1, 1 = K2
+    static QColor differenceColor() { return QColor(255, 80, 80); }
 
     // Give a chart its slot titles, colours, axes and initial activation;
     // throws std::invalid_argument when its slot count does not fit.
