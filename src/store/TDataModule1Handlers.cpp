@@ -86,7 +86,8 @@ void TDataModule1::t_pictureAfterScroll(Dataset& ds) {
     state_.waveSource = 2;
     showCurrentRecord(ds, false);
     state_.notify();
-    if (state_.typeIndex == 0) host_.redraw(1);
+    // The difference trace follows the compare grid's selection in either view.
+    if (state_.typeIndex == 0 || state_.showDifference) host_.redraw(1);
     ds.setTag(TagNormal);
 }
 

@@ -34,6 +34,8 @@ public:
     int zoomMax = 1;
     int posK1 = 0;
     int posK2 = 0;
+    // "Difference": the current waveform minus the compare grid's selected one.
+    bool showDifference = false;
 
     // Tells the window to show the state again.
     void notify() { emit changed(); }

@@ -1,5 +1,6 @@
 #include "trace/ChartSet.h"
 
+#include "trace/DifferenceTrace.h"
 #include "trace/SlotLayout.h"
 
 #include <QCoreApplication>
@@ -85,6 +86,7 @@ void ChartSet::hideCompareFrom(int j) const {
 
 void ChartSet::hideTraces() const {
     hideCurrent();
+    DifferenceTrace::hide(lower());
     hideCompareFrom(0);
     clearFrame();
     clearTopBottom();

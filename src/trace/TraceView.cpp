@@ -3,6 +3,7 @@
 #include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
+#include "trace/DifferenceTrace.h"
 #include "trace/LegendNames.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,7 @@ void TraceView::Redraw(int mode) {
     try {
         if (ctx_.state.typeIndex == 0) plan_.RenderPlanView();
         else if (ctx_.state.typeIndex == 1) window_.RenderWindowView();
+        DifferenceTrace::draw(ctx_);
         placeCursors(mode);
         LegendNames::nameTraces(ctx_);
     } catch (...) {
