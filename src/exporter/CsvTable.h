@@ -1,0 +1,40 @@
+#pragma once
+#include "exporter/Waveform.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+#include <vector>
+
+namespace exporter {
+
+// Waveforms as one table: UTF-8 without byte-order mark, ',' between cells,
+// '\n' after each row, '.' as decimal separator. The header is "distance_m"
+// and then each waveform's title. One row per distance at which any of the
+// waveforms has a sample, in metres at the given PR with kDistanceDecimals
+// decimals; then each waveform's sample there (-128..127), or an empty cell
+// where it has none: waveforms of different start, step or length share the
+// file without any sample being moved to another's distance.
+class CsvTable {
+    Q_DECLARE_TR_FUNCTIONS(CsvTable)
+public:
+    static constexpr int kDistanceDecimals = 4;
+    static constexpr const char* kDistanceHeader = "distance_m";
+
+    static QByteArray write(const std::vector<Waveform>& waveforms, double pr);
+
+    // A file read back: per waveform column its name and the samples it
+    // holds with their distances; empty cells are no samples.
+    struct Column {
+        QString name;
+        std::vector<double> distances;
+        std::vector<int> samples;
+    };
+    struct Table {
+        std::vector<Column> columns;
+        QString error; // empty when the whole file was read
+    };
+    static Table read(const QByteArray& csv);
+};
+
+} // namespace exporter

@@ -1,0 +1,27 @@
+#pragma once
+#include "exporter/Waveform.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <vector>
+
+namespace exporter {
+
+// Waveforms as JSON (UTF-8). Each is an object of
+//   "fields":  every stored column by name, as stored: numbers, text, null,
+//              marks as true/false, blobs (POINTS too) as base64 text;
+//   "samples": the placed samples, integers -128..127;
+//   "axis":    {"pr", "count", "start_m", "step_m", "start_m_pr15",
+//              "step_m_pr15"}: where sample k lies, start + k * step metres,
+//              at the given PR and at PR 1.5, rounded to kAxisDecimals
+//              decimals; null when the waveform's range cannot be placed.
+class JsonExport {
+public:
+    static constexpr int kAxisDecimals = 6;
+
+    static QJsonObject objectOf(const Waveform& w, double pr);
+    // One waveform as an object, or any number as an array.
+    static QByteArray write(const std::vector<Waveform>& waveforms, double pr, bool asArray);
+};
+
+} // namespace exporter
