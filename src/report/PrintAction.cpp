@@ -63,6 +63,14 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
     });
 }
 
+// The shown waveform's note; none without a shown waveform or in a library without notes.
+QString noteOf(const ReportSources& src) {
+    store::Dataset& library = src.library;
+    if (src.masterCount <= 0 || !library.isOpen() || library.isEmpty()) return {};
+    const int field = library.fieldIndex(QStringLiteral("NOTE"));
+    return field < 0 ? QString() : library.fieldByNumber(field).asString();
+}
+
 } // namespace
 
 void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateTime& printedAt) {
@@ -70,7 +78,10 @@ void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateT
     form.showUpperChart(src.upperChartShown);
     form.QRLabel_type->caption = titleFor(state.typeIndex);
     form.QRSysData1->caption = QLocale().toString(printedAt, QLocale::ShortFormat);
+    // Labels that name the length unit follow the unit chosen last.
+    form.QRMemo1->lines = ParameterTable::rowLabels();
     fillColumns(form, src);
+    form.showNote(noteOf(src));
     const trace::Chart& lower = *form.QRChart2;
     form.QRMemo4->lines =
         ReadoutLines::values(state, lower.axisMin(trace::Axis::Bottom), lower.axisMax(trace::Axis::Bottom));

@@ -9,6 +9,7 @@
 #include "report/ReportLabel.h"
 #include "report/ReportMemo.h"
 #include "report/ReportPage.h"
+#include "report/ReportParagraph.h"
 #include "store/Supplier.h"
 #include "trace/SlotLayout.h"
 
@@ -84,6 +85,10 @@ void Tform_print::buildParameterTable() {
                            QRectF(ColumnLefts[i], kRowsTop, right - ColumnLefts[i], kRowsHeight), 7, this);
         QRSubDetail2->items.append(*columns[i]);
     }
+    QRMemo_note =
+        new ReportParagraph(QStringLiteral("QRMemo_note"),
+                            QRectF(0, kTableBand, ReportPage::kContentWidth, kNoteHeight - 2), 8, this);
+    QRSubDetail2->items.append(QRMemo_note);
 }
 
 void Tform_print::buildCharts() {
@@ -112,8 +117,21 @@ void Tform_print::buildCharts() {
 }
 
 void Tform_print::showUpperChart(bool shown) {
-    GroupHeaderBand2->height = shown ? kUpperBandShown : kUpperBandHidden;
-    const int freed = shown ? 0 : kUpperBandShown - kUpperBandHidden;
+    upperChartShown_ = shown;
+    layoutBands();
+}
+
+void Tform_print::showNote(const QString& note) {
+    const QString text = note.trimmed();
+    QRMemo_note->text = text.isEmpty() ? QString() : tr("Note: %1").arg(text);
+    layoutBands();
+}
+
+void Tform_print::layoutBands() {
+    const int note = QRMemo_note->text.isEmpty() ? 0 : kNoteHeight;
+    QRSubDetail2->height = kTableBand + note;
+    GroupHeaderBand2->height = upperChartShown_ ? kUpperBandShown : kUpperBandHidden;
+    const int freed = (upperChartShown_ ? 0 : kUpperBandShown - kUpperBandHidden) - note;
     QRSubDetail3->height = kLowerBand + freed;
     QRChart2->rect.setHeight(kLowerChartHeight + freed);
     const double readoutsTop = QRChart2->rect.bottom() + 12;

@@ -11,6 +11,7 @@ class ReportKey;
 class ReportLabel;
 class ReportMemo;
 class ReportPage;
+class ReportParagraph;
 
 // The report form: one A4 page of bands (logo and contacts, title, parameter
 // table, upper chart, lower chart with the readouts). Its parts are plain
@@ -30,6 +31,8 @@ public:
     static constexpr int kTableBand = 196;
     static constexpr int kLowerBand = 526;
     static constexpr double kLowerChartHeight = 426;
+    // The waveform's note, under the parameter table: two lines, taken from the lower chart.
+    static constexpr int kNoteHeight = 30;
     // Left edges of the five value columns of the parameter table.
     static constexpr std::array<int, 5> ColumnLefts{90, 238, 391, 540, 700};
 
@@ -50,6 +53,7 @@ public:
     ReportMemo* QRMemo_ref3;
     ReportMemo* QRMemo_ref4;
     ReportMemo* QRMemo_ref5;
+    ReportParagraph* QRMemo_note; // "Note: ..." of the shown waveform; empty: not printed
 
     ReportBand* GroupHeaderBand2;
     ReportChart* QRChart1;
@@ -65,6 +69,8 @@ public:
     ReportMemo* valueColumn(int column) const;
     // Prints the upper chart or not; the lower chart takes the height it frees.
     void showUpperChart(bool shown);
+    // Prints "Note: <note>" under the parameter table, or nothing for an empty note.
+    void showNote(const QString& note);
     static QStringList supplierContacts();
 
 private:
@@ -72,6 +78,10 @@ private:
     void buildTitle();
     void buildParameterTable();
     void buildCharts();
+    // Band heights and the lower chart's height from what is printed.
+    void layoutBands();
+
+    bool upperChartShown_ = true;
 };
 
 } // namespace report

@@ -110,6 +110,15 @@ void Database::connect() {
                     error = QString::fromStdString(e.what());
                 }
             }
+            missingFieldsReason_.clear();
+            if (error.isEmpty() && !fresh) {
+                // A file that refuses the new fields still opens with the ones it has.
+                try {
+                    Schema::addMissingColumns(db, kind_, native(path_));
+                } catch (const StoreError& e) {
+                    missingFieldsReason_ = QString::fromStdString(e.what());
+                }
+            }
         }
         if (!error.isEmpty()) {
             db.close();

@@ -38,6 +38,9 @@ public:
     void connect(); // throws StoreError naming the file
     void disconnect();
     bool isConnected() const { return connected_; }
+    // Why the connected library lacks a field this program adds to older
+    // libraries (the file refused the change, e.g. read-only); empty otherwise.
+    const QString& missingFieldsReason() const { return missingFieldsReason_; }
 
     QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected
 
@@ -75,6 +78,7 @@ private:
     std::function<QString()> pathSource_;
     bool createIfMissing_ = true;
     bool connected_ = false;
+    QString missingFieldsReason_;
     QString connectionName_;
     std::vector<Dataset*> datasets_;
     QHash<QString, quint64> generations_;

@@ -29,6 +29,21 @@ int DatasetTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : columns_.size();
 }
 
+QString DatasetTableModel::oneLine(const QString& text, int chars) {
+    QStringList parts = text.split(QLatin1Char('\n'));
+    for (QString& part : parts) part = part.trimmed();
+    parts.removeAll(QString());
+    const QString joined = parts.join(QStringLiteral(" · "));
+    if (chars <= 0 || joined.size() <= chars) return joined;
+    QString cut = joined.left(chars - 1);
+    // At a word's end where one is near; never half of a character that takes two code units.
+    const int space = int(cut.lastIndexOf(QLatin1Char(' ')));
+    if (space > chars / 2) cut.truncate(space);
+    else if (!cut.isEmpty() && cut.back().isHighSurrogate()) cut.chop(1);
+    while (!cut.isEmpty() && (cut.back().isSpace() || cut.back() == QChar(0x00B7))) cut.chop(1);
+    return cut + QStringLiteral("…");
+}
+
 int DatasetTableModel::fieldOf(int column) const {
     if (column < 0 || column >= columns_.size()) return -1;
     return ds_.fieldIndex(columns_[column].field);
@@ -39,12 +54,17 @@ QVariant DatasetTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || field < 0 || index.row() >= rowCount()) return {};
     const GridColumn& col = columns_[index.column()];
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(col.alignment);
-    const bool wantsValue = role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::CheckStateRole;
+    const bool tip = role == Qt::ToolTipRole && col.oneLineChars > 0;
+    const bool wantsValue =
+        tip || role == Qt::DisplayRole || role == Qt::EditRole || role == Qt::CheckStateRole;
     if (!wantsValue || (role == Qt::CheckStateRole) != col.checkBox) return {};
     try {
         const QVariant v = ds_.valueAt(index.row(), field);
         if (col.checkBox) return FieldValue::boolean(v) ? Qt::Checked : Qt::Unchecked;
-        return FieldValue::text(v, ds_.fieldKind(field));
+        const QString text = FieldValue::text(v, ds_.fieldKind(field));
+        if (col.oneLineChars > 0 && role == Qt::DisplayRole) return oneLine(text, col.oneLineChars);
+        if (tip && text.trimmed().isEmpty()) return {};
+        return text;
     } catch (const StoreError&) {
         // A row that cannot be read shows empty; painting must not throw.
         return {};

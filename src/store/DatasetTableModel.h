@@ -25,6 +25,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+    // `text` on one line of at most `chars` characters: its lines joined by
+    // " · ", the rest cut with "…".
+    static QString oneLine(const QString& text, int chars);
+
 signals:
     // The dataset's current record moved (for the view's current row).
     void currentRowChanged(int row);

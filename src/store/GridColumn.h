@@ -11,6 +11,9 @@ struct GridColumn {
     int width = 0; // pixels; 0 leaves the view's default
     bool editable = false;
     bool checkBox = false; // a boolean field shown and toggled as a check box
+    // Free text shown on one line of at most this many characters (its lines
+    // joined, the rest cut with "…"), the whole text in the tooltip; 0: as stored.
+    int oneLineChars = 0;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
 };
 

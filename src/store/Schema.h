@@ -13,8 +13,15 @@ public:
     };
 
     // Field names of master in their fixed order; REC_ID first, because the
-    // compare library is filled by copying field by field by position.
+    // compare library is filled by copying field by field by position. Fields
+    // added later (NOTE) come last.
     static const QStringList& masterFields();
+
+    // Gives a library written before a field was added (table master without
+    // NOTE) the missing fields at the end, leaving its rows as they are.
+    // Returns the names added. Throws StoreError naming `path` when the file
+    // refuses the change (read-only); the file then stays as it was.
+    static QStringList addMissingColumns(QSqlDatabase& db, Kind kind, const QString& path);
 
     // Creates the tables of `kind` in an empty database, in one transaction.
     // Throws StoreError naming `path` on failure.
