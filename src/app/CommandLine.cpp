@@ -25,7 +25,11 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption noCreate("no-create");
     const QCommandLineOption logWire("log-wire", QString(), "FILE");
     const QCommandLineOption lang("lang", QString(), "LANG");
-    parser.addOptions({help, version, home, noCreate, logWire, lang});
+    const QCommandLineOption recId("rec-id", QString(), "N");
+    const QCommandLineOption all("all");
+    const QCommandLineOption format("format", QString(), "FORMAT");
+    const QCommandLineOption out("out", QString(), "FILE");
+    parser.addOptions({help, version, home, noCreate, logWire, lang, recId, all, format, out});
     for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
     for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
 
@@ -36,9 +40,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         return result;
     };
     if (!parser.parse(arguments)) return refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    const QStringList positional = parser.positionalArguments();
+    const bool exporting = positional.value(0) == QLatin1String("export");
+    if (positional.size() > (exporting ? 1 : 0))
+        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(positional.value(exporting ? 1 : 0)));
     if (parser.isSet(help)) return result.action = Action::Help, result;
+    if (!exporting && (parser.isSet(recId) || parser.isSet(all) || parser.isSet(format) || parser.isSet(out)))
+        return refuse(QStringLiteral("--rec-id, --all, --format and --out belong to 'echolon export'."));
     if (parser.isSet(version)) return result.action = Action::Version, result;
     if (parser.isSet(home)) {
         result.home = parser.value(home);
@@ -54,6 +62,25 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
             return refuse(
                 QStringLiteral("--lang needs ru, en or described, not '%1'.").arg(parser.value(lang)));
     }
+    if (exporting) {
+        ExportRequest& request = result.exportRequest;
+        if (parser.isSet(recId) == parser.isSet(all))
+            return refuse(QStringLiteral("echolon export needs either --rec-id N or --all."));
+        if (parser.isSet(recId)) {
+            bool ok = false;
+            request.recId = parser.value(recId).trimmed().toLongLong(&ok);
+            if (!ok)
+                return refuse(
+                    QStringLiteral("--rec-id needs a whole number, not '%1'.").arg(parser.value(recId)));
+        }
+        request.format = parser.value(format).trimmed().toLower();
+        if (request.format != QLatin1String("csv") && request.format != QLatin1String("json"))
+            return refuse(QStringLiteral("--format needs csv or json, not '%1'.").arg(parser.value(format)));
+        if (parser.isSet(out) && parser.value(out).isEmpty())
+            return refuse(QStringLiteral("--out needs a file."));
+        request.out = parser.value(out);
+        result.action = Action::Export;
+    }
     result.noCreate = parser.isSet(noCreate);
     result.platform = parser.value(QStringLiteral("platform"));
     return result;
@@ -62,7 +89,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 QString CommandLine::version() { return store::programTitle(); }
 
 QString CommandLine::usage() {
-    return QStringLiteral("Usage: echolon [options]\n") + store::programTitle() +
+    return QStringLiteral("Usage: echolon [options]\n"
+                          "       echolon export (--rec-id N | --all) --format csv|json [--out FILE]\n"
+                          "                      [--home DIR]\n") +
+           store::programTitle() +
            QStringLiteral(", the desktop companion of the KMX pulse reflectometers.\n"
                           "\n"
                           "Options:\n"
@@ -81,6 +111,18 @@ QString CommandLine::usage() {
                           "  -v, --version  show the version and end\n"
                           "Qt's own options (-platform NAME, -style NAME, ...) are passed to Qt.\n"
                           "\n"
+                          "echolon export writes waveforms of the library the program would open,\n"
+                          "without any window and beside a running program (it only reads):\n"
+                          "  --rec-id N     the waveform numbered N (the library's \"No\" column)\n"
+                          "  --all          every waveform of the library, in table order\n"
+                          "  --format csv   one table, UTF-8, '.' decimals: distance_m (4 decimals, at\n"
+                          "                 the PR last used in the window) and one column of samples\n"
+                          "                 (-128..127) per waveform; a row per distance any of them\n"
+                          "                 has a sample at, an empty cell where one has none\n"
+                          "  --format json  every stored field, the samples and the distance axis:\n"
+                          "                 one object for --rec-id, an array for --all\n"
+                          "  --out FILE     write FILE, whole or not at all; without it, standard output\n"
+                          "\n"
                           "The program folder is --home DIR; else $ECHOLON_HOME; else the executable's\n"
                           "folder when it already holds Echolon.v41 or Data/ (a portable copy); else\n"
                           "$XDG_DATA_HOME/echolon (~/.local/share/echolon), created on first start.\n"
@@ -90,7 +132,9 @@ QString CommandLine::usage() {
                           "\n"
                           "Exit status: 0 normal end; 1 the waveform library cannot be opened;\n"
                           "2 wrong command line, or no usable program folder or display;\n"
-                          "3 another copy of the program works on the program folder.\n");
+                          "3 another copy of the program works on the program folder.\n"
+                          "echolon export: 0 written; 1 no such waveform, the library cannot be read\n"
+                          "or the file cannot be written; 2 wrong command line.\n");
 }
 
 } // namespace app

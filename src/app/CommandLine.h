@@ -3,13 +3,21 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace app {
 
 // The program's command line, read before any window system is touched so
 // that --help, --version and mistakes are answered without a display.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Error };
+    enum class Action { Run, Help, Version, Export, Error };
+
+    // `echolon export`: waveforms of the library as CSV or JSON, without windows.
+    struct ExportRequest {
+        std::optional<qint64> recId; // --rec-id N; unset with --all
+        QString format;              // --format: "csv" or "json"
+        QString out;                 // --out FILE; empty: standard output
+    };
 
     Action action = Action::Run;
     QString home;                     // --home DIR
@@ -17,6 +25,7 @@ struct CommandLine {
     QString logWire;                  // --log-wire FILE
     std::optional<Language> language; // --lang ru|en|described; unset: the locale's
     QString platform;                 // Qt's -platform NAME, passed on to Qt
+    ExportRequest exportRequest;      // Action::Export
     QString error;                    // why the command line was refused (Action::Error)
 
     // `arguments` include the program name first, as argv does. Qt's own

@@ -49,6 +49,7 @@ void MainProgram::start() {
         std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *this, *traceView, TDBChart1);
     libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1, *this);
     controller = std::make_unique<MainController>(state, windowState, *DataModule1, charts, *this, *this);
+    exports = std::make_unique<ExportActions>(state, windowState, *DataModule1, DBChart1, TDBChart1, &Form1);
     connectWindow();
     charts.attachCopies(*form_print.QRChart1, *form_print.QRChart2);
     convertRegisteredAccessLibrary();
@@ -137,6 +138,11 @@ void MainProgram::connectWindow() {
                      &QAction::setEnabled);
     QObject::connect(Form1.btPrint, &QToolButton::clicked, [&c] { c.btPrintClick(); });
     QObject::connect(Form1.mnPrint, &QAction::triggered, [&c] { c.btPrintClick(); });
+    ExportActions& e = *exports;
+    QObject::connect(Form1.mnExportCsv, &QAction::triggered, [&e] { e.mnExportCsvClick(); });
+    QObject::connect(Form1.mnExportJson, &QAction::triggered, [&e] { e.mnExportJsonClick(); });
+    QObject::connect(Form1.mnExportPng, &QAction::triggered, [&e] { e.mnExportPngClick(); });
+    QObject::connect(Form1.mnExportSvg, &QAction::triggered, [&e] { e.mnExportSvgClick(); });
     QObject::connect(Form1.btAproks, &QToolButton::clicked, [this] { toggles.btAproksClick(); });
     QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { toggles.btAproksClick(); });
     QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { toggles.btScreenClick(); });

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/CommandWindows.h"
+#include "app/ExportActions.h"
 #include "app/InstrumentDialogs.h"
 #include "app/MainController.h"
 #include "app/TForm1.h"
@@ -41,6 +42,7 @@ public:
     std::unique_ptr<store::TDataModule1> DataModule1;
     std::unique_ptr<trace::TraceView> traceView;
     std::unique_ptr<MainController> controller;
+    std::unique_ptr<ExportActions> exports;
     // Dialogs are children of Form1 and go before it.
     std::unique_ptr<InstrumentDialogs> dialogs;
     std::unique_ptr<controls::TraceControlsWiring> traceControls;

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/EcholonApplication.h"
+#include "app/ExportCommand.h"
 #include "app/Language.h"
 #include "app/MainProgram.h"
 #include "app/ProgramLock.h"
@@ -83,6 +84,7 @@ int runProgram(int& argc, char** argv) {
     case CommandLine::Action::Error:
         say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage());
         return BadStart;
+    case CommandLine::Action::Export: return ExportCommand::run(line, argc, argv);
     case CommandLine::Action::Run: break;
     }
 

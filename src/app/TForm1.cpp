@@ -125,7 +125,8 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     Panel_main->setEnabled(enabled);
     Panel_main->setVisible(enabled);
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
-    for (QAction* a : {mnPrint, mnAproks, mnScreen}) a->setEnabled(enabled);
+    for (QAction* a : {mnPrint, mnAproks, mnScreen, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
+        a->setEnabled(enabled);
 }
 
 void TForm1::showState() {

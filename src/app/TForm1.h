@@ -45,6 +45,7 @@ public:
 
     // Named controls, reachable by tests and wiring.
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
+    QAction *mnExportCsv, *mnExportJson, *mnExportPng, *mnExportSvg;
     QAction* mnUndoDelete; // enabled while a deleted waveform can be restored
     QToolButton *btOpen, *btPrint, *btImport, *btConnect, *btAproks, *btScreen;
     QComboBox* ComboBox_type;

@@ -70,6 +70,11 @@ void TForm1::buildMenus() {
     mnImport = named(file->addAction(tr("Import...")), "mnImport");
     mnImport->setVisible(false);
     file->addSeparator();
+    mnExportCsv = named(file->addAction(tr("Export waveform as CSV...")), "mnExportCsv");
+    mnExportJson = named(file->addAction(tr("Export waveform as JSON...")), "mnExportJson");
+    mnExportPng = named(file->addAction(tr("Export charts as PNG...")), "mnExportPng");
+    mnExportSvg = named(file->addAction(tr("Export charts as SVG...")), "mnExportSvg");
+    file->addSeparator();
     mnExit = named(file->addAction(tr("Exit")), "mnExit");
     mnExit->setShortcut(QKeySequence("Ctrl+F10"));
 

@@ -15,6 +15,7 @@ QString keyOf(DialogPurpose purpose) {
     case DialogPurpose::Waveforms: return QStringLiteral("Waveforms");
     case DialogPurpose::OldDatabase: return QStringLiteral("OldDatabase");
     case DialogPurpose::Report: return QStringLiteral("Report");
+    case DialogPurpose::Export: return QStringLiteral("Export");
     }
     return QStringLiteral("Other");
 }

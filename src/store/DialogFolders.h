@@ -4,7 +4,7 @@
 namespace store {
 
 // What a file dialog is for; each purpose remembers its own folder.
-enum class DialogPurpose { Database, Waveforms, OldDatabase, Report };
+enum class DialogPurpose { Database, Waveforms, OldDatabase, Report, Export };
 
 // The folder a file dialog opens in: the last one used for its purpose, kept
 // in the settings file across runs, or the program's Data folder while none

@@ -1,0 +1,62 @@
+#pragma once
+#include "exporter/Waveform.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace store {
+class TDataModule1;
+class ViewState;
+} // namespace store
+
+namespace trace {
+class QtChart;
+}
+
+namespace app {
+
+class WindowState;
+
+// The File menu's exports: the waveforms to export (every marked one, else
+// the selected one) as CSV or JSON at the PR of the PR box, and the two
+// charts as PNG or SVG. Each asks for a file in the folder last used for an
+// export, named after the waveform, writes it whole or not at all and says
+// what went wrong.
+class ExportActions {
+    Q_DECLARE_TR_FUNCTIONS(ExportActions)
+public:
+    enum class Format { Csv, Json, Png, Svg };
+
+    ExportActions(store::ViewState& state, const WindowState& window, store::TDataModule1& dm,
+                  trace::QtChart& upper, trace::QtChart& lower, QWidget* parent);
+
+    void mnExportCsvClick() { exportTo(Format::Csv); }
+    void mnExportJsonClick() { exportTo(Format::Json); }
+    void mnExportPngClick() { exportTo(Format::Png); }
+    void mnExportSvgClick() { exportTo(Format::Svg); }
+
+    // Without a window: the marked waveforms, else the current one; empty
+    // when the library shows none.
+    std::vector<exporter::Waveform> chosenWaveforms() const;
+    // The file name offered, without its ending.
+    QString proposedName(const std::vector<exporter::Waveform>& waveforms) const;
+    // The file's bytes; throws std::exception with the message to show.
+    QByteArray contents(Format format, QSize pictureSize,
+                        const std::vector<exporter::Waveform>& waveforms) const;
+
+private:
+    void exportTo(Format format);
+    QString askFile(Format format, const QString& baseName) const;
+
+    store::ViewState& state_;
+    const WindowState& window_;
+    store::TDataModule1& dm_;
+    trace::QtChart& upper_;
+    trace::QtChart& lower_;
+    QWidget* parent_;
+};
+
+} // namespace app
