@@ -50,9 +50,9 @@ ExportActions::ExportActions(store::ViewState& state, const WindowState& window,
                              trace::QtChart& upper, trace::QtChart& lower, QWidget* parent)
     : state_(state), window_(window), dm_(dm), upper_(upper), lower_(lower), parent_(parent) {}
 
-std::vector<exporter::Waveform> ExportActions::chosenWaveforms() const {
+std::vector<exporter::Waveform> ExportActions::chosenWaveforms(Format format) const {
     const store::Dataset& library = dm_.t_master;
-    std::vector<int> rows = exporter::DatasetRows::marked(library);
+    std::vector<int> rows = isPicture(format) ? std::vector<int>() : exporter::DatasetRows::marked(library);
     if (rows.empty() && library.isOpen() && !library.isEmpty() && library.recNo() >= 0)
         rows.push_back(library.recNo());
     const std::optional<int> type =
@@ -107,7 +107,7 @@ QString ExportActions::askFile(Format format, const QString& baseName) const {
 
 void ExportActions::exportTo(Format format) {
     store::showErrors([&] {
-        const std::vector<exporter::Waveform> waveforms = chosenWaveforms();
+        const std::vector<exporter::Waveform> waveforms = chosenWaveforms(format);
         if (!isPicture(format) && waveforms.empty())
             refuse(tr("No waveform is selected: select one or mark several in the library."));
         QSize size;
@@ -123,9 +123,10 @@ void ExportActions::exportTo(Format format) {
         }
         const QString path = askFile(format, proposedName(waveforms));
         if (path.isEmpty()) return;
-        store::DialogFolders::remember(store::DialogPurpose::Export, path);
         const QString error = exporter::SavedFile::write(path, contents(format, size, waveforms));
         if (!error.isEmpty()) refuse(error);
+        // Only a folder that took the file is offered again.
+        store::DialogFolders::remember(store::DialogPurpose::Export, path);
         if (format != Format::Csv) return;
         QStringList unplaced;
         for (const exporter::Waveform& w : waveforms)

@@ -38,9 +38,9 @@ public:
     void mnExportPngClick() { exportTo(Format::Png); }
     void mnExportSvgClick() { exportTo(Format::Svg); }
 
-    // Without a window: the marked waveforms, else the current one; empty
-    // when the library shows none.
-    std::vector<exporter::Waveform> chosenWaveforms() const;
+    // Without a window: the marked waveforms, else (or for the charts,
+    // which show it) the current one; empty when the library shows none.
+    std::vector<exporter::Waveform> chosenWaveforms(Format format) const;
     // The file name offered, without its ending.
     QString proposedName(const std::vector<exporter::Waveform>& waveforms) const;
     // The file's bytes; throws std::exception with the message to show.
