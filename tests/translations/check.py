@@ -21,6 +21,7 @@ import xml.etree.ElementTree as ET
 KEPT_IN_RUSSIAN = {
     "Echolon", "KMX", "KM", "ver", "v", "L", "OK", "Enter", "Shift", "Access", "DIR", "home", "no",
     "create", "db", "mdb", "dbf", "tdr", "CODE_CMD", "DEV_TYPE", "master", "A", "A1", "M", "USB",
+    "CSV", "JSON", "PNG", "SVG", "csv", "json", "png", "svg",
 }
 CYRILLIC = re.compile("[\u0400-\u04FF]")
 WORD = re.compile("[A-Za-z_][A-Za-z_0-9]*")
