@@ -3,7 +3,6 @@
 #include "store/Dataset.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
-#include "trace/LegendNames.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceContext.h"
 #include "trace/TraceNumbers.h"
@@ -68,9 +67,10 @@ void DifferenceTrace::draw(const TraceContext& ctx) {
     lower.clear(slot);
     lower.addPoints(slot, points(a, b, TraceNumbers::readPR(st.editKu), lower.axisMin(Axis::Bottom),
                                  lower.axisMax(Axis::Bottom)));
-    lower.setLegendName(slot, QCoreApplication::translate("trace::DifferenceTrace", "%1 minus %2")
-                                  .arg(LegendNames::of(ctx.master, ctx.master.recNo()),
-                                       LegendNames::of(ctx.picture, ctx.picture.recNo())));
+    // Numbers only: with both names the entry would crowd the plot out.
+    lower.setLegendName(slot, QCoreApplication::translate("trace::DifferenceTrace", "№ %1 minus № %2")
+                                  .arg(ctx.master.fieldByName(QStringLiteral("REC_ID")).asString(),
+                                       ctx.picture.fieldByName(QStringLiteral("REC_ID")).asString()));
     lower.setActive(slot, true);
 }
 
