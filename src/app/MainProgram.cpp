@@ -48,6 +48,7 @@ void MainProgram::start() {
     traceControls =
         std::make_unique<controls::TraceControlsWiring>(Form1, *DataModule1, *this, *traceView, TDBChart1);
     libraryGrids = std::make_unique<library::LibraryWiring>(Form1, *DataModule1, *this);
+    events = std::make_unique<events::EventsWiring>(Form1, *DataModule1, *traceView, DBChart1, TDBChart1);
     controller = std::make_unique<MainController>(state, windowState, *DataModule1, charts, *this, *this);
     exports = std::make_unique<ExportActions>(state, windowState, *DataModule1, DBChart1, TDBChart1, &Form1);
     connectWindow();
@@ -110,6 +111,7 @@ void MainProgram::importOldDatabase() {
 void MainProgram::showAbout() { dialogs->mnAboutClick(); }
 
 void MainProgram::printReport() {
+    form_print.showEvents(events->events.reportLines());
     report::PrintAction::btPrintClick(form_print, state, *DataModule1, windowState.screenTag == 0, &Form1);
 }
 

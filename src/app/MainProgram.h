@@ -7,6 +7,7 @@
 #include "app/ViewToggles.h"
 #include "app/WindowState.h"
 #include "app/controls/TraceControlsWiring.h"
+#include "app/events/EventsWiring.h"
 #include "app/library/LibraryWiring.h"
 #include "report/Tform_print.h"
 #include "store/DataModuleHost.h"
@@ -47,6 +48,7 @@ public:
     std::unique_ptr<InstrumentDialogs> dialogs;
     std::unique_ptr<controls::TraceControlsWiring> traceControls;
     std::unique_ptr<library::LibraryWiring> libraryGrids;
+    std::unique_ptr<events::EventsWiring> events;
 
     // Creates the data module (which opens the store and draws the first
     // waveform) and the dialogs. Throws when the store cannot be opened.

@@ -65,6 +65,7 @@ void TForm1::LoadSettings() {
     window_.screenTag = s.screenHidden ? 0 : 1;
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
+    window_.eventsShown = s.events;
 }
 
 void TForm1::SaveSettings() {
@@ -80,6 +81,7 @@ void TForm1::SaveSettings() {
     s.smoothing = window_.aproksTag == 0;
     s.screenHidden = window_.screenTag != 0;
     s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
+    s.events = window_.eventsShown;
     s.save(ini);
     if (!ini.save()) store::messages().error(ini.errorString());
 }
@@ -127,6 +129,8 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
     for (QAction* a : {mnPrint, mnAproks, mnScreen, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
         a->setEnabled(enabled);
+    mnEvents->setEnabled(enabled);
+    showToggles();
 }
 
 void TForm1::showState() {
@@ -175,6 +179,8 @@ void TForm1::showToggles() {
     mnAproks->setChecked(window_.aproksTag == 0);
     mnScreen->setChecked(window_.screenTag == 0);
     Panel_up_chart->setVisible(window_.screenTag == 0);
+    mnEvents->setChecked(window_.eventsShown);
+    EventGrid->setVisible(window_.eventsShown && Panel_main->isEnabled());
 }
 
 } // namespace app

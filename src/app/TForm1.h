@@ -47,6 +47,7 @@ public:
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
     QAction *mnExportCsv, *mnExportJson, *mnExportPng, *mnExportSvg;
     QAction* mnUndoDelete; // enabled while a deleted waveform can be restored
+    QAction* mnEvents;     // the event table beside the charts, off at start
     QToolButton *btOpen, *btPrint, *btImport, *btConnect, *btAproks, *btScreen;
     QComboBox* ComboBox_type;
     QWidget *Panel_main, *Panel_up_chart, *Panel_down_chart, *Panel_master_table, *Panel_controls;
@@ -58,6 +59,7 @@ public:
     QToolButton *SpeedButton_zoom_dec, *SpeedButton_zoom_inc;
     QPushButton* Button_zoom;
     QTableView *DBGridEh1, *DBGridEh2, *DBGridEh3;
+    QTableView* EventGrid; // the shown waveform's events
     QWidget *Navigator_master, *Navigator_picture, *Navigator_ku;
     QToolButton *SpeedButton_inc_ref_master, *SpeedButton_del_ref_master, *SpeedButton_del_ref_picture;
     QLabel *StatusPanel0, *StatusPanel1;

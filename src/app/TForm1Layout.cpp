@@ -92,6 +92,9 @@ void TForm1::buildMenus() {
     mnScreen = named(view->addAction(tr("Screen")), "mnScreen");
     mnScreen->setCheckable(true);
     mnScreen->setChecked(true);
+    mnEvents = named(view->addAction(tr("Events")), "mnEvents",
+                     tr("The shown waveform's launch end, echoes and line end, in a table and on the charts"));
+    mnEvents->setCheckable(true);
 
     QMenu* device = menuBar()->addMenu(tr("Device"));
     device->setObjectName("mnDevice");
@@ -220,6 +223,10 @@ QWidget* TForm1::buildCentral() {
     charts->addWidget(Panel_up_chart, 2);
     charts->addWidget(Panel_down_chart, 3);
     middle->addWidget(Panel_main, 1);
+    EventGrid = grid(central, "EventGrid", tr("Events"));
+    EventGrid->setMaximumWidth(330);
+    EventGrid->setVisible(false);
+    middle->addWidget(EventGrid);
     middle->addStretch(0);
 
     Panel_master_table = named(new QWidget(central), "Panel_master_table");

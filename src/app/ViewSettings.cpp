@@ -39,6 +39,7 @@ ViewSettings ViewSettings::load(const store::IniFile& ini) {
     s.smoothing = ini.readString(kSection, "Smoothing", "False") == "True";
     s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";
     s.tableHeight = ini.readInteger(kSection, "Table_Height", 110);
+    s.events = ini.readString(kSection, "Events", "False") == "True";
     return s;
 }
 
@@ -53,6 +54,7 @@ void ViewSettings::save(store::IniFile& ini) const {
     ini.writeString(kSection, "Smoothing", smoothing ? "True" : "False");
     ini.writeString(kSection, "Screen", screenHidden ? "True" : "False");
     ini.writeInteger(kSection, "Table_Height", tableHeight);
+    ini.writeString(kSection, "Events", events ? "True" : "False");
 }
 
 } // namespace app

@@ -19,12 +19,13 @@ struct ViewSettings {
     bool smoothing = false;    // "Smoothing": approximation on
     bool screenHidden = false; // "Screen": upper chart hidden
     int tableHeight = 110;     // "Table_Height"
+    bool events = false;       // "Events": the event table and marks shown
 
     // Missing keys give the defaults above; a type naming neither entry selects
     // entry 0 and a position or height that is not an integer gives its default,
     // so a damaged file can never leave the window without a usable state.
     static ViewSettings load(const store::IniFile& ini);
-    // Writes the ten keys in their fixed order.
+    // Writes the eleven keys in their fixed order.
     void save(store::IniFile& ini) const;
 };
 

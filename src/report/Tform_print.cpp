@@ -112,7 +112,12 @@ void Tform_print::buildCharts() {
         memo->linesPerColumn = ReadoutLines::kK1Row;
         memo->columnStep = 340;
     }
-    QRSubDetail3->items = {QRChart2, QRMemo3, QRMemo4};
+    // Under the readouts, in two columns of three lines.
+    QRMemo_events =
+        new ReportMemo(QStringLiteral("QRMemo_events"), QRectF(60, 0, 310, kEventsHeight), 8, this);
+    QRMemo_events->linesPerColumn = 3;
+    QRMemo_events->columnStep = 320;
+    QRSubDetail3->items = {QRChart2, QRMemo3, QRMemo4, QRMemo_events};
     showUpperChart(true);
 }
 
@@ -131,12 +136,23 @@ void Tform_print::layoutBands() {
     const int note = QRMemo_note->text.isEmpty() ? 0 : kNoteHeight;
     QRSubDetail2->height = kTableBand + note;
     GroupHeaderBand2->height = upperChartShown_ ? kUpperBandShown : kUpperBandHidden;
-    const int freed = (upperChartShown_ ? 0 : kUpperBandShown - kUpperBandHidden) - note;
+    const int events = QRMemo_events->lines.isEmpty() ? 0 : kEventsHeight;
+    const int freed = (upperChartShown_ ? 0 : kUpperBandShown - kUpperBandHidden) - note - events;
     QRSubDetail3->height = kLowerBand + freed;
     QRChart2->rect.setHeight(kLowerChartHeight + freed);
     const double readoutsTop = QRChart2->rect.bottom() + 12;
     QRMemo3->rect.moveTop(readoutsTop);
     QRMemo4->rect.moveTop(readoutsTop);
+    QRMemo_events->rect.moveTop(QRMemo3->rect.bottom() + 2);
+}
+
+void Tform_print::showEvents(const QStringList& lines) {
+    // When they do not all fit, the last line says how many are left out.
+    constexpr int kRoom = 6;
+    QRMemo_events->lines = lines.mid(0, kRoom);
+    if (lines.size() > kRoom)
+        QRMemo_events->lines.last() = tr("... and %1 more").arg(lines.size() - kRoom + 1);
+    layoutBands();
 }
 
 ReportMemo* Tform_print::valueColumn(int column) const {

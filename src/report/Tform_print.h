@@ -33,6 +33,8 @@ public:
     static constexpr double kLowerChartHeight = 426;
     // The waveform's note, under the parameter table: two lines, taken from the lower chart.
     static constexpr int kNoteHeight = 30;
+    // The shown waveform's events, under the readouts: three lines, taken from the lower chart.
+    static constexpr int kEventsHeight = 40;
     // Left edges of the five value columns of the parameter table.
     static constexpr std::array<int, 5> ColumnLefts{90, 238, 391, 540, 700};
 
@@ -62,6 +64,7 @@ public:
     ReportChart* QRChart2;
     ReportMemo* QRMemo3;
     ReportMemo* QRMemo4;
+    ReportMemo* QRMemo_events; // the shown waveform's events under the readouts; empty: not printed
 
     ReportPage* QuickRep1;
 
@@ -71,6 +74,9 @@ public:
     void showUpperChart(bool shown);
     // Prints "Note: <note>" under the parameter table, or nothing for an empty note.
     void showNote(const QString& note);
+    // Prints the event lines under the readouts, as many as their room
+    // holds; no lines print nothing.
+    void showEvents(const QStringList& lines);
     static QStringList supplierContacts();
 
 private:

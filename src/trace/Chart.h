@@ -11,6 +11,14 @@ namespace trace {
 enum class Axis { Bottom = 0, Top = 1, Left = 2 };
 enum class AxisPart { Min, Max, Title };
 
+// A labelled tick at a distance over the plot, outside the slots: it is in
+// no legend and no cursor takes it.
+struct EventMark {
+    double metres = 0;
+    QString label;
+    int polarity = 1; // +1 drawn pointing up, -1 down, 0 neither
+};
+
 // One chart of the trace view: numbered line series ("slots") and three axes.
 // The renderers only talk to this interface. It keeps the full, logical content
 // of every slot (points, activation, line style) and the axis limits; a concrete
@@ -70,6 +78,10 @@ public:
     void setLegendName(int slot, const QString& name);
     QString legendName(int slot) const;
 
+    // The event ticks over the plot; empty when none are shown.
+    void setEventMarks(const QList<EventMark>& marks) { eventMarks_ = marks; }
+    const QList<EventMark>& eventMarks() const { return eventMarks_; }
+
     // Makes this chart an exact copy of another one with the same slot count.
     void copyFrom(const Chart& other);
 
@@ -107,6 +119,7 @@ private:
     Axis distanceAxis_ = Axis::Bottom;
     QString name_;
     QString description_;
+    QList<EventMark> eventMarks_;
 };
 
 } // namespace trace

@@ -1,0 +1,131 @@
+#include "app/MainProgram.h"
+#include "store/IniFile.h"
+#include "store/Numbers.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+#include "synth/ReflectionSynth.h"
+#include "trace/EventTicks.h"
+#include "trace/WindowRenderer.h"
+
+#include <QAction>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QLineSeries>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kStep = 0.125; // metres per sample of a 62.5-m "pulse" record
+
+// A 62.5-m "KMX-419" record: the launch pulse and one echo at `start`.
+void addRecord(store::TDataModule1& dm, const QString& memo, int start, int height) {
+    std::mt19937 rng(11);
+    const std::vector<int> samples =
+        synth::ReflectionSynth::render(500, {{start, height, true}}, 4, true, 2, 1.2, rng);
+    QByteArray points(trace::WindowRenderer::kBlobBytes, '\0');
+    for (size_t k = 0; k < samples.size(); ++k)
+        points[trace::WindowRenderer::kSamplesOffset + int(k)] = char(samples[k]);
+    store::Dataset& ds = dm.t_master2;
+    ds.setTag(store::TagQuiet);
+    ds.append();
+    ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+    ds.fieldByName("BANK_NUM").setInteger(ds.recordCount() + 1);
+    ds.fieldByName("MEMO").setString(memo);
+    ds.fieldByName("SCALE").setFloat(62.5);
+    ds.fieldByName("ZOOM_L").setFloat(0);
+    ds.fieldByName("SPEED").setString("1,500");
+    ds.fieldByName("SDVIG").setInteger(0);
+    ds.fieldByName("START_PLAN").setFloat(0);
+    ds.fieldByName("METHOD").setString("pulse");
+    ds.fieldByName("DEVICE_TYPE").setString("KM-630 ver.1");
+    ds.fieldByName("POINTS").setBlob(points);
+    ds.setTag(store::TagQuiet);
+    ds.post();
+}
+
+// The reflection rows' distances, as the list keeps them.
+std::vector<double> echoMetres(const app::events::WaveformEvents& events) {
+    std::vector<double> at;
+    for (const analysis::TraceEvent& e : events.list().events)
+        if (e.kind != analysis::EventKind::LaunchEnd) at.push_back(e.metres);
+    return at;
+}
+
+} // namespace
+
+// An open-like end at 30 m and, on the next waveform, a short-like one at
+// 20 m: the table, the marks on both charts and a click on a row follow the
+// selected waveform and the PR; the toggle is kept in the settings file.
+TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursorThere) {
+    TempHome home;
+    RecordingMessages boxes;
+    {
+        app::MainProgram program;
+        program.start();
+        store::TDataModule1& dm = *program.DataModule1;
+        addRecord(dm, "open", 240, 90);
+        addRecord(dm, "short", 160, -70);
+        program.Form1.ComboBox_type->setCurrentIndex(1);
+        emit program.Form1.ComboBox_type->activated(1);
+        program.Form1.resize(1024, 768);
+        program.Form1.show();
+        app::events::EventsWiring& wiring = *program.events;
+        QTableView* grid = program.Form1.EventGrid;
+
+        EXPECT_FALSE(program.Form1.mnEvents->isChecked());
+        EXPECT_TRUE(program.TDBChart1.eventMarks().isEmpty()) << "off at start";
+        program.Form1.mnEvents->trigger();
+        EXPECT_TRUE(grid->isVisible());
+        EXPECT_EQ(grid->accessibleName(), "Events");
+
+        dm.t_master.first();
+        ASSERT_EQ(dm.t_master.fieldByName("MEMO").asString(), "open");
+        ASSERT_EQ(echoMetres(wiring.events), std::vector<double>{echoMetres(wiring.events).at(0)});
+        EXPECT_NEAR(echoMetres(wiring.events)[0], 240 * kStep, kStep);
+        const int row = grid->model()->rowCount() - 1;
+        EXPECT_EQ(grid->model()->index(row, 1).data().toString(), "end of line");
+        EXPECT_EQ(grid->model()->index(row, 4).data().toString(), "up: open");
+
+        // The marks on both charts, and on the screen where the lower chart puts that distance.
+        program.TDBChart1.flush();
+        program.DBChart1.flush();
+        for (const trace::QtChart* chart : {&program.DBChart1, &program.TDBChart1}) {
+            ASSERT_EQ(chart->eventMarks().size(), 2);
+            EXPECT_NEAR(chart->eventMarks()[1].metres, 240 * kStep, kStep);
+        }
+        const QList<trace::EventTicks::Tick>& ticks = wiring.lowerTicks()->ticks();
+        ASSERT_EQ(ticks.size(), 2);
+        QChart* lower = program.TDBChart1.view()->chart();
+        const double x30 = lower->mapToPosition(QPointF(240 * kStep, 0), program.TDBChart1.series(0)).x();
+        const double x31 = lower->mapToPosition(QPointF(241 * kStep, 0), program.TDBChart1.series(0)).x();
+        EXPECT_NEAR(ticks[1].x, x30, std::abs(x31 - x30) + 0.5);
+        EXPECT_EQ(ticks[1].polarity, 1);
+
+        // A click on the row moves the active cursor, K1 and then K2.
+        emit grid->clicked(grid->model()->index(row, 0));
+        EXPECT_NEAR(store::toNumber(program.state.editK1), echoMetres(wiring.events)[0], 0.01);
+        program.windowState.activeCursor = 2;
+        emit grid->clicked(grid->model()->index(row, 2));
+        EXPECT_NEAR(store::toNumber(program.state.editK2), echoMetres(wiring.events)[0], 0.01);
+
+        // The next waveform, then another PR.
+        dm.t_master.last();
+        ASSERT_EQ(dm.t_master.fieldByName("MEMO").asString(), "short");
+        ASSERT_EQ(echoMetres(wiring.events).size(), 1u);
+        EXPECT_NEAR(echoMetres(wiring.events)[0], 160 * kStep, kStep);
+        EXPECT_EQ(grid->model()->index(grid->model()->rowCount() - 1, 4).data().toString(), "down: short");
+        EXPECT_EQ(wiring.lowerTicks()->ticks().last().polarity, -1);
+        const double atPr15 = echoMetres(wiring.events)[0];
+        program.state.editKu = "2,000";
+        program.redraw(1);
+        EXPECT_DOUBLE_EQ(echoMetres(wiring.events)[0], atPr15 * 1.5 / 2.0);
+
+        program.Form1.SaveSettings();
+    }
+    const store::IniFile ini(home.file("Echolon.v41"));
+    EXPECT_EQ(ini.readString("Form1", "Events", ""), "True");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
