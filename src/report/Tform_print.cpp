@@ -138,7 +138,7 @@ void Tform_print::layoutBands() {
     GroupHeaderBand2->height = upperChartShown_ ? kUpperBandShown : kUpperBandHidden;
     const int events = QRMemo_events->lines.isEmpty() ? 0 : kEventsHeight;
     const int freed = (upperChartShown_ ? 0 : kUpperBandShown - kUpperBandHidden) - note - events;
-    QRSubDetail3->height = kLowerBand + freed;
+    QRSubDetail3->height = kLowerBand + freed + events;
     QRChart2->rect.setHeight(kLowerChartHeight + freed);
     const double readoutsTop = QRChart2->rect.bottom() + 12;
     QRMemo3->rect.moveTop(readoutsTop);
