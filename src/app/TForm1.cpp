@@ -130,7 +130,7 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     for (QAction* a : {mnPrint, mnAproks, mnScreen, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
         a->setEnabled(enabled);
     mnEvents->setEnabled(enabled);
-    showToggles();
+    EventGrid->setVisible(enabled && window_.eventsShown);
 }
 
 void TForm1::showState() {
