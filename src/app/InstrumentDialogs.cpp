@@ -10,7 +10,8 @@ InstrumentDialogs::InstrumentDialogs(store::TDataModule1& dm, store::ViewState& 
       frmChkDev(state, mainWindow, parent), frmEdtFld(dm.t_master, parent), frmAbout(parent),
       connect(
           frmChkDev.core(), [this] { return frmChkDev.exec() == QDialog::Accepted; },
-          [this] { Form2.exec(); }) {
+          [this] { Form2.exec(); }),
+      frmNote(dm.t_master, parent) {
     Form2.setEngineDialog(&frmComm);
     QObject::connect(&Form2, &exchange::TForm2::connectGridDoubleClicked, &frmEdtFld,
                      [this] { frmEdtFld.exec(); });

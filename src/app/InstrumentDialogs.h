@@ -6,6 +6,7 @@
 #include "tools/TfrmAbout.h"
 #include "tools/TfrmEdtFld.h"
 #include "tools/TfrmImport.h"
+#include "tools/WaveformNoteDialog.h"
 
 class QWidget;
 
@@ -18,7 +19,7 @@ class TDataModule1;
 namespace app {
 
 // The dialogs behind the main window's Connect, "Device connect settings...",
-// "Import", "About..." and the library grid's double click, created in their
+// "Import", "About..." and the library grid's double click and "Note...", created in their
 // start-up order and connected to each other: the exchange window runs its
 // lists in the engine dialog and renames through the name editor; the port
 // dialog and the exchange window apply the main window's type filter. The
@@ -35,12 +36,15 @@ public:
     tools::TfrmEdtFld frmEdtFld;
     tools::TfrmAbout frmAbout;
     exchange::ConnectCommand connect;
+    tools::WaveformNoteDialog frmNote;
 
     void bConnectClick() { connect.bConnectClick(); }
     void mnOptionsClick() { connect.mnOptionsClick(); }
     void mnAboutClick() { frmAbout.exec(); }
     // Double click on the library grid (and on the exchange window's).
     void DBGridEh1DblClick() { frmEdtFld.exec(); }
+    // "Note..." of the library grid's context menu.
+    void mnNoteClick() { frmNote.editCurrent(); }
 };
 
 } // namespace app

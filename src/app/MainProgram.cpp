@@ -58,6 +58,8 @@ void MainProgram::start() {
     dialogs = std::make_unique<InstrumentDialogs>(*DataModule1, state, *this, &Form1);
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
                      [this] { dialogs->DBGridEh1DblClick(); });
+    QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryNoteRequested, &Form1,
+                     [this] { dialogs->mnNoteClick(); });
     Form1.showState();
     store::showErrors([this] { InterruptedOperation::check(*DataModule1, *this); });
 }

@@ -3,11 +3,10 @@
 #include "store/Messages.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace tools {
@@ -45,9 +44,7 @@ WaveformNoteDialog::WaveformNoteDialog(store::Dataset& library, QWidget* parent)
     layout->addLayout(buttons);
     resize(460, 260);
 
-    for (const QKeySequence& keys :
-         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, btOK, &QPushButton::click);
+    edNote->installEventFilter(this);
     connect(btOK, &QPushButton::clicked, this, &WaveformNoteDialog::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -63,6 +60,18 @@ void WaveformNoteDialog::editCurrent() {
     edNote->moveCursor(QTextCursor::End);
     edNote->setFocus();
     exec();
+}
+
+bool WaveformNoteDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edNote && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && key->modifiers().testFlag(Qt::ControlModifier)) {
+            btOK->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void WaveformNoteDialog::btOKClick() {

@@ -32,6 +32,10 @@ public:
     QPushButton* btOK;
     QPushButton* btCancel;
 
+protected:
+    // Ctrl+Enter in the note box stores it; a plain Enter is a new line.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     WaveformNote note_;
 };

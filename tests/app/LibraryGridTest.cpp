@@ -39,9 +39,9 @@ TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
     // The "KMX-419" type, which uses every field.
     state.typeIndex = 1;
     state.notify();
-    const QStringList expected = {"",          "№",     "№ wf",    "waveform name", "scale",
-                                  "pulse",     "gain",  "average", "impedance",     "PR",
-                                  "save data", "shift", "method",  "threshold",     "delay"};
+    const QStringList expected = {
+        "",          "№",  "№ wf",      "waveform name", "scale",  "pulse",     "gain",  "average",
+        "impedance", "PR", "save data", "shift",         "method", "threshold", "delay", "note"};
     EXPECT_EQ(titles(form.DBGridEh1), expected);
     EXPECT_EQ(titles(form.DBGridEh2), expected);
     // The described widths, or wider where the font needs it.

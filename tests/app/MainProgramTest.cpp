@@ -69,7 +69,8 @@ TEST(MainProgram, dialogsAreCreatedInTheirStartUpOrder) {
     QStringList order;
     for (QObject* child : program.Form1.children())
         if (child->inherits("QDialog")) order << child->objectName();
-    EXPECT_EQ(order, QStringList({"Form2", "frmImport", "frmComm", "frmChkDev", "frmEdtFld", "frmAbout"}));
+    EXPECT_EQ(order, QStringList(
+                         {"Form2", "frmImport", "frmComm", "frmChkDev", "frmEdtFld", "frmAbout", "frmNote"}));
     // Worded buttons are read by their caption; glyph buttons by their hint.
     EXPECT_TRUE(program.Form1.btConnect->accessibleName().isEmpty());
     EXPECT_EQ(program.Form1.SpeedButton_k1_inc->accessibleName(), "K1 forward");

@@ -23,6 +23,9 @@ store::GridColumn column(const char* field, const char* title, int width, bool e
 QVector<store::GridColumn> LibraryColumns::waveforms() {
     store::GridColumn mark = column("PICTURE", "", 18, true);
     mark.checkBox = true;
+    // Edited through its own dialog ("Note..."), never in the cell.
+    store::GridColumn note = column("NOTE", QT_TRANSLATE_NOOP("LibraryColumns", "  note"), 160);
+    note.oneLineChars = 40;
     return {
         mark,
         column("REC_ID", QT_TRANSLATE_NOOP("LibraryColumns", "  №"), 36),
@@ -42,6 +45,7 @@ QVector<store::GridColumn> LibraryColumns::waveforms() {
         column("METHOD", QT_TRANSLATE_NOOP("LibraryColumns", "  method"), 49, true, kCentred),
         column("LEVEL", QT_TRANSLATE_NOOP("LibraryColumns", " threshold"), 0, true, kCentred),
         column("TIME_OUT", QT_TRANSLATE_NOOP("LibraryColumns", "  delay"), 0, true, kCentred),
+        note,
     };
 }
 

@@ -11,8 +11,11 @@
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
@@ -49,6 +52,13 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
         nav->setGrid(form.DBGridEh3);
     }
     connectButtons();
+
+    LibraryGridMenu = new QMenu(form.DBGridEh1);
+    LibraryGridMenu->setObjectName(QStringLiteral("LibraryGridMenu"));
+    mnNote = LibraryGridMenu->addAction(tr("Note..."));
+    mnNote->setObjectName(QStringLiteral("mnNote"));
+    connect(mnNote, &QAction::triggered, this,
+            [this] { guard_.run([this] { emit libraryNoteRequested(); }); });
 
     form.DBGridEh1->installEventFilter(this);
     form.DBGridEh1->viewport()->installEventFilter(this);
@@ -116,6 +126,21 @@ void LibraryWiring::showCurrentRow(QTableView* grid) {
     grid->scrollTo(grid->currentIndex());
 }
 
+void LibraryWiring::DBGridEh1ContextPopup(const QPoint& pos, bool atPointer) {
+    QTableView* grid = form_.DBGridEh1;
+    QPoint at = pos;
+    if (atPointer) {
+        // The menu acts on the row clicked, as a left click would have chosen it.
+        const QModelIndex clicked = grid->indexAt(pos);
+        if (clicked.isValid() && clicked.row() != grid->currentIndex().row()) grid->setCurrentIndex(clicked);
+    } else if (grid->currentIndex().isValid()) {
+        // From the keyboard: at the current row.
+        at = grid->visualRect(grid->currentIndex()).center();
+    }
+    mnNote->setEnabled(grid->model() && grid->model()->rowCount() > 0);
+    LibraryGridMenu->popup(grid->viewport()->mapToGlobal(at));
+}
+
 void LibraryWiring::connectButtons() {
     connect(form_.SpeedButton_inc_ref_master, &QToolButton::clicked, this,
             [this] { guard_.run([this] { compare_.SpeedButton_inc_ref_masterClick(); }); });
@@ -139,6 +164,11 @@ bool LibraryWiring::eventFilter(QObject* watched, QEvent* event) {
         if (watched == form_.DBGridEh2) guard_.run([&] { handled = events_.DBGridEh2KeyDown(key); });
         if (handled) return true;
     } else if (watched == form_.DBGridEh1->viewport()) {
+        if (type == QEvent::ContextMenu) {
+            const auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+            DBGridEh1ContextPopup(menuEvent->pos(), menuEvent->reason() == QContextMenuEvent::Mouse);
+            return true;
+        }
         if (type == QEvent::MouseButtonPress) {
             // After the grid has moved to the clicked row, as the waveform shown is that row's.
             QTimer::singleShot(0, this, [this] { guard_.run([this] { events_.DBGridEh1MouseDown(); }); });

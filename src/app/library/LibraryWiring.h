@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QVector>
 
+class QAction;
+class QMenu;
+class QPoint;
 class QTableView;
 
 namespace exchange {
@@ -38,9 +41,15 @@ public:
     CompareLibrary& compareLibrary() { return compare_; }
     LibraryGridEvents& gridEvents() { return events_; }
 
+    // The library grid's context menu (right click, the menu key) and its entries.
+    QMenu* LibraryGridMenu;
+    QAction* mnNote;
+
 signals:
     // A double click on the library grid: the waveform name editor.
     void libraryGridDoubleClicked();
+    // "Note..." of the library grid's context menu: the note editor on the current waveform.
+    void libraryNoteRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +60,8 @@ private:
     // Method, threshold and delay hold nothing for the "KMX-417" type: hidden while it is selected.
     void showTypeColumns();
     static void showCurrentRow(QTableView* grid);
+    // Makes the row under `pos` (viewport coordinates) current, when there is one, and opens the menu there.
+    void DBGridEh1ContextPopup(const QPoint& pos, bool atPointer);
 
     controls::HandlerGuard guard_;
     CompareLibrary compare_;
