@@ -8,6 +8,7 @@
 #include "store/DialogFolders.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
+#include "store/Units.h"
 #include "tools/ImportStarter.h"
 #include "trace/SlotLayout.h"
 
@@ -31,6 +32,13 @@ MainProgram::MainProgram()
     TDBChart1.view()->setAccessibleName(QCoreApplication::translate("MainProgram", "Waveform detail"));
     Form1.Panel_up_chart->layout()->addWidget(DBChart1.view());
     Form1.Panel_down_chart->layout()->addWidget(TDBChart1.view());
+    // Before the settings: the unit they hold titles the charts' distance axes.
+    QObject::connect(&store::Units::notifier(), &store::UnitsNotifier::changed, &Form1, [this] {
+        for (trace::Chart* chart :
+             {static_cast<trace::Chart*>(&DBChart1), static_cast<trace::Chart*>(&TDBChart1),
+              charts.upperCopy(), charts.lowerCopy()})
+            if (chart) trace::SlotLayout::showDistanceUnit(*chart);
+    });
     Form1.LoadSettings();
     // The settings give the toggles' inverse state: one run of each sets
     // picture, check mark and line style from the same path as a click.

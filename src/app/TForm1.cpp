@@ -6,6 +6,7 @@
 #include "store/Messages.h"
 #include "store/ProgramFolder.h"
 #include "store/ProgramTitle.h"
+#include "store/Units.h"
 #include "store/ViewState.h"
 #include "trace/ButtonPictures.h"
 
@@ -47,6 +48,9 @@ TForm1::TForm1(store::ViewState& state, WindowState& window, QWidget* parent)
     connect(&state_, &store::ViewState::changed, this, &TForm1::showState);
     connect(&window_, &WindowState::changed, this, &TForm1::showState);
     connect(mnExit, &QAction::triggered, this, &TForm1::mnExitClick);
+    connect(mnMetres, &QAction::triggered, this, [] { store::Units::setCurrent(store::LengthUnit::Metres); });
+    connect(mnFeet, &QAction::triggered, this, [] { store::Units::setCurrent(store::LengthUnit::Feet); });
+    connect(&store::Units::notifier(), &store::UnitsNotifier::changed, this, &TForm1::showState);
 }
 
 void TForm1::LoadSettings() {
@@ -66,6 +70,7 @@ void TForm1::LoadSettings() {
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
     window_.eventsShown = s.events;
+    store::Units::setCurrent(s.units);
 }
 
 void TForm1::SaveSettings() {
@@ -81,6 +86,7 @@ void TForm1::SaveSettings() {
     s.smoothing = window_.aproksTag == 0;
     s.screenHidden = window_.screenTag != 0;
     s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
+    s.units = store::Units::current();
     s.events = window_.eventsShown;
     s.save(ini);
     if (!ini.save()) store::messages().error(ini.errorString());
@@ -135,9 +141,12 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
 
 void TForm1::showState() {
     setWindowTitle(state_.title);
-    Edit_k1->setText(state_.editK1);
-    Edit_k2->setText(state_.editK2);
-    Edit_l->setText(state_.editL);
+    // The boxes keep metres; feet are shown here only.
+    Edit_k1->setText(store::Units::showText(state_.editK1));
+    Edit_k2->setText(store::Units::showText(state_.editK2));
+    Edit_l->setText(store::Units::showText(state_.editL));
+    mnMetres->setChecked(store::Units::current() == store::LengthUnit::Metres);
+    mnFeet->setChecked(store::Units::current() == store::LengthUnit::Feet);
     Edit_ku->setText(state_.editKu);
     Edit_sdvig->setText(state_.editSdvig);
     StatusPanel1->setText(state_.statusNote);

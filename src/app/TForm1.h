@@ -46,8 +46,9 @@ public:
     // Named controls, reachable by tests and wiring.
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
     QAction *mnExportCsv, *mnExportJson, *mnExportPng, *mnExportSvg;
-    QAction* mnUndoDelete; // enabled while a deleted waveform can be restored
-    QAction* mnEvents;     // the event table beside the charts, off at start
+    QAction* mnUndoDelete;      // enabled while a deleted waveform can be restored
+    QAction* mnEvents;          // the event table beside the charts, off at start
+    QAction *mnMetres, *mnFeet; // the unit distances are shown and typed in
     QToolButton *btOpen, *btPrint, *btImport, *btConnect, *btAproks, *btScreen;
     QComboBox* ComboBox_type;
     QWidget *Panel_main, *Panel_up_chart, *Panel_down_chart, *Panel_master_table, *Panel_controls;

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "exchange/DbNavigator.h"
 
+#include <QActionGroup>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -95,6 +96,17 @@ void TForm1::buildMenus() {
     mnEvents = named(view->addAction(tr("Events")), "mnEvents",
                      tr("The shown waveform's launch end, echoes and line end, in a table and on the charts"));
     mnEvents->setCheckable(true);
+    view->addSeparator();
+    QMenu* units = view->addMenu(tr("Units"));
+    units->setObjectName("mnUnits");
+    auto* unitChoice = new QActionGroup(units);
+    mnMetres = named(units->addAction(tr("Metres")), "mnMetres");
+    mnFeet = named(units->addAction(tr("Feet")), "mnFeet");
+    for (QAction* a : {mnMetres, mnFeet}) {
+        a->setCheckable(true);
+        unitChoice->addAction(a);
+    }
+    mnMetres->setChecked(true);
 
     QMenu* device = menuBar()->addMenu(tr("Device"));
     device->setObjectName("mnDevice");

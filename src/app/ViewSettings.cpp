@@ -40,6 +40,7 @@ ViewSettings ViewSettings::load(const store::IniFile& ini) {
     s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";
     s.tableHeight = ini.readInteger(kSection, "Table_Height", 110);
     s.events = ini.readString(kSection, "Events", "False") == "True";
+    s.units = store::Units::fromKey(ini.readString(kSection, "Units", "m"));
     return s;
 }
 
@@ -55,6 +56,7 @@ void ViewSettings::save(store::IniFile& ini) const {
     ini.writeString(kSection, "Screen", screenHidden ? "True" : "False");
     ini.writeInteger(kSection, "Table_Height", tableHeight);
     ini.writeString(kSection, "Events", events ? "True" : "False");
+    ini.writeString(kSection, "Units", store::Units::key(units));
 }
 
 } // namespace app

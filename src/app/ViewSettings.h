@@ -1,4 +1,6 @@
 #pragma once
+#include "store/Units.h"
+
 #include <QString>
 
 namespace store {
@@ -20,12 +22,15 @@ struct ViewSettings {
     bool screenHidden = false; // "Screen": upper chart hidden
     int tableHeight = 110;     // "Table_Height"
     bool events = false;       // "Events": the event table and marks shown
+    // "Units": "m" or "ft"
+    store::LengthUnit units = store::LengthUnit::Metres;
 
     // Missing keys give the defaults above; a type naming neither entry selects
-    // entry 0 and a position or height that is not an integer gives its default,
-    // so a damaged file can never leave the window without a usable state.
+    // entry 0, a position or height that is not an integer gives its default
+    // and a unit other than "ft" reads as metres, so a damaged file can never
+    // leave the window without a usable state.
     static ViewSettings load(const store::IniFile& ini);
-    // Writes the eleven keys in their fixed order.
+    // Writes the twelve keys in their fixed order.
     void save(store::IniFile& ini) const;
 };
 

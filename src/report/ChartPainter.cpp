@@ -2,6 +2,7 @@
 
 #include "report/AxisTicks.h"
 #include "report/ReportItem.h"
+#include "store/Units.h"
 #include "trace/Chart.h"
 #include "trace/SeriesShaper.h"
 
@@ -38,9 +39,11 @@ void drawDistanceAxis(QPainter& p, const trace::Chart& chart, const QRectF& plot
     const double outward = top ? -1 : 1;
     const QFontMetricsF metrics(p.font(), p.device());
     if (x.valid()) {
-        const double step = AxisTicks::step(x.min, x.max, kDistanceTicks);
-        for (double v : AxisTicks::ticks(x.min, x.max, kDistanceTicks)) {
-            const double px = x.map(v);
+        // Round ticks in the shown unit, placed on the metres scale.
+        const double min = store::Units::toShown(x.min), max = store::Units::toShown(x.max);
+        const double step = AxisTicks::step(min, max, kDistanceTicks);
+        for (double v : AxisTicks::ticks(min, max, kDistanceTicks)) {
+            const double px = x.map(store::Units::fromShown(v));
             p.setPen(QPen(QColor(215, 215, 215), 0.5));
             p.drawLine(QPointF(px, plot.top()), QPointF(px, plot.bottom()));
             p.setPen(QPen(Qt::black, 0.8));

@@ -1,6 +1,7 @@
 #include "report/ParameterTable.h"
 
 #include "store/Dataset.h"
+#include "store/Units.h"
 
 #include <QRegularExpression>
 
@@ -26,6 +27,7 @@ QStringList ParameterTable::rowLabels() {
     };
     QStringList labels;
     for (const char* label : kLabels) labels << tr(label);
+    if (store::Units::current() == store::LengthUnit::Feet) labels[kScaleRow] = tr("scale (ft)");
     return labels;
 }
 
@@ -59,7 +61,8 @@ ParameterTable::MemoParts ParameterTable::splitMemo(const QString& memo) {
 QStringList ParameterTable::column(store::Dataset& ds, const QString& number, const QString& directory,
                                    const QString& name) {
     const auto text = [&ds](const char* field) { return ds.fieldByName(QLatin1String(field)).asString(); };
-    return {number,        text("BANK_NUM"), directory,      name,           text("SCALE"),
+    const QString scale = store::Units::showText(text("SCALE"));
+    return {number,        text("BANK_NUM"), directory,      name,           scale,
             text("DLIT"),  text("AMPL"),     text("SOGLAS"), text("NAKOPL"), text("SDVIG"),
             text("SPEED"), text("DATE"),     text("METHOD"), text("LEVEL"),  text("TIME_OUT")};
 }

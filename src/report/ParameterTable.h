@@ -16,6 +16,8 @@ class ParameterTable {
 public:
     static constexpr int kRowCount = 15;
     static constexpr int kValueColumns = 5;
+    // The instrument's range, a distance shown in the shown unit.
+    static constexpr int kScaleRow = 4;
 
     static QStringList rowLabels();
     // The title above value column 1..5: whose values it holds.

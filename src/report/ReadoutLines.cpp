@@ -1,5 +1,8 @@
 #include "report/ReadoutLines.h"
 
+#include "store/Numbers.h"
+#include "store/PrVelocity.h"
+#include "store/Units.h"
 #include "store/ViewState.h"
 #include "trace/TraceNumbers.h"
 
@@ -14,7 +17,7 @@ QStringList ReadoutLines::labels() {
         QT_TRANSLATE_NOOP("ReadoutLines", "zoom"),
         QT_TRANSLATE_NOOP("ReadoutLines", "length resolution"),
         QT_TRANSLATE_NOOP("ReadoutLines", "zoom start point"),
-        "",
+        QT_TRANSLATE_NOOP("ReadoutLines", "velocity, half"),
         QT_TRANSLATE_NOOP("ReadoutLines", "К1"),
         QT_TRANSLATE_NOOP("ReadoutLines", "К2"),
         QT_TRANSLATE_NOOP("ReadoutLines", "L"),
@@ -32,14 +35,23 @@ QString ReadoutLines::fixed7(double value) {
 }
 
 QStringList ReadoutLines::values(const store::ViewState& state, double axisMin, double axisMax) {
-    const QString m = QStringLiteral(" m");
+    using store::Units;
+    const QString unit = Units::suffix();
     QString resolution;
     if (state.typeIndex == 0 || state.typeIndex == 1) {
         const double perPoint = state.typeIndex == 0 ? 0.004 : 0.002;
-        resolution = fixed7((axisMax - axisMin) * perPoint) + m;
+        resolution = fixed7(Units::toShown((axisMax - axisMin) * perPoint)) + unit;
     }
-    return {state.editKu,        state.zoomCaption, resolution,       fixed7(axisMin) + m,
-            QStringLiteral(" "), state.editK1 + m,  state.editK2 + m, state.editL + m};
+    QString velocity = store::PrVelocity::brief(store::parseNumber(state.editKu).value_or(0));
+    if (velocity.isEmpty()) velocity = QStringLiteral(" ");
+    return {state.editKu,
+            state.zoomCaption,
+            resolution,
+            fixed7(Units::toShown(axisMin)) + unit,
+            velocity,
+            Units::showText(state.editK1) + unit,
+            Units::showText(state.editK2) + unit,
+            Units::showText(state.editL) + unit};
 }
 
 } // namespace report

@@ -14,8 +14,9 @@ public:
     static constexpr int kK1Row = 5;
     static constexpr int kK2Row = 6;
     // Values from the window's boxes and the lower chart's distance axis
-    // (`axisMin`..`axisMax`, metres). Without a type entry the length
-    // resolution is left blank, so every value stays beside its label.
+    // (`axisMin`..`axisMax`, metres), distances in the shown unit, the PR's
+    // velocity under the PR. Without a type entry the length resolution is
+    // left blank, so every value stays beside its label.
     static QStringList values(const store::ViewState& state, double axisMin, double axisMax);
     // Fixed point with 2 decimals after rounding to 7 significant digits.
     static QString fixed7(double value);

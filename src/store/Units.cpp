@@ -1,7 +1,8 @@
 #include "store/Units.h"
 
+#include "store/Numbers.h"
+
 #include <QCoreApplication>
-#include <QLocale>
 
 namespace store {
 
@@ -11,7 +12,16 @@ LengthUnit shownUnit = LengthUnit::Metres;
 
 LengthUnit Units::current() { return shownUnit; }
 
-void Units::setCurrent(LengthUnit unit) { shownUnit = unit; }
+void Units::setCurrent(LengthUnit unit) {
+    if (unit == shownUnit) return;
+    shownUnit = unit;
+    emit notifier().changed();
+}
+
+UnitsNotifier& Units::notifier() {
+    static UnitsNotifier instance;
+    return instance;
+}
 
 double Units::toShown(double metres) {
     return shownUnit == LengthUnit::Feet ? metres * kFeetPerMetre : metres;
@@ -26,8 +36,28 @@ QString Units::suffix() {
                                          : QCoreApplication::translate("Units", " m");
 }
 
+QString Units::symbol() {
+    return shownUnit == LengthUnit::Feet ? QCoreApplication::translate("Units", "ft")
+                                         : QCoreApplication::translate("Units", "m");
+}
+
 QString Units::format(double metres, int decimals) {
-    return QLocale().toString(toShown(metres), 'f', decimals);
+    // Adding 0.0 turns -0 into 0, so a distance at the origin never reads "-0,00".
+    return formatFixed(toShown(metres) + 0.0, decimals);
+}
+
+QString Units::showText(const QString& metresText) {
+    if (shownUnit == LengthUnit::Metres) return metresText;
+    const std::optional<double> metres = parseNumber(metresText);
+    return metres ? format(*metres) : metresText;
+}
+
+QString Units::key(LengthUnit unit) {
+    return unit == LengthUnit::Feet ? QStringLiteral("ft") : QStringLiteral("m");
+}
+
+LengthUnit Units::fromKey(const QString& key) {
+    return key.trimmed() == QLatin1String("ft") ? LengthUnit::Feet : LengthUnit::Metres;
 }
 
 } // namespace store

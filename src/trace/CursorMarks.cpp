@@ -1,5 +1,6 @@
 #include "trace/CursorMarks.h"
 
+#include "store/Units.h"
 #include "store/ViewState.h"
 #include "trace/QtChart.h"
 #include "trace/SlotLayout.h"
@@ -34,6 +35,7 @@ CursorMarks::CursorMarks(const QtChart& chart, const store::ViewState& state)
     setZValue(kMarksZ);
     setAcceptedMouseButtons(Qt::NoButton);
     connect(&state, &store::ViewState::changed, this, &CursorMarks::place);
+    connect(&store::Units::notifier(), &store::UnitsNotifier::changed, this, &CursorMarks::place);
     if (QChart* c = chart.view() ? chart.view()->chart() : nullptr)
         connect(c, &QChart::plotAreaChanged, this, &CursorMarks::place);
     for (Axis a : {Axis::Bottom, Axis::Top})
@@ -47,7 +49,7 @@ std::optional<double> CursorMarks::lineAt(int slot) const {
     QChart* chart = chart_.view() ? chart_.view()->chart() : nullptr;
     if (points.isEmpty() || !chart_.isActive(slot) || series == nullptr || chart == nullptr)
         return std::nullopt;
-    const double x = chart->mapToPosition(QPointF(points.front().x(), 0), series).x();
+    const double x = chart->mapToPosition(QPointF(store::Units::toShown(points.front().x()), 0), series).x();
     if (!std::isfinite(x) || x < chart->plotArea().left() - 0.5 || x > chart->plotArea().right() + 0.5)
         return std::nullopt;
     return x;
@@ -68,16 +70,18 @@ void CursorMarks::place() {
     };
     const std::optional<double> x1 = lineAt(SlotLayout::kCursorK1);
     const std::optional<double> x2 = lineAt(SlotLayout::kCursorK2);
-    const QString m = QCoreApplication::translate("CursorMarks", "%1 m");
+    const bool feet = store::Units::current() == store::LengthUnit::Feet;
+    const QString m = feet ? QCoreApplication::translate("CursorMarks", "%1 ft")
+                           : QCoreApplication::translate("CursorMarks", "%1 m");
+    const QString k1 = m.arg(store::Units::showText(state_.editK1));
+    const QString k2 = m.arg(store::Units::showText(state_.editK2));
     marks_ = {};
-    if (x1)
-        marks_[0] = {m.arg(state_.editK1), at(m.arg(state_.editK1), *x1, 0),
-                     chart_.color(SlotLayout::kCursorK1)};
-    if (x2)
-        marks_[1] = {m.arg(state_.editK2), at(m.arg(state_.editK2), *x2, 1),
-                     chart_.color(SlotLayout::kCursorK2)};
+    if (x1) marks_[0] = {k1, at(k1, *x1, 0), chart_.color(SlotLayout::kCursorK1)};
+    if (x2) marks_[1] = {k2, at(k2, *x2, 1), chart_.color(SlotLayout::kCursorK2)};
     if (x1 && x2) {
-        const QString l = QCoreApplication::translate("CursorMarks", "L = %1 m").arg(state_.editL);
+        const QString l = (feet ? QCoreApplication::translate("CursorMarks", "L = %1 ft")
+                                : QCoreApplication::translate("CursorMarks", "L = %1 m"))
+                              .arg(store::Units::showText(state_.editL));
         const double middle = (*x1 + *x2) / 2 - metrics.horizontalAdvance(l) / 2;
         const double left = std::clamp(middle, area_.left(),
                                        std::max(area_.left(), area_.right() - metrics.horizontalAdvance(l)));

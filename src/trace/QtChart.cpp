@@ -1,12 +1,12 @@
 #include "trace/QtChart.h"
 
+#include "store/Units.h"
 #include "trace/RoundTicks.h"
 #include "trace/SeriesShaper.h"
 #include "trace/TraceLayer.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QLegend>
 #include <QLegendMarker>
@@ -85,6 +85,14 @@ QtChart::QtChart(int seriesCount)
     layer_ = new TraceLayer(this->seriesCount(), chart_);
     layer_->setZValue(kTraceZ);
     QObject::connect(chart_, &QChart::plotAreaChanged, view_, [this] { markAllDirty(); });
+    QObject::connect(&store::Units::notifier(), &store::UnitsNotifier::changed, view_, [this] {
+        axisDirty_[int(Axis::Bottom)] = axisDirty_[int(Axis::Top)] = true;
+        markAllDirty();
+    });
+}
+
+double QtChart::shown(Axis axis, double value) {
+    return axis == Axis::Left ? value : store::Units::toShown(value);
 }
 
 QtChart::~QtChart() { delete view_.data(); }
@@ -178,7 +186,7 @@ void QtChart::updateTicks() {
         axis->setTickAnchor(0);
         if (axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
         QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
-        if (compact_ && a == distanceAxis()) format += QCoreApplication::translate("trace::QtChart", " m");
+        if (compact_ && a == distanceAxis()) format += store::Units::suffix();
         if (axis->labelFormat() != format) axis->setLabelFormat(format);
     }
 }
@@ -231,7 +239,8 @@ void QtChart::flush() {
     for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
         if (!std::exchange(axisDirty_[int(a)], false)) continue;
         QValueAxis* axis = axes_[int(a)];
-        if (axis->min() != axisMin(a) || axis->max() != axisMax(a)) axis->setRange(axisMin(a), axisMax(a));
+        const double min = shown(a, axisMin(a)), max = shown(a, axisMax(a));
+        if (axis->min() != min || axis->max() != max) axis->setRange(min, max);
     }
     updateCompactness();
     if (std::exchange(legendDirty_, false)) updateLegend();
@@ -249,11 +258,13 @@ void QtChart::flush() {
 }
 
 void QtChart::updateLayerGeometry() {
-    // The limits the axes actually show, so the lines meet the axis labels.
+    // The limits the axes actually show, so the lines meet the axis labels;
+    // the points are in metres.
     const QValueAxis* x = axes_[int(distanceAxis())];
     const QValueAxis* y = axes_[int(Axis::Left)];
     layer_->setPlotArea(chart_->plotArea());
-    layer_->setLimits(x->min(), x->max(), y->min(), y->max());
+    layer_->setLimits(store::Units::fromShown(x->min()), store::Units::fromShown(x->max()), y->min(),
+                      y->max());
 }
 
 } // namespace trace

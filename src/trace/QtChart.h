@@ -22,7 +22,8 @@ class TraceLayer;
 // legend entries). Changes are collected and handed over once per event-loop
 // turn (or by flush()), because a renderer passes through intermediate states.
 // Long traces are thinned to the plot's pixel columns; the logical point lists
-// stay complete.
+// stay complete. The distance axes count in the shown unit (metres or feet),
+// so that their ticks fall on round values of it; points and limits stay metres.
 class QtChart : public Chart {
 public:
     explicit QtChart(int seriesCount);
@@ -56,6 +57,8 @@ private:
     void updateCompactness();
     // Ticks at round values, as many as the plot area has room for.
     void updateTicks();
+    // The axes count distances in the shown unit; the points stay in metres.
+    static double shown(Axis axis, double value);
 
     QPointer<QChartView> view_;
     QChart* chart_ = nullptr;

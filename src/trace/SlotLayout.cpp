@@ -1,5 +1,6 @@
 #include "trace/SlotLayout.h"
 
+#include "store/Units.h"
 #include "trace/Chart.h"
 
 #include <QCoreApplication>
@@ -48,11 +49,19 @@ QColor SlotLayout::cursorColor(int cursor) {
     return cursor == 0 ? QColor(255, 255, 0) : QColor(80, 160, 255);
 }
 
+QString SlotLayout::distanceTitle() {
+    return store::Units::current() == store::LengthUnit::Feet
+               ? QCoreApplication::translate("trace::SlotLayout", "scale, (ft)")
+               : QCoreApplication::translate("trace::SlotLayout", "scale, (m)");
+}
+
+void SlotLayout::showDistanceUnit(Chart& chart) { chart.setAxisTitle(chart.distanceAxis(), distanceTitle()); }
+
 void SlotLayout::setupUpper(Chart& chart) {
     requireCount(chart, kUpperCount);
     chart.setDistanceAxis(Axis::Top);
     // The overview's distances read as the detail's do.
-    chart.setAxisTitle(Axis::Top, QCoreApplication::translate("trace::SlotLayout", "scale, (m)"));
+    chart.setAxisTitle(Axis::Top, distanceTitle());
     setupAmplitude(chart);
     setupTraces(chart, kUpperCurrent, kUpperCompare1,
                 QCoreApplication::translate("trace::SlotLayout", " ниж."));
@@ -70,7 +79,7 @@ void SlotLayout::setupUpper(Chart& chart) {
 void SlotLayout::setupLower(Chart& chart) {
     requireCount(chart, kLowerCount);
     chart.setDistanceAxis(Axis::Bottom);
-    chart.setAxisTitle(Axis::Bottom, QCoreApplication::translate("trace::SlotLayout", "scale, (m)"));
+    chart.setAxisTitle(Axis::Bottom, distanceTitle());
     setupAmplitude(chart);
     chart.setTitle(kCursorK1, QCoreApplication::translate("trace::SlotLayout", "K1"));
     chart.setTitle(kCursorK2, QCoreApplication::translate("trace::SlotLayout", "K2"));

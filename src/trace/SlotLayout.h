@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QString>
 
 namespace trace {
 
@@ -46,6 +47,11 @@ struct SlotLayout {
     // throws std::invalid_argument when its slot count does not fit.
     static void setupUpper(Chart& chart);
     static void setupLower(Chart& chart);
+
+    // The distance axis's title in the shown unit; showDistanceUnit gives a
+    // chart that title again after the unit changed.
+    static QString distanceTitle();
+    static void showDistanceUnit(Chart& chart);
 };
 
 } // namespace trace

@@ -48,8 +48,8 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
         EXPECT_TRUE(form.close());
     }
     const QByteArray text = readAll(home.file("Echolon.v41"));
-    const QList<QByteArray> keys = {"Type=", "K1=",   "POS_K1=",    "K2=",     "POS_K2=",
-                                    "KU=",   "Zoom=", "Smoothing=", "Screen=", "Table_Height="};
+    const QList<QByteArray> keys = {"Type=", "K1=",        "POS_K1=", "K2=",           "POS_K2=", "KU=",
+                                    "Zoom=", "Smoothing=", "Screen=", "Table_Height=", "Events=", "Units="};
     qsizetype at = 0;
     for (const QByteArray& k : keys) {
         const qsizetype next = text.indexOf(k, at);
@@ -91,7 +91,7 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
     QFile f(home.file("Echolon.v41"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("\x01\x02garbage\xff\n[Form1]\nType=KMX-999\nPOS_K1=abc\nPOS_K2=12x\nTable_Height=\nKU=1.750\n"
-            "K1=abc\nK2=1e400\nZoom=x\n"
+            "K1=abc\nK2=1e400\nZoom=x\nUnits=yards\n"
             "=novalue\nno equals sign\n");
     f.close();
     const app::ViewSettings s = app::ViewSettings::load(store::IniFile(home.file("Echolon.v41")));
@@ -103,6 +103,7 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
     EXPECT_EQ(s.k1, "0");
     EXPECT_EQ(s.k2, "0");
     EXPECT_EQ(s.zoom, "1");
+    EXPECT_EQ(s.units, store::LengthUnit::Metres);
 }
 
 TEST(MainWindowSettings, libraryPanelHeightFollowsWindowHeight) {

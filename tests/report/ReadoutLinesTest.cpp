@@ -36,10 +36,10 @@ TEST_F(ReadoutLinesTest, valuesStandBesideTheirLabels) {
     state.editL = "27,50";
     form.QRChart2->setAxisRange(trace::Axis::Bottom, 100, 225);
     fill();
-    EXPECT_EQ(form.QRMemo3->lines,
-              QStringList({"PR", "zoom", "length resolution", "zoom start point", "", "К1", "К2", "L"}));
-    EXPECT_EQ(form.QRMemo4->lines,
-              QStringList({"1,870", "4", "0,50 m", "100,00 m", " ", "12,50 m", "40,00 m", "27,50 m"}));
+    EXPECT_EQ(form.QRMemo3->lines, QStringList({"PR", "zoom", "length resolution", "zoom start point",
+                                                "velocity, half", "К1", "К2", "L"}));
+    EXPECT_EQ(form.QRMemo4->lines, QStringList({"1,870", "4", "0,50 m", "100,00 m", "160,3 / 80,2 m/µs",
+                                                "12,50 m", "40,00 m", "27,50 m"}));
 }
 
 TEST_F(ReadoutLinesTest, lengthResolution_usesThePointsPerRangeOfTheType) {

@@ -3,6 +3,7 @@
 #include "app/WindowState.h"
 #include "store/Messages.h"
 #include "store/Numbers.h"
+#include "store/Units.h"
 #include "store/ViewState.h"
 #include "trace/TraceView.h"
 
@@ -71,17 +72,22 @@ void CursorControls::keyStep(int direction) {
 
 void CursorControls::typeDistance(int cursor, const QString& text) {
     ctx_.guard.run([&] {
-        const std::optional<double> metres = store::parseNumber(text);
-        if (!metres) {
-            const QString shown = cursor == 1 ? ctx_.state.editK1 : ctx_.state.editK2;
+        // Typed in the shown unit; the cursor is placed in metres.
+        const std::optional<double> typed = store::parseNumber(text);
+        if (!typed) {
+            const QString shown = store::Units::showText(cursor == 1 ? ctx_.state.editK1 : ctx_.state.editK2);
             ctx_.state.notify();
+            const bool feet = store::Units::current() == store::LengthUnit::Feet;
             store::messages().warning(
-                QCoreApplication::translate("CursorControls",
-                                            "\"%1\" is not a distance in metres. The cursor stays at %2 m.")
+                (feet
+                     ? QCoreApplication::translate(
+                           "CursorControls", "\"%1\" is not a distance in feet. The cursor stays at %2 ft.")
+                     : QCoreApplication::translate(
+                           "CursorControls", "\"%1\" is not a distance in metres. The cursor stays at %2 m."))
                     .arg(text, shown));
             return;
         }
-        if (!ctx_.view.PlaceCursor(cursor, *metres)) ctx_.state.notify();
+        if (!ctx_.view.PlaceCursor(cursor, store::Units::fromShown(*typed))) ctx_.state.notify();
     });
 }
 

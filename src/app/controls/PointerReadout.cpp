@@ -1,6 +1,6 @@
 #include "app/controls/PointerReadout.h"
 
-#include "store/Numbers.h"
+#include "store/Units.h"
 #include "trace/QtChart.h"
 #include "trace/SlotLayout.h"
 
@@ -18,13 +18,14 @@ std::optional<double> PointerReadout::distanceAt(const QPoint& viewPos, bool any
     QChart* chart = view->chart();
     const QPointF at = chart->mapFromScene(view->mapToScene(viewPos));
     if (!anywhere && !chart->plotArea().contains(at)) return std::nullopt;
-    const double distance = chart->mapToValue(at, series).x();
+    // The distance axis counts in the shown unit.
+    const double distance = store::Units::fromShown(chart->mapToValue(at, series).x());
     if (!std::isfinite(distance)) return std::nullopt;
     return distance;
 }
 
 std::optional<QString> PointerReadout::TDBChart1MouseMove(const QPoint& viewPos) const {
-    if (const std::optional<double> distance = distanceAt(viewPos)) return store::formatFixed(*distance, 2);
+    if (const std::optional<double> distance = distanceAt(viewPos)) return store::Units::format(*distance);
     return std::nullopt;
 }
 

@@ -19,7 +19,7 @@ public:
     // viewPos in the coordinates of the chart view's viewport; nothing while
     // the pointer is outside the plotting rectangle.
     std::optional<QString> TDBChart1MouseMove(const QPoint& viewPos) const;
-    // The distance at a point of the viewport as the horizontal axis maps it;
+    // The distance at a point of the viewport as the horizontal axis maps it, in metres;
     // outside the plotting rectangle only when `anywhere` is set (a drag).
     std::optional<double> distanceAt(const QPoint& viewPos, bool anywhere = false) const;
 

@@ -2,6 +2,10 @@
 
 #include "app/TForm1.h"
 #include "exchange/QtClock.h"
+#include "store/Numbers.h"
+#include "store/PrVelocity.h"
+#include "store/Units.h"
+#include "store/ViewState.h"
 #include "trace/CursorMarks.h"
 #include "trace/QtChart.h"
 
@@ -92,14 +96,29 @@ void TraceControlsWiring::connectBoxes() {
         // Typing without Enter changes nothing: leaving the box shows the value again.
         box->installEventFilter(this);
     }
-    f.Edit_k1->setToolTip(tr("Type a distance in metres and press Enter to put K1 there"));
-    f.Edit_k2->setToolTip(tr("Type a distance in metres and press Enter to put K2 there"));
-    f.Edit_ku->setToolTip(tr("Type a PR from 1,000 to 3,000 and press Enter"));
+    showBoxHints();
+    connect(&f.state(), &store::ViewState::changed, this, &TraceControlsWiring::showBoxHints);
+    connect(&store::Units::notifier(), &store::UnitsNotifier::changed, this,
+            &TraceControlsWiring::showBoxHints);
     connect(f.Edit_k1, &QLineEdit::returnPressed, this,
             [&c, &f] { c.cursors.typeDistance(1, f.Edit_k1->text()); });
     connect(f.Edit_k2, &QLineEdit::returnPressed, this,
             [&c, &f] { c.cursors.typeDistance(2, f.Edit_k2->text()); });
     connect(f.Edit_ku, &QLineEdit::returnPressed, this, [&c, &f] { c.pr.typePr(f.Edit_ku->text()); });
+}
+
+void TraceControlsWiring::showBoxHints() {
+    TForm1& f = form_;
+    const bool feet = store::Units::current() == store::LengthUnit::Feet;
+    f.Edit_k1->setToolTip(feet ? tr("Type a distance in feet and press Enter to put K1 there")
+                               : tr("Type a distance in metres and press Enter to put K1 there"));
+    f.Edit_k2->setToolTip(feet ? tr("Type a distance in feet and press Enter to put K2 there")
+                               : tr("Type a distance in metres and press Enter to put K2 there"));
+    QString pr = tr("Type a PR from 1,000 to 3,000 and press Enter");
+    const QString& box = f.state().editKu;
+    const QString velocity = store::PrVelocity::describe(store::parseNumber(box).value_or(0));
+    if (!velocity.isEmpty()) pr += "\n" + tr("PR %1: propagation velocity %2").arg(box, velocity);
+    if (f.Edit_ku->toolTip() != pr) f.Edit_ku->setToolTip(pr);
 }
 
 bool TraceControlsWiring::chartMouse(QEvent* event) {

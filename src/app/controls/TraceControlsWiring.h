@@ -33,6 +33,8 @@ protected:
 private:
     void connectButtons();
     void connectBoxes();
+    // The boxes' hints: the unit a distance is typed in, the PR's velocity.
+    void showBoxHints();
     // The chart view's mouse and keys; true when the event was used.
     bool chartMouse(QEvent* event);
     bool chartKey(QEvent* event);
