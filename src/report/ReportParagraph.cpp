@@ -57,7 +57,8 @@ void ReportParagraph::paint(QPainter& painter, const QPointF& bandOrigin) const 
     const QFontMetricsF metrics(painter.font(), painter.device());
     const QRectF box = rect.translated(bandOrigin);
     const double step = metrics.lineSpacing();
-    const int fit = std::max(1, int((box.height() - metrics.descent()) / step));
+    // As many lines as fit whole, the last one's descent included.
+    const int fit = 1 + std::max(0, int((box.height() - metrics.ascent() - metrics.descent()) / step));
     const QStringList lines = wrap(text, painter.font(), painter.device(), box.width(), fit);
     for (int i = 0; i < lines.size(); ++i)
         painter.drawText(QPointF(box.left(), box.top() + metrics.ascent() + i * step), lines[i]);

@@ -32,7 +32,7 @@ public:
     static constexpr int kLowerBand = 526;
     static constexpr double kLowerChartHeight = 426;
     // The waveform's note, under the parameter table: two lines, taken from the lower chart.
-    static constexpr int kNoteHeight = 30;
+    static constexpr int kNoteHeight = 34;
     // The shown waveform's events, under the readouts: three lines, taken from the lower chart.
     static constexpr int kEventsHeight = 40;
     // Left edges of the five value columns of the parameter table.

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 
 using namespace report;
 
@@ -46,6 +47,8 @@ TEST_F(ReportNoteTest, longNote_isCutToItsTwoLinesAndTheChartsStayOnThePage) {
     EXPECT_FALSE(text.contains(QStringLiteral("Pit 5 ")));
     EXPECT_LE(pageHeight(), ReportPage::kContentHeight);
     // Under the table's last row, above the lower chart's readouts.
+    const QList<double> pits = wordTops(withNote, QStringLiteral("Pit"));
+    EXPECT_EQ(QSet<double>(pits.begin(), pits.end()).size(), 2) << "two lines";
     const QList<double> note = wordTops(withNote, QStringLiteral("Note:"));
     ASSERT_EQ(note.size(), 1);
     EXPECT_GT(note[0], wordTops(withNote, QStringLiteral("delay")).value(0));
