@@ -159,6 +159,10 @@ void MainProgram::connectWindow() {
     QObject::connect(Form1.mnAproks, &QAction::triggered, [this] { toggles.btAproksClick(); });
     QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { toggles.btScreenClick(); });
     QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { toggles.btScreenClick(); });
+    QObject::connect(Form1.mnDifference, &QAction::toggled, [this](bool on) {
+        state.showDifference = on;
+        store::showErrors([this] { redraw(0); });
+    });
     QObject::connect(Form1.ComboBox_type, &QComboBox::activated,
                      [&c](int index) { c.ComboBox_typeChange(index); });
 }

@@ -69,8 +69,8 @@ void TForm1::LoadSettings() {
     window_.screenTag = s.screenHidden ? 0 : 1;
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
-    window_.eventsShown = s.events;
     store::Units::setCurrent(s.units);
+    window_.eventsShown = s.events;
 }
 
 void TForm1::SaveSettings() {
@@ -133,7 +133,8 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     Panel_main->setEnabled(enabled);
     Panel_main->setVisible(enabled);
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
-    for (QAction* a : {mnPrint, mnAproks, mnScreen, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
+    for (QAction* a : {mnPrint, mnAproks, mnScreen, mnDifference, mnExportCsv, mnExportJson, mnExportPng,
+                       mnExportSvg})
         a->setEnabled(enabled);
     mnEvents->setEnabled(enabled);
     EventGrid->setVisible(enabled && window_.eventsShown);

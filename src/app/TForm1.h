@@ -47,6 +47,7 @@ public:
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
     QAction *mnExportCsv, *mnExportJson, *mnExportPng, *mnExportSvg;
     QAction* mnUndoDelete;      // enabled while a deleted waveform can be restored
+    QAction* mnDifference;      // the difference trace, off at start
     QAction* mnEvents;          // the event table beside the charts, off at start
     QAction *mnMetres, *mnFeet; // the unit distances are shown and typed in
     QToolButton *btOpen, *btPrint, *btImport, *btConnect, *btAproks, *btScreen;

@@ -93,6 +93,10 @@ void TForm1::buildMenus() {
     mnScreen = named(view->addAction(tr("Screen")), "mnScreen");
     mnScreen->setCheckable(true);
     mnScreen->setChecked(true);
+    mnDifference =
+        named(view->addAction(tr("Difference")), "mnDifference",
+              tr("The shown waveform minus the waveform selected in the compare table, on the lower chart"));
+    mnDifference->setCheckable(true);
     mnEvents = named(view->addAction(tr("Events")), "mnEvents",
                      tr("The shown waveform's launch end, echoes and line end, in a table and on the charts"));
     mnEvents->setCheckable(true);
