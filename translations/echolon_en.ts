@@ -8,8 +8,8 @@
         <translation>%1: not a database file</translation>
     </message>
     <message>
-        <source>%1: its table master has none of the library's fields</source>
-        <translation>%1: its table master has none of the library's fields</translation>
+        <source>%1: its table master has none of the library&apos;s fields</source>
+        <translation>%1: its table master has none of the library&apos;s fields</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
@@ -22,6 +22,13 @@
     <message>
         <source>Cannot create %1.</source>
         <translation>Cannot create %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPicture</name>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made: each side must be between %3 and %4 pixels.</source>
+        <translation>A picture of %1 x %2 pixels cannot be made: each side must be between %3 and %4 pixels.</translation>
     </message>
 </context>
 <context>
@@ -38,15 +45,46 @@
         <translation>At most 4 waveforms can be compared. Remove the waveforms you do not need from the compare table</translation>
     </message>
     <message>
-        <source>The compare library's table does not hold the waveform library's fields in the same order; nothing was copied.</source>
-        <translation>The compare library's table does not hold the waveform library's fields in the same order; nothing was copied.</translation>
+        <source>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</source>
+        <translation>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>Line %1: text after a quoted cell.</source>
+        <translation>Line %1: text after a quoted cell.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted cell is not closed.</source>
+        <translation>Line %1: a quoted cell is not closed.</translation>
+    </message>
+    <message>
+        <source>The file does not start with the header %1.</source>
+        <translation>The file does not start with the header %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells, the header %3.</source>
+        <translation>Line %1 has %2 cells, the header %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: &apos;%2&apos; is no distance.</source>
+        <translation>Line %1: &apos;%2&apos; is no distance.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: &apos;%3&apos; is no sample (-128..127).</source>
+        <translation>Line %1, column %2: &apos;%3&apos; is no sample (-128..127).</translation>
     </message>
 </context>
 <context>
     <name>CursorControls</name>
     <message>
-        <source>"%1" is not a distance in metres. The cursor stays at %2 m.</source>
-        <translation>"%1" is not a distance in metres. The cursor stays at %2 m.</translation>
+        <source>&quot;%1&quot; is not a distance in metres. The cursor stays at %2 m.</source>
+        <translation>&quot;%1&quot; is not a distance in metres. The cursor stays at %2 m.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a distance in feet. The cursor stays at %2 ft.</source>
+        <translation>&quot;%1&quot; is not a distance in feet. The cursor stays at %2 ft.</translation>
     </message>
 </context>
 <context>
@@ -58,6 +96,14 @@
     <message>
         <source>L = %1 m</source>
         <translation>L = %1 m</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <translation>%1 ft</translation>
+    </message>
+    <message>
+        <source>L = %1 ft</source>
+        <translation>L = %1 ft</translation>
     </message>
 </context>
 <context>
@@ -162,10 +208,96 @@
     </message>
 </context>
 <context>
+    <name>ExportActions</name>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG pictures (*.svg)</translation>
+    </message>
+    <message>
+        <source>charts</source>
+        <translation>charts</translation>
+    </message>
+    <message>
+        <source>waveforms</source>
+        <translation>waveforms</translation>
+    </message>
+    <message>
+        <source>waveform %1</source>
+        <translation>waveform %1</translation>
+    </message>
+    <message>
+        <source>The charts could not be drawn into a picture.</source>
+        <translation>The charts could not be drawn into a picture.</translation>
+    </message>
+    <message>
+        <source>No waveform is selected: select one or mark several in the library.</source>
+        <translation>No waveform is selected: select one or mark several in the library.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</source>
+        <translation>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Cannot write to standard output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>Cannot write the export: %1</source>
+        <translation>Cannot write the export: %1</translation>
+    </message>
+    <message>
+        <source>The program folder %1 does not exist.</source>
+        <translation>The program folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The PR in %1 is unusable: %2</source>
+        <translation>The PR in %1 is unusable: %2</translation>
+    </message>
+    <message>
+        <source>%1: its range cannot be placed on a distance axis; its column stays empty.</source>
+        <translation>%1: its range cannot be placed on a distance axis; its column stays empty.</translation>
+    </message>
+    <message>
+        <source>The library %1 holds no waveform with REC_ID %2.</source>
+        <translation>The library %1 holds no waveform with REC_ID %2.</translation>
+    </message>
+</context>
+<context>
     <name>FieldValue</name>
     <message>
-        <source>'%1' is not a valid %2 value for the field %3</source>
-        <translation>'%1' is not a valid %2 value for the field %3</translation>
+        <source>&apos;%1&apos; is not a valid %2 value for the field %3</source>
+        <translation>&apos;%1&apos; is not a valid %2 value for the field %3</translation>
     </message>
     <message>
         <source>integer</source>
@@ -266,6 +398,29 @@ Import these files now?</translation>
         <source> cable type</source>
         <translation> cable type</translation>
     </message>
+    <message>
+        <source>  note</source>
+        <translation>  note</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFile</name>
+    <message>
+        <source>The waveform library %1 does not exist.</source>
+        <translation>The waveform library %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>Cannot open the waveform library %1: %2</source>
+        <translation>Cannot open the waveform library %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no waveform library: %2</source>
+        <translation>%1 holds no waveform library: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the waveform library %1: %2</source>
+        <translation>Cannot read the waveform library %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -341,8 +496,8 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
 <context>
     <name>Numbers</name>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' is not a valid floating point value</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
     </message>
 </context>
 <context>
@@ -467,6 +622,10 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
         <source>compare %1</source>
         <translation>compare %1</translation>
     </message>
+    <message>
+        <source>scale (ft)</source>
+        <translation>scale (ft)</translation>
+    </message>
 </context>
 <context>
     <name>PlatformError</name>
@@ -475,8 +634,8 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
         <translation>Access is denied: the device is in use by another program</translation>
     </message>
     <message>
-        <source>Access is denied: this user may not open the device. Run "sudo usermod -aG dialout %1", then log out and in again</source>
-        <translation>Access is denied: this user may not open the device. Run "sudo usermod -aG dialout %1", then log out and in again</translation>
+        <source>Access is denied: this user may not open the device. Run &quot;sudo usermod -aG dialout %1&quot;, then log out and in again</source>
+        <translation>Access is denied: this user may not open the device. Run &quot;sudo usermod -aG dialout %1&quot;, then log out and in again</translation>
     </message>
 </context>
 <context>
@@ -527,12 +686,35 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
         <translation>%1 PR stays %2.</translation>
     </message>
     <message>
-        <source>"%1" is not a number.</source>
-        <translation>"%1" is not a number.</translation>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation>&quot;%1&quot; is not a number.</translation>
     </message>
     <message>
         <source>PR %1 is outside %2 to %3.</source>
         <translation>PR %1 is outside %2 to %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PrVelocity</name>
+    <message>
+        <source>%1 m/µs</source>
+        <translation>%1 m/µs</translation>
+    </message>
+    <message>
+        <source> (%1 ft/µs)</source>
+        <translation> (%1 ft/µs)</translation>
+    </message>
+    <message>
+        <source>%1, half %2</source>
+        <translation>%1, half %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ft/µs</source>
+        <translation>%1 / %2 ft/µs</translation>
+    </message>
+    <message>
+        <source>%1 / %2 m/µs</source>
+        <translation>%1 / %2 m/µs</translation>
     </message>
 </context>
 <context>
@@ -609,6 +791,10 @@ Close it first, or start this copy on another folder with --home DIR.</translati
         <source>L</source>
         <translation>L</translation>
     </message>
+    <message>
+        <source>velocity, half</source>
+        <translation>velocity, half</translation>
+    </message>
 </context>
 <context>
     <name>ReportFileName</name>
@@ -641,6 +827,24 @@ Close it first, or start this copy on another folder with --home DIR.</translati
     <message>
         <source>Print preview</source>
         <translation>Print preview</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>No file name was given.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>Cannot add the field %1 to %2: %3</source>
+        <translation>Cannot add the field %1 to %2: %3</translation>
     </message>
 </context>
 <context>
@@ -716,8 +920,8 @@ After restoring %2 from %3: %4</translation>
         <translation>the instrument sent no data</translation>
     </message>
     <message>
-        <source>The instrument's data was not stored: %1.</source>
-        <translation>The instrument's data was not stored: %1.</translation>
+        <source>The instrument&apos;s data was not stored: %1.</source>
+        <translation>The instrument&apos;s data was not stored: %1.</translation>
     </message>
     <message>
         <source>%1 of %2 waveforms read from the instrument were not stored (banks %3): %4.</source>
@@ -762,8 +966,8 @@ After restoring %2 from %3: %4</translation>
         <translation>Specified device not found (%1).</translation>
     </message>
     <message>
-        <source>Can't open specified device %1</source>
-        <translation>Can't open specified device %1</translation>
+        <source>Can&apos;t open specified device %1</source>
+        <translation>Can&apos;t open specified device %1</translation>
     </message>
     <message>
         <source> (Error %d, %s)</source>
@@ -773,8 +977,8 @@ After restoring %2 from %3: %4</translation>
 <context>
     <name>TableSource</name>
     <message>
-        <source>Invalid table name '%1'.</source>
-        <translation>Invalid table name '%1'.</translation>
+        <source>Invalid table name &apos;%1&apos;.</source>
+        <translation>Invalid table name &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Cannot read the table %1 of %2: %3</source>
@@ -880,6 +1084,25 @@ After restoring %2 from %3: %4</translation>
     </message>
 </context>
 <context>
+    <name>Units</name>
+    <message>
+        <source> ft</source>
+        <translation> ft</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> m</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+</context>
+<context>
     <name>WaveformConversions</name>
     <message>
         <source>блок данных короче нужного (%1 байт из %2)</source>
@@ -915,10 +1138,64 @@ After restoring %2 from %3: %4</translation>
     </message>
 </context>
 <context>
+    <name>WaveformNote</name>
+    <message>
+        <source>Select a waveform in the library first; a note belongs to one waveform.</source>
+        <translation>Select a waveform in the library first; a note belongs to one waveform.</translation>
+    </message>
+    <message>
+        <source>its waveform table has no field %1.</source>
+        <translation>its waveform table has no field %1.</translation>
+    </message>
+    <message>
+        <source>The library %1 cannot keep notes: %2</source>
+        <translation>The library %1 cannot keep notes: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 is read-only: the note cannot be stored. Copy the file to a folder you may write to and open the copy.</source>
+        <translation>The library %1 is read-only: the note cannot be stored. Copy the file to a folder you may write to and open the copy.</translation>
+    </message>
+    <message>
+        <source>№ %1 %2</source>
+        <translation>№ %1 %2</translation>
+    </message>
+    <message>
+        <source>The note has %1 characters; the library keeps at most %2. Shorten it.</source>
+        <translation>The note has %1 characters; the library keeps at most %2. Shorten it.</translation>
+    </message>
+</context>
+<context>
     <name>WireLog</name>
     <message>
         <source>cannot write the wire log %1: %2</source>
         <translation>cannot write the wire log %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::ExportSizeDialog</name>
+    <message>
+        <source> px</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Picture size</translation>
+    </message>
+    <message>
+        <source>Picture width</source>
+        <translation>Picture width</translation>
+    </message>
+    <message>
+        <source>Picture height</source>
+        <translation>Picture height</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Height:</translation>
     </message>
 </context>
 <context>
@@ -1200,8 +1477,52 @@ After restoring %2 from %3: %4</translation>
         <translation>Add</translation>
     </message>
     <message>
-        <source>Add in "Compare waveforms library"</source>
-        <translation>Add in "Compare waveforms library"</translation>
+        <source>Add in &quot;Compare waveforms library&quot;</source>
+        <translation>Add in &quot;Compare waveforms library&quot;</translation>
+    </message>
+    <message>
+        <source>Export waveform as CSV...</source>
+        <translation>Export waveform as CSV...</translation>
+    </message>
+    <message>
+        <source>Export waveform as JSON...</source>
+        <translation>Export waveform as JSON...</translation>
+    </message>
+    <message>
+        <source>Export charts as PNG...</source>
+        <translation>Export charts as PNG...</translation>
+    </message>
+    <message>
+        <source>Export charts as SVG...</source>
+        <translation>Export charts as SVG...</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>The shown waveform minus the waveform selected in the compare table, on the lower chart</source>
+        <translation>The shown waveform minus the waveform selected in the compare table, on the lower chart</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>The shown waveform&apos;s launch end, echoes and line end, in a table and on the charts</source>
+        <translation>The shown waveform&apos;s launch end, echoes and line end, in a table and on the charts</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Metres</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Feet</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1556,76 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
         <source>Type a PR from 1,000 to 3,000 and press Enter</source>
         <translation>Type a PR from 1,000 to 3,000 and press Enter</translation>
     </message>
+    <message>
+        <source>Type a distance in feet and press Enter to put K1 there</source>
+        <translation>Type a distance in feet and press Enter to put K1 there</translation>
+    </message>
+    <message>
+        <source>Type a distance in feet and press Enter to put K2 there</source>
+        <translation>Type a distance in feet and press Enter to put K2 there</translation>
+    </message>
+    <message>
+        <source>PR %1: propagation velocity %2</source>
+        <translation>PR %1: propagation velocity %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::events::EventTableModel</name>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Polarity</translation>
+    </message>
+</context>
+<context>
+    <name>app::events::WaveformEvents</name>
+    <message>
+        <source>launch end</source>
+        <translation>launch end</translation>
+    </message>
+    <message>
+        <source>reflection</source>
+        <translation>reflection</translation>
+    </message>
+    <message>
+        <source>end of line</source>
+        <translation>end of line</translation>
+    </message>
+    <message>
+        <source>up: open</source>
+        <translation>up: open</translation>
+    </message>
+    <message>
+        <source>down: short</source>
+        <translation>down: short</translation>
+    </message>
+    <message>
+        <source>Events:</source>
+        <translation>Events:</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <translation>%1. %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4, %5</source>
+        <translation>%1. %2, %3, %4, %5</translation>
+    </message>
 </context>
 <context>
     <name>app::library::LibraryWiring</name>
@@ -1249,6 +1640,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     <message>
         <source>Cable types and their PR — press + to add one</source>
         <translation>Cable types and their PR — press + to add one</translation>
+    </message>
+    <message>
+        <source>Note...</source>
+        <translation>Note...</translation>
     </message>
 </context>
 <context>
@@ -1298,8 +1693,8 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
         <translation>The exchange was stopped by the user: %1 of %2 done.</translation>
     </message>
     <message>
-        <source>неверная строка команды "%1"</source>
-        <translation>invalid command line "%1"</translation>
+        <source>неверная строка команды &quot;%1&quot;</source>
+        <translation>invalid command line &quot;%1&quot;</translation>
     </message>
     <message>
         <source>неизвестный код команды CODE_CMD==</source>
@@ -1525,6 +1920,14 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
         <source>Printed:</source>
         <translation>Printed:</translation>
     </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... and %1 more</translation>
+    </message>
 </context>
 <context>
     <name>tools::ImportCore</name>
@@ -1639,6 +2042,37 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
 </context>
 <context>
+    <name>tools::WaveformNoteDialog</name>
+    <message>
+        <source>Waveform note</source>
+        <translation>Waveform note</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>What was found, where the crew dug…</source>
+        <translation>What was found, where the crew dug…</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter stores the note.</source>
+        <translation>Enter starts a new line; Ctrl+Enter stores the note.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Note on waveform %1</source>
+        <translation>Note on waveform %1</translation>
+    </message>
+</context>
+<context>
     <name>trace::ChartSet</name>
     <message>
         <source>Waveform overview</source>
@@ -1658,17 +2092,17 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
 </context>
 <context>
+    <name>trace::DifferenceTrace</name>
+    <message>
+        <source>№ %1 minus № %2</source>
+        <translation>№ %1 minus № %2</translation>
+    </message>
+</context>
+<context>
     <name>trace::LegendNames</name>
     <message>
         <source>№ %1 %2</source>
         <translation>№ %1 %2</translation>
-    </message>
-</context>
-<context>
-    <name>trace::QtChart</name>
-    <message>
-        <source> m</source>
-        <translation> m</translation>
     </message>
 </context>
 <context>
@@ -1709,12 +2143,20 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
         <source>  ниж.</source>
         <translation>  lower</translation>
     </message>
+    <message>
+        <source>scale, (ft)</source>
+        <translation>scale, (ft)</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>difference</translation>
+    </message>
 </context>
 <context>
     <name>trace::TraceNumbers</name>
     <message>
-        <source>'%1' is not a valid propagation ratio (PR must be above zero)</source>
-        <translation>'%1' is not a valid propagation ratio (PR must be above zero)</translation>
+        <source>&apos;%1&apos; is not a valid propagation ratio (PR must be above zero)</source>
+        <translation>&apos;%1&apos; is not a valid propagation ratio (PR must be above zero)</translation>
     </message>
 </context>
 <context>

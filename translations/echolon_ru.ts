@@ -8,7 +8,7 @@
         <translation>%1: не файл базы данных</translation>
     </message>
     <message>
-        <source>%1: its table master has none of the library's fields</source>
+        <source>%1: its table master has none of the library&apos;s fields</source>
         <translation>%1: в его таблице master нет ни одного поля библиотеки</translation>
     </message>
     <message>
@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>ChartPicture</name>
+    <message>
+        <source>A picture of %1 x %2 pixels cannot be made: each side must be between %3 and %4 pixels.</source>
+        <translation>Рисунок %1 × %2 пикселей сделать нельзя: каждая сторона должна быть от %3 до %4 пикселей.</translation>
+    </message>
+</context>
+<context>
     <name>CommErrorDisplay</name>
     <message>
         <source>An unknown error occurred.</source>
@@ -38,15 +45,46 @@
         <translation>Можно сравнивать не более 4-х рефлектограмм. Удалите ненужные рефлектограммы из таблицы сравнения</translation>
     </message>
     <message>
-        <source>The compare library's table does not hold the waveform library's fields in the same order; nothing was copied.</source>
+        <source>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</source>
         <translation>В таблице библиотеки сравнения поля библиотеки рефлектограмм идут не в том же порядке; ничего не скопировано.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvTable</name>
+    <message>
+        <source>Line %1: text after a quoted cell.</source>
+        <translation>Строка %1: текст после ячейки в кавычках.</translation>
+    </message>
+    <message>
+        <source>Line %1: a quoted cell is not closed.</source>
+        <translation>Строка %1: ячейка в кавычках не закрыта.</translation>
+    </message>
+    <message>
+        <source>The file does not start with the header %1.</source>
+        <translation>Файл не начинается с заголовка %1.</translation>
+    </message>
+    <message>
+        <source>Line %1 has %2 cells, the header %3.</source>
+        <translation>В строке %1 ячеек %2, в заголовке %3.</translation>
+    </message>
+    <message>
+        <source>Line %1: &apos;%2&apos; is no distance.</source>
+        <translation>Строка %1: «%2» — не расстояние.</translation>
+    </message>
+    <message>
+        <source>Line %1, column %2: &apos;%3&apos; is no sample (-128..127).</source>
+        <translation>Строка %1, столбец %2: «%3» — не отсчёт (-128..127).</translation>
     </message>
 </context>
 <context>
     <name>CursorControls</name>
     <message>
-        <source>"%1" is not a distance in metres. The cursor stays at %2 m.</source>
+        <source>&quot;%1&quot; is not a distance in metres. The cursor stays at %2 m.</source>
         <translation>«%1» — не расстояние в метрах. Курсор остаётся на %2 м.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a distance in feet. The cursor stays at %2 ft.</source>
+        <translation>«%1» — не расстояние в футах. Курсор остаётся на %2 фт.</translation>
     </message>
 </context>
 <context>
@@ -58,6 +96,14 @@
     <message>
         <source>L = %1 m</source>
         <translation>L = %1 м</translation>
+    </message>
+    <message>
+        <source>%1 ft</source>
+        <translation>%1 фт</translation>
+    </message>
+    <message>
+        <source>L = %1 ft</source>
+        <translation>L = %1 фт</translation>
     </message>
 </context>
 <context>
@@ -162,9 +208,95 @@
     </message>
 </context>
 <context>
+    <name>ExportActions</name>
+    <message>
+        <source>CSV tables (*.csv)</source>
+        <translation>Таблицы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation>Файлы JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Рисунки PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>Рисунки SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>charts</source>
+        <translation>графики</translation>
+    </message>
+    <message>
+        <source>waveforms</source>
+        <translation>рефлектограммы</translation>
+    </message>
+    <message>
+        <source>waveform %1</source>
+        <translation>рефлектограмма %1</translation>
+    </message>
+    <message>
+        <source>The charts could not be drawn into a picture.</source>
+        <translation>Не удалось нарисовать графики в рисунок.</translation>
+    </message>
+    <message>
+        <source>No waveform is selected: select one or mark several in the library.</source>
+        <translation>Рефлектограмма не выбрана: выберите одну или отметьте несколько в библиотеке.</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</source>
+        <translation>Диапазон %1 нельзя расположить на оси расстояний: его столбец в %2 остаётся пустым.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommand</name>
+    <message>
+        <source>Cannot write to standard output: %1</source>
+        <translation>Не удалось писать в стандартный вывод: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>Cannot write the export: %1</source>
+        <translation>Не удалось записать экспорт: %1</translation>
+    </message>
+    <message>
+        <source>The program folder %1 does not exist.</source>
+        <translation>Папка программы %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The PR in %1 is unusable: %2</source>
+        <translation>КУ в %1 непригоден: %2</translation>
+    </message>
+    <message>
+        <source>%1: its range cannot be placed on a distance axis; its column stays empty.</source>
+        <translation>%1: диапазон нельзя расположить на оси расстояний; столбец остаётся пустым.</translation>
+    </message>
+    <message>
+        <source>The library %1 holds no waveform with REC_ID %2.</source>
+        <translation>В библиотеке %1 нет рефлектограммы с номером %2.</translation>
+    </message>
+</context>
+<context>
     <name>FieldValue</name>
     <message>
-        <source>'%1' is not a valid %2 value for the field %3</source>
+        <source>&apos;%1&apos; is not a valid %2 value for the field %3</source>
         <translation>«%1» — недопустимое значение (%2) для поля %3</translation>
     </message>
     <message>
@@ -266,6 +398,29 @@ Import these files now?</source>
         <source> cable type</source>
         <translation> тип кабеля</translation>
     </message>
+    <message>
+        <source>  note</source>
+        <translation>  примечание</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryFile</name>
+    <message>
+        <source>The waveform library %1 does not exist.</source>
+        <translation>Библиотеки рефлектограмм %1 нет.</translation>
+    </message>
+    <message>
+        <source>Cannot open the waveform library %1: %2</source>
+        <translation>Не удалось открыть библиотеку рефлектограмм %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no waveform library: %2</source>
+        <translation>В %1 нет библиотеки рефлектограмм: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read the waveform library %1: %2</source>
+        <translation>Не удалось прочитать библиотеку рефлектограмм %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>MainController</name>
@@ -341,7 +496,7 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
 <context>
     <name>Numbers</name>
     <message>
-        <source>'%1' is not a valid floating point value</source>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>«%1» — не число</translation>
     </message>
 </context>
@@ -467,6 +622,10 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
         <source>compare %1</source>
         <translation>сравнение %1</translation>
     </message>
+    <message>
+        <source>scale (ft)</source>
+        <translation>масштаб (фт)</translation>
+    </message>
 </context>
 <context>
     <name>PlatformError</name>
@@ -475,7 +634,7 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
         <translation>Доступ запрещён: устройство занято другой программой</translation>
     </message>
     <message>
-        <source>Access is denied: this user may not open the device. Run "sudo usermod -aG dialout %1", then log out and in again</source>
+        <source>Access is denied: this user may not open the device. Run &quot;sudo usermod -aG dialout %1&quot;, then log out and in again</source>
         <translation>Доступ запрещён: этому пользователю нельзя открывать устройство. Выполните «sudo usermod -aG dialout %1», затем выйдите из системы и войдите снова</translation>
     </message>
 </context>
@@ -527,12 +686,35 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
         <translation>%1 КУ остаётся %2.</translation>
     </message>
     <message>
-        <source>"%1" is not a number.</source>
+        <source>&quot;%1&quot; is not a number.</source>
         <translation>«%1» — не число.</translation>
     </message>
     <message>
         <source>PR %1 is outside %2 to %3.</source>
         <translation>КУ %1 вне пределов от %2 до %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PrVelocity</name>
+    <message>
+        <source>%1 m/µs</source>
+        <translation>%1 м/мкс</translation>
+    </message>
+    <message>
+        <source> (%1 ft/µs)</source>
+        <translation> (%1 фт/мкс)</translation>
+    </message>
+    <message>
+        <source>%1, half %2</source>
+        <translation>%1, половина %2</translation>
+    </message>
+    <message>
+        <source>%1 / %2 ft/µs</source>
+        <translation>%1 / %2 фт/мкс</translation>
+    </message>
+    <message>
+        <source>%1 / %2 m/µs</source>
+        <translation>%1 / %2 м/мкс</translation>
     </message>
 </context>
 <context>
@@ -609,6 +791,10 @@ Close it first, or start this copy on another folder with --home DIR.</source>
         <source>L</source>
         <translation>L</translation>
     </message>
+    <message>
+        <source>velocity, half</source>
+        <translation>скорость, половина</translation>
+    </message>
 </context>
 <context>
     <name>ReportFileName</name>
@@ -641,6 +827,24 @@ Close it first, or start this copy on another folder with --home DIR.</source>
     <message>
         <source>Print preview</source>
         <translation>Предварительный просмотр</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>Имя файла не задано.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Schema</name>
+    <message>
+        <source>Cannot add the field %1 to %2: %3</source>
+        <translation>Не удалось добавить поле %1 в %2: %3</translation>
     </message>
 </context>
 <context>
@@ -716,7 +920,7 @@ After restoring %2 from %3: %4</source>
         <translation>прибор не передал данных</translation>
     </message>
     <message>
-        <source>The instrument's data was not stored: %1.</source>
+        <source>The instrument&apos;s data was not stored: %1.</source>
         <translation>Данные прибора не сохранены: %1.</translation>
     </message>
     <message>
@@ -762,7 +966,7 @@ After restoring %2 from %3: %4</source>
         <translation>Устройство не найдено (%1).</translation>
     </message>
     <message>
-        <source>Can't open specified device %1</source>
+        <source>Can&apos;t open specified device %1</source>
         <translation>Не удаётся открыть устройство %1</translation>
     </message>
     <message>
@@ -773,7 +977,7 @@ After restoring %2 from %3: %4</source>
 <context>
     <name>TableSource</name>
     <message>
-        <source>Invalid table name '%1'.</source>
+        <source>Invalid table name &apos;%1&apos;.</source>
         <translation>Недопустимое имя таблицы «%1».</translation>
     </message>
     <message>
@@ -880,6 +1084,25 @@ After restoring %2 from %3: %4</source>
     </message>
 </context>
 <context>
+    <name>Units</name>
+    <message>
+        <source> ft</source>
+        <translation> фт</translation>
+    </message>
+    <message>
+        <source> m</source>
+        <translation> м</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>фт</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>м</translation>
+    </message>
+</context>
+<context>
     <name>WaveformConversions</name>
     <message>
         <source>блок данных короче нужного (%1 байт из %2)</source>
@@ -915,10 +1138,64 @@ After restoring %2 from %3: %4</source>
     </message>
 </context>
 <context>
+    <name>WaveformNote</name>
+    <message>
+        <source>Select a waveform in the library first; a note belongs to one waveform.</source>
+        <translation>Сначала выберите рефлектограмму в библиотеке: примечание относится к одной рефлектограмме.</translation>
+    </message>
+    <message>
+        <source>its waveform table has no field %1.</source>
+        <translation>в её таблице рефлектограмм нет поля %1.</translation>
+    </message>
+    <message>
+        <source>The library %1 cannot keep notes: %2</source>
+        <translation>В библиотеке %1 нельзя хранить примечания: %2</translation>
+    </message>
+    <message>
+        <source>The library %1 is read-only: the note cannot be stored. Copy the file to a folder you may write to and open the copy.</source>
+        <translation>Библиотека %1 доступна только для чтения: примечание не может быть сохранено. Скопируйте файл в папку, в которую разрешена запись, и откройте копию.</translation>
+    </message>
+    <message>
+        <source>№ %1 %2</source>
+        <translation>№ %1 %2</translation>
+    </message>
+    <message>
+        <source>The note has %1 characters; the library keeps at most %2. Shorten it.</source>
+        <translation>В примечании %1 символов; библиотека хранит не более %2. Сократите его.</translation>
+    </message>
+</context>
+<context>
     <name>WireLog</name>
     <message>
         <source>cannot write the wire log %1: %2</source>
         <translation>не удаётся записать журнал обмена %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::ExportSizeDialog</name>
+    <message>
+        <source> px</source>
+        <translation> пикс.</translation>
+    </message>
+    <message>
+        <source>Picture size</source>
+        <translation>Размер рисунка</translation>
+    </message>
+    <message>
+        <source>Picture width</source>
+        <translation>Ширина рисунка</translation>
+    </message>
+    <message>
+        <source>Picture height</source>
+        <translation>Высота рисунка</translation>
+    </message>
+    <message>
+        <source>Width:</source>
+        <translation>Ширина:</translation>
+    </message>
+    <message>
+        <source>Height:</source>
+        <translation>Высота:</translation>
     </message>
 </context>
 <context>
@@ -1200,8 +1477,52 @@ After restoring %2 from %3: %4</source>
         <translation>Добавить</translation>
     </message>
     <message>
-        <source>Add in "Compare waveforms library"</source>
+        <source>Add in &quot;Compare waveforms library&quot;</source>
         <translation>Добавить в «Библиотеку сравнения рефлектограмм»</translation>
+    </message>
+    <message>
+        <source>Export waveform as CSV...</source>
+        <translation>Экспорт рефлектограммы в CSV...</translation>
+    </message>
+    <message>
+        <source>Export waveform as JSON...</source>
+        <translation>Экспорт рефлектограммы в JSON...</translation>
+    </message>
+    <message>
+        <source>Export charts as PNG...</source>
+        <translation>Экспорт графиков в PNG...</translation>
+    </message>
+    <message>
+        <source>Export charts as SVG...</source>
+        <translation>Экспорт графиков в SVG...</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Разность</translation>
+    </message>
+    <message>
+        <source>The shown waveform minus the waveform selected in the compare table, on the lower chart</source>
+        <translation>Показанная рефлектограмма минус рефлектограмма, выбранная в таблице сравнения, на нижнем графике</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>События</translation>
+    </message>
+    <message>
+        <source>The shown waveform&apos;s launch end, echoes and line end, in a table and on the charts</source>
+        <translation>Конец зондирующего импульса, отражения и конец линии показанной рефлектограммы — в таблице и на графиках</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Единицы</translation>
+    </message>
+    <message>
+        <source>Metres</source>
+        <translation>Метры</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Футы</translation>
     </message>
 </context>
 <context>
@@ -1235,6 +1556,76 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
         <source>Type a PR from 1,000 to 3,000 and press Enter</source>
         <translation>Введите КУ от 1,000 до 3,000 и нажмите Enter</translation>
     </message>
+    <message>
+        <source>Type a distance in feet and press Enter to put K1 there</source>
+        <translation>Введите расстояние в футах и нажмите Enter, чтобы поставить туда К1</translation>
+    </message>
+    <message>
+        <source>Type a distance in feet and press Enter to put K2 there</source>
+        <translation>Введите расстояние в футах и нажмите Enter, чтобы поставить туда К2</translation>
+    </message>
+    <message>
+        <source>PR %1: propagation velocity %2</source>
+        <translation>КУ %1: скорость распространения %2</translation>
+    </message>
+</context>
+<context>
+    <name>app::events::EventTableModel</name>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Событие</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Расстояние</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Уровень</translation>
+    </message>
+    <message>
+        <source>Polarity</source>
+        <translation>Полярность</translation>
+    </message>
+</context>
+<context>
+    <name>app::events::WaveformEvents</name>
+    <message>
+        <source>launch end</source>
+        <translation>конец зондирующего импульса</translation>
+    </message>
+    <message>
+        <source>reflection</source>
+        <translation>отражение</translation>
+    </message>
+    <message>
+        <source>end of line</source>
+        <translation>конец линии</translation>
+    </message>
+    <message>
+        <source>up: open</source>
+        <translation>вверх: обрыв</translation>
+    </message>
+    <message>
+        <source>down: short</source>
+        <translation>вниз: замыкание</translation>
+    </message>
+    <message>
+        <source>Events:</source>
+        <translation>События:</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3</source>
+        <translation>%1. %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3, %4, %5</source>
+        <translation>%1. %2, %3, %4, %5</translation>
+    </message>
 </context>
 <context>
     <name>app::library::LibraryWiring</name>
@@ -1249,6 +1640,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     <message>
         <source>Cable types and their PR — press + to add one</source>
         <translation>Типы кабеля и их КУ — нажмите +, чтобы добавить</translation>
+    </message>
+    <message>
+        <source>Note...</source>
+        <translation>Примечание...</translation>
     </message>
 </context>
 <context>
@@ -1298,8 +1693,8 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
         <translation>Обмен остановлен пользователем: выполнено %1 из %2.</translation>
     </message>
     <message>
-        <source>неверная строка команды "%1"</source>
-        <translation>неверная строка команды "%1"</translation>
+        <source>неверная строка команды &quot;%1&quot;</source>
+        <translation>неверная строка команды &quot;%1&quot;</translation>
     </message>
     <message>
         <source>неизвестный код команды CODE_CMD==</source>
@@ -1525,6 +1920,14 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
         <source>Printed:</source>
         <translation>Напечатано:</translation>
     </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Примечание: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>tools::ImportCore</name>
@@ -1639,6 +2042,37 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     </message>
 </context>
 <context>
+    <name>tools::WaveformNoteDialog</name>
+    <message>
+        <source>Waveform note</source>
+        <translation>Примечание к рефлектограмме</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>What was found, where the crew dug…</source>
+        <translation>Что найдено, где копала бригада…</translation>
+    </message>
+    <message>
+        <source>Enter starts a new line; Ctrl+Enter stores the note.</source>
+        <translation>Enter начинает новую строку; Ctrl+Enter сохраняет примечание.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Note on waveform %1</source>
+        <translation>Примечание к рефлектограмме %1</translation>
+    </message>
+</context>
+<context>
     <name>trace::ChartSet</name>
     <message>
         <source>Waveform overview</source>
@@ -1658,17 +2092,17 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     </message>
 </context>
 <context>
+    <name>trace::DifferenceTrace</name>
+    <message>
+        <source>№ %1 minus № %2</source>
+        <translation>№ %1 минус № %2</translation>
+    </message>
+</context>
+<context>
     <name>trace::LegendNames</name>
     <message>
         <source>№ %1 %2</source>
         <translation>№ %1 %2</translation>
-    </message>
-</context>
-<context>
-    <name>trace::QtChart</name>
-    <message>
-        <source> m</source>
-        <translation> м</translation>
     </message>
 </context>
 <context>
@@ -1709,11 +2143,19 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
         <source>  ниж.</source>
         <translation>  ниж.</translation>
     </message>
+    <message>
+        <source>scale, (ft)</source>
+        <translation>расстояние, (фт)</translation>
+    </message>
+    <message>
+        <source>difference</source>
+        <translation>разность</translation>
+    </message>
 </context>
 <context>
     <name>trace::TraceNumbers</name>
     <message>
-        <source>'%1' is not a valid propagation ratio (PR must be above zero)</source>
+        <source>&apos;%1&apos; is not a valid propagation ratio (PR must be above zero)</source>
         <translation>«%1» — недопустимый коэффициент укорочения (КУ должен быть больше нуля)</translation>
     </message>
 </context>

@@ -108,6 +108,10 @@ void QtChart::attachSeries(int slot) {
     line->attachAxis(axes_[int(Axis::Left)]);
 }
 
+// Out of line: QPointer needs the whole QChartView, which users of this
+// header need not include.
+QChartView* QtChart::view() const { return view_; }
+
 void QtChart::pointsChanged(int slot) { markDirty(slot); }
 
 void QtChart::styleChanged(int slot) {

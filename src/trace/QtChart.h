@@ -29,7 +29,7 @@ public:
     explicit QtChart(int seriesCount);
     ~QtChart() override;
 
-    QChartView* view() const { return view_; }
+    QChartView* view() const;
     // The legend entry of a slot; its axes map the plot area for the pointer.
     QLineSeries* series(int slot) const;
     QValueAxis* axis(Axis axis) const;

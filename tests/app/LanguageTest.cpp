@@ -77,10 +77,11 @@ QStringList visibleTexts(QWidget* root) {
 // The words of `text` that are not Russian: Latin words outside the names,
 // units and abbreviations a Russian text keeps as they are.
 QStringList foreignWords(QString text) {
-    static const QStringList kKept = {
-        "Echolon", "KMX", "KM",     "ver", "v",    "L",   "OK",  "Enter",    "Shift",    "Access", "DIR",
-        "home",    "no",  "create", "db",  "mdb",  "dbf", "tdr", "CODE_CMD", "DEV_TYPE", "master", "A",
-        "A1",      "M",   "USB",    "CSV", "JSON", "PNG", "SVG", "csv",      "json",     "png",    "svg"};
+    static const QStringList kKept = {"Echolon", "KMX",   "KM",   "ver",    "v",   "L",        "OK",
+                                      "Enter",   "Shift", "Ctrl", "Access", "DIR", "home",     "no",
+                                      "create",  "db",    "mdb",  "dbf",    "tdr", "CODE_CMD", "DEV_TYPE",
+                                      "master",  "A",     "A1",   "M",      "USB", "CSV",      "JSON",
+                                      "PNG",     "SVG",   "csv",  "json",   "png", "svg"};
     // Paths, port names (COM1) and commands quoted to be typed are no words.
     text.remove(QRegularExpression(QStringLiteral("\\S*[/\\\\]\\S*|\\bCOM\\d+|«[^»]*»")));
     QStringList words;

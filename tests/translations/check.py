@@ -19,7 +19,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 KEPT_IN_RUSSIAN = {
-    "Echolon", "KMX", "KM", "ver", "v", "L", "OK", "Enter", "Shift", "Access", "DIR", "home", "no",
+    "Echolon", "KMX", "KM", "ver", "v", "L", "OK", "Enter", "Shift", "Ctrl", "Access", "DIR", "home", "no",
     "create", "db", "mdb", "dbf", "tdr", "CODE_CMD", "DEV_TYPE", "master", "A", "A1", "M", "USB",
     "CSV", "JSON", "PNG", "SVG", "csv", "json", "png", "svg",
 }
