@@ -133,8 +133,8 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
     Panel_main->setEnabled(enabled);
     Panel_main->setVisible(enabled);
     for (QToolButton* b : {btPrint, btAproks, btScreen}) b->setEnabled(enabled);
-    for (QAction* a : {mnPrint, mnAproks, mnScreen, mnDifference, mnExportCsv, mnExportJson, mnExportPng,
-                       mnExportSvg})
+    for (QAction* a :
+         {mnPrint, mnAproks, mnScreen, mnDifference, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
         a->setEnabled(enabled);
     mnEvents->setEnabled(enabled);
     EventGrid->setVisible(enabled && window_.eventsShown);

@@ -97,8 +97,9 @@ void TForm1::buildMenus() {
         named(view->addAction(tr("Difference")), "mnDifference",
               tr("The shown waveform minus the waveform selected in the compare table, on the lower chart"));
     mnDifference->setCheckable(true);
-    mnEvents = named(view->addAction(tr("Events")), "mnEvents",
-                     tr("The shown waveform's launch end, echoes and line end, in a table and on the charts"));
+    mnEvents =
+        named(view->addAction(tr("Events")), "mnEvents",
+              tr("The shown waveform's launch end, echoes and line end, in a table and on the charts"));
     mnEvents->setCheckable(true);
     view->addSeparator();
     QMenu* units = view->addMenu(tr("Units"));

@@ -18,8 +18,8 @@ public:
     bool optionsEnabled = true;                  // mnOptions
     bool zoomControlsEnabled = false;            // SpeedButton_zoom_inc/_dec, Button_zoom
 
-    int aproksTag = 1; // btAproks: 0 approximation on, 1 off
-    int screenTag = 0; // btScreen: 0 upper chart shown, 1 hidden
+    int aproksTag = 1;        // btAproks: 0 approximation on, 1 off
+    int screenTag = 0;        // btScreen: 0 upper chart shown, 1 hidden
     bool eventsShown = false; // mnEvents: the event table and the marks on the charts
 
     int activeCursor = 1; // 1 = K1, 2 = K2

@@ -109,8 +109,7 @@ TEST(WaveformNote, typedThroughTheGridMenu_showsInGridAndReport_andStaysThroughC
         text.start("pdftotext", {"-layout", pdf, "-"});
         ASSERT_TRUE(text.waitForFinished(120000));
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        EXPECT_TRUE(printed.contains("Note: Joint at 120 m, dug left of the pole"))
-            << printed.toStdString();
+        EXPECT_TRUE(printed.contains("Note: Joint at 120 m, dug left of the pole")) << printed.toStdString();
         EXPECT_TRUE(printed.contains("water in the pit"));
         EXPECT_TRUE(printed.contains("zoom start point")) << "the readouts under the lower chart";
 
