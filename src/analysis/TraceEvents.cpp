@@ -18,6 +18,11 @@ constexpr double kSmallestEcho = 2.5;
 constexpr double kQuantisation = 0.3;
 // Width of the moving average the search runs on.
 constexpr int kSearchWidth = 5;
+// Samples after the launch pulse's end within which its tail may still
+// cross the threshold.
+constexpr int kLaunchTail = 4 * kSearchWidth;
+// ... as long as they stay below this many thresholds; an echo stands higher.
+constexpr double kTailShare = 1.5;
 // An echo that reflects this share of the strongest one, last along the
 // line, is where the line ends.
 constexpr double kEndShare = 0.5;
@@ -124,7 +129,19 @@ EventList detectEvents(const trace::StoredTrace& trace, double pr) {
     // where it has died away into the noise.
     int from = 0;
     if (std::abs(y[0]) > threshold) {
+        const int sign = y[0] > 0 ? 1 : -1;
         while (from < n && std::abs(y[size_t(from)]) > threshold) ++from;
+        // Its tail sinks through the threshold with the noise: weak stretches
+        // of its own sign soon after belong to it, not to an echo.
+        for (int i = from; i < n && i - from < kLaunchTail; ++i) {
+            if (sign * y[size_t(i)] <= threshold) continue;
+            int end = i;
+            double top = 0;
+            for (; end < n && sign * y[size_t(end)] > threshold; ++end)
+                top = std::max(top, sign * y[size_t(end)]);
+            if (top > kTailShare * threshold) break;
+            from = i = end;
+        }
         if (from >= n) return out;
         out.events.push_back({EventKind::LaunchEnd, from, 0, 0});
     }
@@ -168,8 +185,10 @@ EventList detectEvents(const trace::StoredTrace& trace, double pr) {
         // The three-sample average starts a rise one sample early; the first
         // sample off the baseline is the one after the foot.
         const int start = std::clamp(int(std::floor(foot)) + 2, floor, peak);
-        out.events.push_back({EventKind::Reflection, start, 0, r.sign * int(std::lround(height))});
         floor = r.last;
+        // Two bumps of one echo must not be told as two events at one place.
+        if (!out.events.empty() && start <= out.events.back().sample) continue;
+        out.events.push_back({EventKind::Reflection, start, 0, r.sign * int(std::lround(height))});
     }
 
     // The line ends at the last echo that is among the strongest.

@@ -241,7 +241,7 @@ QWidget* TForm1::buildCentral() {
     charts->addWidget(Panel_down_chart, 3);
     middle->addWidget(Panel_main, 1);
     EventGrid = grid(central, "EventGrid", tr("Events"));
-    EventGrid->setMaximumWidth(350);
+    EventGrid->setMaximumWidth(380);
     EventGrid->setVisible(false);
     middle->addWidget(EventGrid);
     middle->addStretch(0);

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QChartView>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
+#include <algorithm>
 
 namespace app::events {
 
@@ -22,7 +24,7 @@ EventsWiring::EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceVi
             [this](const QModelIndex& i) { EventGridClick(i.row()); });
     connect(&events, &WaveformEvents::changed, upperTicks_, &trace::EventTicks::place);
     connect(&events, &WaveformEvents::changed, lowerTicks_, &trace::EventTicks::place);
-    connect(&events, &WaveformEvents::changed, this, [this] { form_.EventGrid->resizeColumnsToContents(); });
+    connect(&events, &WaveformEvents::changed, this, &EventsWiring::fitColumns);
     events.refresh();
 }
 
@@ -30,6 +32,16 @@ void EventsWiring::mnEventsClick() {
     WindowState& w = form_.windowState();
     w.eventsShown = !w.eventsShown;
     w.notify();
+}
+
+// The table takes the room its columns need, up to its maximum, so that no
+// column is cut while the charts keep the rest.
+void EventsWiring::fitColumns() {
+    QTableView* g = form_.EventGrid;
+    g->resizeColumnsToContents();
+    const int needed =
+        g->horizontalHeader()->length() + 2 * g->frameWidth() + g->verticalScrollBar()->sizeHint().width();
+    g->setMinimumWidth(std::min(needed, g->maximumWidth()));
 }
 
 void EventsWiring::EventGridClick(int row) { events.pointCursor(row); }

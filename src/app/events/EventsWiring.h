@@ -33,6 +33,8 @@ public:
     const trace::EventTicks* lowerTicks() const { return lowerTicks_; }
 
 private:
+    void fitColumns();
+
     TForm1& form_;
     EventTableModel model_;
     trace::EventTicks* upperTicks_; // owned by the charts
