@@ -9,6 +9,7 @@
 #include "store/ViewState.h"
 #include "trace/Chart.h"
 #include "trace/StoredTrace.h"
+#include "trace/TraceNumbers.h"
 #include "trace/TraceView.h"
 #include "trace/WaveRecord.h"
 
@@ -82,7 +83,9 @@ void WaveformEvents::format() {
         r.number = QString::number(rows_.size() + 1);
         r.kind = kindText(e.kind);
         r.metres = e.metres;
-        r.distance = store::Units::format(e.metres) + store::Units::suffix();
+        // Through the metres a cursor box would show, so that a cursor put on
+        // the event reads the same in feet too.
+        r.distance = store::Units::showText(trace::TraceNumbers::metres(e.metres)) + store::Units::suffix();
         const bool echo = e.kind != analysis::EventKind::LaunchEnd;
         if (echo) {
             r.amplitude = (e.amplitude > 0 ? QStringLiteral("+") : QString()) + QString::number(e.amplitude);
