@@ -13,9 +13,8 @@ namespace {
 // Column types follow what the program writes: integers, floating point
 // (SCALE 62.5), SPEED as text ("1,500"), the sample image as a blob and the
 // row marks as booleans stored 0/1, the user's note as text (null: none).
-// No INTEGER PRIMARY KEY: the rowid stays
-// the hidden key that keeps table order and bookmarks stable while REC_ID is
-// renumbered.
+// No INTEGER PRIMARY KEY: the rowid stays the hidden key that keeps table
+// order and bookmarks stable while REC_ID is renumbered.
 const char* const kMaster =
     "CREATE TABLE master ("
     "REC_ID INTEGER, BANK_NUM INTEGER, MEMO TEXT, SCALE REAL, DLIT INTEGER, AMPL INTEGER, "
