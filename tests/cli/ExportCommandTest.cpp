@@ -19,7 +19,7 @@ QByteArray digestOf(const QString& path) {
 }
 
 // A program folder whose library holds a plan and a window waveform with both
-// extreme samples, and whose window last used PR 2,000.
+// extreme samples and a note, and whose window last used PR 2,000.
 QString programFolderIn(const CleanProcess& env) {
     const QString home = env.dir("HOME") + "/echolon";
     QDir().mkpath(home + "/Data");
@@ -44,6 +44,7 @@ QString programFolderIn(const CleanProcess& env) {
         master.fieldByName("START_PLAN").setFloat(0);
         master.fieldByName("METHOD").setString("pulse");
         master.fieldByName("MEMO").setString("cable");
+        master.fieldByName("NOTE").setString(QString("dug at %1 m, «муфта»").arg(recId));
         master.fieldByName("POINTS").setBlob(points);
         master.post();
     };
@@ -82,6 +83,7 @@ TEST(ExportCommand, writesOneWaveformOrTheWholeLibraryWithoutTouchingIt) {
     ASSERT_EQ(doc.array().size(), 2);
     const QJsonObject window = doc.array()[1].toObject();
     EXPECT_EQ(window["fields"].toObject()["REC_ID"].toInteger(), 9);
+    EXPECT_EQ(window["fields"].toObject()["NOTE"].toString(), "dug at 9 m, «муфта»") << "the note goes along";
     EXPECT_EQ(window["samples"].toArray().size(), 500);
     EXPECT_EQ(window["samples"].toArray()[0].toInt(), -128);
     EXPECT_DOUBLE_EQ(window["axis"].toObject()["pr"].toDouble(), 2.0);
