@@ -3,7 +3,6 @@
 #include "store/DatabaseFile.h"
 #include "store/Dataset.h"
 
-#include <QAtomicInt>
 #include <QDir>
 #include <QHash>
 #include <QSqlDatabase>
@@ -13,21 +12,6 @@
 
 namespace exporter {
 
-namespace {
-QString nextConnectionName() {
-    static QAtomicInt counter;
-    return QStringLiteral("exporter-library-%1").arg(counter.fetchAndAddRelaxed(1));
-}
-} // namespace
-
-LibraryFile::LibraryFile(QString path) : path_(std::move(path)), connection_(nextConnectionName()) {}
-
-LibraryFile::~LibraryFile() {
-    if (!QSqlDatabase::contains(connection_)) return;
-    QSqlDatabase::database(connection_, false).close();
-    QSqlDatabase::removeDatabase(connection_);
-}
-
 void LibraryFile::open() {
     const QString shown = QDir::toNativeSeparators(path_);
     const store::DatabaseFile::Kind kind = store::DatabaseFile::inspect(path_);
@@ -35,9 +19,7 @@ void LibraryFile::open() {
         throw store::StoreError(tr("The waveform library %1 does not exist.").arg(shown).toStdString());
     if (kind != store::DatabaseFile::Kind::Sqlite)
         throw store::StoreError(store::DatabaseFile::refusal(kind, path_).toStdString());
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db.setDatabaseName(path_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+    QSqlDatabase db = connection_.db();
     if (!db.open())
         throw store::StoreError(
             tr("Cannot open the waveform library %1: %2").arg(shown, db.lastError().text()).toStdString());
@@ -49,7 +31,7 @@ void LibraryFile::open() {
 
 int LibraryFile::read(std::optional<qint64> recId, const std::function<void(Waveform&&)>& take) {
     const QString shown = QDir::toNativeSeparators(path_);
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlDatabase db = connection_.db();
     auto fail = [&](const QSqlQuery& q) {
         throw store::StoreError(
             tr("Cannot read the waveform library %1: %2").arg(shown, q.lastError().text()).toStdString());

@@ -1,5 +1,6 @@
 #pragma once
 #include "exporter/Waveform.h"
+#include "store/SqliteReadConnection.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -13,10 +14,7 @@ namespace exporter {
 class LibraryFile {
     Q_DECLARE_TR_FUNCTIONS(LibraryFile)
 public:
-    explicit LibraryFile(QString path);
-    ~LibraryFile();
-    LibraryFile(const LibraryFile&) = delete;
-    LibraryFile& operator=(const LibraryFile&) = delete;
+    explicit LibraryFile(QString path) : path_(std::move(path)), connection_(path_) {}
 
     // Throws store::StoreError naming the file when it is missing, not a
     // library of this program, or unreadable.
@@ -29,7 +27,7 @@ public:
 
 private:
     QString path_;
-    QString connection_;
+    store::SqliteReadConnection connection_;
 };
 
 } // namespace exporter

@@ -2,9 +2,9 @@
 
 #include "store/Database.h"
 #include "store/Schema.h"
+#include "store/SqliteReadConnection.h"
 #include "tools/ImportError.h"
 #include "tools/MdbFile.h"
-#include "tools/SqliteReadConnection.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -22,10 +22,10 @@ namespace {
 // Table master as stored, from either format.
 MdbTable readMaster(const QString& path) {
     if (MdbFile::hasAccessHeader(path)) return MdbFile(path).readTable(QStringLiteral("master"));
-    if (!hasSqliteHeader(path))
+    if (!store::hasSqliteHeader(path))
         throw ImportError(
             QCoreApplication::translate("AccessLibraryConverter", "%1: not a database file").arg(path));
-    SqliteReadConnection connection(path);
+    store::SqliteReadConnection connection(path);
     QSqlDatabase db = connection.db();
     if (!db.open()) throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
     MdbTable table;

@@ -1,8 +1,8 @@
 #include "tools/OldMasterReader.h"
 
+#include "store/SqliteReadConnection.h"
 #include "tools/ImportError.h"
 #include "tools/MdbFile.h"
-#include "tools/SqliteReadConnection.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -16,7 +16,7 @@ QVector<OldRecord> OldMasterReader::read(const QString& path) {
         throw ImportError(
             QCoreApplication::translate("OldMasterReader", "%1: the file does not exist").arg(path));
     if (MdbFile::hasAccessHeader(path)) return readAccess(path);
-    if (hasSqliteHeader(path)) return readSqlite(path);
+    if (store::hasSqliteHeader(path)) return readSqlite(path);
     throw ImportError(QCoreApplication::translate("OldMasterReader", "%1: not a database file").arg(path));
 }
 
@@ -35,7 +35,7 @@ QVector<OldRecord> OldMasterReader::readAccess(const QString& path) {
 QVector<OldRecord> OldMasterReader::readSqlite(const QString& path) {
     QVector<OldRecord> records;
     {
-        SqliteReadConnection connection(path);
+        store::SqliteReadConnection connection(path);
         QSqlDatabase db = connection.db();
         if (!db.open()) throw ImportError(QStringLiteral("%1: %2").arg(path, db.lastError().text()));
         QSqlQuery q(db);

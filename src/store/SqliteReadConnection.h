@@ -5,7 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-namespace tools {
+namespace store {
 
 inline bool hasSqliteHeader(const QString& path) {
     QFile f(path);
@@ -13,15 +13,16 @@ inline bool hasSqliteHeader(const QString& path) {
 }
 
 // A read-only connection to an SQLite file, removed when the reading ends,
-// however it ends.
+// however it ends. It waits for a moment a running program holds the file
+// locked instead of failing at once.
 class SqliteReadConnection {
 public:
     explicit SqliteReadConnection(const QString& path) {
         static QAtomicInt counter;
-        name_ = QStringLiteral("tools_read_%1").arg(counter.fetchAndAddRelaxed(1));
+        name_ = QStringLiteral("store_read_%1").arg(counter.fetchAndAddRelaxed(1));
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
     }
     ~SqliteReadConnection() { QSqlDatabase::removeDatabase(name_); }
     SqliteReadConnection(const SqliteReadConnection&) = delete;
@@ -32,4 +33,4 @@ private:
     QString name_;
 };
 
-} // namespace tools
+} // namespace store
