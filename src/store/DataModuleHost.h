@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace store {
 
@@ -14,6 +15,10 @@ public:
     virtual void applyDeviceFilter() = 0;
     virtual void updateRange() = 0;
     virtual void redraw(int mode) = 0;
+    // The server library stopped answering (`why` says which and what
+    // follows) or answers again; the window says so once each.
+    virtual void libraryConnectionLost(const QString& why) { (void)why; }
+    virtual void libraryConnectionRestored(const QString& library) { (void)library; }
 };
 
 } // namespace store

@@ -2,12 +2,10 @@
 
 #include "store/DatabaseFile.h"
 #include "store/Dataset.h"
-#include "store/DiskFull.h"
+#include "store/ServerAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
@@ -22,21 +20,6 @@ QString uniqueConnectionName(const QString& alias) {
     return QStringLiteral("%1#%2").arg(alias).arg(++counter);
 }
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// Write-ahead log with synchronous=NORMAL: a commit is appended to the log and
-// the database file is only changed at checkpoints, so a crash or SIGKILL in
-// the middle of a write leaves either the old or the new record, never a torn
-// file. NORMAL skips the fsync per commit (only a power cut may lose the last
-// commits, still without corruption), which keeps a post well under the 10 ms
-// a post plus redraw may take; writes that must survive a power cut ask for
-// Sync::Full.
-void applyJournalSettings(QSqlDatabase& db) {
-    QSqlQuery q(db);
-    q.exec("PRAGMA journal_mode=WAL");
-    q.exec("PRAGMA synchronous=NORMAL");
-}
-
 } // namespace
 
 Database::Database(QString alias, Schema::Kind kind)
@@ -46,7 +29,7 @@ Database::~Database() {
     try {
         disconnect();
     } catch (...) {
-        // A grid's handler failed while the program ends; the file is closed regardless.
+        // A grid's handler failed while the program ends; the connection is closed regardless.
     }
 }
 
@@ -59,12 +42,28 @@ void Database::rowRemoved(const QString& table, qint64 rowid, Dataset* from) {
         if (ds != from && ds->tableName().compare(table, Qt::CaseInsensitive) == 0) ds->forgetRow(rowid);
 }
 
-void Database::fail(const QString& what, const QString& engineText) const {
-    // The engine's text for a full disk (its code 13), whichever statement met it.
-    if (engineText.contains(QLatin1String("database or disk is full"), Qt::CaseInsensitive))
-        throw DiskFull(native(QFileInfo(path_).absolutePath()));
-    throw StoreError(QStringLiteral("%1 %2: %3").arg(what, native(path_), engineText).toStdString());
+Backend& Database::backend() const {
+    if (!connected_ || !backend_)
+        throw StoreError(QCoreApplication::translate("Database", "The data source %1 is not connected.")
+                             .arg(alias_)
+                             .toStdString());
+    return *backend_;
 }
+
+bool Database::isServer() const {
+    return ServerAddress::isServerUrl(connected_ || !pathSource_ ? path_ : pathSource_());
+}
+
+QString Database::displayName() const {
+    if (backend_) return backend_->displayName();
+    return ServerAddress::isServerUrl(path_) ? ServerAddress::describe(path_) : path_;
+}
+
+QString Database::missingFieldsReason() const {
+    return backend_ ? backend_->missingFieldsReason() : QString();
+}
+
+QString Database::lostReason() const { return backend_ ? backend_->lostReason() : QString(); }
 
 void Database::connect() {
     if (connected_) return;
@@ -74,60 +73,19 @@ void Database::connect() {
             QCoreApplication::translate("Database", "No database file is registered for the data source %1.")
                 .arg(alias_)
                 .toStdString());
-
-    const DatabaseFile::Kind fileKind = DatabaseFile::inspect(path_);
-    bool fresh = false;
-    if (fileKind == DatabaseFile::Kind::Missing || fileKind == DatabaseFile::Kind::Empty) {
-        if (!createIfMissing_ && fileKind == DatabaseFile::Kind::Missing)
-            throw StoreError(DatabaseFile::refusal(fileKind, path_).toStdString());
-        const QString dir = QFileInfo(path_).absolutePath();
-        if (!QDir().mkpath(dir))
-            throw StoreError(QCoreApplication::translate(
-                                 "Database", "Cannot create the folder %1 for the database file %2.")
-                                 .arg(native(dir), native(path_))
-                                 .toStdString());
-        fresh = true;
-    } else if (fileKind != DatabaseFile::Kind::Sqlite) {
-        throw StoreError(DatabaseFile::refusal(fileKind, path_).toStdString());
-    }
-
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connectionName_);
-        db.setDatabaseName(path_);
-        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
-        QString error;
-        if (!db.open()) {
-            error = db.lastError().text();
-        } else {
-            applyJournalSettings(db);
-            QSqlQuery probe(db);
-            if (!probe.exec("SELECT count(*) FROM sqlite_master")) error = probe.lastError().text();
-            probe.finish();
-            if (error.isEmpty() && fresh) {
-                try {
-                    Schema::create(db, kind_, native(path_));
-                } catch (const StoreError& e) {
-                    error = QString::fromStdString(e.what());
-                }
-            }
-            missingFieldsReason_.clear();
-            if (error.isEmpty() && !fresh) {
-                // A file that refuses the new fields still opens with the ones it has.
-                try {
-                    Schema::addMissingColumns(db, kind_, native(path_));
-                } catch (const StoreError& e) {
-                    missingFieldsReason_ = QString::fromStdString(e.what());
-                }
-            }
-        }
-        if (!error.isEmpty()) {
-            db.close();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(connectionName_);
-            if (fresh && fileKind == DatabaseFile::Kind::Missing) QFile::remove(path_);
-            fail(QCoreApplication::translate("Database", "Cannot open the database"), error);
-        }
-    }
+    std::unique_ptr<Backend> backend = Backend::forLocation(path_);
+    backend->open(connectionName_, path_, kind_, createIfMissing_);
+    backend->connectionLost = [this](const QString& why) {
+        if (events_.lost) events_.lost(why);
+    };
+    backend->connectionRestored = [this] {
+        if (events_.restored) events_.restored();
+    };
+    backend->changedElsewhere = [this](const QString& table, const QSet<qint64>& rows) {
+        ++generations_[table.toLower()];
+        if (events_.changedElsewhere) events_.changedElsewhere(table, rows);
+    };
+    backend_ = std::move(backend);
     connected_ = true;
 }
 
@@ -139,39 +97,64 @@ void Database::disconnect() {
         QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
         db.close();
     }
+    backend_->close();
     QSqlDatabase::removeDatabase(connectionName_);
     connected_ = false;
 }
 
 QSqlDatabase Database::handle() const {
-    if (!connected_)
-        throw StoreError(QCoreApplication::translate("Database", "The data source %1 is not connected.")
-                             .arg(alias_)
-                             .toStdString());
+    const Backend& b = backend();
+    const QString lost = b.lostReason();
+    if (!lost.isEmpty()) throw StoreError(lost.toStdString());
     return QSqlDatabase::database(connectionName_, false);
 }
 
+QVector<Backend::ColumnInfo> Database::columns(const QString& table) {
+    QSqlDatabase db = handle();
+    return backend().columns(db, table);
+}
+
+QString Database::nextNumber(const QString& column, const QString& table) const {
+    return backend().nextNumber(column, table);
+}
+
+QVariant Database::bindable(const QVariant& v, ColumnKind kind) const { return backend().bindable(v, kind); }
+
 Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params,
                                       Sync sync) {
+    return run(table, sql, params, sync, QString(), false);
+}
+
+qint64 Database::insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
+                        bool numbered) {
+    const WriteResult r = run(table, sql, params, sync, numbered ? table : QString(), true);
+    if (r.insertId < 0)
+        throw StoreError(
+            QCoreApplication::translate("TableSource", "The new record of %1 in %2 cannot be found.")
+                .arg(table, displayName())
+                .toStdString());
+    return r.insertId;
+}
+
+Database::WriteResult Database::run(const QString& table, const QString& sql, const QVariantList& params,
+                                    Sync sync, const QString& numberedTable, bool returning) {
     QSqlDatabase db = handle();
-    if (sync == Sync::Full) {
-        // The setting holds for the connection; it goes back once this commit is on the disk.
-        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
-    }
-    struct Restore {
+    Backend& b = *backend_;
+    const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
+    b.beforeBegin(db, sync);
+    struct End {
+        Backend& b;
         QSqlDatabase& db;
-        bool on;
-        ~Restore() {
-            if (on) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        }
-    } restore{db, sync == Sync::Full};
-    if (!db.transaction())
-        fail(QCoreApplication::translate("Database", "Cannot write to the database"), db.lastError().text());
+        Sync sync;
+        ~End() { b.afterEnd(db, sync); }
+    } end{b, db, sync};
+    if (!db.transaction()) b.fail(what, db.lastError().text());
     WriteResult result;
     QString error;
-    {
+    try {
+        b.afterBegin(db, sync, numberedTable);
         QSqlQuery q(db);
-        if (!q.prepare(sql)) {
+        if (!q.prepare(returning ? sql + b.returningKey() : sql)) {
             error = q.lastError().text();
         } else {
             for (const QVariant& p : params) q.addBindValue(p);
@@ -179,15 +162,20 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
                 error = q.lastError().text();
             } else {
                 result.rowsAffected = q.numRowsAffected();
-                const QVariant id = q.lastInsertId();
-                if (id.isValid()) result.insertId = id.toLongLong();
+                if (returning && !b.returningKey().isEmpty()) {
+                    if (q.next()) result.insertId = q.value(0).toLongLong();
+                } else if (const QVariant id = q.lastInsertId(); id.isValid()) {
+                    result.insertId = id.toLongLong();
+                }
             }
         }
+    } catch (const StoreError& e) {
+        error = QString::fromUtf8(e.what());
     }
     if (error.isEmpty() && !db.commit()) error = db.lastError().text();
     if (!error.isEmpty()) {
         db.rollback();
-        fail(QCoreApplication::translate("Database", "Cannot write to the database"), error);
+        b.fail(what, error);
     }
     ++generations_[table.toLower()];
     return result;
@@ -196,7 +184,7 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
 void Database::createFile(const QString& path, Schema::Kind kind) {
     if (DatabaseFile::inspect(path) != DatabaseFile::Kind::Missing)
         throw StoreError(QCoreApplication::translate("Database", "The file %1 already exists.")
-                             .arg(native(path))
+                             .arg(QDir::toNativeSeparators(path))
                              .toStdString());
     Database db(QStringLiteral("new"), kind);
     db.setPath(path);

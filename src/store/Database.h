@@ -1,21 +1,25 @@
 #pragma once
+#include "store/Backend.h"
 #include "store/Schema.h"
 
 #include <QHash>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace store {
 
 class Dataset;
 
-// One database file reached under a data-source alias (ecl41_data, ecl41_pic,
-// ecl41_list). Connecting checks the file before the engine sees it, creates a
-// missing file with its tables when allowed, and never writes into a file that
-// is not one of ours. Disconnecting closes every dataset on it.
+// One data source reached under its alias (ecl41_data, ecl41_pic,
+// ecl41_list): an SQLite file or a database on a server, whichever its
+// location names. Connecting checks the location before the engine sees it,
+// creates the tables of a new database when allowed, and never writes into a
+// database that is not one of ours. Disconnecting closes every dataset on it.
 class Database {
 public:
     Database(QString alias, Schema::Kind kind);
@@ -26,40 +30,66 @@ public:
     const QString& alias() const { return alias_; }
     Schema::Kind schemaKind() const { return kind_; }
 
-    // The file used by the next connect.
+    // The file path or server URL used by the next connect.
     QString path() const { return path_; }
     void setPath(const QString& path) { path_ = path; }
-    // When set, connect() takes the file from here each time (the registered
-    // path of a data source), overriding setPath().
+    // When set, connect() takes the location from here each time (the
+    // registered location of a data source), overriding setPath().
     void setPathSource(std::function<QString()> source) { pathSource_ = std::move(source); }
-    // Whether connect() may create a missing (or zero-length) file with the tables.
+    // Whether connect() may create a missing (or zero-length) file, or the
+    // tables of an empty server database.
     void setCreateIfMissing(bool create) { createIfMissing_ = create; }
 
-    void connect(); // throws StoreError naming the file
+    void connect(); // throws StoreError naming the file or server
     void disconnect();
     bool isConnected() const { return connected_; }
+    // Whether the connected data source lives on a server.
+    bool isServer() const;
+    // The location as messages show it: the file's path, or the database and its server.
+    QString displayName() const;
     // Why the connected library lacks a field this program adds to older
-    // libraries (the file refused the change, e.g. read-only); empty otherwise.
-    const QString& missingFieldsReason() const { return missingFieldsReason_; }
+    // libraries (the database refused the change, e.g. read-only); empty otherwise.
+    QString missingFieldsReason() const;
+    // Why a server data source cannot be reached at the moment; empty while it can.
+    QString lostReason() const;
 
-    QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected
+    QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected or lost
 
     // Runs one statement with bound parameters as its own transaction: on any
-    // failure the file stays as it was and StoreError carries the engine's text.
-    // Sync::Full returns only once the commit is on the disk (it survives a
-    // power cut); Sync::Normal may lose the commits since the last checkpoint
-    // to a power cut or system crash, never to the program's own crash.
+    // failure the database stays as it was and StoreError carries the engine's
+    // text. Sync::Full returns only once the commit is durable (it survives a
+    // power cut); Sync::Normal may lose the last commits to a power cut or
+    // system crash, never to the program's own crash.
     struct WriteResult {
         int rowsAffected = 0;
         qint64 insertId = -1;
     };
-    enum class Sync { Normal, Full };
+    using Sync = Backend::Sync;
     WriteResult write(const QString& table, const QString& sql, const QVariantList& params,
                       Sync sync = Sync::Normal);
+    // An INSERT as its own transaction; returns the new row's key. With
+    // `numbered`, the statement takes numbers from `table` (Backend::nextNumber)
+    // and no other writer may take the same ones.
+    qint64 insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
+                  bool numbered = false);
+
+    // The visible columns of `table` (without the row key); empty when absent.
+    QVector<Backend::ColumnInfo> columns(const QString& table);
+    QString nextNumber(const QString& column, const QString& table) const;
+    QVariant bindable(const QVariant& v, ColumnKind kind) const;
 
     // Bumped by every write to a table, so that other views of the same table
     // drop what they have cached.
     quint64 generation(const QString& table) const { return generations_.value(table.toLower()); }
+
+    // What a server data source reports while connected: the connection was
+    // lost or is back, rows were changed by another program.
+    struct ServerEvents {
+        std::function<void(const QString& why)> lost;
+        std::function<void()> restored;
+        std::function<void(const QString& table, const QSet<qint64>& rows)> changedElsewhere;
+    };
+    void setServerEvents(ServerEvents events) { events_ = std::move(events); }
 
     // Creates a new database file with the tables of `kind`; throws StoreError.
     static void createFile(const QString& path, Schema::Kind kind);
@@ -70,7 +100,9 @@ private:
     void detach(Dataset* ds);
     // Takes a row deleted through `from` out of every other view of its table.
     void rowRemoved(const QString& table, qint64 rowid, Dataset* from);
-    [[noreturn]] void fail(const QString& what, const QString& engineText) const;
+    Backend& backend() const;
+    WriteResult run(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
+                    const QString& numberedTable, bool returning);
 
     QString alias_;
     Schema::Kind kind_;
@@ -78,8 +110,9 @@ private:
     std::function<QString()> pathSource_;
     bool createIfMissing_ = true;
     bool connected_ = false;
-    QString missingFieldsReason_;
     QString connectionName_;
+    std::unique_ptr<Backend> backend_;
+    ServerEvents events_;
     std::vector<Dataset*> datasets_;
     QHash<QString, quint64> generations_;
 };

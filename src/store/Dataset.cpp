@@ -75,6 +75,28 @@ void Dataset::close() {
     emitReset();
 }
 
+bool Dataset::refresh(const QSet<qint64>& changedRows) {
+    if (!isOpen()) return true;
+    if (state_ != DatasetState::Browse) return false;
+    const Bookmark keep = bookmark();
+    d_->source.load();
+    const int count = d_->source.count();
+    const int row = keep >= 0 ? d_->source.indexOfRowid(keep) : -1;
+    if (afterRefresh) afterRefresh(*this);
+    emitReset();
+    if (row < 0) {
+        // The current record was deleted elsewhere (or there was none): its
+        // neighbour in the list takes its place.
+        scrollTo(std::clamp(cur_, 0, std::max(0, count - 1)), count == 0, count == 0);
+        return true;
+    }
+    cur_ = row;
+    bof_ = eof_ = false;
+    if (!controlsDisabled()) emit currentChanged(cur_);
+    if (changedRows.isEmpty() || changedRows.contains(keep)) fireDataChange();
+    return true;
+}
+
 int Dataset::recordCount() const { return isOpen() ? d_->source.count() : 0; }
 
 void Dataset::checkBrowseMode() {

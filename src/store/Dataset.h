@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -77,6 +78,13 @@ public:
 
     void open(); // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)
     void close();
+    // Lists the rows again after another program changed the table
+    // (`changedRows` their keys; empty: not known which), keeping the current
+    // record while it exists: fires afterRefresh, and dataChange when the
+    // current record changed, or the move's events when it is gone. Returns
+    // false, doing nothing, while a record is being edited or inserted.
+    // Throws StoreError, the view unchanged, when the rows cannot be read.
+    bool refresh(const QSet<qint64>& changedRows);
     bool isOpen() const { return state_ != DatasetState::Inactive; }
     DatasetState state() const { return state_; }
 
@@ -125,7 +133,7 @@ public:
 
     // Events, each run with the dataset as argument.
     std::function<void(Dataset&)> afterOpen, afterInsert, afterDelete, beforeScroll, afterScroll, afterPost,
-        dataChange;
+        dataChange, afterRefresh;
     // Runs on the record about to be deleted, before anything is removed.
     std::function<void(Dataset&)> beforeDelete;
     // Return false to cancel the pending insert or edit silently.

@@ -21,13 +21,15 @@ void DeletedRows::remember(Database& db, const QString& table, qint64 rowid) {
     if (!q.exec() || !q.next())
         throw StoreError(
             QCoreApplication::translate("DeletedRows", "Cannot keep the deleted row of %1 for undoing: %2")
-                .arg(db.path(), q.lastError().text())
+                .arg(db.displayName(), q.lastError().text())
                 .toStdString());
     Row row;
     row.file = db.path();
     row.rowid = rowid;
     const QSqlRecord record = q.record();
     for (int i = 0; i < record.count(); ++i) {
+        // A server table lists its row key among the columns; it is kept apart.
+        if (record.fieldName(i).compare(QLatin1String("rowid"), Qt::CaseInsensitive) == 0) continue;
         row.columns << record.fieldName(i);
         row.values << q.value(i);
     }
@@ -57,13 +59,13 @@ qint64 DeletedRows::restoreNewest(Database& db, const QString& table) {
         marks << QStringLiteral("?");
         params << row.values.value(i);
     }
-    const Database::WriteResult written =
-        db.write(table,
-                 QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                     .arg(quoted(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                 params);
+    const qint64 key =
+        db.insert(table,
+                  QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                      .arg(quoted(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                  params, Database::Sync::Full);
     rows_.pop_back();
-    return written.insertId;
+    return key;
 }
 
 } // namespace store

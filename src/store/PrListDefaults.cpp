@@ -24,6 +24,12 @@ const CableType kCableTypes[] = {
 
 } // namespace
 
+std::vector<std::pair<QString, double>> defaultCableTypes() {
+    std::vector<std::pair<QString, double>> types;
+    for (const CableType& type : kCableTypes) types.emplace_back(QString::fromUtf8(type.name), type.pr);
+    return types;
+}
+
 bool createDefaultPrList(const QString& path) {
     const DatabaseFile::Kind kind = DatabaseFile::inspect(path);
     if (kind != DatabaseFile::Kind::Missing && kind != DatabaseFile::Kind::Empty) return false;
@@ -32,10 +38,10 @@ bool createDefaultPrList(const QString& path) {
     lists.connect();
     QString sql = QStringLiteral("INSERT INTO list_ku (name_ku, value_ku, picture) VALUES ");
     QVariantList params;
-    for (const CableType& type : kCableTypes) {
+    for (const auto& [name, pr] : defaultCableTypes()) {
         if (!params.isEmpty()) sql += QLatin1Char(',');
-        sql += QStringLiteral("(?, ?, 0)");
-        params << QString::fromUtf8(type.name) << type.pr;
+        sql += QStringLiteral("(?, ?, ?)");
+        params << name << pr << QVariant(false);
     }
     // One statement: the list gets all of them or none.
     lists.write(QStringLiteral("list_ku"), sql, params);

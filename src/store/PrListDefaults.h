@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <utility>
+#include <vector>
 
 namespace store {
 
@@ -10,5 +12,8 @@ namespace store {
 // are. Throws StoreError naming the file when it cannot be created.
 // Returns whether a new list was made.
 bool createDefaultPrList(const QString& path);
+
+// The cable types a new list starts with (name, PR).
+std::vector<std::pair<QString, double>> defaultCableTypes();
 
 } // namespace store

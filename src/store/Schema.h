@@ -1,10 +1,12 @@
 #pragma once
-#include <QSqlDatabase>
 #include <QStringList>
+#include <vector>
 
 namespace store {
 
-// Tables of the three database files and how a new file gets them.
+// Tables of the three data sources, described once for every backend. Column
+// types are named as the SQLite library declares them (INTEGER, REAL, TEXT,
+// BLOB, BOOLEAN); a server backend maps them to its own.
 class Schema {
 public:
     enum class Kind {
@@ -12,20 +14,26 @@ public:
         Lists    // list_ku, list_ku_dev, list_ref_dev
     };
 
+    struct Column {
+        QString name;
+        QString type;
+    };
+    struct Table {
+        QString name;
+        std::vector<Column> columns;
+        QStringList indexedColumns; // each gets its own index, named <table>_<column>
+    };
+
     // Field names of master in their fixed order; REC_ID first, because the
     // compare library is filled by copying field by field by position. Fields
     // added later (NOTE) come last.
     static const QStringList& masterFields();
 
-    // Gives a library written before a field was added (table master without
-    // NOTE) the missing fields at the end, leaving its rows as they are.
-    // Returns the names added. Throws StoreError naming `path` when the file
-    // refuses the change (read-only); the file then stays as it was.
-    static QStringList addMissingColumns(QSqlDatabase& db, Kind kind, const QString& path);
+    static std::vector<Table> tables(Kind kind);
 
-    // Creates the tables of `kind` in an empty database, in one transaction.
-    // Throws StoreError naming `path` on failure.
-    static void create(QSqlDatabase& db, Kind kind, const QString& path);
+    // Columns added to `table` after databases were first written, in the
+    // order they were added: a database that lacks them gains them at the end.
+    static std::vector<Column> addedColumns(const QString& table);
 };
 
 } // namespace store

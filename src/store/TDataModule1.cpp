@@ -4,11 +4,13 @@
 #include "store/ProgramFolder.h"
 #include "store/ProgramTitle.h"
 #include "store/SelectStatement.h"
+#include "store/ServerAddress.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace store {
 
@@ -30,7 +32,14 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     Database1.setCreateIfMissing(false);
     Database1.setPathSource([this] { return registeredLibraryPath(); });
     Database2.setPath(data + QStringLiteral("ecl41_pic.db"));
-    Database3.setPath(listPath());
+    // A server library keeps the PR list beside it, so the crew shares it.
+    Database3.setPathSource([this] {
+        const QString library = registeredLibraryPath();
+        return ServerAddress::isServerUrl(library) ? library : listPath();
+    });
+    Database1.setServerEvents(
+        {[this](const QString& why) { host_.libraryConnectionLost(why); }, [this] { libraryRestored(); },
+         [this](const QString&, const QSet<qint64>& rows) { libraryChangedElsewhere(rows); }});
 
     t_ku_list.setTableName(QStringLiteral("list_ku"));
     t_picture.setTableName(QStringLiteral("master"));
@@ -40,6 +49,7 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     t_master2.setTableName(QStringLiteral("master"));
 
     t_master.afterOpen = [this](Dataset& ds) { t_masterAfterOpen(ds); };
+    t_master.afterRefresh = [this](Dataset& ds) { t_masterAfterOpen(ds); };
     t_master.afterInsert = [this](Dataset& ds) { t_masterAfterInsert(ds); };
     t_master.afterDelete = [this](Dataset& ds) { t_masterAfterDelete(ds); };
     t_master.beforeDelete = [this](Dataset& ds) {
@@ -67,6 +77,9 @@ QString TDataModule1::registeredLibraryPath() const {
 }
 
 QString TDataModule1::titleFor(const QString& libraryPath) {
+    if (ServerAddress::isServerUrl(libraryPath))
+        return programTitle() + QStringLiteral("   [") + ServerAddress::describe(libraryPath) +
+               QStringLiteral(" ]");
     const int slash = std::max(libraryPath.lastIndexOf('/'), libraryPath.lastIndexOf('\\'));
     return programTitle() + QStringLiteral("   [") + libraryPath.left(slash + 1) + QStringLiteral(" ]");
 }
@@ -108,9 +121,17 @@ void TDataModule1::openDatasets() {
 
 void TDataModule1::openStore() {
     ensureBackup();
+    const QString registered = registeredLibraryPath();
     try {
         openDatasets();
     } catch (const StoreError& first) {
+        // The backup is a file: a server that cannot be reached is named, and
+        // the choice of the local library is left to the user.
+        if (ServerAddress::isServerUrl(registered)) {
+            Database1.disconnect();
+            Database3.disconnect();
+            throw ServerLibraryError(first.what());
+        }
         const QString library = libraryDefaultPath();
         const QString backup = backupPath();
         Database1.disconnect();
@@ -138,6 +159,12 @@ void TDataModule1::openStore() {
     state_.notify();
 }
 
+void TDataModule1::useLocalLibrary() {
+    Database1.disconnect();
+    Database3.disconnect();
+    registry_.writeDbq(kLibraryAlias, libraryDefaultPath());
+}
+
 void TDataModule1::DataModuleCreate() {
     openStore();
     host_.applyDeviceFilter();
@@ -153,14 +180,23 @@ void TDataModule1::openLibraryFile(const QString& path) {
     const QString previous = registeredLibraryPath();
     auto reopen = [this] {
         Database1.disconnect();
+        Database3.disconnect();
         state_.title = titleFor(registeredLibraryPath());
         state_.notify();
         Database1.connect();
         t_master.open();
         t_picture.open();
         t_master2.open();
+        Database3.connect();
+        t_ku_list.open();
+        t_ku_list_temp.open();
+        t_refl_list.open();
     };
     try {
+        if (ServerAddress::isServerUrl(path)) {
+            const QString refusal = ServerAddress::refusal(path);
+            if (!refusal.isEmpty()) throw StoreError(refusal.toStdString());
+        }
         Database1.disconnect();
         registry_.writeDbq(kLibraryAlias, path);
         reopen();
@@ -174,7 +210,9 @@ void TDataModule1::openLibraryFile(const QString& path) {
         throw StoreError(QCoreApplication::translate(
                              "TDataModule1",
                              "The waveform database %1 cannot be opened; the previous one stays in use.\n%2")
-                             .arg(QDir::toNativeSeparators(path), QString::fromStdString(e.what()))
+                             .arg(ServerAddress::isServerUrl(path) ? ServerAddress::describe(path)
+                                                                   : QDir::toNativeSeparators(path),
+                                  QString::fromStdString(e.what()))
                              .toStdString());
     }
 }
@@ -229,6 +267,34 @@ bool TDataModule1::undoDelete() {
     t_master.setTag(TagNormal);
     t_master.gotoBookmark(rowid);
     return true;
+}
+
+} // namespace store
+
+namespace store {
+
+void TDataModule1::libraryChangedElsewhere(const QSet<qint64>& rows) {
+    // A waveform being edited here is stored (or refused) first; the views
+    // follow a moment later.
+    if (t_master.state() != DatasetState::Browse || t_master2.state() != DatasetState::Browse) {
+        QTimer::singleShot(200, this, [this, rows] { libraryChangedElsewhere(rows); });
+        return;
+    }
+    try {
+        t_master2.refresh(rows);
+        t_master.refresh(rows);
+    } catch (const StoreError&) {
+        // The server went away meanwhile: the views keep what they listed and
+        // the lost connection is reported once, by its own path.
+        return;
+    }
+    state_.notify();
+    host_.updateRange();
+}
+
+void TDataModule1::libraryRestored() {
+    libraryChangedElsewhere({});
+    host_.libraryConnectionRestored(Database1.displayName());
 }
 
 } // namespace store

@@ -10,6 +10,11 @@
 
 namespace store {
 
+// The registered library is on a server that cannot be opened now.
+struct ServerLibraryError : StoreError {
+    using StoreError::StoreError;
+};
+
 // The data module: owns the three data sources and the six datasets, opens
 // the store at start-up (restoring the library from Save/ once after a
 // database error), and keeps the main window's state in step with the
@@ -55,7 +60,12 @@ public:
     // store cannot be opened even after restoring the library.
     void DataModuleCreate();
     // The store opening alone (open order, restore and re-registration, title).
+    // Throws ServerLibraryError, nothing restored or re-registered, when the
+    // registered library is on a server that cannot be opened.
     void openStore();
+    // Registers the local library (Data/ecl41_data.db) instead of a server
+    // library that could not be reached; openStore() then opens it.
+    void useLocalLibrary();
     // "Open database...": registers `path` as the library and reopens the
     // library views. A file that cannot be opened is not kept: the previous
     // library is registered and opened again, and StoreError says why.
@@ -92,6 +102,10 @@ signals:
 
 private:
     void openDatasets();
+    // Another program changed the server library: the views list its rows
+    // again, keeping the selection.
+    void libraryChangedElsewhere(const QSet<qint64>& rows);
+    void libraryRestored();
     void showCurrentRecord(Dataset& ds, bool withSpeed);
     void showEmptyLibrary();
     void ensureBackup();

@@ -41,36 +41,36 @@ void TableSource::clear() {
 }
 
 void TableSource::load() {
-    clear();
-    const QString file = db_.path();
+    // Everything is read before anything is replaced: a view whose reading
+    // fails keeps the rows it listed.
+    const QString file = db_.displayName();
     if (!SelectStatement::isIdentifier(stmt_.table))
         throw StoreError(QCoreApplication::translate("TableSource", "Invalid table name '%1'.")
                              .arg(stmt_.table)
                              .toStdString());
-    QSqlDatabase db = db_.handle();
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quotedTable())))
-        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                             .arg(stmt_.table, file, q.lastError().text())
-                             .toStdString());
-    while (q.next()) {
-        const Column c{q.value(1).toString(), FieldValue::kindOfDeclaredType(q.value(2).toString())};
-        if (c.kind != ColumnKind::Blob) plainColumns_.push_back(columns_.size());
-        columns_.push_back(c);
+    QVector<Column> columns;
+    QVector<int> plainColumns;
+    for (const Backend::ColumnInfo& info : db_.columns(stmt_.table)) {
+        if (info.kind != ColumnKind::Blob) plainColumns.push_back(columns.size());
+        columns.push_back({info.name, info.kind});
     }
-    if (columns_.isEmpty())
+    if (columns.isEmpty())
         throw StoreError(QCoreApplication::translate("TableSource", "The database %1 has no table %2.")
                              .arg(file, stmt_.table)
                              .toStdString());
-    if (stmt_.hasFilter() && columnIndex(stmt_.whereColumn) < 0)
+    const auto hasColumn = [&columns](const QString& name) {
+        return std::any_of(columns.begin(), columns.end(),
+                           [&](const Column& c) { return c.name.compare(name, Qt::CaseInsensitive) == 0; });
+    };
+    if (stmt_.hasFilter() && !hasColumn(stmt_.whereColumn))
         throw StoreError(QCoreApplication::translate("TableSource", "The table %1 of %2 has no field %3.")
                              .arg(stmt_.table, file, stmt_.whereColumn)
                              .toStdString());
 
     // Without ORDER BY the engine may list the rowids from a small index instead
     // of walking every row; table order is restored by sorting here.
-    q.finish();
+    QSqlQuery q(db_.handle());
+    q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT rowid FROM %1%2").arg(quotedTable(), whereClause())))
         throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, file, q.lastError().text())
@@ -80,8 +80,13 @@ void TableSource::load() {
         throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
                              .arg(stmt_.table, file, q.lastError().text())
                              .toStdString());
-    while (q.next()) rowids_.push_back(q.value(0).toLongLong());
-    std::sort(rowids_.begin(), rowids_.end());
+    std::vector<qint64> rowids;
+    while (q.next()) rowids.push_back(q.value(0).toLongLong());
+    std::sort(rowids.begin(), rowids.end());
+    columns_ = std::move(columns);
+    plainColumns_ = std::move(plainColumns);
+    rowids_ = std::move(rowids);
+    cache_.clear();
     seenGeneration_ = db_.generation(stmt_.table);
 }
 
@@ -107,7 +112,7 @@ QVariant TableSource::value(int row, int column) {
     q.addBindValue(rowidAt(row));
     if (!q.exec())
         throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
-                             .arg(columns_[column].name, db_.path(), q.lastError().text())
+                             .arg(columns_[column].name, db_.displayName(), q.lastError().text())
                              .toStdString());
     return q.next() ? q.value(0) : QVariant();
 }
@@ -141,7 +146,7 @@ void TableSource::fetchPage(int row) {
     for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
     if (!q.exec())
         throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                             .arg(stmt_.table, db_.path(), q.lastError().text())
+                             .arg(stmt_.table, db_.displayName(), q.lastError().text())
                              .toStdString());
     // Rows removed meanwhile through another view read as nulls.
     for (int i = from; i < to; ++i) cache_.insert(rowidAt(i), QVector<QVariant>(columns_.size()));
@@ -156,10 +161,8 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
                         const QVector<int>& numbered) {
     QStringList names, marks;
     QVariantList params;
-    const QString next = numbered.isEmpty()
-                             ? QString()
-                             : QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
-                                   .arg(quoted(columns_.value(numbered.first()).name), quotedTable());
+    const QString next =
+        numbered.isEmpty() ? QString() : db_.nextNumber(columns_.value(numbered.first()).name, stmt_.table);
     for (int c = 0; c < columns_.size(); ++c) {
         if (numbered.contains(c)) {
             names << quoted(columns_[c].name);
@@ -169,20 +172,15 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
         if (!set.value(c)) continue;
         names << quoted(columns_[c].name);
         marks << QStringLiteral("?");
-        params << values.value(c);
+        params << db_.bindable(values.value(c), columns_[c].kind);
     }
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(quotedTable(), names.join(','), marks.join(','));
-    const Database::WriteResult r = db_.write(stmt_.table, sql, params, rowSync());
-    if (r.insertId < 0)
-        throw StoreError(
-            QCoreApplication::translate("TableSource", "The new record of %1 in %2 cannot be found.")
-                .arg(stmt_.table, db_.path())
-                .toStdString());
-    const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), r.insertId);
+    const qint64 key = db_.insert(stmt_.table, sql, params, rowSync(), !numbered.isEmpty());
+    const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), key);
     const int index = static_cast<int>(pos - rowids_.begin());
-    rowids_.insert(pos, r.insertId);
+    rowids_.insert(pos, key);
     return index;
 }
 
@@ -193,7 +191,7 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     for (int c = 0; c < columns_.size(); ++c) {
         if (!set.value(c)) continue;
         assignments << quoted(columns_[c].name) + QStringLiteral(" = ?");
-        params << values.value(c);
+        params << db_.bindable(values.value(c), columns_[c].kind);
     }
     if (assignments.isEmpty()) return;
     params << rowidAt(row);
@@ -203,7 +201,7 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
         throw StoreError(
             QCoreApplication::translate("TableSource",
                                         "The record of %1 in %2 no longer exists; the change was not stored.")
-                .arg(stmt_.table, db_.path())
+                .arg(stmt_.table, db_.displayName())
                 .toStdString());
 }
 

@@ -1,0 +1,14 @@
+#include "store/Backend.h"
+
+#include "store/PgBackend.h"
+#include "store/ServerAddress.h"
+#include "store/SqliteBackend.h"
+
+namespace store {
+
+std::unique_ptr<Backend> Backend::forLocation(const QString& location) {
+    if (ServerAddress::isServerUrl(location)) return std::make_unique<PgBackend>();
+    return std::make_unique<SqliteBackend>();
+}
+
+} // namespace store

@@ -1,0 +1,66 @@
+#pragma once
+#include "store/Backend.h"
+
+#include <QObject>
+#include <QSet>
+#include <QSqlDriver>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace store {
+
+// A data source in a database on a PostgreSQL server, through Qt's QPSQL
+// driver. Row keys come from an identity column named rowid; record numbers
+// are taken under a table lock inside the inserting transaction, so writers on
+// several machines never take the same one. Every row change of the library
+// is announced (LISTEN/NOTIFY), and what other programs changed is passed on.
+// The connection is checked every second; a lost one is reported once, and
+// the backend reconnects once the server answers again.
+class PgBackend : public QObject, public Backend {
+    Q_OBJECT
+public:
+    PgBackend();
+    ~PgBackend() override;
+
+    void open(const QString& connection, const QString& location, Schema::Kind kind, bool create) override;
+    void close() override;
+    QString missingFieldsReason() const override { return missingFieldsReason_; }
+    QString displayName() const override;
+    QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
+    QString nextNumber(const QString& column, const QString& table) const override;
+    QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
+    QVariant bindable(const QVariant& v, ColumnKind kind) const override;
+    void beforeBegin(QSqlDatabase&, Sync) override {}
+    void afterBegin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
+    void afterEnd(QSqlDatabase&, Sync) override {}
+    [[noreturn]] void fail(const QString& what, const QString& engineText) override;
+    QString lostReason() const override { return lost_; }
+
+private:
+    // Makes the connection (again): settings, tables, listening. Returns the
+    // engine's text on failure, having removed the connection.
+    QString connectOnce(bool withTables);
+    void ensureTables(QSqlDatabase& db);
+    void check();
+    void markLost(const QString& engineText);
+    void startProbe();
+    void notified(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
+    void passOnChanges();
+
+    QString connection_;
+    QString url_;
+    Schema::Kind kind_ = Schema::Kind::Library;
+    QString missingFieldsReason_;
+    QString lost_;
+    QTimer watch_;  // the heartbeat while connected, the reconnect probe while lost
+    QTimer settle_; // gathers the changes announced within a moment into one pass
+    QString changedTable_;
+    QSet<qint64> changedRows_;
+    bool changedUnknown_ = false;
+    std::thread probe_;
+    std::shared_ptr<std::atomic<int>> probeResult_; // -1 running, 0 unreachable, 1 answering
+};
+
+} // namespace store

@@ -1,0 +1,183 @@
+#include "store/SqliteBackend.h"
+
+#include "store/DatabaseFile.h"
+#include "store/Dataset.h"
+#include "store/DiskFull.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace store {
+
+namespace {
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+
+// Write-ahead log with synchronous=NORMAL: a commit is appended to the log and
+// the database file is only changed at checkpoints, so a crash or SIGKILL in
+// the middle of a write leaves either the old or the new record, never a torn
+// file. NORMAL skips the fsync per commit (only a power cut may lose the last
+// commits, still without corruption), which keeps a post well under the 10 ms
+// a post plus redraw may take; writes that must survive a power cut ask for
+// Sync::Full.
+void applyJournalSettings(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    q.exec("PRAGMA journal_mode=WAL");
+    q.exec("PRAGMA synchronous=NORMAL");
+}
+
+QString createStatement(const Schema::Table& table) {
+    QStringList columns;
+    for (const Schema::Column& c : table.columns) columns << c.name + QLatin1Char(' ') + c.type;
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
+}
+
+} // namespace
+
+QString SqliteBackend::displayName() const { return native(path_); }
+
+void SqliteBackend::open(const QString& connection, const QString& location, Schema::Kind kind, bool create) {
+    path_ = location;
+    const DatabaseFile::Kind fileKind = DatabaseFile::inspect(path_);
+    bool fresh = false;
+    if (fileKind == DatabaseFile::Kind::Missing || fileKind == DatabaseFile::Kind::Empty) {
+        if (!create && fileKind == DatabaseFile::Kind::Missing)
+            throw StoreError(DatabaseFile::refusal(fileKind, path_).toStdString());
+        const QString dir = QFileInfo(path_).absolutePath();
+        if (!QDir().mkpath(dir))
+            throw StoreError(QCoreApplication::translate(
+                                 "Database", "Cannot create the folder %1 for the database file %2.")
+                                 .arg(native(dir), native(path_))
+                                 .toStdString());
+        fresh = true;
+    } else if (fileKind != DatabaseFile::Kind::Sqlite) {
+        throw StoreError(DatabaseFile::refusal(fileKind, path_).toStdString());
+    }
+
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(path_);
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=5000");
+        if (!db.open()) {
+            error = db.lastError().text();
+        } else {
+            applyJournalSettings(db);
+            QSqlQuery probe(db);
+            if (!probe.exec("SELECT count(*) FROM sqlite_master")) error = probe.lastError().text();
+            probe.finish();
+            try {
+                missingFieldsReason_.clear();
+                if (error.isEmpty() && fresh) createTables(db, kind);
+                // A file that refuses the new fields still opens with the ones it has.
+                if (error.isEmpty() && !fresh) addMissingColumns(db, kind);
+            } catch (const StoreError& e) {
+                error = QString::fromStdString(e.what());
+            }
+        }
+        if (error.isEmpty()) return;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (fresh && fileKind == DatabaseFile::Kind::Missing) QFile::remove(path_);
+    fail(QCoreApplication::translate("Database", "Cannot open the database"), error);
+}
+
+void SqliteBackend::createTables(QSqlDatabase& db, Schema::Kind kind) {
+    const auto failed = [this](const QString& why) {
+        return StoreError(
+            QStringLiteral("Cannot create the tables of %1: %2").arg(native(path_), why).toStdString());
+    };
+    if (!db.transaction()) throw failed(db.lastError().text());
+    QSqlQuery q(db);
+    QStringList statements;
+    for (const Schema::Table& table : Schema::tables(kind)) {
+        statements << createStatement(table);
+        for (const QString& column : table.indexedColumns)
+            statements
+                << QStringLiteral("CREATE INDEX %1_%2 ON %1 (%3)").arg(table.name, column.toLower(), column);
+    }
+    for (const QString& sql : statements) {
+        if (!q.exec(sql)) {
+            const QString why = q.lastError().text();
+            q.finish();
+            db.rollback();
+            throw failed(why);
+        }
+    }
+    q.finish();
+    if (!db.commit()) {
+        const QString why = db.lastError().text();
+        db.rollback();
+        throw failed(why);
+    }
+}
+
+void SqliteBackend::addMissingColumns(QSqlDatabase& db, Schema::Kind kind) {
+    for (const Schema::Table& table : Schema::tables(kind)) {
+        const std::vector<Schema::Column> added = Schema::addedColumns(table.name);
+        if (added.empty()) continue;
+        QStringList present;
+        try {
+            for (const ColumnInfo& c : columns(db, table.name)) present << c.name.toUpper();
+        } catch (const StoreError& e) {
+            missingFieldsReason_ = QString::fromStdString(e.what());
+            return;
+        }
+        // Not a table of ours: opening the views names what is missing.
+        if (present.isEmpty()) continue;
+        for (const Schema::Column& column : added) {
+            if (present.contains(column.name.toUpper())) continue;
+            // One statement is one transaction: the column is there whole or not at all.
+            QSqlQuery q(db);
+            if (!q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                            .arg(table.name, column.name, column.type)))
+                missingFieldsReason_ =
+                    QCoreApplication::translate("Schema", "Cannot add the field %1 to %2: %3")
+                        .arg(column.name, native(path_), q.lastError().text());
+        }
+    }
+}
+
+QVector<Backend::ColumnInfo> SqliteBackend::columns(QSqlDatabase& db, const QString& table) {
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quoted(table))))
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                             .arg(table, native(path_), q.lastError().text())
+                             .toStdString());
+    QVector<ColumnInfo> result;
+    while (q.next())
+        result.push_back({q.value(1).toString(), FieldValue::kindOfDeclaredType(q.value(2).toString())});
+    return result;
+}
+
+QString SqliteBackend::nextNumber(const QString& column, const QString& table) const {
+    // The file is locked for the whole write transaction, so the largest
+    // number read here cannot be taken by another writer meanwhile.
+    return QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
+        .arg(quoted(column), quoted(table));
+}
+
+void SqliteBackend::beforeBegin(QSqlDatabase& db, Sync sync) {
+    // The setting holds for the connection; it goes back once this commit is on the disk.
+    if (sync == Sync::Full) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+}
+
+void SqliteBackend::afterEnd(QSqlDatabase& db, Sync sync) {
+    if (sync == Sync::Full) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+void SqliteBackend::fail(const QString& what, const QString& engineText) {
+    // The engine's text for a full disk (its code 13), whichever statement met it.
+    if (engineText.contains(QLatin1String("database or disk is full"), Qt::CaseInsensitive))
+        throw DiskFull(native(QFileInfo(path_).absolutePath()));
+    throw StoreError(QStringLiteral("%1 %2: %3").arg(what, native(path_), engineText).toStdString());
+}
+
+} // namespace store
