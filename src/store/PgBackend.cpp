@@ -300,21 +300,28 @@ void PgBackend::check() {
         startProbe();
         return;
     }
+    bool answers = false;
     QString error;
     {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
-        if (!q.exec(QStringLiteral("SELECT 1"))) error = q.lastError().text();
+        answers = q.exec(QStringLiteral("SELECT 1"));
+        if (!answers) error = q.lastError().text();
     }
-    if (!error.isEmpty()) markLost(error);
+    if (!answers) markLost(error);
 }
 
 void PgBackend::markLost(const QString& engineText) {
     if (!lost_.isEmpty()) return;
+    // The driver closes a connection whose server went away, and its later
+    // queries fail without a text.
+    const QString why = engineText.trimmed().isEmpty()
+                            ? QCoreApplication::translate("PgBackend", "the server closed the connection")
+                            : engineText.trimmed();
     lost_ = QCoreApplication::translate(
                 "PgBackend", "The connection to the server library %1 is lost (%2). What is shown "
                              "stays; nothing can be stored until the program has reconnected, which "
                              "it tries every second.")
-                .arg(displayName(), engineText.trimmed());
+                .arg(displayName(), why);
     // Closed, not removed: the caller may still hold the handle. The
     // reconnect makes the connection anew.
     QSqlDatabase::database(connection_, false).close();
