@@ -1,22 +1,30 @@
 #pragma once
 #include "exporter/Waveform.h"
-#include "store/SqliteReadConnection.h"
 
 #include <QCoreApplication>
+#include <QSqlDatabase>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
+
+namespace store {
+class Database;
+class SqliteReadConnection;
+} // namespace store
 
 namespace exporter {
 
-// A waveform library read without a window and without changing it: opened
-// read-only beside a running program, never created, never converted.
+// A waveform library read without a window and without changing it: a file
+// opened read-only beside a running program, never created, never
+// converted; or a library on a server, read like any other client does.
 class LibraryFile {
     Q_DECLARE_TR_FUNCTIONS(LibraryFile)
 public:
-    explicit LibraryFile(QString path) : path_(std::move(path)), connection_(path_) {}
+    explicit LibraryFile(QString location);
+    ~LibraryFile();
 
-    // Throws store::StoreError naming the file when it is missing, not a
+    // Throws store::StoreError naming the library when it is missing, not a
     // library of this program, or unreadable.
     void open();
 
@@ -26,8 +34,12 @@ public:
     int read(std::optional<qint64> recId, const std::function<void(Waveform&&)>& take);
 
 private:
-    QString path_;
-    store::SqliteReadConnection connection_;
+    QSqlDatabase db() const;
+    QString shown() const;
+
+    QString location_;
+    std::unique_ptr<store::SqliteReadConnection> file_;
+    std::unique_ptr<store::Database> server_;
 };
 
 } // namespace exporter
