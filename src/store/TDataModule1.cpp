@@ -218,9 +218,12 @@ void TDataModule1::openLibraryFile(const QString& path) {
 }
 
 void TDataModule1::applyTypeQuery(const QString& deviceType) {
-    Database1.disconnect();
+    // A server connection stays: it keeps watching the server, and a lost
+    // one comes back by itself, the views with it.
+    const bool server = Database1.isServer() && Database1.isConnected();
+    if (!server) Database1.disconnect();
     t_master.setSql(queryFor(deviceType));
-    Database1.connect();
+    if (!server) Database1.connect();
     t_picture.open();
     t_master.open();
     t_master2.open();
@@ -293,6 +296,13 @@ void TDataModule1::libraryChangedElsewhere(const QSet<qint64>& rows) {
 }
 
 void TDataModule1::libraryRestored() {
+    // Views that could not be opened while the server was away are opened now.
+    try {
+        for (Dataset* ds : {&t_master2, &t_master})
+            if (!ds->isOpen()) ds->open();
+    } catch (const StoreError&) {
+        // Gone again: the next reconnect tries once more.
+    }
     libraryChangedElsewhere({});
     host_.libraryConnectionRestored(Database1.displayName());
 }
