@@ -1,17 +1,15 @@
-#include "store/Database.h"
-#include "store/Dataset.h"
+#include "StoreFixture.h"
+
 #include "store/encoding/RecordWriter.h"
 #include "store/encoding/WaveformConversions.h"
-#include "support/TempHome.h"
-
-#include <gtest/gtest.h>
 
 using namespace store;
 
-TEST(EncodingRecordWriter, convertedColumnsArriveInTheAppendedRowWithTheirTypes) {
-    TempHome home;
-    Database db(QStringLiteral("ecl41_data"), Schema::Kind::Library);
-    db.setPath(home.file(QStringLiteral("Data/ecl41_data.db")));
+namespace {
+class EncodingRecordWriter : public EitherEngine {};
+} // namespace
+
+TEST_P(EncodingRecordWriter, convertedColumnsArriveInTheAppendedRowWithTheirTypes) {
     Dataset ds(db, QStringLiteral("t_master2"));
     ds.setTableName(QStringLiteral("master"));
     ds.open();
@@ -42,3 +40,5 @@ TEST(EncodingRecordWriter, convertedColumnsArriveInTheAppendedRowWithTheirTypes)
     EXPECT_THROW(writeRecord(ds, {{QStringLiteral("NO_SUCH_COLUMN"), 1}}), StoreError);
     ds.cancel();
 }
+
+INSTANTIATE_ON_BOTH_ENGINES(EncodingRecordWriter);

@@ -1,10 +1,33 @@
 #pragma once
 #include "store/Database.h"
 #include "store/Dataset.h"
+#include "support/PgServer.h"
 #include "support/TempHome.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <string>
+
+// Where a library lives: a file in the program folder, or a database on the
+// test server.
+enum class Engine { File, Server };
+
+// Suites of TEST_P cases that hold on both engines are instantiated with this.
+#define INSTANTIATE_ON_BOTH_ENGINES(Suite)                                                                   \
+    INSTANTIATE_TEST_SUITE_P(, Suite, ::testing::Values(Engine::File, Engine::Server),                       \
+                             [](const ::testing::TestParamInfo<Engine>& info) {                              \
+                                 return std::string(info.param == Engine::File ? "File" : "Server");         \
+                             })
+
+// The URL of a fresh empty database on the shared test server; skips the
+// calling test, saying why, when there is none.
+#define ASSIGN_SERVER_DATABASE(url)                                                                          \
+    do {                                                                                                     \
+        if (!PgServer::shared().available())                                                                 \
+            GTEST_SKIP() << PgServer::shared().unavailableReason().toStdString();                            \
+        url = PgServer::shared().createDatabase();                                                           \
+        ASSERT_FALSE(url.isEmpty()) << PgServer::shared().error().toStdString();                             \
+    } while (false)
 
 // A temporary program folder with a library database and a dataset on its master table.
 class StoreFixture : public ::testing::Test {
@@ -34,4 +57,20 @@ protected:
 
     TempHome home;
     store::Database db;
+};
+
+// The same cases against a library file and against a server database.
+class EitherEngine : public StoreFixture, public ::testing::WithParamInterface<Engine> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Engine::Server) {
+            ASSIGN_SERVER_DATABASE(location);
+            db.setPath(location);
+        } else {
+            location = db.path();
+        }
+    }
+    bool onServer() const { return GetParam() == Engine::Server; }
+
+    QString location; // the library's file path or URL
 };

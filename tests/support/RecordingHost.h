@@ -27,6 +27,8 @@ public:
     }
     void updateRange() override { calls << "range"; }
     void redraw(int mode) override { calls << QStringLiteral("redraw %1").arg(mode); }
+    void libraryConnectionLost(const QString& why) override { lost << why; }
+    void libraryConnectionRestored(const QString& library) override { restored << library; }
 
     int redraws() const { return int(calls.filter("redraw").size()); }
     int filters() const { return int(calls.filter("filter").size()); }
@@ -36,4 +38,5 @@ public:
     bool viewEnabled = false;
     bool compareGridEnabled = true;
     QStringList calls;
+    QStringList lost, restored; // the server library's connection reports
 };

@@ -1,0 +1,158 @@
+// A crew's library on a server: what other programs do shows here, a lost
+// server stops writes without losing what is shown, deletes can be undone.
+#include "DataModuleFixture.h"
+
+#include <QTest>
+
+using namespace store;
+
+namespace {
+
+// Restarts the shared server when a test that stopped it ends, however it
+// ends, since the other tests of this program use it too.
+struct ServerRestart {
+    ~ServerRestart() {
+        if (!PgServer::shared().running()) PgServer::shared().start();
+    }
+};
+
+// Seconds, not a measure: the heartbeat and the reconnect take one each.
+constexpr int kDeadlineMs = 20000;
+
+class SharedLibraryTest : public DataModuleFixture {
+protected:
+    void SetUp() override {
+        ASSIGN_SERVER_DATABASE(url);
+        dm.registry().writeDbq(TDataModule1::kLibraryAlias, url);
+        other.setPath(url);
+        theirs.setTableName(QStringLiteral("master"));
+    }
+
+    static QStringList memos(Dataset& ds) {
+        QStringList out;
+        for (int r = 0; r < ds.recordCount(); ++r) out << ds.valueAt(r, ds.fieldIndex("MEMO")).toString();
+        return out;
+    }
+
+    QString url;
+    // Another program of the crew on the same library.
+    Database other{QStringLiteral("ecl41_data"), Schema::Kind::Library};
+    Dataset theirs{other, QStringLiteral("theirs")};
+};
+
+} // namespace
+
+TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrGoesToItsNeighbour) {
+    theirs.open();
+    addWaveform(theirs, "a", "1,500", 1, 1);
+    addWaveform(theirs, "b", "1,500", 2, 1);
+    addWaveform(theirs, "c", "1,500", 3, 1);
+    addWaveform(theirs, "d", "1,500", 4, 1);
+    start();
+    ASSERT_EQ(dm.MasterCount, 4);
+    dm.t_master.moveTo(1);
+    ASSERT_EQ(state.editSdvig, "2");
+
+    theirs.first();
+    theirs.deleteRecord();
+    theirs.edit();
+    theirs.fieldByName("MEMO").setString("b2");
+    theirs.fieldByName("SDVIG").setInteger(22);
+    theirs.post();
+    addWaveform(theirs, "e", "1,500", 5, 1);
+    addWaveform(theirs, "other family", "1,500", 6, 1, "KM-630 ver.1");
+    const QStringList all{"b2", "c", "d", "e", "other family"};
+    ASSERT_TRUE(QTest::qWaitFor([&] { return memos(dm.t_master2) == all; }, kDeadlineMs))
+        << memos(dm.t_master2).join(',').toStdString();
+    EXPECT_EQ(memos(dm.t_master), QStringList({"b2", "c", "d", "e"}));
+    EXPECT_EQ(dm.MasterCount, 4);
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "b2");
+    EXPECT_EQ(state.editSdvig, "22");
+
+    theirs.first();
+    theirs.deleteRecord();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 3; }, kDeadlineMs));
+    EXPECT_EQ(memos(dm.t_master), QStringList({"c", "d", "e"}));
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "c");
+    EXPECT_EQ(state.editSdvig, "3");
+
+    // The record being edited here is deleted there before it is stored.
+    dm.t_master.edit();
+    dm.t_master.fieldByName("MEMO").setString("mine");
+    theirs.first();
+    theirs.deleteRecord();
+    try {
+        dm.t_master.post();
+        FAIL() << "a change to a deleted record was taken";
+    } catch (const StoreError& e) {
+        EXPECT_NE(QString::fromUtf8(e.what()).indexOf(dm.Database1.displayName()), -1) << e.what();
+    }
+    EXPECT_EQ(dm.t_master.state(), DatasetState::Browse);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 2; }, kDeadlineMs));
+    EXPECT_EQ(memos(dm.t_master), QStringList({"d", "e"}));
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "d");
+    EXPECT_EQ(memos(dm.t_master2), QStringList({"d", "e", "other family"}));
+}
+
+TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryOnWhenItIsBack) {
+    start();
+    addWaveform(dm.t_master, "a", "1,500", 1, 1);
+    addWaveform(dm.t_master, "b", "1,500", 2, 1);
+    const int listed = dm.t_master2.recordCount();
+    ServerRestart restart;
+    ASSERT_TRUE(PgServer::shared().kill()) << PgServer::shared().error().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.lost.isEmpty(); }, kDeadlineMs));
+    EXPECT_NE(host.lost.first().indexOf(dm.Database1.displayName()), -1) << host.lost.first().toStdString();
+
+    dm.t_master.edit();
+    dm.t_master.fieldByName("MEMO").setString("half");
+    try {
+        dm.t_master.post();
+        FAIL() << "a change was taken without a server";
+    } catch (const StoreError& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()), host.lost.first());
+    }
+    EXPECT_EQ(dm.t_master.state(), DatasetState::Browse);
+    EXPECT_THROW(addWaveform(dm.t_master2, "c", "1,500", 3, 1), StoreError);
+    EXPECT_EQ(dm.t_master.recordCount(), 2);
+    EXPECT_EQ(dm.t_master2.recordCount(), listed);
+    EXPECT_EQ(dm.MasterCount, 2);
+
+    ASSERT_TRUE(PgServer::shared().start()) << PgServer::shared().error().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host.restored.isEmpty(); }, kDeadlineMs));
+    EXPECT_EQ(host.lost.size(), 1);
+    EXPECT_EQ(host.restored, QStringList({dm.Database1.displayName()}));
+    addWaveform(dm.t_master, "c", "1,500", 3, 1);
+    EXPECT_EQ(memos(dm.t_master), QStringList({"a", "b", "c"}));
+    theirs.open();
+    EXPECT_EQ(memos(theirs), QStringList({"a", "b", "c"}));
+}
+
+TEST_F(SharedLibraryTest, undoneDeleteBringsBackTheWaveformWithItsNumberAndPoints) {
+    start();
+    QByteArray points(8512, '\0');
+    for (int i = 0; i < points.size(); ++i) points[i] = static_cast<char>(i * 7 % 256);
+    for (const char* memo : {"a", "b"}) {
+        dm.t_master.appendNumbered("REC_ID");
+        dm.t_master.fieldByName("MEMO").setString(memo);
+        dm.t_master.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        dm.t_master.fieldByName("POINTS").setBlob(points);
+        dm.t_master.post();
+    }
+    dm.t_master.last();
+    dm.t_master.deleteRecord();
+    ASSERT_TRUE(dm.undoDelete());
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "b");
+    EXPECT_EQ(dm.t_master.fieldByName("REC_ID").asInteger(), 2);
+    EXPECT_EQ(dm.t_master.fieldByName("POINTS").asBlob(), points);
+    theirs.open();
+    theirs.last();
+    EXPECT_EQ(theirs.fieldByName("REC_ID").asInteger(), 2);
+    EXPECT_EQ(theirs.fieldByName("POINTS").asBlob(), points);
+
+    dm.t_master.appendNumbered("REC_ID");
+    dm.t_master.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+    dm.t_master.post();
+    EXPECT_EQ(dm.t_master.fieldByName("REC_ID").asInteger(), 3);
+    EXPECT_EQ(dm.MasterCount, 3);
+}
