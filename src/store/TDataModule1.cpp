@@ -291,6 +291,8 @@ void TDataModule1::libraryChangedElsewhere(const QSet<qint64>& rows) {
         // the lost connection is reported once, by its own path.
         return;
     }
+    // The last waveform of the type went elsewhere: its values leave the boxes.
+    if (MasterCount == 0) showEmptyLibrary();
     state_.notify();
     host_.updateRange();
 }

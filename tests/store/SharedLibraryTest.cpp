@@ -47,7 +47,7 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     addWaveform(theirs, "a", "1,500", 1, 1);
     addWaveform(theirs, "b", "1,500", 2, 1);
     addWaveform(theirs, "c", "1,500", 3, 1);
-    addWaveform(theirs, "d", "1,500", 4, 1);
+    addWaveform(theirs, "d", "1,750", 4, 1);
     start();
     ASSERT_EQ(dm.MasterCount, 4);
     dm.t_master.moveTo(1);
@@ -92,6 +92,14 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     EXPECT_EQ(memos(dm.t_master), QStringList({"d", "e"}));
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "d");
     EXPECT_EQ(memos(dm.t_master2), QStringList({"d", "e", "other family"}));
+
+    theirs.first();
+    theirs.deleteRecord();
+    theirs.deleteRecord();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 0; }, kDeadlineMs));
+    EXPECT_FALSE(host.viewEnabled);
+    EXPECT_EQ(state.editKu, "1,5");
+    EXPECT_EQ(state.editSdvig, "0");
 }
 
 TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryOnWhenItIsBack) {
