@@ -162,10 +162,12 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
                 error = q.lastError().text();
             } else {
                 result.rowsAffected = q.numRowsAffected();
+                // Only an insert asks for its key: on a server the question
+                // fails the whole transaction in a session that has inserted nothing.
                 if (returning && !b.returningKey().isEmpty()) {
                     if (q.next()) result.insertId = q.value(0).toLongLong();
-                } else if (const QVariant id = q.lastInsertId(); id.isValid()) {
-                    result.insertId = id.toLongLong();
+                } else if (returning) {
+                    if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
                 }
             }
         }

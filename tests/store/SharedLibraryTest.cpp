@@ -52,6 +52,10 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     ASSERT_EQ(dm.MasterCount, 4);
     dm.t_master.moveTo(1);
     ASSERT_EQ(state.editSdvig, "2");
+    // A first change from a program that has added nothing yet.
+    dm.t_master.edit();
+    dm.t_master.fieldByName("SPEED").setString("1,600");
+    dm.t_master.post();
 
     theirs.first();
     theirs.deleteRecord();
@@ -68,6 +72,7 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     EXPECT_EQ(dm.MasterCount, 4);
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "b2");
     EXPECT_EQ(state.editSdvig, "22");
+    EXPECT_EQ(state.editKu, "1,600");
 
     theirs.first();
     theirs.deleteRecord();
@@ -85,7 +90,9 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
         dm.t_master.post();
         FAIL() << "a change to a deleted record was taken";
     } catch (const StoreError& e) {
-        EXPECT_NE(QString::fromUtf8(e.what()).indexOf(dm.Database1.displayName()), -1) << e.what();
+        const QString message = QString::fromUtf8(e.what());
+        EXPECT_NE(message.indexOf(dm.Database1.displayName()), -1) << e.what();
+        EXPECT_NE(message.indexOf("no longer exists"), -1) << e.what();
     }
     EXPECT_EQ(dm.t_master.state(), DatasetState::Browse);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 2; }, kDeadlineMs));
