@@ -113,6 +113,7 @@ TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryO
     start();
     addWaveform(dm.t_master, "a", "1,500", 1, 1);
     addWaveform(dm.t_master, "b", "1,500", 2, 1);
+    addWaveform(dm.t_master2, "630", "1,500", 3, 1, "KM-630 ver.1");
     const int listed = dm.t_master2.recordCount();
     ServerRestart restart;
     ASSERT_TRUE(PgServer::shared().kill()) << PgServer::shared().error().toStdString();
@@ -132,15 +133,20 @@ TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryO
     EXPECT_EQ(dm.t_master.recordCount(), 2);
     EXPECT_EQ(dm.t_master2.recordCount(), listed);
     EXPECT_EQ(dm.MasterCount, 2);
+    // The other type is chosen meanwhile: it cannot be listed until the server is back.
+    EXPECT_THROW(dm.applyTypeQuery(TDataModule1::deviceTypeOf(1)), StoreError);
 
     ASSERT_TRUE(PgServer::shared().start()) << PgServer::shared().error().toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !host.restored.isEmpty(); }, kDeadlineMs));
     EXPECT_EQ(host.lost.size(), 1);
     EXPECT_EQ(host.restored, QStringList({dm.Database1.displayName()}));
-    addWaveform(dm.t_master, "c", "1,500", 3, 1);
-    EXPECT_EQ(memos(dm.t_master), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(memos(dm.t_master), QStringList({"630"}));
+    EXPECT_EQ(dm.MasterCount, 1);
+    EXPECT_EQ(dm.t_master2.recordCount(), 3);
+    addWaveform(dm.t_master, "c", "1,500", 4, 1, "KM-630 ver.1");
+    EXPECT_EQ(memos(dm.t_master), QStringList({"630", "c"}));
     theirs.open();
-    EXPECT_EQ(memos(theirs), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(memos(theirs), QStringList({"a", "b", "630", "c"}));
 }
 
 TEST_F(SharedLibraryTest, undoneDeleteBringsBackTheWaveformWithItsNumberAndPoints) {
