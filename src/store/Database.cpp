@@ -151,9 +151,10 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     if (!db.transaction()) b.fail(what, db.lastError().text());
     WriteResult result;
     QString error;
+    // Outlives the rollback below: the server frees a statement only outside a failed transaction.
+    QSqlQuery q(db);
     try {
         b.afterBegin(db, sync, numberedTable);
-        QSqlQuery q(db);
         if (!q.prepare(returning ? sql + b.returningKey() : sql)) {
             error = q.lastError().text();
         } else {
@@ -174,6 +175,7 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     } catch (const StoreError& e) {
         error = QString::fromUtf8(e.what());
     }
+    q.finish();
     if (error.isEmpty() && !db.commit()) error = db.lastError().text();
     if (!error.isEmpty()) {
         db.rollback();
