@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <atomic>
+#include <exception>
 
 namespace store {
 
@@ -19,6 +20,14 @@ QString uniqueConnectionName(const QString& alias) {
     static std::atomic<int> counter{0};
     return QStringLiteral("%1#%2").arg(alias).arg(++counter);
 }
+
+// Ends a write transaction the backend's way, however the write ended.
+struct TransactionEnd {
+    Backend& b;
+    QSqlDatabase& db;
+    Backend::Sync sync;
+    ~TransactionEnd() { b.afterEnd(db, sync); }
+};
 
 } // namespace
 
@@ -142,12 +151,7 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     Backend& b = *backend_;
     const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
     b.beforeBegin(db, sync);
-    struct End {
-        Backend& b;
-        QSqlDatabase& db;
-        Sync sync;
-        ~End() { b.afterEnd(db, sync); }
-    } end{b, db, sync};
+    const TransactionEnd end{b, db, sync};
     if (!db.transaction()) b.fail(what, db.lastError().text());
     WriteResult result;
     QString error;
@@ -183,6 +187,47 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     }
     ++generations_[table.toLower()];
     return result;
+}
+
+qint64 Database::writeMany(const QString& table, const QString& sql,
+                           const std::function<bool(QVariantList& row)>& next, Sync sync) {
+    QSqlDatabase db = handle();
+    Backend& b = *backend_;
+    const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
+    b.beforeBegin(db, sync);
+    const TransactionEnd end{b, db, sync};
+    if (!db.transaction()) b.fail(what, db.lastError().text());
+    qint64 count = 0;
+    QString error;
+    std::exception_ptr stopped;
+    try {
+        b.afterBegin(db, sync, table);
+        QSqlQuery q(db);
+        if (!q.prepare(sql)) error = q.lastError().text();
+        QVariantList row;
+        while (error.isEmpty()) {
+            row.clear();
+            try {
+                if (!next(row)) break;
+            } catch (...) {
+                stopped = std::current_exception();
+                break;
+            }
+            for (int i = 0; i < row.size(); ++i) q.bindValue(i, row[i]);
+            if (q.exec()) ++count;
+            else error = q.lastError().text();
+        }
+    } catch (const StoreError& e) {
+        error = QString::fromUtf8(e.what());
+    }
+    if (!stopped && error.isEmpty() && !db.commit()) error = db.lastError().text();
+    if (stopped || !error.isEmpty()) {
+        db.rollback();
+        if (stopped) std::rethrow_exception(stopped);
+        b.fail(what, error);
+    }
+    ++generations_[table.toLower()];
+    return count;
 }
 
 void Database::createFile(const QString& path, Schema::Kind kind) {

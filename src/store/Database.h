@@ -73,6 +73,13 @@ public:
     qint64 insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
                   bool numbered = false);
 
+    // Runs `sql` once for each row `next` fills in (until it returns false),
+    // all in one transaction with `table` locked against other writers: every
+    // row is stored or, on any failure, none. A failure of `next` itself (it
+    // throws) is passed on as it is, after the rollback. Returns the row count.
+    qint64 writeMany(const QString& table, const QString& sql,
+                     const std::function<bool(QVariantList& row)>& next, Sync sync);
+
     // The visible columns of `table` (without the row key); empty when absent.
     QVector<Backend::ColumnInfo> columns(const QString& table);
     QString nextNumber(const QString& column, const QString& table) const;

@@ -111,29 +111,33 @@ void PgBackend::open(const QString& connection, const QString& location, Schema:
     watch_.start();
 }
 
+QString PgBackend::configure(QSqlDatabase& db, const QString& url) {
+    if (!db.isValid())
+        return QCoreApplication::translate("PgBackend",
+                                           "the PostgreSQL driver of Qt is not installed (package "
+                                           "libqt6sql6-psql).");
+    const ServerAddress::Parts p = ServerAddress::parts(url);
+    db.setHostName(p.host);
+    if (!p.port.isEmpty()) db.setPort(p.port.toInt());
+    db.setUserName(p.user);
+    db.setDatabaseName(p.database);
+    // An unreachable server is given up after a few seconds, and a
+    // connection that stops answering is noticed by the system.
+    QStringList options{QStringLiteral("connect_timeout=5"), QStringLiteral("application_name=echolon"),
+                        QStringLiteral("keepalives_idle=10"), QStringLiteral("keepalives_interval=3"),
+                        QStringLiteral("keepalives_count=3")};
+    for (const auto& [key, value] : p.query.queryItems(QUrl::FullyDecoded))
+        if (plainOption(key) && plainOption(value)) options << key + QLatin1Char('=') + value;
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    return {};
+}
+
 QString PgBackend::connectOnce(bool withTables) {
-    const ServerAddress::Parts p = ServerAddress::parts(url_);
     QString error;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
-        if (!db.isValid()) {
-            error = QCoreApplication::translate("PgBackend",
-                                                "the PostgreSQL driver of Qt is not installed (package "
-                                                "libqt6sql6-psql).");
-        } else {
-            db.setHostName(p.host);
-            if (!p.port.isEmpty()) db.setPort(p.port.toInt());
-            db.setUserName(p.user);
-            db.setDatabaseName(p.database);
-            // An unreachable server is given up after a few seconds, and a
-            // connection that stops answering is noticed by the system.
-            QStringList options{QStringLiteral("connect_timeout=5"),
-                                QStringLiteral("application_name=echolon"),
-                                QStringLiteral("keepalives_idle=10"), QStringLiteral("keepalives_interval=3"),
-                                QStringLiteral("keepalives_count=3")};
-            for (const auto& [key, value] : p.query.queryItems(QUrl::FullyDecoded))
-                if (plainOption(key) && plainOption(value)) options << key + QLatin1Char('=') + value;
-            db.setConnectOptions(options.join(QLatin1Char(';')));
+        error = configure(db, url_);
+        if (error.isEmpty()) {
             if (!db.open()) {
                 error = db.lastError().text().trimmed();
             } else {

@@ -38,6 +38,10 @@ public:
     [[noreturn]] void fail(const QString& what, const QString& engineText) override;
     QString lostReason() const override { return lost_; }
 
+    // Points `db`, a QPSQL connection, at the database of `url` with the
+    // program's connection settings; why it cannot be (no driver), else empty.
+    static QString configure(QSqlDatabase& db, const QString& url);
+
 private:
     // Makes the connection (again): settings, tables, listening. Returns the
     // engine's text on failure, having removed the connection.
