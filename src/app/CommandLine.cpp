@@ -29,7 +29,9 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption all("all");
     const QCommandLineOption format("format", QString(), "FORMAT");
     const QCommandLineOption out("out", QString(), "FILE");
-    parser.addOptions({help, version, home, noCreate, logWire, lang, recId, all, format, out});
+    const QCommandLineOption from("from", QString(), "FILE_OR_URL");
+    const QCommandLineOption to("to", QString(), "FILE_OR_URL");
+    parser.addOptions({help, version, home, noCreate, logWire, lang, recId, all, format, out, from, to});
     for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
     for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
 
@@ -42,11 +44,15 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     if (!parser.parse(arguments)) return refuse(parser.errorText());
     const QStringList positional = parser.positionalArguments();
     const bool exporting = positional.value(0) == QLatin1String("export");
-    if (positional.size() > (exporting ? 1 : 0))
-        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(positional.value(exporting ? 1 : 0)));
+    const bool copying = positional.value(0) == QLatin1String("copy-library");
+    const int commands = exporting || copying ? 1 : 0;
+    if (positional.size() > commands)
+        return refuse(QStringLiteral("Unexpected argument '%1'.").arg(positional.value(commands)));
     if (parser.isSet(help)) return result.action = Action::Help, result;
     if (!exporting && (parser.isSet(recId) || parser.isSet(all) || parser.isSet(format) || parser.isSet(out)))
         return refuse(QStringLiteral("--rec-id, --all, --format and --out belong to 'echolon export'."));
+    if (!copying && (parser.isSet(from) || parser.isSet(to)))
+        return refuse(QStringLiteral("--from and --to belong to 'echolon copy-library'."));
     if (parser.isSet(version)) return result.action = Action::Version, result;
     if (parser.isSet(home)) {
         result.home = parser.value(home);
@@ -81,6 +87,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         request.out = parser.value(out);
         result.action = Action::Export;
     }
+    if (copying) {
+        result.copyRequest = {parser.value(from).trimmed(), parser.value(to).trimmed()};
+        if (result.copyRequest.from.isEmpty() || result.copyRequest.to.isEmpty())
+            return refuse(
+                QStringLiteral("echolon copy-library needs --from FILE_OR_URL and --to FILE_OR_URL."));
+        result.action = Action::CopyLibrary;
+    }
     result.noCreate = parser.isSet(noCreate);
     result.platform = parser.value(QStringLiteral("platform"));
     return result;
@@ -91,7 +104,8 @@ QString CommandLine::version() { return store::programTitle(); }
 QString CommandLine::usage() {
     return QStringLiteral("Usage: echolon [options]\n"
                           "       echolon export (--rec-id N | --all) --format csv|json [--out FILE]\n"
-                          "                      [--home DIR]\n") +
+                          "                      [--home DIR]\n"
+                          "       echolon copy-library --from FILE_OR_URL --to FILE_OR_URL\n") +
            store::programTitle() +
            QStringLiteral(", the desktop companion of the KMX pulse reflectometers.\n"
                           "\n"
@@ -123,6 +137,14 @@ QString CommandLine::usage() {
                           "                 one object for --rec-id, an array for --all\n"
                           "  --out FILE     write FILE, whole or not at all; without it, standard output\n"
                           "\n"
+                          "echolon copy-library copies a whole waveform library, every waveform and\n"
+                          "field as stored, between SQLite files and server databases\n"
+                          "(postgresql://user@host:port/dbname; the password from ~/.pgpass or\n"
+                          "PGPASSWORD, never in the URL):\n"
+                          "  --from FILE_OR_URL  the library copied, only read\n"
+                          "  --to FILE_OR_URL    a new file, an empty library or an empty server\n"
+                          "                      database; filled whole or not at all\n"
+                          "\n"
                           "The program folder is --home DIR; else $ECHOLON_HOME; else the executable's\n"
                           "folder when it already holds Echolon.v41 or Data/ (a portable copy); else\n"
                           "$XDG_DATA_HOME/echolon (~/.local/share/echolon), created on first start.\n"
@@ -134,7 +156,9 @@ QString CommandLine::usage() {
                           "2 wrong command line, or no usable program folder or display;\n"
                           "3 another copy of the program works on the program folder.\n"
                           "echolon export: 0 written; 1 no such waveform, the library cannot be read\n"
-                          "or the file cannot be written; 2 wrong command line.\n");
+                          "or the file cannot be written; 2 wrong command line.\n"
+                          "echolon copy-library: 0 copied; 1 nothing copied (the reason on stderr);\n"
+                          "2 wrong command line.\n");
 }
 
 } // namespace app

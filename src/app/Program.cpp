@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
+#include "app/CopyLibraryCommand.h"
 #include "app/EcholonApplication.h"
 #include "app/ExportCommand.h"
 #include "app/Language.h"
@@ -85,6 +86,7 @@ int runProgram(int& argc, char** argv) {
         say(stderr, "echolon: " + line.error + "\n\n" + CommandLine::usage());
         return BadStart;
     case CommandLine::Action::Export: return ExportCommand::run(line, argc, argv);
+    case CommandLine::Action::CopyLibrary: return CopyLibraryCommand::run(line, argc, argv);
     case CommandLine::Action::Run: break;
     }
 
