@@ -36,7 +36,7 @@ void DeletedRows::remember(Database& db, const QString& table, qint64 rowid) {
     rows_.push_back(std::move(row));
 }
 
-qint64 DeletedRows::restoreNewest(Database& db, const QString& table) {
+qint64 DeletedRows::restoreNewest(Database& db, const QString& table, const QString& numberField) {
     while (!rows_.empty() && rows_.back().file != db.path()) rows_.pop_back();
     if (rows_.empty()) return -1;
     const Row& row = rows_.back();
@@ -54,16 +54,28 @@ qint64 DeletedRows::restoreNewest(Database& db, const QString& table) {
         marks << QStringLiteral("?");
         params << row.rowid;
     }
+    bool numbered = false;
     for (int i = 0; i < row.columns.size(); ++i) {
         names << quoted(row.columns[i]);
+        const QVariant value = row.values.value(i);
+        if (!numberField.isEmpty() && row.columns[i].compare(numberField, Qt::CaseInsensitive) == 0 &&
+            !value.isNull()) {
+            // Its number goes back unless another row took it meanwhile (a
+            // crew member's new waveform); then it gets the next one.
+            marks << QStringLiteral("CASE WHEN EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) THEN %3 ELSE ? END")
+                         .arg(quoted(table), quoted(row.columns[i]), db.nextNumber(row.columns[i], table));
+            params << value << value;
+            numbered = true;
+            continue;
+        }
         marks << QStringLiteral("?");
-        params << row.values.value(i);
+        params << value;
     }
     const qint64 key =
         db.insert(table,
                   QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                       .arg(quoted(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
-                  params, Database::Sync::Full);
+                  params, Database::Sync::Full, numbered);
     rows_.pop_back();
     return key;
 }

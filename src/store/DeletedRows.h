@@ -32,7 +32,9 @@ public:
     // rowid it was stored under. Rows deleted from another file than the one
     // `db` has open are forgotten unrestored; -1 when none is left. Throws
     // StoreError (the row stays remembered) when the write fails.
-    qint64 restoreNewest(Database& db, const QString& table);
+    // A row whose `numberField` value another row holds by now gets the next
+    // number instead.
+    qint64 restoreNewest(Database& db, const QString& table, const QString& numberField = {});
 
 private:
     std::vector<Row> rows_;

@@ -48,6 +48,8 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     t_master.setSql(queryFor(deviceTypeOf(state_.typeIndex)));
     t_master2.setTableName(QStringLiteral("master"));
 
+    refreshLater_.setSingleShot(true);
+    QObject::connect(&refreshLater_, &QTimer::timeout, this, [this] { refreshLibraryViews(); });
     t_master.afterOpen = [this](Dataset& ds) { t_masterAfterOpen(ds); };
     t_master.afterRefresh = [this](Dataset& ds) { t_masterAfterOpen(ds); };
     t_master.afterInsert = [this](Dataset& ds) { t_masterAfterInsert(ds); };
@@ -257,7 +259,7 @@ void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
 }
 
 bool TDataModule1::undoDelete() {
-    const qint64 rowid = deleted_.restoreNewest(Database1, t_master2.tableName());
+    const qint64 rowid = deleted_.restoreNewest(Database1, t_master2.tableName(), QStringLiteral("REC_ID"));
     emit undoDeleteAvailable(!deleted_.isEmpty());
     if (rowid < 0) return false;
     // The views list their rows once, when opened: reopened, they list the
@@ -277,15 +279,26 @@ bool TDataModule1::undoDelete() {
 namespace store {
 
 void TDataModule1::libraryChangedElsewhere(const QSet<qint64>& rows) {
+    // Empty: not known which rows; the whole list is read again.
+    if (rows.isEmpty()) changedAll_ = true;
+    changedRows_.unite(rows);
+    refreshLibraryViews();
+}
+
+void TDataModule1::refreshLibraryViews() {
     // A waveform being edited here is stored (or refused) first; the views
-    // follow a moment later.
+    // follow a moment later, with everything changed meanwhile.
     if (t_master.state() != DatasetState::Browse || t_master2.state() != DatasetState::Browse) {
-        QTimer::singleShot(200, this, [this, rows] { libraryChangedElsewhere(rows); });
+        if (!refreshLater_.isActive()) refreshLater_.start(200);
         return;
     }
+    refreshLater_.stop();
+    const QSet<qint64> changed = changedAll_ ? QSet<qint64>() : changedRows_;
+    changedRows_.clear();
+    changedAll_ = false;
     try {
-        t_master2.refresh(rows);
-        t_master.refresh(rows);
+        t_master2.refresh(changed);
+        t_master.refresh(changed);
     } catch (const StoreError&) {
         // The server went away meanwhile: the views keep what they listed and
         // the lost connection is reported once, by its own path.

@@ -7,6 +7,8 @@
 #include "store/ViewState.h"
 
 #include <QObject>
+#include <QSet>
+#include <QTimer>
 
 namespace store {
 
@@ -105,6 +107,7 @@ private:
     // Another program changed the server library: the views list its rows
     // again, keeping the selection.
     void libraryChangedElsewhere(const QSet<qint64>& rows);
+    void refreshLibraryViews();
     void libraryRestored();
     void showCurrentRecord(Dataset& ds, bool withSpeed);
     void showEmptyLibrary();
@@ -114,6 +117,10 @@ private:
     DataModuleHost& host_;
     OdbcRegistry registry_;
     DeletedRows deleted_;
+    // Others' changes waiting for an edit here to end.
+    QTimer refreshLater_;
+    QSet<qint64> changedRows_;
+    bool changedAll_ = false;
 };
 
 } // namespace store

@@ -176,4 +176,16 @@ TEST_F(SharedLibraryTest, undoneDeleteBringsBackTheWaveformWithItsNumberAndPoint
     dm.t_master.post();
     EXPECT_EQ(dm.t_master.fieldByName("REC_ID").asInteger(), 3);
     EXPECT_EQ(dm.MasterCount, 3);
+
+    // Deleted here, its number taken by a crew member meanwhile: the undone
+    // waveform comes back under the next number, never beside a twin.
+    dm.t_master.last();
+    dm.t_master.deleteRecord();
+    theirs.appendNumbered("REC_ID");
+    theirs.fieldByName("MEMO").setString("theirs");
+    theirs.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+    theirs.post();
+    ASSERT_EQ(theirs.fieldByName("REC_ID").asInteger(), 3);
+    ASSERT_TRUE(dm.undoDelete());
+    EXPECT_EQ(dm.t_master.fieldByName("REC_ID").asInteger(), 4);
 }
