@@ -271,8 +271,10 @@ void PgBackend::afterBegin(QSqlDatabase& db, Sync sync, const QString& numberedT
     QSqlQuery q(db);
     // As with the file library: changes to a stored row may be lost to a crash
     // of the server's machine, never half-written; waveforms coming in or going
-    // out wait until the server has them on its disk.
-    if (sync == Sync::Normal && !q.exec(QStringLiteral("SET LOCAL synchronous_commit TO off")))
+    // out wait until the server has them on its disk, whatever the server's
+    // own setting is.
+    const QString commit = sync == Sync::Normal ? QStringLiteral("off") : QStringLiteral("on");
+    if (!q.exec(QStringLiteral("SET LOCAL synchronous_commit TO ") + commit))
         throw StoreError(q.lastError().text().toStdString());
     // The largest number cannot be taken by another writer until this one commits.
     if (!numberedTable.isEmpty() &&
