@@ -1,6 +1,7 @@
 #include "app/MainController.h"
 
 #include "app/CommandWindows.h"
+#include "app/RecentServers.h"
 #include "app/TypeCommands.h"
 #include "app/WindowState.h"
 #include "store/DataModuleHost.h"
@@ -9,6 +10,7 @@
 #include "store/DatabaseFile.h"
 #include "store/LibraryFileCommand.h"
 #include "store/Messages.h"
+#include "store/ServerAddress.h"
 #include "store/TDataModule1.h"
 #include "tools/AccessLibraryConverter.h"
 #include "trace/TypePresets.h"
@@ -51,9 +53,19 @@ void MainController::ComboBox_typeChange(int index) {
 void MainController::btOpenClick() {
     QString path =
         windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
-    if (!path.isEmpty() && store::DatabaseFile::inspect(path) == store::DatabaseFile::Kind::Access)
+    const bool server = store::ServerAddress::isServerUrl(path);
+    if (server) {
+        // Told before anything is closed: the library in use stays open.
+        const QString refusal = store::ServerAddress::refusal(path);
+        if (!refusal.isEmpty()) {
+            store::messages().error(refusal);
+            return;
+        }
+    } else if (!path.isEmpty() && store::DatabaseFile::inspect(path) == store::DatabaseFile::Kind::Access) {
         path = convertAccessLibrary(path);
+    }
     store::openChosenLibrary(dm_, state_, path, window_);
+    if (server && dm_.registeredLibraryPath() == path) RecentServers::remember(path);
 }
 
 QString MainController::convertAccessLibrary(const QString& path) {

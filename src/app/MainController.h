@@ -26,7 +26,9 @@ public:
 
     void ApplyDeviceFilter();
     void ComboBox_typeChange(int index); // the user chose a type entry
-    // A library in the Access format is offered for conversion first.
+    // A library in the Access format is offered for conversion first; a server
+    // address the store refuses is told with nothing closed, and a server
+    // library that opened is kept among the ones the dialog offers.
     void btOpenClick();
     void OpenDialogForm1FolderChange(const QString& folder);
     void bConnectClick();

@@ -1,6 +1,7 @@
 #include "app/MainProgram.h"
 
 #include "app/InterruptedOperation.h"
+#include "app/OpenLibraryDialog.h"
 #include "app/tdr/TdrFolderImport.h"
 #include "report/PrintAction.h"
 #include "report/ReportChart.h"
@@ -8,6 +9,7 @@
 #include "store/DialogFolders.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
+#include "store/ServerAddress.h"
 #include "store/Units.h"
 #include "tools/ImportStarter.h"
 #include "trace/SlotLayout.h"
@@ -16,6 +18,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLayout>
 #include <QTableView>
@@ -50,6 +53,7 @@ MainProgram::MainProgram()
 MainProgram::~MainProgram() = default;
 
 void MainProgram::start() {
+    connectionNotice = std::make_unique<LibraryConnectionNotice>(Form1, state);
     DataModule1 = std::make_unique<store::TDataModule1>(state, *this);
     traceView =
         std::make_unique<trace::TraceView>(state, charts, DataModule1->t_master, DataModule1->t_picture);
@@ -62,7 +66,7 @@ void MainProgram::start() {
     connectWindow();
     charts.attachCopies(*form_print.QRChart1, *form_print.QRChart2);
     convertRegisteredAccessLibrary();
-    DataModule1->DataModuleCreate();
+    createDataModule();
     dialogs = std::make_unique<InstrumentDialogs>(*DataModule1, state, *this, &Form1);
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
                      [this] { dialogs->DBGridEh1DblClick(); });
@@ -83,20 +87,8 @@ void MainProgram::updateRange() { traceView->UpdateRange(); }
 void MainProgram::redraw(int mode) { traceView->Redraw(mode); }
 
 QString MainProgram::chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) {
-    QFileDialog dialog(&Form1, QCoreApplication::translate("MainProgram", "Open database"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QCoreApplication::translate("MainProgram", "Databases (*.db *.mdb)"),
-                           QCoreApplication::translate("MainProgram", "All files (*)")});
-    const QString folder = store::DialogFolders::folderFor(store::DialogPurpose::Database);
-    dialog.setDirectory(folder);
-    // Opening in a folder counts as entering it: the Data folder gets its empty library back at once.
-    folderEntered(folder);
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, folderEntered);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    const QString path = dialog.selectedFiles().first();
-    store::DialogFolders::remember(store::DialogPurpose::Database, path);
-    return path;
+    OpenLibraryDialog dialog(&Form1, folderEntered);
+    return dialog.choose();
 }
 
 void MainProgram::openWaveformFiles() {
@@ -134,6 +126,28 @@ void MainProgram::convertRegisteredAccessLibrary() {
     if (converted.isEmpty()) return;
     store::showErrors([&] { registry.writeDbq(store::TDataModule1::kLibraryAlias, converted); });
 }
+
+void MainProgram::createDataModule() {
+    try {
+        DataModule1->DataModuleCreate();
+    } catch (const store::ServerLibraryError& e) {
+        const QString server = store::ServerAddress::describe(DataModule1->registeredLibraryPath());
+        if (!store::messages().confirm(
+                QCoreApplication::translate("MainProgram",
+                                            "The server library %1 cannot be opened:\n%2\n\nOpen the local "
+                                            "library %3 instead? The server library can be opened again "
+                                            "later with Open database.")
+                    .arg(server, QString::fromUtf8(e.what()),
+                         QDir::toNativeSeparators(store::TDataModule1::libraryDefaultPath()))))
+            throw;
+        DataModule1->useLocalLibrary();
+        DataModule1->DataModuleCreate();
+    }
+}
+
+void MainProgram::libraryConnectionLost(const QString& why) { connectionNotice->lost(why); }
+
+void MainProgram::libraryConnectionRestored(const QString& library) { connectionNotice->restored(library); }
 
 void MainProgram::connectWindow() {
     MainController& c = *controller;

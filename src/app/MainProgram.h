@@ -2,6 +2,7 @@
 #include "app/CommandWindows.h"
 #include "app/ExportActions.h"
 #include "app/InstrumentDialogs.h"
+#include "app/LibraryConnectionNotice.h"
 #include "app/MainController.h"
 #include "app/TForm1.h"
 #include "app/ViewToggles.h"
@@ -40,6 +41,8 @@ public:
     ViewToggles toggles;
     TForm1 Form1;
     report::Tform_print form_print;
+    // Before the data module, which reports to it until its end.
+    std::unique_ptr<LibraryConnectionNotice> connectionNotice;
     std::unique_ptr<store::TDataModule1> DataModule1;
     std::unique_ptr<trace::TraceView> traceView;
     std::unique_ptr<MainController> controller;
@@ -51,7 +54,9 @@ public:
     std::unique_ptr<events::EventsWiring> events;
 
     // Creates the data module (which opens the store and draws the first
-    // waveform) and the dialogs. Throws when the store cannot be opened.
+    // waveform) and the dialogs. A server library that cannot be reached is
+    // named with the reason, and the local library offered instead. Throws
+    // when the store cannot be opened (or the offer is declined).
     void start();
 
     // DataModuleHost
@@ -60,6 +65,8 @@ public:
     void applyDeviceFilter() override;
     void updateRange() override;
     void redraw(int mode) override;
+    void libraryConnectionLost(const QString& why) override;
+    void libraryConnectionRestored(const QString& library) override;
 
     // CommandWindows
     QString chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) override;
@@ -73,6 +80,7 @@ public:
 private:
     void connectWindow();
     void convertRegisteredAccessLibrary();
+    void createDataModule();
 };
 
 } // namespace app

@@ -1,0 +1,203 @@
+#include "app/MainProgram.h"
+#include "app/RecentServers.h"
+#include "store/OdbcRegistry.h"
+#include "store/ProgramFolder.h"
+#include "support/PgServer.h"
+#include "support/RecordingMessages.h"
+#include "support/TempHome.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kPlan = QStringLiteral("KM-41A1 ver.5");
+
+// Waits (handling events) until `done` holds or the deadline passes.
+bool waitFor(const std::function<bool()>& done, int seconds = 20) {
+    QDeadlineTimer deadline(seconds * 1000);
+    while (!done()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QTest::qSleep(20);
+    }
+    return true;
+}
+
+// A second user of the same server library, as another copy of the program on another machine.
+struct OtherCopy {
+    explicit OtherCopy(const QString& url) {
+        db.setPath(url);
+        master.setTableName("master");
+        master.open();
+    }
+    void add(const QString& memo) {
+        master.appendNumbered("REC_ID");
+        master.fieldByName("BANK_NUM").setInteger(1);
+        master.fieldByName("MEMO").setString(memo);
+        master.fieldByName("SCALE").setFloat(250);
+        master.fieldByName("ZOOM_L").setFloat(1);
+        master.fieldByName("SPEED").setString("2,000");
+        master.fieldByName("SDVIG").setInteger(0);
+        master.fieldByName("START_PLAN").setFloat(0);
+        master.fieldByName("DEVICE_TYPE").setString(kPlan);
+        master.fieldByName("POINTS").setBlob(QByteArray(385, '\x05'));
+        master.post();
+    }
+    qint64 sdvigOf(const QString& memo) {
+        master.refresh({});
+        for (master.first(); !master.eof(); master.next())
+            if (master.fieldByName("MEMO").asString() == memo) return master.fieldByName("SDVIG").asInteger();
+        return -1;
+    }
+    store::Database db{QStringLiteral("ecl41_data"), store::Schema::Kind::Library};
+    store::Dataset master{db, "other"};
+};
+
+// The program with its "Open database" dialog answered by the test.
+struct ChoosingProgram : app::MainProgram {
+    QString chooseLibraryFile(const std::function<void(const QString&)>&) override { return chosen; }
+    QString chosen;
+};
+
+class ServerLibraryWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!server.available()) GTEST_SKIP() << server.unavailableReason().toStdString();
+        if (!server.running()) {
+            ASSERT_TRUE(server.start()) << server.error().toStdString();
+        }
+        url = server.createDatabase();
+        ASSERT_FALSE(url.isEmpty()) << server.error().toStdString();
+    }
+    void startOnServer() {
+        store::OdbcRegistry().writeDbq(store::TDataModule1::kLibraryAlias, url);
+        program = std::make_unique<ChoosingProgram>();
+        program->start();
+    }
+    qint64 currentRecId() { return program->DataModule1->t_master.fieldByName("REC_ID").asInteger(); }
+
+    PgServer& server = PgServer::shared();
+    TempHome home;
+    RecordingMessages boxes;
+    QString url;
+    std::unique_ptr<ChoosingProgram> program;
+};
+
+} // namespace
+
+TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAndTheSelectionStays) {
+    OtherCopy other(url);
+    for (const char* memo : {"first", "second", "third"}) other.add(memo);
+    program = std::make_unique<ChoosingProgram>();
+    program->start();
+    const QString localTitle = program->state.title;
+
+    // A password in the address is refused before the library in use is touched, and never kept.
+    QString withPassword = url;
+    withPassword.replace("echolon@", "echolon:secret@");
+    program->chosen = withPassword;
+    program->controller->btOpenClick();
+    ASSERT_EQ(boxes.errors.size(), 1);
+    EXPECT_TRUE(boxes.errors.first().contains("password")) << boxes.errors.first().toStdString();
+    EXPECT_EQ(program->state.title, localTitle);
+    EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}),
+              store::TDataModule1::libraryDefaultPath());
+    boxes.errors.clear();
+
+    program->chosen = url;
+    program->controller->btOpenClick();
+    EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}), url);
+    EXPECT_EQ(app::RecentServers::load(), QStringList{url});
+    QFile settings(store::settingsFilePath());
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(settings.readAll().contains("secret"));
+
+    QTableView* grid = program->Form1.DBGridEh1;
+    ASSERT_EQ(grid->model()->rowCount(), 3);
+    grid->setCurrentIndex(grid->model()->index(1, 1));
+    const qint64 selected = currentRecId();
+    ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "second");
+
+    other.add("fourth");
+    other.add("fifth");
+    other.master.first();
+    other.master.deleteRecord();
+    EXPECT_TRUE(waitFor([&] {
+        return program->DataModule1->MasterCount == 4 && grid->model()->rowCount() == 4;
+    })) << program->DataModule1->MasterCount;
+    EXPECT_EQ(currentRecId(), selected);
+    EXPECT_EQ(grid->currentIndex().row(), program->DataModule1->t_master.recNo());
+    EXPECT_EQ(program->DataModule1->t_master2.recordCount(), 4);
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(boxes.warnings.isEmpty()) << boxes.warnings.join('\n').toStdString();
+}
+
+TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainWhenBack) {
+    {
+        OtherCopy seed(url);
+        seed.add("cable");
+        seed.add("spare");
+    }
+    startOnServer();
+    QTableView* grid = program->Form1.DBGridEh1;
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "cable");
+
+    ASSERT_TRUE(server.kill()) << server.error().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !boxes.warnings.isEmpty(); })) << "the loss is never told";
+    EXPECT_TRUE(program->connectionNotice->mark->isVisibleTo(&program->Form1));
+    EXPECT_TRUE(program->Form1.windowTitle().contains("not reachable"))
+        << program->Form1.windowTitle().toStdString();
+    EXPECT_EQ(grid->model()->rowCount(), 2) << "the rows stay shown";
+
+    // Held down: refused once, and the auto-repeat does not start behind the box.
+    QTest::mousePress(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    waitFor([] { return false; }, 2);
+    QTest::mouseRelease(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    ASSERT_EQ(boxes.errors.size(), 1) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(boxes.errors.first().contains("is lost")) << boxes.errors.first().toStdString();
+    EXPECT_EQ(boxes.warnings.size(), 1) << boxes.warnings.join('\n').toStdString();
+    EXPECT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "cable");
+
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+    ASSERT_TRUE(waitFor([&] { return !program->connectionNotice->isLost(); })) << "never reconnected";
+    EXPECT_TRUE(program->Form1.statusBar()->currentMessage().contains("answers again"));
+    EXPECT_FALSE(program->Form1.windowTitle().contains("not reachable"));
+    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    EXPECT_EQ(boxes.errors.size(), 1) << boxes.errors.join('\n').toStdString();
+    EXPECT_EQ(boxes.warnings.size(), 1);
+    OtherCopy reader(url);
+    EXPECT_EQ(reader.sdvigOf("cable"), 1) << "one step stored, none while lost";
+}
+
+TEST_F(ServerLibraryWindowTest, anUnreachableServerAtStartUpOffersTheLocalLibrary) {
+    const QString unreachable =
+        "postgresql://echolon@/nosuchlibrary?host=" + home.file("no-server") + "&port=5432";
+    store::OdbcRegistry().writeDbq(store::TDataModule1::kLibraryAlias, unreachable);
+    boxes.answer = false;
+    {
+        app::MainProgram declined;
+        EXPECT_THROW(declined.start(), store::ServerLibraryError);
+    }
+    ASSERT_EQ(boxes.confirms.size(), 1);
+    EXPECT_TRUE(boxes.confirms.first().contains("nosuchlibrary")) << boxes.confirms.first().toStdString();
+    EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}), unreachable);
+
+    boxes.answer = true;
+    program = std::make_unique<ChoosingProgram>();
+    program->start();
+    EXPECT_EQ(boxes.confirms.size(), 2);
+    EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}),
+              store::TDataModule1::libraryDefaultPath());
+    EXPECT_EQ(program->state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
