@@ -14,25 +14,19 @@ int CopyLibraryCommand::run(const CommandLine& line, int& argc, char** argv) {
                                 [](const char* name) { return qEnvironmentVariable(name); })));
     const QString& from = line.copyRequest.from;
     const QString& to = line.copyRequest.to;
+    const QString source = store::LibraryCopy::shown(from), target = store::LibraryCopy::shown(to);
+    auto say = [](std::FILE* stream, const QString& text) {
+        std::fputs((text + '\n').toLocal8Bit().constData(), stream);
+    };
     try {
         const qint64 copied = store::LibraryCopy::copy(from, to);
-        std::fputs((tr("Copied %1 waveforms from %2 to %3.")
-                        .arg(copied)
-                        .arg(store::LibraryCopy::shown(from), store::LibraryCopy::shown(to)) +
-                    '\n')
-                       .toLocal8Bit()
-                       .constData(),
-                   stdout);
+        say(stdout, copied == 1 ? tr("Copied 1 waveform from %1 to %2.").arg(source, target)
+                                : tr("Copied %1 waveforms from %2 to %3.").arg(copied).arg(source, target));
         return 0;
     } catch (const store::StoreError& e) {
-        std::fputs(("echolon: " +
-                    tr("Nothing was copied from %1 to %2: %3")
-                        .arg(store::LibraryCopy::shown(from), store::LibraryCopy::shown(to),
-                             QString::fromUtf8(e.what())) +
-                    '\n')
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
+        say(stderr,
+            "echolon: " +
+                tr("Nothing was copied from %1 to %2: %3").arg(source, target, QString::fromUtf8(e.what())));
         return 1;
     }
 }

@@ -113,8 +113,8 @@ void refuseUnlessEmpty(Database& target, const QString& to) {
                              .arg(LibraryCopy::shown(to), q.lastError().text())
                              .toStdString());
     if (const qint64 held = q.value(0).toLongLong(); held > 0)
-        throw StoreError(LibraryCopy::tr("%1 already holds %2 waveforms; a library is copied only into a new "
-                                         "file or an empty library.")
+        throw StoreError(LibraryCopy::tr("%1 already holds waveforms (%2 of them); a library is copied only "
+                                         "into a new file or an empty library.")
                              .arg(LibraryCopy::shown(to))
                              .arg(held)
                              .toStdString());

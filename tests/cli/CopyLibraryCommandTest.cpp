@@ -87,7 +87,7 @@ TEST(CopyLibraryCommand, aLibraryGoesToTheServerAndBackUnchangedAndNeverIntoAFil
 
     const Finished again = env.run("echolon", {"copy-library", "--from", original, "--to", url});
     EXPECT_EQ(again.exitCode, 1);
-    EXPECT_TRUE(again.err.contains("already holds 2 waveforms")) << again.err.toStdString();
+    EXPECT_TRUE(again.err.contains("already holds waveforms (2 of them)")) << again.err.toStdString();
     const QString twice = env.dir("HOME") + "/twice.db";
     ASSERT_EQ(env.run("echolon", {"copy-library", "--from", url, "--to", twice}).exitCode, 0);
     EXPECT_EQ(rowsOf(twice), expected) << "the refused copy added nothing";
