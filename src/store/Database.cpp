@@ -200,9 +200,10 @@ qint64 Database::writeMany(const QString& table, const QString& sql,
     qint64 count = 0;
     QString error;
     std::exception_ptr stopped;
+    // Outlives the rollback below: the server frees a statement only outside a failed transaction.
+    QSqlQuery q(db);
     try {
         b.afterBegin(db, sync, table);
-        QSqlQuery q(db);
         if (!q.prepare(sql)) error = q.lastError().text();
         QVariantList row;
         while (error.isEmpty()) {
