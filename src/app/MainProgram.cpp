@@ -134,11 +134,10 @@ void MainProgram::createDataModule() {
         const QString server = store::ServerAddress::describe(DataModule1->registeredLibraryPath());
         if (!store::messages().confirm(
                 QCoreApplication::translate("MainProgram",
-                                            "The server library %1 cannot be opened:\n%2\n\nOpen the local "
-                                            "library %3 instead? The server library can be opened again "
-                                            "later with Open database.")
-                    .arg(server, QString::fromUtf8(e.what()),
-                         QDir::toNativeSeparators(store::TDataModule1::libraryDefaultPath()))))
+                                            "%1\n\nOpen the local library %2 instead? The server library %3 "
+                                            "can be opened again later with Open database.")
+                    .arg(QString::fromUtf8(e.what()),
+                         QDir::toNativeSeparators(store::TDataModule1::libraryDefaultPath()), server)))
             throw;
         DataModule1->useLocalLibrary();
         DataModule1->DataModuleCreate();

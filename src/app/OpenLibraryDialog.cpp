@@ -27,6 +27,7 @@ OpenLibraryDialog::OpenLibraryDialog(QWidget* parent,
     files = new QFileDialog(this, tr("Open database"));
     files->setObjectName("LibraryFiles");
     files->setWindowFlags(Qt::Widget);
+    files->setSizeGripEnabled(false);
     files->setOption(QFileDialog::DontUseNativeDialog);
     files->setFileMode(QFileDialog::ExistingFile);
     files->setNameFilters({tr("Databases (*.db *.mdb)"), tr("All files (*)")});
@@ -46,7 +47,7 @@ OpenLibraryDialog::OpenLibraryDialog(QWidget* parent,
     tabs->addTab(buildServerTab(), tr("Server"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
-    resize(760, 480);
+    resize(840, 500);
 }
 
 QWidget* OpenLibraryDialog::buildServerTab() {

@@ -95,7 +95,6 @@ protected:
 
 TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAndTheSelectionStays) {
     OtherCopy other(url);
-    for (const char* memo : {"first", "second", "third"}) other.add(memo);
     program = std::make_unique<ChoosingProgram>();
     program->start();
     const QString localTitle = program->state.title;
@@ -120,8 +119,11 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_FALSE(settings.readAll().contains("secret"));
 
+    // The library is empty when opened: its first waveforms come from the other copy.
     QTableView* grid = program->Form1.DBGridEh1;
-    ASSERT_EQ(grid->model()->rowCount(), 3);
+    for (const char* memo : {"first", "second", "third"}) other.add(memo);
+    ASSERT_TRUE(waitFor([&] { return grid->model()->rowCount() == 3; }));
+    EXPECT_TRUE(program->Form1.Panel_main->isEnabled()) << "the first waveform is shown";
     grid->setCurrentIndex(grid->model()->index(1, 1));
     const qint64 selected = currentRecId();
     ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "second");
