@@ -58,11 +58,16 @@ public:
         return v;
     }
 
-    // Around every write transaction: before BEGIN, right after it (with the
-    // table whose numbers the write takes, or empty), and after its end.
-    virtual void beforeBegin(QSqlDatabase& db, Sync sync) = 0;
-    virtual void afterBegin(QSqlDatabase& db, Sync sync, const QString& numberedTable) = 0;
+    // Starts a write transaction (with the lock on the table whose numbers
+    // the write takes, when named); the engine's text when it cannot.
+    virtual QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) = 0;
+    // After every write transaction, however it ended.
     virtual void afterEnd(QSqlDatabase& db, Sync sync) = 0;
+    // After a successful commit, before the write is reported done.
+    virtual void afterCommit(QSqlDatabase& db, Sync sync) {
+        (void)db;
+        (void)sync;
+    }
 
     // Raises the failure of `what` with the engine's text as the right
     // StoreError (a full disk, a lost server, ...).

@@ -150,15 +150,19 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     QSqlDatabase db = handle();
     Backend& b = *backend_;
     const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
-    b.beforeBegin(db, sync);
     const TransactionEnd end{b, db, sync};
-    if (!db.transaction()) b.fail(what, db.lastError().text());
+    // The numbers' lock comes with the transaction's start: preparing a
+    // statement on a table already takes a lock of its own on it, which two
+    // writers would then each hold while waiting for the other's.
+    if (const QString e = b.begin(db, sync, numberedTable); !e.isEmpty()) {
+        db.rollback();
+        b.fail(what, e);
+    }
     WriteResult result;
     QString error;
     // Outlives the rollback below: the server frees a statement only outside a failed transaction.
     QSqlQuery q(db);
     try {
-        b.afterBegin(db, sync, numberedTable);
         if (!q.prepare(returning ? sql + b.returningKey() : sql)) {
             error = q.lastError().text();
         } else {
@@ -186,6 +190,7 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
         b.fail(what, error);
     }
     ++generations_[table.toLower()];
+    b.afterCommit(db, sync);
     return result;
 }
 
@@ -194,16 +199,17 @@ qint64 Database::writeMany(const QString& table, const QString& sql,
     QSqlDatabase db = handle();
     Backend& b = *backend_;
     const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
-    b.beforeBegin(db, sync);
     const TransactionEnd end{b, db, sync};
-    if (!db.transaction()) b.fail(what, db.lastError().text());
+    if (const QString e = b.begin(db, sync, table); !e.isEmpty()) {
+        db.rollback();
+        b.fail(what, e);
+    }
     qint64 count = 0;
     QString error;
     std::exception_ptr stopped;
     // Outlives the rollback below: the server frees a statement only outside a failed transaction.
     QSqlQuery q(db);
     try {
-        b.afterBegin(db, sync, table);
         if (!q.prepare(sql)) error = q.lastError().text();
         QVariantList row;
         while (error.isEmpty()) {
@@ -228,6 +234,7 @@ qint64 Database::writeMany(const QString& table, const QString& sql,
         b.fail(what, error);
     }
     ++generations_[table.toLower()];
+    b.afterCommit(db, sync);
     return count;
 }
 

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <utility>
 
 namespace store {
 
@@ -267,19 +268,35 @@ QVariant PgBackend::bindable(const QVariant& v, ColumnKind kind) const {
     return v;
 }
 
-void PgBackend::afterBegin(QSqlDatabase& db, Sync sync, const QString& numberedTable) {
-    QSqlQuery q(db);
+QString PgBackend::begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) {
     // As with the file library: changes to a stored row may be lost to a crash
     // of the server's machine, never half-written; waveforms coming in or going
-    // out wait until the server has them on its disk, whatever the server's
-    // own setting is.
-    const QString commit = sync == Sync::Normal ? QStringLiteral("off") : QStringLiteral("on");
-    if (!q.exec(QStringLiteral("SET LOCAL synchronous_commit TO ") + commit))
-        throw StoreError(q.lastError().text().toStdString());
-    // The largest number cannot be taken by another writer until this one commits.
-    if (!numberedTable.isEmpty() &&
-        !q.exec(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(quoted(numberedTable))))
-        throw StoreError(q.lastError().text().toStdString());
+    // out are on the server's disk before the write is done, whatever the
+    // server's own setting is. A write that takes numbers holds the table's
+    // lock until it commits: it commits without waiting for the disk and
+    // waits after the lock is gone (afterCommit), so that the writers of a
+    // crew share their disk flushes instead of queueing for each.
+    const bool numbered = !numberedTable.isEmpty();
+    confirmDurable_ = numbered && sync == Sync::Full;
+    QString sql =
+        QStringLiteral("BEGIN; SET LOCAL synchronous_commit TO %1")
+            .arg(sync == Sync::Normal || confirmDurable_ ? QLatin1String("off") : QLatin1String("on"));
+    // The largest number cannot be taken by another writer until this one
+    // commits. One message to the server: the lock is held from its answer on.
+    if (numbered)
+        sql += QStringLiteral("; LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(quoted(numberedTable));
+    QSqlQuery q(db);
+    return q.exec(sql) ? QString() : q.lastError().text();
+}
+
+void PgBackend::afterCommit(QSqlDatabase& db, Sync) {
+    if (!std::exchange(confirmDurable_, false)) return;
+    // A durable commit of its own waits until the log holds everything
+    // committed before it, this write included.
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN; SET LOCAL synchronous_commit TO on; SELECT txid_current(); COMMIT")))
+        fail(QCoreApplication::translate("PgBackend", "Cannot confirm that the server keeps the waveform"),
+             q.lastError().text());
 }
 
 void PgBackend::fail(const QString& what, const QString& engineText) {

@@ -32,9 +32,9 @@ public:
     QString nextNumber(const QString& column, const QString& table) const override;
     QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
     QVariant bindable(const QVariant& v, ColumnKind kind) const override;
-    void beforeBegin(QSqlDatabase&, Sync) override {}
-    void afterBegin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
+    QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
     void afterEnd(QSqlDatabase&, Sync) override {}
+    void afterCommit(QSqlDatabase& db, Sync sync) override;
     [[noreturn]] void fail(const QString& what, const QString& engineText) override;
     QString lostReason() const override { return lost_; }
 
@@ -58,8 +58,9 @@ private:
     Schema::Kind kind_ = Schema::Kind::Library;
     QString missingFieldsReason_;
     QString lost_;
-    QTimer watch_;  // the heartbeat while connected, the reconnect probe while lost
-    QTimer settle_; // gathers the changes announced within a moment into one pass
+    bool confirmDurable_ = false; // the last numbered write committed before its disk flush
+    QTimer watch_;                // the heartbeat while connected, the reconnect probe while lost
+    QTimer settle_;               // gathers the changes announced within a moment into one pass
     QString changedTable_;
     QSet<qint64> changedRows_;
     bool changedUnknown_ = false;

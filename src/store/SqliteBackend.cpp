@@ -164,9 +164,11 @@ QString SqliteBackend::nextNumber(const QString& column, const QString& table) c
         .arg(quoted(column), quoted(table));
 }
 
-void SqliteBackend::beforeBegin(QSqlDatabase& db, Sync sync) {
+QString SqliteBackend::begin(QSqlDatabase& db, Sync sync, const QString&) {
     // The setting holds for the connection; it goes back once this commit is on the disk.
     if (sync == Sync::Full) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    // The file is locked for the whole write transaction: numbers need no lock of their own.
+    return db.transaction() ? QString() : db.lastError().text();
 }
 
 void SqliteBackend::afterEnd(QSqlDatabase& db, Sync sync) {

@@ -15,8 +15,7 @@ public:
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
     QString returningKey() const override { return {}; }
-    void beforeBegin(QSqlDatabase& db, Sync sync) override;
-    void afterBegin(QSqlDatabase&, Sync, const QString&) override {}
+    QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
     void afterEnd(QSqlDatabase& db, Sync sync) override;
     [[noreturn]] void fail(const QString& what, const QString& engineText) override;
 
