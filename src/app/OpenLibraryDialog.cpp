@@ -6,11 +6,13 @@
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace app {
@@ -31,6 +33,12 @@ OpenLibraryDialog::OpenLibraryDialog(QWidget* parent,
     files->setOption(QFileDialog::DontUseNativeDialog);
     files->setFileMode(QFileDialog::ExistingFile);
     files->setNameFilters({tr("Databases (*.db *.mdb)"), tr("All files (*)")});
+    // The detail view's size and date columns take the width they need, the name the rest.
+    if (auto* view = files->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        view->header()->setStretchLastSection(false);
+        view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     const QString folder = store::DialogFolders::folderFor(store::DialogPurpose::Database);
     files->setDirectory(folder);
     // Opening in a folder counts as entering it: the Data folder gets its empty library back at once.
