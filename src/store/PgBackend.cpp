@@ -15,9 +15,11 @@ namespace store {
 
 namespace {
 
-constexpr int kCheckMs = 1000;
-// Changes announced within this time are passed on together; well within the
-// second in which another program's change is to appear.
+// Half a second between checks: an announcement that a query read off the
+// connection is passed on by the next check at the latest.
+constexpr int kCheckMs = 500;
+// Changes announced within this time are passed on together; with the check,
+// well within the second in which another program's change is to appear.
 constexpr int kSettleMs = 150;
 const QString kChannelPrefix = QStringLiteral("echolon_");
 
@@ -326,9 +328,15 @@ void PgBackend::check() {
     bool answers = false;
     QString error;
     {
-        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QSqlQuery q(db);
         answers = q.exec(QStringLiteral("SELECT 1"));
         if (!answers) error = q.lastError().text();
+        // An announcement that arrived with the answer to a query waits in the
+        // client library, and the connection's socket no longer tells of it:
+        // the driver is asked to hand over what waits.
+        if (answers && kind_ == Schema::Kind::Library && db.driver())
+            QMetaObject::invokeMethod(db.driver(), "_q_handleNotification", Qt::QueuedConnection);
     }
     if (!answers) markLost(error);
 }
