@@ -50,6 +50,21 @@
     </message>
 </context>
 <context>
+    <name>CopyLibraryCommand</name>
+    <message>
+        <source>Copied 1 waveform from %1 to %2.</source>
+        <translation>Copied 1 waveform from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>Copied %1 waveforms from %2 to %3.</source>
+        <translation>Copied %1 waveforms from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied from %1 to %2: %3</source>
+        <translation>Nothing was copied from %1 to %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>CsvTable</name>
     <message>
         <source>Line %1: text after a quoted cell.</source>
@@ -404,6 +419,33 @@ Import these files now?</translation>
     </message>
 </context>
 <context>
+    <name>LibraryCopy</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no waveform library: %2</source>
+        <translation>%1 holds no waveform library: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no field %2, which %3 holds.</source>
+        <translation>%1 has no field %2, which %3 holds.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds waveforms (%2 of them); a library is copied only into a new file or an empty library.</source>
+        <translation>%1 already holds waveforms (%2 of them); a library is copied only into a new file or an empty library.</translation>
+    </message>
+    <message>
+        <source>The waveform No %1 of %2 cannot be stored in %3: %4</source>
+        <translation>The waveform No %1 of %2 cannot be stored in %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFile</name>
     <message>
         <source>The waveform library %1 does not exist.</source>
@@ -442,24 +484,20 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
         <translation>Waveform detail</translation>
     </message>
     <message>
-        <source>Open database</source>
-        <translation>Open database</translation>
-    </message>
-    <message>
-        <source>Databases (*.db *.mdb)</source>
-        <translation>Databases (*.db *.mdb)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>All files (*)</translation>
-    </message>
-    <message>
         <source>Open waveform</source>
         <translation>Open waveform</translation>
     </message>
     <message>
         <source>Waveforms (*.tdr)</source>
         <translation>Waveforms (*.tdr)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open the local library %2 instead? The server library %3 can be opened again later with Open database.</source>
+        <translation>%1
+
+Open the local library %2 instead? The server library %3 can be opened again later with Open database.</translation>
     </message>
 </context>
 <context>
@@ -625,6 +663,43 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
     <message>
         <source>scale (ft)</source>
         <translation>scale (ft)</translation>
+    </message>
+</context>
+<context>
+    <name>PgBackend</name>
+    <message>
+        <source>Cannot open the server library %1: %2</source>
+        <translation>Cannot open the server library %1: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (package libqt6sql6-psql).</source>
+        <translation>the PostgreSQL driver of Qt is not installed (package libqt6sql6-psql).</translation>
+    </message>
+    <message>
+        <source>Cannot create the tables in %1: %2</source>
+        <translation>Cannot create the tables in %1: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds tables of another program and no waveform library. Choose an empty database or a library.</source>
+        <translation>The database %1 holds tables of another program and no waveform library. Choose an empty database or a library.</translation>
+    </message>
+    <message>
+        <source>Cannot confirm that the server keeps the waveform</source>
+        <translation>Cannot confirm that the server keeps the waveform</translation>
+    </message>
+    <message>
+        <source>%1 %2: the server cannot be reached; nothing was stored.
+%3</source>
+        <translation>%1 %2: the server cannot be reached; nothing was stored.
+%3</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>the server closed the connection</translation>
+    </message>
+    <message>
+        <source>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</source>
+        <translation>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +920,29 @@ Close it first, or start this copy on another folder with --home DIR.</translati
     <message>
         <source>Cannot add the field %1 to %2: %3</source>
         <translation>Cannot add the field %1 to %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 is not a server address of the form postgresql://user@host:port/dbname.</source>
+        <translation>%1 is not a server address of the form postgresql://user@host:port/dbname.</translation>
+    </message>
+    <message>
+        <source>The address holds a password. The program never keeps passwords: put it in ~/.pgpass or PGPASSWORD and give the address without it.</source>
+        <translation>The address holds a password. The program never keeps passwords: put it in ~/.pgpass or PGPASSWORD and give the address without it.</translation>
+    </message>
+    <message>
+        <source>The address %1 names no database: add /dbname after the host.</source>
+        <translation>The address %1 names no database: add /dbname after the host.</translation>
+    </message>
+    <message>
+        <source>The port %1 in the address is not a port number.</source>
+        <translation>The port %1 in the address is not a port number.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 on %2</translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1294,72 @@ After restoring %2 from %3: %4</translation>
     <message>
         <source>Height:</source>
         <translation>Height:</translation>
+    </message>
+</context>
+<context>
+    <name>app::LibraryConnectionNotice</name>
+    <message>
+        <source>Library not reachable</source>
+        <translation>Library not reachable</translation>
+    </message>
+    <message>
+        <source>%1 - not reachable</source>
+        <translation>%1 - not reachable</translation>
+    </message>
+    <message>
+        <source>The library %1 answers again.</source>
+        <translation>The library %1 answers again.</translation>
+    </message>
+</context>
+<context>
+    <name>app::OpenLibraryDialog</name>
+    <message>
+        <source>Open database</source>
+        <translation>Open database</translation>
+    </message>
+    <message>
+        <source>Library location</source>
+        <translation>Library location</translation>
+    </message>
+    <message>
+        <source>Databases (*.db *.mdb)</source>
+        <translation>Databases (*.db *.mdb)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Server address:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Server address</translation>
+    </message>
+    <message>
+        <source>The password is taken from ~/.pgpass or the PGPASSWORD environment variable; it is never written into the address or the settings.</source>
+        <translation>The password is taken from ~/.pgpass or the PGPASSWORD environment variable; it is never written into the address or the settings.</translation>
+    </message>
+    <message>
+        <source>Opened last:</source>
+        <translation>Opened last:</translation>
+    </message>
+    <message>
+        <source>Server libraries opened last</source>
+        <translation>Server libraries opened last</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,21 @@
     </message>
 </context>
 <context>
+    <name>CopyLibraryCommand</name>
+    <message>
+        <source>Copied 1 waveform from %1 to %2.</source>
+        <translation>Скопирована 1 рефлектограмма из %1 в %2.</translation>
+    </message>
+    <message>
+        <source>Copied %1 waveforms from %2 to %3.</source>
+        <translation>Скопировано рефлектограмм: %1, из %2 в %3.</translation>
+    </message>
+    <message>
+        <source>Nothing was copied from %1 to %2: %3</source>
+        <translation>Ничего не скопировано из %1 в %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>CsvTable</name>
     <message>
         <source>Line %1: text after a quoted cell.</source>
@@ -404,6 +419,33 @@ Import these files now?</source>
     </message>
 </context>
 <context>
+    <name>LibraryCopy</name>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Не удаётся открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no waveform library: %2</source>
+        <translation>В %1 нет библиотеки рефлектограмм: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no field %2, which %3 holds.</source>
+        <translation>В %1 нет поля %2, которое есть в %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Не удаётся прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds waveforms (%2 of them); a library is copied only into a new file or an empty library.</source>
+        <translation>В %1 уже есть рефлектограммы (%2); библиотека копируется только в новый файл или в пустую библиотеку.</translation>
+    </message>
+    <message>
+        <source>The waveform No %1 of %2 cannot be stored in %3: %4</source>
+        <translation>Рефлектограмму № %1 из %2 не удаётся записать в %3: %4</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFile</name>
     <message>
         <source>The waveform library %1 does not exist.</source>
@@ -442,24 +484,20 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
         <translation>Рефлектограмма подробно</translation>
     </message>
     <message>
-        <source>Open database</source>
-        <translation>Открыть базу данных</translation>
-    </message>
-    <message>
-        <source>Databases (*.db *.mdb)</source>
-        <translation>Базы данных (*.db *.mdb)</translation>
-    </message>
-    <message>
-        <source>All files (*)</source>
-        <translation>Все файлы (*)</translation>
-    </message>
-    <message>
         <source>Open waveform</source>
         <translation>Открыть рефлектограмму</translation>
     </message>
     <message>
         <source>Waveforms (*.tdr)</source>
         <translation>Рефлектограммы (*.tdr)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open the local library %2 instead? The server library %3 can be opened again later with Open database.</source>
+        <translation>%1
+
+Открыть вместо неё локальную базу %2? Базу %3 на сервере можно будет открыть снова командой «Открыть базу данных».</translation>
     </message>
 </context>
 <context>
@@ -625,6 +663,43 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
     <message>
         <source>scale (ft)</source>
         <translation>масштаб (фт)</translation>
+    </message>
+</context>
+<context>
+    <name>PgBackend</name>
+    <message>
+        <source>Cannot open the server library %1: %2</source>
+        <translation>Не удаётся открыть базу на сервере %1: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (package libqt6sql6-psql).</source>
+        <translation>драйвер сервера баз данных не установлен (пакет «libqt6sql6-psql»).</translation>
+    </message>
+    <message>
+        <source>Cannot create the tables in %1: %2</source>
+        <translation>Не удаётся создать таблицы в %1: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds tables of another program and no waveform library. Choose an empty database or a library.</source>
+        <translation>База %1 содержит таблицы другой программы и не содержит библиотеки рефлектограмм. Выберите пустую базу или библиотеку.</translation>
+    </message>
+    <message>
+        <source>Cannot confirm that the server keeps the waveform</source>
+        <translation>Не удаётся убедиться, что сервер сохранил рефлектограмму</translation>
+    </message>
+    <message>
+        <source>%1 %2: the server cannot be reached; nothing was stored.
+%3</source>
+        <translation>%1 %2: сервер недоступен; ничего не сохранено.
+%3</translation>
+    </message>
+    <message>
+        <source>the server closed the connection</source>
+        <translation>сервер закрыл соединение</translation>
+    </message>
+    <message>
+        <source>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</source>
+        <translation>Связь с базой на сервере %1 потеряна (%2). Показанное остаётся на экране; сохранить ничего нельзя, пока программа не восстановит связь, — она пытается каждую секунду.</translation>
     </message>
 </context>
 <context>
@@ -845,6 +920,29 @@ Close it first, or start this copy on another folder with --home DIR.</source>
     <message>
         <source>Cannot add the field %1 to %2: %3</source>
         <translation>Не удалось добавить поле %1 в %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>%1 is not a server address of the form postgresql://user@host:port/dbname.</source>
+        <translation>%1 — не адрес сервера вида «postgresql://user@host:port/dbname».</translation>
+    </message>
+    <message>
+        <source>The address holds a password. The program never keeps passwords: put it in ~/.pgpass or PGPASSWORD and give the address without it.</source>
+        <translation>В адресе указан пароль. Программа никогда не хранит пароли: запишите его в «~/.pgpass» или «PGPASSWORD» и укажите адрес без него.</translation>
+    </message>
+    <message>
+        <source>The address %1 names no database: add /dbname after the host.</source>
+        <translation>В адресе %1 не указана база: добавьте «/dbname» после имени сервера.</translation>
+    </message>
+    <message>
+        <source>The port %1 in the address is not a port number.</source>
+        <translation>Порт %1 в адресе — не номер порта.</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 на %2</translation>
     </message>
 </context>
 <context>
@@ -1196,6 +1294,72 @@ After restoring %2 from %3: %4</source>
     <message>
         <source>Height:</source>
         <translation>Высота:</translation>
+    </message>
+</context>
+<context>
+    <name>app::LibraryConnectionNotice</name>
+    <message>
+        <source>Library not reachable</source>
+        <translation>База недоступна</translation>
+    </message>
+    <message>
+        <source>%1 - not reachable</source>
+        <translation>%1 - недоступна</translation>
+    </message>
+    <message>
+        <source>The library %1 answers again.</source>
+        <translation>База %1 снова доступна.</translation>
+    </message>
+</context>
+<context>
+    <name>app::OpenLibraryDialog</name>
+    <message>
+        <source>Open database</source>
+        <translation>Открыть базу данных</translation>
+    </message>
+    <message>
+        <source>Library location</source>
+        <translation>Где находится база</translation>
+    </message>
+    <message>
+        <source>Databases (*.db *.mdb)</source>
+        <translation>Базы данных (*.db *.mdb)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>Server address:</source>
+        <translation>Адрес сервера:</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Адрес сервера</translation>
+    </message>
+    <message>
+        <source>The password is taken from ~/.pgpass or the PGPASSWORD environment variable; it is never written into the address or the settings.</source>
+        <translation>Пароль берётся из «~/.pgpass» или из переменной окружения «PGPASSWORD»; в адрес и в настройки он не записывается никогда.</translation>
+    </message>
+    <message>
+        <source>Opened last:</source>
+        <translation>Открывались последними:</translation>
+    </message>
+    <message>
+        <source>Server libraries opened last</source>
+        <translation>Базы на сервере, открывавшиеся последними</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
     </message>
 </context>
 <context>
