@@ -142,7 +142,7 @@ QString PgBackend::connectOnce(bool withTables) {
         error = configure(db, url_);
         if (error.isEmpty()) {
             if (!db.open()) {
-                error = db.lastError().text().trimmed();
+                error = db.lastError().text().simplified();
             } else {
                 QSqlQuery q(db);
                 // A writer waiting for another's lock gives up with a message instead of hanging.
@@ -317,7 +317,7 @@ void PgBackend::fail(const QString& what, const QString& engineText) {
                              .arg(what, displayName(), lost_)
                              .toStdString());
     throw StoreError(
-        QStringLiteral("%1 %2: %3").arg(what, displayName(), engineText.trimmed()).toStdString());
+        QStringLiteral("%1 %2: %3").arg(what, displayName(), engineText.simplified()).toStdString());
 }
 
 void PgBackend::check() {
@@ -347,7 +347,7 @@ void PgBackend::markLost(const QString& engineText) {
     // queries fail without a text.
     const QString why = engineText.trimmed().isEmpty()
                             ? QCoreApplication::translate("PgBackend", "the server closed the connection")
-                            : engineText.trimmed();
+                            : engineText.simplified();
     lost_ = QCoreApplication::translate(
                 "PgBackend", "The connection to the server library %1 is lost (%2). What is shown "
                              "stays; nothing can be stored until the program has reconnected, which "
