@@ -145,8 +145,8 @@ qint64 Database::insert(const QString& table, const QString& sql, const QVariant
     return r.insertId;
 }
 
-Database::WriteResult Database::run(const QString& table, const QString& sql, const QVariantList& params,
-                                    Sync sync, const QString& numberedTable, bool returning) {
+void Database::transact(const QString& table, Sync sync, const QString& numberedTable,
+                        const std::function<QString(QSqlQuery&)>& body) {
     QSqlDatabase db = handle();
     Backend& b = *backend_;
     const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
@@ -158,30 +158,17 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
         db.rollback();
         b.fail(what, e);
     }
-    WriteResult result;
     QString error;
     // Outlives the rollback below: the server frees a statement only outside a failed transaction.
     QSqlQuery q(db);
     try {
-        if (!q.prepare(returning ? sql + b.returningKey() : sql)) {
-            error = q.lastError().text();
-        } else {
-            for (const QVariant& p : params) q.addBindValue(p);
-            if (!q.exec()) {
-                error = q.lastError().text();
-            } else {
-                result.rowsAffected = q.numRowsAffected();
-                // Only an insert asks for its key: on a server the question
-                // fails the whole transaction in a session that has inserted nothing.
-                if (returning && !b.returningKey().isEmpty()) {
-                    if (q.next()) result.insertId = q.value(0).toLongLong();
-                } else if (returning) {
-                    if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
-                }
-            }
-        }
+        error = body(q);
     } catch (const StoreError& e) {
         error = QString::fromUtf8(e.what());
+    } catch (...) {
+        q.finish();
+        db.rollback();
+        throw;
     }
     q.finish();
     if (error.isEmpty() && !db.commit()) error = db.lastError().text();
@@ -191,50 +178,55 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     }
     ++generations_[table.toLower()];
     b.afterCommit(db, sync);
+}
+
+Database::WriteResult Database::run(const QString& table, const QString& sql, const QVariantList& params,
+                                    Sync sync, const QString& numberedTable, bool returning) {
+    WriteResult result;
+    transact(table, sync, numberedTable, [&](QSqlQuery& q) {
+        const QString returningKey = returning ? backend_->returningKey() : QString();
+        if (!q.prepare(sql + returningKey)) return q.lastError().text();
+        for (const QVariant& p : params) q.addBindValue(p);
+        if (!q.exec()) return q.lastError().text();
+        result.rowsAffected = q.numRowsAffected();
+        // Only an insert asks for its key: on a server the question
+        // fails the whole transaction in a session that has inserted nothing.
+        if (!returningKey.isEmpty()) {
+            if (q.next()) result.insertId = q.value(0).toLongLong();
+        } else if (returning) {
+            if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
+        }
+        return QString();
+    });
     return result;
 }
 
 qint64 Database::writeMany(const QString& table, const QString& sql,
                            const std::function<bool(QVariantList& row)>& next, Sync sync) {
-    QSqlDatabase db = handle();
-    Backend& b = *backend_;
-    const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
-    const TransactionEnd end{b, db, sync};
-    if (const QString e = b.begin(db, sync, table); !e.isEmpty()) {
-        db.rollback();
-        b.fail(what, e);
-    }
+    // What `next` raises goes to the caller as it stands, the transaction rolled back.
+    struct Stopped {
+        std::exception_ptr why;
+    };
     qint64 count = 0;
-    QString error;
-    std::exception_ptr stopped;
-    // Outlives the rollback below: the server frees a statement only outside a failed transaction.
-    QSqlQuery q(db);
     try {
-        if (!q.prepare(sql)) error = q.lastError().text();
-        QVariantList row;
-        while (error.isEmpty()) {
-            row.clear();
-            try {
-                if (!next(row)) break;
-            } catch (...) {
-                stopped = std::current_exception();
-                break;
+        transact(table, sync, table, [&](QSqlQuery& q) {
+            if (!q.prepare(sql)) return q.lastError().text();
+            QVariantList row;
+            while (true) {
+                row.clear();
+                try {
+                    if (!next(row)) return QString();
+                } catch (...) {
+                    throw Stopped{std::current_exception()};
+                }
+                for (int i = 0; i < row.size(); ++i) q.bindValue(i, row[i]);
+                if (!q.exec()) return q.lastError().text();
+                ++count;
             }
-            for (int i = 0; i < row.size(); ++i) q.bindValue(i, row[i]);
-            if (q.exec()) ++count;
-            else error = q.lastError().text();
-        }
-    } catch (const StoreError& e) {
-        error = QString::fromUtf8(e.what());
+        });
+    } catch (const Stopped& stopped) {
+        std::rethrow_exception(stopped.why);
     }
-    if (!stopped && error.isEmpty() && !db.commit()) error = db.lastError().text();
-    if (stopped || !error.isEmpty()) {
-        db.rollback();
-        if (stopped) std::rethrow_exception(stopped);
-        b.fail(what, error);
-    }
-    ++generations_[table.toLower()];
-    b.afterCommit(db, sync);
     return count;
 }
 

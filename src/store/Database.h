@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 #include <functional>
@@ -110,6 +111,10 @@ private:
     Backend& backend() const;
     WriteResult run(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
                     const QString& numberedTable, bool returning);
+    // One write transaction around `body`, which returns the engine's text of
+    // a failure (empty: done): committed whole, or rolled back and raised.
+    void transact(const QString& table, Sync sync, const QString& numberedTable,
+                  const std::function<QString(QSqlQuery&)>& body);
 
     QString alias_;
     Schema::Kind kind_;

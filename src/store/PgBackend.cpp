@@ -167,7 +167,7 @@ QString PgBackend::connectOnce(bool withTables) {
         db.close();
     }
     QSqlDatabase::removeDatabase(connection_);
-    return error.isEmpty() ? QStringLiteral("?") : error;
+    return error;
 }
 
 void PgBackend::ensureTables(QSqlDatabase& db) {
@@ -376,17 +376,11 @@ void PgBackend::startProbe() {
     }
     if (probe_.joinable()) probe_.join();
     probeResult_ = std::make_shared<std::atomic<int>>(-1);
-    const ServerAddress::Parts p = ServerAddress::parts(url_);
-    probe_ = std::thread([p, result = probeResult_, name = connection_ + QStringLiteral("#probe")] {
+    probe_ = std::thread([url = url_, result = probeResult_, name = connection_ + QStringLiteral("#probe")] {
         bool ok = false;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            db.setHostName(p.host);
-            if (!p.port.isEmpty()) db.setPort(p.port.toInt());
-            db.setUserName(p.user);
-            db.setDatabaseName(p.database);
-            db.setConnectOptions(QStringLiteral("connect_timeout=5"));
-            ok = db.open();
+            ok = configure(db, url).isEmpty() && db.open();
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
