@@ -274,10 +274,6 @@ bool TDataModule1::undoDelete() {
     return true;
 }
 
-} // namespace store
-
-namespace store {
-
 void TDataModule1::libraryChangedElsewhere(const QSet<qint64>& rows) {
     // Empty: not known which rows; the whole list is read again.
     if (rows.isEmpty()) changedAll_ = true;
