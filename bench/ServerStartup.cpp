@@ -5,6 +5,7 @@
 // and is reached over its Unix socket. Each start-up and each series of posts
 // runs in a child process of its own, so that each pays the full start-up and
 // reports its own peak memory (the server's memory is not the program's).
+#include "FirstPaint.h"
 #include "WaveformLibraries.h"
 #include "app/MainProgram.h"
 #include "store/DataModuleHost.h"
@@ -22,7 +23,6 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -36,12 +36,6 @@ constexpr double kGoalMegabytes = 150;
 constexpr double kGoalPostMs = 3;
 
 QString benchRoot() { return QDir::tempPath() + QStringLiteral("/echolon-bench-server-startup"); }
-
-long peakKb() {
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // Sample images that do not compress, so the server stores each as large as the file does.
 QByteArray image(int size, quint32 seed) {
@@ -100,25 +94,6 @@ public:
     store::ViewState& state;
     store::TDataModule1* module = nullptr;
 };
-
-// One start-up up to the first painted main window; prints "<seconds> <peak kB>".
-int windowChild() {
-    QElapsedTimer timer;
-    timer.start();
-    app::MainProgram program;
-    program.start();
-    program.Form1.resize(1280, 900);
-    program.Form1.show();
-    program.DBChart1.flush();
-    program.TDBChart1.flush();
-    QCoreApplication::processEvents();
-    program.Form1.repaint();
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    if (program.DataModule1->MasterCount != kSmallRows)
-        bench::fail("the main window shows the wrong library");
-    std::printf("%.6f %ld\n", seconds, peakKb());
-    return 0;
-}
 
 // Posts of the offset, as each step of the offset buttons makes; prints the
 // median and the 99th percentile in milliseconds.
@@ -189,7 +164,7 @@ void line(const char* name, const QString& figure, const QString& goal, bool met
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (app.arguments().contains(QStringLiteral("--window"))) return windowChild();
+    if (app.arguments().contains(QStringLiteral("--window"))) return bench::firstPaintedWindow(kSmallRows);
     if (app.arguments().contains(QStringLiteral("--posts"))) return postsChild();
 
     PgServer server(PgServer::Durability::Durable);

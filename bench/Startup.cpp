@@ -3,6 +3,7 @@
 // (the first record's values, its sample image and the first page of the grid).
 // Each measurement runs in a child process of its own, so that every run pays
 // the full start-up and reports its own peak memory.
+#include "FirstPaint.h"
 #include "WaveformLibraries.h"
 #include "app/MainProgram.h"
 #include "store/DataModuleHost.h"
@@ -82,28 +83,6 @@ int child() {
     return 0;
 }
 
-// One start-up of the whole program up to the first painted main window;
-// prints "<seconds> <peak kB>".
-int windowChild() {
-    QElapsedTimer timer;
-    timer.start();
-    app::MainProgram program;
-    program.start();
-    program.Form1.resize(1280, 900);
-    program.Form1.show();
-    program.DBChart1.flush();
-    program.TDBChart1.flush();
-    QCoreApplication::processEvents();
-    program.Form1.repaint();
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    if (program.DataModule1->MasterCount != kSmallRows)
-        bench::fail("the main window shows the wrong library");
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
-    return 0;
-}
-
 // Repeated posts on the large library, as the offset buttons do: prints the
 // median and the worst time of one edit and post, in milliseconds.
 int posts() {
@@ -137,7 +116,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
     if (app.arguments().contains(QStringLiteral("--child"))) return child();
     if (app.arguments().contains(QStringLiteral("--posts"))) return posts();
-    if (app.arguments().contains(QStringLiteral("--window"))) return windowChild();
+    if (app.arguments().contains(QStringLiteral("--window"))) return bench::firstPaintedWindow(kSmallRows);
 
     QElapsedTimer gen;
     gen.start();
