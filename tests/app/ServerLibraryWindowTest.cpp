@@ -10,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -138,6 +139,16 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     EXPECT_EQ(currentRecId(), selected);
     EXPECT_EQ(grid->currentIndex().row(), program->DataModule1->t_master.recNo());
     EXPECT_EQ(program->DataModule1->t_master2.recordCount(), 4);
+
+    // Waveforms imported by another program process appear in this window's grid too.
+    program->controller->ComboBox_typeChange(1);
+    ASSERT_EQ(grid->model()->rowCount(), 0);
+    QProcess writer;
+    writer.start(QStringLiteral(ECHOLON_BIN_DIR "/echolon-library-writer"), {url, "2", "imported"});
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+    EXPECT_TRUE(waitFor([&] { return grid->model()->rowCount() == 2; }));
+    EXPECT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "imported 1");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
     EXPECT_TRUE(boxes.warnings.isEmpty()) << boxes.warnings.join('\n').toStdString();
 }
