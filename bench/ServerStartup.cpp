@@ -5,14 +5,11 @@
 // and is reached over its Unix socket. Each start-up and each series of posts
 // runs in a child process of its own, so that each pays the full start-up and
 // reports its own peak memory (the server's memory is not the program's).
-#include "FirstPaint.h"
+#include "StartupChildren.h"
 #include "WaveformLibraries.h"
 #include "app/MainProgram.h"
-#include "store/DataModuleHost.h"
 #include "store/Dataset.h"
 #include "store/OdbcRegistry.h"
-#include "store/TDataModule1.h"
-#include "store/ViewState.h"
 #include "support/PgServer.h"
 
 #include <QApplication>
@@ -81,39 +78,10 @@ void fillServerLibrary(const QString& url) {
     library.disconnect();
 }
 
-class BenchHost : public store::DataModuleHost {
-public:
-    explicit BenchHost(store::ViewState& s) : state(s) {}
-    void SetWaveformViewEnabled(bool) override {}
-    void SetCompareGridEnabled(bool) override {}
-    void applyDeviceFilter() override {
-        module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
-    }
-    void updateRange() override {}
-    void redraw(int) override {}
-    store::ViewState& state;
-    store::TDataModule1* module = nullptr;
-};
-
 // Posts of the offset, as each step of the offset buttons makes; prints the
 // median and the 99th percentile in milliseconds.
 int postsChild() {
-    store::ViewState state;
-    BenchHost host(state);
-    store::TDataModule1 dm(state, host);
-    host.module = &dm;
-    dm.DataModuleCreate();
-    std::vector<double> ms;
-    QElapsedTimer timer;
-    for (int i = 0; i < kPosts; ++i) {
-        dm.t_master.setTag(store::TagQuiet);
-        timer.start();
-        dm.t_master.edit();
-        dm.t_master.fieldByName("SDVIG").setInteger(i % 40);
-        dm.t_master.post();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
+    const std::vector<double> ms = bench::offsetPosts(kPosts);
     std::printf("%.6f %.6f\n", ms[ms.size() / 2], ms[(ms.size() * 99) / 100]);
     return 0;
 }

@@ -3,10 +3,9 @@
 // (the first record's values, its sample image and the first page of the grid).
 // Each measurement runs in a child process of its own, so that every run pays
 // the full start-up and reports its own peak memory.
-#include "FirstPaint.h"
+#include "StartupChildren.h"
 #include "WaveformLibraries.h"
 #include "app/MainProgram.h"
-#include "store/DataModuleHost.h"
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
@@ -43,29 +42,12 @@ void generateLibrary() {
     m.open(QIODevice::WriteOnly);
 }
 
-class BenchHost : public store::DataModuleHost {
-public:
-    explicit BenchHost(store::ViewState& s) : state(s) {}
-    void SetWaveformViewEnabled(bool) override {}
-    void SetCompareGridEnabled(bool) override {}
-    void applyDeviceFilter() override {
-        module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
-    }
-    void updateRange() override {}
-    void redraw(int) override {
-        if (module->MasterCount > 0) imageBytes += module->t_master.fieldByName("POINTS").asBlob().size();
-    }
-    store::ViewState& state;
-    store::TDataModule1* module = nullptr;
-    qint64 imageBytes = 0;
-};
-
 // One start-up; prints "<seconds> <peak kB>".
 int child() {
     QElapsedTimer timer;
     timer.start();
     store::ViewState state;
-    BenchHost host(state);
+    bench::ModuleHost host(state);
     store::TDataModule1 dm(state, host);
     host.module = &dm;
     dm.DataModuleCreate();
@@ -86,22 +68,7 @@ int child() {
 // Repeated posts on the large library, as the offset buttons do: prints the
 // median and the worst time of one edit and post, in milliseconds.
 int posts() {
-    store::ViewState state;
-    BenchHost host(state);
-    store::TDataModule1 dm(state, host);
-    host.module = &dm;
-    dm.DataModuleCreate();
-    std::vector<double> ms;
-    QElapsedTimer timer;
-    for (int i = 0; i < 300; ++i) {
-        dm.t_master.setTag(store::TagQuiet);
-        timer.start();
-        dm.t_master.edit();
-        dm.t_master.fieldByName("SDVIG").setInteger(i % 40);
-        dm.t_master.post();
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(ms.begin(), ms.end());
+    const std::vector<double> ms = bench::offsetPosts(300);
     std::printf("%.6f %.6f\n", ms[ms.size() / 2], ms.back());
     return 0;
 }
