@@ -7,7 +7,6 @@
 #include "support/TempHome.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -21,16 +20,7 @@ namespace {
 
 const QString kPlan = QStringLiteral("KM-41A1 ver.5");
 
-// Waits (handling events) until `done` holds or the deadline passes.
-bool waitFor(const std::function<bool()>& done, int seconds = 20) {
-    QDeadlineTimer deadline(seconds * 1000);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QTest::qSleep(20);
-    }
-    return true;
-}
+constexpr int kDeadlineMs = 20000;
 
 // A second user of the same server library, as another copy of the program on another machine.
 struct OtherCopy {
@@ -123,7 +113,7 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     // The library is empty when opened: its first waveforms come from the other copy.
     QTableView* grid = program->Form1.DBGridEh1;
     for (const char* memo : {"first", "second", "third"}) other.add(memo);
-    ASSERT_TRUE(waitFor([&] { return grid->model()->rowCount() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == 3; }, kDeadlineMs));
     EXPECT_TRUE(program->Form1.Panel_main->isEnabled()) << "the first waveform is shown";
     grid->setCurrentIndex(grid->model()->index(1, 1));
     const qint64 selected = currentRecId();
@@ -133,9 +123,10 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     other.add("fifth");
     other.master.first();
     other.master.deleteRecord();
-    EXPECT_TRUE(waitFor([&] {
-        return program->DataModule1->MasterCount == 4 && grid->model()->rowCount() == 4;
-    })) << program->DataModule1->MasterCount;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return program->DataModule1->MasterCount == 4 && grid->model()->rowCount() == 4; },
+        kDeadlineMs))
+        << program->DataModule1->MasterCount;
     EXPECT_EQ(currentRecId(), selected);
     EXPECT_EQ(grid->currentIndex().row(), program->DataModule1->t_master.recNo());
     EXPECT_EQ(program->DataModule1->t_master2.recordCount(), 4);
@@ -147,7 +138,7 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     writer.start(QStringLiteral(ECHOLON_BIN_DIR "/echolon-library-writer"), {url, "2", "imported"});
     ASSERT_TRUE(writer.waitForFinished(60000));
     ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
-    EXPECT_TRUE(waitFor([&] { return grid->model()->rowCount() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == 2; }, kDeadlineMs));
     EXPECT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "imported 1");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
     EXPECT_TRUE(boxes.warnings.isEmpty()) << boxes.warnings.join('\n').toStdString();
@@ -165,7 +156,8 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
     ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "cable");
 
     ASSERT_TRUE(server.kill()) << server.error().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !boxes.warnings.isEmpty(); })) << "the loss is never told";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.warnings.isEmpty(); }, kDeadlineMs))
+        << "the loss is never told";
     EXPECT_TRUE(program->connectionNotice->mark->isVisibleTo(&program->Form1));
     EXPECT_TRUE(program->Form1.windowTitle().contains("not reachable"))
         << program->Form1.windowTitle().toStdString();
@@ -173,7 +165,7 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
 
     // Held down: refused once, and the auto-repeat does not start behind the box.
     QTest::mousePress(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
-    waitFor([] { return false; }, 2);
+    QTest::qWait(2000);
     QTest::mouseRelease(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
     ASSERT_EQ(boxes.errors.size(), 1) << boxes.errors.join('\n').toStdString();
     EXPECT_TRUE(boxes.errors.first().contains("is lost")) << boxes.errors.first().toStdString();
@@ -182,7 +174,8 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
     EXPECT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "cable");
 
     ASSERT_TRUE(server.start()) << server.error().toStdString();
-    ASSERT_TRUE(waitFor([&] { return !program->connectionNotice->isLost(); })) << "never reconnected";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program->connectionNotice->isLost(); }, kDeadlineMs))
+        << "never reconnected";
     EXPECT_TRUE(program->Form1.statusBar()->currentMessage().contains("answers again"));
     EXPECT_FALSE(program->Form1.windowTitle().contains("not reachable"));
     QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
