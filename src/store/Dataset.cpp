@@ -79,7 +79,7 @@ bool Dataset::refresh(const QSet<qint64>& changedRows) {
     if (!isOpen()) return true;
     if (state_ != DatasetState::Browse) return false;
     const Bookmark keep = bookmark();
-    d_->source.load();
+    d_->source.relist(changedRows);
     const int count = d_->source.count();
     const int row = keep >= 0 ? d_->source.indexOfRowid(keep) : -1;
     if (afterRefresh) afterRefresh(*this);

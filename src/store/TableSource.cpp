@@ -17,6 +17,16 @@ constexpr int kPageBefore = 8;
 constexpr int kMaxCachedRows = 1024;
 
 QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+
+int indexIn(const QVector<TableSource::Column>& columns, const QString& name) {
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+// Changes to at most this many rows are listed again one by one; more, and
+// the whole list is read again.
+constexpr int kMaxRelisted = 256;
 } // namespace
 
 Database::Sync TableSource::rowSync() const {
@@ -58,11 +68,7 @@ void TableSource::load() {
         throw StoreError(QCoreApplication::translate("TableSource", "The database %1 has no table %2.")
                              .arg(file, stmt_.table)
                              .toStdString());
-    const auto hasColumn = [&columns](const QString& name) {
-        return std::any_of(columns.begin(), columns.end(),
-                           [&](const Column& c) { return c.name.compare(name, Qt::CaseInsensitive) == 0; });
-    };
-    if (stmt_.hasFilter() && !hasColumn(stmt_.whereColumn))
+    if (stmt_.hasFilter() && indexIn(columns, stmt_.whereColumn) < 0)
         throw StoreError(QCoreApplication::translate("TableSource", "The table %1 of %2 has no field %3.")
                              .arg(stmt_.table, file, stmt_.whereColumn)
                              .toStdString());
@@ -90,10 +96,38 @@ void TableSource::load() {
     seenGeneration_ = db_.generation(stmt_.table);
 }
 
-int TableSource::columnIndex(const QString& name) const {
-    for (int i = 0; i < columns_.size(); ++i)
-        if (columns_[i].name.compare(name, Qt::CaseInsensitive) == 0) return i;
-    return -1;
+int TableSource::columnIndex(const QString& name) const { return indexIn(columns_, name); }
+
+void TableSource::relist(const QSet<qint64>& keys) {
+    if (keys.isEmpty() || keys.size() > kMaxRelisted) {
+        load();
+        return;
+    }
+    // Which of the changed rows this view lists now: added ones join the
+    // list in table order, deleted ones (or ones out of its filter) leave it.
+    QStringList marks;
+    for (int i = 0; i < keys.size(); ++i) marks << QStringLiteral("?");
+    QSqlQuery q(db_.handle());
+    q.setForwardOnly(true);
+    const QString filter =
+        stmt_.hasFilter() ? QStringLiteral(" AND %1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
+    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2)%3")
+                  .arg(quotedTable(), marks.join(QLatin1Char(',')), filter));
+    for (const qint64 key : keys) q.addBindValue(key);
+    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
+    if (!q.exec())
+        throw StoreError(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                             .arg(stmt_.table, db_.displayName(), q.lastError().text())
+                             .toStdString());
+    QSet<qint64> listed;
+    while (q.next()) listed.insert(q.value(0).toLongLong());
+    for (const qint64 key : keys) {
+        const auto at = std::lower_bound(rowids_.begin(), rowids_.end(), key);
+        const bool present = at != rowids_.end() && *at == key;
+        if (listed.contains(key) && !present) rowids_.insert(at, key);
+        else if (!listed.contains(key) && present) rowids_.erase(at);
+        cache_.remove(key);
+    }
 }
 
 int TableSource::indexOfRowid(qint64 rowid) const {

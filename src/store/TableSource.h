@@ -4,6 +4,7 @@
 #include "store/SelectStatement.h"
 
 #include <QHash>
+#include <QSet>
 #include <QVariant>
 #include <QVector>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     const SelectStatement& statement() const { return stmt_; }
 
     void load(); // reads the columns and the row list; throws StoreError
+    // Lists the rows of `keys` again after another program changed them (all
+    // rows, when empty or many); throws StoreError, the list unchanged.
+    void relist(const QSet<qint64>& keys);
     void clear();
 
     const QVector<Column>& columns() const { return columns_; }
