@@ -107,12 +107,15 @@ void PortSettings::useChoice(const PortChoice& choice) {
     else port_.setDevice(choice.device);
 }
 
-QString PortSettings::openFailureText(const QString& message) const {
-    // The fix for a refused port is one command; the user is told it exactly.
-    if (message.contains(QLatin1String("usermod"))) return message;
-    if (message.contains(QLatin1String("Access is denied"))) return shown(kPortBusyText);
-    if (message.contains(QLatin1String("not found"))) return shown(kPortMissingText);
-    return message; // an empty box would tell the user nothing
+QString PortSettings::openFailureText(const ERsCommError& error) {
+    switch (error.kind()) {
+    case ERsCommError::Kind::DeviceBusy: return shown(kPortBusyText);
+    case ERsCommError::Kind::DeviceMissing: return shown(kPortMissingText);
+    // The fix for a refused port is one command, which the message gives exactly.
+    case ERsCommError::Kind::AccessRefused:
+    case ERsCommError::Kind::Other: break;
+    }
+    return error.message(); // an empty box would tell the user nothing
 }
 
 void PortSettings::FormCreate() {
@@ -159,10 +162,10 @@ void PortSettings::cb_PortNumChange(int index) {
         port_.close();
     } catch (const ERsCommError& e) {
         failed = true;
-        text = openFailureText(e.message());
+        text = openFailureText(e);
     } catch (const std::exception& e) {
         failed = true;
-        text = openFailureText(QString::fromUtf8(e.what()));
+        text = QString::fromUtf8(e.what());
     }
     if (failed) {
         store::messages().information(text);

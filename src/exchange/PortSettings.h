@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <functional>
 
+namespace serial {
+class ERsCommError;
+}
+
 namespace store {
 class DataModuleHost;
 class ViewState;
@@ -87,7 +91,7 @@ private:
     void readSettings(const QList<serial::SerialPortInfo>& found);
     void selectCurrent();
     void useChoice(const PortChoice& choice);
-    QString openFailureText(const QString& message) const;
+    static QString openFailureText(const serial::ERsCommError& error);
     void restoreWaitEntry();
     void detectionFinished(int entry);
     void detectionFailed(const QString& why);

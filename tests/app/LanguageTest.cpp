@@ -1,4 +1,5 @@
 #include "app/Language.h"
+#include "TranslationScope.h"
 #include "app/MainProgram.h"
 #include "app/tdr/TdrFolderImport.h"
 #include "support/RecordingMessages.h"
@@ -15,7 +16,6 @@
 #include <QMap>
 #include <QRegularExpression>
 #include <QTableView>
-#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,19 +37,6 @@ TEST(Language, theLocaleEnvironmentChoosesAsTheCLibraryDoes) {
     EXPECT_EQ(app::languageNamed("described"), Language::Described);
     EXPECT_FALSE(app::languageNamed("fr"));
 }
-
-// Removes what installTranslation put into the application, so that the
-// other tests see the texts as written.
-struct TranslationScope {
-    explicit TranslationScope(Language language) { installed = app::installTranslation(*qApp, language); }
-    ~TranslationScope() {
-        for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-            QCoreApplication::removeTranslator(t);
-            delete t;
-        }
-    }
-    bool installed = false;
-};
 
 // Every text a user reads in `root` and its children: titles, captions,
 // hints, accessible names, list entries, column titles, menu entries.

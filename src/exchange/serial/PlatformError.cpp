@@ -39,9 +39,20 @@ QString UserName() {
                                  : qEnvironmentVariable("USER", "$USER");
 }
 
-bool IsMissingDevice(int code) {
+ERsCommError::Kind OpenFailure(int code) {
+    switch (code) {
     // ENXIO, ENODEV and EIO: the node exists but no hardware answers behind it.
-    return code == ENOENT || code == ENXIO || code == ENODEV || code == EIO || code == ENOTDIR;
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+    case EIO:
+    case ENOTDIR: return ERsCommError::Kind::DeviceMissing;
+    case EBUSY:
+    case EWOULDBLOCK: return ERsCommError::Kind::DeviceBusy;
+    case EACCES:
+    case EPERM: return ERsCommError::Kind::AccessRefused;
+    default: return ERsCommError::Kind::Other;
+    }
 }
 
 QString Format(const QString& format, int code, const QString& text) {

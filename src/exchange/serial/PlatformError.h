@@ -1,4 +1,6 @@
 #pragma once
+#include "exchange/serial/ERsCommError.h"
+
 #include <QString>
 
 namespace serial {
@@ -9,16 +11,15 @@ namespace PlatformError {
 // The system's text for an error code.
 QString Text(int code);
 
-// The text for a failed open of a device that exists. Busy and refused devices
-// say "Access is denied", which the port-settings dialog looks for; a refused
-// one also gives the exact command that grants the user the port.
+// The text for a failed open of a device that exists; a refused one gives the
+// exact command that grants the user the port.
 QString OpenText(int code);
 
 // The login name of the user running the program (for the dialout hint).
 QString UserName();
 
-// True when an open failed because there is no such device.
-bool IsMissingDevice(int code);
+// What a failed open means for the user: no such device, held by another, refused.
+ERsCommError::Kind OpenFailure(int code);
 
 // Fills a message of the layer: the first "%d" takes the code and the first
 // "%s" the text; a message without placeholders comes out unchanged.

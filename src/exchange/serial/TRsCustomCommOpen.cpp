@@ -55,13 +55,15 @@ void TRsCustomComm::CreateHandle() {
         device_ = std::move(device);
         return;
     }
-    if (PlatformError::IsMissingDevice(code))
+    const ERsCommError::Kind kind = PlatformError::OpenFailure(code);
+    if (kind == ERsCommError::Kind::DeviceMissing)
         throw ERsCommError(
-            QCoreApplication::translate("TRsCustomComm", "Specified device not found (%1).").arg(name));
+            QCoreApplication::translate("TRsCustomComm", "Specified device not found (%1).").arg(name), kind);
     throw ERsCommError(
         QCoreApplication::translate("TRsCustomComm", "Can't open specified device %1").arg(name) +
-        PlatformError::Format(QCoreApplication::translate("TRsCustomComm", " (Error %d, %s)"), code,
-                              PlatformError::OpenText(code)));
+            PlatformError::Format(QCoreApplication::translate("TRsCustomComm", " (Error %d, %s)"), code,
+                                  PlatformError::OpenText(code)),
+        kind);
 }
 
 void TRsCustomComm::DestroyHandle() {

@@ -26,15 +26,19 @@ TEST(DeviceName, portNumberCountsFromOneAndDevicesFromZero) {
     EXPECT_EQ(port.GetDeviceName(), QStringLiteral("/dev/ttyS2"));
 }
 
-TEST(PlatformError, textsThePortSettingsDialogLooksFor) {
+TEST(PlatformError, openFailuresAreKindedAndARefusedOneNamesTheFix) {
     EXPECT_TRUE(PlatformError::OpenText(EBUSY).contains(QStringLiteral("Access is denied")));
     const QString refused = PlatformError::OpenText(EACCES);
     EXPECT_TRUE(refused.contains(QStringLiteral("Access is denied")));
     EXPECT_TRUE(refused.contains("sudo usermod -aG dialout " + PlatformError::UserName()))
         << refused.toStdString();
-    EXPECT_TRUE(PlatformError::IsMissingDevice(ENOENT));
-    EXPECT_TRUE(PlatformError::IsMissingDevice(ENXIO));
-    EXPECT_FALSE(PlatformError::IsMissingDevice(EBUSY));
+    using Kind = ERsCommError::Kind;
+    EXPECT_EQ(PlatformError::OpenFailure(ENOENT), Kind::DeviceMissing);
+    EXPECT_EQ(PlatformError::OpenFailure(ENXIO), Kind::DeviceMissing);
+    EXPECT_EQ(PlatformError::OpenFailure(EBUSY), Kind::DeviceBusy);
+    EXPECT_EQ(PlatformError::OpenFailure(EWOULDBLOCK), Kind::DeviceBusy) << "held by flock";
+    EXPECT_EQ(PlatformError::OpenFailure(EACCES), Kind::AccessRefused);
+    EXPECT_EQ(PlatformError::OpenFailure(EINVAL), Kind::Other);
     EXPECT_EQ(PlatformError::Format(QStringLiteral("Error writing dcb (%d), %s"), 22, QStringLiteral("%d%s")),
               QStringLiteral("Error writing dcb (22), %d%s"));
     EXPECT_EQ(PlatformError::Format(QStringLiteral("Output buffer is full."), 5, QStringLiteral("x")),
