@@ -120,6 +120,9 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
     layout->addWidget(buildTransferStrip());
     layout->addWidget(GroupBox_device, 1);
 
+    // A double click is the name editor's; Qt's own cell editor opened after it
+    // would post the row again on commit. The name stays editable in place with F2.
+    DBGridEhConnect->setEditTriggers(DBGridEhConnect->editTriggers() & ~QAbstractItemView::DoubleClicked);
     connect(DBGridEhConnect, &QTableView::doubleClicked, this, &TForm2::DBGridEhConnectDblClick);
     refresh();
 }

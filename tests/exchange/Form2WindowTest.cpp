@@ -111,12 +111,34 @@ TEST_F(Form2WindowTest, checkMarksAndNamesAreEditedThroughTheDataset) {
                  Qt::ItemIsUserCheckable);
 }
 
-TEST_F(Form2WindowTest, doubleClickOnLibraryGridOpensTheNameEditor_closeEndsTheWindow) {
+// A cell editor left open behind the name editor would post the row again when
+// committed, and the data module would then reset the PR box to the record's.
+TEST_F(Form2WindowTest, doubleClickOnTheNameOpensTheNameEditorOnly_F2StillEditsInPlace_closeEndsTheWindow) {
+    CountingEngine engine;
+    form.setEngineDialog(&engine);
     int editors = 0;
     QObject::connect(&form, &TForm2::connectGridDoubleClicked, [&] { ++editors; });
     addWaveform(1, 3, false, type0Block(3));
-    emit form.DBGridEhConnect->doubleClicked(form.DBGridEhConnect->model()->index(0, 1));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine.runs == 1; }, 5000));
+    QTableView* grid = form.DBGridEhConnect;
+    const QModelIndex memo = grid->model()->index(0, 3);
+    ASSERT_FALSE(grid->visualRect(memo).isEmpty());
+
+    // As the window system delivers it: click, press, double click, release.
+    const QPoint at = grid->visualRect(memo).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(editors, 1);
+    EXPECT_EQ(grid->indexWidget(memo), nullptr) << "no cell editor behind the name editor";
+
+    grid->setCurrentIndex(memo);
+    QTest::keyClick(grid, Qt::Key_F2);
+    ASSERT_NE(grid->indexWidget(memo), nullptr);
+    QTest::keyClick(grid->indexWidget(memo), Qt::Key_Escape);
+
     form.SpeedButton3->click();
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
