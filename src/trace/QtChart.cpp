@@ -14,6 +14,7 @@
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace trace {
@@ -35,8 +36,10 @@ constexpr double kTraceZ = 4;
 // Room a tick label needs along its axis, in pixels: "12500" or "-100" with space around.
 constexpr double kTickRoomAcross = 64;
 constexpr double kTickRoomUp = 28;
-// Even a low overview shows the zero line and a value on either side.
+// Even a low overview shows the zero line and a value on either side; even a
+// 4K screen gets no more labels than a reader takes in.
 constexpr int kMinTickIntervals = 3;
+constexpr int kMaxTickIntervals = 12;
 // Below this height, in pixels, a chart shows no axis titles and moves its
 // legend beside the plot.
 constexpr int kCompactHeight = 200;
@@ -174,25 +177,44 @@ void QtChart::updateCompactness() {
     legendDirty_ = true;
 }
 
-void QtChart::updateTicks() {
-    const QRectF plot = chart_->plotArea();
-    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
-        QValueAxis* axis = axes_[int(a)];
-        const double length = a == Axis::Left ? plot.height() : plot.width();
-        const double room = a == Axis::Left ? kTickRoomUp : kTickRoomAcross;
-        const RoundTicks ticks =
-            RoundTicks::forSpan(axis->max() - axis->min(), std::max(kMinTickIntervals, int(length / room)));
-        if (ticks.step <= 0) {
-            axis->setTickType(QValueAxis::TicksFixed);
-            continue;
+// Qt Charts lays an axis out again at each change of its range or of its tick
+// interval, with one item per tick that the two give together. Set in the
+// wrong order, the two disagree in between: 50 km at the interval of a 10 m
+// zoom is 100,000 ticks, which take it minutes to lay out. So a wider interval
+// goes in before the wider range, a narrower one after the narrower range, and
+// the axis never holds more ticks than the old or the new setting gives.
+void QtChart::showAxis(Axis a) {
+    QValueAxis* axis = axes_[int(a)];
+    double min = axis->min(), max = axis->max();
+    if (std::exchange(axisDirty_[int(a)], false)) {
+        const double wantMin = shown(a, axisMin(a)), wantMax = shown(a, axisMax(a));
+        if (std::isfinite(wantMin) && std::isfinite(wantMax) && wantMin <= wantMax) {
+            min = wantMin;
+            max = wantMax;
         }
-        axis->setTickType(QValueAxis::TicksDynamic);
-        axis->setTickAnchor(0);
-        if (axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
-        QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
-        if (compact_ && a == distanceAxis()) format += store::Units::suffix();
-        if (axis->labelFormat() != format) axis->setLabelFormat(format);
     }
+    const QRectF plot = chart_->plotArea();
+    const double length = a == Axis::Left ? plot.height() : plot.width();
+    const double room = a == Axis::Left ? kTickRoomUp : kTickRoomAcross;
+    const int intervals =
+        std::isfinite(length) ? int(std::clamp(length / room, 0.0, double(kMaxTickIntervals))) : 0;
+    const RoundTicks ticks = RoundTicks::forSpan(max - min, std::max(kMinTickIntervals, intervals));
+    const bool rangeChanges = axis->min() != min || axis->max() != max;
+    if (ticks.step <= 0) {
+        axis->setTickType(QValueAxis::TicksFixed);
+        if (rangeChanges) axis->setRange(min, max);
+        return;
+    }
+    const bool dynamic = axis->tickType() == QValueAxis::TicksDynamic;
+    const bool widerFirst = !dynamic || ticks.step >= axis->tickInterval();
+    if (widerFirst && axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
+    if (rangeChanges) axis->setRange(min, max);
+    if (axis->tickInterval() != ticks.step) axis->setTickInterval(ticks.step);
+    if (axis->tickAnchor() != 0) axis->setTickAnchor(0);
+    QString format = QStringLiteral("%.%1f").arg(ticks.decimals);
+    if (compact_ && a == distanceAxis()) format += store::Units::suffix();
+    if (axis->labelFormat() != format) axis->setLabelFormat(format);
+    if (!dynamic) axis->setTickType(QValueAxis::TicksDynamic);
 }
 
 void QtChart::axisChanged(Axis axis, AxisPart part) {
@@ -240,15 +262,9 @@ int QtChart::pixelColumns() const {
 void QtChart::flush() {
     flushPending_ = false;
     if (!view_) return;
-    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) {
-        if (!std::exchange(axisDirty_[int(a)], false)) continue;
-        QValueAxis* axis = axes_[int(a)];
-        const double min = shown(a, axisMin(a)), max = shown(a, axisMax(a));
-        if (axis->min() != min || axis->max() != max) axis->setRange(min, max);
-    }
     updateCompactness();
     if (std::exchange(legendDirty_, false)) updateLegend();
-    updateTicks();
+    for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) showAxis(a);
     updateLayerGeometry();
     const int columns = pixelColumns();
     const double xMin = axisMin(distanceAxis()), xMax = axisMax(distanceAxis());

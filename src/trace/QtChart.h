@@ -55,8 +55,9 @@ private:
     void updateLayerGeometry();
     void updateLegend();
     void updateCompactness();
-    // Ticks at round values, as many as the plot area has room for.
-    void updateTicks();
+    // The axis's limits, and ticks at round values, as many as the plot area
+    // has room for, changed in an order that never gives it thousands of ticks.
+    void showAxis(Axis axis);
     // The axes count distances in the shown unit; the points stay in metres.
     static double shown(Axis axis, double value);
 

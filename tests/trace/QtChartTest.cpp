@@ -1,4 +1,5 @@
 #include "trace/QtChart.h"
+#include "store/Units.h"
 #include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QValueAxis>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace trace;
@@ -149,4 +151,62 @@ TEST_F(QtChartTest, linesLandWhereTheAxesPutTheirValues) {
     QPointF unused;
     EXPECT_FALSE(lower.traces()->mapToPlot({5, 0}, unused));
     EXPECT_FALSE(lower.view()->grab().isNull());
+}
+
+namespace {
+
+// The most ticks an axis holds at any moment, even between two of the
+// chart's own changes: each change makes Qt Charts lay every tick out.
+struct TickWatch {
+    int most = 0;
+    void watch(QValueAxis* axis) {
+        auto count = [this, axis] {
+            const double span = axis->max() - axis->min();
+            const int n = axis->tickType() == QValueAxis::TicksDynamic && axis->tickInterval() > 0
+                              ? int(std::min(span / axis->tickInterval(), 1e9)) + 1
+                              : axis->tickCount();
+            most = std::max(most, n);
+        };
+        QObject::connect(axis, &QValueAxis::rangeChanged, axis, count);
+        QObject::connect(axis, &QValueAxis::tickIntervalChanged, axis, count);
+        QObject::connect(axis, &QValueAxis::tickTypeChanged, axis, count);
+    }
+    static constexpr int kLimit = 30;
+};
+
+} // namespace
+
+TEST(QtChart, noAxisEverHoldsMoreThanAFewDozenTicks) {
+    // Ranges as a read of every range gives them, with zooms deep into the
+    // longest; sizes from none at all to a 4K screen, hidden or shown. The
+    // first jumps are small, so that a fault shows as hundreds of ticks
+    // rather than as a test that Qt Charts keeps busy for minutes.
+    const QList<QPair<double, double>> ranges = {
+        {0, 250}, {0, 12500}, {0, 250},   {30481.6, 30491.6}, {0, 50000}, {0, 0.01},        {0, 1e9},
+        {5, 5},   {0, 12500}, {-1, 1e-9}, {0, 250},           {0, 0},     {24999.5, 25000}, {0, 25000}};
+    for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(120, 80), QSize(800, 400), QSize(3840, 2160)}) {
+        for (const bool visible : {false, true}) {
+            for (const store::LengthUnit unit : {store::LengthUnit::Metres, store::LengthUnit::Feet}) {
+                store::Units::setCurrent(unit);
+                QtChart chart(SlotLayout::kLowerCount);
+                TickWatch ticks;
+                for (Axis a : {Axis::Bottom, Axis::Top, Axis::Left}) ticks.watch(chart.axis(a));
+                chart.view()->resize(size);
+                chart.view()->setVisible(visible);
+                chart.addPoints(0, {{0, 1}, {50000, -1}});
+                chart.setActive(0, true);
+                for (const auto& [min, max] : ranges) {
+                    if (ticks.most > TickWatch::kLimit) break;
+                    chart.setAxisRange(Axis::Bottom, min, max);
+                    chart.setAxisRange(Axis::Left, -130 * max / 250, 130 * max / 250);
+                    chart.flush();
+                    QCoreApplication::processEvents();
+                }
+                EXPECT_LE(ticks.most, TickWatch::kLimit)
+                    << size.width() << "x" << size.height() << (visible ? " shown" : " hidden") << " in "
+                    << store::Units::key(unit).toStdString();
+            }
+        }
+    }
+    store::Units::setCurrent(store::LengthUnit::Metres);
 }
