@@ -51,8 +51,11 @@ void MainController::ComboBox_typeChange(int index) {
 }
 
 void MainController::btOpenClick() {
-    QString path =
-        windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); });
+    openLibrary(
+        windows_.chooseLibraryFile([this](const QString& folder) { OpenDialogForm1FolderChange(folder); }));
+}
+
+void MainController::openLibrary(QString path) {
     const bool server = store::ServerAddress::isServerUrl(path);
     if (server) {
         // Told before anything is closed: the library in use stays open.

@@ -26,10 +26,13 @@ public:
 
     void ApplyDeviceFilter();
     void ComboBox_typeChange(int index); // the user chose a type entry
+    // Open database: the file dialog's choice goes to openLibrary.
+    void btOpenClick();
+    // Opens a chosen library file or server address (empty: nothing happens).
     // A library in the Access format is offered for conversion first; a server
     // address the store refuses is told with nothing closed, and a server
     // library that opened is kept among the ones the dialog offers.
-    void btOpenClick();
+    void openLibrary(QString path);
     void OpenDialogForm1FolderChange(const QString& folder);
     void bConnectClick();
     void mnOptionsClick();

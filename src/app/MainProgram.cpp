@@ -68,6 +68,8 @@ void MainProgram::start() {
     convertRegisteredAccessLibrary();
     createDataModule();
     dialogs = std::make_unique<InstrumentDialogs>(*DataModule1, state, *this, &Form1);
+    // The exchange window's Open database is the main window's, conversion included.
+    dialogs->Form2.core().setLibraryOpener([this](const QString& path) { controller->openLibrary(path); });
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
                      [this] { dialogs->DBGridEh1DblClick(); });
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryNoteRequested, &Form1,

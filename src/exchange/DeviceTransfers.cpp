@@ -43,7 +43,9 @@ void deleteAll(store::Dataset& ds) {
 DeviceTransfers::DeviceTransfers(store::TDataModule1& dm, store::ViewState& state,
                                  store::DataModuleHost& mainWindow, Window& window)
     : dm_(dm), state_(state), mainWindow_(mainWindow), window_(window),
-      executor_(std::make_unique<TExecutionCom>(dm)) {}
+      executor_(std::make_unique<TExecutionCom>(dm)), openLibrary_([this](const QString& path) {
+          store::openChosenLibrary(dm_, state_, path, mainWindow_);
+      }) {}
 
 DeviceTransfers::~DeviceTransfers() { ClearCommands(); }
 
@@ -160,9 +162,8 @@ void DeviceTransfers::WriteSelectedWaveforms() {
 }
 
 void DeviceTransfers::OpenDatabase() {
-    const QString path =
-        window_.chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); });
-    store::openChosenLibrary(dm_, state_, path, mainWindow_);
+    openLibrary_(
+        window_.chooseLibraryFile([this](const QString& folder) { OpenDialog1FolderChange(folder); }));
 }
 
 void DeviceTransfers::OpenDialog1FolderChange(const QString& folder) {

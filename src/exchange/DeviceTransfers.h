@@ -49,6 +49,10 @@ public:
     void WriteSelectedWaveforms();
     void WriteSelectedPrEntries();
     void OpenDatabase();
+    // What OpenDatabase does with the chosen file (empty: cancelled). By default
+    // the store opens it; the program hands it to the main window's Open
+    // database, which offers a library in the Access format for conversion.
+    void setLibraryOpener(std::function<void(const QString& path)> open) { openLibrary_ = std::move(open); }
     void OpenDialog1FolderChange(const QString& folder);
     void ComboBox_type2Change(int index);
 
@@ -78,6 +82,7 @@ private:
     Window& window_;
     std::unique_ptr<TExecutionCom> executor_;
     DeviceTransfersView view_;
+    std::function<void(const QString& path)> openLibrary_;
 };
 
 } // namespace exchange

@@ -1,4 +1,5 @@
 #include "app/MainProgram.h"
+#include "exchange/TForm2.h"
 #include "store/Numbers.h"
 #include "store/OdbcRegistry.h"
 #include "support/Fixtures.h"
@@ -10,9 +11,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -298,6 +301,31 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     next.start();
     EXPECT_EQ(boxes.confirms.size(), 1);
     EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
+}
+
+TEST(MainProgram, theExchangeWindowsOpenDatabase_offersAnAccessLibraryForConversionToo) {
+    SKIP_WITHOUT_FIXTURE("nwind.mdb");
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    const QString access = home.file("brought/nwind.mdb");
+    QDir().mkpath(home.file("brought"));
+    ASSERT_TRUE(QFile::copy(fixturePath("nwind.mdb"), access));
+    const QString library = program.DataModule1->registeredLibraryPath();
+    exchange::TForm2& exchangeWindow = program.dialogs->Form2;
+    QTimer::singleShot(0, &exchangeWindow, [&] {
+        auto* files = exchangeWindow.findChild<QFileDialog*>("OpenDialog1");
+        ASSERT_NE(files, nullptr);
+        files->selectFile(access);
+        static_cast<QDialog*>(files)->accept(); // as the Open button does
+    });
+    boxes.answer = false;
+    exchangeWindow.SpeedButton1->click();
+    ASSERT_EQ(boxes.confirms.size(), 1) << boxes.errors.join('\n').toStdString();
+    EXPECT_TRUE(boxes.confirms[0].contains(home.file("brought/nwind.db"))) << boxes.confirms[0].toStdString();
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_EQ(program.DataModule1->registeredLibraryPath(), library) << "declined: the library in use stays";
 }
 
 } // namespace
