@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """One session of the real program against echolon-sim, as a user runs it.
 
-Connect, read two waveforms of the instrument into the library, write one of
-them back while the engine dialog and the exchange window are minimised and
-restored, print the report to PDF, leave with Ctrl+F10. Then the library file,
-the simulator's log and the PDF must show what the user did, and only that.
+Connect, read eight waveforms of every range of the instrument into the empty
+library, write one of them back while the engine dialog and the exchange
+window are minimised and restored, print the report to PDF, leave with
+Ctrl+F10. Then the library file, the simulator's log and the PDF must show
+what the user did, and only that.
 
 Started by run.sh on a virtual display inside a session bus of its own. Every
 wait has a time-out and a failure names its step; a screenshot of the moment
-is left in the work folder.
+is left in the work folder. A watchdog (watchdog.py) asks the program's main
+window for its place on the screen all along: when the program's UI thread
+leaves it unanswered for longer than UI_STALL_LIMIT, the step fails, with the
+UI thread's stack when gdb is at hand.
 """
 import argparse
 import os
@@ -28,7 +32,9 @@ READ_HINT = "Прочитать выделенные рефлектограмм�
 WRITE_HINT = "Записать выделенные рефлектограммы в прибор"
 CLOSE_CAPTION = "Закрыть"
 LIST_READS = 100    # the exchange window reads every bank's list entry
-MARKED_ROWS = (2, 4)  # rows of the instrument list read into the library
+# Rows of the instrument list read into the library: the simulator's first
+# eight waveforms, one of each range from 250 to 50,000 m, one of them zoomed.
+MARKED_ROWS = tuple(range(8))
 BANK_SIZE = 384     # data bytes of one short-frame bank
 
 # The simulator answers at the real line speed, so answers reach the program
@@ -38,6 +44,8 @@ SIM_ARGS = os.environ.get("ECHOLON_E2E_SIM_ARGS", "--pace").split()
 # Multiplies every time-out, for very slow machines.
 SCALE = float(os.environ.get("ECHOLON_E2E_TIME_SCALE", "1"))
 PACED = "--pace" in SIM_ARGS
+# The longest the program's UI thread may leave the main window unanswered.
+UI_STALL_LIMIT = 1.0 * SCALE
 
 
 class Failed(Exception):
@@ -56,10 +64,14 @@ class Session:
         self.procs = {}
         self.sim_stopped = False
         self.app_acc = None  # the program on the accessibility bus, once found
+        self.stall_report = os.path.join(work, "ui-stall.txt")
 
     # ---- waiting -------------------------------------------------------
 
     def check_alive(self):
+        if os.path.exists(self.stall_report):
+            with open(self.stall_report) as f:
+                raise Failed(f.read())
         prog = self.procs.get("echolon")
         if prog is not None and prog.poll() is not None and self.step != "exit":
             raise Failed(f"the program ended (status {prog.returncode}) "
@@ -111,10 +123,22 @@ class Session:
         self.procs[name] = subprocess.Popen(args, stdout=out, stderr=subprocess.STDOUT)
         return self.procs[name]
 
+    def start_watchdog(self):
+        self.spawn("watchdog", ["/usr/bin/python3", os.path.join(os.path.dirname(__file__), "watchdog.py"),
+                                "--pid", str(self.procs["echolon"].pid), "--title-prefix", APP_NAME,
+                                "--limit", str(UI_STALL_LIMIT), "--out", self.stall_report])
+
+    def stop_watchdog(self):
+        p = self.procs.pop("watchdog", None)
+        if p is not None and p.poll() is None:
+            p.terminate()
+            p.wait(10)
+        self.check_alive()  # a stall seen just before
+
     def stop_all(self):
         if self.sim_stopped:
             self.resume_sim()
-        for name in ("echolon", "echolon-sim", "openbox"):
+        for name in ("watchdog", "echolon", "echolon-sim", "openbox"):
             p = self.procs.get(name)
             if p is None or p.poll() is not None:
                 continue
@@ -274,6 +298,7 @@ def run(s):
     main = s.wait("the main window", lambda: next(
         (w for w in app if w.getRoleName() == "frame" and w.name.startswith(APP_NAME) and showing(w)), None), 30)
     main_title = main.name
+    s.start_watchdog()
 
     # ---- 1. connect: the exchange window reads the instrument's list ----
     s.step = "connect"
@@ -289,8 +314,8 @@ def run(s):
     s.wait("the engine dialog to close after the list", lambda: not showing(engine), 20)
     s.wait("20 waveforms in the instrument list", lambda: rows(device_list) == 20, 15)
 
-    # ---- 2. mark two waveforms of the instrument and read them ----
-    s.step = "read two waveforms"
+    # ---- 2. mark eight waveforms of the instrument and read them ----
+    s.step = f"read {len(MARKED_ROWS)} waveforms"
     wanted = []
     for r in MARKED_ROWS:
         bank = int(cell(device_list, r, 2).name)
@@ -300,10 +325,12 @@ def run(s):
         s.click(mark)
         s.wait(f"the mark of instrument row {r}", lambda: checked(mark), 10)
     s.click(s.find_named(exchange, READ_HINT, "push button"))
-    s.wait("both waveforms in the library grid", lambda: sorted(
+    s.wait("the marked waveforms in the library grid", lambda: sorted(
         cell(library, r, 3).name for r in range(rows(library))) == sorted(n for _, n in wanted), 30)
     s.wait("the engine dialog to close after the read", lambda: not showing(engine), 20)
     check_list_and_read(s, wanted)
+    # The first waveforms of an empty library switch the main window's charts on.
+    check_answers(s, main)
 
     # ---- 3. write one back while both windows go down and come back ----
     s.step = "write with minimise and restore"
@@ -354,6 +381,7 @@ def run(s):
 
     # ---- 5. leave with Ctrl+F10 ----
     s.step = "exit"
+    s.stop_watchdog()
     xdotool("windowactivate", "--sync", s.x_window(main_title))
     xdotool("key", "ctrl+F10")
     alert = s.wait("the 'Exit?' question", lambda: next(
@@ -373,6 +401,18 @@ def run(s):
     check_quiet_line(s)
     check_written_block(s, write_bank, write_name)
     check_pdf(s, wanted)
+
+
+def check_answers(s, window):
+    """The window answers at once, and again after the watchdog's limit."""
+    for _ in range(2):
+        started = time.monotonic()
+        window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        took = time.monotonic() - started
+        if took > UI_STALL_LIMIT:
+            raise Failed(f"the main window took {took:.1f} s to answer")
+        time.sleep(UI_STALL_LIMIT)
+        s.check_alive()
 
 
 def check_library(s, wanted):
