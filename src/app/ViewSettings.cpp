@@ -2,6 +2,7 @@
 
 #include "store/IniFile.h"
 #include "store/Numbers.h"
+#include "store/ShownValues.h"
 
 #include <cmath>
 
@@ -34,7 +35,7 @@ ViewSettings ViewSettings::load(const store::IniFile& ini) {
     s.posK1 = ini.readInteger(kSection, "POS_K1", 0);
     s.k2 = readNumberText(ini, "K2", "0");
     s.posK2 = ini.readInteger(kSection, "POS_K2", 0);
-    s.ku = readNumberText(ini, "KU", "1,500");
+    s.ku = store::ShownValues::pr(readNumberText(ini, "KU", "1,500")).value_or(QStringLiteral("1,500"));
     s.zoom = readNumberText(ini, "Zoom", "1");
     s.smoothing = ini.readString(kSection, "Smoothing", "False") == "True";
     s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";

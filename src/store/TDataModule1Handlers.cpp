@@ -1,5 +1,6 @@
 // The event handlers of TDataModule1.
 #include "store/Numbers.h"
+#include "store/ShownValues.h"
 #include "store/TDataModule1.h"
 
 namespace store {
@@ -19,7 +20,9 @@ QString numberText(const Field& f, const QString& def) {
 
 void TDataModule1::showCurrentRecord(Dataset& ds, bool withSpeed) {
     if (withSpeed) {
-        state_.editKu = numberText(ds.fieldByName(QStringLiteral("SPEED")), kDefaultKu);
+        // A PR outside 1..3 would make every distance meaningless: the box keeps to its range.
+        state_.editKu =
+            ShownValues::pr(ds.fieldByName(QStringLiteral("SPEED")).asString()).value_or(kDefaultKu);
         state_.waveSource = 1;
     }
     state_.editSdvig = numberText(ds.fieldByName(QStringLiteral("SDVIG")), kDefaultSdvig);
@@ -102,7 +105,7 @@ bool TDataModule1::t_ku_listBeforePost(Dataset& ds) {
     const Field value = ds.fieldByName(QStringLiteral("value_ku"));
     if (value.isNull()) return false;
     const double v = value.asFloat();
-    return v >= 1.0 && v <= 3.0;
+    return v >= ShownValues::kLowestPr && v <= ShownValues::kHighestPr;
 }
 
 } // namespace store

@@ -1,5 +1,7 @@
 #include "app/MainProgram.h"
 #include "exchange/TForm2.h"
+#include "report/PrintAction.h"
+#include "report/ReportMemo.h"
 #include "store/Numbers.h"
 #include "store/OdbcRegistry.h"
 #include "support/Fixtures.h"
@@ -13,6 +15,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -121,40 +124,52 @@ TEST(MainProgram, typeNamingNeitherEntry_fallsBackToTheFirst) {
     EXPECT_EQ(program.DataModule1->MasterCount, 1);
 }
 
-TEST(MainProgram, recordWithPrNotAboveZero_startsHiddenAndCanStillBeWorkedOn) {
+// A row can hold anything, however it got into the library: an answer garbled
+// on the line gave PR 150 and the date 00.03.02, an edited file PR -1,5.
+TEST(MainProgram, rowsWithPrOrDateOutsideTheirRange_reachNeitherThePrBoxNorTheReport_andCanBeWorkedOn) {
     TempHome home;
     RecordingMessages boxes;
     {
         app::MainProgram first;
         first.start();
-        addWaveform(*first.DataModule1, "KM-41A1 ver.5", 250, "bad");
-        addWaveform(*first.DataModule1, "KM-41A1 ver.5", 250, "good");
+        const char* const rows[][3] = {{"garbled", "150,000", "00.03.02 00:00:00"},
+                                       {"negative", "-1,500", "31.02.24 10:00:00"},
+                                       {"good", "2,000", "05.03.12 09:30:15"}};
+        for (const auto& row : rows) addWaveform(*first.DataModule1, "KM-41A1 ver.5", 250, row[0]);
         store::Dataset& all = first.DataModule1->t_master2;
         all.first();
-        all.edit();
-        all.fieldByName("SPEED").setString("-1,500");
-        all.post();
+        for (const auto& row : rows) {
+            all.edit();
+            all.fieldByName("SPEED").setString(row[1]);
+            all.fieldByName("DATE").setString(row[2]);
+            all.post();
+            all.next();
+        }
     }
     app::MainProgram program;
     program.start();
     ASSERT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
-    EXPECT_EQ(program.state.editKu, "-1,500");
-    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
-    EXPECT_TRUE(program.Form1.StatusPanel1->text().contains("not above zero"));
-
+    // The PR box, and the PR and date lines of the report's first column.
+    const auto shown = [&program] {
+        report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, true, QDateTime());
+        const QStringList printed = program.form_print.valueColumn(1)->lines;
+        return QStringList{program.Form1.Edit_ku->text(), printed.value(10), printed.value(11)};
+    };
     store::Dataset& ds = program.DataModule1->t_master;
+    EXPECT_EQ(shown(), (QStringList{"1,5", "", ""}));
+    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent)) << "drawn at the default PR";
     ds.next();
-    EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
-    EXPECT_TRUE(program.Form1.StatusPanel1->text().isEmpty());
+    EXPECT_EQ(shown(), (QStringList{"1,5", "", ""}));
+    ds.next();
+    EXPECT_EQ(shown(), (QStringList{"2,000", "2,000", "05.03.12 09:30:15"}));
+
     ds.first();
-    EXPECT_FALSE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent))
-        << "no traces left of the other record";
     ds.edit();
     ds.fieldByName("MEMO").setString("renamed");
     ds.post();
     ds.deleteRecord();
-    EXPECT_EQ(program.DataModule1->MasterCount, 1);
-    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "good");
+    EXPECT_EQ(program.DataModule1->MasterCount, 2);
+    EXPECT_EQ(ds.fieldByName("MEMO").asString(), "negative");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 

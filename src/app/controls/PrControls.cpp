@@ -70,7 +70,7 @@ void PrControls::typePr(const QString& text) {
         }
         // Rounded as the box shows it, so that 3,0004 is not refused as 3,000.
         const double shown = std::round(*pr * 1000) / 1000;
-        if (!(shown >= kLowest && shown <= kHighest)) {
+        if (!store::ShownValues::prInRange(shown)) {
             refuse(QCoreApplication::translate("PrControls", "PR %1 is outside %2 to %3.")
                        .arg(text, store::formatFixed(kLowest, 3), store::formatFixed(kHighest, 3)));
             return;

@@ -2,6 +2,7 @@
 #include "app/controls/ControlsContext.h"
 #include "app/controls/RepeatAcceleration.h"
 #include "app/controls/RepeatTimer.h"
+#include "store/ShownValues.h"
 
 #include <QString>
 
@@ -14,8 +15,8 @@ namespace app::controls {
 class PrControls {
 public:
     static constexpr int kInterval = 100;
-    static constexpr double kLowest = 1.0;
-    static constexpr double kHighest = 3.0;
+    static constexpr double kLowest = store::ShownValues::kLowestPr;
+    static constexpr double kHighest = store::ShownValues::kHighestPr;
 
     PrControls(const ControlsContext& ctx, RepeatAcceleration& acceleration);
 
