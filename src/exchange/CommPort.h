@@ -8,6 +8,10 @@ enum class LineSpeed { Baud9600, Baud56000 };
 
 inline int bitsPerSecond(LineSpeed speed) { return speed == LineSpeed::Baud9600 ? 9600 : 56000; }
 
+// What became of a line that fell silent or failed: nothing known, the other
+// end closed it, or the device itself went away.
+enum class LineLoss { None, Closed, Gone };
+
 // What the exchange needs of a serial port. Its signals arrive on the main
 // thread. Failures are thrown as std::exception with a readable what() (UTF-8).
 class CommPort : public QObject {
@@ -26,6 +30,8 @@ public:
     virtual int read(char* data, int count) = 0;
     // Drops everything queued in both directions.
     virtual void purgeReadWrite() = 0;
+    // Asked once the line fell silent or failed; also after close().
+    virtual LineLoss lineLoss() const = 0;
 
 signals:
     void opened();

@@ -1,15 +1,18 @@
 #pragma once
+#include "exchange/Interruption.h"
 #include "exchange/dynamicArr.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace exchange {
 
 // The command list of one exchange: command strings, each with an optional
 // attached dynamicArr that the list owns. The engine also notes here why a
-// command ended without a result, so that the executor can tell the user.
+// command ended without a result, and how an exchange that did not run to its
+// end was interrupted, so that the executor can tell the user.
 class CommandList {
 public:
     int count() const { return int(entries_.size()); }
@@ -26,8 +29,21 @@ public:
     const QString& problem(int index) const { return at(index).problem; }
     void setProblem(int index, const QString& why) { at(index).problem = why; }
 
-    // Frees every attached object and removes every command.
-    void clear() { entries_.clear(); }
+    // Set by the engine when the exchange ended before the list did; cleared when it starts.
+    const std::optional<Interruption>& interruption() const { return interruption_; }
+    void setInterruption(std::optional<Interruption> why) { interruption_ = std::move(why); }
+
+    // The caller stores what arrived whole from an interrupted exchange and tells
+    // the user in its own message; the engine then says nothing itself.
+    bool callerTellsInterruption() const { return callerTellsInterruption_; }
+    void setCallerTellsInterruption(bool tells) { callerTellsInterruption_ = tells; }
+
+    // Frees every attached object and removes every command; the list is as new.
+    void clear() {
+        entries_.clear();
+        interruption_.reset();
+        callerTellsInterruption_ = false;
+    }
 
 private:
     struct Entry {
@@ -40,6 +56,8 @@ private:
     const Entry& at(int index) const { return entries_.at(std::size_t(index)); }
 
     std::vector<Entry> entries_;
+    std::optional<Interruption> interruption_;
+    bool callerTellsInterruption_ = false;
 };
 
 } // namespace exchange

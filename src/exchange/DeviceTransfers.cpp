@@ -79,7 +79,10 @@ void DeviceTransfers::warnSkipped(const QStringList& banks, const QString& why) 
 
 bool DeviceTransfers::runList() {
     CommandList& list = executor_->commands;
-    if (list.isEmpty() || !window_.runEngine(list)) return false;
+    if (list.isEmpty()) return false;
+    const bool ok = window_.runEngine(list);
+    // An interrupted list is executed only when its caller keeps what arrived whole.
+    if (!ok && !(list.callerTellsInterruption() && list.interruption())) return false;
     executor_->Execute();
     return true;
 }
@@ -123,9 +126,34 @@ void DeviceTransfers::ReadSelectedWaveforms() {
     // The marks are gone already: should the program not live to store the
     // waveforms, the journal is what says which banks to read again.
     store::OperationJournal journal(entry);
-    executor_->waveformStored = [&journal](int bank) { journal.stored(QString::number(bank)); };
+    QSet<int> notStored;
+    for (const QString& bank : entry.items) notStored.insert(bank.toInt());
+    executor_->waveformStored = [&](int bank) {
+        journal.stored(QString::number(bank));
+        notStored.remove(bank);
+    };
     const auto unhook = qScopeGuard([this] { executor_->waveformStored = nullptr; });
-    runList();
+    // Whatever arrived whole is stored even when the line fails, and the
+    // executor's one message tells what was stored and what not.
+    executor_->commands.setCallerTellsInterruption(true);
+    try {
+        runList();
+    } catch (...) {
+        markAgain(notStored);
+        throw;
+    }
+    markAgain(notStored);
+}
+
+void DeviceTransfers::markAgain(const QSet<int>& banks) {
+    if (banks.isEmpty()) return;
+    store::Dataset& list = dm_.t_refl_list;
+    TransferWalk::run(list, [&] {
+        if (!banks.contains(bankOf(list)) || list.fieldByName(kPicture).asBool()) return;
+        list.edit();
+        list.fieldByName(kPicture).setBool(true);
+        list.post();
+    });
 }
 
 void DeviceTransfers::WriteSelectedWaveforms() {

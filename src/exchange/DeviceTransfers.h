@@ -1,6 +1,7 @@
 #pragma once
 #include "exchange/TExecutionCom.h"
 
+#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -75,6 +76,8 @@ private:
     void hidePrPanels();
     void notify();
     void warnSkipped(const QStringList& banks, const QString& why);
+    // Marks again the instrument's rows of `banks`: asked for, but not stored.
+    void markAgain(const QSet<int>& banks);
 
     store::TDataModule1& dm_;
     store::ViewState& state_;

@@ -83,9 +83,8 @@ void ExchangeEngine::showError(const std::exception& e) {
     store::messages().error(QString::fromUtf8(e.what()));
 }
 
-// An error in the middle of the list, or one that keeps it from starting: the
-// message, then the exchange ends as cancelled rather than waiting for an
-// answer nothing will ask for.
+// An error that keeps the list from starting: the message, then the exchange
+// ends as cancelled rather than waiting for an answer nothing will ask for.
 void ExchangeEngine::abort(const std::exception& e) {
     showError(e);
     finish(Result::Cancel);
@@ -109,6 +108,8 @@ void ExchangeEngine::FormActivate() {
     }
     commandIndex_ = 0;
     packetIndex_ = 0;
+    damagedAnswers_ = 0;
+    if (commands_) commands_->setInterruption(std::nullopt);
     view_.lbFrameNum.clear();
     view_.lbFileNum.clear();
     view_.pbFilePosition = 0;
@@ -230,19 +231,8 @@ void ExchangeEngine::sendFrame(const QByteArray& frame) {
 void ExchangeEngine::nextCommandLater() {
     ++view_.pbTotalPosition;
     ++commandIndex_;
+    damagedAnswers_ = 0;
     cmdTimer_->start(kCommandDelay);
-}
-
-void ExchangeEngine::abandonCommand(const QString& why) {
-    logReceived(receivedBytes_);
-    wirelog::note(QStringLiteral("answer refused: ") + why);
-    phase_ = Phase::Idle;
-    ackTimer_->stop();
-    commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
-    commands_->setProblem(commandIndex_, tr("ответ прибора не по протоколу: ") + why);
-    view_.lbFrameNum.clear();
-    if (stopRequested_) closePort();
-    else readCommandDone();
 }
 
 void ExchangeEngine::readCommandDone() {
@@ -278,7 +268,7 @@ void ExchangeEngine::CMD_TimerTimer() {
         // A later command that cannot start sends nothing; the error timer ends the exchange.
         phase_ = Phase::Idle;
     } catch (const std::exception& e) {
-        abort(e);
+        lineFailed(e);
     }
     notify();
 }
@@ -300,21 +290,9 @@ void ExchangeEngine::ACK_TimerTimer() {
             }
         }
     } catch (const std::exception& e) {
-        abort(e);
+        lineFailed(e);
     }
     notify();
-}
-
-void ExchangeEngine::ERR_TimerTimer() {
-    // What came of an answer cut short shows why it was not taken.
-    const int partial = phase_ == Phase::Awaiting ? receivedBytes_ : 0;
-    if (partial > 0) logReceived(partial);
-    wirelog::note(tr("no answer for %1 ms (%2 bytes of an answer came)").arg(errInterval_).arg(partial));
-    stopRequested_ = true;
-    errTimer_->stop();
-    FormDeactivate();
-    store::messages().information(userStopped_ ? stoppedByUser() : tr(kNoAnswer.toUtf8().constData()));
-    finish(Result::Cancel);
 }
 
 } // namespace exchange

@@ -43,6 +43,8 @@ public:
         stopRequested_ = true;
         userStopped_ = true;
     }
+    // The user closed the dialog while the list ran: noted in the list as a stop.
+    void closedByUser();
 
     const ExchangeView& view() const { return view_; }
     Result result() const { return result_; }
@@ -52,6 +54,8 @@ public:
     static constexpr int kAckDelay = 100;
     static constexpr int kReadSilence = 2000;
     static constexpr int kWriteSilence = 30000;
+    // A short answer whose checksum does not match is asked for again, up to this many answers in all.
+    static constexpr int kAnswerAttempts = 2;
     static const QString kNoAnswer;
     // The end of an exchange the user stopped, with how much of the list was done.
     QString stoppedByUser() const;
@@ -93,11 +97,26 @@ private:
     bool takeWriteAck(bool acknowledged);
     // A write command is over: the next one at once, or the end.
     void writeCommandDone();
+    // An answer that does not fit the protocol: the command ends without a result.
     void abandonCommand(const QString& why);
+    // A short answer that failed its checksum: asked for again, or given up.
+    void answerDamaged();
+    // The current read ends without a result, noted with `problem`; the list goes on.
+    void dropAnswer(const QString& problem);
     void closePort();
     void finish(Result result);
     void showError(const std::exception& e);
     void abort(const std::exception& e);
+    // The list ends before its last command; see Interruption.
+    void interrupt(Interruption::Cause cause, const QString& detail = {});
+    void lineFailed(const std::exception& e);
+    // What the port says became of the line, or `otherwise` when it knows nothing.
+    Interruption::Cause lineLossOr(Interruption::Cause otherwise) const;
+    // The engine's own message for an interruption its caller does not tell.
+    void tell(const Interruption& why) const;
+    // The first command without its result: the current one, unless it is
+    // complete and only its acknowledgement is awaited.
+    int firstUnfinished() const { return finishAfterAck_ ? commandIndex_ + 1 : commandIndex_; }
     void portOpen();
     void portClose();
     void notify();
@@ -121,6 +140,7 @@ private:
     int answerLength_ = 0;
     int expectedBytes_ = 0;
     int receivedBytes_ = 0;
+    int damagedAnswers_ = 0; // of the current command
     unsigned char frameChecksum_ = 0;
     bool stopRequested_ = false;
     bool userStopped_ = false; // "Стоп" pressed, as against a stop by deactivation or silence

@@ -61,7 +61,7 @@ void ExchangeEngine::portRxChar(int count) {
         // armed above, ends the exchange.
         phase_ = Phase::Idle;
     } catch (const std::exception& e) {
-        abort(e);
+        lineFailed(e);
     }
     notify();
 }
@@ -76,8 +76,10 @@ void ExchangeEngine::ReceiveShortAnswer() {
         closePort();
         return;
     }
+    const QByteArray answer = rxBuffer_.left(kShortAnswerSize);
+    if (!ShortAnswerIntact(answer)) return answerDamaged();
     view_.lbFileNum = caption(kCodeRead, cmdObject_, cmdNumber_) + tr(kSuccess);
-    commands_->setObject(commandIndex_, std::make_unique<dynamicArr>(rxBuffer_.left(kShortAnswerSize)));
+    commands_->setObject(commandIndex_, std::make_unique<dynamicArr>(answer));
     if (!isLastCommand()) {
         view_.lbFrameNum.clear();
         nextCommandLater();
@@ -134,6 +136,35 @@ void ExchangeEngine::ReceivePacketAnswer() {
         // The last packet is acknowledged too; the exchange ends after that.
         finishAfterAck_ = true;
     }
+}
+
+void ExchangeEngine::abandonCommand(const QString& why) {
+    logReceived(receivedBytes_);
+    wirelog::note(QStringLiteral("answer refused: ") + why);
+    dropAnswer(tr("ответ прибора не по протоколу: ") + why);
+}
+
+void ExchangeEngine::answerDamaged() {
+    if (++damagedAnswers_ < kAnswerAttempts) {
+        wirelog::note(QStringLiteral("answer damaged (checksum): asked again"));
+        // After the pause between commands, which purges what is left of the
+        // damaged answer, the same command is started again.
+        cmdTimer_->start(kCommandDelay);
+        return;
+    }
+    wirelog::note(QStringLiteral("answer damaged again: given up"));
+    static_assert(kAnswerAttempts == 2, "the text below counts the attempts");
+    dropAnswer(tr("the answer was damaged twice (its checksum does not match)"));
+}
+
+void ExchangeEngine::dropAnswer(const QString& problem) {
+    phase_ = Phase::Idle;
+    ackTimer_->stop();
+    commands_->setObject(commandIndex_, std::make_unique<dynamicArr>());
+    commands_->setProblem(commandIndex_, problem);
+    view_.lbFrameNum.clear();
+    if (stopRequested_) closePort();
+    else readCommandDone();
 }
 
 bool ExchangeEngine::takeWriteAck(bool acknowledged) {

@@ -28,12 +28,25 @@ QString PacketAssembler::checkHeader(const AnswerHeader& h) const {
         return QCoreApplication::translate("PacketAssembler", "пакет %1 из %2 пришёл не по порядку")
             .arg(h.index + 1)
             .arg(h.count);
+    if (received_ > 0 && (h.code != first_.code || h.object != first_.object || h.number != first_.number))
+        return QCoreApplication::translate("PacketAssembler",
+                                           "packet %1 of %2 belongs to another answer (object %3, "
+                                           "number %4 after object %5, number %6)")
+            .arg(h.index + 1)
+            .arg(h.count)
+            .arg(h.object)
+            .arg(h.number)
+            .arg(first_.object)
+            .arg(first_.number);
     return {};
 }
 
 QString PacketAssembler::accept(const AnswerHeader& h, const char* packet) {
     if (QString why = checkHeader(h); !why.isEmpty()) return why;
-    if (h.index == 0) packets_ = QVector<QByteArray>(h.count);
+    if (h.index == 0) {
+        packets_ = QVector<QByteArray>(h.count);
+        first_ = h;
+    }
     packets_[h.index] = QByteArray(packet + 4, h.length);
     ++received_;
     return {};

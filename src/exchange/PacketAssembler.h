@@ -8,7 +8,9 @@
 namespace exchange {
 
 // Collects the answer packets of one read and joins their chunks. Packets must
-// come in order, each but the last carrying exactly 1015 payload bytes; anything
+// come in order, each but the last carrying exactly 1015 payload bytes, and each
+// after the first with the code, object and number of the first: a packet of
+// another answer is refused however well its count and index fit. Anything
 // else is refused with the reason, and nothing is stored outside the packets
 // announced by the first one.
 class PacketAssembler {
@@ -28,6 +30,7 @@ public:
 private:
     QVector<QByteArray> packets_; // inPackets: code, object, number and chunk
     int received_ = 0;
+    wire::AnswerHeader first_; // of the answer being assembled
 };
 
 } // namespace exchange

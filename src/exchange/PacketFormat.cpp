@@ -4,6 +4,11 @@ namespace exchange::wire {
 
 QByteArray PcAck() { return QByteArray("\x01\x01\x01\x00\xFF", 5); }
 
+bool ShortAnswerIntact(const QByteArray& answer) {
+    return answer.size() == kShortAnswerSize &&
+           store::ByteSum(answer, kShortDataSize) == static_cast<unsigned char>(answer[kShortDataSize]);
+}
+
 QByteArray BuildShortFrame(int code, int number, const QByteArray& payload) {
     QByteArray frame;
     frame += char(kShortPrefix + code);

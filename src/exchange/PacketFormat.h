@@ -33,6 +33,9 @@ inline constexpr unsigned char kInstrumentAck = 0xFF;
 // The PC's acknowledgement of an answer packet.
 QByteArray PcAck();
 
+// Whether a 385-byte short answer ends with the sum of its 384 data bytes.
+bool ShortAnswerIntact(const QByteArray& answer);
+
 // A short request frame. A write needs at least 384 payload bytes (the caller checks).
 QByteArray BuildShortFrame(int code, int number, const QByteArray& payload);
 

@@ -4,6 +4,8 @@
 #include "store/IniFile.h"
 #include "store/ProgramFolder.h"
 
+#include <QFileInfo>
+
 using namespace serial;
 
 namespace exchange {
@@ -25,6 +27,17 @@ RsCommPort::RsCommPort(Role role) {
     port.OnOpen = [this](TRsComm&) { emit opened(); };
     port.OnClose = [this](TRsComm&) { emit closed(); };
     port.OnRxChar = [this](TRsComm&, int count) { emit rxChar(count); };
+}
+
+void RsCommPort::open() {
+    openedNode_.clear();
+    port.Open();
+    openedNode_ = QFileInfo(port.GetDeviceName()).canonicalFilePath();
+}
+
+LineLoss RsCommPort::lineLoss() const {
+    if (openedNode_.isEmpty() || QFileInfo::exists(openedNode_)) return LineLoss::None;
+    return openedNode_.startsWith(QStringLiteral("/dev/pts/")) ? LineLoss::Closed : LineLoss::Gone;
 }
 
 void RsCommPort::setPortNum(int portNum) {

@@ -13,7 +13,9 @@ namespace exchange {
 // of the settings file names (section "COM", key "DeviceName", default
 // /dev/ttyS%d, where %d is the port number minus 1), read again on every
 // change of the port number so that the template in force is the one on disk;
-// setDevice() opens a path as it is.
+// setDevice() opens a path as it is. A device whose node is gone after it was
+// opened is a line lost: closed at the other end for a pseudo-terminal (its
+// node goes with the program that held it), an adapter unplugged otherwise.
 class RsCommPort final : public CommPort {
 public:
     enum class Role { Exchange, PortSettings };
@@ -22,14 +24,18 @@ public:
     void setPortNum(int portNum) override;
     void setDevice(const QString& path) override;
     void setLineSpeed(LineSpeed speed) override;
-    void open() override { port.Open(); }
+    void open() override;
     void close() override { port.Close(); }
     bool active() const override { return port.Active(); }
     int write(const char* data, int count) override { return port.WriteBuf(data, count); }
     int read(char* data, int count) override { return port.ReadBuf(data, count); }
     void purgeReadWrite() override { port.PurgeReadWrite(); }
+    LineLoss lineLoss() const override;
 
     serial::TRsComm port;
+
+private:
+    QString openedNode_; // the device node behind the path, as it was at open
 };
 
 } // namespace exchange

@@ -14,10 +14,6 @@ namespace exchange {
 
 namespace {
 
-QString waveformName(int bank) {
-    return QCoreApplication::translate("TExecutionCom", "рефлектограмма № %1").arg(bank);
-}
-
 // Appends one row numbered one above the largest stored `numberField`, fills
 // it, posts it and returns to the row that was current, with the grids held still.
 template <typename Fill>
@@ -51,17 +47,20 @@ QByteArray TExecutionCom::bytesOf(int index) const {
 
 void TExecutionCom::Execute() {
     if (commands.isEmpty()) return;
-    skipped_.clear();
-    doubtful_.clear();
+    report_.clear();
+    const std::optional<Interruption>& interruption = commands.interruption();
+    const int finished = interruption ? interruption->firstUnfinished : commands.count();
     QString diskFull;
     for (int i = 0; i < commands.count() && diskFull.isEmpty(); ++i) {
         const auto f = CommandFields::parse(commands.command(i));
         if (!f || f->code != kCodeRead) continue;
-        const QString what = f->object == kObjectPrTable
-                                 ? QCoreApplication::translate("TExecutionCom", "таблица КУ")
-                                 : waveformName(f->number);
+        const int bank = f->object == kObjectPrTable ? -1 : f->number;
+        if (i >= finished) {
+            report_.skipped(bank, QCoreApplication::translate("TExecutionCom", "not read"));
+            continue;
+        }
         if (!commands.problem(i).isEmpty()) {
-            skip(what, commands.problem(i));
+            report_.skipped(bank, commands.problem(i));
             continue;
         }
         try {
@@ -74,22 +73,13 @@ void TExecutionCom::Execute() {
         } catch (const store::DiskFull& e) {
             diskFull = diskFullMessage(i, e.reason());
         } catch (const std::exception& e) {
-            skip(what, QString::fromUtf8(e.what()));
+            report_.skipped(bank, QString::fromUtf8(e.what()));
         }
     }
     refresh();
     if (!diskFull.isEmpty()) store::messages().warning(diskFull);
-
-    QString report;
-    if (!skipped_.isEmpty())
-        report += QCoreApplication::translate("TExecutionCom", "Не сохранены данные прибора:\n") +
-                  skipped_.join('\n');
-    if (!doubtful_.isEmpty()) {
-        if (!report.isEmpty()) report += QStringLiteral("\n\n");
-        report += QCoreApplication::translate("TExecutionCom", "Сохранены, но могут быть повреждены:\n") +
-                  doubtful_.join('\n');
-    }
-    if (!report.isEmpty()) store::messages().warning(report);
+    if (const QString report = report_.text(interruption); !report.isEmpty())
+        store::messages().warning(report);
 }
 
 QString TExecutionCom::diskFullMessage(int from, const QString& reason) const {
@@ -128,8 +118,7 @@ void TExecutionCom::StoreWaveform(int index) {
     if (!f) return;
     const QByteArray block = bytesOf(index);
     if (block.isEmpty()) {
-        skip(waveformName(f->number),
-             QCoreApplication::translate("TExecutionCom", "прибор не передал данных"));
+        report_.skipped(f->number, QCoreApplication::translate("TExecutionCom", "прибор не передал данных"));
         return;
     }
     store::ConversionResult values;
@@ -140,7 +129,7 @@ void TExecutionCom::StoreWaveform(int index) {
     default: break; // the row keeps REC_ID and BANK_NUM only
     }
     if (!values.converted()) {
-        skip(waveformName(f->number), values.problem);
+        report_.skipped(f->number, values.problem);
         return;
     }
     store::Dataset& ds = dm_.t_master2;
@@ -148,10 +137,11 @@ void TExecutionCom::StoreWaveform(int index) {
         ds.fieldByName(QStringLiteral("BANK_NUM")).setInteger(f->number);
         store::writeRecord(ds, values.values);
     });
+    report_.stored(f->number);
     if (waveformStored) waveformStored(f->number);
     if (!values.warning.isEmpty())
-        doubt(waveformName(values.has("BANK_NUM") ? values.value("BANK_NUM").toInt() : f->number),
-              values.warning);
+        report_.doubtful(values.has("BANK_NUM") ? values.value("BANK_NUM").toInt() : f->number,
+                         values.warning);
 }
 
 void TExecutionCom::StorePrTable(int index) {
@@ -187,7 +177,7 @@ void TExecutionCom::StoreListEntry(int index) {
         return;
     const store::ConversionResult values = store::ConvertListEntry(block);
     if (!values.converted()) {
-        skip(waveformName(f->number), values.problem);
+        report_.skipped(f->number, values.problem);
         return;
     }
     store::Dataset& ds = dm_.t_refl_list;

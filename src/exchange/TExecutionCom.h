@@ -1,5 +1,6 @@
 #pragma once
 #include "exchange/CommandList.h"
+#include "exchange/ExecutionReport.h"
 
 #include <QStringList>
 #include <functional>
@@ -14,7 +15,9 @@ namespace exchange {
 // turns what was read into rows: a waveform into a row of `master`, the PR
 // table into the rows of `list_ku_dev`, a list entry into a row of
 // `list_ref_dev`. A command whose bytes cannot be converted is skipped; after
-// the list one message names every skipped or doubtful bank and why.
+// the list one message names every skipped or doubtful bank and why. Of an
+// interrupted exchange, the commands that finished are stored, and the message
+// also says why it was interrupted and what was stored.
 class TExecutionCom {
 public:
     explicit TExecutionCom(store::TDataModule1& dataModule);
@@ -23,8 +26,8 @@ public:
     // Told the bank of each waveform once its row is committed.
     std::function<void(int bank)> waveformStored;
 
-    // Converts every read command of the list, then reconnects the waveform
-    // database. An empty list does nothing. A full disk stops the list at the
+    // Converts every read command of the list that finished, then reconnects
+    // the waveform database. An empty list does nothing. A full disk stops the list at the
     // first row it refuses, with one line saying what was not stored and why.
     void Execute();
 
@@ -36,12 +39,9 @@ private:
     void refresh();
     QString diskFullMessage(int from, const QString& reason) const;
     QByteArray bytesOf(int index) const;
-    void skip(const QString& what, const QString& why) { skipped_ << what + QStringLiteral(" — ") + why; }
-    void doubt(const QString& what, const QString& why) { doubtful_ << what + QStringLiteral(" — ") + why; }
 
     store::TDataModule1& dm_;
-    QStringList skipped_;
-    QStringList doubtful_;
+    ExecutionReport report_;
 };
 
 } // namespace exchange

@@ -109,6 +109,7 @@ void TfrmComm::FormActivate() {
 
 void TfrmComm::done(int result) {
     closing_ = true;
+    engine_->closedByUser();
     engine_->FormDeactivate();
     refreshTimer_.stop();
     refresh();

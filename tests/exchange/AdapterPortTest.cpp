@@ -2,8 +2,10 @@
 // stable name in the settings, and the exchange runs over it. The adapter is
 // the simulated instrument's pseudo-terminal behind a by-id link.
 #include "SimProcess.h"
+#include "exchange/RsCommPort.h"
 #include "exchange/TfrmChkDev.h"
 #include "exchange/TfrmComm.h"
+#include "fakes/FakeSerialLine.h"
 #include "store/IniFile.h"
 #include "store/ViewState.h"
 #include "support/RecordingHost.h"
@@ -13,6 +15,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -98,4 +102,32 @@ TEST_F(AdapterPortTest, chosenAdapterIsKeptByItsStableNameAndCarriesTheExchange)
     dialog.core().cb_PortNumChange(dialog.cb_PortNum->findText("COM1"));
     dialog.core().btOKClick();
     EXPECT_EQ(setting("Device"), "<none>");
+}
+
+// A line that fell silent, as the port tells it: the simulator ended, its
+// pseudo-terminal gone behind the stable name, is a line closed at the other
+// end; any other device whose node went away is an adapter unplugged.
+TEST_F(AdapterPortTest, lostLine_isClosedAtTheOtherEndOrAnAdapterUnplugged) {
+    RsCommPort pty;
+    pty.setDevice(stable);
+    pty.open();
+    EXPECT_EQ(pty.lineLoss(), LineLoss::None);
+    sim.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QFileInfo::exists(sim.device()); }, 5000));
+    EXPECT_EQ(pty.lineLoss(), LineLoss::Closed);
+    pty.close();
+    EXPECT_EQ(pty.lineLoss(), LineLoss::Closed) << "still known once closed";
+
+    FakeSerialLine line;
+    const QString node = home.file("ttyUSB0");
+    QFile file(node);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RsCommPort adapterPort;
+    adapterPort.port.SetDeviceFactory(line.factory());
+    adapterPort.setDevice(node);
+    adapterPort.open();
+    EXPECT_EQ(adapterPort.lineLoss(), LineLoss::None);
+    ASSERT_TRUE(QFile::remove(node));
+    EXPECT_EQ(adapterPort.lineLoss(), LineLoss::Gone);
 }

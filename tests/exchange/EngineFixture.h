@@ -38,10 +38,11 @@ protected:
         return o ? o->bytes : QByteArray("<none>");
     }
 
-    // A 385-byte block whose bytes depend on `seed`.
+    // A 385-byte block whose bytes depend on `seed`, with its checksum.
     static QByteArray shortBlock(int seed) {
         QByteArray b(exchange::wire::kShortAnswerSize, '\0');
-        for (int i = 0; i < b.size(); ++i) b[i] = char((i * 7 + seed) & 0xFF);
+        for (int i = 0; i < exchange::wire::kShortDataSize; ++i) b[i] = char((i * 7 + seed) & 0xFF);
+        b[exchange::wire::kShortDataSize] = char(store::ByteSum(b, exchange::wire::kShortDataSize));
         return b;
     }
 

@@ -1,6 +1,7 @@
 #include "exchange/TfrmComm.h"
 #include "fakes/ManualClock.h"
 #include "fakes/MemoryPort.h"
+#include "store/encoding/WaveformConversions.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "support/WindowSystem.h"
@@ -14,6 +15,13 @@
 using namespace exchange;
 
 namespace {
+// A short answer of `fill` bytes with its checksum.
+QByteArray block(char fill) {
+    QByteArray b(385, fill);
+    b[384] = char(store::ByteSum(b, 384));
+    return b;
+}
+
 struct Dialog {
     Dialog() {
         auto p = std::make_unique<MemoryPort>();
@@ -57,7 +65,7 @@ TEST(TfrmComm, showingRunsTheListAndAcceptsWhenItCompletes) {
     EXPECT_TRUE(d.form->btStop->isEnabled());
     EXPECT_EQ(d.form->lbFileNum->text(), QString::fromUtf8("Чтение рефлектограммы № 4"));
     EXPECT_EQ(d.form->pbTotal->maximum(), 1);
-    d.port->feed(QByteArray(385, '\2'));
+    d.port->feed(block('\2'));
     EXPECT_FALSE(d.form->isVisible());
     EXPECT_EQ(d.form->result(), QDialog::Accepted);
     EXPECT_EQ(d.form->pbTotal->value(), 1);
@@ -69,16 +77,16 @@ TEST(TfrmComm, minimisedAndRestoredInTheMiddle_theRunningListGoesOnUndisturbed) 
     d.commands.add("02010400");
     d.commands.add("02010500");
     d.show();
-    d.port->feed(QByteArray(385, '\2'));
+    d.port->feed(block('\2'));
     minimiseAndRestore(*d.form);
     d.clock->advance(50);
     minimiseAndRestore(*d.form);
-    d.port->feed(QByteArray(385, '\3'));
+    d.port->feed(block('\3'));
     EXPECT_EQ(d.form->result(), QDialog::Accepted);
     EXPECT_EQ(d.port->writes().size(), 2) << "no request sent again";
     ASSERT_NE(d.commands.object(1), nullptr);
-    EXPECT_EQ(d.commands.object(0)->bytes, QByteArray(385, '\2'));
-    EXPECT_EQ(d.commands.object(1)->bytes, QByteArray(385, '\3'));
+    EXPECT_EQ(d.commands.object(0)->bytes, block('\2'));
+    EXPECT_EQ(d.commands.object(1)->bytes, block('\3'));
 
     // The next opening runs its list from the start again.
     d.commands.clear();
@@ -108,7 +116,7 @@ TEST(TfrmComm, listReadShowsHowManyOfTheListAndTheTimeLeft) {
     // Each answer takes the 0.4 s its 385 bytes need at 9600 bit/s, then the 50 ms pause.
     for (int bank = 0; bank < 41; ++bank) {
         d.clock->advance(400);
-        d.port->feed(QByteArray(385, '\1'));
+        d.port->feed(block('\1'));
         d.clock->advance(50);
     }
     QTRY_VERIFY(d.form->lbProgress->text().startsWith("41 of 100, about "));
@@ -122,10 +130,10 @@ TEST(TfrmComm, stoppedByTheUser_theMessageSaysSoNotThatTheInstrumentIsSilent) {
     d.commands.add("02010400");
     d.commands.add("02010500");
     d.show();
-    d.port->feed(QByteArray(385, '\2'));
+    d.port->feed(block('\2'));
     d.clock->advance(50);
     QTest::mouseClick(d.form->btStop, Qt::LeftButton);
-    d.port->feed(QByteArray(385, '\3'));
+    d.port->feed(block('\3'));
     d.clock->advance(2000);
     EXPECT_FALSE(d.form->isVisible());
     EXPECT_EQ(d.form->result(), QDialog::Rejected);

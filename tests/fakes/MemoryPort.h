@@ -24,6 +24,7 @@ public:
     int write(const char* data, int count) override;
     int read(char* data, int count) override;
     void purgeReadWrite() override;
+    LineLoss lineLoss() const override { return loss; }
 
     // Test side.
     void feed(const QByteArray& bytes);
@@ -39,6 +40,10 @@ public:
 
     // When set, open() throws with this text.
     QString openError;
+    // When set, purgeReadWrite() throws with this text (a device gone mid-exchange).
+    QString purgeError;
+    // What lineLoss() reports.
+    LineLoss loss = LineLoss::None;
 
 private:
     int portNum_ = 0;
