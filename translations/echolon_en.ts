@@ -352,6 +352,29 @@ Import these files now?</translation>
     </message>
 </context>
 <context>
+    <name>Interruption</name>
+    <message>
+        <source>the instrument stopped answering</source>
+        <translation>the instrument stopped answering</translation>
+    </message>
+    <message>
+        <source>the line to the instrument was closed</source>
+        <translation>the line to the instrument was closed</translation>
+    </message>
+    <message>
+        <source>the serial adapter was unplugged</source>
+        <translation>the serial adapter was unplugged</translation>
+    </message>
+    <message>
+        <source>stopped by the user</source>
+        <translation>stopped by the user</translation>
+    </message>
+    <message>
+        <source>The exchange was interrupted: %1.</source>
+        <translation>The exchange was interrupted: %1.</translation>
+    </message>
+</context>
+<context>
     <name>LibraryColumns</name>
     <message>
         <source>  №</source>
@@ -588,6 +611,10 @@ Open the local library %2 instead? The server library %3 can be opened again lat
     <message>
         <source>пакет %1 из %2 пришёл не по порядку</source>
         <translation>packet %1 of %2 came out of order</translation>
+    </message>
+    <message>
+        <source>packet %1 of %2 belongs to another answer (object %3, number %4 after object %5, number %6)</source>
+        <translation>packet %1 of %2 belongs to another answer (object %3, number %4 after object %5, number %6)</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1051,18 @@ After restoring %2 from %3: %4</translation>
     <message>
         <source>%1 of %2 waveforms read from the instrument were not stored (banks %3): %4.</source>
         <translation>%1 of %2 waveforms read from the instrument were not stored (banks %3): %4.</translation>
+    </message>
+    <message>
+        <source>рефлектограммы № %1</source>
+        <translation>waveforms № %1</translation>
+    </message>
+    <message>
+        <source>Stored in the library: waveforms № %1.</source>
+        <translation>Stored in the library: waveforms № %1.</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>not read</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1930,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     <message>
         <source>код ответа %1</source>
         <translation>answer code %1</translation>
+    </message>
+    <message>
+        <source>the answer was damaged twice (its checksum does not match)</source>
+        <translation>the answer was damaged twice (its checksum does not match)</translation>
     </message>
 </context>
 <context>

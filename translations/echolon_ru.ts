@@ -352,6 +352,29 @@ Import these files now?</source>
     </message>
 </context>
 <context>
+    <name>Interruption</name>
+    <message>
+        <source>the instrument stopped answering</source>
+        <translation>прибор перестал отвечать</translation>
+    </message>
+    <message>
+        <source>the line to the instrument was closed</source>
+        <translation>линия связи с прибором закрыта</translation>
+    </message>
+    <message>
+        <source>the serial adapter was unplugged</source>
+        <translation>адаптер последовательного порта отключён</translation>
+    </message>
+    <message>
+        <source>stopped by the user</source>
+        <translation>остановлен пользователем</translation>
+    </message>
+    <message>
+        <source>The exchange was interrupted: %1.</source>
+        <translation>Обмен данными прерван: %1.</translation>
+    </message>
+</context>
+<context>
     <name>LibraryColumns</name>
     <message>
         <source>  №</source>
@@ -588,6 +611,10 @@ Open the local library %2 instead? The server library %3 can be opened again lat
     <message>
         <source>пакет %1 из %2 пришёл не по порядку</source>
         <translation>пакет %1 из %2 пришёл не по порядку</translation>
+    </message>
+    <message>
+        <source>packet %1 of %2 belongs to another answer (object %3, number %4 after object %5, number %6)</source>
+        <translation>пакет %1 из %2 относится к другому ответу (объект %3, номер %4 после объекта %5, номера %6)</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1051,18 @@ After restoring %2 from %3: %4</source>
     <message>
         <source>%1 of %2 waveforms read from the instrument were not stored (banks %3): %4.</source>
         <translation>%1 из %2 рефлектограмм, прочитанных из прибора, не сохранены (ячейки %3): %4.</translation>
+    </message>
+    <message>
+        <source>рефлектограммы № %1</source>
+        <translation>рефлектограммы № %1</translation>
+    </message>
+    <message>
+        <source>Stored in the library: waveforms № %1.</source>
+        <translation>Сохранены в базе: рефлектограммы № %1.</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>чтение не состоялось</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1930,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     <message>
         <source>код ответа %1</source>
         <translation>код ответа %1</translation>
+    </message>
+    <message>
+        <source>the answer was damaged twice (its checksum does not match)</source>
+        <translation>ответ дважды пришёл повреждённым (не сходится контрольная сумма)</translation>
     </message>
 </context>
 <context>

@@ -9,8 +9,6 @@ namespace exchange {
 namespace {
 // Banks named in one line before "…".
 constexpr int kNamedBanks = 10;
-
-QString translate(const char* text) { return QCoreApplication::translate("TExecutionCom", text); }
 } // namespace
 
 void ExecutionReport::clear() {
@@ -20,7 +18,7 @@ void ExecutionReport::clear() {
 }
 
 QString ExecutionReport::waveformName(int bank) {
-    return translate(QT_TRANSLATE_NOOP("TExecutionCom", "рефлектограмма № %1")).arg(bank);
+    return QCoreApplication::translate("TExecutionCom", "рефлектограмма № %1").arg(bank);
 }
 
 QStringList ExecutionReport::skippedLines() const {
@@ -32,13 +30,12 @@ QStringList ExecutionReport::skippedLines() const {
         QStringList banks;
         for (const Skip& s : skipped_) {
             if (s.why != why) continue;
-            if (s.bank < 0)
-                lines << translate(QT_TRANSLATE_NOOP("TExecutionCom", "таблица КУ")) + kDash + why;
+            if (s.bank < 0) lines << QCoreApplication::translate("TExecutionCom", "таблица КУ") + kDash + why;
             else banks << QString::number(s.bank);
         }
         if (banks.size() == 1) lines << waveformName(banks[0].toInt()) + kDash + why;
         else if (banks.size() > 1)
-            lines << translate(QT_TRANSLATE_NOOP("TExecutionCom", "рефлектограммы № %1"))
+            lines << QCoreApplication::translate("TExecutionCom", "рефлектограммы № %1")
                              .arg(store::namesInLine(banks, kNamedBanks)) +
                          kDash + why;
     }
@@ -51,15 +48,15 @@ QString ExecutionReport::text(const std::optional<Interruption>& interruption) c
         QString head = interruption->sentence();
         if (!stored_.isEmpty())
             head +=
-                '\n' + translate(QT_TRANSLATE_NOOP("TExecutionCom", "Stored in the library: waveforms № %1."))
+                '\n' + QCoreApplication::translate("TExecutionCom", "Stored in the library: waveforms № %1.")
                            .arg(store::namesInLine(stored_, kNamedBanks));
         parts << head;
     }
     if (!skipped_.isEmpty())
-        parts << translate(QT_TRANSLATE_NOOP("TExecutionCom", "Не сохранены данные прибора:\n")) +
+        parts << QCoreApplication::translate("TExecutionCom", "Не сохранены данные прибора:\n") +
                      skippedLines().join('\n');
     if (!doubtful_.isEmpty())
-        parts << translate(QT_TRANSLATE_NOOP("TExecutionCom", "Сохранены, но могут быть повреждены:\n")) +
+        parts << QCoreApplication::translate("TExecutionCom", "Сохранены, но могут быть повреждены:\n") +
                      doubtful_.join('\n');
     return parts.join(QStringLiteral("\n\n"));
 }
