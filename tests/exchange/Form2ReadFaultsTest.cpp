@@ -135,7 +135,7 @@ struct LineFailure {
     const char* name;
     const char* reason;
     // Done as bank 5's answer goes out; afterwards the instrument says nothing.
-    std::function<void(MemoryPort&)> fail;
+    std::function<void(MemoryPort&, QDialog& engine)> fail;
 };
 
 void PrintTo(const LineFailure& failure, std::ostream* out) { *out << failure.name; }
@@ -143,13 +143,16 @@ void PrintTo(const LineFailure& failure, std::ostream* out) { *out << failure.na
 class Form2InterruptedRead : public Form2ReadFaults, public ::testing::WithParamInterface<LineFailure> {};
 
 const LineFailure kFailures[] = {
-    {"silence", "the instrument stopped answering", [](MemoryPort&) {}},
-    {"lineClosed", "the line to the instrument was closed", [](MemoryPort& p) { p.loss = LineLoss::Closed; }},
+    {"silence", "the instrument stopped answering", [](MemoryPort&, QDialog&) {}},
+    {"lineClosed", "the line to the instrument was closed",
+     [](MemoryPort& p, QDialog&) { p.loss = LineLoss::Closed; }},
     {"adapterUnplugged", "the serial adapter was unplugged",
-     [](MemoryPort& p) {
+     [](MemoryPort& p, QDialog&) {
          p.loss = LineLoss::Gone;
          p.purgeError = "Error clearing buffers (5), Input/output error";
      }},
+    {"dialogClosedByTheUser", "stopped by the user",
+     [](MemoryPort&, QDialog& engine) { QTimer::singleShot(0, &engine, [&engine] { engine.reject(); }); }},
 };
 
 } // namespace
@@ -157,7 +160,7 @@ const LineFailure kFailures[] = {
 TEST_P(Form2InterruptedRead, whatArrivedWholeIsStored_theRestStaysMarked_oneMessageSaysWhy) {
     instrument = [this](const QByteArray& sent) {
         const int bank = static_cast<unsigned char>(sent[1]);
-        if (bank == 5) GetParam().fail(*port);
+        if (bank == 5) GetParam().fail(*port, *engine);
         return bank <= 5 ? type0Block(bank) : QByteArray();
     };
     read({0, 5, 10, 15});
@@ -178,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Failures, Form2InterruptedRead, ::testing::ValuesIn(kFa
 TEST_F(Form2ReadFaults, adapterUnpluggedWhileTheListIsRead_isToldInTheUsersWords) {
     instrument = [this](const QByteArray& sent) {
         const int bank = static_cast<unsigned char>(sent[1]);
-        if (bank == 2) kFailures[2].fail(*port);
+        if (bank == 2) kFailures[2].fail(*port, *engine);
         return type0Block(bank, bank % 5 == 0 ? 1 : 0xFF);
     };
     form.SpeedButtonCom->click();
