@@ -293,10 +293,13 @@ QString PgBackend::begin(QSqlDatabase& db, Sync sync, const QString& numberedTab
 
 void PgBackend::afterCommit(QSqlDatabase& db, Sync) {
     if (!std::exchange(confirmDurable_, false)) return;
-    // A durable commit of its own waits until the log holds everything
-    // committed before it, this write included.
+    // A durable commit of its own waits until the log on disk holds
+    // everything committed before it, this write included. The server waits
+    // only for a transaction that wrote to the log, and a transaction id
+    // alone writes nothing there: the message does.
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN; SET LOCAL synchronous_commit TO on; SELECT txid_current(); COMMIT")))
+    if (!q.exec(QStringLiteral("BEGIN; SET LOCAL synchronous_commit TO on; "
+                               "SELECT pg_logical_emit_message(true, 'echolon', 'stored'); COMMIT")))
         fail(QCoreApplication::translate("PgBackend", "Cannot confirm that the server keeps the waveform"),
              q.lastError().text());
 }

@@ -149,6 +149,36 @@ TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryO
     EXPECT_EQ(memos(theirs), QStringList({"a", "b", "630", "c"}));
 }
 
+// The server's log writer slowed to ten seconds: a commit that did not wait
+// for the log to reach the disk is lost to a crash of the server.
+TEST_F(SharedLibraryTest, everyWaveformReportedStoredOutlivesACrashOfTheServer) {
+    PgServer& server = PgServer::shared();
+    ASSERT_TRUE(server.alterSystem("wal_writer_delay", "10s")) << server.error().toStdString();
+    struct Defaults {
+        ~Defaults() { PgServer::shared().alterSystem("wal_writer_delay", {}); }
+    } defaults;
+    theirs.open();
+    // The server's other processes take the new setting a moment after it is read again.
+    QTest::qWait(400);
+    constexpr int kWaveforms = 10;
+    for (int i = 1; i <= kWaveforms; ++i) {
+        theirs.appendNumbered("REC_ID");
+        theirs.fieldByName("MEMO").setString(QString::number(i));
+        theirs.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        theirs.fieldByName("POINTS").setBlob(QByteArray(8512, char(i)));
+        theirs.post();
+    }
+    ServerRestart restart;
+    ASSERT_TRUE(server.kill()) << server.error().toStdString();
+    other.disconnect();
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+    theirs.open();
+    EXPECT_EQ(theirs.recordCount(), kWaveforms);
+    theirs.last();
+    EXPECT_EQ(theirs.fieldByName("REC_ID").asInteger(), kWaveforms);
+    EXPECT_TRUE(theirs.fieldByName("POINTS").asBlob() == QByteArray(8512, char(kWaveforms)));
+}
+
 TEST_F(SharedLibraryTest, undoneDeleteBringsBackTheWaveformWithItsNumberAndPoints) {
     start();
     QByteArray points(8512, '\0');

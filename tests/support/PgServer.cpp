@@ -333,6 +333,29 @@ bool PgServer::configure(QSqlDatabase& db, const QString& url) const {
     return true;
 }
 
+bool PgServer::alterSystem(const QString& name, const QString& value) {
+    QMutexLocker lock(&databaseMutex_);
+    const QString connection = QStringLiteral("pg-server-settings-%1").arg(quintptr(this));
+    QString why;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+        configure(db, url(QStringLiteral("postgres")));
+        const QString change = value.isEmpty()
+                                   ? QStringLiteral("ALTER SYSTEM RESET %1").arg(name)
+                                   : QStringLiteral("ALTER SYSTEM SET %1 = '%2'").arg(name, value);
+        if (!db.open()) {
+            why = db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            if (!q.exec(change) || !q.exec(QStringLiteral("SELECT pg_reload_conf()")))
+                why = q.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection);
+    if (!why.isEmpty()) return fail(QStringLiteral("cannot set %1: %2").arg(name, why));
+    return true;
+}
+
 QString PgServer::createDatabase() {
     QMutexLocker lock(&databaseMutex_);
     if (!available()) {

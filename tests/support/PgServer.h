@@ -47,6 +47,10 @@ public:
     // inside a key=value string, where a URL is not expanded, so the parts
     // are set one by one. False when the URL is not this server's.
     bool configure(QSqlDatabase& db, const QString& url) const;
+    // Sets the server's setting `name` to `value` (empty: back to its
+    // default) and has the server read its settings again, as its keeper's
+    // ALTER SYSTEM does; false with error() saying why.
+    bool alterSystem(const QString& name, const QString& value);
 
     // Each waits until the server accepts (start) or is gone (stop, kill);
     // false with error() saying why, also after a timeout.
