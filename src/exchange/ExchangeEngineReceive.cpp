@@ -4,6 +4,7 @@
 #include "exchange/ExchangeEngine.h"
 #include "exchange/PacketFormat.h"
 #include "exchange/WireLog.h"
+#include "store/encoding/WaveformConversions.h"
 
 #include <algorithm>
 #include <cstring>
@@ -77,7 +78,12 @@ void ExchangeEngine::ReceiveShortAnswer() {
         return;
     }
     const QByteArray answer = rxBuffer_.left(kShortAnswerSize);
-    if (!ShortAnswerIntact(answer)) return answerDamaged();
+    // A list entry of an empty bank adds no row whatever its checksum: an
+    // instrument need not seal the banks it never wrote.
+    const bool emptyListEntry =
+        cmdObject_ == kObjectWaveformList &&
+        static_cast<unsigned char>(answer[store::kType0ScaleOffset]) == store::kEmptyBank;
+    if (!emptyListEntry && !ShortAnswerIntact(answer)) return answerDamaged();
     view_.lbFileNum = caption(kCodeRead, cmdObject_, cmdNumber_) + tr(kSuccess);
     commands_->setObject(commandIndex_, std::make_unique<dynamicArr>(answer));
     if (!isLastCommand()) {

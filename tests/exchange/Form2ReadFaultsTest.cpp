@@ -190,3 +190,19 @@ TEST_F(Form2ReadFaults, adapterUnpluggedWhileTheListIsRead_isToldInTheUsersWords
     EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
     EXPECT_EQ(messages.infos, QStringList{"The exchange was interrupted: the serial adapter was unplugged."});
 }
+
+// An instrument need not seal the banks it never wrote: their list entries are
+// taken once, as empty, while a written bank's damaged entry is asked for again.
+TEST_F(Form2ReadFaults, listEntriesOfEmptyBanksAreNotCheckedForDamage) {
+    instrument = [](const QByteArray& sent) {
+        const int bank = static_cast<unsigned char>(sent[1]);
+        return damaged(type0Block(bank, bank == 7 ? 1 : 0xFF));
+    };
+    form.SpeedButtonCom->click();
+
+    int asked7 = 0;
+    for (const QByteArray& sent : port->writes()) asked7 += sent == QByteArray("\x55\x07", 2);
+    EXPECT_EQ(port->writes().size(), 101);
+    EXPECT_EQ(asked7, 2);
+    EXPECT_EQ(dm.t_refl_list.recordCount(), 0);
+}
