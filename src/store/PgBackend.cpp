@@ -3,6 +3,7 @@
 #include "store/Dataset.h"
 #include "store/PrListDefaults.h"
 #include "store/ServerAddress.h"
+#include "store/ServerTls.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -106,11 +107,13 @@ void PgBackend::open(const QString& connection, const QString& location, Schema:
     kind_ = kind;
     const QString refusal = ServerAddress::refusal(url_);
     if (!refusal.isEmpty()) throw StoreError(refusal.toStdString());
-    const QString error = connectOnce(true);
-    if (!error.isEmpty())
+    if (const QString error = connectOnce(true); !error.isEmpty()) {
+        // The client library's words would only say that TLS was asked for.
+        const QString tls = ServerTls::refusalReason(url_);
         throw StoreError(QCoreApplication::translate("PgBackend", "Cannot open the server library %1: %2")
-                             .arg(displayName(), error)
+                             .arg(displayName(), tls.isEmpty() ? error : tls)
                              .toStdString());
+    }
     watch_.start();
 }
 
@@ -131,6 +134,8 @@ QString PgBackend::configure(QSqlDatabase& db, const QString& url) {
                         QStringLiteral("keepalives_count=3")};
     for (const auto& [key, value] : p.query.queryItems(QUrl::FullyDecoded))
         if (plainOption(key) && plainOption(value)) options << key + QLatin1Char('=') + value;
+    if (const QString mode = ServerTls::addedMode(p); !mode.isEmpty())
+        options << QStringLiteral("sslmode=") + mode;
     db.setConnectOptions(options.join(QLatin1Char(';')));
     return {};
 }

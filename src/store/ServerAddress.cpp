@@ -27,6 +27,9 @@ ServerAddress::Parts ServerAddress::parts(const QString& url) {
         p.port = hostPort.mid(colon + 1);
         hostPort.truncate(colon);
     }
+    // An IPv6 address is written in brackets, and the client library takes it without.
+    if (hostPort.startsWith(QLatin1Char('[')) && hostPort.endsWith(QLatin1Char(']')))
+        hostPort = hostPort.mid(1, hostPort.size() - 2);
     p.host = QUrl::fromPercentEncoding(hostPort.toUtf8());
     // Settings given as query items fill what the authority left empty.
     const auto take = [&p](const char* key, QString& into) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -12,13 +13,17 @@
 #include <QThread>
 #include <QUrl>
 #include <QVersionNumber>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <grp.h>
+#include <netinet/in.h>
 #include <pwd.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -98,6 +103,22 @@ int reap(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+// A TCP port nothing listens on at `address` this moment (0: none found).
+int freePort(const QString& address) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return 0;
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    socklen_t length = sizeof a;
+    int port = 0;
+    if (::inet_pton(AF_INET, address.toLatin1().constData(), &a.sin_addr) == 1 &&
+        ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &length) == 0)
+        port = ntohs(a.sin_port);
+    ::close(fd);
+    return port;
+}
+
 QString logTail(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("(no log)");
@@ -123,7 +144,10 @@ void removeStaleFolders() {
 
 } // namespace
 
-PgServer::PgServer(Durability durability) : durability_(durability) {
+PgServer::PgServer(Durability durability) : PgServer(durability, QString()) {}
+
+PgServer::PgServer(Durability durability, const QString& tcpAddress)
+    : durability_(durability), tcpAddress_(tcpAddress) {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
         reason_ = QStringLiteral("Qt's PostgreSQL driver (QPSQL) is not installed");
         return;
@@ -152,7 +176,11 @@ PgServer::PgServer(Durability durability) : durability_(durability) {
                       .arg(folder_->path(), QString::fromLocal8Bit(strerror(errno)));
         return;
     }
-    if (!initCluster() || !start()) reason_ = error_;
+    if (!tcpAddress_.isEmpty() && (port_ = freePort(tcpAddress_)) == 0) {
+        reason_ = QStringLiteral("no free TCP port on %1").arg(tcpAddress_);
+        return;
+    }
+    if (!initCluster() || !trustTcp() || !start()) reason_ = error_;
 }
 
 PgServer::~PgServer() {
@@ -228,14 +256,70 @@ bool PgServer::initCluster() {
     }
 }
 
+bool PgServer::trustTcp() {
+    if (tcpAddress_.isEmpty()) return true;
+    QFile hba(folder_->filePath(QStringLiteral("data/pg_hba.conf")));
+    const QByteArray line = "host all all " + tcpAddress_.toLatin1() + "/32 trust\n";
+    if (!hba.open(QIODevice::WriteOnly | QIODevice::Append) || hba.write(line) != line.size())
+        return fail(QStringLiteral("cannot write %1: %2").arg(hba.fileName(), hba.errorString()));
+    return true;
+}
+
+bool PgServer::offerTls() {
+    const QString cert = folder_->filePath(QStringLiteral("server.crt"));
+    const QString key = folder_->filePath(QStringLiteral("server.key"));
+    QProcess openssl;
+    openssl.start(
+        QStringLiteral("openssl"),
+        {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("ec"),
+         QStringLiteral("-pkeyopt"), QStringLiteral("ec_paramgen_curve:prime256v1"), QStringLiteral("-nodes"),
+         QStringLiteral("-days"), QStringLiteral("1"), QStringLiteral("-subj"),
+         QStringLiteral("/CN=") + tcpAddress_, QStringLiteral("-keyout"), key, QStringLiteral("-out"), cert});
+    if (!openssl.waitForFinished(60000) || openssl.exitStatus() != QProcess::NormalExit ||
+        openssl.exitCode() != 0)
+        return fail(QStringLiteral("openssl made no certificate: %1")
+                        .arg(QString::fromLocal8Bit(openssl.readAllStandardError()) + openssl.errorString()));
+    // The server reads a key only its own user may read.
+    for (const QString& file : {cert, key}) {
+        const QByteArray name = QFile::encodeName(file);
+        if ((dropPrivileges_ && ::chown(name.constData(), runAsUid_, runAsGid_) != 0) ||
+            ::chmod(name.constData(), 0600) != 0)
+            return fail(QStringLiteral("cannot hand %1 to the server: %2")
+                            .arg(file, QString::fromLocal8Bit(strerror(errno))));
+    }
+    if (!alterSystem(QStringLiteral("ssl_cert_file"), cert) ||
+        !alterSystem(QStringLiteral("ssl_key_file"), key) ||
+        !alterSystem(QStringLiteral("ssl"), QStringLiteral("on")))
+        return false;
+    const QString connection = QStringLiteral("pg-server-tls-%1").arg(quintptr(this));
+    bool encrypted = false;
+    QString why;
+    for (int waited = 0; !encrypted && waited < kStartTimeoutMs; waited += kPollMs) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+            db.setHostName(tcpAddress_);
+            db.setPort(port_);
+            db.setUserName(QStringLiteral("echolon"));
+            db.setDatabaseName(QStringLiteral("postgres"));
+            db.setConnectOptions(QStringLiteral("sslmode=require"));
+            encrypted = db.open();
+            if (!encrypted) why = db.lastError().text();
+        }
+        QSqlDatabase::removeDatabase(connection);
+        if (!encrypted) QThread::msleep(kPollMs);
+    }
+    if (!encrypted) return fail(QStringLiteral("TLS did not come on: %1\n%2").arg(why, logTail(logFile())));
+    return true;
+}
+
 bool PgServer::start() {
     if (!folder_ || binDir_.isEmpty()) return fail(reason_);
     if (running()) return true;
     QStringList args = {QStringLiteral("-D"), folder_->filePath(QStringLiteral("data")),
                         // Nothing but the socket in the private folder: no port on any network.
-                        QStringLiteral("-c"), QStringLiteral("listen_addresses="), QStringLiteral("-c"),
-                        QStringLiteral("unix_socket_directories=") + folder_->path(), QStringLiteral("-c"),
-                        QStringLiteral("port=%1").arg(port()),
+                        QStringLiteral("-c"), QStringLiteral("listen_addresses=") + tcpAddress_,
+                        QStringLiteral("-c"), QStringLiteral("unix_socket_directories=") + folder_->path(),
+                        QStringLiteral("-c"), QStringLiteral("port=%1").arg(port()),
                         // Room for the many clients of a load benchmark next to the test's own.
                         QStringLiteral("-c"), QStringLiteral("max_connections=200")};
     // Only a crash of the machine loses what these skip; a killed server keeps

@@ -27,6 +27,9 @@ public:
     };
 
     explicit PgServer(Durability durability = Durability::Fast);
+    // A server that also listens on `tcpAddress` (a loopback address) at a
+    // free port, trusting the connections that come from there.
+    PgServer(Durability durability, const QString& tcpAddress);
     ~PgServer();
     PgServer(const PgServer&) = delete;
     PgServer& operator=(const PgServer&) = delete;
@@ -61,17 +64,23 @@ public:
     QString error() const { return error_; }
 
     QString socketFolder() const { return folder_ ? folder_->path() : QString(); }
-    int port() const { return 5432; }
+    int port() const { return port_; }
     // The server's own log (every start appends to it).
     QString logFile() const;
+    // Makes a certificate of its own (openssl) and turns TLS on; waits until
+    // a connection over TCP gets it. False with error() saying why.
+    bool offerTls();
 
 private:
     bool findBinaries();
     bool initCluster();
+    bool trustTcp();
     bool waitForExit(int timeoutMs);
     bool fail(const QString& message);
 
     Durability durability_;
+    QString tcpAddress_;
+    int port_ = 5432;
     QString binDir_;
     QString reason_;
     QString error_;
