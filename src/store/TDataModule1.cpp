@@ -21,9 +21,10 @@ const QString TDataModule1::kListAlias = QStringLiteral("ecl41_list");
 TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* parent)
     : QObject(parent), Database1(kLibraryAlias, Schema::Kind::Library),
       Database2(kCompareAlias, Schema::Kind::Library), Database3(kListAlias, Schema::Kind::Lists),
-      t_ku_list(Database3, QStringLiteral("t_ku_list")), t_picture(Database2, QStringLiteral("t_picture")),
-      t_ku_list_temp(Database3, QStringLiteral("t_ku_list_temp")),
-      t_refl_list(Database3, QStringLiteral("t_refl_list")), t_master(Database1, QStringLiteral("t_master")),
+      Database4(kListAlias, Schema::Kind::Lists), t_ku_list(Database3, QStringLiteral("t_ku_list")),
+      t_picture(Database2, QStringLiteral("t_picture")),
+      t_ku_list_temp(Database4, QStringLiteral("t_ku_list_temp")),
+      t_refl_list(Database4, QStringLiteral("t_refl_list")), t_master(Database1, QStringLiteral("t_master")),
       t_master2(Database1, QStringLiteral("t_master2")), state_(state), host_(host) {
     setObjectName(QStringLiteral("DataModule1"));
     const QString data = programFolder() + QStringLiteral("Data/");
@@ -37,6 +38,7 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
         const QString library = registeredLibraryPath();
         return ServerAddress::isServerUrl(library) ? library : listPath();
     });
+    Database4.setPath(listPath());
     Database1.setServerEvents(
         {[this](const QString& why) { host_.libraryConnectionLost(why); }, [this] { libraryRestored(); },
          [this](const QString&, const QSet<qint64>& rows) { libraryChangedElsewhere(rows); }});
@@ -112,6 +114,7 @@ void TDataModule1::openDatasets() {
     Database1.connect();
     Database2.connect();
     Database3.connect();
+    Database4.connect();
     t_ku_list.open();
     t_picture.setTag(TagScan);
     t_picture.open();

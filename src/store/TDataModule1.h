@@ -34,12 +34,16 @@ public:
 
     Database Database1; // ecl41_data: the waveform library (path from DBQ)
     Database Database2; // ecl41_pic: the compare library
-    Database Database3; // ecl41_list: PR list and the instrument's mirror tables
+    Database Database3; // ecl41_list: the PR list (beside a server library: the crew's)
+    // ecl41_list on this machine: the instrument's mirror tables, the program's
+    // own whichever library is open, so that crew members reading their
+    // instruments at once never see each other's lists.
+    Database Database4;
 
     Dataset t_ku_list;      // list_ku
     Dataset t_picture;      // compare library master
-    Dataset t_ku_list_temp; // list_ku_dev
-    Dataset t_refl_list;    // list_ref_dev
+    Dataset t_ku_list_temp; // list_ku_dev of Database4
+    Dataset t_refl_list;    // list_ref_dev of Database4
     Dataset t_master;       // library master filtered to one device type
     Dataset t_master2;      // the whole library master
 
