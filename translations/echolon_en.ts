@@ -973,6 +973,13 @@ Close it first, or start this copy on another folder with --home DIR.</translati
     </message>
 </context>
 <context>
+    <name>ServerWatch</name>
+    <message>
+        <source>the server has not answered for a second</source>
+        <translation>the server has not answered for a second</translation>
+    </message>
+</context>
+<context>
     <name>StartupFolder</name>
     <message>
         <source>%1: not a folder</source>

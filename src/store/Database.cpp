@@ -118,6 +118,10 @@ QSqlDatabase Database::handle() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
+QString Database::readFailure(const QString& message) const {
+    return backend_ ? backend_->readFailure(message) : message;
+}
+
 QVector<Backend::ColumnInfo> Database::columns(const QString& table) {
     QSqlDatabase db = handle();
     return backend().columns(db, table);
@@ -147,9 +151,11 @@ qint64 Database::insert(const QString& table, const QString& sql, const QVariant
 
 void Database::transact(const QString& table, Sync sync, const QString& numberedTable,
                         const std::function<QString(QSqlQuery&)>& body) {
-    QSqlDatabase db = handle();
-    Backend& b = *backend_;
+    Backend& b = backend();
     const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
+    // Refused as a write, in the write's words, rather than as any use of a lost connection.
+    if (const QString lost = b.lostReason(); !lost.isEmpty()) b.fail(what, lost);
+    QSqlDatabase db = handle();
     const TransactionEnd end{b, db, sync};
     // The numbers' lock comes with the transaction's start: preparing a
     // statement on a table already takes a lock of its own on it, which two

@@ -55,6 +55,9 @@ public:
     QString lostReason() const;
 
     QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected or lost
+    // What a failed read on handle() says: `message`, or why the server was
+    // lost when that is why it failed.
+    QString readFailure(const QString& message) const;
 
     // Runs one statement with bound parameters as its own transaction: on any
     // failure the database stays as it was and StoreError carries the engine's

@@ -1,6 +1,7 @@
 #include "store/PgBackend.h"
 
 #include "store/Dataset.h"
+#include "store/PgHandle.h"
 #include "store/PrListDefaults.h"
 #include "store/ServerAddress.h"
 #include "store/ServerTls.h"
@@ -16,8 +17,8 @@ namespace store {
 
 namespace {
 
-// Half a second between checks: an announcement that a query read off the
-// connection is passed on by the next check at the latest.
+// Half a second between looks at the connection: an announcement that a
+// query read off the connection is passed on by the next look at the latest.
 constexpr int kCheckMs = 500;
 // Changes announced within this time are passed on together; with the check,
 // well within the second in which another program's change is to appear.
@@ -157,6 +158,13 @@ QString PgBackend::connectOnce(bool withTables) {
                     if (error.isEmpty() && withTables) ensureTables(db);
                 } catch (const StoreError& e) {
                     error = QString::fromUtf8(e.what());
+                }
+                if (error.isEmpty()) {
+                    const PGconn* conn = pgConnection(db);
+                    answers_.start(
+                        connection_,
+                        [url = url_](QSqlDatabase& watching) { return configure(watching, url); },
+                        conn ? PQsocket(conn) : -1, this, [this](const QString& why) { markLost(why); });
                 }
                 if (error.isEmpty() && kind_ == Schema::Kind::Library) {
                     QSqlDriver* driver = db.driver();
@@ -310,7 +318,7 @@ void PgBackend::afterCommit(QSqlDatabase& db, Sync) {
 }
 
 void PgBackend::fail(const QString& what, const QString& engineText) {
-    if (lost_.isEmpty()) {
+    if (lost_.isEmpty() && !foundLost()) {
         bool answers = false;
         {
             QSqlQuery probe(QSqlDatabase::database(connection_, false));
@@ -333,27 +341,39 @@ void PgBackend::check() {
         startProbe();
         return;
     }
-    bool answers = false;
-    QString error;
-    {
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
-        QSqlQuery q(db);
-        answers = q.exec(QStringLiteral("SELECT 1"));
-        if (!answers) error = q.lastError().text();
-        // An announcement that arrived with the answer to a query waits in the
-        // client library, and the connection's socket no longer tells of it:
-        // the driver is asked to hand over what waits.
-        if (answers && kind_ == Schema::Kind::Library && db.driver())
-            QMetaObject::invokeMethod(db.driver(), "_q_handleNotification", Qt::QueuedConnection);
-    }
-    if (!answers) markLost(error);
+    if (foundLost()) return;
+    // An announcement that arrived with the answer to a query waits in the
+    // client library, and the connection's socket no longer tells of it:
+    // the driver is asked to hand over what waits.
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (kind_ == Schema::Kind::Library && db.driver())
+        QMetaObject::invokeMethod(db.driver(), "_q_handleNotification", Qt::QueuedConnection);
 }
+
+bool PgBackend::foundLost() {
+    if (!lost_.isEmpty()) return true;
+    if (const QString silence = answers_.silence(); !silence.isEmpty()) {
+        markLost(silence);
+        return true;
+    }
+    // Reads what has arrived without waiting for more: a closed connection shows.
+    PGconn* conn = pgConnection(QSqlDatabase::database(connection_, false));
+    if (conn && PQconsumeInput(conn) && PQstatus(conn) == CONNECTION_OK) return false;
+    markLost(conn ? QString::fromUtf8(PQerrorMessage(conn)) : QString());
+    return true;
+}
+
+QString PgBackend::readFailure(const QString& message) { return foundLost() ? lost_ : message; }
 
 void PgBackend::markLost(const QString& engineText) {
     if (!lost_.isEmpty()) return;
+    // The watch's finding says why, whatever the cut connection's query said.
+    const QString silence = answers_.silence();
+    answers_.stop();
     // The driver closes a connection whose server went away, and its later
     // queries fail without a text.
-    const QString why = engineText.trimmed().isEmpty()
+    const QString why = !silence.isEmpty() ? silence
+                        : engineText.trimmed().isEmpty()
                             ? QCoreApplication::translate("PgBackend", "the server closed the connection")
                             : engineText.simplified();
     lost_ = QCoreApplication::translate(
@@ -418,6 +438,7 @@ void PgBackend::passOnChanges() {
 
 void PgBackend::close() {
     watch_.stop();
+    answers_.stop();
     settle_.stop();
     if (probe_.joinable()) probe_.join();
     probeResult_.reset();

@@ -1,5 +1,6 @@
 #pragma once
 #include "store/Backend.h"
+#include "store/ServerWatch.h"
 
 #include <QObject>
 #include <QSet>
@@ -16,8 +17,9 @@ namespace store {
 // are taken under a table lock inside the inserting transaction, so writers on
 // several machines never take the same one. Every row change of the library
 // is announced (LISTEN/NOTIFY), and what other programs changed is passed on.
-// The connection is checked every second; a lost one is reported once, and
-// the backend reconnects once the server answers again.
+// A watch beside the window asks the server four times a second; a server
+// that stops answering, or a connection that closes, is reported lost once,
+// and the backend reconnects once the server answers again.
 class PgBackend : public QObject, public Backend {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ public:
     void afterCommit(QSqlDatabase& db, Sync sync) override;
     [[noreturn]] void fail(const QString& what, const QString& engineText) override;
     QString lostReason() const override { return lost_; }
+    QString readFailure(const QString& message) override;
 
     // Points `db`, a QPSQL connection, at the database of `url` with the
     // program's connection settings; why it cannot be (no driver), else empty.
@@ -49,6 +52,9 @@ private:
     void ensureTables(QSqlDatabase& db);
     void check();
     void markLost(const QString& engineText);
+    // Whether the connection is gone (the watch found the server silent, or
+    // the client library saw it close); marks it lost then. Never waits.
+    bool foundLost();
     void startProbe();
     void notified(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
     void passOnChanges();
@@ -59,7 +65,8 @@ private:
     QString missingFieldsReason_;
     QString lost_;
     bool confirmDurable_ = false; // the last numbered write committed before its disk flush
-    QTimer watch_;                // the heartbeat while connected, the reconnect probe while lost
+    QTimer watch_;                // the look at the connection while up, the reconnect probe while lost
+    ServerWatch answers_;         // whether the server answers, from beside the window
     QTimer settle_;               // gathers the changes announced within a moment into one pass
     QString changedTable_;
     QSet<qint64> changedRows_;

@@ -4,9 +4,11 @@
 #include "store/ProgramFolder.h"
 #include "support/PgServer.h"
 #include "support/RecordingMessages.h"
+#include "support/TcpRelay.h"
 #include "support/TempHome.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -15,6 +17,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -183,6 +186,76 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
     EXPECT_EQ(boxes.warnings.size(), 1);
     OtherCopy reader(url);
     EXPECT_EQ(reader.sdvigOf("cable"), 1) << "one step stored, none while lost";
+}
+
+// Counts the paints of one widget, so that an input's answer can be waited for.
+struct PaintCounter : QObject {
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, e);
+    }
+    int paints = 0;
+};
+
+TEST_F(ServerLibraryWindowTest, aFrozenNetworkNeverHoldsTheWindowIsToldWithinTwoSecondsAndHealsByItself) {
+    {
+        OtherCopy seed(url);
+        seed.add("cable");
+        seed.add("spare");
+    }
+    TcpRelay relay(server.socketFolder() + "/.s.PGSQL." + QString::number(server.port()));
+    ASSERT_TRUE(relay.listening()) << relay.error().toStdString();
+    url =
+        QStringLiteral("postgresql://echolon@127.0.0.1:%1/%2").arg(relay.port()).arg(QUrl(url).path().mid(1));
+    startOnServer();
+    program->Form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->Form1));
+    QTableView* grid = program->Form1.DBGridEh1;
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    grid->setFocus();
+    QTest::qWait(300);
+    PaintCounter painted(grid->viewport());
+
+    // Without an end of its own a program that never notices would hang the test.
+    relay.freeze(std::chrono::seconds(12));
+    QElapsedTimer frozen;
+    frozen.start();
+    qint64 markedAfter = -1, worstMs = 0;
+    for (int i = 0; i < 25; ++i) {
+        // The user presses a key every 0.1 s; a window held elsewhere answers late.
+        const qint64 due = (i + 1) * 100;
+        QTest::qWait(static_cast<int>(std::max<qint64>(0, due - frozen.elapsed())));
+        const int before = painted.paints;
+        QTest::keyClick(grid, i % 2 ? Qt::Key_Up : Qt::Key_Down);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return painted.paints > before; }, kDeadlineMs));
+        worstMs = std::max(worstMs, frozen.elapsed() - due);
+        if (markedAfter < 0 && program->connectionNotice->mark->isVisibleTo(&program->Form1))
+            markedAfter = frozen.elapsed();
+    }
+    EXPECT_LT(worstMs, 2000) << "the window did not answer a key for " << worstMs << " ms";
+    ASSERT_GE(markedAfter, 0) << "not marked unreachable while frozen";
+    EXPECT_LT(markedAfter, 2000);
+    EXPECT_TRUE(program->Form1.windowTitle().contains("not reachable"));
+    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    EXPECT_EQ(boxes.warnings.size() + boxes.errors.size(), 2)
+        << "one message for the loss and one for the step: "
+        << (boxes.warnings + boxes.errors).join('\n').toStdString();
+    EXPECT_TRUE(boxes.errors.join('\n').contains("is lost")) << boxes.errors.join('\n').toStdString();
+
+    relay.thaw();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program->connectionNotice->isLost(); }, kDeadlineMs))
+        << "never reconnected";
+    grid->setCurrentIndex(grid->model()->index(0, 1));
+    const QString stepped = program->DataModule1->t_master.fieldByName("MEMO").asString();
+    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    OtherCopy reader(url);
+    EXPECT_EQ(reader.sdvigOf(stepped), 1) << "one step stored, none while frozen";
+    std::multiset<QString> shown;
+    for (int row = 0; row < grid->model()->rowCount(); ++row)
+        shown.insert(grid->model()->index(row, 1).data().toString());
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(std::set<QString>(shown.begin(), shown.end()).size(), 2u) << "a row is listed twice";
 }
 
 TEST_F(ServerLibraryWindowTest, anUnreachableServerAtStartUpOffersTheLocalLibrary) {
