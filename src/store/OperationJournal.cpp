@@ -52,7 +52,7 @@ OperationJournal::OperationJournal(const JournalEntry& entry, QString path)
 
 OperationJournal::~OperationJournal() {
     steps_.close();
-    QFile::remove(path_);
+    if (!kept_) QFile::remove(path_);
 }
 
 void OperationJournal::storing(const QString& item) { append(kStoring, item); }

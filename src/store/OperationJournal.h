@@ -11,8 +11,8 @@ namespace store {
 // far it got: a read of banks from the instrument or an import of waveform
 // files. The journal is written when the operation starts and after each item,
 // and removed when the operation ends (done, stopped by the user or by an
-// error the user saw); one still there at the next start is an operation the
-// program did not live to finish.
+// error the user saw) unless kept for the next start; one still there at the
+// next start is an operation the program did not finish.
 //
 // The file is the operation as one JSON line, written whole, followed by one
 // JSON line a step ({"storing": item} or {"done": item}), appended: a folder of
@@ -38,13 +38,16 @@ public:
     // Starts the journal of `entry` at `path`. A journal that cannot be
     // written does not stop the operation; it is only reported in the log.
     OperationJournal(const JournalEntry& entry, QString path = defaultPath());
-    // The operation ended: the journal is removed.
+    // The operation ended: the journal is removed, unless kept.
     ~OperationJournal();
     OperationJournal(const OperationJournal&) = delete;
     OperationJournal& operator=(const OperationJournal&) = delete;
 
     void storing(const QString& item);
     void stored(const QString& item);
+    // The operation stopped with items left that the next start is to offer
+    // (its library became unreachable): the journal stays.
+    void keep() { kept_ = true; }
 
     // The journal left at `path`; nothing when there is none. A file that is
     // not a whole journal is nothing too, with the reason in `problem`.
@@ -59,6 +62,7 @@ private:
     QString path_;
     QFile steps_;
     bool warned_ = false;
+    bool kept_ = false;
 };
 
 } // namespace store

@@ -7,6 +7,7 @@
 #include "store/OperationJournal.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
+#include "support/PgServer.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 
@@ -16,7 +17,11 @@
 #include <QLocale>
 #include <QSet>
 #include <QSqlQuery>
+#include <QTest>
+#include <QThread>
+#include <atomic>
 #include <gtest/gtest.h>
+#include <thread>
 
 using app::tdr::TdrFolderImport;
 using store::Dataset;
@@ -339,6 +344,93 @@ TEST_F(TdrFolderImportTest, fullDisk_stopsTheImportWithOneLineNamingTheFolder) {
     EXPECT_TRUE(line.contains("the disk holding " + QDir::toNativeSeparators(home.file("Data")) + " is full"))
         << line.toStdString();
     EXPECT_TRUE(messages.errors.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(store::OperationJournal::defaultPath()));
+}
+
+} // namespace
+
+namespace {
+
+// The same import into a crew's library whose server is killed part-way.
+class TdrServerImportTest : public TdrFolderImportTest {
+protected:
+    void SetUp() override {
+        if (!PgServer::shared().available())
+            GTEST_SKIP() << PgServer::shared().unavailableReason().toStdString();
+        url = PgServer::shared().createDatabase();
+        ASSERT_FALSE(url.isEmpty()) << PgServer::shared().error().toStdString();
+        dm.registry().writeDbq(store::TDataModule1::kLibraryAlias, url);
+        TdrFolderImportTest::SetUp();
+    }
+    void TearDown() override {
+        if (!PgServer::shared().running()) PgServer::shared().start();
+        TdrFolderImportTest::TearDown();
+    }
+
+    // The library's names in number order, read on a connection of its own.
+    QStringList storedNames() {
+        QStringList names;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL", "stored-names");
+            PgServer::shared().configure(db, url);
+            QSqlQuery q(db);
+            if (db.open() && q.exec(R"(SELECT "MEMO", "REC_ID" FROM master ORDER BY "REC_ID")"))
+                while (q.next()) names << q.value(0).toString() + '=' + q.value(1).toString();
+        }
+        QSqlDatabase::removeDatabase("stored-names");
+        return names;
+    }
+
+    QString url;
+};
+
+// The server dies once ten files are in: the message says how many were
+// stored, the journal stays, and the next start stores the rest once each.
+TEST_F(TdrServerImportTest, lostServer_saysWhatWasStored_andTheNextStartStoresTheRestOnce) {
+    constexpr int kFiles = 40;
+    QStringList expected;
+    for (int i = 0; i < kFiles; ++i) {
+        const QString name = QStringLiteral("w%1").arg(i, 2, 10, QLatin1Char('0'));
+        ASSERT_TRUE(TdrTestImage().writeTo(wave(name + ".tdr")));
+        expected << name;
+    }
+    std::atomic<bool> killed{false};
+    std::thread killer([&] {
+        while (storedNames().size() < 10) QThread::msleep(2);
+        killed = PgServer::shared().kill();
+    });
+    QStringList files;
+    for (const QString& name : expected) files << name + ".tdr";
+    app::tdr::TdrFolderResult result;
+    try {
+        result = TdrFolderImport(dm.t_master, dm.t_master2, host).importFiles(home.file("waves"), files);
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "the import ended with: " << e.what();
+    }
+    killer.join();
+    ASSERT_TRUE(killed);
+    ASSERT_GE(result.imported, 10);
+    ASSERT_FALSE(result.notStored.isEmpty());
+    EXPECT_EQ(result.imported + result.notStored.size(), kFiles);
+    ASSERT_EQ(messages.warnings.size(), 1) << messages.warnings.join('\n').toStdString();
+    const QString message = messages.warnings[0];
+    EXPECT_TRUE(message.contains(QStringLiteral("%1 waveform files were stored, %2 were not")
+                                     .arg(result.imported)
+                                     .arg(result.notStored.size())))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(dm.Database1.lostReason())) << "the loss is told in the same message";
+    EXPECT_FALSE(message.contains("nothing was stored")) << message.toStdString();
+    EXPECT_TRUE(messages.errors.isEmpty()) << messages.errors.join('\n').toStdString();
+    ASSERT_TRUE(QFileInfo::exists(store::OperationJournal::defaultPath()));
+
+    ASSERT_TRUE(PgServer::shared().start()) << PgServer::shared().error().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dm.Database1.lostReason().isEmpty(); }, 20000));
+    messages.answer = true;
+    app::InterruptedOperation::check(dm, host);
+    ASSERT_EQ(messages.confirms.size(), 1);
+    QStringList numbered;
+    for (int i = 0; i < kFiles; ++i) numbered << expected[i] + '=' + QString::number(i + 1);
+    EXPECT_EQ(storedNames(), numbered);
     EXPECT_FALSE(QFileInfo::exists(store::OperationJournal::defaultPath()));
 }
 

@@ -5,12 +5,11 @@
 #include "app/tdr/TdrError.h"
 #include "app/tdr/TdrFile.h"
 #include "store/DataModuleHost.h"
+#include "store/Database.h"
 #include "store/Dataset.h"
 #include "store/DiskFull.h"
 #include "store/Messages.h"
 #include "store/OperationJournal.h"
-
-#include <QCoreApplication>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,6 +33,7 @@ TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
 TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QStringList& names) {
     TdrFolderResult result;
     QString diskFull;
+    QString lost;
     {
         ControlsDisabled quiet(master_);
         const QDir folder(folderPath);
@@ -55,13 +55,26 @@ TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QS
                 result.notStored = names.mid(i);
                 diskFull = e.reason();
                 break;
+            } catch (const store::StoreError&) {
+                // The server went away: what was stored stays, and the next
+                // start offers the rest, as after a crash.
+                lost = master2_.database().lostReason();
+                if (lost.isEmpty()) throw;
+                result.notStored = names.mid(i);
+                journal.keep();
+                break;
             }
             journal.stored(name);
         }
-        mainWindow_.applyDeviceFilter();
-        quiet.done();
+        // Without the server the views keep what they show; the reconnect lists the library again.
+        if (lost.isEmpty()) {
+            mainWindow_.applyDeviceFilter();
+            quiet.done();
+        }
     }
-    if (!result.notStored.isEmpty())
+    if (!lost.isEmpty())
+        store::messages().warning(lostServerMessage(result.imported, result.notStored, lost));
+    else if (!result.notStored.isEmpty())
         store::messages().warning(diskFullMessage(result.notStored, int(names.size()), diskFull));
     if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
     return result;
@@ -72,6 +85,15 @@ QString TdrFolderImport::diskFullMessage(const QStringList& notStored, int total
         .arg(notStored.size())
         .arg(total)
         .arg(store::namesInLine(notStored, kNamedInLine), reason);
+}
+
+QString TdrFolderImport::lostServerMessage(int stored, const QStringList& notStored, const QString& lost) {
+    return QCoreApplication::translate("TdrFolderImport",
+                                       "The import stopped: %1 waveform files were stored, %2 were not "
+                                       "(%3); these are offered for import at the next start.\n%4")
+        .arg(stored)
+        .arg(notStored.size())
+        .arg(store::namesInLine(notStored, kNamedInLine), lost);
 }
 
 QString TdrFolderImport::passedOverMessage(const QStringList& passedOver) {

@@ -13,14 +13,16 @@ namespace app::tdr {
 struct TdrFolderResult {
     int imported = 0;
     QStringList passedOver; // "file name: reason", in listing order
-    QStringList notStored;  // after the disk filled up: the files left, in order
+    QStringList notStored;  // after the disk filled up or the server was lost: the files left, in order
 };
 
 // Imports every *.tdr file of the folder of a chosen file, in the order the
 // file system lists them; files imported before are stored again. A file that
 // cannot be read is passed over; after the folder one warning lists them. A
-// full disk ends the import with one line saying what was not stored. The
-// import keeps a journal, so that one cut short can be finished later.
+// full disk ends the import with one line saying what was not stored; a lost
+// server with one message saying what was, keeping the journal for the next
+// start. The import keeps a journal, so that one cut short can be finished
+// later.
 class TdrFolderImport {
 public:
     // The main window's type filter reopens the library and redraws after an import.
@@ -39,6 +41,9 @@ public:
     // few names, and why.
     static QString diskFullMessage(const QStringList& notStored, int total, const QString& reason);
     static constexpr int kNamedInLine = 3;
+    // After a lost server: how many files were stored, which were not, and
+    // the loss itself (so the loss is told in this one message).
+    static QString lostServerMessage(int stored, const QStringList& notStored, const QString& lost);
 
 private:
     store::Dataset& master_;
