@@ -68,7 +68,12 @@ void MainProgram::start() {
     convertRegisteredAccessLibrary();
     createDataModule();
     dialogs = std::make_unique<InstrumentDialogs>(*DataModule1, state, *this, &Form1);
-    // The exchange window's Open database is the main window's, conversion included.
+    // The exchange window's Open database is the main window's: its dialog with
+    // the server tab, and the conversion of an Access library.
+    dialogs->Form2.setLibraryChooser([](QWidget* parent, const std::function<void(const QString&)>& entered) {
+        OpenLibraryDialog dialog(parent, entered);
+        return dialog.choose();
+    });
     dialogs->Form2.core().setLibraryOpener([this](const QString& path) { controller->openLibrary(path); });
     QObject::connect(libraryGrids.get(), &library::LibraryWiring::libraryGridDoubleClicked, &Form1,
                      [this] { dialogs->DBGridEh1DblClick(); });

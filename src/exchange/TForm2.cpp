@@ -257,6 +257,7 @@ bool TForm2::runEngine(CommandList& list) {
 }
 
 QString TForm2::chooseLibraryFile(const std::function<void(const QString&)>& folderEntered) {
+    if (chooseLibrary_) return chooseLibrary_(this, folderEntered);
     QFileDialog dialog(this, tr("Открыть базу данных рефлектограмм"));
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);

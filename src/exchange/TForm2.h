@@ -40,6 +40,13 @@ public:
     // The engine dialog to run lists in (the one created at start-up); without
     // one the window makes its own on first use.
     void setEngineDialog(TfrmComm* engine) { engine_ = engine; }
+    // What Open database shows to choose a library (a file or a server
+    // address; empty: cancelled), given this window and the function to call
+    // for every folder entered. The program gives its own Open database
+    // dialog; without one the window shows a file dialog.
+    using LibraryChooser =
+        std::function<QString(QWidget* parent, const std::function<void(const QString&)>& folderEntered)>;
+    void setLibraryChooser(LibraryChooser choose) { chooseLibrary_ = std::move(choose); }
     // Double click on the database-side waveform grid: connectGridDoubleClicked (the name editor).
     void DBGridEhConnectDblClick();
 
@@ -75,6 +82,7 @@ private:
     TfrmComm* engine_ = nullptr;
     std::unique_ptr<TfrmComm> ownEngine_;
     WindowOpening opening_;
+    LibraryChooser chooseLibrary_;
 };
 
 } // namespace exchange

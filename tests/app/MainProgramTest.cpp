@@ -330,7 +330,7 @@ TEST(MainProgram, theExchangeWindowsOpenDatabase_offersAnAccessLibraryForConvers
     const QString library = program.DataModule1->registeredLibraryPath();
     exchange::TForm2& exchangeWindow = program.dialogs->Form2;
     QTimer::singleShot(0, &exchangeWindow, [&] {
-        auto* files = exchangeWindow.findChild<QFileDialog*>("OpenDialog1");
+        auto* files = exchangeWindow.findChild<QFileDialog*>("LibraryFiles");
         ASSERT_NE(files, nullptr);
         files->selectFile(access);
         static_cast<QDialog*>(files)->accept(); // as the Open button does

@@ -1,7 +1,9 @@
 #include "app/MainProgram.h"
+#include "app/OpenLibraryDialog.h"
 #include "app/RecentServers.h"
 #include "store/OdbcRegistry.h"
 #include "store/ProgramFolder.h"
+#include "store/ServerAddress.h"
 #include "support/PgServer.h"
 #include "support/RecordingMessages.h"
 #include "support/TcpRelay.h"
@@ -11,10 +13,14 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <set>
@@ -279,4 +285,23 @@ TEST_F(ServerLibraryWindowTest, anUnreachableServerAtStartUpOffersTheLocalLibrar
               store::TDataModule1::libraryDefaultPath());
     EXPECT_EQ(program->state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+TEST_F(ServerLibraryWindowTest, theExchangeWindowsOpenDatabase_opensAServerLibraryAsTheMainWindowsDoes) {
+    program = std::make_unique<ChoosingProgram>();
+    program->start();
+    exchange::TForm2& exchangeWindow = program->dialogs->Form2;
+    QTimer::singleShot(0, &exchangeWindow, [&] {
+        auto* dialog = exchangeWindow.findChild<app::OpenLibraryDialog*>("OpenLibraryDialog");
+        ASSERT_NE(dialog, nullptr);
+        dialog->tabs->setCurrentWidget(dialog->findChild<QWidget*>("ServerPage"));
+        dialog->serverAddress->setText(url);
+        dialog->serverOpen->click();
+    });
+    exchangeWindow.SpeedButton1->click();
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+    EXPECT_EQ(program->DataModule1->registeredLibraryPath(), url);
+    EXPECT_TRUE(program->DataModule1->Database1.isServer());
+    EXPECT_TRUE(program->state.title.contains(store::ServerAddress::describe(url)))
+        << program->state.title.toStdString();
 }
