@@ -973,6 +973,17 @@ Close it first, or start this copy on another folder with --home DIR.</source>
     </message>
 </context>
 <context>
+    <name>ServerTls</name>
+    <message>
+        <source>the server %1 offers no encrypted connection (TLS), which the address requires.</source>
+        <translation>сервер %1 не предлагает шифрованного соединения (TLS), а адрес его требует.</translation>
+    </message>
+    <message>
+        <source>the server %1 offers no encrypted connection (TLS). The program reaches a server on another machine only encrypted; ask the server&apos;s keeper to turn TLS on, or add ?sslmode=disable to the address to connect unencrypted.</source>
+        <translation>сервер %1 не предлагает шифрованного соединения (TLS). С сервером на другой машине программа соединяется только с шифрованием: попросите администратора сервера включить TLS или добавьте к адресу ?sslmode=disable, чтобы соединиться без шифрования.</translation>
+    </message>
+</context>
+<context>
     <name>ServerWatch</name>
     <message>
         <source>the server has not answered for a second</source>
@@ -1179,6 +1190,12 @@ After restoring %2 from %3: %4</source>
     <message>
         <source>%1 of %2 waveform files were not stored (%3): %4.</source>
         <translation>%1 из %2 файлов рефлектограмм не сохранены (%3): %4.</translation>
+    </message>
+    <message>
+        <source>The import stopped: %1 waveform files were stored, %2 were not (%3); these are offered for import at the next start.
+%4</source>
+        <translation>Импорт прерван: сохранено файлов рефлектограмм — %1, не сохранено — %2 (%3); их будет предложено импортировать при следующем запуске.
+%4</translation>
     </message>
 </context>
 <context>
