@@ -976,11 +976,11 @@ Close it first, or start this copy on another folder with --home DIR.</source>
     <name>ServerTls</name>
     <message>
         <source>the server %1 offers no encrypted connection (TLS), which the address requires.</source>
-        <translation>сервер %1 не предлагает шифрованного соединения (TLS), а адрес его требует.</translation>
+        <translation>сервер %1 не предлагает шифрованного соединения, а адрес его требует.</translation>
     </message>
     <message>
         <source>the server %1 offers no encrypted connection (TLS). The program reaches a server on another machine only encrypted; ask the server&apos;s keeper to turn TLS on, or add ?sslmode=disable to the address to connect unencrypted.</source>
-        <translation>сервер %1 не предлагает шифрованного соединения (TLS). С сервером на другой машине программа соединяется только с шифрованием: попросите администратора сервера включить TLS или добавьте к адресу ?sslmode=disable, чтобы соединиться без шифрования.</translation>
+        <translation>сервер %1 не предлагает шифрованного соединения. С сервером на другой машине программа соединяется только с шифрованием: попросите администратора сервера включить шифрование или добавьте к адресу «?sslmode=disable», чтобы соединиться без шифрования.</translation>
     </message>
 </context>
 <context>
