@@ -149,6 +149,28 @@ TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryO
     EXPECT_EQ(memos(theirs), QStringList({"a", "b", "630", "c"}));
 }
 
+// An offset step right after the server died, before the heartbeat noticed:
+// the one message is the loss, not a record that "no longer exists".
+TEST_F(SharedLibraryTest, changeCutByADeadServer_isRefusedWithTheLossAlone) {
+    start();
+    addWaveform(dm.t_master, "a", "1,500", 1, 1);
+    ServerRestart restart;
+    ASSERT_TRUE(PgServer::shared().kill()) << PgServer::shared().error().toStdString();
+    dm.t_master.edit();
+    dm.t_master.fieldByName("SDVIG").setInteger(2);
+    try {
+        dm.t_master.post();
+        FAIL() << "a change was taken without a server";
+    } catch (const StoreError& e) {
+        const QString message = QString::fromUtf8(e.what());
+        EXPECT_TRUE(message.contains(dm.Database1.lostReason())) << e.what();
+        EXPECT_FALSE(message.contains("no longer exists")) << e.what();
+    }
+    // The loss is told within the refusal: the window adds no message of its own.
+    ASSERT_EQ(host.lost.size(), 1);
+    EXPECT_EQ(host.lost.first(), dm.Database1.lostReason());
+}
+
 // The server's log writer slowed to ten seconds: a commit that did not wait
 // for the log to reach the disk is lost to a crash of the server.
 TEST_F(SharedLibraryTest, everyWaveformReportedStoredOutlivesACrashOfTheServer) {
