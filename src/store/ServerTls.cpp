@@ -13,7 +13,7 @@ namespace store {
 
 namespace {
 
-constexpr int kProbeMs = 2000;
+constexpr int kProbeMs = 1000;
 constexpr int kDefaultPort = 5432;
 
 QString sslModeOf(const ServerAddress::Parts& p) {

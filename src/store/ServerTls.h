@@ -20,7 +20,7 @@ public:
     // Why the connection to `url` failed, when the reason is that TLS is
     // required and the server offers none; empty otherwise. Asks the server
     // (a TLS request, which carries no name and no password) only then, for
-    // at most about two seconds.
+    // at most about a second.
     static QString refusalReason(const QString& url);
 
     // The server's answer to a TLS request: true when it offers TLS, nothing
