@@ -20,7 +20,9 @@ ServerAddress::Parts ServerAddress::parts(const QString& url) {
     const int at = authority.lastIndexOf(QLatin1Char('@'));
     const QString userInfo = at >= 0 ? authority.left(at) : QString();
     QString hostPort = at >= 0 ? authority.mid(at + 1) : authority;
-    p.hasPassword = userInfo.contains(QLatin1Char(':')) || p.query.hasQueryItem(QStringLiteral("password"));
+    // The passphrase of a client key is a password too.
+    p.hasPassword = userInfo.contains(QLatin1Char(':')) || p.query.hasQueryItem(QStringLiteral("password")) ||
+                    p.query.hasQueryItem(QStringLiteral("sslpassword"));
     p.user = QUrl::fromPercentEncoding(userInfo.section(QLatin1Char(':'), 0, 0).toUtf8());
     const int colon = hostPort.lastIndexOf(QLatin1Char(':'));
     if (colon >= 0 && !hostPort.endsWith(QLatin1Char(']'))) {
