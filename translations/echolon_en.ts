@@ -2393,6 +2393,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
 <context>
     <name>trace::TraceView</name>
     <message>
+        <source>The waveform cannot be read while its library is not reachable</source>
+        <translation>The waveform cannot be read while its library is not reachable</translation>
+    </message>
+    <message>
         <source>PR %1 is not above zero: the waveforms are not drawn</source>
         <translation>PR %1 is not above zero: the waveforms are not drawn</translation>
     </message>

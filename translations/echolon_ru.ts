@@ -2393,6 +2393,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
 <context>
     <name>trace::TraceView</name>
     <message>
+        <source>The waveform cannot be read while its library is not reachable</source>
+        <translation>Рефлектограмма не может быть прочитана, пока её библиотека недоступна</translation>
+    </message>
+    <message>
         <source>PR %1 is not above zero: the waveforms are not drawn</source>
         <translation>КУ %1 не больше нуля: рефлектограммы не рисуются</translation>
     </message>

@@ -80,9 +80,6 @@ void LibraryConnectionNotice::warning(const QString& text) {
 }
 
 void LibraryConnectionNotice::error(const QString& text) {
-    // A waveform that cannot be read for the loss, while the user moves
-    // through the grid, would repeat the loss's message at every row.
-    if (isLost() && told_ && text == why_) return;
     noteTold(text);
     boxes_->error(text);
 }

@@ -15,8 +15,7 @@ namespace app {
 
 // How the main window tells that the server library stopped answering: one
 // message per loss, shown once no other box is open and only when the error
-// box of the action that met the loss has not said it already (nor again
-// for each read refused for it); while lost,
+// box of the action that met the loss has not said it already; while lost,
 // the title and a status-bar mark say so; when the library answers again, a
 // quiet note in the status bar. It passes the program's message boxes on
 // (installed over them for its lifetime) to see what they told.

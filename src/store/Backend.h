@@ -82,9 +82,9 @@ public:
     std::function<void(const QString& table, const QSet<qint64>& rows)> changedElsewhere;
     // When the connection is lost, why; empty while it is up.
     virtual QString lostReason() const { return {}; }
-    // What a failed read says: `message`, or why the connection was lost
-    // when that is why it failed.
-    virtual QString readFailure(const QString& message) { return message; }
+    // Whether the connection is lost, looking at it again without waiting
+    // (a failed query may be the first sign); lostReason() says why.
+    virtual bool foundLost() { return false; }
 };
 
 } // namespace store

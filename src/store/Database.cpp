@@ -3,6 +3,7 @@
 #include "store/DatabaseFile.h"
 #include "store/Dataset.h"
 #include "store/ServerAddress.h"
+#include "store/UnreachableRead.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -114,12 +115,17 @@ void Database::disconnect() {
 QSqlDatabase Database::handle() const {
     const Backend& b = backend();
     const QString lost = b.lostReason();
-    if (!lost.isEmpty()) throw StoreError(lost.toStdString());
+    if (!lost.isEmpty()) throw UnreachableRead(lost);
     return QSqlDatabase::database(connectionName_, false);
 }
 
 QString Database::readFailure(const QString& message) const {
-    return backend_ ? backend_->readFailure(message) : message;
+    return backend_ && backend_->foundLost() ? backend_->lostReason() : message;
+}
+
+void Database::failRead(const QString& message) const {
+    if (backend_ && backend_->foundLost()) throw UnreachableRead(backend_->lostReason());
+    throw StoreError(message.toStdString());
 }
 
 QVector<Backend::ColumnInfo> Database::columns(const QString& table) {
@@ -152,10 +158,10 @@ qint64 Database::insert(const QString& table, const QString& sql, const QVariant
 void Database::transact(const QString& table, Sync sync, const QString& numberedTable,
                         const std::function<QString(QSqlQuery&)>& body) {
     Backend& b = backend();
-    const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
-    // Refused as a write, in the write's words, rather than as any use of a lost connection.
-    if (const QString lost = b.lostReason(); !lost.isEmpty()) b.fail(what, lost);
+    // A refused change is told, unlike a refused read.
+    if (const QString lost = b.lostReason(); !lost.isEmpty()) throw StoreError(lost.toStdString());
     QSqlDatabase db = handle();
+    const QString what = QCoreApplication::translate("Database", "Cannot write to the database");
     const TransactionEnd end{b, db, sync};
     // The numbers' lock comes with the transaction's start: preparing a
     // statement on a table already takes a lock of its own on it, which two

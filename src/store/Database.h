@@ -54,10 +54,14 @@ public:
     // Why a server data source cannot be reached at the moment; empty while it can.
     QString lostReason() const;
 
-    QSqlDatabase handle() const; // the open connection; throws StoreError when disconnected or lost
-    // What a failed read on handle() says: `message`, or why the server was
+    // The open connection; throws StoreError when disconnected, UnreachableRead when lost.
+    QSqlDatabase handle() const;
+    // What a failed query on handle() says: `message`, or why the server was
     // lost when that is why it failed.
     QString readFailure(const QString& message) const;
+    // Raises a failed read on handle(): StoreError with `message`, or
+    // UnreachableRead when the server was lost.
+    [[noreturn]] void failRead(const QString& message) const;
 
     // Runs one statement with bound parameters as its own transaction: on any
     // failure the database stays as it was and StoreError carries the engine's

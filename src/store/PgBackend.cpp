@@ -350,6 +350,8 @@ void PgBackend::check() {
         QMetaObject::invokeMethod(db.driver(), "_q_handleNotification", Qt::QueuedConnection);
 }
 
+// Lost when the watch found the server silent, or the client library saw
+// the connection close.
 bool PgBackend::foundLost() {
     if (!lost_.isEmpty()) return true;
     if (const QString silence = answers_.silence(); !silence.isEmpty()) {
@@ -362,8 +364,6 @@ bool PgBackend::foundLost() {
     markLost(conn ? QString::fromUtf8(PQerrorMessage(conn)) : QString());
     return true;
 }
-
-QString PgBackend::readFailure(const QString& message) { return foundLost() ? lost_ : message; }
 
 void PgBackend::markLost(const QString& engineText) {
     if (!lost_.isEmpty()) return;

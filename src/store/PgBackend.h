@@ -39,7 +39,7 @@ public:
     void afterCommit(QSqlDatabase& db, Sync sync) override;
     [[noreturn]] void fail(const QString& what, const QString& engineText) override;
     QString lostReason() const override { return lost_; }
-    QString readFailure(const QString& message) override;
+    bool foundLost() override;
 
     // Points `db`, a QPSQL connection, at the database of `url` with the
     // program's connection settings; why it cannot be (no driver), else empty.
@@ -52,9 +52,6 @@ private:
     void ensureTables(QSqlDatabase& db);
     void check();
     void markLost(const QString& engineText);
-    // Whether the connection is gone (the watch found the server silent, or
-    // the client library saw it close); marks it lost then. Never waits.
-    bool foundLost();
     void startProbe();
     void notified(const QString& channel, QSqlDriver::NotificationSource source, const QVariant& payload);
     void passOnChanges();

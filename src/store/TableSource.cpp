@@ -78,16 +78,12 @@ void TableSource::load() {
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
     if (!q.prepare(QStringLiteral("SELECT rowid FROM %1%2").arg(quotedTable(), whereClause())))
-        throw StoreError(
-            db_.readFailure(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                                .arg(stmt_.table, file, q.lastError().text()))
-                .toStdString());
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                         .arg(stmt_.table, file, q.lastError().text()));
     if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
     if (!q.exec())
-        throw StoreError(
-            db_.readFailure(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                                .arg(stmt_.table, file, q.lastError().text()))
-                .toStdString());
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                         .arg(stmt_.table, file, q.lastError().text()));
     std::vector<qint64> rowids;
     while (q.next()) rowids.push_back(q.value(0).toLongLong());
     std::sort(rowids.begin(), rowids.end());
@@ -118,10 +114,8 @@ void TableSource::relist(const QSet<qint64>& keys) {
     for (const qint64 key : keys) q.addBindValue(key);
     if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
     if (!q.exec())
-        throw StoreError(
-            db_.readFailure(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                                .arg(stmt_.table, db_.displayName(), q.lastError().text()))
-                .toStdString());
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                         .arg(stmt_.table, db_.displayName(), q.lastError().text()));
     QSet<qint64> listed;
     while (q.next()) listed.insert(q.value(0).toLongLong());
     for (const qint64 key : keys) {
@@ -148,10 +142,8 @@ QVariant TableSource::value(int row, int column) {
                   .arg(quoted(columns_[column].name), quotedTable()));
     q.addBindValue(rowidAt(row));
     if (!q.exec())
-        throw StoreError(
-            db_.readFailure(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
-                                .arg(columns_[column].name, db_.displayName(), q.lastError().text()))
-                .toStdString());
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
+                         .arg(columns_[column].name, db_.displayName(), q.lastError().text()));
     return q.next() ? q.value(0) : QVariant();
 }
 
@@ -183,10 +175,8 @@ void TableSource::fetchPage(int row) {
                   .arg(names.join(','), quotedTable(), marks.join(',')));
     for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
     if (!q.exec())
-        throw StoreError(
-            db_.readFailure(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                                .arg(stmt_.table, db_.displayName(), q.lastError().text()))
-                .toStdString());
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
+                         .arg(stmt_.table, db_.displayName(), q.lastError().text()));
     // Rows removed meanwhile through another view read as nulls.
     for (int i = from; i < to; ++i) cache_.insert(rowidAt(i), QVector<QVariant>(columns_.size()));
     while (q.next()) {

@@ -1,6 +1,7 @@
 #include "trace/TraceView.h"
 
 #include "store/Numbers.h"
+#include "store/UnreachableRead.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/DifferenceTrace.h"
@@ -36,6 +37,12 @@ void TraceView::Redraw(int mode) {
         DifferenceTrace::draw(ctx_);
         placeCursors(mode);
         LegendNames::nameTraces(ctx_);
+    } catch (const store::UnreachableRead&) {
+        // Moving through the grid of a lost server library: what is drawn
+        // stays, and no box at each row; the loss is told once by whoever
+        // watches the connection.
+        ctx_.state.statusNote = QCoreApplication::translate(
+            "trace::TraceView", "The waveform cannot be read while its library is not reachable");
     } catch (...) {
         ctx_.state.notify();
         throw;
