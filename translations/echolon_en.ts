@@ -350,6 +350,10 @@ Import these files now?</source>
         <translation>The last import of waveform files from %1 was interrupted: %2 of %3 files were not imported (%4).
 Import these files now?</translation>
     </message>
+    <message>
+        <source>The last import of waveform files from %1 into %2 was interrupted: %3 files were not imported. They are offered at a start with %2 open.</source>
+        <translation>The last import of waveform files from %1 into %2 was interrupted: %3 files were not imported. They are offered at a start with %2 open.</translation>
+    </message>
 </context>
 <context>
     <name>Interruption</name>

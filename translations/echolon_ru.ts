@@ -350,6 +350,10 @@ Import these files now?</source>
         <translation>Последний импорт файлов рефлектограмм из %1 был прерван: %2 из %3 файлов не импортированы (%4).
 Импортировать эти файлы сейчас?</translation>
     </message>
+    <message>
+        <source>The last import of waveform files from %1 into %2 was interrupted: %3 files were not imported. They are offered at a start with %2 open.</source>
+        <translation>Последний импорт файлов рефлектограмм из %1 в %2 был прерван: не импортировано файлов — %3. Их будет предложено импортировать при запуске, когда открыта база %2.</translation>
+    </message>
 </context>
 <context>
     <name>Interruption</name>

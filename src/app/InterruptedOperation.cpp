@@ -5,6 +5,7 @@
 #include "app/tdr/TdrFile.h"
 #include "app/tdr/TdrFolderImport.h"
 #include "store/Messages.h"
+#include "store/ServerAddress.h"
 #include "store/TDataModule1.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,21 @@ void InterruptedOperation::check(store::TDataModule1& dm, store::DataModuleHost&
     QString problem;
     std::optional<store::JournalEntry> entry = store::OperationJournal::load(journalPath, &problem);
     if (!entry && problem.isEmpty()) return;
+    // An import into another library (its server was lost, and the local one
+    // is open meanwhile) waits until that library is open at a start again.
+    if (entry && entry->kind == store::JournalEntry::Kind::Import && !entry->library.isEmpty() &&
+        entry->library != dm.Database1.path()) {
+        const QString library = store::ServerAddress::isServerUrl(entry->library)
+                                    ? store::ServerAddress::describe(entry->library)
+                                    : QDir::toNativeSeparators(entry->library);
+        store::messages().warning(QCoreApplication::translate(
+                                      "InterruptedOperation",
+                                      "The last import of waveform files from %1 into %2 was interrupted: "
+                                      "%3 files were not imported. They are offered at a start with %2 open.")
+                                      .arg(QDir::toNativeSeparators(entry->source), library)
+                                      .arg(entry->missing().size()));
+        return;
+    }
     // Removed before anything else: finishing the import starts a journal of its own.
     QFile::remove(journalPath);
     if (!entry) {

@@ -15,7 +15,8 @@ namespace app {
 // journal is removed. The rest of a file import is offered and, when
 // accepted, imported; for a read from the instrument the message says which
 // banks to read again, since the exchange window reads the instrument's list
-// afresh on opening.
+// afresh on opening. An import into a library other than the one open
+// (a crew's, whose server was lost) is named and kept for a start with it.
 class InterruptedOperation {
 public:
     static void check(store::TDataModule1& dm, store::DataModuleHost& mainWindow,

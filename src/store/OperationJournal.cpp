@@ -76,6 +76,7 @@ bool OperationJournal::save(const JournalEntry& entry, const QString& path, QStr
     QJsonObject o;
     o[QStringLiteral("operation")] = entry.kind == JournalEntry::Kind::Read ? kRead : kImport;
     o[QStringLiteral("source")] = entry.source;
+    o[QStringLiteral("library")] = entry.library;
     o[QStringLiteral("items")] = QJsonArray::fromStringList(entry.items);
     QByteArray text = QJsonDocument(o).toJson(QJsonDocument::Compact) + '\n';
     // In the operation's order, so that the file reads as a ticked list.
@@ -114,6 +115,7 @@ std::optional<JournalEntry> OperationJournal::load(const QString& path, QString*
     if (!toList(o.value(QStringLiteral("items")), entry.items))
         return refuse(QCoreApplication::translate("OperationJournal", "the file is damaged or incomplete"));
     entry.source = o.value(QStringLiteral("source")).toString();
+    entry.library = o.value(QStringLiteral("library")).toString();
     for (qsizetype i = 1; i < lines.size(); ++i) {
         // A step that is not whole (the last line of a killed program) was not done.
         const QJsonObject step = QJsonDocument::fromJson(lines[i]).object();

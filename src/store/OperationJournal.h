@@ -22,6 +22,7 @@ struct JournalEntry {
     enum class Kind { Read, Import };
     Kind kind = Kind::Import;
     QString source;    // the folder of an import; empty for a read
+    QString library;   // the library an import stores into; empty: not recorded
     QStringList items; // file names or bank numbers, in the operation's order
     QSet<QString> done;
     QString storing; // the item being stored when the journal was last written

@@ -297,6 +297,31 @@ TEST_F(TdrFolderImportTest, interruptedImport_offersOnlyTheFilesNotStored_andFin
     EXPECT_TRUE(messages.warnings.isEmpty()) << messages.warnings.join('\n').toStdString();
 }
 
+// Cut short in the crew's library while this start opened the local one: the
+// rest waits for a start with that library, and is offered there.
+TEST_F(TdrFolderImportTest, interruptedImportIntoAnotherLibrary_waitsForThatLibrary) {
+    for (const char* name : {"a.tdr", "b.tdr"}) ASSERT_TRUE(TdrTestImage().writeTo(wave(name)));
+    store::JournalEntry left;
+    left.source = home.file("waves");
+    left.library = "postgresql://crew@db.example/cables";
+    left.items = QStringList{"a.tdr", "b.tdr"};
+    left.done = {"a.tdr"};
+    const QString journal = store::OperationJournal::defaultPath();
+    ASSERT_TRUE(store::OperationJournal::save(left, journal));
+    app::InterruptedOperation::check(dm, host);
+    EXPECT_TRUE(messages.confirms.isEmpty());
+    ASSERT_EQ(messages.warnings.size(), 1);
+    EXPECT_TRUE(messages.warnings[0].contains("cables on db.example")) << messages.warnings[0].toStdString();
+    EXPECT_TRUE(rows().isEmpty());
+    ASSERT_TRUE(QFileInfo::exists(journal));
+
+    left.library = dm.Database1.path();
+    ASSERT_TRUE(store::OperationJournal::save(left, journal));
+    app::InterruptedOperation::check(dm, host);
+    EXPECT_EQ(messages.confirms.size(), 1);
+    EXPECT_EQ(rows(), QStringList{"1 1 b"});
+}
+
 // A read is not resumed from here (the exchange window reads the list afresh),
 // but the banks left are named; a journal cut short is set aside with one note.
 TEST_F(TdrFolderImportTest, interruptedRead_namesTheBanksNotRead_andABrokenJournalIsOneNote) {

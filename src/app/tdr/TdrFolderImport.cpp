@@ -40,6 +40,7 @@ TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QS
         store::JournalEntry entry;
         entry.kind = store::JournalEntry::Kind::Import;
         entry.source = folder.absolutePath();
+        entry.library = master2_.database().path();
         entry.items = names;
         store::OperationJournal journal(entry);
         for (int i = 0; i < names.size(); ++i) {
