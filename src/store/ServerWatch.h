@@ -1,6 +1,9 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -17,14 +20,18 @@ namespace store {
 // closing, whose keepalives something on the way still answers), the watched
 // connection's socket is shut: a query waiting on it ends at once with an
 // error instead of holding the window until the system gives up. The owner
-// hears of it on its own thread.
+// hears of it on its own thread. While the window's thread stops ticking
+// (a query of its own waits), the server is asked at once and given 0.15 s,
+// or four of its usual answers on a slow link: a server that
+// answers keeps the window's query going however long it takes; one that does
+// not is found before the user sees the window stand still.
 class ServerWatch {
 public:
     // Points a new QPSQL connection at the server; why it cannot, else empty.
     using Configure = std::function<QString(QSqlDatabase&)>;
     using Silent = std::function<void(const QString& why)>;
 
-    ServerWatch() = default;
+    ServerWatch();
     ~ServerWatch();
     ServerWatch(const ServerWatch&) = delete;
     ServerWatch& operator=(const ServerWatch&) = delete;
@@ -42,6 +49,7 @@ public:
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
+    QTimer tick_; // the window's thread saying it is free
     std::thread thread_;
 };
 
