@@ -63,9 +63,11 @@ warnings=$(groff -man -ww -z "$inst/share/man/man1/echolon.1" 2>&1)
 # The program runs from the installation with a clean user environment.
 home=$tmp/home
 mkdir -p "$home" "$tmp/data" "$tmp/config" "$tmp/cwd"
+# Called only in a subshell ($(...) or &), which it replaces by the program:
+# the background job's pid is then the program's own, and ending it ends the program.
 run() {
-  (cd "$tmp/cwd" && env -u ECHOLON_HOME -u DESTDIR HOME="$home" XDG_DATA_HOME="$tmp/data" \
-    XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=offscreen "$@")
+  cd "$tmp/cwd" && exec env -u ECHOLON_HOME -u DESTDIR HOME="$home" XDG_DATA_HOME="$tmp/data" \
+    XDG_CONFIG_HOME="$tmp/config" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=offscreen "$@"
 }
 
 out=$(run timeout 60 "$inst/bin/echolon" --version 2>&1) || fail "echolon --version: $out"
