@@ -1,6 +1,8 @@
 #include "report/ReportChart.h"
 
-#include "report/ChartPainter.h"
+#include "trace/ChartPainter.h"
+
+#include <QPainter>
 
 namespace report {
 
@@ -9,8 +11,15 @@ ReportChart::ReportChart(const QString& name, const QRectF& rect, int seriesCoun
     setName(name);
 }
 
+trace::ChartStyle ReportChart::style(const QPainter& painter) const {
+    trace::ChartStyle s = trace::ChartStyle::standard(painter.device());
+    s.labelledLines = labelledLines;
+    s.labelColour = &ReportItem::legibleOnPaper;
+    return s;
+}
+
 void ReportChart::paint(QPainter& painter, const QPointF& bandOrigin) const {
-    ChartPainter::paint(painter, *this, rect.translated(bandOrigin), labelledLines);
+    trace::ChartPainter::paint(painter, *this, rect.translated(bandOrigin), style(painter));
 }
 
 void ReportChart::nameChanged() { setObjectName(name()); }

@@ -1,6 +1,7 @@
 #pragma once
 #include "report/ReportItem.h"
 #include "trace/Chart.h"
+#include "trace/ChartPainter.h"
 
 namespace report {
 
@@ -14,6 +15,8 @@ public:
     // Slots drawn as vertical lines that carry their title on the page (the cursors).
     QList<int> labelledLines;
 
+    // The chart's fonts in design pixels, the cursors' labels legible on paper.
+    trace::ChartStyle style(const QPainter& painter) const;
     void paint(QPainter& painter, const QPointF& bandOrigin) const override;
 
 protected:

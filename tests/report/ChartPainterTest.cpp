@@ -1,4 +1,4 @@
-#include "report/ChartPainter.h"
+#include "trace/ChartPainter.h"
 #include "report/ReportChart.h"
 #include "report/Tform_print.h"
 #include "trace/ChartSet.h"
@@ -33,9 +33,8 @@ protected:
         image.setDotsPerMeterY(3780);
         image.fill(Qt::white);
         QPainter p(&image);
-        ChartPainter::paint(p, chart, QRectF(0, 0, 673, 281));
+        plot = trace::ChartPainter::paint(p, chart, QRectF(0, 0, 673, 281), chart.style(p)).plot;
         p.end();
-        plot = ChartPainter::plotArea(chart, QRectF(0, 0, 673, 281));
         return image;
     }
 

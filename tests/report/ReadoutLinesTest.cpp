@@ -1,11 +1,9 @@
 #include "ReportFixture.h"
 
-#include "report/AxisTicks.h"
 #include "report/ReadoutLines.h"
 #include "report/ReportChart.h"
 
 #include <QLocale>
-#include <limits>
 
 using namespace report;
 
@@ -63,15 +61,4 @@ TEST_F(ReadoutLinesTest, fixedPoint_roundsToSevenSignificantDigitsFirst) {
     // 12.344999 is 12.34500 at seven digits, which then rounds up.
     EXPECT_EQ(ReadoutLines::fixed7(12.344999), "12,35");
     EXPECT_EQ(ReadoutLines::fixed7(123456.789), "123456,80");
-}
-
-TEST_F(ReadoutLinesTest, axisTicks_areRoundAndInsideTheRange) {
-    EXPECT_EQ(AxisTicks::ticks(-130, 130, 6), QList<double>({-100, -50, 0, 50, 100}));
-    EXPECT_EQ(AxisTicks::ticks(0, 250, 10), QList<double>({0, 50, 100, 150, 200, 250}));
-    EXPECT_EQ(AxisTicks::ticks(100, 101, 4), QList<double>({100, 100.5, 101}));
-    EXPECT_TRUE(AxisTicks::ticks(0, 0, 10).isEmpty());
-    EXPECT_TRUE(AxisTicks::ticks(5, 1, 10).isEmpty());
-    EXPECT_TRUE(AxisTicks::ticks(0, std::numeric_limits<double>::infinity(), 10).isEmpty());
-    EXPECT_EQ(AxisTicks::label(100.5, 0.5), "100,5");
-    EXPECT_EQ(AxisTicks::label(-0.0, 50), "0");
 }

@@ -1,0 +1,47 @@
+#pragma once
+#include <QFont>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+class QPaintDevice;
+
+namespace trace {
+
+class Chart;
+
+// A tick of an axis: its value (in the shown unit for distances), where it
+// falls along the axis in the target's coordinates, and its text.
+struct AxisTick {
+    double value = 0;
+    double position = 0;
+    QString label;
+};
+
+// Where everything of a chart goes on one target, computed once from the
+// chart's content, the target rectangle and the font: the plot rectangle,
+// the ticks of the distance and amplitude axes at 1, 2 or 5 × 10^n (never
+// more than a dozen intervals, never a label over another or out of the
+// frame) and the legend's box. Every target (page, picture) draws from it.
+struct ChartLayout {
+    static constexpr int kMaxIntervals = 12;
+
+    QRectF frame;
+    QRectF plot;
+    // The limits the plot shows: distances in metres, amplitudes as they are.
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    QList<AxisTick> xTicks, yTicks;
+    // The slots listed in the legend, in order, and its box (empty without one).
+    QList<int> legendSlots;
+    QRectF legend;
+
+    static ChartLayout of(const Chart& chart, const QRectF& frame, const QFont& font,
+                          const QPaintDevice* device = nullptr);
+
+    // Both axes have a range to draw the traces against.
+    bool valid() const { return xMax > xMin && yMax > yMin; }
+    double mapX(double metres) const;
+    double mapY(double value) const;
+};
+
+} // namespace trace
