@@ -10,6 +10,7 @@
 #include "app/MainProgram.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
+#include "support/PaintCounter.h"
 #include "support/PgServer.h"
 #include "support/TcpRelay.h"
 
@@ -42,15 +43,6 @@ public:
     void error(const QString& text) override { bench::fail(QStringLiteral("The program reported: ") + text); }
     bool confirm(const QString&) override { return false; }
     int warnings = 0;
-};
-
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, e);
-    }
-    int paints = 0;
 };
 
 void fillLibrary(const QString& url) {

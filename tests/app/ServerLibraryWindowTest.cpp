@@ -4,6 +4,7 @@
 #include "store/OdbcRegistry.h"
 #include "store/ProgramFolder.h"
 #include "store/ServerAddress.h"
+#include "support/PaintCounter.h"
 #include "support/PgServer.h"
 #include "support/RecordingMessages.h"
 #include "support/TcpRelay.h"
@@ -193,16 +194,6 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
     OtherCopy reader(url);
     EXPECT_EQ(reader.sdvigOf("cable"), 1) << "one step stored, none while lost";
 }
-
-// Counts the paints of one widget, so that an input's answer can be waited for.
-struct PaintCounter : QObject {
-    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++paints;
-        return QObject::eventFilter(watched, e);
-    }
-    int paints = 0;
-};
 
 TEST_F(ServerLibraryWindowTest, aFrozenNetworkNeverHoldsTheWindowIsToldWithinTwoSecondsAndHealsByItself) {
     {
