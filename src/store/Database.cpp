@@ -119,10 +119,6 @@ QSqlDatabase Database::handle() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-QString Database::readFailure(const QString& message) const {
-    return backend_ && backend_->foundLost() ? backend_->lostReason() : message;
-}
-
 void Database::failRead(const QString& message) const {
     if (backend_ && backend_->foundLost()) throw UnreachableRead(backend_->lostReason());
     throw StoreError(message.toStdString());

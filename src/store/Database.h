@@ -56,9 +56,6 @@ public:
 
     // The open connection; throws StoreError when disconnected, UnreachableRead when lost.
     QSqlDatabase handle() const;
-    // What a failed query on handle() says: `message`, or why the server was
-    // lost when that is why it failed.
-    QString readFailure(const QString& message) const;
     // Raises a failed read on handle(): StoreError with `message`, or
     // UnreachableRead when the server was lost.
     [[noreturn]] void failRead(const QString& message) const;
