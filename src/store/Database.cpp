@@ -15,12 +15,12 @@
 
 namespace store {
 
-namespace {
-
 QString uniqueConnectionName(const QString& alias) {
     static std::atomic<int> counter{0};
     return QStringLiteral("%1#%2").arg(alias).arg(++counter);
 }
+
+namespace {
 
 // Ends a write transaction the backend's way, however the write ended.
 struct TransactionEnd {

@@ -14,6 +14,11 @@
 
 namespace store {
 
+// A Qt connection name no other connection of the process has, made from
+// `base`: connections of two threads must never share one, or opening the
+// second closes the first under its thread.
+QString uniqueConnectionName(const QString& base);
+
 class Dataset;
 
 // One data source reached under its alias (ecl41_data, ecl41_pic,

@@ -1,5 +1,6 @@
 #include "store/PgBackend.h"
 
+#include "store/Database.h"
 #include "store/Dataset.h"
 #include "store/PgHandle.h"
 #include "store/PrListDefaults.h"
@@ -404,7 +405,8 @@ void PgBackend::startProbe() {
     }
     if (probe_.joinable()) probe_.join();
     probeResult_ = std::make_shared<std::atomic<int>>(-1);
-    probe_ = std::thread([url = url_, result = probeResult_, name = connection_ + QStringLiteral("#probe")] {
+    probe_ = std::thread([url = url_, result = probeResult_,
+                          name = uniqueConnectionName(connection_ + QStringLiteral("#probe"))] {
         bool ok = false;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);

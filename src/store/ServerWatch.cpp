@@ -1,5 +1,7 @@
 #include "store/ServerWatch.h"
 
+#include "store/Database.h"
+
 #include "store/PgHandle.h"
 
 #include <QCoreApplication>
@@ -129,26 +131,27 @@ void ServerWatch::start(const QString& connectionName, Configure configure, int 
     shared_ = std::make_shared<Shared>();
     shared_->socket = socket >= 0 ? ::dup(socket) : -1;
     tick_.start();
-    thread_ = std::thread([s = shared_, name = connectionName + QStringLiteral("#watch"),
-                           configure = std::move(configure), context, silent = std::move(silent), this] {
-        QString why;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            why = configure(db);
-            if (why.isEmpty() && !db.open()) why = db.lastError().text().simplified();
-            PGconn* conn = why.isEmpty() ? pgConnection(db) : nullptr;
-            while (conn && why.isEmpty() && s->pause()) why = s->ask(conn);
-            if (!why.isEmpty() && s->cut(why))
-                QMetaObject::invokeMethod(
-                    context,
-                    [this, s, silent, why] {
-                        if (s == shared_) silent(why);
-                    },
-                    Qt::QueuedConnection);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    });
+    thread_ =
+        std::thread([s = shared_, name = uniqueConnectionName(connectionName + QStringLiteral("#watch")),
+                     configure = std::move(configure), context, silent = std::move(silent), this] {
+            QString why;
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+                why = configure(db);
+                if (why.isEmpty() && !db.open()) why = db.lastError().text().simplified();
+                PGconn* conn = why.isEmpty() ? pgConnection(db) : nullptr;
+                while (conn && why.isEmpty() && s->pause()) why = s->ask(conn);
+                if (!why.isEmpty() && s->cut(why))
+                    QMetaObject::invokeMethod(
+                        context,
+                        [this, s, silent, why] {
+                            if (s == shared_) silent(why);
+                        },
+                        Qt::QueuedConnection);
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(name);
+        });
 }
 
 void ServerWatch::stop() {
