@@ -1,5 +1,5 @@
 // Holding the offset button: 1000 steps of SetVerticalShift, each a post of
-// SDVIG to the library file and a Redraw through the Qt Charts side of the
+// SDVIG to the library file and a Redraw through the screen charts of the
 // shown main window, paint included. TimerSdvigUp fires every 10 ms, so the
 // median step must stay within 10 ms for the repeat never to fall behind.
 // The view holds a "KMX-417" waveform and three compare waveforms, as after

@@ -67,8 +67,6 @@ inline int firstPaintedWindow(int expectedCount) {
     program.start();
     program.Form1.resize(1280, 900);
     program.Form1.show();
-    program.DBChart1.flush();
-    program.TDBChart1.flush();
     QCoreApplication::processEvents();
     program.Form1.repaint();
     const double seconds = timer.nsecsElapsed() / 1e9;

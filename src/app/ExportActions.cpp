@@ -11,10 +11,9 @@
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
-#include "trace/QtChart.h"
+#include "trace/ScreenChart.h"
 #include "trace/TraceNumbers.h"
 
-#include <QChartView>
 #include <QDir>
 #include <QFileDialog>
 #include <stdexcept>
@@ -47,7 +46,7 @@ bool isPicture(Format format) { return format == Format::Png || format == Format
 } // namespace
 
 ExportActions::ExportActions(store::ViewState& state, const WindowState& window, store::TDataModule1& dm,
-                             trace::QtChart& upper, trace::QtChart& lower, QWidget* parent)
+                             trace::ScreenChart& upper, trace::ScreenChart& lower, QWidget* parent)
     : state_(state), window_(window), dm_(dm), upper_(upper), lower_(lower), parent_(parent) {}
 
 std::vector<exporter::Waveform> ExportActions::chosenWaveforms(Format format) const {

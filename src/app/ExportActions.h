@@ -13,7 +13,7 @@ class ViewState;
 } // namespace store
 
 namespace trace {
-class QtChart;
+class ScreenChart;
 }
 
 namespace app {
@@ -31,7 +31,7 @@ public:
     enum class Format { Csv, Json, Png, Svg };
 
     ExportActions(store::ViewState& state, const WindowState& window, store::TDataModule1& dm,
-                  trace::QtChart& upper, trace::QtChart& lower, QWidget* parent);
+                  trace::ScreenChart& upper, trace::ScreenChart& lower, QWidget* parent);
 
     void mnExportCsvClick() { exportTo(Format::Csv); }
     void mnExportJsonClick() { exportTo(Format::Json); }
@@ -54,8 +54,8 @@ private:
     store::ViewState& state_;
     const WindowState& window_;
     store::TDataModule1& dm_;
-    trace::QtChart& upper_;
-    trace::QtChart& lower_;
+    trace::ScreenChart& upper_;
+    trace::ScreenChart& lower_;
     QWidget* parent_;
 };
 

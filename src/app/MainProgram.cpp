@@ -15,7 +15,6 @@
 #include "trace/SlotLayout.h"
 
 #include <QAction>
-#include <QChartView>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -29,10 +28,6 @@ namespace app {
 MainProgram::MainProgram()
     : DBChart1(trace::SlotLayout::kUpperCount), TDBChart1(trace::SlotLayout::kLowerCount),
       charts(DBChart1, TDBChart1), toggles(windowState, charts), Form1(state, windowState) {
-    DBChart1.view()->setObjectName("DBChart1");
-    DBChart1.view()->setAccessibleName(QCoreApplication::translate("MainProgram", "Waveform overview"));
-    TDBChart1.view()->setObjectName("TDBChart1");
-    TDBChart1.view()->setAccessibleName(QCoreApplication::translate("MainProgram", "Waveform detail"));
     Form1.Panel_up_chart->layout()->addWidget(DBChart1.view());
     Form1.Panel_down_chart->layout()->addWidget(TDBChart1.view());
     // Before the settings: the unit they hold titles the charts' distance axes.

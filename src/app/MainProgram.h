@@ -15,10 +15,9 @@
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
-#include "trace/QtChart.h"
+#include "trace/ScreenChart.h"
 #include "trace/TraceView.h"
 
-#include <QChartView>
 #include <memory>
 
 namespace app {
@@ -35,8 +34,8 @@ public:
 
     store::ViewState state;
     WindowState windowState;
-    trace::QtChart DBChart1;
-    trace::QtChart TDBChart1;
+    trace::ScreenChart DBChart1;
+    trace::ScreenChart TDBChart1;
     trace::ChartSet charts;
     ViewToggles toggles;
     TForm1 Form1;

@@ -1,38 +1,26 @@
 #include "exporter/ChartPicture.h"
 
-#include "trace/QtChart.h"
+#include "trace/ChartPainter.h"
+#include "trace/ScreenChart.h"
 
 #include <QBuffer>
-#include <QChart>
-#include <QChartView>
-#include <QGraphicsLayout>
-#include <QGraphicsScene>
 #include <QPainter>
 #include <QSvgGenerator>
+#include <QWidget>
 #include <cmath>
 
 namespace exporter {
 
 namespace {
 
-// Lays the chart out at `target`'s size, draws it there and lays it out at
-// its own size again, so the window never sees the borrowed size.
-void paintChart(trace::QtChart& chart, QPainter& painter, const QRectF& target) {
-    QChart* c = chart.view()->chart();
-    const QSizeF own = c->size();
-    auto layOut = [&](const QSizeF& size) {
-        c->resize(size);
-        if (c->layout()) c->layout()->activate();
-        chart.flush();
-    };
-    layOut(target.size());
-    c->scene()->render(&painter, target, QRectF(c->scenePos(), target.size()), Qt::IgnoreAspectRatio);
-    layOut(own);
+void paintChart(const trace::ScreenChart& chart, QPainter& painter, const QRectF& target) {
+    trace::ChartPainter::paint(painter, chart, target, chart.styleFor(painter.device()));
 }
 
 } // namespace
 
-ChartPicture::ChartPicture(trace::QtChart* upper, trace::QtChart& lower) : upper_(upper), lower_(lower) {
+ChartPicture::ChartPicture(const trace::ScreenChart* upper, const trace::ScreenChart& lower)
+    : upper_(upper), lower_(lower) {
     if (upper_ && !upper_->view()) upper_ = nullptr;
 }
 
@@ -59,12 +47,22 @@ QString ChartPicture::refusal(QSize size) {
 
 int ChartPicture::dpi() const { return lower_.view() ? lower_.view()->logicalDpiX() : 96; }
 
-void ChartPicture::paint(QPainter& painter, QSize size) const {
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    int upperHeight = 0;
+void ChartPicture::paint(QPainter& painter, QSize picture) const {
+    painter.fillRect(QRect(QPoint(0, 0), picture), Qt::white);
+    // A picture larger than the window is the window's charts enlarged, text
+    // and all, as the report enlarges them on paper; a smaller one is laid out
+    // at its own size, so that its text stays legible.
+    const QSize shown = shownSize();
+    double factor = 1;
+    if (!shown.isEmpty())
+        factor = std::max(1.0, std::min(double(picture.width()) / shown.width(),
+                                        double(picture.height()) / shown.height()));
+    painter.scale(factor, factor);
+    const QSizeF size = QSizeF(picture) / factor;
+    double upperHeight = 0;
     if (upper_) {
         const double up = upper_->view()->height(), down = lower_.view()->height();
-        upperHeight = up + down > 0 ? int(std::lround(size.height() * up / (up + down))) : size.height() / 2;
+        upperHeight = std::round(up + down > 0 ? size.height() * up / (up + down) : size.height() / 2);
         paintChart(*upper_, painter, QRectF(0, 0, size.width(), upperHeight));
     }
     paintChart(lower_, painter, QRectF(0, upperHeight, size.width(), size.height() - upperHeight));

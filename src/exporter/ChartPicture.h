@@ -8,22 +8,24 @@
 class QPainter;
 
 namespace trace {
-class QtChart;
+class ScreenChart;
 }
 
 namespace exporter {
 
 // The two charts as the window shows them, the overview stacked above the
-// detail, drawn into a picture of any size: each chart is laid out at its
-// share of the picture (the shares of the window) and drawn as vectors, then
-// given back its own size. Without an overview (hidden) the detail fills it.
+// detail, drawn into a picture of any size: each chart is laid out by the
+// chart painter at its share of the picture (the shares of the window) and
+// drawn as vectors, in the screen's colours; a picture larger than the
+// window is its layout enlarged. Without an overview (hidden) the detail
+// fills it.
 class ChartPicture {
     Q_DECLARE_TR_FUNCTIONS(ChartPicture)
 public:
     static constexpr int kMinSide = 100;
     static constexpr int kMaxSide = 8000;
 
-    ChartPicture(trace::QtChart* upper, trace::QtChart& lower);
+    ChartPicture(const trace::ScreenChart* upper, const trace::ScreenChart& lower);
 
     // The charts' size in the window: the detail's width, both heights.
     QSize shownSize() const;
@@ -37,11 +39,11 @@ public:
     QByteArray svg(QSize size, const QString& title) const;
 
 private:
-    void paint(QPainter& painter, QSize size) const;
+    void paint(QPainter& painter, QSize picture) const;
     int dpi() const;
 
-    trace::QtChart* upper_;
-    trace::QtChart& lower_;
+    const trace::ScreenChart* upper_;
+    const trace::ScreenChart& lower_;
 };
 
 } // namespace exporter

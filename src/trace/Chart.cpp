@@ -5,7 +5,8 @@
 
 namespace trace {
 
-Chart::Chart(int seriesCount) : slots_(std::size_t(seriesCount > 0 ? seriesCount : 0)) {}
+Chart::Chart(int seriesCount)
+    : slots_(std::size_t(seriesCount > 0 ? seriesCount : 0)), lineLabels_(slots_.size()) {}
 
 Chart::~Chart() = default;
 
@@ -137,6 +138,25 @@ void Chart::setLegendName(int slot, const QString& name) {
 }
 
 QString Chart::legendName(int slot) const { return validSlot(slot) ? slots_[slot].legendName : QString(); }
+
+void Chart::setEventMarks(const QList<EventMark>& marks) {
+    eventMarks_ = marks;
+    marksChanged();
+}
+
+void Chart::setLineLabel(int slot, const QString& text) {
+    if (!validSlot(slot) || lineLabels_[slot] == text) return;
+    lineLabels_[slot] = text;
+    marksChanged();
+}
+
+QString Chart::lineLabel(int slot) const { return validSlot(slot) ? lineLabels_[slot] : QString(); }
+
+void Chart::setSpanLabel(const QString& text) {
+    if (spanLabel_ == text) return;
+    spanLabel_ = text;
+    marksChanged();
+}
 
 void Chart::copyFrom(const Chart& other) {
     if (&other == this) return;

@@ -22,7 +22,7 @@ struct EventMark {
 // One chart of the trace view: numbered line series ("slots") and three axes.
 // The renderers only talk to this interface. It keeps the full, logical content
 // of every slot (points, activation, line style) and the axis limits; a concrete
-// side (recording for tests, Qt Charts for the screen) follows the changes
+// side (recording for tests, the screen, the report) follows the changes
 // through the protected hooks.
 class Chart {
 public:
@@ -79,8 +79,17 @@ public:
     QString legendName(int slot) const;
 
     // The event ticks over the plot; empty when none are shown.
-    void setEventMarks(const QList<EventMark>& marks) { eventMarks_ = marks; }
+    void setEventMarks(const QList<EventMark>& marks);
     const QList<EventMark>& eventMarks() const { return eventMarks_; }
+
+    // What a labelled line (a cursor) says where a target labels it: its
+    // distance on the screen; without one, the slot's title. Written between
+    // the first two labelled lines: the span label (their distance apart).
+    // Neither is copied by copyFrom: each target labels its own lines.
+    void setLineLabel(int slot, const QString& text);
+    QString lineLabel(int slot) const;
+    void setSpanLabel(const QString& text);
+    const QString& spanLabel() const { return spanLabel_; }
 
     // Makes this chart an exact copy of another one with the same slot count.
     void copyFrom(const Chart& other);
@@ -93,6 +102,8 @@ protected:
     virtual void activeChanged(int slot) {}
     virtual void axisChanged(Axis axis, AxisPart part) {}
     virtual void nameChanged() {}
+    // Event marks, line labels or the span label changed.
+    virtual void marksChanged() {}
 
     bool validSlot(int slot) const { return slot >= 0 && slot < seriesCount(); }
 
@@ -120,6 +131,8 @@ private:
     QString name_;
     QString description_;
     QList<EventMark> eventMarks_;
+    std::vector<QString> lineLabels_;
+    QString spanLabel_;
 };
 
 } // namespace trace

@@ -2,6 +2,7 @@
 
 #include "store/Units.h"
 #include "trace/Chart.h"
+#include "trace/ChartStyle.h"
 #include "trace/RoundTicks.h"
 
 #include <QFontMetricsF>
@@ -64,6 +65,56 @@ QList<AxisTick> fittingTicks(double min, double max, double length, Room room) {
     return {};
 }
 
+// Beside each labelled line that the plot shows, on the side with room; a
+// label that would cover one placed before goes below it. The span label
+// goes between the first two lines, below their labels.
+void placeLineLabels(ChartLayout& l, const Chart& chart, const ChartStyle& style,
+                     const QPaintDevice* device) {
+    const QFontMetricsF m(style.boldFont, device);
+    QList<QRectF> taken;
+    QList<double> lines;
+    const auto place = [&](QRectF box) {
+        for (bool moved = true; moved;) {
+            moved = false;
+            for (const QRectF& other : taken)
+                if (box.intersects(other)) {
+                    box.moveTop(other.bottom());
+                    moved = true;
+                }
+        }
+        taken.append(box);
+        return box;
+    };
+    for (int slot : style.labelledLines) {
+        if (slot < 0 || slot >= chart.seriesCount() || !chart.isActive(slot)) continue;
+        const QList<QPointF>& points = chart.points(slot);
+        const QString text =
+            chart.lineLabel(slot).isEmpty() ? chart.title(slot).trimmed() : chart.lineLabel(slot);
+        if (points.isEmpty() || text.isEmpty() || !std::isfinite(points.first().x())) continue;
+        const double x = l.mapX(points.first().x());
+        if (!(x >= l.plot.left() - 0.5 && x <= l.plot.right() + 0.5)) continue;
+        const double w = m.horizontalAdvance(text);
+        const double left = x + kGap + w <= l.plot.right() ? x + kGap : x - kGap - w;
+        l.lineLabels.append({slot, text, place(QRectF(left, l.plot.top() + kGap, w, m.height()))});
+        lines.append(x);
+    }
+    if (lines.size() < 2 || chart.spanLabel().isEmpty()) return;
+    const double w = m.horizontalAdvance(chart.spanLabel());
+    const double middle = (lines[0] + lines[1]) / 2 - w / 2;
+    const double left = std::clamp(middle, l.plot.left(), std::max(l.plot.left(), l.plot.right() - w));
+    const double below = std::max(l.lineLabels[0].box.bottom(), l.lineLabels[1].box.bottom());
+    l.lineLabels.append({-1, chart.spanLabel(), place(QRectF(left, below, w, m.height()))});
+}
+
+void placeEvents(ChartLayout& l, const Chart& chart) {
+    for (const EventMark& e : chart.eventMarks()) {
+        if (!std::isfinite(e.metres)) continue;
+        const double x = l.mapX(e.metres);
+        if (!(x >= l.plot.left() - 0.5 && x <= l.plot.right() + 0.5)) continue;
+        l.events.append({x, e.label, e.polarity < 0 ? -1 : e.polarity > 0 ? 1 : 0});
+    }
+}
+
 } // namespace
 
 double ChartLayout::mapX(double metres) const {
@@ -74,8 +125,9 @@ double ChartLayout::mapY(double value) const {
     return plot.bottom() - (value - yMin) / (yMax - yMin) * plot.height();
 }
 
-ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const QFont& font,
+ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const ChartStyle& style,
                             const QPaintDevice* device) {
+    const QFont& font = style.font;
     ChartLayout l;
     l.frame = frame;
     const Axis distance = chart.distanceAxis();
@@ -135,6 +187,10 @@ ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const QFont
         l.legendSlots.append(s);
         l.legend =
             QRectF(l.plot.right() - kGap - size.width(), l.plot.top() + kGap, size.width(), size.height());
+    }
+    if (l.valid()) {
+        placeLineLabels(l, chart, style, device);
+        placeEvents(l, chart);
     }
     return l;
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include <QFont>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -9,6 +8,22 @@ class QPaintDevice;
 namespace trace {
 
 class Chart;
+struct ChartStyle;
+
+// A text placed over the plot: a labelled line's (slot) or, with slot -1,
+// the span label between two lines.
+struct PlacedLabel {
+    int slot = -1;
+    QString text;
+    QRectF box;
+};
+
+// An event mark as drawn: where across the target, its number, its polarity.
+struct PlacedMark {
+    double x = 0;
+    QString label;
+    int polarity = 1;
+};
 
 // A tick of an axis: its value (in the shown unit for distances), where it
 // falls along the axis in the target's coordinates, and its text.
@@ -22,7 +37,9 @@ struct AxisTick {
 // chart's content, the target rectangle and the font: the plot rectangle,
 // the ticks of the distance and amplitude axes at 1, 2 or 5 × 10^n (never
 // more than a dozen intervals, never a label over another or out of the
-// frame) and the legend's box. Every target (page, picture) draws from it.
+// frame), the legend's box, the labels of the style's labelled lines (each
+// beside its line, one below another where they would meet) and the event
+// marks inside the plot. Every target (window, page, picture) draws from it.
 struct ChartLayout {
     static constexpr int kMaxIntervals = 12;
 
@@ -34,8 +51,10 @@ struct ChartLayout {
     // The slots listed in the legend, in order, and its box (empty without one).
     QList<int> legendSlots;
     QRectF legend;
+    QList<PlacedLabel> lineLabels;
+    QList<PlacedMark> events;
 
-    static ChartLayout of(const Chart& chart, const QRectF& frame, const QFont& font,
+    static ChartLayout of(const Chart& chart, const QRectF& frame, const ChartStyle& style,
                           const QPaintDevice* device = nullptr);
 
     // Both axes have a range to draw the traces against.

@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 namespace trace {
@@ -16,33 +17,35 @@ namespace {
 constexpr double kTickLength = 3;
 constexpr double kGap = 2;
 constexpr double kMarkSize = 5;
-const QColor kGrid(215, 215, 215);
+// Far enough outside any target to be clipped, near enough for the
+// rasteriser's fixed-point coordinates.
+constexpr double kCoordinateLimit = 1e6;
 
-void drawAxes(QPainter& p, const Chart& chart, const ChartLayout& l) {
+void drawAxes(QPainter& p, const Chart& chart, const ChartLayout& l, const ChartStyle& style) {
     const bool top = chart.distanceAxis() == Axis::Top;
     const QRectF& plot = l.plot;
     const double edge = top ? plot.top() : plot.bottom();
     const double outward = top ? -1 : 1;
     const QFontMetricsF m(p.font(), p.device());
     for (const AxisTick& t : l.xTicks) {
-        p.setPen(QPen(kGrid, 0.5));
+        p.setPen(QPen(style.grid, 0.5));
         p.drawLine(QPointF(t.position, plot.top()), QPointF(t.position, plot.bottom()));
-        p.setPen(QPen(Qt::black, 0.8));
+        p.setPen(QPen(style.ink, 0.8));
         p.drawLine(QPointF(t.position, edge), QPointF(t.position, edge + outward * kTickLength));
         const double baseline =
             top ? edge - kTickLength - kGap - m.descent() : edge + kTickLength + kGap + m.ascent();
         p.drawText(QPointF(t.position - m.horizontalAdvance(t.label) / 2, baseline), t.label);
     }
     for (const AxisTick& t : l.yTicks) {
-        p.setPen(QPen(kGrid, 0.5));
+        p.setPen(QPen(style.grid, 0.5));
         p.drawLine(QPointF(plot.left(), t.position), QPointF(plot.right(), t.position));
-        p.setPen(QPen(Qt::black, 0.8));
+        p.setPen(QPen(style.ink, 0.8));
         p.drawLine(QPointF(plot.left() - kTickLength, t.position), QPointF(plot.left(), t.position));
         p.drawText(QPointF(plot.left() - kTickLength - kGap - m.horizontalAdvance(t.label),
                            t.position + (m.ascent() - m.descent()) / 2),
                    t.label);
     }
-    p.setPen(Qt::black);
+    p.setPen(style.ink);
     const QString xTitle = chart.axisTitle(chart.distanceAxis());
     if (!xTitle.isEmpty()) {
         const double baseline = top ? l.frame.top() + m.ascent() : l.frame.bottom() - m.descent();
@@ -61,17 +64,20 @@ void drawAxes(QPainter& p, const Chart& chart, const ChartLayout& l) {
 void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
     QList<QPointF> points = chart.points(slot);
     if (points.isEmpty()) return;
-    // Thinned to the target's dots: it looks the same, and a file stays small.
+    // Thinned to the target's dots (the plot's width as the painter puts it
+    // on the device): it looks the same, and a file stays small.
     const QPaintDevice* device = p.device();
-    const double dpi = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
-    const int columns = std::max(1, int(l.plot.width() * dpi / 96.0));
+    const double ratio = device ? device->devicePixelRatioF() : 1.0;
+    const double dots = p.worldTransform().mapRect(l.plot).width() * ratio;
+    const int columns = int(std::clamp(dots, 1.0, 1e5));
     points = SeriesShaper::thin(points, l.xMin, l.xMax, columns);
     if (chart.stairs(slot)) points = SeriesShaper::stairs(points, chart.invertedStairs(slot));
     QPolygonF line;
     line.reserve(points.size());
     for (const QPointF& pt : points)
         if (std::isfinite(pt.x()) && std::isfinite(pt.y()))
-            line.append(QPointF(l.mapX(pt.x()), l.mapY(pt.y())));
+            line.append(QPointF(std::clamp(l.mapX(pt.x()), -kCoordinateLimit, kCoordinateLimit),
+                                std::clamp(l.mapY(pt.y()), -kCoordinateLimit, kCoordinateLimit)));
     if (line.isEmpty()) return;
     QPen pen(chart.color(slot), 1.0);
     pen.setStyle(chart.dashed(slot) ? Qt::DashLine : Qt::SolidLine);
@@ -82,56 +88,49 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
     else p.drawPolyline(line);
 }
 
-// `taken` holds the labels drawn so far: one that would cover another (cursors
-// close together) goes a line lower.
-void drawLineLabel(QPainter& p, const Chart& chart, int slot, const ChartLayout& l, const ChartStyle& style,
-                   QList<QRectF>& taken) {
-    if (slot < 0 || slot >= chart.seriesCount() || !chart.isActive(slot)) return;
-    const QList<QPointF>& points = chart.points(slot);
-    const QString title = chart.title(slot).trimmed();
-    if (points.isEmpty() || title.isEmpty() || !std::isfinite(points.first().x())) return;
-    const double px = l.mapX(points.first().x());
-    if (px < l.plot.left() || px > l.plot.right()) return;
+void drawLineLabels(QPainter& p, const Chart& chart, const ChartLayout& l, const ChartStyle& style) {
     const QFontMetricsF m(p.font(), p.device());
-    const double w = m.horizontalAdvance(title);
-    // Beside the line, on the side with room for the text.
-    const double left = px + kGap + w <= l.plot.right() ? px + kGap : px - kGap - w;
-    QRectF box(left, l.plot.top() + 1, w, m.height());
-    for (const QRectF& other : taken)
-        if (box.intersects(other)) box.moveTop(std::max(box.top(), other.bottom()));
-    taken.append(box);
-    const QColor colour = chart.color(slot);
-    p.setPen(style.labelColour ? style.labelColour(colour) : colour);
-    p.drawText(QPointF(box.left(), box.top() + m.ascent()), title);
+    for (const PlacedLabel& label : l.lineLabels) {
+        if (style.labelBacking.alpha() > 0) p.fillRect(label.box.adjusted(-1, 0, 1, 0), style.labelBacking);
+        const QColor colour = label.slot < 0 ? style.plotInk : chart.color(label.slot);
+        p.setPen(label.slot >= 0 && style.labelColour ? style.labelColour(colour) : colour);
+        p.drawText(QPointF(label.box.left(), label.box.top() + m.ascent()), label.text);
+    }
 }
 
-void drawEventMarks(QPainter& p, const Chart& chart, const ChartLayout& l) {
+void drawEventMarks(QPainter& p, const ChartLayout& l, const ChartStyle& style) {
     const QFontMetricsF m(p.font(), p.device());
-    for (const EventMark& e : chart.eventMarks()) {
-        if (!std::isfinite(e.metres)) continue;
-        const double x = l.mapX(e.metres);
-        if (x < l.plot.left() || x > l.plot.right()) continue;
-        // Standing on the plot's bottom, pointing the way of the event's polarity.
-        const double base = l.plot.bottom() - kGap, top = base - kMarkSize;
+    const double base = l.plot.bottom() - kGap, top = base - kMarkSize;
+    for (const PlacedMark& e : l.events) {
+        const QColor colour = style.eventColour(e.polarity);
+        const double x = e.x;
+        // A dotted line up the plot and, standing on its bottom, a triangle
+        // pointing the way of the event's polarity (a bar for neither way).
+        p.setPen(QPen(colour, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawLine(QPointF(x, top - m.height() - kGap), QPointF(x, l.plot.top() + m.height()));
         QPolygonF mark;
         if (e.polarity > 0)
             mark << QPointF(x, top) << QPointF(x - kMarkSize / 2, base) << QPointF(x + kMarkSize / 2, base);
         else if (e.polarity < 0)
             mark << QPointF(x, base) << QPointF(x - kMarkSize / 2, top) << QPointF(x + kMarkSize / 2, top);
         else mark << QPointF(x, top) << QPointF(x, base);
-        p.setPen(QPen(Qt::darkMagenta, 1));
-        p.setBrush(Qt::darkMagenta);
+        p.setPen(QPen(colour, 1));
+        p.setBrush(colour);
         p.drawPolygon(mark);
-        p.drawText(QPointF(x - m.horizontalAdvance(e.label) / 2, top - kGap - m.descent()), e.label);
+        const double w = m.horizontalAdvance(e.label);
+        const QRectF box(x - w / 2, top - kGap - m.height(), w, m.height());
+        if (style.labelBacking.alpha() > 0) p.fillRect(box.adjusted(-1, 0, 1, 0), style.labelBacking);
+        p.drawText(QPointF(box.left(), box.top() + m.ascent()), e.label);
     }
     p.setBrush(Qt::NoBrush);
 }
 
-void drawLegend(QPainter& p, const Chart& chart, const ChartLayout& l) {
+void drawLegend(QPainter& p, const Chart& chart, const ChartLayout& l, const ChartStyle& style) {
     if (l.legendSlots.isEmpty()) return;
     const QFontMetricsF m(p.font(), p.device());
-    p.setPen(QPen(Qt::black, 0.5));
-    p.setBrush(Qt::white);
+    p.setPen(QPen(style.grid, 0.5));
+    p.setBrush(style.legendBackground);
     p.drawRect(l.legend);
     p.setBrush(Qt::NoBrush);
     double y = l.legend.top() + kGap;
@@ -139,7 +138,7 @@ void drawLegend(QPainter& p, const Chart& chart, const ChartLayout& l) {
         const double middle = y + m.height() / 2;
         p.setPen(QPen(chart.color(s), 2));
         p.drawLine(QPointF(l.legend.left() + kGap, middle), QPointF(l.legend.left() + kGap + 12, middle));
-        p.setPen(Qt::black);
+        p.setPen(style.plotInk);
         p.drawText(QPointF(l.legend.left() + 3 * kGap + 12, y + m.ascent()), chart.legendName(s));
         y += m.height();
     }
@@ -147,40 +146,36 @@ void drawLegend(QPainter& p, const Chart& chart, const ChartLayout& l) {
 
 } // namespace
 
-ChartStyle ChartStyle::standard(const QPaintDevice* device) {
-    ChartStyle s;
-    const double dpi = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
-    s.font.setFamily(QStringLiteral("Sans Serif"));
-    s.font.setStyleHint(QFont::SansSerif);
-    s.font.setPointSizeF(7 * 96.0 / dpi);
-    s.boldFont = s.font;
-    s.boldFont.setBold(true);
-    return s;
-}
-
 ChartLayout ChartPainter::paint(QPainter& painter, const Chart& chart, const QRectF& frame,
                                 const ChartStyle& style) {
-    const ChartLayout l = ChartLayout::of(chart, frame, style.font, painter.device());
+    const ChartLayout l = ChartLayout::of(chart, frame, style, painter.device());
+    draw(painter, chart, l, style);
+    return l;
+}
+
+void ChartPainter::draw(QPainter& painter, const Chart& chart, const ChartLayout& l,
+                        const ChartStyle& style) {
     painter.save();
+    if (style.background.alpha() > 0) painter.fillRect(l.frame, style.background);
+    painter.fillRect(l.plot, style.plotBackground);
     painter.setFont(style.font);
-    drawAxes(painter, chart, l);
+    drawAxes(painter, chart, l, style);
     if (l.valid()) {
         painter.save();
         painter.setClipRect(l.plot, Qt::IntersectClip);
         for (int s = 0; s < chart.seriesCount(); ++s)
             if (chart.isActive(s)) drawSlot(painter, chart, s, l);
-        drawEventMarks(painter, chart, l);
+        drawEventMarks(painter, l, style);
         painter.setFont(style.boldFont);
-        QList<QRectF> taken;
-        for (int s : style.labelledLines) drawLineLabel(painter, chart, s, l, style, taken);
+        drawLineLabels(painter, chart, l, style);
         painter.restore();
     }
-    drawLegend(painter, chart, l);
-    painter.setPen(QPen(Qt::black, 0.8));
+    painter.setFont(style.font);
+    drawLegend(painter, chart, l, style);
+    painter.setPen(QPen(style.ink, 0.8));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(l.plot);
     painter.restore();
-    return l;
 }
 
 } // namespace trace

@@ -13,7 +13,7 @@ QList<QPointF> SeriesShaper::stairs(const QList<QPointF>& points, bool inverted)
     for (qsizetype i = 1; i < points.size(); ++i) {
         const QPointF& a = points[i - 1];
         const QPointF& b = points[i];
-        // Level or vertical segments need no corner; leaving it out spares Qt Charts a point.
+        // Level or vertical segments need no corner; leaving it out spares the painter a point.
         if (a.y() != b.y() && a.x() != b.x())
             out.append(inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y()));
         out.append(b);

@@ -3,10 +3,8 @@
 #include "app/TForm1.h"
 #include "app/controls/TraceControlsWiring.h"
 #include "store/Numbers.h"
-#include "trace/QtChart.h"
+#include "trace/ScreenChart.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -24,14 +22,14 @@ protected:
     }
 
     void moveOverChart(const QPoint& at) {
-        QWidget* viewport = chart.view()->viewport();
+        QWidget* viewport = chart.view();
         QMouseEvent move(QEvent::MouseMove, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &move);
     }
 
     app::TForm1 form{state, windowState};
-    trace::QtChart chart{trace::SlotLayout::kLowerCount};
+    trace::ScreenChart chart{trace::SlotLayout::kLowerCount};
     app::controls::TraceControlsWiring wiring{form, dm, window, view, chart, &clock};
 };
 
@@ -68,10 +66,9 @@ TEST_F(ControlsWiringTest, labelClick_choosesTheActiveCursor) {
 }
 
 TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {
-    QChart* qchart = chart.view()->chart();
-    const QRectF plot = qchart->plotArea();
+    const QRectF plot = chart.layout().plot;
     ASSERT_GT(plot.width(), 10);
-    const QPoint centre = chart.view()->mapFromScene(qchart->mapToScene(plot.center()));
+    const QPoint centre = plot.center().toPoint();
     moveOverChart(centre);
     const std::optional<double> shown = store::parseNumber(form.StatusPanel0->text());
     ASSERT_TRUE(shown) << form.StatusPanel0->text().toStdString();

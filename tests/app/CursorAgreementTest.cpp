@@ -6,16 +6,11 @@
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
-#include "trace/CursorMarks.h"
 #include "trace/SlotLayout.h"
-#include "trace/TraceLayer.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -95,13 +90,11 @@ protected:
 
     void expectAgreement(const char* after) {
         SCOPED_TRACE(after);
-        program.TDBChart1.flush();
         const trace::Chart& printedChart = *program.form_print.QRChart2;
         for (const auto& [slot, box] : {std::pair{int(SlotLayout::kCursorK1), form.Edit_k1},
                                         std::pair{int(SlotLayout::kCursorK2), form.Edit_k2}}) {
             const double distance = shown(box);
-            for (const QList<QPointF>& line :
-                 {program.TDBChart1.traces()->points(slot), printedChart.points(slot)}) {
+            for (const QList<QPointF>& line : {program.TDBChart1.points(slot), printedChart.points(slot)}) {
                 ASSERT_EQ(line.size(), 2) << "slot " << slot;
                 EXPECT_EQ(line[0].x(), line[1].x());
                 EXPECT_NEAR(line[0].x(), distance, 0.005 + 1e-9)
@@ -126,38 +119,29 @@ protected:
     }
 
     // The lower chart on the screen, as the user sees it at 1024 x 768.
-    QChartView* showLowerChart() {
+    QWidget* showLowerChart() {
         form.resize(1024, 768);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-        program.TDBChart1.flush();
         return program.TDBChart1.view();
     }
-    // The viewport point of a distance on the lower chart, and back.
+    // The widget point of a distance on the lower chart, halfway up the plot, and back.
     QPoint pointAt(double metres) const {
-        QChartView* view = program.TDBChart1.view();
-        QLineSeries* series = program.TDBChart1.series(SlotLayout::kLowerCurrent);
-        const QPointF at = view->chart()->mapToPosition(QPointF(metres, 0), series);
-        const QPointF plotMiddle = view->chart()->plotArea().center();
-        return view->mapFromScene(view->chart()->mapToScene(QPointF(at.x(), plotMiddle.y())));
+        const std::optional<double> x = program.TDBChart1.xOf(metres);
+        EXPECT_TRUE(x) << metres;
+        return QPointF(x.value_or(0), program.TDBChart1.layout().plot.center().y()).toPoint();
     }
-    double distanceAt(const QPoint& p) const {
-        QChartView* view = program.TDBChart1.view();
-        QLineSeries* series = program.TDBChart1.series(SlotLayout::kLowerCurrent);
-        return view->chart()->mapToValue(view->chart()->mapFromScene(view->mapToScene(p)), series).x();
-    }
+    double distanceAt(const QPoint& p) const { return program.TDBChart1.distanceAt(p).value_or(NAN); }
     void type(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
         QTest::keyClick(box, Qt::Key_Return);
     }
-    // What the label on the cursor lines says, in order K1, K2, L.
+    // What the labels on the cursor lines say, in order K1, K2, L.
     QStringList marks() const {
         QStringList texts;
-        for (QGraphicsItem* item : program.TDBChart1.view()->chart()->childItems())
-            if (auto* labels = qobject_cast<trace::CursorMarks*>(item->toGraphicsObject()))
-                for (const auto& mark : labels->marks()) texts << mark.text;
+        for (const trace::PlacedLabel& label : program.TDBChart1.layout().lineLabels) texts << label.text;
         return texts;
     }
 
@@ -261,8 +245,8 @@ TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxe
 TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCursorsWhereTheAxisSays) {
     addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
     showFamily(0);
-    QChartView* view = showLowerChart();
-    QWidget* plot = view->viewport();
+    QWidget* view = showLowerChart();
+    QWidget* plot = view;
     const double step = sampleAt(1) - sampleAt(0);
 
     const QPoint first = pointAt(80);

@@ -4,15 +4,11 @@
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "synth/ReflectionSynth.h"
-#include "trace/EventTicks.h"
 #include "trace/WindowRenderer.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
-#include <QLineSeries>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -90,17 +86,14 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         EXPECT_EQ(grid->model()->index(row, 4).data().toString(), "up: open");
 
         // The marks on both charts, and on the screen where the lower chart puts that distance.
-        program.TDBChart1.flush();
-        program.DBChart1.flush();
-        for (const trace::QtChart* chart : {&program.DBChart1, &program.TDBChart1}) {
+        for (const trace::ScreenChart* chart : {&program.DBChart1, &program.TDBChart1}) {
             ASSERT_EQ(chart->eventMarks().size(), 2);
             EXPECT_NEAR(chart->eventMarks()[1].metres, 240 * kStep, kStep);
         }
-        const QList<trace::EventTicks::Tick>& ticks = wiring.lowerTicks()->ticks();
+        const QList<trace::PlacedMark> ticks = program.TDBChart1.layout().events;
         ASSERT_EQ(ticks.size(), 2);
-        QChart* lower = program.TDBChart1.view()->chart();
-        const double x30 = lower->mapToPosition(QPointF(240 * kStep, 0), program.TDBChart1.series(0)).x();
-        const double x31 = lower->mapToPosition(QPointF(241 * kStep, 0), program.TDBChart1.series(0)).x();
+        const double x30 = program.TDBChart1.xOf(240 * kStep).value_or(-1);
+        const double x31 = program.TDBChart1.xOf(241 * kStep).value_or(-1);
         EXPECT_NEAR(ticks[1].x, x30, std::abs(x31 - x30) + 0.5);
         EXPECT_EQ(ticks[1].polarity, 1);
 
@@ -117,7 +110,7 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         ASSERT_EQ(echoMetres(wiring.events).size(), 1u);
         EXPECT_NEAR(echoMetres(wiring.events)[0], 160 * kStep, kStep);
         EXPECT_EQ(grid->model()->index(grid->model()->rowCount() - 1, 4).data().toString(), "down: short");
-        EXPECT_EQ(wiring.lowerTicks()->ticks().last().polarity, -1);
+        EXPECT_EQ(program.TDBChart1.layout().events.last().polarity, -1);
         const double atPr15 = echoMetres(wiring.events)[0];
         program.state.editKu = "2,000";
         program.redraw(1);

@@ -1,8 +1,7 @@
 #include "ControlsFixture.h"
 #include "app/ExportActions.h"
-#include "trace/QtChart.h"
+#include "trace/ScreenChart.h"
 
-#include <QChartView>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -20,7 +19,7 @@ TEST_F(ExportMenuTest, marksChooseTheWaveformsElseTheCurrentOneAtThePrOfTheBox) 
     addWaveform(dm.t_master, QStringLiteral("c"), 0, true);
     dm.t_master.moveTo(0);
     state.editKu = "3,000";
-    trace::QtChart shownUpper(trace::SlotLayout::kUpperCount), shownLower(trace::SlotLayout::kLowerCount);
+    trace::ScreenChart shownUpper(trace::SlotLayout::kUpperCount), shownLower(trace::SlotLayout::kLowerCount);
     const app::ExportActions exports(state, windowState, dm, shownUpper, shownLower, nullptr);
 
     const std::vector<exporter::Waveform> marked = exports.chosenWaveforms(Format::Csv);

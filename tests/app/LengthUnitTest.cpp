@@ -8,19 +8,14 @@
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
-#include "trace/CursorMarks.h"
 #include "trace/SlotLayout.h"
 
 #include <QAction>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QTest>
 #include <QToolButton>
-#include <QValueAxis>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
@@ -88,19 +83,15 @@ protected:
     }
 
     Readings read() {
-        program->DBChart1.flush();
-        program->TDBChart1.flush();
         Readings r;
         r.boxes = {form().Edit_k1->text(), form().Edit_k2->text(), form().Edit_l->text()};
-        for (QGraphicsItem* item : program->TDBChart1.view()->chart()->childItems())
-            if (auto* labels = qobject_cast<trace::CursorMarks*>(item->toGraphicsObject()))
-                for (const auto& mark : labels->marks()) r.marks << mark.text;
-        const QValueAxis* axis = program->TDBChart1.axis(Axis::Bottom);
-        r.axisTitle = axis->titleText();
-        r.axisMin = axis->min();
-        r.axisMax = axis->max();
-        r.tick = axis->tickInterval();
-        EXPECT_EQ(program->DBChart1.axis(Axis::Top)->titleText(), r.axisTitle) << "the overview reads alike";
+        const trace::ChartLayout& lower = program->TDBChart1.layout();
+        for (const trace::PlacedLabel& label : lower.lineLabels) r.marks << label.text;
+        r.axisTitle = program->TDBChart1.axisTitle(Axis::Bottom);
+        r.axisMin = store::Units::toShown(lower.xMin);
+        r.axisMax = store::Units::toShown(lower.xMax);
+        r.tick = lower.xTicks.size() > 1 ? lower.xTicks[1].value - lower.xTicks[0].value : 0;
+        EXPECT_EQ(program->DBChart1.axisTitle(Axis::Top), r.axisTitle) << "the overview reads alike";
         report::Tform_print& page = program->form_print;
         report::PrintAction::fill(page, program->state, *program->DataModule1, true, QDateTime());
         r.printed = page.QRMemo4->lines;
@@ -170,14 +161,9 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
 
     // In feet, a click on the chart and a typed distance both land where the feet say.
     form().mnFeet->trigger();
-    program->TDBChart1.flush();
-    QChartView* view = program->TDBChart1.view();
-    QChart* chart = view->chart();
-    const QPointF at =
-        chart->mapToPosition(QPointF(250 * kFeet, 0), program->TDBChart1.series(SlotLayout::kLowerCurrent));
-    const QPoint pixel =
-        view->mapFromScene(chart->mapToScene(QPointF(at.x(), chart->plotArea().center().y())));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, pixel);
+    const trace::ScreenChart& chart = program->TDBChart1;
+    const QPoint pixel = QPointF(chart.xOf(250).value_or(-1), chart.layout().plot.center().y()).toPoint();
+    QTest::mouseClick(chart.view(), Qt::LeftButton, {}, pixel);
     EXPECT_NEAR(metres(program->state.editK1), 250, 2.0) << "one sample of the chart is 2 m";
     type(form().Edit_k1, "328,084");
     EXPECT_NEAR(metres(program->state.editK1), 100, 1.0) << "328,084 ft are 100 m";

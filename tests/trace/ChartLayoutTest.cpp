@@ -58,7 +58,7 @@ TEST(ChartLayoutTest, ticksAreBoundedRoundAndUncut_overRangesSizesAndUnits) {
                     chart.setAxisRange(Axis::Bottom, min * pr, max * pr);
                     chart.setAxisRange(Axis::Left, -130, 130);
                     const QRectF frame(QPointF(0, 0), size);
-                    const ChartLayout l = ChartLayout::of(chart, frame, style.font);
+                    const ChartLayout l = ChartLayout::of(chart, frame, style);
                     const std::string where = QStringLiteral("%1..%2 m ×%3 at %4×%5 %6")
                                                   .arg(min)
                                                   .arg(max)
@@ -98,7 +98,7 @@ TEST(ChartLayoutTest, ticksAreBoundedRoundAndUncut_overRangesSizesAndUnits) {
     }
     // The amplitude axis at a common size, in the locale's numbers.
     chart.setAxisRange(Axis::Bottom, 100, 101);
-    const ChartLayout l = ChartLayout::of(chart, QRectF(0, 0, 800, 300), style.font);
+    const ChartLayout l = ChartLayout::of(chart, QRectF(0, 0, 800, 300), style);
     ASSERT_FALSE(l.yTicks.isEmpty());
     EXPECT_EQ(l.yTicks.front().label, "-100");
     EXPECT_EQ(l.xTicks[1].label, "100,1");

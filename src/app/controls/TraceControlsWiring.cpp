@@ -7,10 +7,9 @@
 #include "store/Units.h"
 #include "store/ViewState.h"
 #include "trace/CursorMarks.h"
-#include "trace/QtChart.h"
+#include "trace/ScreenChart.h"
+#include "trace/SlotLayout.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,29 +27,25 @@ constexpr int kGrabPixels = 4;
 } // namespace
 
 TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
-                                         trace::TraceView& view, const trace::QtChart& lowerChart,
+                                         trace::TraceView& view, trace::ScreenChart& lowerChart,
                                          exchange::Clock* clock)
     : ownClock_(clock ? nullptr : std::make_unique<exchange::QtClock>()),
       controls_(form.state(), form.windowState(), dm, window, view, clock ? *clock : *ownClock_),
-      readout_(lowerChart), form_(form), chartViewport_(nullptr), chartView_(nullptr) {
+      readout_(lowerChart), form_(form), chartView_(lowerChart.view()) {
     setObjectName(QStringLiteral("TraceControlsWiring"));
     connectButtons();
     connectBoxes();
     form_.Label_k1->installEventFilter(this);
     form_.Label_k2->installEventFilter(this);
-    if (QChartView* chartView = lowerChart.view()) {
+    if (QWidget* chartView = lowerChart.view()) {
         chartView->setMouseTracking(true);
-        chartView->viewport()->setMouseTracking(true);
         chartView->setFocusPolicy(Qt::StrongFocus);
-        chartView->chart()->setToolTip(
-            tr("Click: put K1 here. Right click or Shift+click: put K2 here.\n"
-               "Drag a cursor line to move it; Left/Right move the active cursor."));
-        chartViewport_ = chartView->viewport();
-        chartViewport_->installEventFilter(this);
-        chartView_ = chartView;
-        chartView_->installEventFilter(this);
-        new trace::CursorMarks(lowerChart, form.state()); // owned by the chart
+        chartView->setToolTip(tr("Click: put K1 here. Right click or Shift+click: put K2 here.\n"
+                                 "Drag a cursor line to move it; Left/Right move the active cursor."));
+        chartView->installEventFilter(this);
     }
+    lowerChart.setLabelledLines({trace::SlotLayout::kCursorK1, trace::SlotLayout::kCursorK2});
+    new trace::CursorMarks(lowerChart, form.state(), this);
 }
 
 TraceControlsWiring::~TraceControlsWiring() = default;
@@ -154,7 +149,7 @@ bool TraceControlsWiring::chartKey(QEvent* event) {
 }
 
 bool TraceControlsWiring::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == chartViewport_ &&
+    if (watched == chartView_ &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
          event->type() == QEvent::MouseMove)) {
         if (chartMouse(event)) return true;
@@ -168,7 +163,7 @@ bool TraceControlsWiring::eventFilter(QObject* watched, QEvent* event) {
         if (watched == form_.Label_k1) controls_.cursors.Label_k1Click();
         if (watched == form_.Label_k2) controls_.cursors.Label_k2Click();
     }
-    if (event->type() == QEvent::MouseMove && watched == chartViewport_) {
+    if (event->type() == QEvent::MouseMove && watched == chartView_) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
         if (const std::optional<QString> text = readout_.TDBChart1MouseMove(at))
             form_.StatusPanel0->setText(*text);

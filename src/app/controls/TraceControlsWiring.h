@@ -21,7 +21,7 @@ public:
     // Without a clock the timers run on Qt timers.
     // window: the main window's redraw entry points.
     TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
-                        trace::TraceView& view, const trace::QtChart& lowerChart,
+                        trace::TraceView& view, trace::ScreenChart& lowerChart,
                         exchange::Clock* clock = nullptr);
     ~TraceControlsWiring() override;
 
@@ -43,7 +43,6 @@ private:
     TraceControls controls_;
     PointerReadout readout_;
     TForm1& form_;
-    QObject* chartViewport_;
     QObject* chartView_;
 };
 

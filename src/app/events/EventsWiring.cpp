@@ -2,11 +2,8 @@
 
 #include "app/TForm1.h"
 #include "app/WindowState.h"
-#include "trace/EventTicks.h"
-#include "trace/QtChart.h"
 
 #include <QAction>
-#include <QChartView>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -14,16 +11,13 @@
 
 namespace app::events {
 
-EventsWiring::EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view,
-                           trace::QtChart& upper, trace::QtChart& lower)
-    : events(form.state(), form.windowState(), dm, view, upper, lower), form_(form), model_(events),
-      upperTicks_(new trace::EventTicks(upper)), lowerTicks_(new trace::EventTicks(lower)) {
+EventsWiring::EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view, trace::Chart& upper,
+                           trace::Chart& lower)
+    : events(form.state(), form.windowState(), dm, view, upper, lower), form_(form), model_(events) {
     form.EventGrid->setModel(&model_);
     connect(form.mnEvents, &QAction::triggered, this, &EventsWiring::mnEventsClick);
     connect(form.EventGrid, &QTableView::clicked, this,
             [this](const QModelIndex& i) { EventGridClick(i.row()); });
-    connect(&events, &WaveformEvents::changed, upperTicks_, &trace::EventTicks::place);
-    connect(&events, &WaveformEvents::changed, lowerTicks_, &trace::EventTicks::place);
     connect(&events, &WaveformEvents::changed, this, &EventsWiring::fitColumns);
     events.refresh();
 }

@@ -5,9 +5,8 @@
 #include <QObject>
 
 namespace trace {
-class EventTicks;
-class QtChart;
-} // namespace trace
+class Chart;
+}
 
 namespace app {
 class TForm1;
@@ -21,24 +20,19 @@ namespace app::events {
 class EventsWiring : public QObject {
     Q_OBJECT
 public:
-    EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view, trace::QtChart& upper,
-                 trace::QtChart& lower);
+    EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceView& view, trace::Chart& upper,
+                 trace::Chart& lower);
 
     WaveformEvents events;
 
     void mnEventsClick();
     void EventGridClick(int row);
 
-    const trace::EventTicks* upperTicks() const { return upperTicks_; }
-    const trace::EventTicks* lowerTicks() const { return lowerTicks_; }
-
 private:
     void fitColumns();
 
     TForm1& form_;
     EventTableModel model_;
-    trace::EventTicks* upperTicks_; // owned by the charts
-    trace::EventTicks* lowerTicks_;
 };
 
 } // namespace app::events
