@@ -140,6 +140,7 @@ void Chart::setLegendName(int slot, const QString& name) {
 QString Chart::legendName(int slot) const { return validSlot(slot) ? slots_[slot].legendName : QString(); }
 
 void Chart::setEventMarks(const QList<EventMark>& marks) {
+    if (marks == eventMarks_) return;
     eventMarks_ = marks;
     marksChanged();
 }

@@ -17,6 +17,8 @@ struct EventMark {
     double metres = 0;
     QString label;
     int polarity = 1; // +1 drawn pointing up, -1 down, 0 neither
+
+    bool operator==(const EventMark&) const = default;
 };
 
 // One chart of the trace view: numbered line series ("slots") and three axes.

@@ -31,6 +31,10 @@ struct AxisTick {
     double value = 0;
     double position = 0;
     QString label;
+
+    bool operator==(const AxisTick& o) const {
+        return value == o.value && position == o.position && label == o.label;
+    }
 };
 
 // Where everything of a chart goes on one target, computed once from the
@@ -57,6 +61,10 @@ struct ChartLayout {
     static ChartLayout of(const Chart& chart, const QRectF& frame, const ChartStyle& style,
                           const QPaintDevice* device = nullptr);
 
+    // The same frame, plot and ticks: the same background.
+    bool sameAxes(const ChartLayout& o) const {
+        return frame == o.frame && plot == o.plot && xTicks == o.xTicks && yTicks == o.yTicks;
+    }
     // Both axes have a range to draw the traces against.
     bool valid() const { return xMax > xMin && yMax > yMin; }
     double mapX(double metres) const;

@@ -70,16 +70,32 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
     const double ratio = device ? device->devicePixelRatioF() : 1.0;
     const double dots = p.worldTransform().mapRect(l.plot).width() * ratio;
     const int columns = int(std::clamp(dots, 1.0, 1e5));
+    const qsizetype before = points.size();
     points = SeriesShaper::thin(points, l.xMin, l.xMax, columns);
+    auto place = [&l](const QPointF& pt) {
+        return QPointF(std::clamp(l.mapX(pt.x()), -kCoordinateLimit, kCoordinateLimit),
+                       std::clamp(l.mapY(pt.y()), -kCoordinateLimit, kCoordinateLimit));
+    };
+    const QColor colour = chart.color(slot);
+    if (points.size() < before) {
+        // Denser than the dots: one stroke a column paints what the polyline
+        // would, without going over each dot several times (and steps
+        // narrower than a dot look like the line through their corners).
+        QList<QLineF> strokes = SeriesShaper::columnStrokes(points, l.xMin, l.xMax, columns);
+        for (QLineF& s : strokes) s = QLineF(place(s.p1()), place(s.p2()));
+        QPen pen(colour, 1.0);
+        pen.setCapStyle(Qt::SquareCap); // a level stroke is still a dot
+        p.setPen(pen);
+        p.drawLines(strokes);
+        return;
+    }
     if (chart.stairs(slot)) points = SeriesShaper::stairs(points, chart.invertedStairs(slot));
     QPolygonF line;
     line.reserve(points.size());
     for (const QPointF& pt : points)
-        if (std::isfinite(pt.x()) && std::isfinite(pt.y()))
-            line.append(QPointF(std::clamp(l.mapX(pt.x()), -kCoordinateLimit, kCoordinateLimit),
-                                std::clamp(l.mapY(pt.y()), -kCoordinateLimit, kCoordinateLimit)));
+        if (std::isfinite(pt.x()) && std::isfinite(pt.y())) line.append(place(pt));
     if (line.isEmpty()) return;
-    QPen pen(chart.color(slot), 1.0);
+    QPen pen(colour, 1.0);
     pen.setStyle(chart.dashed(slot) ? Qt::DashLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
@@ -155,14 +171,27 @@ ChartLayout ChartPainter::paint(QPainter& painter, const Chart& chart, const QRe
 
 void ChartPainter::draw(QPainter& painter, const Chart& chart, const ChartLayout& l,
                         const ChartStyle& style) {
+    drawBackground(painter, chart, l, style);
+    drawContent(painter, chart, l, style);
+}
+
+void ChartPainter::drawBackground(QPainter& painter, const Chart& chart, const ChartLayout& l,
+                                  const ChartStyle& style) {
     painter.save();
     if (style.background.alpha() > 0) painter.fillRect(l.frame, style.background);
     painter.fillRect(l.plot, style.plotBackground);
     painter.setFont(style.font);
     drawAxes(painter, chart, l, style);
+    painter.restore();
+}
+
+void ChartPainter::drawContent(QPainter& painter, const Chart& chart, const ChartLayout& l,
+                               const ChartStyle& style) {
+    painter.save();
     if (l.valid()) {
         painter.save();
         painter.setClipRect(l.plot, Qt::IntersectClip);
+        painter.setFont(style.font);
         for (int s = 0; s < chart.seriesCount(); ++s)
             if (chart.isActive(s)) drawSlot(painter, chart, s, l);
         drawEventMarks(painter, l, style);

@@ -20,9 +20,15 @@ public:
     // Lays the chart out for `frame` and draws it.
     static ChartLayout paint(QPainter& painter, const Chart& chart, const QRectF& frame,
                              const ChartStyle& style);
-    // Draws a layout made for this painter's device and the chart's content.
+    // Draws a layout made for this painter's device and the chart's content:
+    // the background (fills, grid, axes, their ticks and titles), which only
+    // the layout's axes and the titles change, then everything over it.
     static void draw(QPainter& painter, const Chart& chart, const ChartLayout& layout,
                      const ChartStyle& style);
+    static void drawBackground(QPainter& painter, const Chart& chart, const ChartLayout& layout,
+                               const ChartStyle& style);
+    static void drawContent(QPainter& painter, const Chart& chart, const ChartLayout& layout,
+                            const ChartStyle& style);
 };
 
 } // namespace trace

@@ -3,6 +3,7 @@
 #include "store/Units.h"
 #include "trace/ChartPainter.h"
 
+#include <QImage>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
@@ -24,13 +25,52 @@ public:
     QSize minimumSizeHint() const override { return {120, 80}; }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        const ChartLayout& l = chart_.layout();
+        const ChartStyle style = chart_.styleFor(this);
         QPainter painter(this);
-        ChartPainter::draw(painter, chart_, chart_.layout(), chart_.styleFor(this));
+        // Only what Qt asks for: after a trace moved, the plot.
+        const QRect exposed = event->rect();
+        const qreal ratio = devicePixelRatioF();
+        painter.drawImage(exposed, background(l, style),
+                          QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
+        ChartPainter::drawContent(painter, chart_, l, style);
     }
 
 private:
+    // What a background shows besides the layout's axes.
+    struct Titles {
+        Axis distanceAxis = Axis::Bottom;
+        QString distance, amplitude;
+        qreal ratio = 1;
+        bool operator==(const Titles&) const = default;
+    };
+
+    // The fills, the grid and the axes change only with the axes and the
+    // size, not while traces move (an offset held down, a cursor dragged):
+    // they are drawn once into an image that every paint copies.
+    const QImage& background(const ChartLayout& l, const ChartStyle& style) {
+        const Titles titles{chart_.distanceAxis(), chart_.axisTitle(chart_.distanceAxis()),
+                            chart_.axisTitle(Axis::Left), devicePixelRatioF()};
+        if (backgroundAxes_ && backgroundAxes_->sameAxes(l) && titles == backgroundTitles_)
+            return background_;
+        background_ = QImage((QSizeF(size()) * titles.ratio).toSize(), QImage::Format_RGB32);
+        background_.setDevicePixelRatio(titles.ratio);
+        // Laid out with this widget's font metrics: drawn at its resolution.
+        background_.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
+        background_.setDotsPerMeterY(int(std::lround(logicalDpiY() / 0.0254)));
+        background_.fill(style.background);
+        QPainter painter(&background_);
+        ChartPainter::drawBackground(painter, chart_, l, style);
+        backgroundAxes_ = l;
+        backgroundTitles_ = titles;
+        return background_;
+    }
+
     const ScreenChart& chart_;
+    QImage background_;
+    std::optional<ChartLayout> backgroundAxes_;
+    Titles backgroundTitles_;
 };
 
 } // namespace
@@ -86,11 +126,35 @@ void ScreenChart::changed() {
     if (view_) view_->update();
 }
 
-void ScreenChart::pointsChanged(int) { changed(); }
+void ScreenChart::plotChanged(bool relayout) {
+    // The plot rectangle depends on the axes and the size only, and all but
+    // the axes is drawn inside it: only the plot is repainted.
+    const std::optional<QRect> plot =
+        layout_ ? std::optional(layout_->plot.toAlignedRect().adjusted(-1, -1, 1, 1)) : std::nullopt;
+    if (relayout) layout_.reset();
+    if (!view_) return;
+    if (plot) view_->update(*plot);
+    else view_->update();
+}
+
+// Only the labelled lines' points move something of the layout (their labels).
+void ScreenChart::pointsChanged(int slot) { plotChanged(labelledLines_.contains(slot)); }
+// Among the styles is the distance axis, which moves the plot.
 void ScreenChart::styleChanged(int) { changed(); }
-void ScreenChart::activeChanged(int) { changed(); }
-void ScreenChart::axisChanged(Axis, AxisPart) { changed(); }
-void ScreenChart::marksChanged() { changed(); }
+void ScreenChart::activeChanged(int) { plotChanged(true); }
+void ScreenChart::marksChanged() { plotChanged(true); }
+
+void ScreenChart::axisChanged(Axis axis, AxisPart part) {
+    // A redraw sets every limit again: only a limit that differs from the
+    // laid-out one moves anything.
+    if (layout_ && part != AxisPart::Title) {
+        if (axis == Axis::Left && layout_->yMin == axisMin(axis) && layout_->yMax == axisMax(axis)) return;
+        if (axis != Axis::Left &&
+            (axis != distanceAxis() || (layout_->xMin == axisMin(axis) && layout_->xMax == axisMax(axis))))
+            return;
+    }
+    changed();
+}
 
 void ScreenChart::nameChanged() {
     if (!view_) return;

@@ -48,7 +48,10 @@ protected:
     void marksChanged() override;
 
 private:
+    // Something of the axes changed: everything is laid out and drawn again.
     void changed();
+    // Something inside the plot changed; `relayout` when the layout may differ.
+    void plotChanged(bool relayout);
 
     QPointer<QWidget> view_;
     QList<int> labelledLines_;

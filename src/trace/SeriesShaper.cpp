@@ -69,4 +69,49 @@ QList<QPointF> SeriesShaper::thin(const QList<QPointF>& points, double xMin, dou
     return out;
 }
 
+QList<QLineF> SeriesShaper::columnStrokes(const QList<QPointF>& points, double xMin, double xMax,
+                                          int columns) {
+    QList<QLineF> out;
+    if (columns < 1 || !(xMax > xMin)) return out;
+    out.reserve(std::min<qsizetype>(points.size(), 2 * qsizetype(columns) + 8));
+    const double width = (xMax - xMin) / columns;
+    bool havePrevious = false, previousInside = false;
+    int previousColumn = 0;
+    QPointF previousLast;
+    for (qsizetype i = 0; i < points.size();) {
+        if (!std::isfinite(points[i].x()) || !std::isfinite(points[i].y())) {
+            ++i;
+            continue;
+        }
+        const int column = columnOf(points[i].x(), xMin, xMax, columns);
+        const QPointF first = points[i];
+        double lo = first.y(), hi = first.y();
+        QPointF last = first;
+        for (++i; i < points.size(); ++i) {
+            const QPointF& pt = points[i];
+            if (!std::isfinite(pt.x()) || !std::isfinite(pt.y())) continue;
+            if (columnOf(pt.x(), xMin, xMax, columns) != column) break;
+            lo = std::min(lo, pt.y());
+            hi = std::max(hi, pt.y());
+            last = pt;
+        }
+        const bool inside = column >= 0 && column < columns;
+        if (havePrevious && previousInside && inside && previousColumn == column - 1) {
+            lo = std::min(lo, previousLast.y());
+            hi = std::max(hi, previousLast.y());
+        } else if (havePrevious) {
+            out.append(QLineF(previousLast, first));
+        }
+        if (inside) {
+            const double x = xMin + (column + 0.5) * width;
+            out.append(QLineF(x, lo, x, hi));
+        }
+        havePrevious = true;
+        previousInside = inside;
+        previousColumn = column;
+        previousLast = last;
+    }
+    return out;
+}
+
 } // namespace trace

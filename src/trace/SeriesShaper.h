@@ -1,4 +1,5 @@
 #pragma once
+#include <QLineF>
 #include <QList>
 #include <QPointF>
 
@@ -19,6 +20,14 @@ public:
     // range keeps its first and last point, so every line into or across the
     // visible range is kept. Short lists and an empty range come back as they are.
     static QList<QPointF> thin(const QList<QPointF>& points, double xMin, double xMax, int columns);
+
+    // What a polyline denser than its columns covers, drawn with each dot
+    // once: in each column a vertical stroke at its middle from the lowest to
+    // the highest value the line passes there (the line in from the previous
+    // column included), and across skipped columns or from outside the range
+    // the segment the line draws. In the points' coordinates; points that are
+    // not finite are left out.
+    static QList<QLineF> columnStrokes(const QList<QPointF>& points, double xMin, double xMax, int columns);
 };
 
 } // namespace trace

@@ -82,6 +82,8 @@ TEST_F(ScreenChartTest, aLongTraceThinnedToThePixelsKeepsItsSinglePeak) {
     const ChartLayout& l = lower.layout();
     const QImage image = lower.view()->grab().toImage();
     EXPECT_TRUE(near(image, {l.mapX(25000), l.mapY(110)}, SlotLayout::currentColor()));
+    EXPECT_TRUE(near(image, {l.mapX(10000), l.mapY(0)}, SlotLayout::currentColor()))
+        << "its level stretches too";
 }
 
 TEST(ScreenChart, aViewDeletedByItsParentStopsDrawingQuietly) {
