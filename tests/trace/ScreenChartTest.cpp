@@ -1,10 +1,16 @@
 #include "trace/ScreenChart.h"
+#include "trace/ChartPainter.h"
 #include "trace/ChartSet.h"
 #include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 
+#include <QBackingStore>
+#include <QCoreApplication>
 #include <QImage>
+#include <QPainter>
+#include <QTest>
 #include <QWidget>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace trace;
@@ -84,6 +90,38 @@ TEST_F(ScreenChartTest, aLongTraceThinnedToThePixelsKeepsItsSinglePeak) {
     EXPECT_TRUE(near(image, {l.mapX(25000), l.mapY(110)}, SlotLayout::currentColor()));
     EXPECT_TRUE(near(image, {l.mapX(10000), l.mapY(0)}, SlotLayout::currentColor()))
         << "its level stretches too";
+}
+
+// A moved trace repaints only the plot, over the axes kept from before: what
+// the window then holds is what the chart painter draws whole, dot for dot.
+TEST_F(ScreenChartTest, aPartialRepaintLeavesWhatAWholePaintDraws) {
+    const ChartPair pair = charts.lower();
+    pair.setAxisRange(Axis::Bottom, 0, 250);
+    QList<QPointF> wave;
+    for (int i = 0; i <= 500; ++i) wave.append({i * 0.5, (i * 37) % 101 - 50});
+    pair.addPoints(SlotLayout::kLowerCurrent, wave);
+    pair.setActive(SlotLayout::kLowerCurrent, true);
+    lower.view()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(lower.view()));
+    QCoreApplication::processEvents();
+    for (QPointF& p : wave) p.ry() = -p.y() / 2;
+    pair.clear(SlotLayout::kLowerCurrent);
+    pair.addPoints(SlotLayout::kLowerCurrent, wave);
+    QCoreApplication::processEvents();
+
+    QBackingStore* store = lower.view()->backingStore();
+    ASSERT_NE(store, nullptr);
+    auto* shown = dynamic_cast<QImage*>(store->paintDevice());
+    if (!shown) GTEST_SKIP() << "this platform's window is not an image";
+    const QImage partly = shown->copy(lower.view()->rect());
+    QImage whole(partly.size(), partly.format());
+    whole.setDotsPerMeterX(int(std::lround(lower.view()->logicalDpiX() / 0.0254)));
+    whole.setDotsPerMeterY(int(std::lround(lower.view()->logicalDpiY() / 0.0254)));
+    QPainter painter(&whole);
+    ChartPainter::paint(painter, lower, QRectF(whole.rect()), lower.styleFor(&whole));
+    painter.end();
+    EXPECT_EQ(partly, whole);
+    lower.view()->hide();
 }
 
 TEST(ScreenChart, aViewDeletedByItsParentStopsDrawingQuietly) {
