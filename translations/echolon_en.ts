@@ -503,14 +503,6 @@ Convert it into a new library %2 and open that? The original stays as it is.</tr
 <context>
     <name>MainProgram</name>
     <message>
-        <source>Waveform overview</source>
-        <translation>Waveform overview</translation>
-    </message>
-    <message>
-        <source>Waveform detail</source>
-        <translation>Waveform detail</translation>
-    </message>
-    <message>
         <source>Open waveform</source>
         <translation>Open waveform</translation>
     </message>
@@ -525,6 +517,14 @@ Open the local library %2 instead? The server library %3 can be opened again lat
         <translation>%1
 
 Open the local library %2 instead? The server library %3 can be opened again later with Open database.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open the local library %2 for this run instead? %3 stays the registered library: the next start opens it again once it is back (a USB stick plugged in, a network folder reachable).</source>
+        <translation>%1
+
+Open the local library %2 for this run instead? %3 stays the registered library: the next start opens it again once it is back (a USB stick plugged in, a network folder reachable).</translation>
     </message>
 </context>
 <context>
@@ -1026,18 +1026,34 @@ Make it and start with an empty waveform library?</translation>
 <context>
     <name>TDataModule1</name>
     <message>
-        <source>The waveform database cannot be opened.
-%1
-After restoring %2 from %3: %4</source>
-        <translation>The waveform database cannot be opened.
-%1
-After restoring %2 from %3: %4</translation>
-    </message>
-    <message>
         <source>The waveform database %1 cannot be opened; the previous one stays in use.
 %2</source>
         <translation>The waveform database %1 cannot be opened; the previous one stays in use.
 %2</translation>
+    </message>
+    <message>
+        <source>The waveform library %1 cannot be opened: %2</source>
+        <translation>The waveform library %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>The waveform database cannot be opened.
+%1
+%2</source>
+        <translation>The waveform database cannot be opened.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was left as it is: the backup %2 replaces only a missing library.</source>
+        <translation>%1 was left as it is: the backup %2 replaces only a missing library.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be copied to %2.</source>
+        <translation>The backup %1 could not be copied to %2.</translation>
+    </message>
+    <message>
+        <source>After restoring %1 from %2: %3</source>
+        <translation>After restoring %1 from %2: %3</translation>
     </message>
 </context>
 <context>

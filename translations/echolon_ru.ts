@@ -503,14 +503,6 @@ Convert it into a new library %2 and open that? The original stays as it is.</so
 <context>
     <name>MainProgram</name>
     <message>
-        <source>Waveform overview</source>
-        <translation>Обзор рефлектограммы</translation>
-    </message>
-    <message>
-        <source>Waveform detail</source>
-        <translation>Рефлектограмма подробно</translation>
-    </message>
-    <message>
         <source>Open waveform</source>
         <translation>Открыть рефлектограмму</translation>
     </message>
@@ -525,6 +517,14 @@ Open the local library %2 instead? The server library %3 can be opened again lat
         <translation>%1
 
 Открыть вместо неё локальную базу %2? Базу %3 на сервере можно будет открыть снова командой «Открыть базу данных».</translation>
+    </message>
+    <message>
+        <source>%1
+
+Open the local library %2 for this run instead? %3 stays the registered library: the next start opens it again once it is back (a USB stick plugged in, a network folder reachable).</source>
+        <translation>%1
+
+Открыть вместо неё на этот запуск местную библиотеку %2? %3 останется зарегистрированной библиотекой: следующий запуск снова откроет её, когда она вернётся (вставлена флешка, доступна сетевая папка).</translation>
     </message>
 </context>
 <context>
@@ -1026,18 +1026,34 @@ Make it and start with an empty waveform library?</source>
 <context>
     <name>TDataModule1</name>
     <message>
-        <source>The waveform database cannot be opened.
-%1
-After restoring %2 from %3: %4</source>
-        <translation>Базу данных рефлектограмм не удаётся открыть.
-%1
-После восстановления %2 из %3: %4</translation>
-    </message>
-    <message>
         <source>The waveform database %1 cannot be opened; the previous one stays in use.
 %2</source>
         <translation>Базу данных рефлектограмм %1 не удаётся открыть; в работе остаётся прежняя.
 %2</translation>
+    </message>
+    <message>
+        <source>The waveform library %1 cannot be opened: %2</source>
+        <translation>Не удаётся открыть библиотеку рефлектограмм %1: %2</translation>
+    </message>
+    <message>
+        <source>The waveform database cannot be opened.
+%1
+%2</source>
+        <translation>Не удаётся открыть базу рефлектограмм.
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was left as it is: the backup %2 replaces only a missing library.</source>
+        <translation>%1 оставлен как есть: резервная копия %2 заменяет только отсутствующую библиотеку.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be copied to %2.</source>
+        <translation>Не удалось скопировать резервную копию %1 в %2.</translation>
+    </message>
+    <message>
+        <source>After restoring %1 from %2: %3</source>
+        <translation>После восстановления %1 из %2: %3</translation>
     </message>
 </context>
 <context>

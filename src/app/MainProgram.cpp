@@ -132,15 +132,23 @@ void MainProgram::convertRegisteredAccessLibrary() {
 void MainProgram::createDataModule() {
     try {
         DataModule1->DataModuleCreate();
-    } catch (const store::ServerLibraryError& e) {
-        const QString server = store::ServerAddress::describe(DataModule1->registeredLibraryPath());
-        if (!store::messages().confirm(
-                QCoreApplication::translate("MainProgram",
-                                            "%1\n\nOpen the local library %2 instead? The server library %3 "
-                                            "can be opened again later with Open database.")
-                    .arg(QString::fromUtf8(e.what()),
-                         QDir::toNativeSeparators(store::TDataModule1::libraryDefaultPath()), server)))
-            throw;
+    } catch (const store::UnavailableLibraryError& e) {
+        const QString registered = DataModule1->registeredLibraryPath();
+        const QString local = QDir::toNativeSeparators(store::TDataModule1::libraryDefaultPath());
+        const bool server = dynamic_cast<const store::ServerLibraryError*>(&e) != nullptr;
+        const QString question =
+            server ? QCoreApplication::translate(
+                         "MainProgram", "%1\n\nOpen the local library %2 instead? The server library %3 "
+                                        "can be opened again later with Open database.")
+                         .arg(QString::fromUtf8(e.what()), local, store::ServerAddress::describe(registered))
+                   : QCoreApplication::translate(
+                         "MainProgram",
+                         "%1\n\nOpen the local library %2 for this run instead? %3 stays the registered "
+                         "library: "
+                         "the next start opens it again once it is back (a USB stick plugged in, a network "
+                         "folder reachable).")
+                         .arg(QString::fromUtf8(e.what()), local, QDir::toNativeSeparators(registered));
+        if (!store::messages().confirm(question)) throw;
         DataModule1->useLocalLibrary();
         DataModule1->DataModuleCreate();
     }

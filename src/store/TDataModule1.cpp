@@ -31,11 +31,11 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     // A missing library is a database error that start-up answers with the
     // backup; the compare library and the lists are simply created.
     Database1.setCreateIfMissing(false);
-    Database1.setPathSource([this] { return registeredLibraryPath(); });
+    Database1.setPathSource([this] { return libraryPath(); });
     Database2.setPath(data + QStringLiteral("ecl41_pic.db"));
     // A server library keeps the PR list beside it, so the crew shares it.
     Database3.setPathSource([this] {
-        const QString library = registeredLibraryPath();
+        const QString library = libraryPath();
         return ServerAddress::isServerUrl(library) ? library : listPath();
     });
     Database4.setPath(listPath());
@@ -78,6 +78,10 @@ QString TDataModule1::backupPath() { return programFolder() + QStringLiteral("Sa
 
 QString TDataModule1::registeredLibraryPath() const {
     return registry_.readDbq(kLibraryAlias, libraryDefaultPath());
+}
+
+QString TDataModule1::libraryPath() const {
+    return localThisRun_ ? libraryDefaultPath() : registeredLibraryPath();
 }
 
 QString TDataModule1::titleFor(const QString& libraryPath) {
@@ -126,48 +130,64 @@ void TDataModule1::openDatasets() {
 
 void TDataModule1::openStore() {
     ensureBackup();
-    const QString registered = registeredLibraryPath();
+    const QString opened = libraryPath();
     try {
         openDatasets();
     } catch (const StoreError& first) {
-        // The backup is a file: a server that cannot be reached is named, and
-        // the choice of the local library is left to the user.
-        if (ServerAddress::isServerUrl(registered)) {
-            Database1.disconnect();
-            Database3.disconnect();
-            throw ServerLibraryError(first.what());
-        }
-        const QString library = libraryDefaultPath();
-        const QString backup = backupPath();
         Database1.disconnect();
-        if (!QFileInfo::exists(library)) {
-            // A log left by a deleted library must not be replayed into the restored copy.
-            QFile::remove(library + QStringLiteral("-wal"));
-            QFile::remove(library + QStringLiteral("-shm"));
-            QDir().mkpath(QFileInfo(library).absolutePath());
-            QFile::copy(backup, library);
-        }
-        try {
-            registry_.writeDbq(kLibraryAlias, library);
-            openDatasets();
-        } catch (const StoreError& second) {
-            throw StoreError(
-                QCoreApplication::translate(
-                    "TDataModule1",
-                    "The waveform database cannot be opened.\n%1\nAfter restoring %2 from %3: %4")
-                    .arg(QString::fromStdString(first.what()), QDir::toNativeSeparators(library),
-                         QDir::toNativeSeparators(backup), QString::fromStdString(second.what()))
+        Database3.disconnect();
+        // The backup is the local library's: a registered library elsewhere
+        // that cannot be opened is named, and the choice is the user's.
+        if (ServerAddress::isServerUrl(opened)) throw ServerLibraryError(first.what());
+        const QString library = libraryDefaultPath();
+        if (QDir::cleanPath(QFileInfo(opened).absoluteFilePath()) != QDir::cleanPath(library))
+            throw UnavailableLibraryError(
+                QCoreApplication::translate("TDataModule1", "The waveform library %1 cannot be opened: %2")
+                    .arg(QDir::toNativeSeparators(opened), QString::fromUtf8(first.what()))
                     .toStdString());
-        }
+        restoreLocalLibrary(first);
     }
-    state_.title = titleFor(registeredLibraryPath());
+    state_.title = titleFor(libraryPath());
     state_.notify();
+}
+
+void TDataModule1::restoreLocalLibrary(const StoreError& first) {
+    const QString library = libraryDefaultPath();
+    const QString backup = backupPath();
+    auto fail = [&](const QString& what) {
+        throw StoreError(
+            QCoreApplication::translate("TDataModule1", "The waveform database cannot be opened.\n%1\n%2")
+                .arg(QString::fromUtf8(first.what()), what)
+                .toStdString());
+    };
+    // A library that is there is the user's, however damaged: it is never replaced.
+    if (QFileInfo::exists(library))
+        fail(QCoreApplication::translate(
+                 "TDataModule1", "%1 was left as it is: the backup %2 replaces only a missing library.")
+                 .arg(QDir::toNativeSeparators(library), QDir::toNativeSeparators(backup)));
+    // A log left by a deleted library must not be replayed into the restored copy.
+    QFile::remove(library + QStringLiteral("-wal"));
+    QFile::remove(library + QStringLiteral("-shm"));
+    QDir().mkpath(QFileInfo(library).absolutePath());
+    if (!QFile::copy(backup, library))
+        fail(QCoreApplication::translate("TDataModule1", "The backup %1 could not be copied to %2.")
+                 .arg(QDir::toNativeSeparators(backup), QDir::toNativeSeparators(library)));
+    try {
+        if (!localThisRun_) registry_.writeDbq(kLibraryAlias, library);
+        openDatasets();
+    } catch (const StoreError& second) {
+        fail(QCoreApplication::translate("TDataModule1", "After restoring %1 from %2: %3")
+                 .arg(QDir::toNativeSeparators(library), QDir::toNativeSeparators(backup),
+                      QString::fromUtf8(second.what())));
+    }
 }
 
 void TDataModule1::useLocalLibrary() {
     Database1.disconnect();
     Database3.disconnect();
-    registry_.writeDbq(kLibraryAlias, libraryDefaultPath());
+    if (ServerAddress::isServerUrl(registeredLibraryPath()))
+        registry_.writeDbq(kLibraryAlias, libraryDefaultPath());
+    else localThisRun_ = true;
 }
 
 void TDataModule1::DataModuleCreate() {
@@ -183,10 +203,11 @@ void TDataModule1::DataModuleCreate() {
 
 void TDataModule1::openLibraryFile(const QString& path) {
     const QString previous = registeredLibraryPath();
+    const bool wasLocal = localThisRun_;
     auto reopen = [this] {
         Database1.disconnect();
         Database3.disconnect();
-        state_.title = titleFor(registeredLibraryPath());
+        state_.title = titleFor(libraryPath());
         state_.notify();
         Database1.connect();
         t_master.open();
@@ -204,10 +225,12 @@ void TDataModule1::openLibraryFile(const QString& path) {
         }
         Database1.disconnect();
         registry_.writeDbq(kLibraryAlias, path);
+        localThisRun_ = false;
         reopen();
     } catch (const StoreError& e) {
         try {
             registry_.writeDbq(kLibraryAlias, previous);
+            localThisRun_ = wasLocal;
             reopen();
         } catch (const StoreError&) {
             // The previous library is gone too; the views stay empty and the message below says why.

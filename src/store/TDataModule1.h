@@ -12,9 +12,14 @@
 
 namespace store {
 
-// The registered library is on a server that cannot be opened now.
-struct ServerLibraryError : StoreError {
+// The registered library (a file elsewhere: a USB stick, a network folder;
+// or a server) cannot be opened now; nothing was restored or re-registered.
+struct UnavailableLibraryError : StoreError {
     using StoreError::StoreError;
+};
+// ... and it is on a server.
+struct ServerLibraryError : UnavailableLibraryError {
+    using UnavailableLibraryError::UnavailableLibraryError;
 };
 
 // The data module: owns the three data sources and the six datasets, opens
@@ -56,6 +61,9 @@ public:
     static QString backupPath();
     static QString listPath();             // Data/ecl41_list.db
     QString registeredLibraryPath() const; // DBQ, or the default library
+    // The library this run opens: the registered one, or the local one while
+    // it stands in for a registered file that could not be opened.
+    QString libraryPath() const;
     static QString titleFor(const QString& libraryPath);
     // DEVICE_TYPE shown by a type entry (0 "KMX-417", 1 "KMX-419"; anything else as 0).
     static QString deviceTypeOf(int typeIndex);
@@ -65,12 +73,15 @@ public:
     // through the host, fills the boxes and draws. Throws StoreError when the
     // store cannot be opened even after restoring the library.
     void DataModuleCreate();
-    // The store opening alone (open order, restore and re-registration, title).
-    // Throws ServerLibraryError, nothing restored or re-registered, when the
-    // registered library is on a server that cannot be opened.
+    // The store opening alone (open order, restore of the local library from
+    // its backup, title). Throws UnavailableLibraryError (ServerLibraryError
+    // for a server), nothing restored or re-registered, when the registered
+    // library is not the local one and cannot be opened.
     void openStore();
-    // Registers the local library (Data/ecl41_data.db) instead of a server
-    // library that could not be reached; openStore() then opens it.
+    // The local library (Data/ecl41_data.db) instead of the registered one
+    // that could not be opened; openStore() then opens it. A server library
+    // is replaced in the registration; a file stays registered, so that the
+    // next run opens it again once it is back.
     void useLocalLibrary();
     // "Open database...": registers `path` as the library and reopens the
     // library views. A file that cannot be opened is not kept: the previous
@@ -116,10 +127,14 @@ private:
     void showCurrentRecord(Dataset& ds, bool withSpeed);
     void showEmptyLibrary();
     void ensureBackup();
+    // The local library failed to open with `first`: restored from the backup
+    // when missing, and opened; throws StoreError saying what was done.
+    void restoreLocalLibrary(const StoreError& first);
 
     ViewState& state_;
     DataModuleHost& host_;
     OdbcRegistry registry_;
+    bool localThisRun_ = false;
     DeletedRows deleted_;
     // Others' changes waiting for an edit here to end.
     QTimer refreshLater_;

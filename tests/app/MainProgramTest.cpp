@@ -308,14 +308,25 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
     EXPECT_EQ(program.state.title, title);
 
-    // Registered as the library: offered at the next start, before the store refuses it.
+    // Registered as the library: offered at the next start, before the store
+    // refuses it; then the local library is offered in its place, for this run.
     store::OdbcRegistry().writeDbq("ecl41_data", access);
     boxes.confirms.clear();
     boxes.answer = false;
-    app::MainProgram next;
-    next.start();
-    EXPECT_EQ(boxes.confirms.size(), 1);
+    {
+        app::MainProgram next;
+        EXPECT_THROW(next.start(), store::UnavailableLibraryError) << "declined twice: nothing opened instead";
+    }
+    ASSERT_EQ(boxes.confirms.size(), 2);
+    EXPECT_TRUE(boxes.confirms[1].contains(access) && boxes.confirms[1].contains("Access"))
+        << boxes.confirms[1].toStdString();
     EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
+    boxes.answer = true;
+    boxes.confirms.clear();
+    app::MainProgram standIn;
+    standIn.start();
+    EXPECT_EQ(standIn.state.title, "Echolon 4.1   [" + home.file("Data/") + " ]");
+    EXPECT_EQ(store::OdbcRegistry().readDbq("ecl41_data", {}), access) << "still the registered library";
 }
 
 TEST(MainProgram, theExchangeWindowsOpenDatabase_offersAnAccessLibraryForConversionToo) {

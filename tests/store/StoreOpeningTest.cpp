@@ -75,18 +75,46 @@ TEST_F(StoreOpeningTest, firstRunCreatesTheFilesAndShowsTheProgramsDataFolder) {
     EXPECT_EQ(picFields, Schema::masterFields());
 }
 
-TEST_F(StoreOpeningTest, deletedLibraryIsRestoredFromSaveAndReRegistered) {
+// A registered library elsewhere that is gone (a stick not plugged in),
+// cut short, or of the earlier program is named with the reason, nothing is
+// restored or re-registered; the local library stands in for this run only
+// when asked, and the next run tries the registered one again.
+TEST_F(StoreOpeningTest, aRegisteredLibraryThatCannotBeOpenedIsNamed_andStaysRegistered) {
     { ProgramRun().start(); }
     addLibraryRecord(home.file("Save/ecl41_data.db"), "from backup");
-    QDir().mkpath(home.file("elsewhere"));
-    OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, home.file("elsewhere/gone.db"));
     ASSERT_TRUE(QFile::remove(data("ecl41_data.db")));
-    ProgramRun run;
-    run.start();
-    EXPECT_EQ(registered(), programFolder() + "Data/ecl41_data.db");
-    ASSERT_EQ(run.dm.MasterCount, 1);
-    EXPECT_EQ(run.dm.t_master.fieldByName("MEMO").asString(), "from backup");
-    EXPECT_FALSE(QFile::exists(home.file("elsewhere/gone.db")));
+    QDir().mkpath(home.file("stick"));
+    const QString good = home.file("stick/lib.db");
+    Database::createFile(good, Schema::Kind::Library);
+    const QByteArray whole = readAll(good);
+    writeFile(home.file("stick/cut.db"), whole.left(whole.size() / 3));
+    writeFile(home.file("stick/old.mdb"), accessFile());
+    for (const QString& name :
+         {QStringLiteral("gone.db"), QStringLiteral("cut.db"), QStringLiteral("old.mdb")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString stick = home.file("stick/" + name);
+        const QByteArray before = QFile::exists(stick) ? readAll(stick) : QByteArray();
+        OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, stick);
+        ProgramRun refused;
+        try {
+            refused.start();
+            FAIL() << "the registered library was replaced silently";
+        } catch (const UnavailableLibraryError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(stick)) << e.what();
+        }
+        EXPECT_EQ(registered(), stick);
+        EXPECT_FALSE(QFile::exists(data("ecl41_data.db"))) << "nothing restored unasked";
+
+        ProgramRun standIn;
+        standIn.dm.useLocalLibrary();
+        standIn.start();
+        ASSERT_EQ(standIn.dm.MasterCount, 1);
+        EXPECT_EQ(standIn.dm.t_master.fieldByName("MEMO").asString(), "from backup");
+        EXPECT_EQ(standIn.state.title, "Echolon 4.1   [" + programFolder() + "Data/ ]");
+        EXPECT_EQ(registered(), stick) << "the stick's library is still remembered";
+        EXPECT_EQ(QFile::exists(stick) ? readAll(stick) : QByteArray(), before);
+        ASSERT_TRUE(QFile::remove(data("ecl41_data.db")));
+    }
 }
 
 TEST_F(StoreOpeningTest, restoreNeverOverwritesAndASecondFailureSaysWhy) {
@@ -101,6 +129,8 @@ TEST_F(StoreOpeningTest, restoreNeverOverwritesAndASecondFailureSaysWhy) {
         const QString msg = QString::fromUtf8(e.what());
         EXPECT_TRUE(msg.contains("ecl41_data.db")) << msg.toStdString();
         EXPECT_TRUE(msg.contains("not a database file")) << msg.toStdString();
+        EXPECT_TRUE(msg.contains("was left as it is")) << msg.toStdString();
+        EXPECT_FALSE(msg.contains("After restoring")) << "nothing was restored: " << msg.toStdString();
     }
     EXPECT_EQ(readAll(data("ecl41_data.db")), junk);
 }
@@ -118,16 +148,6 @@ TEST_F(StoreOpeningTest, libraryElsewhereStaysCurrentAcrossRuns) {
         EXPECT_EQ(run.dm.MasterCount, 1);
     }
     EXPECT_EQ(registered(), other);
-}
-
-TEST_F(StoreOpeningTest, registeredAccessOrJunkFileFallsBackToDataAndStaysUntouched) {
-    const QString mdb = home.file("old/ecl41_data.mdb");
-    writeFile(mdb, accessFile());
-    OdbcRegistry().writeDbq(TDataModule1::kLibraryAlias, mdb);
-    ProgramRun run;
-    run.start();
-    EXPECT_EQ(readAll(mdb), accessFile());
-    EXPECT_EQ(registered(), programFolder() + "Data/ecl41_data.db");
 }
 
 TEST_F(StoreOpeningTest, openingAnotherLibraryKeepsTheFilterAndRefusesForeignFiles) {
