@@ -315,7 +315,8 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     boxes.answer = false;
     {
         app::MainProgram next;
-        EXPECT_THROW(next.start(), store::UnavailableLibraryError) << "declined twice: nothing opened instead";
+        EXPECT_THROW(next.start(), store::UnavailableLibraryError)
+            << "declined twice: nothing opened instead";
     }
     ASSERT_EQ(boxes.confirms.size(), 2);
     EXPECT_TRUE(boxes.confirms[1].contains(access) && boxes.confirms[1].contains("Access"))
