@@ -147,6 +147,10 @@
         <source>The file %1 already exists.</source>
         <translation>The file %1 already exists.</translation>
     </message>
+    <message>
+        <source>No number is left for a new record of %1: it holds the %2 %3, the largest there is. Nothing was added.</source>
+        <translation>No number is left for a new record of %1: it holds the %2 %3, the largest there is. Nothing was added.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFile</name>

@@ -147,6 +147,10 @@
         <source>The file %1 already exists.</source>
         <translation>Файл %1 уже существует.</translation>
     </message>
+    <message>
+        <source>No number is left for a new record of %1: it holds the %2 %3, the largest there is. Nothing was added.</source>
+        <translation>Для новой записи %1 не осталось номера: в ней есть %2 %3, наибольший возможный. Ничего не добавлено.</translation>
+    </message>
 </context>
 <context>
     <name>DatabaseFile</name>

@@ -49,6 +49,8 @@ public:
 
     // SQL for the number one above the largest `column` stored in `table`.
     virtual QString nextNumber(const QString& column, const QString& table) const = 0;
+    // SQL for the largest `column` stored in `table`, as nextNumber() counts it (NULL when none).
+    virtual QString largestNumber(const QString& column, const QString& table) const = 0;
     // Appended to an INSERT so that the statement yields the new row key
     // (empty where the driver reports it by itself).
     virtual QString returningKey() const = 0;

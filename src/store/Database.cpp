@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <atomic>
 #include <exception>
+#include <limits>
 
 namespace store {
 
@@ -131,6 +132,22 @@ QVector<Backend::ColumnInfo> Database::columns(const QString& table) {
 
 QString Database::nextNumber(const QString& column, const QString& table) const {
     return backend().nextNumber(column, table);
+}
+
+void Database::ensureNumberLeft(const QString& column, const QString& table) const {
+    QSqlQuery q(handle());
+    // A failed question is left to the insert, which says why.
+    if (!q.exec(QStringLiteral("SELECT ") + backend().largestNumber(column, table)) || !q.next() ||
+        q.value(0).isNull())
+        return;
+    bool read = false;
+    const qint64 largest = q.value(0).toLongLong(&read);
+    if (read && largest < std::numeric_limits<qint64>::max()) return;
+    throw StoreError(QCoreApplication::translate("Database",
+                                                 "No number is left for a new record of %1: it holds the %2 "
+                                                 "%3, the largest there is. Nothing was added.")
+                         .arg(displayName(), column, q.value(0).toString())
+                         .toStdString());
 }
 
 QVariant Database::bindable(const QVariant& v, ColumnKind kind) const { return backend().bindable(v, kind); }

@@ -93,6 +93,10 @@ public:
     // The visible columns of `table` (without the row key); empty when absent.
     QVector<Backend::ColumnInfo> columns(const QString& table);
     QString nextNumber(const QString& column, const QString& table) const;
+    // Throws StoreError when `table` holds the largest `column` number there
+    // is, so that the next one would overflow (and, in a file, silently turn
+    // into a repeated floating-point number).
+    void ensureNumberLeft(const QString& column, const QString& table) const;
     QVariant bindable(const QVariant& v, ColumnKind kind) const;
 
     // Bumped by every write to a table, so that other views of the same table

@@ -278,6 +278,10 @@ QString PgBackend::nextNumber(const QString& column, const QString& table) const
     return QStringLiteral("(SELECT COALESCE(MAX(%1), 0) + 1 FROM %2)").arg(quoted(column), quoted(table));
 }
 
+QString PgBackend::largestNumber(const QString& column, const QString& table) const {
+    return QStringLiteral("(SELECT MAX(%1) FROM %2)").arg(quoted(column), quoted(table));
+}
+
 QVariant PgBackend::bindable(const QVariant& v, ColumnKind kind) const {
     // The program keeps marks as 0/1; the server's boolean column takes only booleans.
     if (kind == ColumnKind::Bool && v.isValid() && !v.isNull()) return QVariant(FieldValue::boolean(v));

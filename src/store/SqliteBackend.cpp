@@ -164,6 +164,10 @@ QString SqliteBackend::nextNumber(const QString& column, const QString& table) c
         .arg(quoted(column), quoted(table));
 }
 
+QString SqliteBackend::largestNumber(const QString& column, const QString& table) const {
+    return QStringLiteral("(SELECT MAX(CAST(%1 AS INTEGER)) FROM %2)").arg(quoted(column), quoted(table));
+}
+
 QString SqliteBackend::begin(QSqlDatabase& db, Sync sync, const QString&) {
     // The setting holds for the connection; it goes back once this commit is on the disk.
     if (sync == Sync::Full) QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=FULL"));

@@ -190,6 +190,7 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
                         const QVector<int>& numbered) {
     QStringList names, marks;
     QVariantList params;
+    if (!numbered.isEmpty()) db_.ensureNumberLeft(columns_.value(numbered.first()).name, stmt_.table);
     const QString next =
         numbered.isEmpty() ? QString() : db_.nextNumber(columns_.value(numbered.first()).name, stmt_.table);
     for (int c = 0; c < columns_.size(); ++c) {

@@ -2,6 +2,7 @@
 
 #include <QSqlQuery>
 #include <QStringList>
+#include <limits>
 
 using namespace store;
 
@@ -295,6 +296,37 @@ TEST_P(DatasetTest, numberedRowTakesOneAboveTheLargestStoredNumber) {
     for (int i = 0; i < all.recordCount(); ++i)
         numbers << all.valueAt(i, all.fieldIndex("REC_ID")).toString();
     EXPECT_EQ(numbers, QStringList({"7", "8", "9"}));
+}
+
+// Up to the largest number there is, and no further: a library holding it
+// (an old tool, a bad copy) refuses new numbers rather than repeat one.
+TEST_P(DatasetTest, theLastNumberIsGiven_andThenNoneIsInventedPastIt) {
+    Dataset all(db, "all");
+    all.setTableName("master");
+    all.open();
+    constexpr qint64 kLargest = std::numeric_limits<qint64>::max();
+    all.append();
+    all.fieldByName("REC_ID").setInteger(kLargest - 1);
+    all.fieldByName("MEMO").setString("old");
+    all.post();
+    all.appendNumbered("REC_ID", {"BANK_NUM"});
+    all.fieldByName("MEMO").setString("last");
+    all.post();
+    EXPECT_EQ(all.fieldByName("REC_ID").value().toLongLong(), kLargest);
+    for (int i = 0; i < 3; ++i) {
+        all.appendNumbered("REC_ID", {"BANK_NUM"});
+        all.fieldByName("MEMO").setString("one too many");
+        try {
+            all.post();
+            FAIL() << "a number past the largest was given: "
+                   << all.fieldByName("REC_ID").asString().toStdString();
+        } catch (const StoreError& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains("No number is left")) << e.what();
+        }
+    }
+    all.close();
+    all.open();
+    EXPECT_EQ(all.recordCount(), 2);
 }
 
 TEST_P(DatasetTest, disconnectClosesDatasetsAndOpenReconnects) {
