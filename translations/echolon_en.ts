@@ -1221,6 +1221,10 @@ Make it and start with an empty waveform library?</translation>
         <translation>The import stopped: %1 waveform files were stored, %2 were not (%3); these are offered for import at the next start.
 %4</translation>
     </message>
+    <message>
+        <source>%1: its name is not valid UTF-8 (written by another system); rename it to import it</source>
+        <translation>%1: its name is not valid UTF-8 (written by another system); rename it to import it</translation>
+    </message>
 </context>
 <context>
     <name>TdrHeader</name>

@@ -1221,6 +1221,10 @@ Make it and start with an empty waveform library?</source>
         <translation>Импорт прерван: сохранено файлов рефлектограмм — %1, не сохранено — %2 (%3); их будет предложено импортировать при следующем запуске.
 %4</translation>
     </message>
+    <message>
+        <source>%1: its name is not valid UTF-8 (written by another system); rename it to import it</source>
+        <translation>%1: имя файла записано не в Юникоде (другой системой); переименуйте файл, чтобы импортировать его</translation>
+    </message>
 </context>
 <context>
     <name>TdrHeader</name>

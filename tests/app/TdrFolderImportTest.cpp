@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QThread>
 #include <atomic>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -153,6 +154,15 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
         ASSERT_TRUE(huge.resize(10 * 1024 * 1024));
     }
     ASSERT_TRUE(QDir(home.file("waves")).mkdir("dir.tdr"));
+    {
+        // A name from another system's disk: no valid UTF-8, so no QString names it.
+        const QByteArray bad = QFile::encodeName(wave("")) + "bad\xff\xfe.tdr";
+        std::FILE* f = std::fopen(bad.constData(), "wb");
+        ASSERT_NE(f, nullptr);
+        const QByteArray image = TdrTestImage().bytes();
+        std::fwrite(image.constData(), 1, image.size(), f);
+        std::fclose(f);
+    }
 
     const app::tdr::TdrFolderResult result = importFolder();
     EXPECT_EQ(result.imported, 1);
@@ -166,9 +176,11 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
     EXPECT_TRUE(text.contains("huge.tdr: the file is too large"));
     EXPECT_TRUE(text.contains("speed0.tdr: propagation ratio word 0 is not above zero"));
     EXPECT_TRUE(text.contains("speedneg.tdr: propagation ratio word -1500 is not above zero"));
+    EXPECT_TRUE(text.contains(QString::fromUtf8("bad\uFFFD\uFFFD.tdr: its name is not valid UTF-8")))
+        << text.toStdString();
     EXPECT_FALSE(text.contains("dir.tdr"));
     EXPECT_FALSE(text.contains("a.b.tdr"));
-    EXPECT_EQ(result.passedOver.size(), 6);
+    EXPECT_EQ(result.passedOver.size(), 7);
 }
 
 TEST_F(TdrFolderImportTest, longListNamesTheFirstFilesAndCountsTheRest) {

@@ -4,6 +4,7 @@
 #include "app/tdr/ImportTdrFile.h"
 #include "app/tdr/TdrError.h"
 #include "app/tdr/TdrFile.h"
+#include "app/tdr/UndecodableNames.h"
 #include "store/DataModuleHost.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
@@ -26,11 +27,19 @@ TdrFolderResult TdrFolderImport::importFolderOf(const QString& chosenFile) {
     // Unsorted keeps the file system's own listing order; Files without
     // System leaves out pipes and devices that happen to be named *.tdr.
     const QDir folder = QFileInfo(chosenFile).absoluteDir();
-    return importFiles(folder.absolutePath(), folder.entryList({QStringLiteral("*.tdr")},
-                                                               QDir::Files | QDir::Hidden, QDir::Unsorted));
+    // Names the listing cannot give are said too, never skipped unseen.
+    return importFiles(
+        folder.absolutePath(),
+        folder.entryList({QStringLiteral("*.tdr")}, QDir::Files | QDir::Hidden, QDir::Unsorted),
+        undecodableTdrFiles(folder.absolutePath()));
 }
 
 TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QStringList& names) {
+    return importFiles(folderPath, names, {});
+}
+
+TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QStringList& names,
+                                             const QStringList& unlisted) {
     TdrFolderResult result;
     QString diskFull;
     QString lost;
@@ -77,6 +86,7 @@ TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QS
         store::messages().warning(lostServerMessage(result.imported, result.notStored, lost));
     else if (!result.notStored.isEmpty())
         store::messages().warning(diskFullMessage(result.notStored, int(names.size()), diskFull));
+    result.passedOver << unlisted;
     if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
     return result;
 }

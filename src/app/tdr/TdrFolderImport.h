@@ -46,6 +46,9 @@ public:
     static QString lostServerMessage(int stored, const QStringList& notStored, const QString& lost);
 
 private:
+    // `unlisted`: files the listing could not name, passed over with their reason.
+    TdrFolderResult importFiles(const QString& folder, const QStringList& names, const QStringList& unlisted);
+
     store::Dataset& master_;
     store::Dataset& master2_;
     store::DataModuleHost& mainWindow_;
