@@ -170,6 +170,10 @@
         <source>The database file %1 cannot be read.</source>
         <translation>The database file %1 cannot be read.</translation>
     </message>
+    <message>
+        <source>The file %1 is empty (0 bytes): it holds no waveform library.</source>
+        <translation>The file %1 is empty (0 bytes): it holds no waveform library.</translation>
+    </message>
 </context>
 <context>
     <name>DeletedRows</name>

@@ -170,6 +170,10 @@
         <source>The database file %1 cannot be read.</source>
         <translation>Файл базы данных %1 не читается.</translation>
     </message>
+    <message>
+        <source>The file %1 is empty (0 bytes): it holds no waveform library.</source>
+        <translation>Файл %1 пуст (0 байт): в нём нет библиотеки рефлектограмм.</translation>
+    </message>
 </context>
 <context>
     <name>DeletedRows</name>

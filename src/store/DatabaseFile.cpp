@@ -41,6 +41,9 @@ QString DatabaseFile::refusal(Kind kind, const QString& path) {
     case Kind::Unreadable:
         return QCoreApplication::translate("DatabaseFile", "The database file %1 cannot be read.").arg(name);
     case Kind::Empty:
+        return QCoreApplication::translate("DatabaseFile",
+                                           "The file %1 is empty (0 bytes): it holds no waveform library.")
+            .arg(name);
     case Kind::Sqlite: break;
     }
     return {};

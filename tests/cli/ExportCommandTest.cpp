@@ -5,6 +5,8 @@
 #include "store/Dataset.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -112,6 +114,21 @@ TEST(ExportCommand, refusesWhatItCannotDoWithAMessageAndWritesNothing) {
         env.run("echolon", {"export", "--home", env.dir("XDG_DATA_HOME"), "--all", "--format", "json"});
     EXPECT_EQ(noLibrary.exitCode, 1);
     EXPECT_TRUE(noLibrary.err.contains("ecl41_data.db")) << noLibrary.err.toStdString();
+
+    // A library file of 0 bytes (a copy cut off before it began): said, both ways.
+    const QString emptyHome = env.dir("HOME") + "/empty";
+    QDir().mkpath(emptyHome + "/Data");
+    QFile(emptyHome + "/Data/ecl41_data.db").open(QIODevice::WriteOnly);
+    const Finished empty =
+        env.run("echolon", {"export", "--home", emptyHome, "--all", "--format", "json", "--out", out});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.contains("is empty (0 bytes)")) << empty.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    const Finished copied = env.run("echolon", {"copy-library", "--from", emptyHome + "/Data/ecl41_data.db",
+                                                "--to", env.dir("HOME") + "/copy.db"});
+    EXPECT_EQ(copied.exitCode, 1);
+    EXPECT_TRUE(copied.err.contains("is empty (0 bytes)")) << copied.err.toStdString();
+    EXPECT_FALSE(QFile::exists(env.dir("HOME") + "/copy.db"));
 
     for (const QStringList& args :
          {QStringList{"export", "--home", home, "--rec-id", "4", "--format", "xml"},
