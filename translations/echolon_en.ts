@@ -212,6 +212,40 @@
     </message>
 </context>
 <context>
+    <name>ExactCopy</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the field %1 holds %2, %3</source>
+        <translation>the field %1 holds %2, %3</translation>
+    </message>
+    <message>
+        <source>which is no whole number</source>
+        <translation>which is no whole number</translation>
+    </message>
+    <message>
+        <source>which is no finite number</source>
+        <translation>which is no finite number</translation>
+    </message>
+    <message>
+        <source>which is no text</source>
+        <translation>which is no text</translation>
+    </message>
+    <message>
+        <source>stored as bytes that are no valid UTF-8 text</source>
+        <translation>stored as bytes that are no valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>which is text, not samples</source>
+        <translation>which is text, not samples</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeProgress</name>
     <message>
         <source>%1 s</source>

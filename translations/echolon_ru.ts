@@ -212,6 +212,41 @@
     </message>
 </context>
 <context>
+    <name>ExactCopy</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the field %1 holds %2, %3</source>
+        <translation>в поле %1 записано %2, %3</translation>
+    </message>
+    <message>
+        <source>which is no whole number</source>
+        <translation>а это не целое число</translation>
+    </message>
+    <message>
+        <source>which is no finite number</source>
+        <translation>а это не конечное число</translation>
+    </message>
+    <message>
+        <source>which is no text</source>
+        <translation>а это не текст</translation>
+    </message>
+    <message>
+        <source>stored as bytes that are no valid UTF-8 text</source>
+        <translation>и его байты — не текст в Юникоде</translation>
+    </message>
+    <message>
+        <source>which is text, not samples</source>
+        <translation>а это текст, а не отсчёты</translation>
+    </message>
+</context>
+<context>
     <name>ExchangeProgress</name>
     <message>
         <source>%1 s</source>

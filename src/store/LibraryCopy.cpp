@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/DatabaseFile.h"
 #include "store/Dataset.h"
+#include "store/ExactCopy.h"
 #include "store/PgBackend.h"
 #include "store/ServerAddress.h"
 
@@ -68,16 +69,31 @@ public:
         // One statement reads one consistent state of the library, however
         // others write to it meanwhile; forward only, the rows are not all kept.
         query_->setForwardOnly(true);
-        if (!query_->exec(QStringLiteral("SELECT * FROM master ORDER BY rowid")))
+        server_ = server;
+        // A file's rows carry their key too, for rereading a field's stored bytes.
+        if (!query_->exec(server ? QStringLiteral("SELECT * FROM master ORDER BY rowid")
+                                 : QStringLiteral("SELECT rowid, * FROM master ORDER BY rowid")))
             throw StoreError(LibraryCopy::tr("%1 holds no waveform library: %2")
                                  .arg(name, query_->lastError().text().trimmed())
                                  .toStdString());
         return *query_;
     }
 
+    // The bytes a text field of the current row holds in a file, for text
+    // that read with replacement characters; empty otherwise.
+    QByteArray storedBytes(const QString& field) const {
+        const QVariant text = query_->value(field);
+        if (server_ || !text.toString().contains(QChar::ReplacementCharacter)) return {};
+        QSqlQuery raw(QSqlDatabase::database(name_, false));
+        raw.prepare(QStringLiteral("SELECT CAST(%1 AS BLOB) FROM master WHERE rowid = ?").arg(quoted(field)));
+        raw.addBindValue(query_->value(QStringLiteral("rowid")));
+        return raw.exec() && raw.next() ? raw.value(0).toByteArray() : QByteArray();
+    }
+
 private:
     QString location_;
     QString name_;
+    bool server_ = false;
     std::optional<QSqlQuery> query_;
 };
 
@@ -120,13 +136,14 @@ void refuseUnlessEmpty(Database& target, const QString& to) {
                              .toStdString());
 }
 
-qint64 fill(Database& target, QSqlQuery& rows, const QString& from, const QString& to) {
+qint64 fill(Database& target, Source& source, QSqlQuery& rows, const QString& from, const QString& to) {
     const std::vector<FieldMap> map =
         mapFields(rows.record(), target.columns(QStringLiteral("master")), from, to);
-    QStringList names, marks;
+    QStringList names, marks, fields;
     for (const FieldMap& f : map) {
         names << quoted(f.target.name);
         marks << QStringLiteral("?");
+        fields << rows.record().fieldName(f.source);
     }
     const int recId = rows.record().indexOf(QStringLiteral("REC_ID"));
     bool first = true;
@@ -146,10 +163,14 @@ qint64 fill(Database& target, QSqlQuery& rows, const QString& from, const QStrin
                 return false;
             }
             try {
-                for (const FieldMap& f : map)
+                for (size_t i = 0; i < map.size(); ++i) {
+                    const FieldMap& f = map[i];
+                    const QByteArray stored =
+                        f.target.kind == ColumnKind::Text ? source.storedBytes(fields[int(i)]) : QByteArray();
                     row << target.bindable(
-                        FieldValue::toStored(rows.value(f.source), f.target.kind, f.target.name),
+                        exactCopy(rows.value(f.source), f.target.kind, fields[int(i)], stored),
                         f.target.kind);
+                }
             } catch (const StoreError& e) {
                 throw StoreError(LibraryCopy::tr("The waveform No %1 of %2 cannot be stored in %3: %4")
                                      .arg(recId < 0 ? QString() : rows.value(recId).toString(),
@@ -179,7 +200,7 @@ qint64 LibraryCopy::copy(const QString& from, const QString& to) {
     target.setCreateIfMissing(true);
     try {
         target.connect();
-        return fill(target, rows, from, to);
+        return fill(target, source, rows, from, to);
     } catch (...) {
         target.disconnect();
         // An empty file left behind would look like a copy that succeeded.
