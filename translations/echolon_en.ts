@@ -213,13 +213,6 @@
 </context>
 <context>
     <name>ExactCopy</name>
-    <message numerus="yes">
-        <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>the field %1 holds %2, %3</source>
         <translation>the field %1 holds %2, %3</translation>
@@ -243,6 +236,10 @@
     <message>
         <source>which is text, not samples</source>
         <translation>which is text, not samples</translation>
+    </message>
+    <message>
+        <source>binary data (%1 bytes)</source>
+        <translation>binary data (%1 bytes)</translation>
     </message>
 </context>
 <context>

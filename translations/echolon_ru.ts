@@ -213,14 +213,6 @@
 </context>
 <context>
     <name>ExactCopy</name>
-    <message numerus="yes">
-        <source>%n bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
     <message>
         <source>the field %1 holds %2, %3</source>
         <translation>в поле %1 записано %2, %3</translation>
@@ -244,6 +236,10 @@
     <message>
         <source>which is text, not samples</source>
         <translation>а это текст, а не отсчёты</translation>
+    </message>
+    <message>
+        <source>binary data (%1 bytes)</source>
+        <translation>двоичные данные (%1 байт)</translation>
     </message>
 </context>
 <context>

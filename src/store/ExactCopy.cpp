@@ -12,10 +12,10 @@ namespace store {
 namespace {
 
 [[noreturn]] void refuse(const QString& field, const QVariant& value, const char* why) {
-    QString shown =
-        value.typeId() == QMetaType::QByteArray
-            ? QCoreApplication::translate("ExactCopy", "%n bytes", nullptr, int(value.toByteArray().size()))
-            : value.toString();
+    QString shown = value.typeId() == QMetaType::QByteArray
+                        ? QCoreApplication::translate("ExactCopy", "binary data (%1 bytes)")
+                              .arg(value.toByteArray().size())
+                        : value.toString();
     if (shown.size() > 40) shown = shown.left(40) + QStringLiteral("…");
     throw StoreError(QCoreApplication::translate("ExactCopy", "the field %1 holds %2, %3")
                          .arg(field, shown, QCoreApplication::translate("ExactCopy", why))
