@@ -6,6 +6,7 @@
 #include "exporter/JsonExport.h"
 #include "exporter/LibraryFile.h"
 #include "store/Dataset.h"
+#include "store/DiskFull.h"
 #include "store/IniFile.h"
 #include "store/OdbcRegistry.h"
 #include "store/ProgramFolder.h"
@@ -44,15 +45,16 @@ public:
                 .arg(QDir::toNativeSeparators(path),
                      QFileInfo(path).isDir() ? ExportCommand::tr("it is a folder") : file->errorString());
         saved_ = file.get();
+        path_ = path;
         device_ = std::move(file);
         return {};
     }
     void write(const QByteArray& bytes) {
-        if (failed_.isEmpty() && device_->write(bytes) != bytes.size()) failed_ = device_->errorString();
+        if (failed_.isEmpty() && device_->write(bytes) != bytes.size()) failed_ = failure();
     }
     QString finish() {
         if (failed_.isEmpty() && (saved_ ? !saved_->commit() : !static_cast<QFile*>(device_.get())->flush()))
-            failed_ = device_->errorString();
+            failed_ = failure();
         return failed_.isEmpty() ? QString() : ExportCommand::tr("Cannot write the export: %1").arg(failed_);
     }
     void abandon() {
@@ -60,8 +62,13 @@ public:
     }
 
 private:
+    QString failure() const {
+        return store::DiskFull::writeFailure(*static_cast<QFileDevice*>(device_.get()), path_);
+    }
+
     std::unique_ptr<QIODevice> device_;
     QSaveFile* saved_ = nullptr;
+    QString path_; // empty for standard output
     QString failed_;
 };
 

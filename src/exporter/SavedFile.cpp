@@ -1,5 +1,7 @@
 #include "exporter/SavedFile.h"
 
+#include "store/DiskFull.h"
+
 #include <QDir>
 #include <QSaveFile>
 
@@ -11,11 +13,12 @@ QString SavedFile::write(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return tr("Cannot write %1: %2").arg(shown, file.errorString());
     if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
+        const QString why = store::DiskFull::writeFailure(file, path);
         file.cancelWriting();
         return tr("Cannot write %1: %2").arg(shown, why);
     }
-    if (!file.commit()) return tr("Cannot write %1: %2").arg(shown, file.errorString());
+    if (!file.commit())
+        return tr("Cannot write %1: %2").arg(shown, store::DiskFull::writeFailure(file, path));
     return {};
 }
 

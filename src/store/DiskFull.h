@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QFileDevice;
+
 namespace store {
 
 // A write refused because the disk holding the database file is full: every
@@ -16,6 +18,11 @@ struct DiskFull : StoreError {
         return QCoreApplication::translate("DiskFull", "the disk holding %1 is full").arg(folder);
     }
     QString reason() const { return reasonFor(folder); }
+
+    // Why a write of `file` (to `path`) fell short: the full disk when its
+    // disk has no room left (the system then often gives no reason of its
+    // own), else the file's error.
+    static QString writeFailure(const QFileDevice& file, const QString& path);
 
     QString folder; // the database file's folder, in the system's notation
 };

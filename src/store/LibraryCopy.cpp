@@ -203,8 +203,10 @@ qint64 LibraryCopy::copy(const QString& from, const QString& to) {
         return fill(target, source, rows, from, to);
     } catch (...) {
         target.disconnect();
-        // An empty file left behind would look like a copy that succeeded.
-        if (creates) QFile::remove(to);
+        // An empty file left behind would look like a copy that succeeded;
+        // its log beside it (left when the disk filled) is part of it.
+        if (creates)
+            for (const char* part : {"", "-wal", "-shm", "-journal"}) QFile::remove(to + QLatin1String(part));
         throw;
     }
 }

@@ -7,6 +7,8 @@
 #include "support/PgServer.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QProcess>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
@@ -152,4 +154,34 @@ TEST(CopyLibraryCommand, aFailedCopyLeavesTheTargetAsItWas) {
         EXPECT_TRUE(f.err.contains("Usage:")) << f.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(fresh));
+}
+
+// On a disk that fills up (a small file system of its own, where the
+// machine lets a user mount one): the copy and the export say so in those
+// words, and neither leaves a part of its file behind.
+TEST(CopyLibraryCommand, onAFullDiskTheCopyAndTheExportSaySo_andLeaveNothing) {
+    CleanProcess env;
+    const QString home = env.dir("HOME") + "/folder";
+    QDir().mkpath(home + "/Data");
+    const QString library = home + "/Data/ecl41_data.db";
+    ASSERT_EQ(env.run("echolon-library-writer", {library, "100", "wave"}).exitCode, 0);
+    const QString small = env.dir("HOME") + "/small";
+    const QString script =
+        "mkdir -p \"$1\" && mount -t tmpfs -o size=96k none \"$1\" || exit 77\n"
+        "\"$2\" --lang described copy-library --from \"$3\" --to \"$1/copy.db\"; echo \"copy=$?\"\n"
+        "\"$2\" --lang described export --home \"$4\" --all --format json --out \"$1/all.json\"; echo "
+        "\"export=$?\"\n"
+        "ls -A \"$1\" | sed 's/^/left:/'\n";
+    QProcess p;
+    p.start("unshare",
+            {"-rm", "sh", "-c", script, "sh", small, CleanProcess::binary("echolon"), library, home});
+    if (!p.waitForStarted()) GTEST_SKIP() << "no unshare here";
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+    if (p.exitCode() == 77 || out.isEmpty())
+        GTEST_SKIP() << "no file system of its own can be mounted here: " << err.toStdString();
+    EXPECT_TRUE(out.contains("copy=1") && out.contains("export=1")) << out.toStdString();
+    EXPECT_EQ(err.count("the disk holding " + small + " is full"), 2) << err.toStdString();
+    EXPECT_FALSE(out.contains("left:")) << out.toStdString();
 }
