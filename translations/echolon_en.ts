@@ -416,6 +416,10 @@ Import these files now?</translation>
         <source>The exchange was interrupted: %1.</source>
         <translation>The exchange was interrupted: %1.</translation>
     </message>
+    <message>
+        <source>the connection to the instrument was lost: the adapter was unplugged or the instrument switched off</source>
+        <translation>the connection to the instrument was lost: the adapter was unplugged or the instrument switched off</translation>
+    </message>
 </context>
 <context>
     <name>LibraryColumns</name>

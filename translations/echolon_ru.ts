@@ -416,6 +416,10 @@ Import these files now?</source>
         <source>The exchange was interrupted: %1.</source>
         <translation>Обмен данными прерван: %1.</translation>
     </message>
+    <message>
+        <source>the connection to the instrument was lost: the adapter was unplugged or the instrument switched off</source>
+        <translation>связь с прибором потеряна: адаптер отключён или прибор выключен</translation>
+    </message>
 </context>
 <context>
     <name>LibraryColumns</name>

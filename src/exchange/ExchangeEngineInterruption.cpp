@@ -3,6 +3,7 @@
 #include "exchange/ExchangeEngine.h"
 
 #include "exchange/WireLog.h"
+#include "exchange/serial/ERsCommError.h"
 #include "store/Messages.h"
 
 namespace exchange {
@@ -35,7 +36,9 @@ void ExchangeEngine::closedByUser() {
 void ExchangeEngine::lineFailed(const std::exception& e) {
     const QString what = QString::fromUtf8(e.what());
     wirelog::note(QStringLiteral("port failed: ") + what);
-    interrupt(lineLossOr(Interruption::Cause::LineError), what);
+    const auto* port = dynamic_cast<const serial::ERsCommError*>(&e);
+    const bool lost = port && port->kind() == serial::ERsCommError::Kind::LineLost;
+    interrupt(lineLossOr(lost ? Interruption::Cause::LineLost : Interruption::Cause::LineError), what);
 }
 
 Interruption::Cause ExchangeEngine::lineLossOr(Interruption::Cause otherwise) const {
@@ -55,6 +58,7 @@ void ExchangeEngine::tell(const Interruption& why) const {
     case Interruption::Cause::Stopped: store::messages().information(stoppedByUser()); break;
     case Interruption::Cause::LineError: store::messages().error(why.detail); break;
     case Interruption::Cause::LineClosed:
+    case Interruption::Cause::LineLost:
     case Interruption::Cause::AdapterGone: store::messages().information(why.sentence()); break;
     }
 }

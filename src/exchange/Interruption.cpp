@@ -13,6 +13,10 @@ QString Interruption::reason() const {
     case Cause::AdapterGone:
         return QCoreApplication::translate("Interruption", "the serial adapter was unplugged");
     case Cause::Stopped: return QCoreApplication::translate("Interruption", "stopped by the user");
+    case Cause::LineLost:
+        return QCoreApplication::translate(
+            "Interruption", "the connection to the instrument was lost: the adapter was unplugged "
+                            "or the instrument switched off");
     case Cause::LineError: return detail;
     }
     return detail;

@@ -12,6 +12,7 @@ struct Interruption {
         LineClosed,  // the other end closed the line (a program on a pseudo-terminal)
         AdapterGone, // the serial device went away (an adapter unplugged)
         Stopped,     // the user stopped the exchange or closed its dialog
+        LineLost,    // the open line failed: the adapter unplugged or the instrument switched off
         LineError,   // the port failed otherwise; `detail` holds its words
     };
 

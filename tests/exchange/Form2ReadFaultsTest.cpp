@@ -151,6 +151,13 @@ const LineFailure kFailures[] = {
          p.loss = LineLoss::Gone;
          p.purgeError = "Error clearing buffers (5), Input/output error";
      }},
+    // The line fails with the node still there (an instrument switched off behind an adapter).
+    {"lineLost",
+     "the connection to the instrument was lost: the adapter was unplugged or the instrument switched off",
+     [](MemoryPort& p, QDialog&) {
+         p.purgeError = "Error clearing buffers (5), Input/output error";
+         p.purgeErrorKind = serial::ERsCommError::Kind::LineLost;
+     }},
     {"dialogClosedByTheUser", "stopped by the user",
      [](MemoryPort&, QDialog& engine) { QTimer::singleShot(0, &engine, [&engine] { engine.reject(); }); }},
 };

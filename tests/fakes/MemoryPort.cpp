@@ -36,7 +36,7 @@ int MemoryPort::read(char* data, int count) {
 
 void MemoryPort::purgeReadWrite() {
     if (!active_) return;
-    if (!purgeError.isEmpty()) throw std::runtime_error(purgeError.toStdString());
+    if (!purgeError.isEmpty()) throw serial::ERsCommError(purgeError, purgeErrorKind);
     ++purges_;
     input_.clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "exchange/CommPort.h"
+#include "exchange/serial/ERsCommError.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,8 +41,9 @@ public:
 
     // When set, open() throws with this text.
     QString openError;
-    // When set, purgeReadWrite() throws with this text (a device gone mid-exchange).
+    // When set, purgeReadWrite() throws with this text and kind (a device gone mid-exchange).
     QString purgeError;
+    serial::ERsCommError::Kind purgeErrorKind = serial::ERsCommError::Kind::Other;
     // What lineLoss() reports.
     LineLoss loss = LineLoss::None;
 

@@ -14,6 +14,7 @@ public:
         DeviceMissing, // no such device, or no hardware behind its node
         DeviceBusy,    // another program (or another port of this one) holds it
         AccessRefused, // this user may not open it
+        LineLost,      // the open line failed: the adapter or the instrument went away
     };
 
     explicit ERsCommError(const QString& message, Kind kind = Kind::Other)

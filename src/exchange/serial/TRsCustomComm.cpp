@@ -8,6 +8,8 @@
 #include "exchange/serial/TRsCommWriteThread.h"
 #include "exchange/serial/TermiosDevice.h"
 
+#include <cerrno>
+
 namespace serial {
 
 TRsCustomComm::TRsCustomComm()
@@ -111,7 +113,10 @@ void TRsCustomComm::CheckOpen() const {
 }
 
 void TRsCustomComm::Error(const QString& format, int code) const {
-    throw ERsCommError(PlatformError::Format(format, code, PlatformError::Text(code)));
+    // An open line that answers with an I/O error has lost its other end.
+    const bool lost = code == EIO || code == ENXIO || code == ENODEV;
+    throw ERsCommError(PlatformError::Format(format, code, PlatformError::Text(code)),
+                       lost ? ERsCommError::Kind::LineLost : ERsCommError::Kind::Other);
 }
 
 void TRsCustomComm::Watch(int code, const QString& format) const {
