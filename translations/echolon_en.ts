@@ -174,6 +174,10 @@
         <source>The file %1 is empty (0 bytes): it holds no waveform library.</source>
         <translation>The file %1 is empty (0 bytes): it holds no waveform library.</translation>
     </message>
+    <message>
+        <source>%1 is not a waveform library: it holds no table master.</source>
+        <translation>%1 is not a waveform library: it holds no table master.</translation>
+    </message>
 </context>
 <context>
     <name>DeletedRows</name>
@@ -774,6 +778,10 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     <message>
         <source>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</source>
         <translation>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</translation>
+    </message>
+    <message>
+        <source>this account may read but not change the crew library</source>
+        <translation>this account may read but not change the crew library</translation>
     </message>
 </context>
 <context>

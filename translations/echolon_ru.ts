@@ -174,6 +174,10 @@
         <source>The file %1 is empty (0 bytes): it holds no waveform library.</source>
         <translation>Файл %1 пуст (0 байт): в нём нет библиотеки рефлектограмм.</translation>
     </message>
+    <message>
+        <source>%1 is not a waveform library: it holds no table master.</source>
+        <translation>%1 — не библиотека рефлектограмм: в нём нет таблицы master.</translation>
+    </message>
 </context>
 <context>
     <name>DeletedRows</name>
@@ -774,6 +778,10 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     <message>
         <source>The connection to the server library %1 is lost (%2). What is shown stays; nothing can be stored until the program has reconnected, which it tries every second.</source>
         <translation>Связь с базой на сервере %1 потеряна (%2). Показанное остаётся на экране; сохранить ничего нельзя, пока программа не восстановит связь, — она пытается каждую секунду.</translation>
+    </message>
+    <message>
+        <source>this account may read but not change the crew library</source>
+        <translation>эта учётная запись может читать библиотеку бригады, но не изменять её</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,8 @@ void LibraryFile::open() {
     if (!db.open())
         throw store::StoreError(
             tr("Cannot open the waveform library %1: %2").arg(shown, db.lastError().text()).toStdString());
+    if (!db.tables().contains(QStringLiteral("master"), Qt::CaseInsensitive))
+        throw store::StoreError(store::DatabaseFile::notALibrary(shown).toStdString());
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT 1 FROM master LIMIT 1")))
         throw store::StoreError(

@@ -6,6 +6,8 @@
 
 namespace store {
 
+QString Backend::errorText(const QSqlError& error) const { return error.text(); }
+
 std::unique_ptr<Backend> Backend::forLocation(const QString& location) {
     if (ServerAddress::isServerUrl(location)) return std::make_unique<PgBackend>();
     return std::make_unique<SqliteBackend>();

@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QVariant>
 #include <QVector>
@@ -47,6 +48,8 @@ public:
     // empty when there is no such table. Throws StoreError when unreadable.
     virtual QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) = 0;
 
+    // The words for an engine's error, the user's where the engine has better ones than its own.
+    virtual QString errorText(const QSqlError& error) const;
     // SQL for the number one above the largest `column` stored in `table`.
     virtual QString nextNumber(const QString& column, const QString& table) const = 0;
     // SQL for the largest `column` stored in `table`, as nextNumber() counts it (NULL when none).

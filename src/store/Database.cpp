@@ -196,7 +196,7 @@ void Database::transact(const QString& table, Sync sync, const QString& numbered
         throw;
     }
     q.finish();
-    if (error.isEmpty() && !db.commit()) error = db.lastError().text();
+    if (error.isEmpty() && !db.commit()) error = b.errorText(db.lastError());
     if (!error.isEmpty()) {
         db.rollback();
         b.fail(what, error);
@@ -210,9 +210,9 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
     WriteResult result;
     transact(table, sync, numberedTable, [&](QSqlQuery& q) {
         const QString returningKey = returning ? backend_->returningKey() : QString();
-        if (!q.prepare(sql + returningKey)) return q.lastError().text();
+        if (!q.prepare(sql + returningKey)) return backend_->errorText(q.lastError());
         for (const QVariant& p : params) q.addBindValue(p);
-        if (!q.exec()) return q.lastError().text();
+        if (!q.exec()) return backend_->errorText(q.lastError());
         result.rowsAffected = q.numRowsAffected();
         // Only an insert asks for its key: on a server the question
         // fails the whole transaction in a session that has inserted nothing.
@@ -235,7 +235,7 @@ qint64 Database::writeMany(const QString& table, const QString& sql,
     qint64 count = 0;
     try {
         transact(table, sync, table, [&](QSqlQuery& q) {
-            if (!q.prepare(sql)) return q.lastError().text();
+            if (!q.prepare(sql)) return backend_->errorText(q.lastError());
             QVariantList row;
             while (true) {
                 row.clear();
@@ -245,7 +245,7 @@ qint64 Database::writeMany(const QString& table, const QString& sql,
                     throw Stopped{std::current_exception()};
                 }
                 for (int i = 0; i < row.size(); ++i) q.bindValue(i, row[i]);
-                if (!q.exec()) return q.lastError().text();
+                if (!q.exec()) return backend_->errorText(q.lastError());
                 ++count;
             }
         });

@@ -24,6 +24,12 @@ DatabaseFile::Kind DatabaseFile::inspect(const QString& path) {
     return Kind::Other;
 }
 
+QString DatabaseFile::notALibrary(const QString& shown) {
+    return QCoreApplication::translate("DatabaseFile",
+                                       "%1 is not a waveform library: it holds no table master.")
+        .arg(shown);
+}
+
 QString DatabaseFile::refusal(Kind kind, const QString& path) {
     const QString name = QDir::toNativeSeparators(path);
     switch (kind) {

@@ -13,6 +13,8 @@ public:
 
     // Readable reason why a file of this kind cannot serve as a database, naming it.
     static QString refusal(Kind kind, const QString& path);
+    // A database (`shown` as the user knows it) without the waveform table: not a library.
+    static QString notALibrary(const QString& shown);
 };
 
 } // namespace store

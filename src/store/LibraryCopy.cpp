@@ -71,6 +71,8 @@ public:
         query_->setForwardOnly(true);
         server_ = server;
         // A file's rows carry their key too, for rereading a field's stored bytes.
+        if (!db.tables().contains(QStringLiteral("master"), Qt::CaseInsensitive))
+            throw StoreError(DatabaseFile::notALibrary(name).toStdString());
         if (!query_->exec(server ? QStringLiteral("SELECT * FROM master ORDER BY rowid")
                                  : QStringLiteral("SELECT rowid, * FROM master ORDER BY rowid")))
             throw StoreError(LibraryCopy::tr("%1 holds no waveform library: %2")

@@ -193,7 +193,7 @@ void PgBackend::ensureTables(QSqlDatabase& db) {
     if (!db.transaction()) throw failed(db.lastError().text());
     QSqlQuery q(db);
     const auto abort = [&] {
-        const QString why = q.lastError().text();
+        const QString why = errorText(q.lastError());
         q.finish();
         db.rollback();
         return failed(why);
@@ -276,6 +276,14 @@ QVector<Backend::ColumnInfo> PgBackend::columns(QSqlDatabase& db, const QString&
 
 QString PgBackend::nextNumber(const QString& column, const QString& table) const {
     return QStringLiteral("(SELECT COALESCE(MAX(%1), 0) + 1 FROM %2)").arg(quoted(column), quoted(table));
+}
+
+QString PgBackend::errorText(const QSqlError& error) const {
+    // insufficient_privilege: the keeper gave this account reading only.
+    if (error.nativeErrorCode() == QLatin1String("42501"))
+        return QCoreApplication::translate("PgBackend",
+                                           "this account may read but not change the crew library");
+    return error.text();
 }
 
 QString PgBackend::largestNumber(const QString& column, const QString& table) const {

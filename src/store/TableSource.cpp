@@ -1,6 +1,7 @@
 #include "store/TableSource.h"
 
 #include "store/Database.h"
+#include "store/DatabaseFile.h"
 #include "store/Dataset.h"
 
 #include <QCoreApplication>
@@ -65,8 +66,10 @@ void TableSource::load() {
         columns.push_back({info.name, info.kind});
     }
     if (columns.isEmpty())
-        throw StoreError(QCoreApplication::translate("TableSource", "The database %1 has no table %2.")
-                             .arg(file, stmt_.table)
+        throw StoreError((db_.schemaKind() == Schema::Kind::Library && stmt_.table == QLatin1String("master")
+                              ? DatabaseFile::notALibrary(file)
+                              : QCoreApplication::translate("TableSource", "The database %1 has no table %2.")
+                                    .arg(file, stmt_.table))
                              .toStdString());
     if (stmt_.hasFilter() && indexIn(columns, stmt_.whereColumn) < 0)
         throw StoreError(QCoreApplication::translate("TableSource", "The table %1 of %2 has no field %3.")

@@ -88,6 +88,20 @@ TEST_F(BadFilesTest, libraryOfRandomBytes) {
     expectPreviousLibraryInUse();
 }
 
+TEST_F(BadFilesTest, databaseOfAnotherProgram_isSaidToBeNoWaveformLibrary) {
+    const QString path = home.file("junk/other.db");
+    QDir().mkpath(home.file("junk"));
+    {
+        Database db("other", Schema::Kind::Lists);
+        db.setPath(path);
+        db.connect(); // the tables of the lists, and no master
+    }
+    const QString message = offer(path);
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path) + " is not a waveform library"))
+        << message.toStdString();
+    expectPreviousLibraryInUse();
+}
+
 TEST_F(BadFilesTest, truncatedLibrary) {
     const QString path = home.file("junk/cut.db");
     QDir().mkpath(home.file("junk"));

@@ -2,7 +2,10 @@
 // server stops writes without losing what is shown, deletes can be undone.
 #include "DataModuleFixture.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QTest>
+#include <QUrl>
 
 using namespace store;
 
@@ -240,4 +243,35 @@ TEST_F(SharedLibraryTest, undoneDeleteBringsBackTheWaveformWithItsNumberAndPoint
     ASSERT_EQ(theirs.fieldByName("REC_ID").asInteger(), 3);
     ASSERT_TRUE(dm.undoDelete());
     EXPECT_EQ(dm.t_master.fieldByName("REC_ID").asInteger(), 4);
+}
+
+// A crew member whose account may only read: the library opens and shows,
+// and a change is refused in the member's words, the library unchanged.
+TEST_F(SharedLibraryTest, anAccountThatMayOnlyRead_isToldSoWhenItChangesSomething) {
+    theirs.open();
+    addWaveform(theirs, "a", "1,500", 1, 1);
+    // Roles belong to the whole server: one of its own, named after this database.
+    const QString role = "reader_" + QUrl(url).path().mid(1);
+    QSqlQuery admin(other.handle());
+    ASSERT_TRUE(admin.exec("CREATE ROLE " + role + " LOGIN")) << admin.lastError().text().toStdString();
+    ASSERT_TRUE(admin.exec("GRANT SELECT ON ALL TABLES IN SCHEMA public TO " + role));
+    Database readOnly{QStringLiteral("ecl41_data"), Schema::Kind::Library};
+    readOnly.setPath(QString(url).replace(QStringLiteral("echolon@"), role + "@"));
+    Dataset mine(readOnly, QStringLiteral("mine"));
+    mine.setTableName(QStringLiteral("master"));
+    mine.open();
+    ASSERT_EQ(memos(mine), QStringList{"a"});
+    mine.edit();
+    mine.fieldByName("MEMO").setString("changed");
+    try {
+        mine.post();
+        FAIL() << "a read-only account changed the library";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(
+            QString::fromUtf8(e.what()).contains("this account may read but not change the crew library"))
+            << e.what();
+    }
+    theirs.close();
+    theirs.open();
+    EXPECT_EQ(memos(theirs), QStringList{"a"});
 }
