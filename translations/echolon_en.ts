@@ -491,6 +491,14 @@ Import these files now?</translation>
         <source>  note</source>
         <translation>  note</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a PR: a PR is a number from %2 to %3.</source>
+        <translation>&quot;%1&quot; is not a PR: a PR is a number from %2 to %3.</translation>
+    </message>
+    <message>
+        <source>PR %1 is outside %2 to %3: no cable has it, and Set PR would not take it.</source>
+        <translation>PR %1 is outside %2 to %3: no cable has it, and Set PR would not take it.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryCopy</name>

@@ -491,6 +491,14 @@ Import these files now?</source>
         <source>  note</source>
         <translation>  примечание</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a PR: a PR is a number from %2 to %3.</source>
+        <translation>«%1» — не КУ: КУ — это число от %2 до %3.</translation>
+    </message>
+    <message>
+        <source>PR %1 is outside %2 to %3: no cable has it, and Set PR would not take it.</source>
+        <translation>КУ %1 вне диапазона от %2 до %3: такого кабеля нет, и кнопка «Установить КУ» его не примет.</translation>
+    </message>
 </context>
 <context>
     <name>LibraryCopy</name>

@@ -80,6 +80,12 @@ bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value,
     if (col.checkBox && role == Qt::CheckStateRole) stored = value.toInt() == Qt::Checked;
     else if (!col.checkBox && role == Qt::EditRole) stored = value;
     else return false;
+    if (col.refusal) {
+        if (const QString why = col.refusal(stored); !why.isEmpty()) {
+            messages().warning(why);
+            return false;
+        }
+    }
     return showErrors([&] { ds_.setValueAt(index.row(), field, stored); });
 }
 

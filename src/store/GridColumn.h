@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <QVariant>
 #include <Qt>
+#include <functional>
 
 namespace store {
 
@@ -15,6 +17,8 @@ struct GridColumn {
     // joined, the rest cut with "…"), the whole text in the tooltip; 0: as stored.
     int oneLineChars = 0;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // Why a typed value is refused, in the user's words (empty: taken); none: every value goes to the field.
+    std::function<QString(const QVariant& typed)> refusal;
 };
 
 } // namespace store

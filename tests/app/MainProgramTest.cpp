@@ -267,11 +267,21 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     program.Form1.SpeedButton3->click();
     EXPECT_EQ(program.state.editKu, store::formatFixed(2.1, 3));
 
-    // A PR outside 1..3 never leaves the pending row; moving away drops it.
+    // A PR that is no number or outside 1..3 is refused as it is typed, saying
+    // why; the row stays pending, and moving away drops it.
     insert->click();
     ASSERT_EQ(model->rowCount(), 2);
     model->setData(model->index(1, 0), QStringLiteral("bad"));
-    model->setData(model->index(1, 1), QStringLiteral("5"));
+    EXPECT_FALSE(model->setData(model->index(1, 1), QStringLiteral("abc")));
+    EXPECT_FALSE(model->setData(model->index(1, 1), QStringLiteral("7")));
+    ASSERT_EQ(boxes.warnings.size(), 2);
+    EXPECT_TRUE(boxes.warnings[0].contains("\"abc\" is not a PR")) << boxes.warnings[0].toStdString();
+    EXPECT_TRUE(boxes.warnings[1].contains("PR 7 is outside " + store::formatFixed(1, 3) + " to " +
+                                           store::formatFixed(3, 3)))
+        << boxes.warnings[1].toStdString();
+    const QString stored = model->data(model->index(0, 1)).toString();
+    EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("3,5"))) << "nor in a stored row";
+    EXPECT_EQ(model->data(model->index(0, 1)).toString(), stored);
     EXPECT_EQ(model->rowCount(), 2);
     program.Form1.Navigator_ku->findChild<QToolButton*>("nbFirst")->click();
     EXPECT_EQ(model->rowCount(), 1);

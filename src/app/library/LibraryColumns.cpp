@@ -1,6 +1,10 @@
 #include "app/library/LibraryColumns.h"
 
+#include "store/Numbers.h"
+#include "store/ShownValues.h"
+
 #include <QCoreApplication>
+#include <cmath>
 
 namespace app::library {
 
@@ -58,11 +62,31 @@ QStringList LibraryColumns::unusedByPlanTypeFields() {
 }
 
 QVector<store::GridColumn> LibraryColumns::prList() {
+    store::GridColumn value = column("value_ku", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37, true);
+    value.refusal = prRefusal;
     return {
         column("name_ku", QT_TRANSLATE_NOOP("LibraryColumns", " cable type"), 83, true),
-        column("value_ku", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37, true),
+        value,
         column("picture", "", 0),
     };
+}
+
+QString LibraryColumns::prRefusal(const QVariant& typed) {
+    const QString text = typed.toString().trimmed();
+    const QString lowest = store::formatFixed(store::ShownValues::kLowestPr, 3),
+                  highest = store::formatFixed(store::ShownValues::kHighestPr, 3);
+    const std::optional<double> pr = store::parseNumber(text);
+    if (!pr)
+        return QCoreApplication::translate("LibraryColumns",
+                                           "\"%1\" is not a PR: a PR is a number from %2 to %3.")
+            .arg(text, lowest, highest);
+    // Rounded as the PR box shows it, so that 3,0004 is not refused as 3,000.
+    if (!store::ShownValues::prInRange(std::round(*pr * 1000) / 1000))
+        return QCoreApplication::translate(
+                   "LibraryColumns",
+                   "PR %1 is outside %2 to %3: no cable has it, and Set PR would not take it.")
+            .arg(text, lowest, highest);
+    return {};
 }
 
 QStringList LibraryColumns::hiddenPrFields() { return {QStringLiteral("picture")}; }

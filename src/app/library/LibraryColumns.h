@@ -15,6 +15,8 @@ struct LibraryColumns {
     // Fields the "KMX-417" records leave empty: METHOD, LEVEL, TIME_OUT.
     static QStringList unusedByPlanTypeFields();
     static QVector<store::GridColumn> prList();
+    // Why a PR typed into the list is refused: not a number, or outside the PR range.
+    static QString prRefusal(const QVariant& typed);
     static QStringList hiddenPrFields(); // picture
 };
 
