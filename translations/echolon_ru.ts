@@ -497,7 +497,7 @@ Import these files now?</source>
     </message>
     <message>
         <source>PR %1 is outside %2 to %3: no cable has it, and Set PR would not take it.</source>
-        <translation>КУ %1 вне диапазона от %2 до %3: такого кабеля нет, и кнопка «Установить КУ» его не примет.</translation>
+        <translation>КУ %1 вне диапазона от %2 до %3: такого кабеля нет, и кнопка «Задать КУ» его не примет.</translation>
     </message>
 </context>
 <context>
