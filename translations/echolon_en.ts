@@ -1849,12 +1849,6 @@ Make it and start with an empty waveform library?</translation>
 <context>
     <name>app::controls::TraceControlsWiring</name>
     <message>
-        <source>Click: put K1 here. Right click or Shift+click: put K2 here.
-Drag a cursor line to move it; Left/Right move the active cursor.</source>
-        <translation>Click: put K1 here. Right click or Shift+click: put K2 here.
-Drag a cursor line to move it; Left/Right move the active cursor.</translation>
-    </message>
-    <message>
         <source>Type a distance in metres and press Enter to put K1 there</source>
         <translation>Type a distance in metres and press Enter to put K1 there</translation>
     </message>
@@ -1877,6 +1871,12 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     <message>
         <source>PR %1: propagation velocity %2</source>
         <translation>PR %1: propagation velocity %2</translation>
+    </message>
+    <message>
+        <source>Click: put the active cursor (the bold one; click K1 or K2 to choose it) here. Right click or Shift+click: put the other one here.
+Drag a cursor line to move it; Left/Right move the active cursor.</source>
+        <translation>Click: put the active cursor (the bold one; click K1 or K2 to choose it) here. Right click or Shift+click: put the other one here.
+Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
 </context>
 <context>

@@ -1849,12 +1849,6 @@ Make it and start with an empty waveform library?</source>
 <context>
     <name>app::controls::TraceControlsWiring</name>
     <message>
-        <source>Click: put K1 here. Right click or Shift+click: put K2 here.
-Drag a cursor line to move it; Left/Right move the active cursor.</source>
-        <translation>Щелчок: поставить сюда К1. Правая кнопка или Shift+щелчок: поставить сюда К2.
-Линию курсора можно перетащить; стрелки влево/вправо двигают активный курсор.</translation>
-    </message>
-    <message>
         <source>Type a distance in metres and press Enter to put K1 there</source>
         <translation>Введите расстояние в метрах и нажмите Enter, чтобы поставить туда К1</translation>
     </message>
@@ -1877,6 +1871,12 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
     <message>
         <source>PR %1: propagation velocity %2</source>
         <translation>КУ %1: скорость распространения %2</translation>
+    </message>
+    <message>
+        <source>Click: put the active cursor (the bold one; click K1 or K2 to choose it) here. Right click or Shift+click: put the other one here.
+Drag a cursor line to move it; Left/Right move the active cursor.</source>
+        <translation>Щелчок: поставить сюда активный курсор (выделенный жирным; выбирается щелчком по К1 или К2). Правая кнопка или Shift+щелчок: поставить сюда другой.
+Линию курсора можно перетащить; стрелки влево/вправо двигают активный курсор.</translation>
     </message>
 </context>
 <context>

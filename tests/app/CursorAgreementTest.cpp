@@ -251,17 +251,30 @@ TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCurso
 
     const QPoint first = pointAt(80);
     QTest::mouseClick(plot, Qt::LeftButton, {}, first);
-    EXPECT_NEAR(k1(), distanceAt(first), step) << "a click puts K1 where the axis says";
+    EXPECT_NEAR(k1(), distanceAt(first), step) << "a click puts the active cursor, K1, where the axis says";
     expectAgreement("a click");
 
     const QPoint second = pointAt(150);
     QTest::mouseClick(plot, Qt::RightButton, {}, second);
-    EXPECT_NEAR(k2(), distanceAt(second), step) << "a right click puts K2 there";
+    EXPECT_NEAR(k2(), distanceAt(second), step) << "a right click puts the other one, K2, there";
     EXPECT_NEAR(k1(), distanceAt(first), step) << "K1 stays";
-    EXPECT_EQ(program.windowState.activeCursor, 2);
+    EXPECT_EQ(program.windowState.activeCursor, 1) << "and K1 stays the active one";
     QTest::mouseClick(plot, Qt::LeftButton, Qt::ShiftModifier, pointAt(120));
-    EXPECT_NEAR(k2(), 120, step) << "Shift with the left button is K2 too";
+    EXPECT_NEAR(k2(), 120, step) << "Shift with the left button is the other one too";
     expectAgreement("a right click and a Shift+click");
+
+    // K2 chosen by its label: a click moves K2 now, a right click K1.
+    QTest::mouseClick(form.Label_k2, Qt::LeftButton);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, pointAt(200));
+    EXPECT_NEAR(k2(), 200, step) << "a click moves the active cursor, whichever it is";
+    QTest::mouseClick(plot, Qt::RightButton, {}, pointAt(100));
+    EXPECT_NEAR(k1(), 100, step);
+    EXPECT_NEAR(k2(), 200, step);
+    EXPECT_TRUE(program.TDBChart1.view()->toolTip().contains("active cursor"));
+    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, pointAt(80));
+    QTest::mouseClick(plot, Qt::RightButton, {}, pointAt(120));
+    expectAgreement("clicks with K2 active");
 
     // A press on K1's line (the left button would take K1 anyway: take it with
     // the right one) drags K1, not K2.

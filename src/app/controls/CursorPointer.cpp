@@ -7,22 +7,21 @@
 
 namespace app::controls {
 
-int CursorPointer::cursorFor(Button button, bool shift, double metres, double grab) const {
+int CursorPointer::lineAt(double metres, double grab) const {
     trace::Cursors& cursors = ctx_.view.cursors();
     int nearest = 0;
     double best = grab;
     for (int cursor : {1, 2}) {
         // A box that is no number (a foreign settings file) has no line to take.
         double at = 0;
-        if (!ctx_.guard.run([&] { at = cursors.distanceOf(cursor); })) return 0;
+        if (!ctx_.guard.run([&] { at = cursors.distanceOf(cursor); })) return -1;
         const double away = std::fabs(at - metres);
         if (away <= best) {
             best = away;
             nearest = cursor;
         }
     }
-    if (nearest != 0) return nearest;
-    return button == Button::Right || shift ? 2 : 1;
+    return nearest;
 }
 
 void CursorPointer::place(double metres) {
@@ -30,9 +29,12 @@ void CursorPointer::place(double metres) {
 }
 
 void CursorPointer::press(Button button, bool shift, double metres, double grab) {
-    held_ = cursorFor(button, shift, metres, grab);
-    if (held_ == 0) return;
-    if (ctx_.windowState.cursorLabelsEnabled && ctx_.windowState.activeCursor != held_) {
+    const int line = lineAt(metres, grab);
+    held_ = 0;
+    if (line < 0) return;
+    const int active = ctx_.windowState.activeCursor == 2 ? 2 : 1;
+    held_ = line != 0 ? line : button == Button::Right || shift ? 3 - active : active;
+    if (line != 0 && ctx_.windowState.cursorLabelsEnabled && ctx_.windowState.activeCursor != held_) {
         ctx_.windowState.activeCursor = held_;
         ctx_.windowState.notify();
     }

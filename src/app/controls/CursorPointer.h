@@ -4,10 +4,12 @@
 namespace app::controls {
 
 // The cursors under the mouse on the lower chart. A press on or near a
-// cursor's line takes that cursor; elsewhere the left button takes K1 and the
-// right button (or Shift with the left) K2. The taken cursor is put under the
-// pointer and follows it until the button is released. Distances are the
-// chart's metres under the pointer; the widget converts pixels.
+// cursor's line takes that cursor and makes it the active one; elsewhere the
+// left button takes the active cursor (the one its label shows bold) and the
+// right button (or Shift with the left) the other one, which stays inactive.
+// The taken cursor is put under the pointer and follows it until the button
+// is released. Distances are the chart's metres under the pointer; the widget
+// converts pixels.
 class CursorPointer {
 public:
     enum class Button { Left, Right };
@@ -22,7 +24,8 @@ public:
     int held() const { return held_; }
 
 private:
-    int cursorFor(Button button, bool shift, double metres, double grab) const;
+    // The cursor whose line is within `grab` of `metres`, 0 when none (-1: no distances to compare).
+    int lineAt(double metres, double grab) const;
     void place(double metres);
 
     ControlsContext ctx_;

@@ -40,7 +40,8 @@ TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, 
     if (QWidget* chartView = lowerChart.view()) {
         chartView->setMouseTracking(true);
         chartView->setFocusPolicy(Qt::StrongFocus);
-        chartView->setToolTip(tr("Click: put K1 here. Right click or Shift+click: put K2 here.\n"
+        chartView->setToolTip(tr("Click: put the active cursor (the bold one; click K1 or K2 to choose it) "
+                                 "here. Right click or Shift+click: put the other one here.\n"
                                  "Drag a cursor line to move it; Left/Right move the active cursor."));
         chartView->installEventFilter(this);
     }
