@@ -804,6 +804,17 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     </message>
 </context>
 <context>
+    <name>PointerReadout</name>
+    <message>
+        <source>%1 ft</source>
+        <translation type="unfinished">%1 фт</translation>
+    </message>
+    <message>
+        <source>%1 m</source>
+        <translation type="unfinished">%1 м</translation>
+    </message>
+</context>
+<context>
     <name>PortChoices</name>
     <message>
         <source> (not connected)</source>

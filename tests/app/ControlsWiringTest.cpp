@@ -70,7 +70,9 @@ TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {
     ASSERT_GT(plot.width(), 10);
     const QPoint centre = plot.center().toPoint();
     moveOverChart(centre);
-    const std::optional<double> shown = store::parseNumber(form.StatusPanel0->text());
+    ASSERT_TRUE(form.StatusPanel0->text().endsWith(" m"))
+        << "with its unit: " << form.StatusPanel0->text().toStdString();
+    const std::optional<double> shown = store::parseNumber(form.StatusPanel0->text().chopped(2));
     ASSERT_TRUE(shown) << form.StatusPanel0->text().toStdString();
     EXPECT_NEAR(*shown, 50, 1);
     EXPECT_TRUE(form.StatusPanel0->text().contains(',')) << "the locale's decimal separator";
