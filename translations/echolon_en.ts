@@ -807,11 +807,11 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     <name>PointerReadout</name>
     <message>
         <source>%1 ft</source>
-        <translation type="unfinished">%1 ft</translation>
+        <translation>%1 ft</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished">%1 m</translation>
+        <translation>%1 m</translation>
     </message>
 </context>
 <context>

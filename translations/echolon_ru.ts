@@ -807,11 +807,11 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     <name>PointerReadout</name>
     <message>
         <source>%1 ft</source>
-        <translation type="unfinished">%1 фт</translation>
+        <translation>%1 фт</translation>
     </message>
     <message>
         <source>%1 m</source>
-        <translation type="unfinished">%1 м</translation>
+        <translation>%1 м</translation>
     </message>
 </context>
 <context>
