@@ -1966,6 +1966,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
         <source>Note...</source>
         <translation>Note...</translation>
     </message>
+    <message>
+        <source>Waveform library — press Open waveform to add waveform files (.tdr)</source>
+        <translation>Waveform library — press Open waveform to add waveform files (.tdr)</translation>
+    </message>
 </context>
 <context>
     <name>exchange::ExchangeEngine</name>

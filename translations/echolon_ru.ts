@@ -1966,6 +1966,10 @@ Drag a cursor line to move it; Left/Right move the active cursor.</source>
         <source>Note...</source>
         <translation>Примечание...</translation>
     </message>
+    <message>
+        <source>Waveform library — press Open waveform to add waveform files (.tdr)</source>
+        <translation>Библиотека рефлектограмм — нажмите «Открыть рефлектограмму», чтобы добавить файлы рефлектограмм (.tdr)</translation>
+    </message>
 </context>
 <context>
     <name>exchange::ExchangeEngine</name>

@@ -1,11 +1,13 @@
 #include "ControlsFixture.h"
 
 #include "app/TForm1.h"
+#include "app/TypeCommands.h"
 #include "app/library/LibraryColumns.h"
 #include "app/library/LibraryWiring.h"
 
 #include <QHeaderView>
 #include <QImage>
+#include <QLabel>
 #include <QTableView>
 #include <QTest>
 
@@ -191,4 +193,17 @@ TEST_F(LibraryGridTest, at1024x768_noTitleOrValueIsCut_andTheCurrentRowIsShownAf
     QApplication::processEvents();
     EXPECT_FALSE(form.DBGridEh1->isColumnHidden(columnOf(form.DBGridEh1, "TIME_OUT")));
     expectNothingCut(form.DBGridEh1);
+}
+
+TEST_F(LibraryGridTest, theEmptyLibrarysHint_namesTheButtonTheTypeShows) {
+    auto* hint = form.DBGridEh1->findChild<QLabel*>("DBGridEh1_placeholder");
+    ASSERT_NE(hint, nullptr);
+    for (int type : {1, 0}) {
+        state.typeIndex = type;
+        app::showTypeCommands(windowState, type);
+        state.notify();
+        EXPECT_TRUE(hint->isVisible());
+        EXPECT_TRUE(hint->text().contains(windowState.connectCaption)) << hint->text().toStdString();
+    }
+    EXPECT_TRUE(hint->text().contains("Import"));
 }

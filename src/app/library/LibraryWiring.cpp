@@ -32,9 +32,7 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
     setupGrid(form.DBGridEh3, new store::DatasetTableModel(dm.t_ku_list, LibraryColumns::prList(), this),
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
-    exchange::GridPlaceholder::attach(
-        form.DBGridEh1,
-        tr("Waveform library — press Connect to read waveforms from the instrument, or Import"));
+    libraryHint_ = exchange::GridPlaceholder::attach(form.DBGridEh1, QString());
     exchange::GridPlaceholder::attach(
         form.DBGridEh2, tr("Compare library — mark waveforms in the library below and press Add"));
     exchange::GridPlaceholder::attach(form.DBGridEh3, tr("Cable types and their PR — press + to add one"));
@@ -70,6 +68,10 @@ void LibraryWiring::showTypeColumns() {
     if (form_.state().typeIndex == columnsShownFor_) return;
     columnsShownFor_ = form_.state().typeIndex;
     const bool hide = columnsShownFor_ == 0;
+    // What fills the library names the toolbar's buttons of the type shown.
+    libraryHint_->label()->setText(
+        hide ? tr("Waveform library — press Connect to read waveforms from the instrument, or Import")
+             : tr("Waveform library — press Open waveform to add waveform files (.tdr)"));
     const QStringList& fields = LibraryColumns::unusedByPlanTypeFields();
     const QVector<store::GridColumn> columns = LibraryColumns::waveforms();
     for (int g = 0; g < 2; ++g) {

@@ -14,7 +14,8 @@ class QTableView;
 
 namespace exchange {
 class GridColumnFit;
-}
+class GridPlaceholder;
+} // namespace exchange
 
 namespace store {
 class DatasetTableModel;
@@ -68,7 +69,8 @@ private:
     LibraryGridEvents events_;
     TForm1& form_;
     QVector<exchange::GridColumnFit*> fits_; // DBGridEh1, DBGridEh2, DBGridEh3
-    int columnsShownFor_ = -1;               // the type the columns were last shown for
+    exchange::GridPlaceholder* libraryHint_ = nullptr;
+    int columnsShownFor_ = -1; // the type the columns were last shown for
 };
 
 } // namespace app::library
