@@ -1004,6 +1004,14 @@ Close it first, or start this copy on another folder with --home DIR.</source>
         <source>Print preview</source>
         <translation>Предварительный просмотр</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Отчёт записан в %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <translation>Не удалось записать отчёт в %1.</translation>
+    </message>
 </context>
 <context>
     <name>SavedFile</name>

@@ -3,9 +3,12 @@
 #include "report/ReportFileName.h"
 #include "report/ReportPage.h"
 #include "report/Tform_print.h"
+#include "store/Messages.h"
 #include "store/ProgramTitle.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -39,7 +42,19 @@ void ReportPreview::exec(const Tform_print& form, QWidget* parent) {
     const std::unique_ptr<QPrinter> printer = makePrinter();
     ReportFileName::apply(*printer, ReportFileName::of(form));
     const std::unique_ptr<QPrintPreviewDialog> dialog = create(form, *printer, parent);
-    if (dialog->exec() == QDialog::Accepted) ReportFileName::rememberFolder(*printer);
+    if (dialog->exec() != QDialog::Accepted) return;
+    ReportFileName::rememberFolder(*printer);
+    if (printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) return;
+    // A file has no paper to show for it: where it went is said.
+    const QFileInfo pdf(printer->outputFileName());
+    const QString shown = QDir::toNativeSeparators(pdf.absoluteFilePath());
+    if (pdf.isFile() && pdf.size() > 0)
+        store::messages().information(
+            QCoreApplication::translate("ReportPreview", "The report was written to %1.").arg(shown));
+    else
+        store::messages().error(
+            QCoreApplication::translate("ReportPreview", "The report could not be written to %1.")
+                .arg(shown));
 }
 
 } // namespace report

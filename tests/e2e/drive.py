@@ -376,8 +376,15 @@ def run(s):
     s.wait("the output file name", lambda: out.queryText().getText(0, -1) == s.pdf, 10)
     press(s.find_named(printing, "Print", "push button"))
     s.wait("the preview to close after printing", lambda: not any(
-        w.name == "Print preview" and showing(w) for w in app), 60)
-    s.wait("the PDF file", lambda: os.path.getsize(s.pdf) > 0, 30)
+        w.name == "Print preview" and showing(w) for w in app), 60, message_expected=True)
+    s.wait("the PDF file", lambda: os.path.getsize(s.pdf) > 0, 30, message_expected=True)
+    # The program says where the file went, in one message naming it.
+    said = s.wait("the message naming the PDF file", lambda: next(
+        (w for w in app if w.getRoleName() == "alert" and showing(w)
+         and pyatspi.findDescendant(w, lambda o: o.getRoleName() == "label" and s.pdf in (o.name or ""))),
+         None), 30, message_expected=True)
+    press(s.find(said, "its OK button", lambda o: o.getRoleName() == "push button", message_expected=True))
+    s.wait("the message to close", lambda: not showing(said), 15, message_expected=True)
 
     # ---- 5. leave with Ctrl+F10 ----
     s.step = "exit"
