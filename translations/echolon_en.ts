@@ -1299,6 +1299,22 @@ Make it and start with an empty waveform library?</translation>
         <source>%1: its name is not valid UTF-8 (written by another system); rename it to import it</source>
         <translation>%1: its name is not valid UTF-8 (written by another system); rename it to import it</translation>
     </message>
+    <message>
+        <source>1 waveform imported from %1</source>
+        <translation>1 waveform imported from %1</translation>
+    </message>
+    <message>
+        <source>%1 waveforms imported from %2</source>
+        <translation>%1 waveforms imported from %2</translation>
+    </message>
+    <message>
+        <source>1 file skipped: %1</source>
+        <translation>1 file skipped: %1</translation>
+    </message>
+    <message>
+        <source>%1 files skipped: %2</source>
+        <translation>%1 files skipped: %2</translation>
+    </message>
 </context>
 <context>
     <name>TdrHeader</name>

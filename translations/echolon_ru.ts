@@ -1299,6 +1299,22 @@ Make it and start with an empty waveform library?</source>
         <source>%1: its name is not valid UTF-8 (written by another system); rename it to import it</source>
         <translation>%1: имя файла записано не в Юникоде (другой системой); переименуйте файл, чтобы импортировать его</translation>
     </message>
+    <message>
+        <source>1 waveform imported from %1</source>
+        <translation>Импортирована 1 рефлектограмма из %1</translation>
+    </message>
+    <message>
+        <source>%1 waveforms imported from %2</source>
+        <translation>Импортировано рефлектограмм: %1, из %2</translation>
+    </message>
+    <message>
+        <source>1 file skipped: %1</source>
+        <translation>пропущен 1 файл: %1</translation>
+    </message>
+    <message>
+        <source>%1 files skipped: %2</source>
+        <translation>пропущено файлов: %1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>TdrHeader</name>

@@ -123,6 +123,16 @@ TEST_F(TdrFolderImportTest, recordTakesTheHeaderValuesAndTheImage) {
     EXPECT_EQ(dm.MasterCount, 1);
 }
 
+TEST_F(TdrFolderImportTest, aFolderImportEndsWithOneLineSayingWhatItDid) {
+    for (const char* name : {"a.tdr", "b.tdr", "c.tdr"}) ASSERT_TRUE(TdrTestImage().writeTo(wave(name)));
+    importFolder();
+    ASSERT_EQ(messages.infos.size(), 1);
+    EXPECT_EQ(
+        messages.infos[0],
+        QStringLiteral("3 waveforms imported from %1.").arg(QDir::toNativeSeparators(home.file("waves"))));
+    EXPECT_TRUE(messages.warnings.isEmpty());
+}
+
 TEST_F(TdrFolderImportTest, folderImportedTwiceDoublesItsRowsWithNewNumbers) {
     ASSERT_TRUE(TdrTestImage().writeTo(wave("a.b.tdr")));
     ASSERT_TRUE(TdrTestImage().resize(9000).writeTo(wave("line 4.tdr")));
@@ -169,7 +179,10 @@ TEST_F(TdrFolderImportTest, unreadableFilesArePassedOverAndListedOnce) {
     EXPECT_EQ(rows().size(), 1);
     ASSERT_EQ(messages.warnings.size(), 1);
     const QString& text = messages.warnings[0];
-    EXPECT_TRUE(text.startsWith("These waveform files were not imported:"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("1 waveform imported from %1 (7 files skipped: ")
+                                    .arg(QDir::toNativeSeparators(home.file("waves")))))
+        << text.toStdString();
+    EXPECT_EQ(text.section('\n', 1, 1), "These waveform files were not imported:");
     EXPECT_TRUE(text.contains("truncated.tdr: the file is shorter than 8512 bytes (8511 bytes)"));
     EXPECT_TRUE(text.contains("empty.tdr: the file is shorter than 8512 bytes (0 bytes)"));
     EXPECT_TRUE(text.contains("averaging.tdr: averaging index 8 is outside 0..7"));

@@ -87,8 +87,31 @@ TdrFolderResult TdrFolderImport::importFiles(const QString& folderPath, const QS
     else if (!result.notStored.isEmpty())
         store::messages().warning(diskFullMessage(result.notStored, int(names.size()), diskFull));
     result.passedOver << unlisted;
-    if (!result.passedOver.isEmpty()) store::messages().warning(passedOverMessage(result.passedOver));
+    // The import ends with one line saying what it did; the reasons for the files passed over follow it.
+    const QString line = summaryLine(result, QDir::toNativeSeparators(folderPath));
+    if (!result.passedOver.isEmpty())
+        store::messages().warning(line + QLatin1Char('\n') + passedOverMessage(result.passedOver));
+    else if (lost.isEmpty() && result.notStored.isEmpty()) store::messages().information(line);
     return result;
+}
+
+QString TdrFolderImport::summaryLine(const TdrFolderResult& result, const QString& folder) {
+    const QString imported =
+        result.imported == 1
+            ? QCoreApplication::translate("TdrFolderImport", "1 waveform imported from %1").arg(folder)
+            : QCoreApplication::translate("TdrFolderImport", "%1 waveforms imported from %2")
+                  .arg(result.imported)
+                  .arg(folder);
+    if (result.passedOver.isEmpty()) return imported + QLatin1Char('.');
+    QStringList names;
+    for (const QString& entry : result.passedOver) names << entry.section(QStringLiteral(": "), 0, 0);
+    const QString listed = store::namesInLine(names, kNamedInLine);
+    const QString skipped =
+        names.size() == 1 ? QCoreApplication::translate("TdrFolderImport", "1 file skipped: %1").arg(listed)
+                          : QCoreApplication::translate("TdrFolderImport", "%1 files skipped: %2")
+                                .arg(names.size())
+                                .arg(listed);
+    return QStringLiteral("%1 (%2).").arg(imported, skipped);
 }
 
 QString TdrFolderImport::diskFullMessage(const QStringList& notStored, int total, const QString& reason) {

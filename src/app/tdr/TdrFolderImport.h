@@ -34,6 +34,8 @@ public:
     // import cut short).
     TdrFolderResult importFiles(const QString& folder, const QStringList& names);
 
+    // "12 waveforms imported from <folder> (2 files skipped: a.tdr, b.tdr)."
+    static QString summaryLine(const TdrFolderResult& result, const QString& folder);
     // The warning text for the files passed over; names at most kListedFiles.
     static QString passedOverMessage(const QStringList& passedOver);
     static constexpr int kListedFiles = 20;
