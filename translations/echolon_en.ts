@@ -48,6 +48,10 @@
         <source>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</source>
         <translation>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</translation>
     </message>
+    <message>
+        <source>Delete %1 marked waveforms?</source>
+        <translation>Delete %1 marked waveforms?</translation>
+    </message>
 </context>
 <context>
     <name>CopyLibraryCommand</name>

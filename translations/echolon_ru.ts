@@ -48,6 +48,10 @@
         <source>The compare library&apos;s table does not hold the waveform library&apos;s fields in the same order; nothing was copied.</source>
         <translation>В таблице библиотеки сравнения поля библиотеки рефлектограмм идут не в том же порядке; ничего не скопировано.</translation>
     </message>
+    <message>
+        <source>Delete %1 marked waveforms?</source>
+        <translation>Удалить отмеченные рефлектограммы (%1)?</translation>
+    </message>
 </context>
 <context>
     <name>CopyLibraryCommand</name>

@@ -33,12 +33,24 @@ void DeletedRows::remember(Database& db, const QString& table, qint64 rowid) {
         row.columns << record.fieldName(i);
         row.values << q.value(i);
     }
+    row.group = open_ != 0 ? open_ : ++groups_;
     rows_.push_back(std::move(row));
 }
 
-qint64 DeletedRows::restoreNewest(Database& db, const QString& table, const QString& numberField) {
+QList<qint64> DeletedRows::restoreNewest(Database& db, const QString& table, const QString& numberField,
+                                         const QString& markField) {
     while (!rows_.empty() && rows_.back().file != db.path()) rows_.pop_back();
-    if (rows_.empty()) return -1;
+    QList<qint64> restored;
+    if (rows_.empty()) return restored;
+    const int group = rows_.back().group;
+    // Deleted first to last: back last to first, so that each finds its place.
+    while (!rows_.empty() && rows_.back().group == group && rows_.back().file == db.path())
+        restored.prepend(restoreRow(db, table, numberField, markField));
+    return restored;
+}
+
+qint64 DeletedRows::restoreRow(Database& db, const QString& table, const QString& numberField,
+                               const QString& markField) {
     const Row& row = rows_.back();
 
     QSqlQuery taken(db.handle());
@@ -69,7 +81,8 @@ qint64 DeletedRows::restoreNewest(Database& db, const QString& table, const QStr
             continue;
         }
         marks << QStringLiteral("?");
-        params << value;
+        const bool mark = !markField.isEmpty() && row.columns[i].compare(markField, Qt::CaseInsensitive) == 0;
+        params << (mark && !value.isNull() ? db.bindable(QVariant(false), ColumnKind::Bool) : value);
     }
     const qint64 key =
         db.insert(table,

@@ -285,9 +285,11 @@ void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
 }
 
 bool TDataModule1::undoDelete() {
-    const qint64 rowid = deleted_.restoreNewest(Database1, t_master2.tableName(), QStringLiteral("REC_ID"));
+    const QList<qint64> restored = deleted_.restoreNewest(
+        Database1, t_master2.tableName(), QStringLiteral("REC_ID"), QStringLiteral("PICTURE"));
     emit undoDeleteAvailable(!deleted_.isEmpty());
-    if (rowid < 0) return false;
+    if (restored.isEmpty()) return false;
+    const qint64 rowid = restored.first();
     // The views list their rows once, when opened: reopened, they list the
     // restored row in its place; the quiet tag leaves the drawing to the move.
     t_master2.close();

@@ -97,10 +97,13 @@ public:
     void restoreLibraryIntoFolder(const QString& folder);
 
     // Library rows deleted in this run (by any path) come back newest first,
-    // whole, and become the current record. False when nothing was left to
-    // restore. Throws StoreError when the row cannot be written back.
+    // whole (the rows deleted together at once, unmarked), and the first
+    // becomes the current record. False when nothing was left to restore.
+    // Throws StoreError when a row cannot be written back.
     bool canUndoDelete() const { return !deleted_.isEmpty(); }
     bool undoDelete();
+    // Library rows deleted while the group lives come back with one undo.
+    DeletedRows::Group deletingTogether() { return DeletedRows::Group(deleted_); }
 
     // Handlers of the datasets' events.
     void t_masterAfterOpen(Dataset& ds);

@@ -57,7 +57,21 @@ TEST_F(LibraryDeleteTest, deleteMarkedInTheLibrary_showsTheFirstRemainingWavefor
     EXPECT_EQ(state.editSdvig, "2");
     EXPECT_EQ(window.calls, QStringList({"range", "redraw 1"}));
     EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 2);
-    EXPECT_TRUE(boxes.confirms.isEmpty()) << "no question is asked";
+    EXPECT_EQ(boxes.confirms, QStringList{"Delete 2 marked waveforms?"}) << "several are asked for once";
+
+    // One undo brings the whole group back, in its places and unmarked.
+    ASSERT_TRUE(dm.undoDelete());
+    EXPECT_EQ(texts(dm.t_master, QStringLiteral("MEMO")), QStringList({"a", "b", "c", "d"}));
+    EXPECT_EQ(column(dm.t_master, QStringLiteral("PICTURE")), QList<qint64>({0, 0, 0, 0}));
+    EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "a");
+    EXPECT_FALSE(dm.canUndoDelete());
+
+    // Declined: nothing goes.
+    dm.t_master.setValueAt(1, dm.t_master.fieldIndex(QStringLiteral("PICTURE")), true);
+    dm.t_master.setValueAt(3, dm.t_master.fieldIndex(QStringLiteral("PICTURE")), true);
+    boxes.answer = false;
+    compare.SpeedButton_del_ref_masterClick();
+    EXPECT_EQ(dm.MasterCount, 4);
 }
 
 TEST_F(LibraryDeleteTest, deleteKeyInTheLibraryGrid_deletesAtOnce) {

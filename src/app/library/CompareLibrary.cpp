@@ -139,7 +139,21 @@ void CompareLibrary::showCurrentLibraryRecord() {
 }
 
 void CompareLibrary::SpeedButton_del_ref_masterClick() {
-    DeleteMarked(dm_.t_master);
+    Dataset& library = dm_.t_master;
+    if (!library.isOpen()) return;
+    const int mark = library.fieldIndex(kPicture);
+    int marked = 0;
+    for (int row = 0; mark >= 0 && row < library.recordCount(); ++row)
+        if (store::FieldValue::boolean(library.valueAt(row, mark))) ++marked;
+    // Several at once are asked for once; one Undo delete brings them all back.
+    if (marked > 1 &&
+        !store::messages().confirm(
+            QCoreApplication::translate("CompareLibrary", "Delete %1 marked waveforms?").arg(marked)))
+        return;
+    {
+        const auto together = dm_.deletingTogether();
+        DeleteMarked(library);
+    }
     showCurrentLibraryRecord();
 }
 
