@@ -30,6 +30,8 @@ public:
 
     QString dir(const char* name) const { return root_.filePath(name); }
     void setEnv(const QString& name, const QString& value) { env_.insert(name, value); }
+    // For a process started some other way (through a wrapper).
+    const QProcessEnvironment& environment() const { return env_; }
 
     // Runs to the end (60 s at most, for a loaded machine).
     Finished run(const QString& program, const QStringList& args) {

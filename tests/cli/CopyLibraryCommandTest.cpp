@@ -173,6 +173,7 @@ TEST(CopyLibraryCommand, onAFullDiskTheCopyAndTheExportSaySo_andLeaveNothing) {
         "\"export=$?\"\n"
         "ls -A \"$1\" | sed 's/^/left:/'\n";
     QProcess p;
+    p.setProcessEnvironment(env.environment());
     p.start("unshare",
             {"-rm", "sh", "-c", script, "sh", small, CleanProcess::binary("echolon"), library, home});
     if (!p.waitForStarted()) GTEST_SKIP() << "no unshare here";
