@@ -9,6 +9,7 @@
 #include "trace/SlotLayout.h"
 
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,11 +50,12 @@ protected:
         ds.setTag(store::TagQuiet);
         ds.post();
     }
-    void addCompare(double scale) {
+    void addCompare(double scale, const QString& memo = {}) {
         store::Dataset& ds = program.DataModule1->t_picture;
         ds.setTag(store::TagQuiet);
         ds.append();
         ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
+        if (!memo.isEmpty()) ds.fieldByName("MEMO").setString(memo);
         ds.fieldByName("SCALE").setFloat(scale);
         ds.fieldByName("ZOOM_L").setFloat(1);
         ds.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
@@ -312,6 +314,29 @@ TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCurso
     ASSERT_EQ(boxes.warnings.size(), 1);
     EXPECT_TRUE(boxes.warnings[0].contains("12 m")) << boxes.warnings[0].toStdString();
     expectAgreement("a refused distance");
+}
+
+// On the small screens field laptops have, both charts list every waveform
+// shown, each name whole, inside the plot.
+TEST_F(CursorAgreementTest, at1024x768And1366x768_bothLegendsNameEveryWaveformWhole) {
+    addWaveform("Cable 10 kV, feeder 7, section 4", "KM-41A1 ver.5", 1000, "1,500");
+    for (int i = 1; i <= 3; ++i) addCompare(1000, QStringLiteral("Compare cable with a long name %1").arg(i));
+    showFamily(0);
+    for (const QSize size : {QSize(1024, 768), QSize(1366, 768)}) {
+        form.resize(size);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        QCoreApplication::processEvents();
+        for (const trace::ScreenChart* chart : {&program.DBChart1, &program.TDBChart1}) {
+            const trace::ChartLayout& l = chart->layout();
+            EXPECT_EQ(l.legendSlots.size(), 4) << chart->name().toStdString() << " at " << size.width();
+            EXPECT_TRUE(l.plot.contains(l.legend)) << chart->name().toStdString() << " at " << size.width();
+            const QFontMetricsF m(trace::ChartStyle::screen(chart->view()).font, chart->view());
+            for (int slot : l.legendSlots)
+                EXPECT_LT(m.horizontalAdvance(chart->legendName(slot)), l.legend.width())
+                    << chart->legendName(slot).toStdString();
+        }
+    }
 }
 
 TEST_F(CursorAgreementTest, typedPr_redrawsLikeItsButtons_andAPrOutsideTheRangeIsRefused) {
