@@ -152,8 +152,8 @@
         <translation>Файл %1 уже существует.</translation>
     </message>
     <message>
-        <source>No number is left for a new record of %1: it holds the %2 %3, the largest there is. Nothing was added.</source>
-        <translation>Для новой записи %1 не осталось номера: в ней есть %2 %3, наибольший возможный. Ничего не добавлено.</translation>
+        <source>No number is left for a new record: the %1 %2 is taken, the largest there is. Nothing was added.</source>
+        <translation>Для новой записи не осталось номера: занят %1 %2, наибольший возможный. Ничего не добавлено.</translation>
     </message>
 </context>
 <context>
@@ -805,17 +805,6 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     <message>
         <source>Access is denied: this user may not open the device. Run &quot;sudo usermod -aG dialout %1&quot;, then log out and in again</source>
         <translation>Доступ запрещён: этому пользователю нельзя открывать устройство. Выполните «sudo usermod -aG dialout %1», затем выйдите из системы и войдите снова</translation>
-    </message>
-</context>
-<context>
-    <name>PointerReadout</name>
-    <message>
-        <source>%1 ft</source>
-        <translation>%1 фт</translation>
-    </message>
-    <message>
-        <source>%1 m</source>
-        <translation>%1 м</translation>
     </message>
 </context>
 <context>

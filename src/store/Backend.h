@@ -50,10 +50,10 @@ public:
 
     // The words for an engine's error, the user's where the engine has better ones than its own.
     virtual QString errorText(const QSqlError& error) const;
-    // SQL for the number one above the largest `column` stored in `table`.
+    // SQL for the number one above the largest `column` stored in `table`;
+    // NULL when the largest is the largest number there is (no overflow, and
+    // in a file no silent turn into a repeated floating-point number).
     virtual QString nextNumber(const QString& column, const QString& table) const = 0;
-    // SQL for the largest `column` stored in `table`, as nextNumber() counts it (NULL when none).
-    virtual QString largestNumber(const QString& column, const QString& table) const = 0;
     // Appended to an INSERT so that the statement yields the new row key
     // (empty where the driver reports it by itself).
     virtual QString returningKey() const = 0;

@@ -134,22 +134,6 @@ QString Database::nextNumber(const QString& column, const QString& table) const 
     return backend().nextNumber(column, table);
 }
 
-void Database::ensureNumberLeft(const QString& column, const QString& table) const {
-    QSqlQuery q(handle());
-    // A failed question is left to the insert, which says why.
-    if (!q.exec(QStringLiteral("SELECT ") + backend().largestNumber(column, table)) || !q.next() ||
-        q.value(0).isNull())
-        return;
-    bool read = false;
-    const qint64 largest = q.value(0).toLongLong(&read);
-    if (read && largest < std::numeric_limits<qint64>::max()) return;
-    throw StoreError(QCoreApplication::translate("Database",
-                                                 "No number is left for a new record of %1: it holds the %2 "
-                                                 "%3, the largest there is. Nothing was added.")
-                         .arg(displayName(), column, q.value(0).toString())
-                         .toStdString());
-}
-
 QVariant Database::bindable(const QVariant& v, ColumnKind kind) const { return backend().bindable(v, kind); }
 
 Database::WriteResult Database::write(const QString& table, const QString& sql, const QVariantList& params,
@@ -158,8 +142,8 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
 }
 
 qint64 Database::insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
-                        bool numbered) {
-    const WriteResult r = run(table, sql, params, sync, numbered ? table : QString(), true);
+                        const QString& numberedColumn) {
+    const WriteResult r = run(table, sql, params, sync, numberedColumn, true);
     if (r.insertId < 0)
         throw StoreError(
             QCoreApplication::translate("TableSource", "The new record of %1 in %2 cannot be found.")
@@ -206,9 +190,9 @@ void Database::transact(const QString& table, Sync sync, const QString& numbered
 }
 
 Database::WriteResult Database::run(const QString& table, const QString& sql, const QVariantList& params,
-                                    Sync sync, const QString& numberedTable, bool returning) {
+                                    Sync sync, const QString& numberedColumn, bool returning) {
     WriteResult result;
-    transact(table, sync, numberedTable, [&](QSqlQuery& q) {
+    transact(table, sync, numberedColumn.isEmpty() ? QString() : table, [&](QSqlQuery& q) {
         const QString returningKey = returning ? backend_->returningKey() : QString();
         if (!q.prepare(sql + returningKey)) return backend_->errorText(q.lastError());
         for (const QVariant& p : params) q.addBindValue(p);
@@ -221,7 +205,19 @@ Database::WriteResult Database::run(const QString& table, const QString& sql, co
         } else if (returning) {
             if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
         }
-        return QString();
+        if (numberedColumn.isEmpty() || result.insertId < 0) return QString();
+        // The number the row got, in the same transaction: none means none was left.
+        q.finish();
+        QSqlQuery given(handle());
+        given.prepare(QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE rowid = ?").arg(numberedColumn, table));
+        given.addBindValue(result.insertId);
+        if (!given.exec() || !given.next()) return backend_->errorText(given.lastError());
+        if (!given.value(0).isNull()) return QString();
+        return QCoreApplication::translate("Database",
+                                           "No number is left for a new record: the %1 %2 is taken, the "
+                                           "largest there is. Nothing was added.")
+            .arg(numberedColumn)
+            .arg(std::numeric_limits<qint64>::max());
     });
     return result;
 }

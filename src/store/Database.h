@@ -77,11 +77,12 @@ public:
     using Sync = Backend::Sync;
     WriteResult write(const QString& table, const QString& sql, const QVariantList& params,
                       Sync sync = Sync::Normal);
-    // An INSERT as its own transaction; returns the new row's key. With
-    // `numbered`, the statement takes numbers from `table` (Backend::nextNumber)
-    // and no other writer may take the same ones.
+    // An INSERT as its own transaction; returns the new row's key. With a
+    // `numberedColumn`, the statement takes that column's number from `table`
+    // (Backend::nextNumber), no other writer may take the same one, and a
+    // table whose largest number is the largest there is refuses the row.
     qint64 insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
-                  bool numbered = false);
+                  const QString& numberedColumn = {});
 
     // Runs `sql` once for each row `next` fills in (until it returns false),
     // all in one transaction with `table` locked against other writers: every
@@ -93,10 +94,6 @@ public:
     // The visible columns of `table` (without the row key); empty when absent.
     QVector<Backend::ColumnInfo> columns(const QString& table);
     QString nextNumber(const QString& column, const QString& table) const;
-    // Throws StoreError when `table` holds the largest `column` number there
-    // is, so that the next one would overflow (and, in a file, silently turn
-    // into a repeated floating-point number).
-    void ensureNumberLeft(const QString& column, const QString& table) const;
     QVariant bindable(const QVariant& v, ColumnKind kind) const;
 
     // Bumped by every write to a table, so that other views of the same table
@@ -123,7 +120,7 @@ private:
     void rowRemoved(const QString& table, qint64 rowid, Dataset* from);
     Backend& backend() const;
     WriteResult run(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
-                    const QString& numberedTable, bool returning);
+                    const QString& numberedColumn, bool returning);
     // One write transaction around `body`, which returns the engine's text of
     // a failure (empty: done): committed whole, or rolled back and raised.
     void transact(const QString& table, Sync sync, const QString& numberedTable,

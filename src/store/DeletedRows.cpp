@@ -66,7 +66,7 @@ qint64 DeletedRows::restoreRow(Database& db, const QString& table, const QString
         marks << QStringLiteral("?");
         params << row.rowid;
     }
-    bool numbered = false;
+    QString numbered;
     for (int i = 0; i < row.columns.size(); ++i) {
         names << quoted(row.columns[i]);
         const QVariant value = row.values.value(i);
@@ -77,7 +77,7 @@ qint64 DeletedRows::restoreRow(Database& db, const QString& table, const QString
             marks << QStringLiteral("CASE WHEN EXISTS (SELECT 1 FROM %1 WHERE %2 = ?) THEN %3 ELSE ? END")
                          .arg(quoted(table), quoted(row.columns[i]), db.nextNumber(row.columns[i], table));
             params << value << value;
-            numbered = true;
+            numbered = row.columns[i];
             continue;
         }
         marks << QStringLiteral("?");

@@ -275,7 +275,9 @@ QVector<Backend::ColumnInfo> PgBackend::columns(QSqlDatabase& db, const QString&
 }
 
 QString PgBackend::nextNumber(const QString& column, const QString& table) const {
-    return QStringLiteral("(SELECT COALESCE(MAX(%1), 0) + 1 FROM %2)").arg(quoted(column), quoted(table));
+    return QStringLiteral("(SELECT CASE WHEN MAX(%1) >= 9223372036854775807 THEN NULL "
+                          "ELSE COALESCE(MAX(%1), 0) + 1 END FROM %2)")
+        .arg(quoted(column), quoted(table));
 }
 
 QString PgBackend::errorText(const QSqlError& error) const {
@@ -284,10 +286,6 @@ QString PgBackend::errorText(const QSqlError& error) const {
         return QCoreApplication::translate("PgBackend",
                                            "this account may read but not change the crew library");
     return error.text();
-}
-
-QString PgBackend::largestNumber(const QString& column, const QString& table) const {
-    return QStringLiteral("(SELECT MAX(%1) FROM %2)").arg(quoted(column), quoted(table));
 }
 
 QVariant PgBackend::bindable(const QVariant& v, ColumnKind kind) const {

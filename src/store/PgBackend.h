@@ -32,7 +32,6 @@ public:
     QString displayName() const override;
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
-    QString largestNumber(const QString& column, const QString& table) const override;
     QString errorText(const QSqlError& error) const override;
     QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
     QVariant bindable(const QVariant& v, ColumnKind kind) const override;

@@ -160,12 +160,9 @@ QVector<Backend::ColumnInfo> SqliteBackend::columns(QSqlDatabase& db, const QStr
 QString SqliteBackend::nextNumber(const QString& column, const QString& table) const {
     // The file is locked for the whole write transaction, so the largest
     // number read here cannot be taken by another writer meanwhile.
-    return QStringLiteral("(SELECT COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 FROM %2)")
+    return QStringLiteral("(SELECT CASE WHEN MAX(CAST(%1 AS INTEGER)) >= 9223372036854775807 THEN NULL "
+                          "ELSE COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 END FROM %2)")
         .arg(quoted(column), quoted(table));
-}
-
-QString SqliteBackend::largestNumber(const QString& column, const QString& table) const {
-    return QStringLiteral("(SELECT MAX(CAST(%1 AS INTEGER)) FROM %2)").arg(quoted(column), quoted(table));
 }
 
 QString SqliteBackend::begin(QSqlDatabase& db, Sync sync, const QString&) {

@@ -14,7 +14,6 @@ public:
     QString displayName() const override;
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
-    QString largestNumber(const QString& column, const QString& table) const override;
     QString returningKey() const override { return {}; }
     QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
     void afterEnd(QSqlDatabase& db, Sync sync) override;

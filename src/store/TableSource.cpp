@@ -193,7 +193,6 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
                         const QVector<int>& numbered) {
     QStringList names, marks;
     QVariantList params;
-    if (!numbered.isEmpty()) db_.ensureNumberLeft(columns_.value(numbered.first()).name, stmt_.table);
     const QString next =
         numbered.isEmpty() ? QString() : db_.nextNumber(columns_.value(numbered.first()).name, stmt_.table);
     for (int c = 0; c < columns_.size(); ++c) {
@@ -210,7 +209,8 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
     const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedTable())
                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                               .arg(quotedTable(), names.join(','), marks.join(','));
-    const qint64 key = db_.insert(stmt_.table, sql, params, rowSync(), !numbered.isEmpty());
+    const qint64 key = db_.insert(stmt_.table, sql, params, rowSync(),
+                                  numbered.isEmpty() ? QString() : columns_.value(numbered.first()).name);
     const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), key);
     const int index = static_cast<int>(pos - rowids_.begin());
     rowids_.insert(pos, key);

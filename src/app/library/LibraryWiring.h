@@ -58,7 +58,8 @@ protected:
 private:
     void setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden);
     void connectButtons();
-    // Method, threshold and delay hold nothing for the "KMX-417" type: hidden while it is selected.
+    // Method, threshold and delay hold nothing for the "KMX-417" type: hidden while it is
+    // selected. The empty library's hint names the buttons of the type shown.
     void showTypeColumns();
     static void showCurrentRow(QTableView* grid);
     // Makes the row under `pos` (viewport coordinates) current, when there is one, and opens the menu there.
