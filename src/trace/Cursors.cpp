@@ -25,7 +25,13 @@ double Cursors::shown(int cursor) const {
     return written(cursor) ? marks_[cursor - 1].metres : store::toNumber(box(cursor));
 }
 
-void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) {
+double Cursors::wanted(int cursor) const {
+    return written(cursor) ? marks_[cursor - 1].wanted : store::toNumber(box(cursor));
+}
+
+void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) { DrawCursor(cursor, x, x, scale); }
+
+void Cursors::DrawCursor(int cursor, double x, double chosen, const CursorScale& scale) {
     const ChartPair lower = charts_.lower();
     const int slot = cursor == 1 ? SlotLayout::kCursorK1 : SlotLayout::kCursorK2;
     const double yMin = lower.axisMin(Axis::Left), yMax = lower.axisMax(Axis::Left);
@@ -34,7 +40,7 @@ void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) {
     lower.addPoint(slot, x, yMax);
     box(cursor) = TraceNumbers::metres(x);
     position(cursor) = scale.nearest(x);
-    marks_[cursor - 1] = {box(cursor), x, scale.pr};
+    marks_[cursor - 1] = {box(cursor), x, scale.pr, chosen};
 }
 
 void Cursors::distanceBetween() {
@@ -65,16 +71,17 @@ bool Cursors::PlaceCursor(int cursor, double metres) {
     return true;
 }
 
-void Cursors::placeBoth(double x1, double x2, const CursorScale& scale) {
-    DrawCursor(1, x1, scale);
-    DrawCursor(2, x2, scale);
+void Cursors::placeBoth(std::array<double, 2> x, std::array<double, 2> chosen, const CursorScale& scale) {
+    DrawCursor(1, x[0], chosen[0], scale);
+    DrawCursor(2, x[1], chosen[1], scale);
     distanceBetween();
 }
 
 void Cursors::CursorsFromMetres() {
     const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
-    placeBoth(scale.limit(shown(1)), scale.limit(shown(2)), scale);
+    const std::array<double, 2> chosen{wanted(1), wanted(2)};
+    placeBoth({scale.limit(chosen[0]), scale.limit(chosen[1])}, chosen, scale);
 }
 
 void Cursors::CursorsToMetres() {
@@ -83,13 +90,13 @@ void Cursors::CursorsToMetres() {
     // A box this class wrote keeps its exact distance at the PR it was shown
     // at; rescaling that keeps the cursor where it was on the waveform, also
     // between two samples. A box written elsewhere goes by its position.
-    const auto kept = [&](int cursor) {
+    const auto kept = [&](int cursor, double Mark::*distance) {
         const Mark& mark = marks_[cursor - 1];
-        return written(cursor) ? mark.metres * mark.pr / scale.pr : scale.distance(position(cursor));
+        return written(cursor) ? mark.*distance * mark.pr / scale.pr : scale.distance(position(cursor));
     };
     // Both read before either box is rewritten.
-    const double x1 = kept(1), x2 = kept(2);
-    placeBoth(x1, x2, scale);
+    placeBoth({kept(1, &Mark::metres), kept(2, &Mark::metres)},
+              {kept(1, &Mark::wanted), kept(2, &Mark::wanted)}, scale);
 }
 
 void Cursors::PositionsFromMetres() {

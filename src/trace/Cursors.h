@@ -41,7 +41,9 @@ public:
     // Redraw modes 1 and 3, both views (CursorsFromMetresPlan and
     // CursorsFromMetresWindow in one): the cursors keep their distances,
     // except that a distance beyond the plan (plan view) or beyond the whole
-    // range (window view) becomes that end.
+    // range (window view) becomes that end. The end is where the cursor is
+    // shown, not where the user put it: a later, longer waveform shows it at
+    // its own distance again.
     void CursorsFromMetres();
     // Redraw modes 2 and 3, both views (CursorsToMetresPlan and
     // CursorsToMetresWindow in one): the cursors keep their place on the
@@ -51,11 +53,13 @@ public:
     void PositionsFromMetres();
 
 private:
-    // What a box was last given: the exact distance and the PR it was shown at.
+    // What a box was last given: the exact distance and the PR it was shown
+    // at, and the distance the user chose, which an end it was held to hides.
     struct Mark {
         QString text;
         double metres = 0;
         double pr = 0;
+        double wanted = 0;
     };
 
     QString& box(int cursor) const;
@@ -65,10 +69,14 @@ private:
     // The cursor's displayed distance: exactly where it was put, unless its
     // box has been written elsewhere since (then the box's number).
     double shown(int cursor) const;
-    // Draws the line at x metres, writes the box and the position.
+    // Where the user put the cursor; its box's number once written elsewhere.
+    double wanted(int cursor) const;
+    // Draws the line at x metres, writes the box and the position; `chosen`
+    // is the user's distance when x is an end it was held to.
     void DrawCursor(int cursor, double x, const CursorScale& scale);
-    // Draws both lines, then Edit_l.
-    void placeBoth(double x1, double x2, const CursorScale& scale);
+    void DrawCursor(int cursor, double x, double chosen, const CursorScale& scale);
+    // Draws both lines (x, chosen for each), then Edit_l.
+    void placeBoth(std::array<double, 2> x, std::array<double, 2> chosen, const CursorScale& scale);
     // Edit_l from the boxes as they read, to the centimetre.
     void distanceBetween();
 

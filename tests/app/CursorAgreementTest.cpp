@@ -220,7 +220,10 @@ TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxe
     EXPECT_EQ(form.Edit_k2->text(), "44,54");
 
     selectWaveform("km");
-    click(form.SpeedButton_k2_inc, 20);
+    EXPECT_EQ(form.Edit_k1->text(), "228,00") << "back on a long waveform, where the user put them";
+    EXPECT_EQ(form.Edit_k2->text(), "120,00");
+    expectAgreement("switching back to the long waveform");
+    click(form.SpeedButton_k2_inc, 80); // beyond the window that zooming around K1 will show
     const double k2Before = k2();
     QTest::mouseClick(form.Label_k1, Qt::LeftButton);
     click(form.SpeedButton_zoom_inc, 4); // a 62,5-m window around K1
@@ -364,3 +367,27 @@ TEST_F(CursorAgreementTest, typedPr_redrawsLikeItsButtons_andAPrOutsideTheRangeI
 }
 
 } // namespace
+
+TEST_F(CursorAgreementTest, deletingAndBringingBackAWaveform_leavesTheCursorsWhereTheUserPutThem) {
+    addWaveform("short", "KM-630 ver.1", 62.5, "2,105");
+    addWaveform("km", "KM-630 ver.1", 1000, "1,500");
+    showFamily(1);
+    selectWaveform("km");
+    click(form.SpeedButton_k1_inc, 100);
+    click(form.SpeedButton_k2_inc, 150);
+    ASSERT_EQ(form.Edit_k1->text(), "200,00");
+    ASSERT_EQ(form.Edit_k2->text(), "300,00");
+
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.DBGridEh1->setFocus();
+    QTest::keyClick(form.DBGridEh1, Qt::Key_Delete);
+    ASSERT_EQ(program.DataModule1->t_master.fieldByName("MEMO").asString(), "short");
+    EXPECT_EQ(form.Edit_k1->text(), "44,54") << "held to the shorter waveform's end";
+    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(program.DataModule1->t_master.fieldByName("MEMO").asString(), "km");
+    EXPECT_EQ(form.Edit_k1->text(), "200,00");
+    EXPECT_EQ(form.Edit_k2->text(), "300,00");
+    EXPECT_EQ(form.Edit_l->text(), "100,00");
+    expectAgreement("undoing the delete");
+}
