@@ -18,6 +18,8 @@ public:
     virtual void importOldDatabase() = 0; // "Import"
     virtual void showAbout() = 0;         // "About..."
     virtual void printReport() = 0;       // "Print"
+    // A note on what a command did, shown for a while in the status bar.
+    virtual void showNotice(const QString& text) = 0;
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 #include "app/CommandWindows.h"
 #include "app/RecentServers.h"
 #include "app/TypeCommands.h"
+#include "app/ViewSettings.h"
 #include "app/WindowState.h"
 #include "store/DataModuleHost.h"
 #include "store/ViewState.h"
@@ -34,7 +35,8 @@ void MainController::ApplyDeviceFilter() {
     else trace::TypePresets::SetWindowTypeMode(state_, charts_);
     const QString deviceType = store::TDataModule1::deviceTypeOf(state_.typeIndex);
     try {
-        dm_.purgeCompareLibrary(deviceType);
+        const store::TDataModule1::Purged purged = dm_.purgeCompareLibrary(deviceType);
+        if (purged.count > 0) windows_.showNotice(compareEmptiedNotice(purged));
         dm_.applyTypeQuery(deviceType);
         state_.maxScale = 60;
     } catch (const std::exception&) {
@@ -43,6 +45,18 @@ void MainController::ApplyDeviceFilter() {
     }
     state_.notify();
     window_.redraw(1);
+}
+
+QString MainController::compareEmptiedNotice(const store::TDataModule1::Purged& purged) {
+    QString type = purged.deviceType;
+    for (int index : {0, 1})
+        if (store::TDataModule1::deviceTypeOf(index) == purged.deviceType) type = typeCaption(index);
+    return purged.count == 1
+               ? QCoreApplication::translate("MainController", "Compare library emptied: 1 waveform of %1")
+                     .arg(type)
+               : QCoreApplication::translate("MainController", "Compare library emptied: %1 waveforms of %2")
+                     .arg(purged.count)
+                     .arg(type);
 }
 
 void MainController::ComboBox_typeChange(int index) {

@@ -1,10 +1,11 @@
 #pragma once
+#include "store/TDataModule1.h"
+
 #include <QString>
 
 namespace store {
 class DataModuleHost;
 class ViewState;
-class TDataModule1;
 } // namespace store
 
 namespace trace {
@@ -39,7 +40,8 @@ public:
     void btImportClick();
     void mnAboutClick();
     void btPrintClick();
-    // "Undo delete" (Ctrl+Z): the library waveform deleted last comes back as the current row.
+    // "Undo delete" (Ctrl+Z): the library waveform deleted last comes back as
+    // the current row, or the compare waveforms the last type switch took out.
     void mnUndoDeleteClick();
 
     // Offers to convert a library in the Access format into a new SQLite one
@@ -48,6 +50,9 @@ public:
     QString convertAccessLibrary(const QString& path);
 
 private:
+    // The status bar's note on the compare waveforms a type switch took out.
+    static QString compareEmptiedNotice(const store::TDataModule1::Purged& purged);
+
     store::ViewState& state_;
     WindowState& windowState_;
     store::TDataModule1& dm_;

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLayout>
+#include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
 
@@ -113,6 +114,12 @@ void MainProgram::importOldDatabase() {
 }
 
 void MainProgram::showAbout() { dialogs->mnAboutClick(); }
+
+void MainProgram::showNotice(const QString& text) {
+    // Long enough to be read after the charts have settled.
+    constexpr int kNoticeMs = 20000;
+    Form1.statusBar()->showMessage(text, kNoticeMs);
+}
 
 void MainProgram::printReport() {
     form_print.showEvents(events->events.reportLines());

@@ -74,6 +74,7 @@ public:
     void showPortSettings() override;
     void importOldDatabase() override;
     void showAbout() override;
+    void showNotice(const QString& text) override;
     void printReport() override;
 
 private:

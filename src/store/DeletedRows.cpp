@@ -33,8 +33,19 @@ void DeletedRows::remember(Database& db, const QString& table, qint64 rowid) {
         row.columns << record.fieldName(i);
         row.values << q.value(i);
     }
-    row.group = open_ != 0 ? open_ : ++groups_;
+    row.group = open_ != 0 ? open_ : nextGroup();
     rows_.push_back(std::move(row));
+}
+
+int DeletedRows::nextGroup() {
+    static int groups = 0;
+    return ++groups;
+}
+
+int DeletedRows::newestGroup(const Database& db) const {
+    for (auto row = rows_.rbegin(); row != rows_.rend(); ++row)
+        if (row->file == db.path()) return row->group;
+    return 0;
 }
 
 QList<qint64> DeletedRows::restoreNewest(Database& db, const QString& table, const QString& numberField,

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <memory>
 
 namespace store {
 
@@ -257,22 +258,33 @@ void TDataModule1::applyTypeQuery(const QString& deviceType) {
     t_master2.open();
 }
 
-void TDataModule1::purgeCompareLibrary(const QString& deviceType) {
+TDataModule1::Purged TDataModule1::purgeCompareLibrary(const QString& deviceType) {
+    Purged purged;
     const int n = t_picture.recordCount();
+    std::map<QString, std::unique_ptr<DeletedRows::Group>> together;
     t_picture.disableControls();
     try {
         t_picture.setTag(TagQuiet);
         t_picture.first();
         for (int i = 0; i < n && !t_picture.isEmpty(); ++i) {
-            if (t_picture.fieldByName(QStringLiteral("DEVICE_TYPE")).asString() == deviceType) break;
+            const QString type = t_picture.fieldByName(QStringLiteral("DEVICE_TYPE")).asString();
+            if (type == deviceType) break;
+            DeletedRows& kept = purged_[type];
+            if (!together[type]) together[type] = std::make_unique<DeletedRows::Group>(kept);
+            kept.remember(Database2, t_picture.tableName(), t_picture.bookmark());
             t_picture.setTag(TagQuiet);
             t_picture.deleteRecord();
+            ++purged.count;
+            purged.deviceType = type;
         }
     } catch (...) {
         t_picture.enableControls();
+        emit undoDeleteAvailable(canUndoDelete());
         throw;
     }
     t_picture.enableControls();
+    emit undoDeleteAvailable(canUndoDelete());
+    return purged;
 }
 
 void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
@@ -284,10 +296,33 @@ void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
     if (!QFileInfo::exists(target)) QFile::copy(backupPath(), target);
 }
 
+bool TDataModule1::canUndoDelete() const {
+    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex));
+    return !deleted_.isEmpty() || (compare != purged_.end() && !compare->second.isEmpty());
+}
+
+bool TDataModule1::undoCompareRemoval() {
+    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex));
+    if (compare == purged_.end() || compare->second.newestGroup(Database2) <= deleted_.newestGroup(Database1))
+        return false;
+    const QList<qint64> restored =
+        compare->second.restoreNewest(Database2, t_picture.tableName(), QStringLiteral("REC_ID"));
+    emit undoDeleteAvailable(canUndoDelete());
+    if (restored.isEmpty()) return false;
+    t_picture.close();
+    t_picture.setTag(TagScan);
+    t_picture.open();
+    host_.SetCompareGridEnabled(t_picture.recordCount() > 0);
+    host_.updateRange();
+    host_.redraw(1);
+    return true;
+}
+
 bool TDataModule1::undoDelete() {
+    if (undoCompareRemoval()) return true;
     const QList<qint64> restored = deleted_.restoreNewest(
         Database1, t_master2.tableName(), QStringLiteral("REC_ID"), QStringLiteral("PICTURE"));
-    emit undoDeleteAvailable(!deleted_.isEmpty());
+    emit undoDeleteAvailable(canUndoDelete());
     if (restored.isEmpty()) return false;
     const qint64 rowid = restored.first();
     // The views list their rows once, when opened: reopened, they list the

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QSet>
 #include <QTimer>
+#include <map>
 
 namespace store {
 
@@ -90,17 +91,25 @@ public:
     // The query part of the type filter: t_master shows `deviceType`;
     // Database1 is reconnected and t_picture, t_master, t_master2 opened.
     void applyTypeQuery(const QString& deviceType);
-    // Empties the compare library unless it holds waveforms of `deviceType`.
-    void purgeCompareLibrary(const QString& deviceType);
+    // Empties the compare library unless it holds waveforms of `deviceType`;
+    // the waveforms taken out are kept for undoing while their type is shown
+    // again. Says how many went, and of which type.
+    struct Purged {
+        int count = 0;
+        QString deviceType;
+    };
+    Purged purgeCompareLibrary(const QString& deviceType);
     // Folder change in the "Open database" dialog: a folder under the program's
     // Data folder gets the backup as ecl41_data.db when it has none.
     void restoreLibraryIntoFolder(const QString& folder);
 
     // Library rows deleted in this run (by any path) come back newest first,
     // whole (the rows deleted together at once, unmarked), and the first
-    // becomes the current record. False when nothing was left to restore.
-    // Throws StoreError when a row cannot be written back.
-    bool canUndoDelete() const { return !deleted_.isEmpty(); }
+    // becomes the current record; so do the compare waveforms that a type
+    // switch took out, when their type is shown and they went last. False
+    // when nothing was left to restore. Throws StoreError when a row cannot
+    // be written back.
+    bool canUndoDelete() const;
     bool undoDelete();
     // Library rows deleted while the group lives come back with one undo.
     DeletedRows::Group deletingTogether() { return DeletedRows::Group(deleted_); }
@@ -133,12 +142,17 @@ private:
     // The local library failed to open with `first`: restored from the backup
     // when missing, and opened; throws StoreError saying what was done.
     void restoreLocalLibrary(const StoreError& first);
+    // The compare waveforms of the shown type that a type switch took out,
+    // back, when that was the newest deletion; false otherwise.
+    bool undoCompareRemoval();
 
     ViewState& state_;
     DataModuleHost& host_;
     OdbcRegistry registry_;
     bool localThisRun_ = false;
     DeletedRows deleted_;
+    // Compare waveforms taken out by type switches, by their device type.
+    std::map<QString, DeletedRows> purged_;
     // Others' changes waiting for an edit here to end.
     QTimer refreshLater_;
     QSet<qint64> changedRows_;

@@ -2,10 +2,14 @@
 #include "store/Schema.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
+#include "trace/CommaLocale.h"
+#include "trace/SlotLayout.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -20,11 +24,12 @@ void addWaveform(store::TDataModule1& dm, const QString& memo, char sample, bool
     ds.fieldByName("REC_ID").setInteger(ds.recordCount() + 1);
     ds.fieldByName("BANK_NUM").setInteger(ds.recordCount() + 7);
     ds.fieldByName("MEMO").setString(memo);
-    ds.fieldByName("SCALE").setFloat(62.5);
+    ds.fieldByName("SCALE").setFloat(250);
     ds.fieldByName("SPEED").setString("1,870");
     ds.fieldByName("DATE").setString("01.02.2026 10:11");
     ds.fieldByName("SDVIG").setInteger(0);
     ds.fieldByName("ZOOM_L").setFloat(1);
+    ds.fieldByName("START_PLAN").setFloat(0);
     ds.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
     ds.fieldByName("PICTURE").setBool(marked);
     QByteArray points(385, sample);
@@ -111,5 +116,61 @@ TEST(UndoDelete, ctrlZ_bringsDeletedWaveformsBackWholeNewestFirst) {
     EXPECT_FALSE(form.mnUndoDelete->isEnabled());
     QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(storedRows(file), unmarked) << "nothing left to undo";
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+TEST(UndoDelete, aTypeSwitchSaysItEmptiedTheCompareLibrary_andCtrlZBringsItBackInThatType) {
+    CommaLocale locale;
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    store::TDataModule1& dm = *program.DataModule1;
+    addWaveform(dm, "library", 'l', false);
+    store::Dataset& compare = dm.t_picture;
+    for (const char* memo : {"x", "y", "z"}) {
+        compare.setTag(store::TagQuiet);
+        compare.append();
+        compare.fieldByName("REC_ID").setInteger(compare.recordCount() + 1);
+        compare.fieldByName("MEMO").setString(memo);
+        compare.fieldByName("SCALE").setFloat(250);
+        compare.fieldByName("ZOOM_L").setFloat(1);
+        compare.fieldByName("START_PLAN").setFloat(0);
+        compare.fieldByName("DEVICE_TYPE").setString("KM-41A1 ver.5");
+        compare.fieldByName("POINTS").setBlob(QByteArray(385, memo[0]));
+        compare.setTag(store::TagQuiet);
+        compare.post();
+    }
+    program.controller->ApplyDeviceFilter();
+    app::TForm1& form = program.Form1;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto chooseType = [&](int index) {
+        form.ComboBox_type->setCurrentIndex(index);
+        emit form.ComboBox_type->activated(index);
+    };
+    const auto memos = [&] {
+        QStringList shown;
+        for (int row = 0; row < compare.recordCount(); ++row)
+            shown << compare.valueAt(row, compare.fieldIndex("MEMO")).toString();
+        return shown;
+    };
+
+    chooseType(1);
+    EXPECT_EQ(compare.recordCount(), 0);
+    EXPECT_EQ(form.statusBar()->currentMessage(), "Compare library emptied: 3 waveforms of KMX-417");
+    EXPECT_FALSE(form.mnUndoDelete->isEnabled()) << "nothing of KMX-419 to bring back";
+    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(compare.recordCount(), 0) << "not into a library of the other type";
+
+    chooseType(0);
+    EXPECT_TRUE(form.mnUndoDelete->isEnabled());
+    form.DBGridEh1->setFocus();
+    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(memos(), QStringList({"x", "y", "z"}));
+    EXPECT_TRUE(form.DBGridEh2->isEnabled());
+    EXPECT_EQ(program.DBChart1.points(trace::SlotLayout::kUpperCompare1 + 2).size(), 250)
+        << "the upper chart shows them again";
+    EXPECT_FALSE(form.mnUndoDelete->isEnabled());
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
