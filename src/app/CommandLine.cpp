@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "store/Numbers.h"
 #include "store/ProgramTitle.h"
+#include "store/ShownValues.h"
 
 #include <QCommandLineParser>
 
@@ -29,9 +31,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QCommandLineOption all("all");
     const QCommandLineOption format("format", QString(), "FORMAT");
     const QCommandLineOption out("out", QString(), "FILE");
+    const QCommandLineOption pr("pr", QString(), "PR");
+    const QCommandLineOption events("events");
     const QCommandLineOption from("from", QString(), "FILE_OR_URL");
     const QCommandLineOption to("to", QString(), "FILE_OR_URL");
-    parser.addOptions({help, version, home, noCreate, logWire, lang, recId, all, format, out, from, to});
+    parser.addOptions(
+        {help, version, home, noCreate, logWire, lang, recId, all, format, out, pr, events, from, to});
     for (const char* name : qtValueOptions) parser.addOption(QCommandLineOption(name, QString(), "VALUE"));
     for (const char* name : qtFlagOptions) parser.addOption(QCommandLineOption(name));
 
@@ -49,8 +54,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     if (positional.size() > commands)
         return refuse(QStringLiteral("Unexpected argument '%1'.").arg(positional.value(commands)));
     if (parser.isSet(help)) return result.action = Action::Help, result;
-    if (!exporting && (parser.isSet(recId) || parser.isSet(all) || parser.isSet(format) || parser.isSet(out)))
-        return refuse(QStringLiteral("--rec-id, --all, --format and --out belong to 'echolon export'."));
+    if (!exporting && (parser.isSet(recId) || parser.isSet(all) || parser.isSet(format) ||
+                       parser.isSet(out) || parser.isSet(pr) || parser.isSet(events)))
+        return refuse(QStringLiteral(
+            "--rec-id, --all, --format, --out, --pr and --events belong to 'echolon export'."));
     if (!copying && (parser.isSet(from) || parser.isSet(to)))
         return refuse(QStringLiteral("--from and --to belong to 'echolon copy-library'."));
     if (parser.isSet(version)) return result.action = Action::Version, result;
@@ -79,9 +86,21 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
                 return refuse(
                     QStringLiteral("--rec-id needs a whole number, not '%1'.").arg(parser.value(recId)));
         }
-        request.format = parser.value(format).trimmed().toLower();
+        request.events = parser.isSet(events);
+        // The event table is written as CSV only: a JSON export holds it already.
+        request.format = request.events && !parser.isSet(format) ? QStringLiteral("csv")
+                                                                 : parser.value(format).trimmed().toLower();
         if (request.format != QLatin1String("csv") && request.format != QLatin1String("json"))
             return refuse(QStringLiteral("--format needs csv or json, not '%1'.").arg(parser.value(format)));
+        if (request.events && request.format != QLatin1String("csv"))
+            return refuse(QStringLiteral("--events writes CSV; a JSON export holds the events already."));
+        if (parser.isSet(pr)) {
+            const std::optional<double> value = store::parseNumber(parser.value(pr));
+            if (!value || !store::ShownValues::prInRange(*value))
+                return refuse(QStringLiteral("--pr needs a PR from 1 to 3 (such as 1.5), not '%1'.")
+                                  .arg(parser.value(pr)));
+            request.pr = *value;
+        }
         if (parser.isSet(out) && parser.value(out).isEmpty())
             return refuse(QStringLiteral("--out needs a file."));
         request.out = parser.value(out);
@@ -103,7 +122,9 @@ QString CommandLine::version() { return store::programTitle(); }
 
 QString CommandLine::usage() {
     return QStringLiteral("Usage: echolon [options]\n"
-                          "       echolon export (--rec-id N | --all) --format csv|json [--out FILE]\n"
+                          "       echolon export (--rec-id N | --all) --format csv|json [--pr PR]\n"
+                          "                      [--out FILE] [--home DIR]\n"
+                          "       echolon export (--rec-id N | --all) --events [--pr PR] [--out FILE]\n"
                           "                      [--home DIR]\n"
                           "       echolon copy-library --from FILE_OR_URL --to FILE_OR_URL\n") +
            store::programTitle() +
@@ -129,12 +150,19 @@ QString CommandLine::usage() {
                           "without any window and beside a running program (it only reads):\n"
                           "  --rec-id N     the waveform numbered N (the library's \"No\" column)\n"
                           "  --all          every waveform of the library, in table order\n"
-                          "  --format csv   one table, UTF-8, '.' decimals: distance_m (4 decimals, at\n"
-                          "                 the PR last used in the window) and one column of samples\n"
-                          "                 (-128..127) per waveform; a row per distance any of them\n"
-                          "                 has a sample at, an empty cell where one has none\n"
-                          "  --format json  every stored field, the samples and the distance axis:\n"
-                          "                 one object for --rec-id, an array for --all\n"
+                          "  --format csv   one table, UTF-8, '.' decimals, after a comment line naming\n"
+                          "                 the PR and the unit (# PR 1.500, distance in m): distance_m\n"
+                          "                 (4 decimals) and one column of samples (-128..127) per\n"
+                          "                 waveform; a row per distance any of them has a sample at,\n"
+                          "                 an empty cell where one has none\n"
+                          "  --format json  every stored field, the PR and the unit, the samples, the\n"
+                          "                 distance axis and the events: one object for --rec-id, an\n"
+                          "                 array for --all\n"
+                          "  --events       the events found in each waveform (launch end, echoes, end\n"
+                          "                 of line) as CSV, after the PR comment line:\n"
+                          "                 rec_id,distance_m,kind,level,polarity\n"
+                          "  --pr PR        distances at PR (1 to 3, such as 1.5 or 1,5); without it,\n"
+                          "                 at each waveform's stored PR (1.5 where it has none)\n"
                           "  --out FILE     write FILE, whole or not at all; without it, standard output\n"
                           "\n"
                           "echolon copy-library copies a whole waveform library, every waveform and\n"

@@ -17,6 +17,8 @@ struct CommandLine {
         std::optional<qint64> recId; // --rec-id N; unset with --all
         QString format;              // --format: "csv" or "json"
         QString out;                 // --out FILE; empty: standard output
+        std::optional<double> pr;    // --pr PR; unset: each waveform's stored PR
+        bool events = false;         // --events: the event table as CSV instead of the samples
     };
 
     // `echolon copy-library`: a whole library from one file or server database to another.

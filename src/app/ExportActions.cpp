@@ -4,6 +4,7 @@
 #include "app/WindowState.h"
 #include "exporter/ChartPicture.h"
 #include "exporter/CsvTable.h"
+#include "exporter/ExportPr.h"
 #include "exporter/JsonExport.h"
 #include "exporter/SavedFile.h"
 #include "report/ReportFileName.h"
@@ -16,6 +17,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 #include <stdexcept>
 
 namespace app {
@@ -84,12 +87,47 @@ QByteArray ExportActions::contents(Format format, QSize pictureSize,
         return bytes;
     }
     if (waveforms.empty()) refuse(tr("No waveform is selected: select one or mark several in the library."));
-    const double pr = trace::TraceNumbers::readPR(state_.editKu);
+    const std::optional<double> pr = givenPr();
     return format == Format::Csv ? exporter::CsvTable::write(waveforms, pr)
                                  : exporter::JsonExport::write(waveforms, pr, waveforms.size() > 1);
 }
 
-QString ExportActions::askFile(Format format, const QString& baseName) const {
+std::optional<double> ExportActions::givenPr() const {
+    const double box = trace::TraceNumbers::readPR(state_.editKu);
+    const store::Dataset& library = dm_.t_master;
+    const int speed = library.fieldIndex(QStringLiteral("SPEED"));
+    if (!library.isOpen() || library.isEmpty() || library.recNo() < 0 || speed < 0) return box;
+    exporter::Waveform shown;
+    shown.fields.push_back(
+        {QStringLiteral("SPEED"), store::ColumnKind::Text, library.valueAt(library.recNo(), speed)});
+    const double stored = exporter::ExportPr::of(shown, std::nullopt).pr;
+    // Compared as the box shows them: "1,5" is the stored "1,500".
+    if (exporter::ExportPr::text(box) == exporter::ExportPr::text(stored)) return std::nullopt;
+    return box;
+}
+
+QString ExportActions::prNote(const std::vector<exporter::Waveform>& waveforms) const {
+    using exporter::ExportPr;
+    const std::optional<double> given = givenPr();
+    if (given) return tr("Distances at PR %1, from the PR box.").arg(ExportPr::text(*given));
+    QStringList values, without;
+    for (const exporter::Waveform& w : waveforms) {
+        const ExportPr pr = ExportPr::of(w, std::nullopt);
+        if (!values.contains(ExportPr::text(pr.pr))) values << ExportPr::text(pr.pr);
+        if (pr.source == ExportPr::Source::Default) without << w.title();
+    }
+    QString note = values.size() > 1
+                       ? tr("Distances at each waveform's stored PR: %1.").arg(store::namesInLine(values, 5))
+                   : waveforms.size() > 1
+                       ? tr("Distances at PR %1, stored with each waveform.").arg(values.value(0))
+                       : tr("Distances at PR %1, stored with the waveform.").arg(values.value(0));
+    if (!without.isEmpty())
+        note += ' ' + tr("Without a usable stored PR, at %1: %2.")
+                          .arg(ExportPr::text(ExportPr::kDefault), store::namesInLine(without, 3));
+    return note;
+}
+
+QString ExportActions::askFile(Format format, const QString& baseName, const QString& note) const {
     const FileKind kind = kindOf(format);
     QFileDialog dialog(parent_, tr("Export"));
     dialog.setObjectName("ExportFileDialog");
@@ -100,6 +138,12 @@ QString ExportActions::askFile(Format format, const QString& baseName) const {
     dialog.setDefaultSuffix(QString::fromLatin1(kind.suffix));
     dialog.setDirectory(store::DialogFolders::folderFor(store::DialogPurpose::Export));
     dialog.selectFile(baseName + '.' + QString::fromLatin1(kind.suffix));
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()); grid && !note.isEmpty()) {
+        auto* label = new QLabel(note, &dialog);
+        label->setObjectName("ExportPrNote");
+        label->setWordWrap(true);
+        grid->addWidget(label, grid->rowCount(), 0, 1, grid->columnCount());
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }
@@ -109,6 +153,7 @@ void ExportActions::exportTo(Format format) {
         const std::vector<exporter::Waveform> waveforms = chosenWaveforms(format);
         if (!isPicture(format) && waveforms.empty())
             refuse(tr("No waveform is selected: select one or mark several in the library."));
+        const QString note = isPicture(format) ? QString() : prNote(waveforms);
         QSize size;
         if (isPicture(format)) {
             const exporter::ChartPicture picture(window_.screenTag == 0 ? &upper_ : nullptr, lower_);
@@ -120,7 +165,7 @@ void ExportActions::exportTo(Format format) {
             if (!asked) return;
             size = *asked;
         }
-        const QString path = askFile(format, proposedName(waveforms));
+        const QString path = askFile(format, proposedName(waveforms), note);
         if (path.isEmpty()) return;
         const QString error = exporter::SavedFile::write(path, contents(format, size, waveforms));
         if (!error.isEmpty()) refuse(error);

@@ -1,17 +1,16 @@
 #include "app/ExportCommand.h"
 
 #include "app/Language.h"
-#include "app/ViewSettings.h"
 #include "exporter/CsvTable.h"
+#include "exporter/EventTable.h"
+#include "exporter/ExportPr.h"
 #include "exporter/JsonExport.h"
 #include "exporter/LibraryFile.h"
 #include "store/Dataset.h"
 #include "store/DiskFull.h"
-#include "store/IniFile.h"
 #include "store/OdbcRegistry.h"
 #include "store/ProgramFolder.h"
 #include "store/TDataModule1.h"
-#include "trace/TraceNumbers.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,24 +71,12 @@ private:
     QString failed_;
 };
 
-// The PR the window used last (settings file, section Form1, key KU).
-double lastPr(QString& error) {
-    const store::IniFile ini(store::settingsFilePath());
-    const QString ku = ViewSettings::load(ini).ku;
-    try {
-        return trace::TraceNumbers::readPR(ku);
-    } catch (const std::exception& e) {
-        error = QString::fromUtf8(e.what());
-        return 0;
-    }
-}
-
-// A CSV column needs the samples and the title only: a whole library's
-// fields and blobs are not kept while it is read.
+// A CSV column needs the samples, the title and the PR only: a whole
+// library's fields and blobs are not kept while it is read.
 exporter::Waveform columnOf(exporter::Waveform&& w) {
     exporter::Waveform c;
     c.trace = std::move(w.trace);
-    for (const char* name : {"REC_ID", "MEMO"})
+    for (const char* name : {"REC_ID", "MEMO", "SPEED"})
         c.fields.push_back({QString::fromLatin1(name), store::ColumnKind::Other, w.value(name)});
     return c;
 }
@@ -111,12 +98,7 @@ int ExportCommand::run(const CommandLine& line, int& argc, char** argv) {
     }
     store::setProgramFolderOverride(folder.path);
     QString error;
-    const double pr = lastPr(error);
-    if (!error.isEmpty()) {
-        say(tr("The PR in %1 is unusable: %2")
-                .arg(QDir::toNativeSeparators(store::settingsFilePath()), error));
-        return NotWritten;
-    }
+    const std::optional<double> pr = request.pr;
     const QString libraryPath = store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias,
                                                               store::TDataModule1::libraryDefaultPath());
     exporter::LibraryFile library(libraryPath);
@@ -130,21 +112,28 @@ int ExportCommand::run(const CommandLine& line, int& argc, char** argv) {
         }
         const bool csv = request.format == QLatin1String("csv");
         // A whole library goes out one JSON object at a time; a CSV table
-        // needs every column before its first row.
+        // needs every column before its first row, and its comment line every PR.
         const bool streamed = !csv && !request.recId;
         std::vector<exporter::Waveform> kept;
+        std::vector<exporter::EventTable::Entry> events;
         int streamedCount = 0;
         if (streamed) output.write("[\n");
         const int found = library.read(request.recId, [&](exporter::Waveform&& w) {
+            if (!pr && !exporter::ExportPr::storedOf(w))
+                say(tr("%1: it has no usable stored PR; its distances are at PR %2.")
+                        .arg(w.title(), exporter::ExportPr::text(exporter::ExportPr::kDefault)));
             if (streamed) {
                 output.write((streamedCount++ ? ",\n" : "") +
                              exporter::JsonExport::write({w}, pr, false).trimmed());
                 return;
             }
             if (csv && !w.trace.valid())
-                say(tr("%1: its range cannot be placed on a distance axis; its column stays empty.")
+                say((request.events
+                         ? tr("%1: its range cannot be placed on a distance axis; it has no events.")
+                         : tr("%1: its range cannot be placed on a distance axis; its column stays empty."))
                         .arg(w.title()));
-            kept.push_back(csv ? columnOf(std::move(w)) : std::move(w));
+            if (request.events) events.push_back(exporter::EventTable::of(w, pr));
+            else kept.push_back(csv ? columnOf(std::move(w)) : std::move(w));
         });
         if (request.recId && found == 0) {
             output.abandon();
@@ -154,6 +143,7 @@ int ExportCommand::run(const CommandLine& line, int& argc, char** argv) {
             return NotWritten;
         }
         if (streamed) output.write("\n]\n");
+        else if (request.events) output.write(exporter::EventTable::csv(events));
         else if (csv) output.write(exporter::CsvTable::write(kept, pr));
         else output.write(exporter::JsonExport::write(kept, pr, false));
         error = output.finish();

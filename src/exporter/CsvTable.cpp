@@ -1,5 +1,7 @@
 #include "exporter/CsvTable.h"
 
+#include "exporter/ExportPr.h"
+
 #include <cmath>
 #include <limits>
 
@@ -15,18 +17,20 @@ QByteArray cell(const QString& text) {
     return '"' + utf8 + '"';
 }
 
-// Distances at PR 1.5 in whole micrometres: samples of different waveforms
-// at the same place meet in one row even when their steps were computed
-// along different ways.
-qint64 placeKey(const trace::StoredTrace& t, int k) { return std::llround((t.start + k * t.step) * 1e6); }
+// Distances in whole micrometres: samples of different waveforms at the same
+// place meet in one row even when their steps were computed along different
+// ways.
+qint64 placeKey(const trace::StoredTrace& t, int k, double pr) {
+    return std::llround(t.metresAt(k, pr) * 1e6);
+}
 
 // Splits a file into its records of cells; quoted cells may hold ',', '"'
 // (doubled) and line breaks.
-bool splitRecords(const QByteArray& csv, std::vector<QStringList>& records, QString& error) {
+bool splitRecords(const QByteArray& csv, int firstLine, std::vector<QStringList>& records, QString& error) {
     QStringList record;
     QByteArray current;
     bool quoted = false, wasQuoted = false;
-    int line = 1;
+    int line = firstLine;
     auto endCell = [&] {
         record << QString::fromUtf8(current);
         current.clear();
@@ -76,25 +80,30 @@ bool splitRecords(const QByteArray& csv, std::vector<QStringList>& records, QStr
 
 } // namespace
 
-QByteArray CsvTable::write(const std::vector<Waveform>& waveforms, double pr) {
-    QByteArray out = kDistanceHeader;
+QByteArray CsvTable::write(const std::vector<Waveform>& waveforms, std::optional<double> givenPr) {
+    std::vector<ExportPr::OfWaveform> prs;
+    for (const Waveform& w : waveforms) prs.push_back({w.recId(), ExportPr::of(w, givenPr).pr});
+    QByteArray out = ExportPr::csvComment(prs) + kDistanceHeader;
     for (const Waveform& w : waveforms) out += ',' + cell(w.title());
     out += '\n';
-    if (!(pr > 0) || !std::isfinite(pr)) return out;
 
     // A merge of the waveforms' sample positions, nearest first.
     std::vector<int> next(waveforms.size(), 0);
+    auto pending = [&](size_t i) {
+        const double pr = prs[i].pr;
+        return next[i] < waveforms[i].trace.size() && waveforms[i].trace.step > 0 && pr > 0 &&
+               std::isfinite(pr);
+    };
     for (;;) {
         qint64 key = std::numeric_limits<qint64>::max();
         for (size_t i = 0; i < waveforms.size(); ++i)
-            if (next[i] < waveforms[i].trace.size() && waveforms[i].trace.step > 0)
-                key = std::min(key, placeKey(waveforms[i].trace, next[i]));
+            if (pending(i)) key = std::min(key, placeKey(waveforms[i].trace, next[i], prs[i].pr));
         if (key == std::numeric_limits<qint64>::max()) break;
-        out += QByteArray::number(double(key) * 1e-6 * 1.5 / pr, 'f', kDistanceDecimals);
+        out += QByteArray::number(double(key) * 1e-6, 'f', kDistanceDecimals);
         for (size_t i = 0; i < waveforms.size(); ++i) {
             out += ',';
             const trace::StoredTrace& t = waveforms[i].trace;
-            if (next[i] < t.size() && t.step > 0 && placeKey(t, next[i]) == key)
+            if (pending(i) && placeKey(t, next[i], prs[i].pr) == key)
                 out += QByteArray::number(t.samples[size_t(next[i]++)]);
         }
         out += '\n';
@@ -104,8 +113,15 @@ QByteArray CsvTable::write(const std::vector<Waveform>& waveforms, double pr) {
 
 CsvTable::Table CsvTable::read(const QByteArray& csv) {
     Table table;
+    qsizetype begin = 0;
+    int comments = 0;
+    while (begin < csv.size() && csv[begin] == '#') {
+        const qsizetype end = csv.indexOf('\n', begin);
+        begin = end < 0 ? csv.size() : end + 1;
+        ++comments;
+    }
     std::vector<QStringList> records;
-    if (!splitRecords(csv, records, table.error)) return table;
+    if (!splitRecords(csv.mid(begin), 1 + comments, records, table.error)) return table;
     if (records.empty() || records.front().value(0) != QLatin1String(kDistanceHeader)) {
         table.error = tr("The file does not start with the header %1.").arg(kDistanceHeader);
         return table;
@@ -114,7 +130,7 @@ CsvTable::Table CsvTable::read(const QByteArray& csv) {
     for (qsizetype c = 1; c < header.size(); ++c) table.columns.push_back({header[c], {}, {}});
     for (size_t r = 1; r < records.size(); ++r) {
         const QStringList& cells = records[r];
-        const int line = int(r) + 1;
+        const int line = int(r) + 1 + comments;
         if (cells.size() == 1 && cells.front().isEmpty()) continue;
         if (cells.size() != header.size()) {
             table.error =

@@ -1,5 +1,7 @@
 #include "exporter/JsonExport.h"
 
+#include "exporter/EventTable.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <cmath>
@@ -35,13 +37,16 @@ double rounded(double metres) {
 
 } // namespace
 
-QJsonObject JsonExport::objectOf(const Waveform& w, double pr) {
+QJsonObject JsonExport::objectOf(const Waveform& w, std::optional<double> givenPr) {
     QJsonObject fields;
     for (const StoredField& f : w.fields) fields.insert(f.name, jsonOf(f));
     QJsonArray samples;
     for (int s : w.trace.samples) samples.append(s);
-    QJsonObject o{{"fields", fields}, {"samples", samples}};
-    if (w.trace.valid() && pr > 0 && std::isfinite(pr)) {
+    const EventTable::Entry events = EventTable::of(w, givenPr);
+    const double pr = events.pr.pr;
+    QJsonObject o{{"fields", fields},     {"pr", pr},           {"pr_source", events.pr.sourceName()},
+                  {"distance_unit", "m"}, {"samples", samples}, {"events", EventTable::json(events)}};
+    if (events.placed) {
         o.insert("axis", QJsonObject{{"pr", pr},
                                      {"count", w.trace.size()},
                                      {"start_m", rounded(w.trace.metresAt(0, pr))},
@@ -54,11 +59,12 @@ QJsonObject JsonExport::objectOf(const Waveform& w, double pr) {
     return o;
 }
 
-QByteArray JsonExport::write(const std::vector<Waveform>& waveforms, double pr, bool asArray) {
+QByteArray JsonExport::write(const std::vector<Waveform>& waveforms, std::optional<double> givenPr,
+                             bool asArray) {
     if (!asArray && waveforms.size() == 1)
-        return QJsonDocument(objectOf(waveforms.front(), pr)).toJson(QJsonDocument::Indented);
+        return QJsonDocument(objectOf(waveforms.front(), givenPr)).toJson(QJsonDocument::Indented);
     QJsonArray all;
-    for (const Waveform& w : waveforms) all.append(objectOf(w, pr));
+    for (const Waveform& w : waveforms) all.append(objectOf(w, givenPr));
     return QJsonDocument(all).toJson(QJsonDocument::Indented);
 }
 

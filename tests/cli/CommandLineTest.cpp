@@ -16,8 +16,8 @@ TEST(CommandLine, helpAndVersionAnswerWithoutADisplayAndWriteNothing) {
     const Finished help = env.run("echolon", {"--help"});
     ASSERT_TRUE(help.ended) << help.err.toStdString();
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
-    for (const char* word : {"--home", "--no-create", "--log-wire", "--lang", "copy-library", "ECHOLON_HOME",
-                             "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+    for (const char* word : {"--home", "--no-create", "--log-wire", "--lang", "copy-library", "--pr",
+                             "--events", "ECHOLON_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
         EXPECT_TRUE(help.out.contains(word)) << word << " missing from:\n" << help.out.toStdString();
 
     const Finished version = env.run("echolon", {"--version"});

@@ -133,6 +133,18 @@ TEST_F(ExportTest, jsonHoldsEveryStoredFieldTheSamplesAndTheAxis) {
 
     // A single waveform is one object.
     EXPECT_TRUE(QJsonDocument::fromJson(JsonExport::write({chosen[0]}, 2.0, false)).isObject());
+
+    // Without a PR given, the stored one; a stored PR no PR box takes places
+    // the waveform at 1.5, and says so.
+    master.moveTo(1);
+    master.edit();
+    master.fieldByName("SPEED").setString("9,9");
+    master.post();
+    const QJsonArray stored = QJsonDocument::fromJson(JsonExport::write(markedWaveforms(), {}, true)).array();
+    EXPECT_DOUBLE_EQ(stored[0]["pr"].toDouble(), 1.5);
+    EXPECT_EQ(stored[0]["pr_source"].toString(), QString("stored"));
+    EXPECT_DOUBLE_EQ(stored[1]["axis"]["pr"].toDouble(), 1.5);
+    EXPECT_EQ(stored[1]["pr_source"].toString(), QString("default"));
 }
 
 TEST(ChartPictureTest, picturesHaveTheChosenSizeWithOrWithoutTheOverview) {
