@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CableTypes</name>
+    <message>
+        <source>ААШв</source>
+        <translation>AAShv</translation>
+    </message>
+    <message>
+        <source>АСБ</source>
+        <translation>ASB</translation>
+    </message>
+    <message>
+        <source>ВВГ</source>
+        <translation>VVG</translation>
+    </message>
+    <message>
+        <source>АПвП</source>
+        <translation>APvP</translation>
+    </message>
+    <message>
+        <source>ТПП</source>
+        <translation>TPP</translation>
+    </message>
+    <message>
+        <source>РК-75</source>
+        <translation>RK-75</translation>
+    </message>
+</context>
+<context>
     <name>ChartPicture</name>
     <message>
         <source>A picture of %1 x %2 pixels cannot be made: each side must be between %3 and %4 pixels.</source>
@@ -319,6 +346,26 @@
         <source>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</source>
         <translation>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</translation>
     </message>
+    <message>
+        <source>Distances at PR %1, from the PR box.</source>
+        <translation>Distances at PR %1, from the PR box.</translation>
+    </message>
+    <message>
+        <source>Distances at each waveform&apos;s stored PR: %1.</source>
+        <translation>Distances at each waveform&apos;s stored PR: %1.</translation>
+    </message>
+    <message>
+        <source>Distances at PR %1, stored with each waveform.</source>
+        <translation>Distances at PR %1, stored with each waveform.</translation>
+    </message>
+    <message>
+        <source>Distances at PR %1, stored with the waveform.</source>
+        <translation>Distances at PR %1, stored with the waveform.</translation>
+    </message>
+    <message>
+        <source>Without a usable stored PR, at %1: %2.</source>
+        <translation>Without a usable stored PR, at %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -343,16 +390,20 @@
         <translation>The program folder %1 does not exist.</translation>
     </message>
     <message>
-        <source>The PR in %1 is unusable: %2</source>
-        <translation>The PR in %1 is unusable: %2</translation>
-    </message>
-    <message>
         <source>%1: its range cannot be placed on a distance axis; its column stays empty.</source>
         <translation>%1: its range cannot be placed on a distance axis; its column stays empty.</translation>
     </message>
     <message>
         <source>The library %1 holds no waveform with REC_ID %2.</source>
         <translation>The library %1 holds no waveform with REC_ID %2.</translation>
+    </message>
+    <message>
+        <source>%1: it has no usable stored PR; its distances are at PR %2.</source>
+        <translation>%1: it has no usable stored PR; its distances are at PR %2.</translation>
+    </message>
+    <message>
+        <source>%1: its range cannot be placed on a distance axis; it has no events.</source>
+        <translation>%1: its range cannot be placed on a distance axis; it has no events.</translation>
     </message>
 </context>
 <context>
@@ -469,7 +520,7 @@ Import these files now?</translation>
     </message>
     <message>
         <source>      save data</source>
-        <translation>      save data</translation>
+        <translation>      date saved</translation>
     </message>
     <message>
         <source>  shift</source>
@@ -557,6 +608,14 @@ Import these files now?</translation>
 Convert it into a new library %2 and open that? The original stays as it is.</source>
         <translation>%1 is a library in the Access format, which this program reads but never writes.
 Convert it into a new library %2 and open that? The original stays as it is.</translation>
+    </message>
+    <message>
+        <source>Compare library emptied: 1 waveform of %1</source>
+        <translation>Compare library emptied: 1 waveform of %1</translation>
+    </message>
+    <message>
+        <source>Compare library emptied: %1 waveforms of %2</source>
+        <translation>Compare library emptied: %1 waveforms of %2</translation>
     </message>
 </context>
 <context>
@@ -728,11 +787,11 @@ Open the local library %2 for this run instead? %3 stays the registered library:
     </message>
     <message>
         <source>save data</source>
-        <translation>save data</translation>
+        <translation>date saved</translation>
     </message>
     <message>
         <source>methad</source>
-        <translation>methad</translation>
+        <translation>method</translation>
     </message>
     <message>
         <source>threshold</source>
@@ -1632,7 +1691,7 @@ Make it and start with an empty waveform library?</translation>
     </message>
     <message>
         <source>To open a waveforms </source>
-        <translation>To open a waveforms </translation>
+        <translation>Open waveforms </translation>
     </message>
     <message>
         <source>To display with approximation</source>
@@ -1804,7 +1863,7 @@ Make it and start with an empty waveform library?</translation>
     </message>
     <message>
         <source>Wavefroms library</source>
-        <translation>Wavefroms library</translation>
+        <translation>Waveforms library</translation>
     </message>
     <message>
         <source>Waveform library</source>
@@ -2299,7 +2358,7 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
     <message>
         <source>!!! не задан !!!</source>
-        <translation>!!! not set !!!</translation>
+        <translation>(not chosen)</translation>
     </message>
     <message>
         <source>Один или несколько файлов базы данных не найдены в указанной директории. Импорт невозможен.</source>
@@ -2463,7 +2522,7 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
     <message>
         <source>scale, (m)</source>
-        <translation>scale, (m)</translation>
+        <translation>distance, m</translation>
     </message>
     <message>
         <source> ниж.</source>
@@ -2491,7 +2550,7 @@ Drag a cursor line to move it; Left/Right move the active cursor.</translation>
     </message>
     <message>
         <source>scale, (ft)</source>
-        <translation>scale, (ft)</translation>
+        <translation>distance, ft</translation>
     </message>
     <message>
         <source>difference</source>

@@ -25,6 +25,33 @@
     </message>
 </context>
 <context>
+    <name>CableTypes</name>
+    <message>
+        <source>ААШв</source>
+        <translation>ААШв</translation>
+    </message>
+    <message>
+        <source>АСБ</source>
+        <translation>АСБ</translation>
+    </message>
+    <message>
+        <source>ВВГ</source>
+        <translation>ВВГ</translation>
+    </message>
+    <message>
+        <source>АПвП</source>
+        <translation>АПвП</translation>
+    </message>
+    <message>
+        <source>ТПП</source>
+        <translation>ТПП</translation>
+    </message>
+    <message>
+        <source>РК-75</source>
+        <translation>РК-75</translation>
+    </message>
+</context>
+<context>
     <name>ChartPicture</name>
     <message>
         <source>A picture of %1 x %2 pixels cannot be made: each side must be between %3 and %4 pixels.</source>
@@ -319,6 +346,26 @@
         <source>The range of %1 cannot be placed on a distance axis: its column in %2 stays empty.</source>
         <translation>Диапазон %1 нельзя расположить на оси расстояний: его столбец в %2 остаётся пустым.</translation>
     </message>
+    <message>
+        <source>Distances at PR %1, from the PR box.</source>
+        <translation>Расстояния при КУ %1, из поля КУ.</translation>
+    </message>
+    <message>
+        <source>Distances at each waveform&apos;s stored PR: %1.</source>
+        <translation>Расстояния при КУ, сохранённом с каждой рефлектограммой: %1.</translation>
+    </message>
+    <message>
+        <source>Distances at PR %1, stored with each waveform.</source>
+        <translation>Расстояния при КУ %1, сохранённом с каждой рефлектограммой.</translation>
+    </message>
+    <message>
+        <source>Distances at PR %1, stored with the waveform.</source>
+        <translation>Расстояния при КУ %1, сохранённом с рефлектограммой.</translation>
+    </message>
+    <message>
+        <source>Without a usable stored PR, at %1: %2.</source>
+        <translation>Без пригодного сохранённого КУ, при %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>ExportCommand</name>
@@ -343,16 +390,20 @@
         <translation>Папка программы %1 не существует.</translation>
     </message>
     <message>
-        <source>The PR in %1 is unusable: %2</source>
-        <translation>КУ в %1 непригоден: %2</translation>
-    </message>
-    <message>
         <source>%1: its range cannot be placed on a distance axis; its column stays empty.</source>
         <translation>%1: диапазон нельзя расположить на оси расстояний; столбец остаётся пустым.</translation>
     </message>
     <message>
         <source>The library %1 holds no waveform with REC_ID %2.</source>
         <translation>В библиотеке %1 нет рефлектограммы с номером %2.</translation>
+    </message>
+    <message>
+        <source>%1: it has no usable stored PR; its distances are at PR %2.</source>
+        <translation>%1: нет пригодного сохранённого КУ; расстояния при КУ %2.</translation>
+    </message>
+    <message>
+        <source>%1: its range cannot be placed on a distance axis; it has no events.</source>
+        <translation>%1: диапазон нельзя отложить по оси расстояний; событий нет.</translation>
     </message>
 </context>
 <context>
@@ -557,6 +608,14 @@ Import these files now?</source>
 Convert it into a new library %2 and open that? The original stays as it is.</source>
         <translation>%1 — библиотека в формате Access, которую эта программа читает, но не записывает.
 Преобразовать её в новую библиотеку %2 и открыть её? Исходный файл останется без изменений.</translation>
+    </message>
+    <message>
+        <source>Compare library emptied: 1 waveform of %1</source>
+        <translation>Библиотека сравнения очищена: 1 рефлектограмма типа %1</translation>
+    </message>
+    <message>
+        <source>Compare library emptied: %1 waveforms of %2</source>
+        <translation>Библиотека сравнения очищена: рефлектограмм типа %2 — %1</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "app/WindowState.h"
 #include "store/IniFile.h"
 #include "store/Messages.h"
+#include "store/Numbers.h"
 #include "store/ProgramFolder.h"
 #include "store/ProgramTitle.h"
 #include "store/Units.h"
@@ -148,7 +149,7 @@ void TForm1::showState() {
     Edit_l->setText(store::Units::showText(state_.editL));
     mnMetres->setChecked(store::Units::current() == store::LengthUnit::Metres);
     mnFeet->setChecked(store::Units::current() == store::LengthUnit::Feet);
-    Edit_ku->setText(state_.editKu);
+    Edit_ku->setText(store::localNumber(state_.editKu));
     Edit_sdvig->setText(state_.editSdvig);
     StatusPanel1->setText(state_.statusNote);
     StatusPanel1->setToolTip(state_.statusNote);

@@ -1,5 +1,7 @@
 #include "exchange/TForm2Columns.h"
 
+#include "store/PrListDefaults.h"
+
 #include <QCoreApplication>
 
 namespace exchange {
@@ -25,10 +27,16 @@ store::GridColumn mark(const char* field, bool editable) {
 }
 
 store::GridColumn hidden(const char* field) { return text(field, field, 0); }
+
+store::GridColumn cableName(bool editable) {
+    store::GridColumn c = text("name_ku", QT_TRANSLATE_NOOP("TForm2Columns", "название"), 110, editable);
+    c.shown = store::shownCableName;
+    return c;
+}
 } // namespace
 
 QVector<store::GridColumn> TForm2Columns::prList() {
-    return {mark("picture", true), text("name_ku", QT_TRANSLATE_NOOP("TForm2Columns", "название"), 110, true),
+    return {mark("picture", true), cableName(true),
             text("value_ku", QT_TRANSLATE_NOOP("TForm2Columns", "К.У."), 50, true)};
 }
 
@@ -55,7 +63,7 @@ QStringList TForm2Columns::libraryHidden() {
 }
 
 QVector<store::GridColumn> TForm2Columns::devicePrList() {
-    return {mark("picture", false), text("name_ku", QT_TRANSLATE_NOOP("TForm2Columns", "название"), 110),
+    return {mark("picture", false), cableName(false),
             text("value_ku", QT_TRANSLATE_NOOP("TForm2Columns", "К.У."), 50)};
 }
 

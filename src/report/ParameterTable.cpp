@@ -1,6 +1,7 @@
 #include "report/ParameterTable.h"
 
 #include "store/Dataset.h"
+#include "store/Numbers.h"
 #include "store/ShownValues.h"
 #include "store/Units.h"
 
@@ -64,7 +65,7 @@ QStringList ParameterTable::column(store::Dataset& ds, const QString& number, co
     const auto text = [&ds](const char* field) { return ds.fieldByName(QLatin1String(field)).asString(); };
     const QString scale = store::Units::showText(text("SCALE"));
     // A PR or a date that is none is left blank rather than printed as one.
-    const QString pr = store::ShownValues::pr(text("SPEED")).value_or(QString());
+    const QString pr = store::localNumber(store::ShownValues::pr(text("SPEED")).value_or(QString()));
     const QString date = store::ShownValues::date(text("DATE")).value_or(QString());
     return {number,         text("BANK_NUM"), directory,       name,          scale, text("DLIT"),
             text("AMPL"),   text("SOGLAS"),   text("NAKOPL"),  text("SDVIG"), pr,    date,

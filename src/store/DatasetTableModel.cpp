@@ -63,6 +63,7 @@ QVariant DatasetTableModel::data(const QModelIndex& index, int role) const {
         if (col.checkBox) return FieldValue::boolean(v) ? Qt::Checked : Qt::Unchecked;
         const QString text = FieldValue::text(v, ds_.fieldKind(field));
         if (col.oneLineChars > 0 && role == Qt::DisplayRole) return oneLine(text, col.oneLineChars);
+        if (col.shown && role == Qt::DisplayRole) return col.shown(text);
         if (tip && text.trimmed().isEmpty()) return {};
         return text;
     } catch (const StoreError&) {

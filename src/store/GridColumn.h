@@ -17,6 +17,8 @@ struct GridColumn {
     // joined, the rest cut with "…"), the whole text in the tooltip; 0: as stored.
     int oneLineChars = 0;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // What a stored text is shown as (none: as stored); editing starts from the stored text.
+    std::function<QString(const QString& stored)> shown;
     // Why a typed value is refused, in the user's words (empty: taken); none: every value goes to the field.
     std::function<QString(const QVariant& typed)> refusal;
 };

@@ -31,4 +31,13 @@ QString formatFixed(double value, int decimals) {
     return s;
 }
 
+QString localNumber(const QString& text) {
+    if (!parseNumber(text)) return text;
+    QString shown = text;
+    const QString sep = QLocale().decimalPoint();
+    shown.replace(QLatin1Char(','), sep);
+    shown.replace(QLatin1Char('.'), sep);
+    return shown;
+}
+
 } // namespace store

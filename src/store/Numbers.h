@@ -15,6 +15,11 @@ double toNumber(const QString& text);
 // Fixed-point text with the locale's decimal separator ("1,500" in a comma locale).
 QString formatFixed(double value, int decimals);
 
+// A number kept as text ("1,5" in a box, "1.870" in a row), shown with the
+// locale's decimal separator and its digits as written; text that is no
+// number as it stands.
+QString localNumber(const QString& text);
+
 struct NumberFormatError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/DatabaseFile.h"
 
+#include <QCoreApplication>
 #include <QVariantList>
 #include <iterator>
 
@@ -19,7 +20,9 @@ struct CableType {
 // PVC about 2.0, cross-linked polyethylene about 1.75, polyethylene telephone
 // pairs and coaxial cables about 1.5.
 const CableType kCableTypes[] = {
-    {"ААШв", 1.870}, {"АСБ", 1.870}, {"ВВГ", 2.000}, {"АПвП", 1.750}, {"ТПП", 1.500}, {"РК-75", 1.520},
+    {QT_TRANSLATE_NOOP("CableTypes", "ААШв"), 1.870}, {QT_TRANSLATE_NOOP("CableTypes", "АСБ"), 1.870},
+    {QT_TRANSLATE_NOOP("CableTypes", "ВВГ"), 2.000},  {QT_TRANSLATE_NOOP("CableTypes", "АПвП"), 1.750},
+    {QT_TRANSLATE_NOOP("CableTypes", "ТПП"), 1.500},  {QT_TRANSLATE_NOOP("CableTypes", "РК-75"), 1.520},
 };
 
 } // namespace
@@ -28,6 +31,13 @@ std::vector<std::pair<QString, double>> defaultCableTypes() {
     std::vector<std::pair<QString, double>> types;
     for (const CableType& type : kCableTypes) types.emplace_back(QString::fromUtf8(type.name), type.pr);
     return types;
+}
+
+QString shownCableName(const QString& stored) {
+    for (const CableType& type : kCableTypes)
+        if (stored == QString::fromUtf8(type.name))
+            return QCoreApplication::translate("CableTypes", type.name);
+    return stored;
 }
 
 bool createDefaultPrList(const QString& path) {

@@ -16,4 +16,9 @@ bool createDefaultPrList(const QString& path);
 // The cable types a new list starts with (name, PR).
 std::vector<std::pair<QString, double>> defaultCableTypes();
 
+// A cable type's name as the program's language writes it: the names of the
+// list a new installation starts with in its letters ("AAShv" in English),
+// any other name as stored. Only for showing: the list keeps what it stores.
+QString shownCableName(const QString& stored);
+
 } // namespace store

@@ -47,7 +47,7 @@ QString Units::format(double metres, int decimals) {
 }
 
 QString Units::showText(const QString& metresText) {
-    if (shownUnit == LengthUnit::Metres) return metresText;
+    if (shownUnit == LengthUnit::Metres) return localNumber(metresText);
     const std::optional<double> metres = parseNumber(metresText);
     return metres ? format(*metres) : metresText;
 }

@@ -2,8 +2,12 @@
 #include "TranslationScope.h"
 #include "app/MainProgram.h"
 #include "app/tdr/TdrFolderImport.h"
+#include "report/ParameterTable.h"
+#include "store/PrListDefaults.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
+#include "tools/ImportCore.h"
+#include "trace/ScreenChart.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -53,8 +57,12 @@ QStringList visibleTexts(QWidget* root) {
         if (auto* c = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
         if (auto* t = qobject_cast<QTableView*>(w); t && t->model())
-            for (int i = 0; i < t->model()->columnCount(); ++i)
-                if (!t->isColumnHidden(i)) texts << t->model()->headerData(i, Qt::Horizontal).toString();
+            for (int i = 0; i < t->model()->columnCount(); ++i) {
+                if (t->isColumnHidden(i)) continue;
+                texts << t->model()->headerData(i, Qt::Horizontal).toString();
+                for (int row = 0; row < t->model()->rowCount(); ++row)
+                    texts << t->model()->index(row, i).data().toString();
+            }
         for (QAction* a : w->actions()) texts << a->text() << a->toolTip();
     }
     texts.removeAll(QString());
@@ -124,6 +132,37 @@ TEST(Language, russianLeavesNoEnglishWordInTheWindowsAndMessages) {
     for (const QString& text : texts)
         if (!foreignWords(text).isEmpty()) english << text + " [" + foreignWords(text).join(',') + "]";
     EXPECT_TRUE(english.isEmpty()) << english.join(" | ").toStdString();
+}
+
+// The slips of the texts as written read as plain English in English, and
+// stand as they are when the texts are asked for as written.
+TEST(Language, englishMendsTheWrittenTextsSlips_describedKeepsThem) {
+    const auto seen = [](Language language) {
+        const TranslationScope scope(language);
+        TempHome home;
+        RecordingMessages boxes;
+        store::createDefaultPrList(store::TDataModule1::listPath()); // as the program starts
+        app::MainProgram program;
+        program.start();
+        QStringList texts = visibleTexts(&program.Form1);
+        tools::ImportCore import;
+        import.activate(); // the import dialog's folder before one is chosen
+        texts << program.TDBChart1.axisTitle(trace::Axis::Bottom) << report::ParameterTable::rowLabels()
+              << import.dir;
+        program.Form1.close();
+        return texts;
+    };
+    const QStringList english = seen(Language::English);
+    for (const char* text : {"date saved", "method", "distance, m", "Waveforms library", "Open waveforms",
+                             "(not chosen)", "AAShv"})
+        EXPECT_FALSE(english.filter(QString::fromUtf8(text)).isEmpty()) << text;
+    for (const char* slip : {"save data", "methad", "scale, (m)", "Wavefroms", "To open a waveforms"})
+        EXPECT_TRUE(english.filter(QString::fromUtf8(slip)).isEmpty()) << slip;
+
+    const QStringList written = seen(Language::Described);
+    for (const char* text :
+         {"save data", "methad", "scale, (m)", "Wavefroms library", "!!! не задан !!!", "ААШв"})
+        EXPECT_FALSE(written.filter(QString::fromUtf8(text)).isEmpty()) << text;
 }
 
 } // namespace

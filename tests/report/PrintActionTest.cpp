@@ -32,7 +32,7 @@ TEST_F(PrintActionTest, currentWaveform_fillsColumnOneFromItsFields) {
     addWaveform(library, 7, QStringLiteral("feeder 12"), 9);
     fill();
     const QStringList expected{"1",  "9",     "\\DATA\\Cables\\", "feeder 12", "250", "27", "37", "57", "47",
-                               "35", "1,500", "3.7.2024 9:5:7",   "pulse",     "67",  "5"};
+                               "35", "1.500", "3.7.2024 9:5:7",   "pulse",     "67",  "5"};
     EXPECT_EQ(column(1), expected);
     EXPECT_TRUE(column(2).isEmpty());
 }

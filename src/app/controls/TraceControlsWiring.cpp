@@ -113,7 +113,8 @@ void TraceControlsWiring::showBoxHints() {
     QString pr = tr("Type a PR from 1,000 to 3,000 and press Enter");
     const QString& box = f.state().editKu;
     const QString velocity = store::PrVelocity::describe(store::parseNumber(box).value_or(0));
-    if (!velocity.isEmpty()) pr += "\n" + tr("PR %1: propagation velocity %2").arg(box, velocity);
+    if (!velocity.isEmpty())
+        pr += "\n" + tr("PR %1: propagation velocity %2").arg(store::localNumber(box), velocity);
     if (f.Edit_ku->toolTip() != pr) f.Edit_ku->setToolTip(pr);
 }
 

@@ -1,6 +1,7 @@
 #include "app/library/LibraryColumns.h"
 
 #include "store/Numbers.h"
+#include "store/PrListDefaults.h"
 #include "store/ShownValues.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,12 @@ store::GridColumn column(const char* field, const char* title, int width, bool e
     c.alignment = alignment;
     return c;
 }
+
+// A number the row keeps as text, shown with the locale's separator.
+store::GridColumn shownAsNumber(store::GridColumn c) {
+    c.shown = store::localNumber;
+    return c;
+}
 } // namespace
 
 QVector<store::GridColumn> LibraryColumns::waveforms() {
@@ -40,7 +47,7 @@ QVector<store::GridColumn> LibraryColumns::waveforms() {
         column("AMPL", QT_TRANSLATE_NOOP("LibraryColumns", "  gain"), 44),
         column("NAKOPL", QT_TRANSLATE_NOOP("LibraryColumns", " average"), 46),
         column("SOGLAS", QT_TRANSLATE_NOOP("LibraryColumns", " impedance"), 60),
-        column("SPEED", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37),
+        shownAsNumber(column("SPEED", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37)),
         column("DATE", QT_TRANSLATE_NOOP("LibraryColumns", "      save data"), 107),
         column("SDVIG", QT_TRANSLATE_NOOP("LibraryColumns", "  shift"), 49),
         column("ZOOM_L", "", 0),
@@ -64,8 +71,10 @@ QStringList LibraryColumns::unusedByPlanTypeFields() {
 QVector<store::GridColumn> LibraryColumns::prList() {
     store::GridColumn value = column("value_ku", QT_TRANSLATE_NOOP("LibraryColumns", "  PR"), 37, true);
     value.refusal = prRefusal;
+    store::GridColumn name = column("name_ku", QT_TRANSLATE_NOOP("LibraryColumns", " cable type"), 83, true);
+    name.shown = store::shownCableName;
     return {
-        column("name_ku", QT_TRANSLATE_NOOP("LibraryColumns", " cable type"), 83, true),
+        name,
         value,
         column("picture", "", 0),
     };
