@@ -1,6 +1,6 @@
 #include "InstrumentMemory.h"
 
-#include "store/encoding/CodePage.h"
+#include "CodePages.h"
 
 namespace sim {
 
@@ -28,7 +28,7 @@ QByteArray InstrumentMemory::prRecord(int number, const QString& name, int raw) 
     QByteArray r(20, '\0');
     r[0] = 2;
     r[1] = char(number);
-    r.replace(2, 12, store::toCp1251(name).left(12).leftJustified(12, ' '));
+    r.replace(2, 12, toCp1251(name).left(12).leftJustified(12, ' '));
     r[18] = char(raw & 0xFF);
     r[19] = char(raw >> 8);
     return r;

@@ -1,6 +1,6 @@
 #include "WaveformSynth.h"
 
-#include "store/encoding/CodePage.h"
+#include "CodePages.h"
 
 #include <QString>
 #include <algorithm>
@@ -83,7 +83,7 @@ QByteArray WaveformSynth::type0Block(int bank) {
     b[273] = char(span & 0xFF);
     b[274] = char((span >> 8) & 0xFF);
     b[275] = char((span >> 16) & 0xFF);
-    const QByteArray name = store::toCp866(nameFor(bank)).left(38);
+    const QByteArray name = toCp866(nameFor(bank)).left(38);
     b.replace(281, name.size(), name);
     sealType0(b);
     return b;
@@ -93,7 +93,7 @@ QByteArray WaveformSynth::packetBlock(int bank, bool model52A1) {
     QByteArray b(256 + 2048, '\0');
     b[4] = char(bank & 0xFF);
     b[5] = char(bank >> 8);
-    const QByteArray name = store::toCp1251(QStringLiteral("Линия %1").arg(bank + 1)).left(13);
+    const QByteArray name = toCp1251(QStringLiteral("Линия %1").arg(bank + 1)).left(13);
     b.replace(30, name.size(), name);
     b[111] = char(pick(0, 11));
     b[112] = char(bank % 10);

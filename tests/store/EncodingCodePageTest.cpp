@@ -1,6 +1,7 @@
 #include "store/encoding/CodePage.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 using namespace store;
 
@@ -38,4 +39,83 @@ TEST(EncodingCodePage, encodersRoundTripAndMarkMissingCharacters) {
     EXPECT_EQ(fromCp1251(ansi.constData(), ansi.size()), text);
     EXPECT_EQ(toCp866(QString::fromUtf8("a€b")), QByteArray("a?b"));
     EXPECT_EQ(toCp1251(QString::fromUtf8("a│b")), QByteArray("a?b"));
+}
+
+namespace {
+
+// The C library's conversion of one character, a second opinion on the
+// program's tables.
+class Iconv {
+public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+    ~Iconv() {
+        if (ok()) iconv_close(cd_);
+    }
+    bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // Converts `in` whole; empty when iconv rejects it.
+    QByteArray convert(QByteArray in) {
+        char out[8];
+        char* inPtr = in.data();
+        char* outPtr = out;
+        std::size_t inLeft = in.size();
+        std::size_t outLeft = sizeof out;
+        const bool done = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        return done && inLeft == 0 ? QByteArray(out, outPtr - out) : QByteArray();
+    }
+
+private:
+    iconv_t cd_;
+};
+
+QByteArray utf32(char32_t c) {
+    const char b[4] = {char(c), char(c >> 8), char(c >> 16), char(c >> 24)};
+    return QByteArray(b, 4);
+}
+
+struct CodePageCase {
+    const char* name;
+    QString (*decode)(const char*, int);
+    QByteArray (*encode)(const QString&);
+    int undefinedByte; // the byte iconv leaves without a character, -1 when none
+};
+
+// Compares every byte's character, and every character's byte, with iconv.
+void expectSameAsIconv(const CodePageCase& cp) {
+    Iconv toUnicode("UTF-32LE", cp.name);
+    Iconv fromUnicode(cp.name, "UTF-32LE");
+    ASSERT_TRUE(toUnicode.ok() && fromUnicode.ok()) << "iconv lacks " << cp.name;
+    for (int b = 1; b < 256; ++b) {
+        const char byte = char(b);
+        const QString ours = cp.decode(&byte, 1);
+        ASSERT_EQ(ours.size(), 1) << cp.name << " byte " << b;
+        const QByteArray theirs = toUnicode.convert(QByteArray(1, byte));
+        if (b == cp.undefinedByte) {
+            EXPECT_TRUE(theirs.isEmpty()) << cp.name << " byte " << b;
+        } else {
+            ASSERT_EQ(theirs.size(), 4) << cp.name << " byte " << b;
+            EXPECT_EQ(ours.at(0).unicode(), quint8(theirs[0]) | quint8(theirs[1]) << 8)
+                << cp.name << " byte " << b;
+        }
+        EXPECT_EQ(cp.encode(ours), QByteArray(1, byte)) << cp.name << " byte " << b;
+    }
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c < 0xE000) continue;
+        const QByteArray theirs = fromUnicode.convert(utf32(c));
+        const QByteArray ours = cp.encode(QString(QChar(char16_t(c))));
+        if (!theirs.isEmpty()) {
+            EXPECT_EQ(ours, theirs) << cp.name << " U+" << std::hex << unsigned(c);
+        } else if (cp.undefinedByte < 0 || ours != QByteArray(1, char(cp.undefinedByte))) {
+            EXPECT_EQ(ours, "?") << cp.name << " U+" << std::hex << unsigned(c);
+        }
+    }
+}
+
+} // namespace
+
+TEST(EncodingCodePage, bothTablesAgreeWithTheCLibraryForEveryByteAndCharacter) {
+    expectSameAsIconv({"CP866", fromCp866, toCp866, -1});
+    // 0x98 has no character in code page 1251; the program keeps it as U+0098,
+    // as Windows does, so a name holding it reads back unchanged.
+    expectSameAsIconv({"CP1251", fromCp1251, toCp1251, 0x98});
 }
