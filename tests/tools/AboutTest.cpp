@@ -54,8 +54,10 @@ TEST(AboutTest, showsLogoFiveContactLinesAndDefaultOk) {
     TfrmAbout dlg;
     EXPECT_EQ(dlg.Memo1->toPlainText().split('\n').size(), 5);
     EXPECT_TRUE(dlg.Memo1->isReadOnly());
-    EXPECT_EQ(dlg.ProgramIcon->size(), QSize(281, 81));
-    EXPECT_EQ(tools::AboutLogo::picture().size(), QSize(286, 92));
+    // The program's logo, whole: scaled into its place, not cut.
+    ASSERT_FALSE(dlg.ProgramIcon->pixmap().isNull());
+    EXPECT_EQ(dlg.ProgramIcon->pixmap().toImage(), tools::AboutLogo::picture().toImage());
+    EXPECT_TRUE(dlg.ProgramIcon->hasScaledContents());
     EXPECT_TRUE(dlg.OKButton->isDefault());
     dlg.OKButton->click();
     EXPECT_EQ(dlg.result(), QDialog::Accepted);

@@ -58,28 +58,28 @@ TEST_F(PresetsTest, windowTypeModeHasFreeZoomAndInvertedStairsOnTracesOnly) {
 
 TEST(ButtonPictures, builtInPicturesUnlessTheProgramFolderHoldsTheNamedBmp) {
     TempHome home;
-    const QPixmap builtIn = ButtonPictures::aproks(0);
-    ASSERT_FALSE(builtIn.isNull());
-    EXPECT_EQ(builtIn.size(), QSize(32, 32));
+    const auto image = [](const QPixmap& p) { return p.toImage().convertToFormat(QImage::Format_RGB32); };
+    const QImage builtIn[2] = {image(ButtonPictures::aproks(0)), image(ButtonPictures::aproks(1))};
+    const QImage builtInScreen[2] = {image(ButtonPictures::screen(0)), image(ButtonPictures::screen(1))};
     for (int tag : {0, 1}) {
-        EXPECT_FALSE(ButtonPictures::aproks(tag).isNull());
-        EXPECT_FALSE(ButtonPictures::screen(tag).isNull());
+        EXPECT_FALSE(builtIn[tag].isNull());
+        EXPECT_FALSE(builtInScreen[tag].isNull());
     }
-    EXPECT_NE(ButtonPictures::aproks(0).toImage(), ButtonPictures::aproks(1).toImage());
+    EXPECT_NE(builtIn[0], builtIn[1]);
 
     QImage custom(24, 20, QImage::Format_RGB32);
     custom.fill(Qt::red);
     ASSERT_TRUE(custom.save(home.file("APROCSIM.BMP"), "BMP"));
     ASSERT_TRUE(custom.save(home.file("down_one.BMP"), "BMP"));
-    EXPECT_EQ(ButtonPictures::aproks(0).size(), QSize(24, 20));
-    EXPECT_EQ(ButtonPictures::aproks(1).size(), QSize(32, 32));
-    EXPECT_EQ(ButtonPictures::screen(1).size(), QSize(24, 20));
-    EXPECT_EQ(ButtonPictures::screen(0).size(), QSize(32, 32));
+    EXPECT_EQ(image(ButtonPictures::aproks(0)), custom) << "the folder's picture is shown";
+    EXPECT_EQ(image(ButtonPictures::aproks(1)), builtIn[1]) << "a picture the folder lacks stays built in";
+    EXPECT_EQ(image(ButtonPictures::screen(1)), custom);
+    EXPECT_EQ(image(ButtonPictures::screen(0)), builtInScreen[0]);
 
     // A file that is no picture falls back to the built-in one.
     QFile junk(home.file("NOT_APROCSIM.BMP"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not a bitmap");
     junk.close();
-    EXPECT_EQ(ButtonPictures::aproks(1).size(), QSize(32, 32));
+    EXPECT_EQ(image(ButtonPictures::aproks(1)), builtIn[1]);
 }
