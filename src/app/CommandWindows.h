@@ -18,7 +18,8 @@ public:
     virtual void importOldDatabase() = 0; // "Import"
     virtual void showAbout() = 0;         // "About..."
     virtual void printReport() = 0;       // "Print"
-    // A note on what a command did, shown for a while in the status bar.
+    // A note on what a command did, shown for a while in the status bar; an
+    // empty one takes the last note away.
     virtual void showNotice(const QString& text) = 0;
 };
 

@@ -117,7 +117,12 @@ void MainController::mnAboutClick() { windows_.showAbout(); }
 void MainController::btPrintClick() { windows_.printReport(); }
 
 void MainController::mnUndoDeleteClick() {
-    store::showErrors([this] { dm_.undoDelete(); });
+    store::showErrors([this] {
+        const int compare = dm_.t_picture.recordCount();
+        dm_.undoDelete();
+        // The note that the compare library was emptied is no longer true.
+        if (dm_.t_picture.recordCount() > compare) windows_.showNotice(QString());
+    });
 }
 
 } // namespace app

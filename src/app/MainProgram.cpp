@@ -118,7 +118,8 @@ void MainProgram::showAbout() { dialogs->mnAboutClick(); }
 void MainProgram::showNotice(const QString& text) {
     // Long enough to be read after the charts have settled.
     constexpr int kNoticeMs = 20000;
-    Form1.statusBar()->showMessage(text, kNoticeMs);
+    if (text.isEmpty()) Form1.statusBar()->clearMessage();
+    else Form1.statusBar()->showMessage(text, kNoticeMs);
 }
 
 void MainProgram::printReport() {

@@ -168,6 +168,7 @@ TEST(UndoDelete, aTypeSwitchSaysItEmptiedTheCompareLibrary_andCtrlZBringsItBackI
     form.DBGridEh1->setFocus();
     QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(memos(), QStringList({"x", "y", "z"}));
+    EXPECT_TRUE(form.statusBar()->currentMessage().isEmpty()) << "the note that they went goes too";
     EXPECT_TRUE(form.DBGridEh2->isEnabled());
     EXPECT_EQ(program.DBChart1.points(trace::SlotLayout::kUpperCompare1 + 2).size(), 250)
         << "the upper chart shows them again";
