@@ -1,6 +1,8 @@
 #pragma once
 // The program and the simulator started as a user starts them: a child process
 // in an environment of fresh temporary folders and without a display.
+#include "support/ChildProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -37,6 +39,7 @@ public:
     Finished run(const QString& program, const QStringList& args) {
         QProcess p;
         p.setProcessEnvironment(env_);
+        endWithThisProcess(p);
         p.start(binary(program), arguments(program, args));
         Finished f;
         f.ended = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit;
@@ -55,6 +58,7 @@ public:
         QProcessEnvironment env = env_;
         env.insert("QT_QPA_PLATFORM", "offscreen");
         p.setProcessEnvironment(env);
+        endWithThisProcess(p);
         p.start(binary(program), arguments(program, args));
     }
 

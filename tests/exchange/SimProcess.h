@@ -1,5 +1,7 @@
 #pragma once
 // The simulated instrument as a child process on its own pseudo-terminal.
+#include "support/ChildProcess.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,6 +13,7 @@ public:
     explicit SimProcess(QStringList args) {
         logPath_ = dir_.filePath("sim.log");
         args << "--log" << logPath_;
+        endWithThisProcess(process_);
         process_.start(QStringLiteral(ECHOLON_BIN_DIR "/echolon-sim"), args);
         if (process_.waitForStarted(10000) && process_.waitForReadyRead(10000))
             device_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
