@@ -7,12 +7,12 @@
 // as the offset button's repeat does. The median of many redraws is compared
 // with its goal, as wall time and as the UI thread's CPU time (on a shared,
 // loaded machine the wall time also holds the waits for a free core).
+#include "fakes/RecordingChart.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/LineStyle.h"
-#include "trace/RecordingChart.h"
 #include "trace/ScreenChart.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceView.h"

@@ -36,11 +36,6 @@ QString Units::suffix() {
                                          : QCoreApplication::translate("Units", " m");
 }
 
-QString Units::symbol() {
-    return shownUnit == LengthUnit::Feet ? QCoreApplication::translate("Units", "ft")
-                                         : QCoreApplication::translate("Units", "m");
-}
-
 QString Units::format(double metres, int decimals) {
     // Adding 0.0 turns -0 into 0, so a distance at the origin never reads "-0,00".
     return formatFixed(toShown(metres) + 0.0, decimals);

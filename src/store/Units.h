@@ -32,8 +32,6 @@ public:
     static double fromShown(double shown);
     // " m" or " ft", translated, for readouts and printed values.
     static QString suffix();
-    // "m" or "ft", translated, for titles such as "scale, (m)".
-    static QString symbol();
     // A distance for a box or readout: the shown unit, fixed decimals, the
     // locale's separator, without the suffix; never "-0,00".
     static QString format(double metres, int decimals = 2);

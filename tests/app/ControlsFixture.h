@@ -4,6 +4,7 @@
 #include "app/library/CompareLibrary.h"
 #include "app/library/LibraryGridEvents.h"
 #include "fakes/ManualClock.h"
+#include "fakes/RecordingChart.h"
 #include "store/DataModuleHost.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
@@ -11,7 +12,6 @@
 #include "support/TempHome.h"
 #include "trace/ChartSet.h"
 #include "trace/CommaLocale.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceView.h"
 

@@ -1,8 +1,8 @@
 #include "trace/ChartPainter.h"
+#include "fakes/RecordingChart.h"
 #include "report/ReportChart.h"
 #include "report/Tform_print.h"
 #include "trace/ChartSet.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 
 #include <QImage>

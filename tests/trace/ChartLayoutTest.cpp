@@ -1,7 +1,7 @@
 #include "CommaLocale.h"
+#include "fakes/RecordingChart.h"
 #include "store/Units.h"
 #include "trace/ChartPainter.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 
 #include <QFontMetricsF>

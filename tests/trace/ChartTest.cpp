@@ -1,5 +1,5 @@
+#include "fakes/RecordingChart.h"
 #include "trace/ChartSet.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "trace/Cursors.h"
 #include "CommaLocale.h"
+#include "fakes/RecordingChart.h"
 #include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
-#include "trace/RecordingChart.h"
 #include "trace/RenderScale.h"
 #include "trace/SlotLayout.h"
 

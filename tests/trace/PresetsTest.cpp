@@ -1,9 +1,9 @@
+#include "fakes/RecordingChart.h"
 #include "store/ViewState.h"
 #include "support/TempHome.h"
 #include "trace/ButtonPictures.h"
 #include "trace/ChartSet.h"
 #include "trace/LineStyle.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 #include "trace/TypePresets.h"
 

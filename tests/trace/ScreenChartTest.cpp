@@ -1,7 +1,7 @@
 #include "trace/ScreenChart.h"
+#include "fakes/RecordingChart.h"
 #include "trace/ChartPainter.h"
 #include "trace/ChartSet.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 
 #include <QBackingStore>

@@ -1,11 +1,11 @@
 #pragma once
 #include "CommaLocale.h"
+#include "fakes/RecordingChart.h"
 #include "store/Database.h"
 #include "store/Dataset.h"
 #include "store/ViewState.h"
 #include "support/TempHome.h"
 #include "trace/ChartSet.h"
-#include "trace/RecordingChart.h"
 #include "trace/SlotLayout.h"
 #include "trace/TraceView.h"
 

@@ -44,10 +44,7 @@ TRsEventWaitResult TRsEvent::WaitFor(int milliseconds) const {
         const int n = ::poll(&p, 1, milliseconds < 0 ? -1 : milliseconds);
         if (n > 0) return wrSignaled;
         if (n == 0) return wrTimeout;
-        if (errno != EINTR) {
-            lastError_ = errno;
-            return wrError;
-        }
+        if (errno != EINTR) return wrError;
     }
 }
 

@@ -19,15 +19,11 @@ public:
     // Waits up to `milliseconds` (negative: without a limit).
     TRsEventWaitResult WaitFor(int milliseconds) const;
 
-    // Error code of the last wait that ended with wrError.
-    int LastError() const { return lastError_; }
-
     // The descriptor to watch for POLLIN in poll().
     int Handle() const { return fd_; }
 
 private:
     int fd_ = -1;
-    mutable int lastError_ = 0;
 };
 
 } // namespace serial

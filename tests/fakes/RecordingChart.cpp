@@ -1,4 +1,4 @@
-#include "trace/RecordingChart.h"
+#include "fakes/RecordingChart.h"
 
 namespace trace {
 

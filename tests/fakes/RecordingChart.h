@@ -3,9 +3,9 @@
 
 namespace trace {
 
-// The chart side for tests and for anything that only needs the numbers: it
-// keeps every point of every slot, and in addition a log of the axis limits in
-// the order they were taken, so the order the renderers use can be checked.
+// A chart for tests and benchmarks: it keeps every point of every slot, and in
+// addition a log of the axis limits in the order they were taken, so the order
+// the renderers use can be checked.
 class RecordingChart : public Chart {
 public:
     explicit RecordingChart(int seriesCount) : Chart(seriesCount) {}
