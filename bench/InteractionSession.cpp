@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     using namespace bench::interaction;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString generated = QDir::tempPath() + QStringLiteral("/echolon-bench-interaction-v1");
+    const QString generated = QDir::tempPath() + QStringLiteral("/echolon-bench-interaction-v2");
     QElapsedTimer generation;
     generation.start();
     bench::ensureProgramFolder(generated,

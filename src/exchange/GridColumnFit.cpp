@@ -3,6 +3,7 @@
 #include "store/DatasetTableModel.h"
 
 #include <QAbstractItemDelegate>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -11,12 +12,6 @@
 #include <algorithm>
 
 namespace exchange {
-
-namespace {
-// Rows measured when the rows are new, besides those in view: values of one
-// column are alike, and the cache of the table reads pages of about this size.
-constexpr int kMeasuredRows = 480;
-} // namespace
 
 GridColumnFit* GridColumnFit::attach(QTableView* grid) {
     auto* fit = new GridColumnFit(grid);
@@ -39,6 +34,13 @@ GridColumnFit::GridColumnFit(QTableView* grid) : QObject(grid), grid_(grid) {
     connect(model, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& from, const QModelIndex& to) { widen(from.row(), to.row()); });
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &GridColumnFit::widenShownRows);
+    // A grid made taller shows more rows.
+    grid->viewport()->installEventFilter(this);
+}
+
+bool GridColumnFit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_->viewport() && event->type() == QEvent::Resize) widenShownRows();
+    return QObject::eventFilter(watched, event);
 }
 
 void GridColumnFit::scheduleFitAll() {
@@ -49,19 +51,27 @@ void GridColumnFit::scheduleFitAll() {
 
 void GridColumnFit::fitAll() {
     fitPending_ = false;
-    const QVector<int> widths = neededWidths(0, kMeasuredRows - 1);
+    const auto [first, last] = shownRows();
+    const QVector<int> widths = neededWidths(first, last);
     for (int c = 0; c < widths.size(); ++c)
         if (widths[c] > 0) grid_->setColumnWidth(c, widths[c]);
-    widenShownRows();
+}
+
+std::pair<int, int> GridColumnFit::shownRows() const {
+    const int first = grid_->model() ? grid_->rowAt(0) : -1;
+    if (first < 0) return {0, -1};
+    // Below the last row, or while the rows are not laid out after a reset,
+    // rowAt gives -1: then as many rows as the grid's height can show.
+    const int height = grid_->viewport()->height();
+    const int last = grid_->rowAt(height - 1);
+    if (last >= 0) return {first, last};
+    const int fit = height / std::max(1, grid_->verticalHeader()->minimumSectionSize());
+    return {first, std::min(grid_->model()->rowCount() - 1, first + fit)};
 }
 
 void GridColumnFit::widenShownRows() {
-    const int first = grid_->rowAt(0);
-    if (first < 0) return;
-    // Below the last row, or before the rows are laid out, rowAt gives -1:
-    // then a page from the first row, never the whole table.
-    const int last = grid_->rowAt(grid_->viewport()->height() - 1);
-    widen(first, last < 0 ? first + kMeasuredRows - 1 : last);
+    const auto [first, last] = shownRows();
+    if (first <= last) widen(first, last);
 }
 
 void GridColumnFit::widen(int first, int last) {

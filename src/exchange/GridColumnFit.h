@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QVector>
+#include <utility>
 
 class QTableView;
 
@@ -9,10 +10,11 @@ namespace exchange {
 // Keeps every shown column of a grid wide enough that neither its title nor
 // any value it draws is cut: a column is the wider of its described width and
 // what the grid's font and style need. A new set of rows fits the columns
-// afresh from the first rows and the rows in view; rows that change, arrive or
-// scroll into view only widen them, so a library of any size costs no more
-// than a page of reads. Hidden columns are left alone (a blob column would be
-// measured as text): fitAll() after showing one.
+// afresh from the rows in view; rows that change, arrive or come into view
+// (scrolled to, or shown by a taller grid) only widen them, so the grid never
+// measures more rows than it shows, whatever the library's size. Hidden
+// columns are left alone (a blob column would be measured as text): fitAll()
+// after showing one.
 class GridColumnFit : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +27,13 @@ public:
     // first..last; 0 for a hidden column.
     QVector<int> neededWidths(int first, int last) const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     explicit GridColumnFit(QTableView* grid);
+    // The first and last row in view; last < first when none is.
+    std::pair<int, int> shownRows() const;
     void widen(int first, int last);
     void widenShownRows();
     void scheduleFitAll();

@@ -54,6 +54,10 @@ public:
     // NULL when the largest is the largest number there is (no overflow, and
     // in a file no silent turn into a repeated floating-point number).
     virtual QString nextNumber(const QString& column, const QString& table) const = 0;
+    // SQL true for every row whose boolean column (quoted) holds a set mark
+    // (and perhaps for some more, which the caller reads as marks are read);
+    // the condition of the index that finds the marked rows.
+    virtual QString markedCondition(const QString& quotedColumn) const = 0;
     // Appended to an INSERT so that the statement yields the new row key
     // (empty where the driver reports it by itself).
     virtual QString returningKey() const = 0;

@@ -48,9 +48,25 @@ void Database::detach(Dataset* ds) {
     datasets_.erase(std::remove(datasets_.begin(), datasets_.end(), ds), datasets_.end());
 }
 
+void Database::othersOf(const QString& table, Dataset* from, const std::function<void(Dataset&)>& keepUp) {
+    for (Dataset* ds : std::vector<Dataset*>(datasets_)) {
+        if (ds == from || ds->tableName().compare(table, Qt::CaseInsensitive) != 0) continue;
+        try {
+            keepUp(*ds);
+        } catch (const StoreError&) {
+            // The change is stored; a view that cannot follow it now (the
+            // server went away) shows it when it lists its rows again, as
+            // it shows the changes of other programs.
+        }
+    }
+}
+
 void Database::rowRemoved(const QString& table, qint64 rowid, Dataset* from) {
-    for (Dataset* ds : std::vector<Dataset*>(datasets_))
-        if (ds != from && ds->tableName().compare(table, Qt::CaseInsensitive) == 0) ds->forgetRow(rowid);
+    othersOf(table, from, [rowid](Dataset& ds) { ds.forgetRow(rowid); });
+}
+
+void Database::rowAdded(const QString& table, qint64 rowid, Dataset* from) {
+    othersOf(table, from, [rowid](Dataset& ds) { ds.ignoreRow(rowid); });
 }
 
 Backend& Database::backend() const {
@@ -132,6 +148,10 @@ QVector<Backend::ColumnInfo> Database::columns(const QString& table) {
 
 QString Database::nextNumber(const QString& column, const QString& table) const {
     return backend().nextNumber(column, table);
+}
+
+QString Database::markedCondition(const QString& quotedColumn) const {
+    return backend().markedCondition(quotedColumn);
 }
 
 QVariant Database::bindable(const QVariant& v, ColumnKind kind) const { return backend().bindable(v, kind); }

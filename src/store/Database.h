@@ -94,6 +94,8 @@ public:
     // The visible columns of `table` (without the row key); empty when absent.
     QVector<Backend::ColumnInfo> columns(const QString& table);
     QString nextNumber(const QString& column, const QString& table) const;
+    // SQL true for every row whose boolean column (quoted) holds a set mark; see Backend.
+    QString markedCondition(const QString& quotedColumn) const;
     QVariant bindable(const QVariant& v, ColumnKind kind) const;
 
     // Bumped by every write to a table, so that other views of the same table
@@ -118,6 +120,9 @@ private:
     void detach(Dataset* ds);
     // Takes a row deleted through `from` out of every other view of its table.
     void rowRemoved(const QString& table, qint64 rowid, Dataset* from);
+    // A row stored through `from` stays out of the other views of its table.
+    void rowAdded(const QString& table, qint64 rowid, Dataset* from);
+    void othersOf(const QString& table, Dataset* from, const std::function<void(Dataset&)>& keepUp);
     Backend& backend() const;
     WriteResult run(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
                     const QString& numberedColumn, bool returning);

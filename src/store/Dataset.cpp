@@ -252,6 +252,7 @@ void Dataset::store() {
     d_->numbered.clear();
     eof_ = bof_ = false;
     if (inserting) {
+        db_.rowAdded(table_, d_->source.rowidAt(cur_), this);
         emitReset();
         if (!controlsDisabled()) emit currentChanged(cur_);
     } else {
@@ -300,9 +301,8 @@ void Dataset::deleteRecord() {
 
 void Dataset::forgetRow(qint64 rowid) {
     if (!isOpen()) return;
-    const int row = d_->source.indexOfRowid(rowid);
+    const int row = d_->source.forget(rowid);
     if (row < 0) return;
-    d_->source.unlist(row);
     const int count = d_->source.count();
     const auto shifted = [&](int r) {
         return count == 0 ? -1 : std::clamp(r > row ? r - 1 : r, 0, count - 1);
@@ -311,6 +311,14 @@ void Dataset::forgetRow(qint64 rowid) {
     if (state_ != DatasetState::Insert) cur_ = shifted(cur_);
     if (count == 0) bof_ = eof_ = true;
     emitReset();
+}
+
+void Dataset::ignoreRow(qint64 rowid) {
+    if (isOpen()) d_->source.addedElsewhere(rowid);
+}
+
+std::vector<int> Dataset::markedRows(const QString& field, int limit) const {
+    return isOpen() ? d_->source.markedRows(fieldIndex(field), limit) : std::vector<int>();
 }
 
 int Dataset::fieldCount() const { return isOpen() ? d_->source.columns().size() : 0; }

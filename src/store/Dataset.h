@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace store {
 
@@ -147,6 +148,11 @@ public:
     void setValueAt(int row, int field, const QVariant& v);
     bool isPendingRow(int row) const;
 
+    // The rows among the first `limit` whose boolean `field` is set, in
+    // table order, as valueAt() reads them; the database finds them, so
+    // the rows are not read one by one.
+    std::vector<int> markedRows(const QString& field, int limit) const;
+
 signals:
     // Grids listen to these; nothing is emitted while controls are disabled, and
     // enableControls() emits reset() once when something changed meanwhile.
@@ -166,6 +172,8 @@ private:
     // Another view of the same table deleted the row: it leaves this view too.
     friend class Database;
     void forgetRow(qint64 rowid);
+    // Another view of the same table stored the row: this one keeps to the rows it listed.
+    void ignoreRow(qint64 rowid);
     void dropPending();
     void fireDataChange();
     void emitReset();

@@ -33,6 +33,7 @@ public:
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
     QString errorText(const QSqlError& error) const override;
+    QString markedCondition(const QString& quotedColumn) const override { return quotedColumn; }
     QString returningKey() const override { return QStringLiteral(" RETURNING rowid"); }
     QVariant bindable(const QVariant& v, ColumnKind kind) const override;
     QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;

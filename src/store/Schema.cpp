@@ -25,7 +25,8 @@ std::vector<Schema::Table> Schema::tables(Kind kind) {
         const QString types[] = {integer, integer, text, real,    integer, integer, integer,
                                  integer, text,    text, integer, real,    blob,    text,
                                  text,    integer, real, boolean, real,    text};
-        Table master{QStringLiteral("master"), {}, {QStringLiteral("DEVICE_TYPE")}};
+        Table master{
+            QStringLiteral("master"), {}, {QStringLiteral("DEVICE_TYPE")}, QStringLiteral("PICTURE")};
         for (int i = 0; i < f.size(); ++i) master.columns.push_back({f[i], types[i]});
         // The library is always read filtered on the device type, in table order.
         return {master};
@@ -36,12 +37,14 @@ std::vector<Schema::Table> Schema::tables(Kind kind) {
          {{QStringLiteral("name_ku"), text},
           {QStringLiteral("value_ku"), real},
           {QStringLiteral("picture"), boolean}},
+         {},
          {}},
         {QStringLiteral("list_ku_dev"),
          {{QStringLiteral("name_ku"), text},
           {QStringLiteral("value_ku"), real},
           {QStringLiteral("picture"), boolean},
           {QStringLiteral("NUM_ID"), integer}},
+         {},
          {}},
         {QStringLiteral("list_ref_dev"),
          {{QStringLiteral("PICTURE"), boolean},
@@ -50,6 +53,7 @@ std::vector<Schema::Table> Schema::tables(Kind kind) {
           {QStringLiteral("MEMO"), text},
           {QStringLiteral("SCALE"), real},
           {QStringLiteral("DATE"), text}},
+         {},
          {}},
     };
 }

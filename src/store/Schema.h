@@ -22,6 +22,10 @@ public:
         QString name;
         std::vector<Column> columns;
         QStringList indexedColumns; // each gets its own index, named <table>_<column>
+        // The rows whose mark in this column is set have an index of their
+        // own, <table>_marked, over the indexed columns: the marked rows of
+        // one filter are found without reading the others.
+        QString markColumn;
     };
 
     // Field names of master in their fixed order; REC_ID first, because the

@@ -37,6 +37,13 @@ QString createStatement(const Schema::Table& table) {
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table.name, columns.join(QStringLiteral(", ")));
 }
 
+QString markedIndexName(const Schema::Table& table) { return table.name + QStringLiteral("_marked"); }
+
+QString markedIndexStatement(const Schema::Table& table, const QString& condition) {
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3) WHERE %4")
+        .arg(markedIndexName(table), table.name, table.indexedColumns.join(QStringLiteral(", ")), condition);
+}
+
 } // namespace
 
 QString SqliteBackend::displayName() const { return native(path_); }
@@ -76,6 +83,7 @@ void SqliteBackend::open(const QString& connection, const QString& location, Sch
                 if (error.isEmpty() && fresh) createTables(db, kind);
                 // A file that refuses the new fields still opens with the ones it has.
                 if (error.isEmpty() && !fresh) addMissingColumns(db, kind);
+                if (error.isEmpty() && !fresh) addMissingIndexes(db, kind);
             } catch (const StoreError& e) {
                 error = QString::fromStdString(e.what());
             }
@@ -101,6 +109,8 @@ void SqliteBackend::createTables(QSqlDatabase& db, Schema::Kind kind) {
         for (const QString& column : table.indexedColumns)
             statements
                 << QStringLiteral("CREATE INDEX %1_%2 ON %1 (%3)").arg(table.name, column.toLower(), column);
+        if (!table.markColumn.isEmpty())
+            statements << markedIndexStatement(table, markedCondition(quoted(table.markColumn)));
     }
     for (const QString& sql : statements) {
         if (!q.exec(sql)) {
@@ -144,6 +154,31 @@ void SqliteBackend::addMissingColumns(QSqlDatabase& db, Schema::Kind kind) {
     }
 }
 
+void SqliteBackend::addMissingIndexes(QSqlDatabase& db, Schema::Kind kind) {
+    for (const Schema::Table& table : Schema::tables(kind)) {
+        if (table.markColumn.isEmpty()) continue;
+        // Only into a table of ours, which has the columns.
+        QStringList present;
+        try {
+            for (const ColumnInfo& c : columns(db, table.name)) present << c.name.toUpper();
+        } catch (const StoreError&) {
+            continue;
+        }
+        bool ours = present.contains(table.markColumn.toUpper());
+        for (const QString& column : table.indexedColumns) ours = ours && present.contains(column.toUpper());
+        if (!ours) continue;
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"));
+        q.addBindValue(markedIndexName(table));
+        if (!q.exec() || q.next()) continue;
+        q.finish();
+        // Made once, when a library from before it was kept is first opened.
+        // A file that refuses it (read-only) finds its marked rows all the
+        // same, reading more of the file.
+        QSqlQuery(db).exec(markedIndexStatement(table, markedCondition(quoted(table.markColumn))));
+    }
+}
+
 QVector<Backend::ColumnInfo> SqliteBackend::columns(QSqlDatabase& db, const QString& table) {
     QSqlQuery q(db);
     q.setForwardOnly(true);
@@ -163,6 +198,12 @@ QString SqliteBackend::nextNumber(const QString& column, const QString& table) c
     return QStringLiteral("(SELECT CASE WHEN MAX(CAST(%1 AS INTEGER)) >= 9223372036854775807 THEN NULL "
                           "ELSE COALESCE(MAX(CAST(%1 AS INTEGER)), 0) + 1 END FROM %2)")
         .arg(quoted(column), quoted(table));
+}
+
+QString SqliteBackend::markedCondition(const QString& quotedColumn) const {
+    // A mark is stored as 0 or 1; a number other than 0, or any text or
+    // blob another program left, may be set.
+    return QStringLiteral("%1 <> 0").arg(quotedColumn);
 }
 
 QString SqliteBackend::begin(QSqlDatabase& db, Sync sync, const QString&) {

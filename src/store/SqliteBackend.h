@@ -14,6 +14,7 @@ public:
     QString displayName() const override;
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
+    QString markedCondition(const QString& quotedColumn) const override;
     QString returningKey() const override { return {}; }
     QString begin(QSqlDatabase& db, Sync sync, const QString& numberedTable) override;
     void afterEnd(QSqlDatabase& db, Sync sync) override;
@@ -22,6 +23,7 @@ public:
 private:
     void createTables(QSqlDatabase& db, Schema::Kind kind);
     void addMissingColumns(QSqlDatabase& db, Schema::Kind kind);
+    void addMissingIndexes(QSqlDatabase& db, Schema::Kind kind);
 
     QString path_;
     QString missingFieldsReason_;

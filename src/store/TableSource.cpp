@@ -39,15 +39,10 @@ Database::Sync TableSource::rowSync() const {
 
 QString TableSource::quotedTable() const { return quoted(stmt_.table); }
 
-QString TableSource::whereClause() const {
-    return stmt_.hasFilter() ? QStringLiteral(" WHERE %1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
-}
-
 void TableSource::clear() {
     columns_.clear();
     plainColumns_.clear();
-    rowids_.clear();
-    rowids_.shrink_to_fit();
+    rows_.clear();
     cache_.clear();
 }
 
@@ -76,23 +71,9 @@ void TableSource::load() {
                              .arg(stmt_.table, file, stmt_.whereColumn)
                              .toStdString());
 
-    // Without ORDER BY the engine may list the rowids from a small index instead
-    // of walking every row; table order is restored by sorting here.
-    QSqlQuery q(db_.handle());
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT rowid FROM %1%2").arg(quotedTable(), whereClause())))
-        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                         .arg(stmt_.table, file, q.lastError().text()));
-    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
-    if (!q.exec())
-        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                         .arg(stmt_.table, file, q.lastError().text()));
-    std::vector<qint64> rowids;
-    while (q.next()) rowids.push_back(q.value(0).toLongLong());
-    std::sort(rowids.begin(), rowids.end());
+    rows_.load();
     columns_ = std::move(columns);
     plainColumns_ = std::move(plainColumns);
-    rowids_ = std::move(rowids);
     cache_.clear();
     seenGeneration_ = db_.generation(stmt_.table);
 }
@@ -104,36 +85,20 @@ void TableSource::relist(const QSet<qint64>& keys) {
         load();
         return;
     }
-    // Which of the changed rows this view lists now: added ones join the
-    // list in table order, deleted ones (or ones out of its filter) leave it.
-    QStringList marks;
-    for (int i = 0; i < keys.size(); ++i) marks << QStringLiteral("?");
-    QSqlQuery q(db_.handle());
-    q.setForwardOnly(true);
-    const QString filter =
-        stmt_.hasFilter() ? QStringLiteral(" AND %1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
-    q.prepare(QStringLiteral("SELECT rowid FROM %1 WHERE rowid IN (%2)%3")
-                  .arg(quotedTable(), marks.join(QLatin1Char(',')), filter));
-    for (const qint64 key : keys) q.addBindValue(key);
-    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
-    if (!q.exec())
-        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                         .arg(stmt_.table, db_.displayName(), q.lastError().text()));
-    QSet<qint64> listed;
-    while (q.next()) listed.insert(q.value(0).toLongLong());
-    for (const qint64 key : keys) {
-        const auto at = std::lower_bound(rowids_.begin(), rowids_.end(), key);
-        const bool present = at != rowids_.end() && *at == key;
-        if (listed.contains(key) && !present) rowids_.insert(at, key);
-        else if (!listed.contains(key) && present) rowids_.erase(at);
-        cache_.remove(key);
-    }
+    rows_.relist(keys);
+    for (const qint64 key : keys) cache_.remove(key);
 }
 
-int TableSource::indexOfRowid(qint64 rowid) const {
-    const auto it = std::lower_bound(rowids_.begin(), rowids_.end(), rowid);
-    if (it == rowids_.end() || *it != rowid) return -1;
-    return static_cast<int>(it - rowids_.begin());
+std::vector<int> TableSource::markedRows(int column, int limit) const {
+    std::vector<int> rows;
+    if (column < 0 || column >= columns_.size()) return rows;
+    // The engine's condition may take more rows than are set (a file keeps
+    // what other programs wrote, "False" as text among them): each value
+    // found is read as every other mark is.
+    for (const RowList::Candidate& c :
+         rows_.rowsWhere(columns_[column].name, db_.markedCondition(quoted(columns_[column].name)), limit))
+        if (FieldValue::boolean(c.value)) rows.push_back(c.row);
+    return rows;
 }
 
 QVariant TableSource::value(int row, int column) {
@@ -211,10 +176,7 @@ int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& se
                                               .arg(quotedTable(), names.join(','), marks.join(','));
     const qint64 key = db_.insert(stmt_.table, sql, params, rowSync(),
                                   numbered.isEmpty() ? QString() : columns_.value(numbered.first()).name);
-    const auto pos = std::lower_bound(rowids_.begin(), rowids_.end(), key);
-    const int index = static_cast<int>(pos - rowids_.begin());
-    rowids_.insert(pos, key);
-    return index;
+    return rows_.insert(key);
 }
 
 void TableSource::update(int row, const QVector<QVariant>& values, const QVector<bool>& set) {
@@ -238,18 +200,18 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
                 .toStdString());
 }
 
-void TableSource::unlist(int row) {
-    if (row < 0 || row >= count()) return;
-    cache_.remove(rowidAt(row));
-    rowids_.erase(rowids_.begin() + row);
+int TableSource::forget(qint64 rowid) {
+    cache_.remove(rowid);
+    return rows_.forget(rowid);
 }
 
 void TableSource::remove(int row) {
     if (row < 0 || row >= count()) return;
-    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()),
-              {rowidAt(row)}, rowSync());
-    cache_.remove(rowidAt(row));
-    rowids_.erase(rowids_.begin() + row);
+    const qint64 key = rowidAt(row);
+    db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {key},
+              rowSync());
+    cache_.remove(key);
+    rows_.erase(row);
 }
 
 } // namespace store

@@ -1,6 +1,7 @@
 #pragma once
 #include "store/Database.h"
 #include "store/FieldValue.h"
+#include "store/RowList.h"
 #include "store/SelectStatement.h"
 
 #include <QHash>
@@ -12,9 +13,10 @@
 namespace store {
 
 // The SQL side of a dataset: its columns, the rowids of its rows in table
-// order, and the rows' non-blob values fetched a page at a time into a small
-// cache. Blob values are read one at a time when asked for and never cached,
-// so a library of large waveforms costs only its row list in memory.
+// order (RowList: counted, and read a page at a time as they are asked for),
+// and the rows' non-blob values fetched a page at a time into a small cache.
+// Blob values are read one at a time when asked for and never cached, so a
+// library of large waveforms costs only the pages in view in memory.
 class TableSource {
 public:
     struct Column {
@@ -22,12 +24,15 @@ public:
         ColumnKind kind;
     };
 
-    explicit TableSource(Database& db) : db_(db) {}
+    explicit TableSource(Database& db) : db_(db), rows_(db) {}
 
-    void setStatement(const SelectStatement& s) { stmt_ = s; }
+    void setStatement(const SelectStatement& s) {
+        stmt_ = s;
+        rows_.setStatement(s);
+    }
     const SelectStatement& statement() const { return stmt_; }
 
-    void load(); // reads the columns and the row list; throws StoreError
+    void load(); // reads the columns and counts the rows; throws StoreError
     // Lists the rows of `keys` again after another program changed them (all
     // rows, when empty or many); throws StoreError, the list unchanged.
     void relist(const QSet<qint64>& keys);
@@ -35,9 +40,14 @@ public:
 
     const QVector<Column>& columns() const { return columns_; }
     int columnIndex(const QString& name) const; // -1 when absent
-    int count() const { return static_cast<int>(rowids_.size()); }
-    qint64 rowidAt(int row) const { return rowids_[static_cast<size_t>(row)]; }
-    int indexOfRowid(qint64 rowid) const; // -1 when not listed
+    int count() const { return rows_.count(); }
+    // -1 for a row another program deleted meanwhile; throws StoreError when unreadable.
+    qint64 rowidAt(int row) const { return rows_.at(row); }
+    int indexOfRowid(qint64 rowid) const { return rows_.indexOf(rowid); }
+
+    // The listed rows among the first `limit` whose boolean `column` is set,
+    // in table order; the database finds them.
+    std::vector<int> markedRows(int column, int limit) const;
 
     // Stored value of a listed row; a row removed meanwhile reads as nulls.
     QVariant value(int row, int column);
@@ -49,21 +59,23 @@ public:
                const QVector<int>& numbered = {}); // returns the new row's index
     void update(int row, const QVector<QVariant>& values, const QVector<bool>& set);
     void remove(int row);
-    // Drops a row from the list only (it was deleted through another view).
-    void unlist(int row);
+    // Drops a row deleted through another view from the list; returns the
+    // index it had, or -1 when it was not listed.
+    int forget(qint64 rowid);
+    // Another view stored the row; this one does not list it.
+    void addedElsewhere(qint64 rowid) { rows_.addedElsewhere(rowid); }
 
 private:
     const QVector<QVariant>& cachedRow(int row);
     void fetchPage(int row);
     QString quotedTable() const;
     Database::Sync rowSync() const;
-    QString whereClause() const;
 
     Database& db_;
     SelectStatement stmt_;
     QVector<Column> columns_;
     QVector<int> plainColumns_; // every column that is not a blob, in order
-    std::vector<qint64> rowids_;
+    RowList rows_;
     QHash<qint64, QVector<QVariant>> cache_;
     quint64 seenGeneration_ = 0;
 };

@@ -78,21 +78,22 @@ void CompareLibrary::SpeedButton_inc_ref_masterClick() {
     bool copied = false;
     {
         QuietWalk walk(master, QuietWalk::End::Remembered);
-        const int n = std::min(dm_.MasterCount, master.recordCount());
-        master.setTag(TagQuiet);
-        master.first();
-        for (int i = 0; i < n; ++i) {
-            if (master.fieldByName(kPicture).asBool()) {
-                try {
-                    CopyToCompareLibrary(master, dm_.t_picture);
-                    copied = true;
-                } catch (const CopyRefused& e) {
-                    refusal = QString::fromStdString(e.what());
-                    break;
-                }
-            }
+        // The marked rows of the MasterCount first, in table order, as a walk
+        // through all of them would meet them; the database finds them, and
+        // only those rows are visited. The rows passed by unmarked would only
+        // have reset the zoom caption, which the walk's return resets as well.
+        const std::vector<int> marked =
+            master.markedRows(kPicture, std::min(dm_.MasterCount, master.recordCount()));
+        for (const int row : marked) {
             master.setTag(TagQuiet);
-            master.next();
+            master.moveTo(row);
+            try {
+                CopyToCompareLibrary(master, dm_.t_picture);
+                copied = true;
+            } catch (const CopyRefused& e) {
+                refusal = QString::fromStdString(e.what());
+                break;
+            }
         }
         walk.finish();
     }
