@@ -30,10 +30,14 @@ GridColumnFit::GridColumnFit(QTableView* grid) : QObject(grid), grid_(grid) {
     connect(model, &QAbstractItemModel::rowsRemoved, this, &GridColumnFit::scheduleFitAll);
     connect(model, &QAbstractItemModel::layoutChanged, this, &GridColumnFit::scheduleFitAll);
     connect(model, &QAbstractItemModel::rowsInserted, this,
-            [this](const QModelIndex&, int first, int last) { widen(first, last); });
+            [this](const QModelIndex&, int first, int last) { widenShown(first, last); });
     connect(model, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& from, const QModelIndex& to) { widen(from.row(), to.row()); });
+            [this](const QModelIndex& from, const QModelIndex& to) { widenShown(from.row(), to.row()); });
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &GridColumnFit::widenShownRows);
+    // A column the user narrowed is widened again by the next value it cuts.
+    connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int c, int before, int now) {
+        if (now < before && c < widestText_.size()) widestText_[c] = -1;
+    });
     // A grid made taller shows more rows.
     grid->viewport()->installEventFilter(this);
 }
@@ -52,9 +56,12 @@ void GridColumnFit::scheduleFitAll() {
 void GridColumnFit::fitAll() {
     fitPending_ = false;
     const auto [first, last] = shownRows();
-    const QVector<int> widths = neededWidths(first, last);
+    const Measure m = measure(first, last);
+    const QVector<int> widths = neededWidths(m);
     for (int c = 0; c < widths.size(); ++c)
         if (widths[c] > 0) grid_->setColumnWidth(c, widths[c]);
+    widestText_ = m.widestText;
+    shown_ = {first, last};
 }
 
 std::pair<int, int> GridColumnFit::shownRows() const {
@@ -71,21 +78,44 @@ std::pair<int, int> GridColumnFit::shownRows() const {
 
 void GridColumnFit::widenShownRows() {
     const auto [first, last] = shownRows();
+    // The rows that came into view; those in view before are measured already.
+    const auto [before, after] = shown_;
+    if (first <= last && (last < before || first > after)) {
+        widen(first, last);
+    } else if (first <= last) {
+        if (first < before) widen(first, before - 1);
+        if (last > after) widen(after + 1, last);
+    }
+    shown_ = {first, last};
+}
+
+void GridColumnFit::widenShown(int first, int last) {
+    // Rows out of view are measured when they come into view.
+    const auto [top, bottom] = shownRows();
+    first = std::max(first, top);
+    last = std::min(last, bottom);
     if (first <= last) widen(first, last);
 }
 
 void GridColumnFit::widen(int first, int last) {
-    const QVector<int> widths = neededWidths(first, last);
-    for (int c = 0; c < widths.size(); ++c)
-        if (widths[c] > grid_->columnWidth(c)) grid_->setColumnWidth(c, widths[c]);
+    // A value no wider than the widest one measured in its column fits it:
+    // the column was made wide enough for that one with the same margins.
+    const Measure m = measure(first, last);
+    const int columns = std::min(m.widestText.size(), widestText_.size());
+    QStyleOptionViewItem option = itemOption();
+    for (int c = 0; c < columns; ++c) {
+        if (m.widestRow[c] < 0 || m.widestText[c] <= widestText_[c]) continue;
+        widestText_[c] = m.widestText[c];
+        const int width = cellWidth(option, m.widestRow[c], c);
+        if (width > grid_->columnWidth(c)) grid_->setColumnWidth(c, width);
+    }
 }
 
-QVector<int> GridColumnFit::neededWidths(int first, int last) const {
+GridColumnFit::Measure GridColumnFit::measure(int first, int last) const {
     const QAbstractItemModel* model = grid_->model();
-    if (!model) return {};
-    const int columns = model->columnCount();
-    QVector<int> widths(columns, 0);
-    QVector<int> widestText(columns, -1), widestRow(columns, -1);
+    const int columns = model ? model->columnCount() : 0;
+    Measure m{QVector<int>(columns, -1), QVector<int>(columns, -1)};
+    if (!model) return m;
     first = std::max(first, 0);
     last = std::min(last, model->rowCount() - 1);
     // Row by row, as the table reads whole rows. The widest text decides; the
@@ -95,26 +125,43 @@ QVector<int> GridColumnFit::neededWidths(int first, int last) const {
         for (int c = 0; c < columns; ++c) {
             if (grid_->isColumnHidden(c)) continue;
             const int text = metrics.horizontalAdvance(model->index(r, c).data().toString());
-            if (text > widestText[c]) {
-                widestText[c] = text;
-                widestRow[c] = r;
+            if (text > m.widestText[c]) {
+                m.widestText[c] = text;
+                m.widestRow[c] = r;
             }
         }
     }
+    return m;
+}
+
+QStyleOptionViewItem GridColumnFit::itemOption() const {
     QStyleOptionViewItem option;
     option.initFrom(grid_);
     option.font = grid_->font();
     option.widget = grid_;
+    return option;
+}
+
+int GridColumnFit::cellWidth(const QStyleOptionViewItem& option, int row, int column) const {
+    const QModelIndex cell = grid_->model()->index(row, column);
     // The grid line takes a pixel of the column.
     const int gridLine = grid_->showGrid() ? 1 : 0;
+    return grid_->itemDelegateForIndex(cell)->sizeHint(option, cell).width() + gridLine;
+}
+
+QVector<int> GridColumnFit::neededWidths(int first, int last) const {
+    return neededWidths(measure(first, last));
+}
+
+QVector<int> GridColumnFit::neededWidths(const Measure& m) const {
+    const int columns = m.widestText.size();
+    QVector<int> widths(columns, 0);
+    const QStyleOptionViewItem option = itemOption();
     for (int c = 0; c < columns; ++c) {
         if (grid_->isColumnHidden(c)) continue;
         widths[c] = std::max(c < described_.size() ? described_[c] : 0,
                              grid_->horizontalHeader()->sectionSizeHint(c));
-        if (widestRow[c] < 0) continue;
-        const QModelIndex widest = model->index(widestRow[c], c);
-        widths[c] = std::max(
-            widths[c], grid_->itemDelegateForIndex(widest)->sizeHint(option, widest).width() + gridLine);
+        if (m.widestRow[c] >= 0) widths[c] = std::max(widths[c], cellWidth(option, m.widestRow[c], c));
     }
     return widths;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <QStyleOptionViewItem>
 #include <QVector>
 #include <utility>
 
@@ -14,7 +15,7 @@ namespace exchange {
 // (scrolled to, or shown by a taller grid) only widen them, so the grid never
 // measures more rows than it shows, whatever the library's size. Hidden
 // columns are left alone (a blob column would be measured as text): fitAll()
-// after showing one.
+// or scheduleFitAll() after showing one.
 class GridColumnFit : public QObject {
     Q_OBJECT
 public:
@@ -23,6 +24,9 @@ public:
     static GridColumnFit* attach(QTableView* grid);
 
     void fitAll();
+    // fitAll() when the event loop next turns, once however often asked
+    // meanwhile: before the grid is painted, with the rows it will show.
+    void scheduleFitAll();
     // The width each column needs for its title and for the values of rows
     // first..last; 0 for a hidden column.
     QVector<int> neededWidths(int first, int last) const;
@@ -31,16 +35,30 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Per column the widest text of some rows (-1: none) and its row.
+    struct Measure {
+        QVector<int> widestText, widestRow;
+    };
+
     explicit GridColumnFit(QTableView* grid);
     // The first and last row in view; last < first when none is.
     std::pair<int, int> shownRows() const;
     void widen(int first, int last);
+    // widen() for those of the rows that are in view.
+    void widenShown(int first, int last);
     void widenShownRows();
-    void scheduleFitAll();
+    Measure measure(int first, int last) const;
+    QVector<int> neededWidths(const Measure& m) const;
+    QStyleOptionViewItem itemOption() const;
+    int cellWidth(const QStyleOptionViewItem& option, int row, int column) const;
 
     QTableView* grid_;
     QVector<int> described_;
     bool fitPending_ = false;
+    // Since the columns were fitted: the widest text measured in each
+    // column, and the rows in view when last measured.
+    QVector<int> widestText_;
+    std::pair<int, int> shown_{0, -1};
 };
 
 } // namespace exchange

@@ -54,6 +54,15 @@ public:
     // NULL when the largest is the largest number there is (no overflow, and
     // in a file no silent turn into a repeated floating-point number).
     virtual QString nextNumber(const QString& column, const QString& table) const = 0;
+    // A scalar subquery counting the rows of `quotedTable` whose
+    // `quotedColumn` equals a value, bound `bindings` times in a row.
+    struct Count {
+        QString sql;
+        int bindings = 1;
+    };
+    virtual Count countEqual(const QString& quotedTable, const QString& quotedColumn) const {
+        return {QStringLiteral("(SELECT count(*) FROM %1 WHERE %2 = ?)").arg(quotedTable, quotedColumn), 1};
+    }
     // SQL true for every row whose boolean column (quoted) holds a set mark
     // (and perhaps for some more, which the caller reads as marks are read);
     // the condition of the index that finds the marked rows.

@@ -150,6 +150,10 @@ QString Database::nextNumber(const QString& column, const QString& table) const 
     return backend().nextNumber(column, table);
 }
 
+Backend::Count Database::countEqual(const QString& quotedTable, const QString& quotedColumn) const {
+    return backend().countEqual(quotedTable, quotedColumn);
+}
+
 QString Database::markedCondition(const QString& quotedColumn) const {
     return backend().markedCondition(quotedColumn);
 }

@@ -94,6 +94,7 @@ public:
     // The visible columns of `table` (without the row key); empty when absent.
     QVector<Backend::ColumnInfo> columns(const QString& table);
     QString nextNumber(const QString& column, const QString& table) const;
+    Backend::Count countEqual(const QString& quotedTable, const QString& quotedColumn) const;
     // SQL true for every row whose boolean column (quoted) holds a set mark; see Backend.
     QString markedCondition(const QString& quotedColumn) const;
     QVariant bindable(const QVariant& v, ColumnKind kind) const;

@@ -1,5 +1,6 @@
 #include "store/RowList.h"
 
+#include "store/Backend.h"
 #include "store/Database.h"
 
 #include <QCoreApplication>
@@ -34,13 +35,12 @@ void RowList::failRead(const QSqlQuery& q) const {
 
 QSqlQuery RowList::select(const QString& what, const QString& extra, const QString& tail,
                           const QVariantList& params) const {
-    QString where = QStringLiteral("rowid <= ?");
-    if (stmt_.hasFilter()) where.prepend(QStringLiteral("%1 = ? AND ").arg(quoted(stmt_.whereColumn)));
-    if (!extra.isEmpty()) where += QStringLiteral(" AND ") + extra;
+    QString condition = QStringLiteral("rowid <= ?");
+    if (!extra.isEmpty()) condition += QStringLiteral(" AND ") + extra;
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
     if (!q.prepare(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 %4").arg(what, quoted(stmt_.table), where, tail)))
+            QStringLiteral("SELECT %1 FROM %2%3 %4").arg(what, quoted(stmt_.table), where(condition), tail)))
         failRead(q);
     if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
     q.addBindValue(highest_);
@@ -59,46 +59,53 @@ void RowList::clear() {
     keys_.shrink_to_fit();
 }
 
-void RowList::load() {
-    // One statement, so that the count and the largest key are of the same moment.
-    const QString filter =
-        stmt_.hasFilter() ? QStringLiteral(" WHERE %1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
+Backend::Count RowList::counting() const {
+    const QString table = quoted(stmt_.table);
+    if (!stmt_.hasFilter()) return {QStringLiteral("(SELECT count(*) FROM %1)").arg(table), 0};
+    return db_.countEqual(table, quoted(stmt_.whereColumn));
+}
+
+QString RowList::where(const QString& condition) const {
+    QStringList terms;
+    if (stmt_.hasFilter()) terms << QStringLiteral("%1 = ?").arg(quoted(stmt_.whereColumn));
+    if (!condition.isEmpty()) terms << condition;
+    return terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(QStringLiteral(" AND "));
+}
+
+qint64 RowList::scalars(const QString& second, const QVariantList& secondParams, qint64* secondValue) const {
+    // One statement, so that both are of the same moment.
+    const Backend::Count counted = counting();
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT (SELECT count(*) FROM %1%2), (SELECT max(rowid) FROM %1%2)")
-                       .arg(quoted(stmt_.table), filter)))
-        failRead(q);
-    if (stmt_.hasFilter()) {
-        q.addBindValue(stmt_.whereValue);
-        q.addBindValue(stmt_.whereValue);
-    }
+    if (!q.prepare(QStringLiteral("SELECT %1, %2").arg(counted.sql, second))) failRead(q);
+    for (int i = 0; stmt_.hasFilter() && i < counted.bindings; ++i) q.addBindValue(stmt_.whereValue);
+    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
+    for (const QVariant& p : secondParams) q.addBindValue(p);
     if (!q.exec() || !q.next()) failRead(q);
     const qint64 count = q.value(0).toLongLong();
     if (count < 0 || count > std::numeric_limits<int>::max())
         db_.failRead(QCoreApplication::translate("TableSource", "The table %1 of %2 holds too many rows.")
                          .arg(stmt_.table, db_.displayName()));
+    *secondValue = q.value(1).isNull() ? -1 : q.value(1).toLongLong();
+    return count;
+}
+
+void RowList::load() {
+    qint64 highest = -1;
+    const qint64 count = scalars(
+        QStringLiteral("(SELECT max(rowid) FROM %1%2)").arg(quoted(stmt_.table), where({})), {}, &highest);
     clear();
     base_ = int(count);
-    highest_ = q.value(1).isNull() ? -1 : q.value(1).toLongLong();
+    highest_ = highest;
 }
 
 int RowList::countBase() const {
-    // All the query's rows less the few above the largest key: the first
-    // count is one the engine keeps ready, where it keeps one.
-    const QString filter =
-        stmt_.hasFilter() ? QStringLiteral("%1 = ?").arg(quoted(stmt_.whereColumn)) : QString();
-    QSqlQuery q(db_.handle());
-    q.setForwardOnly(true);
-    if (!q.prepare(
-            QStringLiteral("SELECT (SELECT count(*) FROM %1%2) - (SELECT count(*) FROM %1 WHERE %3rowid > ?)")
-                .arg(quoted(stmt_.table), filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter,
-                     filter.isEmpty() ? QString() : filter + QStringLiteral(" AND "))))
-        failRead(q);
-    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
-    if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
-    q.addBindValue(highest_);
-    if (!q.exec() || !q.next()) failRead(q);
-    return int(std::clamp<qint64>(q.value(0).toLongLong(), 0, std::numeric_limits<int>::max()));
+    // All the query's rows less the few above the largest key.
+    qint64 above = 0;
+    const qint64 all = scalars(QStringLiteral("(SELECT count(*) FROM %1%2)")
+                                   .arg(quoted(stmt_.table), where(QStringLiteral("rowid > ?"))),
+                               {highest_}, &above);
+    return int(std::clamp<qint64>(all - std::max<qint64>(above, 0), 0, std::numeric_limits<int>::max()));
 }
 
 const std::vector<qint64>& RowList::page(int index) const {

@@ -1,4 +1,5 @@
 #pragma once
+#include "store/Backend.h"
 #include "store/SelectStatement.h"
 
 #include <QSet>
@@ -74,6 +75,15 @@ private:
     // The place of a row up to the largest key among the query's rows, asked of the database.
     int position(qint64 rowid) const;
     int countBase() const;
+    // The statement that counts the query's rows.
+    Backend::Count counting() const;
+    // " WHERE " with the query's filter and `condition` (either may be
+    // missing; empty without both).
+    QString where(const QString& condition) const;
+    // The query's row count and, from the same statement, the scalar
+    // subquery `second` (after the filter's value, `secondParams` bound);
+    // -1 for a null second value.
+    qint64 scalars(const QString& second, const QVariantList& secondParams, qint64* secondValue) const;
     // Reads every key once; the view then works as a list in memory.
     void readAll();
 

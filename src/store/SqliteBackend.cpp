@@ -200,6 +200,17 @@ QString SqliteBackend::nextNumber(const QString& column, const QString& table) c
         .arg(quoted(column), quoted(table));
 }
 
+Backend::Count SqliteBackend::countEqual(const QString& quotedTable, const QString& quotedColumn) const {
+    // The rows from the value on less those after it: a count that runs to
+    // the end of the column's index steps through it without comparing each
+    // entry, several times faster than counting the equal ones, which opens
+    // a large library's view of one type within a frame.
+    return {
+        QStringLiteral("((SELECT count(*) FROM %1 WHERE %2 >= ?) - (SELECT count(*) FROM %1 WHERE %2 > ?))")
+            .arg(quotedTable, quotedColumn),
+        2};
+}
+
 QString SqliteBackend::markedCondition(const QString& quotedColumn) const {
     // A mark is stored as 0 or 1; a number other than 0, or any text or
     // blob another program left, may be set.

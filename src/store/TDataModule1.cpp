@@ -247,12 +247,13 @@ void TDataModule1::openLibraryFile(const QString& path) {
 }
 
 void TDataModule1::applyTypeQuery(const QString& deviceType) {
-    // A server connection stays: it keeps watching the server, and a lost
+    // The connection stays: the views opened on it again list what the
+    // library holds now, as after a new connection, without closing and
+    // opening the file; a server's keeps watching the server, and a lost
     // one comes back by itself, the views with it.
-    const bool server = Database1.isServer() && Database1.isConnected();
-    if (!server) Database1.disconnect();
     t_master.setSql(queryFor(deviceType));
-    if (!server) Database1.connect();
+    t_master2.close();
+    Database1.connect();
     t_picture.open();
     t_master.open();
     t_master2.open();

@@ -89,7 +89,8 @@ public:
     // library is registered and opened again, and StoreError says why.
     void openLibraryFile(const QString& path);
     // The query part of the type filter: t_master shows `deviceType`;
-    // Database1 is reconnected and t_picture, t_master, t_master2 opened.
+    // Database1 is connected when it is not, and t_picture, t_master and
+    // t_master2 are opened, the two library views anew.
     void applyTypeQuery(const QString& deviceType);
     // Empties the compare library unless it holds waveforms of `deviceType`;
     // the waveforms taken out are kept for undoing while their type is shown

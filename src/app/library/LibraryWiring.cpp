@@ -82,7 +82,20 @@ void LibraryWiring::showTypeColumns() {
             grid->setColumnHidden(c, hide);
             changed = true;
         }
-        if (changed) fits_[g]->fitAll();
+        if (!changed) continue;
+        // The rows of the new type are fitted after the reset that brings them.
+        fits_[g]->scheduleFitAll();
+        // The grid lays out its changed columns on a timer of its own and
+        // paints all its rows again then: it waits for that timer, so that
+        // the new rows are painted once. (A timer started now runs after it.)
+        grid->viewport()->setUpdatesEnabled(false);
+        auto* laidOut = new QTimer(grid);
+        laidOut->setSingleShot(true);
+        connect(laidOut, &QTimer::timeout, grid, [grid, laidOut] {
+            grid->viewport()->setUpdatesEnabled(true);
+            laidOut->deleteLater();
+        });
+        laidOut->start(0);
     }
 }
 
