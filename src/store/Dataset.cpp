@@ -15,7 +15,11 @@ struct Dataset::Impl {
     QVector<bool> changed;
     QVector<int> numbered; // columns of the pending insert that take the next number
     int rowBeforeInsert = -1;
+    // What happened while the controls were disabled: rows came or went
+    // (the grids list them anew), rows changed, the current record moved.
     bool pendingReset = false;
+    std::vector<int> pendingRows;
+    bool pendingMove = false;
     bool pendingDataChange = false;
 };
 
@@ -109,7 +113,7 @@ void Dataset::scrollTo(int row, bool bof, bool eof) {
     cur_ = count == 0 ? -1 : std::clamp(row, 0, count - 1);
     bof_ = bof || count == 0;
     eof_ = eof || count == 0;
-    if (controlsDisabled()) d_->pendingReset = true;
+    if (controlsDisabled()) d_->pendingMove = true;
     else emit currentChanged(cur_);
     fireDataChange();
     if (afterScroll) afterScroll(*this);
@@ -392,11 +396,15 @@ void Dataset::enableControls() {
     if (disableCount_ == 0) return;
     if (--disableCount_ > 0) return;
     const bool reset = std::exchange(d_->pendingReset, false);
+    const std::vector<int> rows = std::exchange(d_->pendingRows, {});
+    const bool moved = std::exchange(d_->pendingMove, false);
     const bool change = std::exchange(d_->pendingDataChange, false);
-    if (reset || change) {
-        emit this->reset();
-        emit currentChanged(cur_);
-    }
+    // A pass that only moved and changed rows (a walk, a copy) leaves the
+    // grids their rows: they redraw the changed ones and follow the move.
+    if (reset) emit this->reset();
+    else
+        for (const int row : rows) emit rowChanged(row);
+    if (reset || moved || change || !rows.empty()) emit currentChanged(cur_);
     if (change && isOpen() && dataChange) dataChange(*this);
 }
 
@@ -414,8 +422,10 @@ void Dataset::emitReset() {
 }
 
 void Dataset::emitRowChanged(int row) {
-    if (controlsDisabled()) d_->pendingReset = true;
-    else if (row >= 0) emit rowChanged(row);
+    if (row < 0) return;
+    if (!controlsDisabled()) emit rowChanged(row);
+    else if (std::find(d_->pendingRows.begin(), d_->pendingRows.end(), row) == d_->pendingRows.end())
+        d_->pendingRows.push_back(row);
 }
 
 } // namespace store

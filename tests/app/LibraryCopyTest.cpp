@@ -1,4 +1,10 @@
 #include "ControlsFixture.h"
+#include "app/library/QuietWalk.h"
+#include "store/Messages.h"
+
+#include <QSqlQuery>
+#include <map>
+#include <ostream>
 
 using app::library::CompareLibrary;
 
@@ -94,4 +100,152 @@ TEST_F(LibraryCopyTest, memoPrefix_comesFromTheTitlesDataFolder) {
     addWaveform(dm.t_master, QStringLiteral("joint"), 0, true);
     compare.SpeedButton_inc_ref_masterClick();
     EXPECT_EQ(texts(dm.t_picture, QStringLiteral("MEMO")), QStringList{"/DATA/joint"});
+}
+
+namespace {
+
+// What a press of the copy button leaves for the user to see.
+struct CopyOutcome {
+    QStringList compared;    // the compare library's MEMO, in table order
+    QList<qint64> numbers;   // its REC_ID
+    QList<qint64> offsets;   // its SDVIG
+    QList<qint64> marks;     // PICTURE of every library row, as the grid shows it
+    QStringList infos;       // information boxes
+    int current = -1;        // the library's current record
+    QString ku, sdvig, zoom; // the boxes
+    QStringList calls;       // the window's redraws
+    int libraryTag = -1, compareTag = -1;
+    bool operator==(const CopyOutcome&) const = default;
+};
+
+void PrintTo(const CopyOutcome& o, std::ostream* os) {
+    *os << o.compared.join(',').toStdString() << " | marks";
+    for (const qint64 m : o.marks) *os << ' ' << m;
+    *os << " | current " << o.current << " | " << o.ku.toStdString() << ' ' << o.sdvig.toStdString() << ' '
+        << o.zoom.toStdString() << " | " << o.calls.join(',').toStdString() << " | "
+        << o.infos.join(',').toStdString();
+}
+
+// One library, made the same way for each run: 700 rows of the plan type
+// beside rows of the other type, marks stored as other programs leave them
+// (1, 2, "True", "False", 0, none) and far apart, more of them than the
+// compare library takes.
+class CopyRun : public ControlsFixture {
+public:
+    void TestBody() override {}
+
+    void make(int alreadyCompared, int masterCount) {
+        for (int i = 0; i < alreadyCompared; ++i)
+            addWaveform(dm.t_picture, QStringLiteral("kept %1").arg(i), 0);
+        QSqlDatabase db = dm.Database1.handle();
+        db.transaction();
+        QSqlQuery q(db);
+        q.prepare(
+            QStringLiteral("INSERT INTO master (REC_ID, MEMO, DEVICE_TYPE, SCALE, ZOOM_L, START_PLAN, "
+                           "SPEED, SDVIG, PICTURE, POINTS) VALUES (?, ?, ?, 250, 2, 0, '1,500', ?, ?, ?)"));
+        const std::map<int, QVariant> marks{{3, 1},   {40, QStringLiteral("False")}, {300, 2},
+                                            {301, 0}, {520, QStringLiteral("True")}, {610, 1},
+                                            {690, 1}};
+        for (int i = 0; i < 1050; ++i) {
+            const bool plan = i % 3 != 2;
+            const int row = i - i / 3; // the plan row's index
+            q.addBindValue(i + 1);
+            q.addBindValue(QStringLiteral("w%1").arg(i + 1));
+            q.addBindValue(plan ? QStringLiteral("KM-41A1 ver.5") : QStringLiteral("KM-630 ver.1"));
+            q.addBindValue(i % 7);
+            // The other type's rows are marked too: they are not in the view.
+            q.addBindValue(plan ? (marks.count(row) ? marks.at(row) : QVariant()) : QVariant(1));
+            q.addBindValue(QByteArray(385, char(i)));
+            q.exec();
+        }
+        db.commit();
+        dm.applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
+        if (masterCount >= 0) dm.MasterCount = masterCount;
+        dm.t_master.moveTo(450);
+        state.editKu = QStringLiteral("2,000");
+        state.zoomCaption = QStringLiteral("2");
+        window.calls.clear();
+    }
+
+    // The pass as the handler is described: every one of the MasterCount
+    // first rows in turn, copying the marked ones until one is refused.
+    void walk() {
+        store::Dataset& master = dm.t_master;
+        QString refusal;
+        bool copied = false;
+        {
+            app::library::QuietWalk pass(master, app::library::QuietWalk::End::Remembered);
+            const int n = std::min(dm.MasterCount, master.recordCount());
+            master.setTag(store::TagQuiet);
+            master.first();
+            for (int i = 0; i < n; ++i) {
+                if (master.fieldByName(QStringLiteral("PICTURE")).asBool()) {
+                    try {
+                        compare.CopyToCompareLibrary(master, dm.t_picture);
+                        copied = true;
+                    } catch (const app::library::CopyRefused& e) {
+                        refusal = QString::fromStdString(e.what());
+                        break;
+                    }
+                }
+                master.setTag(store::TagQuiet);
+                master.next();
+            }
+            pass.finish();
+        }
+        if (copied) window.redraw(trace::TraceView::WaveformsOnly);
+        if (!refusal.isEmpty()) store::messages().information(refusal);
+    }
+
+    void press() { compare.SpeedButton_inc_ref_masterClick(); }
+
+    CopyOutcome outcome() {
+        CopyOutcome o{texts(dm.t_picture, QStringLiteral("MEMO")),
+                      column(dm.t_picture, QStringLiteral("REC_ID")),
+                      column(dm.t_picture, QStringLiteral("SDVIG")),
+                      {},
+                      boxes.infos,
+                      dm.t_master.recNo(),
+                      state.editKu,
+                      state.editSdvig,
+                      state.zoomCaption,
+                      window.calls,
+                      dm.t_master.tag(),
+                      dm.t_picture.tag()};
+        const int mark = dm.t_master.fieldIndex(QStringLiteral("PICTURE"));
+        for (int row = 0; row < dm.t_master.recordCount(); ++row)
+            o.marks << (store::FieldValue::boolean(dm.t_master.valueAt(row, mark)) ? 1 : 0);
+        return o;
+    }
+};
+
+} // namespace
+
+// The copy takes the marked rows the database finds instead of reading every
+// row; what the user sees afterwards is what the walk through every row left.
+TEST(LibraryCopyWalk, theMarkedRowsFoundByTheDatabase_areCopiedAsTheWalkThroughEveryRowCopiesThem) {
+    struct Case {
+        int alreadyCompared;
+        int masterCount; // -1: as the library view counts
+    };
+    // Room for two of the marked rows, then a refusal; room for all, the
+    // last marked ones beyond the rows the library counts.
+    for (const Case c : {Case{1, -1}, Case{0, 600}}) {
+        CopyOutcome walked, found;
+        {
+            CopyRun run;
+            run.make(c.alreadyCompared, c.masterCount);
+            run.walk();
+            walked = run.outcome();
+        }
+        {
+            CopyRun run;
+            run.make(c.alreadyCompared, c.masterCount);
+            run.press();
+            found = run.outcome();
+        }
+        EXPECT_EQ(found, walked);
+        EXPECT_EQ(walked.compared.size(), 3);
+        EXPECT_EQ(walked.current, 450);
+    }
 }

@@ -1,5 +1,6 @@
 #include "StoreFixture.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <limits>
@@ -341,6 +342,113 @@ TEST_P(DatasetTest, disconnectClosesDatasetsAndOpenReconnects) {
     ds.open();
     EXPECT_TRUE(db.isConnected());
     EXPECT_EQ(ds.recordCount(), 1);
+}
+
+// A view opens by counting its rows and reads their keys a page at a time;
+// it must list what a full listing at its opening lists, through changes
+// made through it and through other views: rows far from any page read,
+// a row stored elsewhere under a key the file reuses, rows another program
+// changed. REC_ID stands for each row here.
+TEST_P(DatasetTest, aViewListsTheRowsAFullListingAtItsOpeningWould) {
+    db.connect();
+    const auto sql = [&](const QString& text, const QVariantList& params = {}) {
+        QSqlQuery q(db.handle());
+        ASSERT_TRUE(q.prepare(text)) << q.lastError().text().toStdString();
+        for (const QVariant& p : params) q.addBindValue(p);
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    };
+    // 900 rows, every third of the other type: the views' pages hold 256 keys.
+    {
+        QSqlDatabase handle = db.handle();
+        ASSERT_TRUE(handle.transaction());
+        for (int i = 1; i <= 900; ++i)
+            sql(R"(INSERT INTO master ("REC_ID", "DEVICE_TYPE") VALUES (?, ?))",
+                {i, i % 3 == 0 ? QStringLiteral("KM-630 ver.1") : QStringLiteral("KM-41A1 ver.5")});
+        ASSERT_TRUE(handle.commit());
+    }
+    const auto numbers = [](Dataset& ds) {
+        QList<qint64> out;
+        const int rec = ds.fieldIndex("REC_ID");
+        for (int r = 0; r < ds.recordCount(); ++r) out << FieldValue::integer(ds.valueAt(r, rec));
+        return out;
+    };
+    const auto listed = [&](const QString& where) {
+        QList<qint64> out;
+        QSqlQuery q(db.handle());
+        q.exec(QStringLiteral(R"(SELECT "REC_ID" FROM master %1 ORDER BY rowid)").arg(where));
+        while (q.next()) out << q.value(0).toLongLong();
+        return out;
+    };
+    Dataset plans(db, "plans"), all(db, "all");
+    plans.setSql("SELECT * FROM master WHERE DEVICE_TYPE = 'KM-41A1 ver.5'");
+    all.setTableName("master");
+    plans.open();
+    all.open();
+    QList<qint64> expectPlans = listed(R"(WHERE "DEVICE_TYPE" = 'KM-41A1 ver.5')");
+    QList<qint64> expectAll = listed({});
+    ASSERT_EQ(expectPlans.size(), 600);
+    EXPECT_EQ(plans.recordCount(), 600);
+    plans.moveTo(10);
+
+    // Stored through the other view: not listed here until opened again.
+    addWaveform(all, 901, "elsewhere");
+    expectAll << 901;
+    // Stored through this view: listed after the others, and not in the other view.
+    addWaveform(plans, 902, "here");
+    expectPlans << 902;
+    EXPECT_EQ(plans.fieldByName("REC_ID").asInteger(), 902);
+    // Deleted through the other view, far from the rows read here: it leaves this view too.
+    all.moveTo(expectAll.indexOf(700));
+    all.deleteRecord();
+    expectAll.removeOne(700);
+    expectPlans.removeOne(700);
+    // Deleted here, from the middle.
+    plans.moveTo(expectPlans.indexOf(350));
+    plans.deleteRecord();
+    EXPECT_EQ(plans.fieldByName("REC_ID").asInteger(), 352);
+    expectPlans.removeOne(350);
+    expectAll.removeOne(350);
+    // The table's last rows go, down to below the largest key the plan view
+    // had, and a row comes in elsewhere: a file gives it a key this view
+    // had; it stays out here all the same.
+    plans.last();
+    plans.deleteRecord();
+    expectPlans.removeOne(902);
+    for (const qint64 gone : {901, 900, 899}) {
+        all.last();
+        EXPECT_EQ(all.fieldByName("REC_ID").asInteger(), gone);
+        all.deleteRecord();
+        expectAll.removeOne(gone);
+        expectPlans.removeOne(gone);
+    }
+    addWaveform(all, 903, "reused key");
+    expectAll << 903;
+    EXPECT_EQ(numbers(plans), expectPlans);
+    EXPECT_EQ(numbers(all), expectAll);
+
+    // Another program marks a far row of the other type as a plan and deletes
+    // a plan: listed again, the plan view takes both changes.
+    QSqlQuery key(db.handle());
+    key.exec(R"(SELECT rowid, "REC_ID" FROM master WHERE "REC_ID" IN (600, 601) ORDER BY rowid)");
+    QSet<qint64> changed;
+    while (key.next()) changed << key.value(0).toLongLong();
+    sql(R"(UPDATE master SET "DEVICE_TYPE" = 'KM-41A1 ver.5' WHERE "REC_ID" = 600)");
+    sql(R"(DELETE FROM master WHERE "REC_ID" = 601)");
+    plans.moveTo(expectPlans.indexOf(800));
+    plans.refresh(changed);
+    expectPlans.insert(expectPlans.indexOf(602), 600);
+    expectPlans.removeOne(601);
+    EXPECT_EQ(numbers(plans), expectPlans);
+    EXPECT_EQ(plans.fieldByName("REC_ID").asInteger(), 800);
+    EXPECT_EQ(plans.recNo(), expectPlans.indexOf(800));
+
+    // Opened again, each view lists the table as it is now.
+    plans.close();
+    plans.open();
+    EXPECT_EQ(numbers(plans), listed(R"(WHERE "DEVICE_TYPE" = 'KM-41A1 ver.5')"));
+    plans.last();
+    EXPECT_EQ(plans.fieldByName("REC_ID").asInteger(),
+              listed(R"(WHERE "DEVICE_TYPE" = 'KM-41A1 ver.5')").last());
 }
 
 INSTANTIATE_ON_BOTH_ENGINES(DatasetTest);
