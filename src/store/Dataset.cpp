@@ -54,15 +54,20 @@ void Dataset::requireOpen(const char* operation) const {
                              .toStdString());
 }
 
-void Dataset::open() {
+void Dataset::open() { open(true); }
+
+void Dataset::openCountingLater() { open(false); }
+
+void Dataset::open(bool countNow) {
     if (isOpen()) return;
     if (!db_.isConnected()) db_.connect();
     d_->source.setStatement(d_->statement);
-    d_->source.load();
+    d_->source.load(countNow);
     state_ = DatasetState::Browse;
-    cur_ = d_->source.count() > 0 ? 0 : -1;
+    const bool empty = d_->source.isEmpty();
+    cur_ = empty ? -1 : 0;
     bof_ = true;
-    eof_ = d_->source.count() == 0;
+    eof_ = empty;
     emitReset();
     if (afterOpen) afterOpen(*this);
     fireDataChange();

@@ -78,6 +78,10 @@ public:
     const QString& tableName() const { return table_; }
 
     void open(); // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)
+    // open() for a view that nothing shows: its rows are counted when first
+    // asked for, and recordCount() and the moves throw StoreError when they
+    // cannot be counted then.
+    void openCountingLater();
     void close();
     // Lists the rows again after another program changed the table
     // (`changedRows` their keys; empty: not known which), keeping the current
@@ -165,6 +169,7 @@ private:
     struct Impl;
     QVariant currentValue(int field) const;
     void setCurrentValue(int field, const QVariant& v);
+    void open(bool countNow);
     void requireOpen(const char* operation) const;
     void checkBrowseMode();
     void store(); // writes the pending record, accepted already

@@ -51,6 +51,7 @@ QSqlQuery RowList::select(const QString& what, const QString& extra, const QStri
 
 void RowList::clear() {
     base_ = 0;
+    counted_ = true;
     highest_ = -1;
     added_.clear();
     pages_.clear();
@@ -90,13 +91,43 @@ qint64 RowList::scalars(const QString& second, const QVariantList& secondParams,
     return count;
 }
 
-void RowList::load() {
+void RowList::load(bool countNow) {
+    const QString largest =
+        QStringLiteral("(SELECT max(rowid) FROM %1%2)").arg(quoted(stmt_.table), where({}));
     qint64 highest = -1;
-    const qint64 count = scalars(
-        QStringLiteral("(SELECT max(rowid) FROM %1%2)").arg(quoted(stmt_.table), where({})), {}, &highest);
+    qint64 count = 0;
+    if (countNow) {
+        count = scalars(largest, {}, &highest);
+    } else {
+        QSqlQuery q(db_.handle());
+        q.setForwardOnly(true);
+        if (!q.prepare(QStringLiteral("SELECT ") + largest)) failRead(q);
+        if (stmt_.hasFilter()) q.addBindValue(stmt_.whereValue);
+        if (!q.exec() || !q.next()) failRead(q);
+        highest = q.value(0).isNull() ? -1 : q.value(0).toLongLong();
+    }
     clear();
     base_ = int(count);
     highest_ = highest;
+    counted_ = countNow || highest < 0;
+}
+
+void RowList::ensureCounted() const {
+    if (counted_) return;
+    base_ = countBase();
+    counted_ = true;
+}
+
+int RowList::count() const {
+    if (all_) return int(keys_.size());
+    ensureCounted();
+    return base_ + int(added_.size());
+}
+
+bool RowList::isEmpty() const {
+    // Not counted yet, the view holds what its query had: rows when it had a largest key.
+    if (!all_ && !counted_) return highest_ < 0;
+    return count() == 0;
 }
 
 int RowList::countBase() const {
@@ -145,6 +176,7 @@ const std::vector<qint64>& RowList::page(int index) const {
 }
 
 qint64 RowList::at(int row) const {
+    ensureCounted();
     if (row < 0 || row >= count()) return -1;
     if (all_) return keys_[size_t(row)];
     if (row >= base_) return added_[size_t(row - base_)];
@@ -187,6 +219,7 @@ int RowList::position(qint64 rowid) const {
 }
 
 int RowList::indexOf(qint64 rowid) const {
+    ensureCounted();
     if (rowid < 0) return -1;
     bool known = false;
     const int cached = cachedIndex(rowid, known);
@@ -198,6 +231,7 @@ int RowList::indexOf(qint64 rowid) const {
 }
 
 int RowList::insert(qint64 rowid) {
+    ensureCounted();
     if (!all_ && rowid > highest_ && (added_.empty() || rowid > added_.back())) {
         added_.push_back(rowid);
         return count() - 1;
@@ -209,6 +243,7 @@ int RowList::insert(qint64 rowid) {
 }
 
 void RowList::erase(int row) {
+    ensureCounted();
     if (row < 0 || row >= count()) return;
     if (all_) {
         keys_.erase(keys_.begin() + row);
@@ -222,6 +257,7 @@ void RowList::erase(int row) {
 }
 
 int RowList::forget(qint64 rowid) {
+    ensureCounted();
     if (rowid < 0) return -1;
     bool known = false;
     int row = cachedIndex(rowid, known);
@@ -269,6 +305,7 @@ QSqlQuery RowList::query(const QString& sql, const QVariantList& params) const {
 }
 
 void RowList::relist(const QSet<qint64>& keys) {
+    ensureCounted();
     if (keys.isEmpty()) return;
     QVariantList params;
     for (const qint64 key : keys) params << key;

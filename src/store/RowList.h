@@ -31,10 +31,14 @@ public:
     explicit RowList(Database& db) : db_(db) {}
 
     void setStatement(const SelectStatement& s) { stmt_ = s; }
-    void load(); // counts the rows; throws StoreError
+    // Counts the rows, or with `countNow` false only fixes which rows the
+    // view lists and counts them when first asked; throws StoreError.
+    void load(bool countNow = true);
     void clear();
 
-    int count() const { return all_ ? int(keys_.size()) : base_ + int(added_.size()); }
+    // Throws StoreError when the rows are counted now and cannot be.
+    int count() const;
+    bool isEmpty() const;
     // The key of the row at `row` (0 <= row < count()); -1 for a row another
     // program deleted since. Throws StoreError when the page cannot be read.
     qint64 at(int row) const;
@@ -75,6 +79,7 @@ private:
     // The place of a row up to the largest key among the query's rows, asked of the database.
     int position(qint64 rowid) const;
     int countBase() const;
+    void ensureCounted() const;
     // The statement that counts the query's rows.
     Backend::Count counting() const;
     // " WHERE " with the query's filter and `condition` (either may be
@@ -90,7 +95,8 @@ private:
     Database& db_;
     SelectStatement stmt_;
     // Rows of the query up to highest_, as last counted; then the added ones.
-    int base_ = 0;
+    mutable int base_ = 0;
+    mutable bool counted_ = true;
     qint64 highest_ = -1;
     std::vector<qint64> added_; // stored through this view (or relisted) above highest_, ascending
     mutable std::map<int, std::vector<qint64>> pages_;

@@ -256,7 +256,8 @@ void TDataModule1::applyTypeQuery(const QString& deviceType) {
     Database1.connect();
     t_picture.open();
     t_master.open();
-    t_master2.open();
+    // The whole library is counted when an import or a read first needs it.
+    t_master2.openCountingLater();
 }
 
 TDataModule1::Purged TDataModule1::purgeCompareLibrary(const QString& deviceType) {

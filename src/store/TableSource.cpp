@@ -46,7 +46,7 @@ void TableSource::clear() {
     cache_.clear();
 }
 
-void TableSource::load() {
+void TableSource::load(bool countNow) {
     // Everything is read before anything is replaced: a view whose reading
     // fails keeps the rows it listed.
     const QString file = db_.displayName();
@@ -71,7 +71,7 @@ void TableSource::load() {
                              .arg(stmt_.table, file, stmt_.whereColumn)
                              .toStdString());
 
-    rows_.load();
+    rows_.load(countNow);
     columns_ = std::move(columns);
     plainColumns_ = std::move(plainColumns);
     cache_.clear();

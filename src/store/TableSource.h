@@ -32,7 +32,9 @@ public:
     }
     const SelectStatement& statement() const { return stmt_; }
 
-    void load(); // reads the columns and counts the rows; throws StoreError
+    // Reads the columns and counts the rows (with `countNow` false, when
+    // first asked); throws StoreError.
+    void load(bool countNow = true);
     // Lists the rows of `keys` again after another program changed them (all
     // rows, when empty or many); throws StoreError, the list unchanged.
     void relist(const QSet<qint64>& keys);
@@ -41,6 +43,7 @@ public:
     const QVector<Column>& columns() const { return columns_; }
     int columnIndex(const QString& name) const; // -1 when absent
     int count() const { return rows_.count(); }
+    bool isEmpty() const { return rows_.isEmpty(); }
     // -1 for a row another program deleted meanwhile; throws StoreError when unreadable.
     qint64 rowidAt(int row) const { return rows_.at(row); }
     int indexOfRowid(qint64 rowid) const { return rows_.indexOf(rowid); }
