@@ -6,8 +6,9 @@ namespace synth {
 
 // How well the detected echoes of synthetic traces match the known ones.
 // A known echo is found by the nearest reported echo that lies within its
-// own extent (one rise before its start up to its end); every reported echo
-// matching none is false. The launch end is not counted.
+// own extent (one rise before its start up to its end); every other reported
+// echo is false, but for those within an unscored echo, which count neither
+// way. The launch end is not counted.
 struct DetectionScore {
     int known = 0;
     int found = 0;

@@ -24,14 +24,18 @@ struct KnownEcho {
     int start = 0;  // the first sample of the rise: where to dig
     int height = 0; // signed levels above the baseline; > 0 open-like
     bool endOfLine = false;
+    int width = 0; // samples from its start to its end; 0: the synth's own, from the rise
 };
 
 struct KnownTrace {
     trace::StoredTrace trace;
     std::vector<KnownEcho> echoes; // by distance
-    int launchEnd = -1;            // first sample the launch pulse's tail is inside the noise; -1 none
-    int rise = 0;                  // samples of the nearest echo's rise
-    double noiseShare = 0;         // of full scale
+    // Echoes no detector can be asked to find (too faint for the noise) and
+    // re-reflections: a report within one counts neither way.
+    std::vector<KnownEcho> unscored;
+    int launchEnd = -1;    // first sample the launch pulse's tail is inside the noise; -1 none
+    int rise = 0;          // samples of the nearest echo's rise
+    double noiseShare = 0; // of full scale
 };
 
 // The ranges and families drawn from; the defaults cover every range of both.
