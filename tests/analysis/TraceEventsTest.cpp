@@ -1,7 +1,10 @@
 #include "analysis/TraceEvents.h"
+#include "synth/CircuitTraces.h"
 #include "synth/DetectionScore.h"
 #include "synth/ReflectionSynth.h"
 
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -87,4 +90,54 @@ TEST(TraceEvents, hostileTraces_giveSensibleLists) {
     const analysis::EventList stepped = analysis::detectEvents(traceOf(step), 1.5);
     ASSERT_FALSE(stepped.events.empty());
     EXPECT_NEAR(stepped.events.back().sample, 200, 1);
+}
+
+// A clean 1000-m pulse record, echoes at 300 and 650 m and the open end at
+// 900 m under a few levels of noise, its launch pulse trailing the slow tail
+// a lossy line leaves: nothing is reported in that tail, and the echoes and
+// the end are found at their leading edges, with a narrow pulse and a wide
+// one (whose far echoes rise over some thirty samples, the first of them
+// within the noise).
+TEST(TraceEvents, cleanRecordWithALaunchTail_reportsOnlyTheEchoesAndTheEnd) {
+    for (const int rise : {3, 20}) {
+        std::mt19937 rng(5);
+        const std::vector<synth::KnownEcho> echoes = {
+            {2400, -25, false}, {5200, 30, false}, {7200, 80, true}};
+        std::vector<int> samples = synth::ReflectionSynth::render(8000, echoes, rise, true, -3, 1.0, rng);
+        for (int k = synth::launchLength(rise); k < 8000; ++k)
+            samples[size_t(k)] += int(std::lround(30 * std::exp(-(k - synth::launchLength(rise)) / 400.0)));
+        const analysis::EventList found = analysis::detectEvents(traceOf(samples, 0.125), 1.5);
+
+        ASSERT_EQ(found.events.size(), 4u) << "rise " << rise;
+        EXPECT_EQ(found.events[0].kind, EventKind::LaunchEnd);
+        EXPECT_NEAR(found.events[0].sample, synth::launchLength(rise), rise);
+        for (size_t i = 0; i < echoes.size(); ++i) {
+            const analysis::TraceEvent& e = found.events[i + 1];
+            const int rounded = synth::echoRise(rise, echoes[i].start, 8000) / 6;
+            EXPECT_NEAR(e.sample, echoes[i].start, std::max(1, rounded)) << "rise " << rise;
+            EXPECT_NEAR(e.amplitude, echoes[i].height, 4) << "rise " << rise;
+            EXPECT_EQ(e.kind, i + 1 < echoes.size() ? EventKind::Reflection : EventKind::EndOfLine);
+        }
+        EXPECT_NEAR(found.events[3].metres, 900, rise < 10 ? 0.125 : 0.625);
+    }
+}
+
+// Traces a circuit simulator computed from lossy lines: a joint and an
+// insulation fault on a matched 250-m line, a short 62.5-m line under a
+// pulse nearly as long, a fault and the open end of 8000 m under a 1-us
+// pulse, a 250-sample plan with a fault and a shorted end. Every echo found
+// at its leading edge and the end named, nothing else reported but
+// re-reflections and echoes too faint to ask for.
+TEST(TraceEvents, simulatedLossyLines_giveTheirEchoesAndNothingElse) {
+    const synth::CircuitTraces set = synth::readCircuitTraces(ECHOLON_TEST_DATA_DIR "/circuit-traces.txt");
+    ASSERT_TRUE(set.error.empty()) << set.error;
+    ASSERT_EQ(set.traces.size(), 4u);
+    for (const synth::CircuitTrace& t : set.traces) {
+        synth::DetectionScore score;
+        score.add(t.known, analysis::detectEvents(t.known.trace, 1.5));
+        EXPECT_EQ(score.found, score.known) << t.range << " m, pulse " << t.pulseNs << " ns";
+        EXPECT_EQ(score.falseOnes, 0) << t.range << " m, pulse " << t.pulseNs << " ns";
+        EXPECT_EQ(score.withinOneStep, score.found) << t.range << " m, pulse " << t.pulseNs << " ns";
+        EXPECT_EQ(score.endsNamed, score.ends) << t.range << " m, pulse " << t.pulseNs << " ns";
+    }
 }
