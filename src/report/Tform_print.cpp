@@ -146,12 +146,20 @@ void Tform_print::layoutBands() {
     QRMemo_events->rect.moveTop(QRMemo3->rect.bottom() + 2);
 }
 
-void Tform_print::showEvents(const QStringList& lines) {
-    // When they do not all fit, the last line says how many are left out.
+void Tform_print::showEvents(const EventLines& events) {
+    // Lines of room, the title's included.
     constexpr int kRoom = 6;
-    QRMemo_events->lines = lines.mid(0, kRoom);
-    if (lines.size() > kRoom)
-        QRMemo_events->lines.last() = tr("... and %1 more").arg(lines.size() - kRoom + 1);
+    QRMemo_events->lines.clear();
+    const qsizetype count = events.lines.size();
+    if (count > 0) {
+        const qsizetype kept = count < kRoom ? count : kRoom - 2;
+        QRMemo_events->lines << events.title;
+        for (qsizetype i = 0; i < count; ++i) {
+            const int rank = i < events.ranks.size() ? events.ranks[i] : int(i);
+            if (rank < kept) QRMemo_events->lines << events.lines[i];
+        }
+        if (kept < count) QRMemo_events->lines << tr("... and %1 more").arg(count - kept);
+    }
     layoutBands();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <QList>
 #include <QObject>
+#include <QStringList>
 #include <array>
 
 namespace report {
@@ -12,6 +14,14 @@ class ReportLabel;
 class ReportMemo;
 class ReportPage;
 class ReportParagraph;
+
+// The shown waveform's events as the report prints them: a title over one
+// line an event, by distance, each ranked by how much it matters (0 most).
+struct EventLines {
+    QString title;
+    QStringList lines;
+    QList<int> ranks; // one a line
+};
 
 // The report form: one A4 page of bands (logo and contacts, title, parameter
 // table, upper chart, lower chart with the readouts). Its parts are plain
@@ -74,9 +84,10 @@ public:
     void showUpperChart(bool shown);
     // Prints "Note: <note>" under the parameter table, or nothing for an empty note.
     void showNote(const QString& note);
-    // Prints the event lines under the readouts, as many as their room
-    // holds; no lines print nothing.
-    void showEvents(const QStringList& lines);
+    // Prints the event lines under the title, all when their room holds
+    // them; else those ranked first, still by distance, and a last line
+    // saying how many are left out. No lines print nothing.
+    void showEvents(const EventLines& events);
     static QStringList supplierContacts();
 
 private:

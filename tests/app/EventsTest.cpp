@@ -1,4 +1,5 @@
 #include "app/MainProgram.h"
+#include "report/ReportMemo.h"
 #include "store/IniFile.h"
 #include "store/Numbers.h"
 #include "support/RecordingMessages.h"
@@ -10,17 +11,17 @@
 #include <QComboBox>
 #include <QFile>
 #include <QTableView>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
 constexpr double kStep = 0.125; // metres per sample of a 62.5-m "pulse" record
 
-// A 62.5-m "KMX-419" record: the launch pulse and one echo at `start`.
-void addRecord(store::TDataModule1& dm, const QString& memo, int start, int height) {
+// A 62.5-m "KMX-419" record: the launch pulse and its echoes.
+void addRecord(store::TDataModule1& dm, const QString& memo, const std::vector<synth::KnownEcho>& echoes) {
     std::mt19937 rng(11);
-    const std::vector<int> samples =
-        synth::ReflectionSynth::render(500, {{start, height, true}}, 4, true, 2, 1.2, rng);
+    const std::vector<int> samples = synth::ReflectionSynth::render(500, echoes, 4, true, 2, 1.2, rng);
     QByteArray points(trace::WindowRenderer::kBlobBytes, '\0');
     for (size_t k = 0; k < samples.size(); ++k)
         points[trace::WindowRenderer::kSamplesOffset + int(k)] = char(samples[k]);
@@ -62,8 +63,8 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         app::MainProgram program;
         program.start();
         store::TDataModule1& dm = *program.DataModule1;
-        addRecord(dm, "open", 240, 90);
-        addRecord(dm, "short", 160, -70);
+        addRecord(dm, "open", {{240, 90, true}});
+        addRecord(dm, "short", {{160, -70, true}});
         program.Form1.ComboBox_type->setCurrentIndex(1);
         emit program.Form1.ComboBox_type->activated(1);
         program.Form1.resize(1024, 768);
@@ -120,5 +121,50 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
     }
     const store::IniFile ini(home.file("Echolon.v41"));
     EXPECT_EQ(ini.readString("Form1", "Events", ""), "True");
+    EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
+}
+
+// Ten echoes and the launch end are more than the report's six lines hold:
+// it prints the line's end and the three strongest echoes, by distance with
+// their table numbers, and says how many it left out.
+TEST(Events, reportWithMoreEventsThanFit_keepsTheEndAndTheStrongestEchoes) {
+    TempHome home;
+    RecordingMessages boxes;
+    app::MainProgram program;
+    program.start();
+    store::TDataModule1& dm = *program.DataModule1;
+    addRecord(dm, "many",
+              {{40, 15},
+               {80, -14},
+               {120, 60},
+               {160, -16},
+               {200, 13},
+               {240, -45},
+               {280, 15},
+               {320, -12},
+               {360, 50},
+               {420, 90, true}});
+    program.Form1.ComboBox_type->setCurrentIndex(1);
+    emit program.Form1.ComboBox_type->activated(1);
+    program.Form1.mnEvents->trigger();
+    dm.t_master.first();
+    ASSERT_EQ(program.events->events.rows().size(), 11) << "the launch end and ten echoes";
+
+    program.form_print.showEvents(program.events->events.reportLines());
+    const QStringList printed = program.form_print.QRMemo_events->lines;
+    ASSERT_EQ(printed.size(), 6) << printed.join('\n').toStdString();
+    EXPECT_EQ(printed[0], "Events:");
+    // "4. reflection, 14.88 m, +60, up: open"
+    const auto says = [&](int line, const char* start, int amplitude) {
+        const QStringList parts = printed[line].split(", ");
+        ASSERT_EQ(parts.size(), 4) << printed[line].toStdString();
+        EXPECT_TRUE(printed[line].startsWith(start)) << printed.join('\n').toStdString();
+        EXPECT_NEAR(parts[2].toInt(), amplitude, 0.15 * std::abs(amplitude)) << printed[line].toStdString();
+    };
+    says(1, "4. reflection, 1", 60);
+    says(2, "7. reflection, 30", -45);
+    says(3, "10. reflection, 45", 50);
+    says(4, "11. end of line, 52", 90);
+    EXPECT_EQ(printed[5], "... and 7 more");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }

@@ -1,5 +1,6 @@
 #include "app/events/WaveformEvents.h"
 
+#include "analysis/EventImportance.h"
 #include "app/WindowState.h"
 #include "store/Dataset.h"
 #include "store/Messages.h"
@@ -98,14 +99,18 @@ void WaveformEvents::format() {
     lower_.setEventMarks(marks);
 }
 
-QStringList WaveformEvents::reportLines() const {
-    if (rows_.isEmpty()) return {};
-    QStringList lines{tr("Events:")};
+report::EventLines WaveformEvents::reportLines() const {
+    report::EventLines out;
+    if (rows_.isEmpty()) return out;
+    out.title = tr("Events:");
     for (const Row& r : rows_)
-        lines << (r.amplitude.isEmpty()
-                      ? tr("%1. %2, %3").arg(r.number, r.kind, r.distance)
-                      : tr("%1. %2, %3, %4, %5").arg(r.number, r.kind, r.distance, r.amplitude, r.polarity));
-    return lines;
+        out.lines
+            << (r.amplitude.isEmpty()
+                    ? tr("%1. %2, %3").arg(r.number, r.kind, r.distance)
+                    : tr("%1. %2, %3, %4, %5").arg(r.number, r.kind, r.distance, r.amplitude, r.polarity));
+    // The rows are the list's events, one for one.
+    for (int rank : analysis::importanceRanks(list_.events)) out.ranks << rank;
+    return out;
 }
 
 bool WaveformEvents::pointCursor(int row) {

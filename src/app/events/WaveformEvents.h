@@ -1,5 +1,6 @@
 #pragma once
 #include "analysis/TraceEvents.h"
+#include "report/Tform_print.h"
 
 #include <QList>
 #include <QObject>
@@ -38,9 +39,9 @@ public:
     };
     const QList<Row>& rows() const { return rows_; }
     const analysis::EventList& list() const { return list_; }
-    // The rows as the report prints them, one line each under a title;
-    // none while the list is off or empty.
-    QStringList reportLines() const;
+    // The rows as the report prints them, one line each under a title,
+    // ranked by how much they matter; none while the list is off or empty.
+    report::EventLines reportLines() const;
 
     // Looks again when the shown waveform, its family, the PR or the toggle
     // changed; the rows are formatted again when the length unit changed.
