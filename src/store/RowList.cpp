@@ -261,6 +261,14 @@ int RowList::forget(qint64 rowid) {
     if (rowid < 0) return -1;
     bool known = false;
     int row = cachedIndex(rowid, known);
+    if (!known && !stmt_.hasFilter()) {
+        // A whole table has no index of its own to count a place in, and
+        // deletions come in runs: its keys are read once instead. The row is
+        // gone from them already, and was listed as every row up to the
+        // largest key is.
+        readAll();
+        return int(std::lower_bound(keys_.begin(), keys_.end(), rowid) - keys_.begin());
+    }
     if (!known) {
         // Deleted from the table already: a smaller count tells that this view listed it.
         const int now = countBase();
