@@ -1309,6 +1309,10 @@ Make it and start with an empty waveform library?</translation>
         <source>The record of %1 in %2 no longer exists; the change was not stored.</source>
         <translation>The record of %1 in %2 no longer exists; the change was not stored.</translation>
     </message>
+    <message>
+        <source>The table %1 of %2 holds too many rows.</source>
+        <translation>The table %1 of %2 holds too many rows.</translation>
+    </message>
 </context>
 <context>
     <name>TdrFile</name>
@@ -1423,14 +1427,6 @@ Make it and start with an empty waveform library?</translation>
     <message>
         <source> m</source>
         <translation> m</translation>
-    </message>
-    <message>
-        <source>ft</source>
-        <translation>ft</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>m</translation>
     </message>
 </context>
 <context>

@@ -1309,6 +1309,10 @@ Make it and start with an empty waveform library?</source>
         <source>The record of %1 in %2 no longer exists; the change was not stored.</source>
         <translation>Записи %1 в %2 больше нет; изменение не сохранено.</translation>
     </message>
+    <message>
+        <source>The table %1 of %2 holds too many rows.</source>
+        <translation>В таблице %1 базы %2 слишком много строк.</translation>
+    </message>
 </context>
 <context>
     <name>TdrFile</name>
@@ -1423,14 +1427,6 @@ Make it and start with an empty waveform library?</source>
     <message>
         <source> m</source>
         <translation> м</translation>
-    </message>
-    <message>
-        <source>ft</source>
-        <translation>фт</translation>
-    </message>
-    <message>
-        <source>m</source>
-        <translation>м</translation>
     </message>
 </context>
 <context>
