@@ -259,21 +259,21 @@ def one_trace(rng):
         label = "faint" if faint else ("end" if kind == "end" else "echo")
         echoes.append((start, width, int(round(height)), label, kind))
         seen.append((t, abs(height)))
-    # Re-reflections, instrument - discontinuity - instrument and between
-    # two discontinuities, as far as they may be seen: an echo reflected
-    # again loses all but its reflection factor, about its height over the
-    # launch pulse's.
+    # Re-reflections: an echo from one discontinuity reflected down again
+    # by a nearer one (or the instrument) and back from another, as far as
+    # they may be seen: each reflection again keeps about its echo's height
+    # over the launch pulse's.
     launch = max(abs(c) for c in clean[:width_s])
     source = abs(rs - z0) / (rs + z0)
-    ghosts = []
-    for i, (ti, hi) in enumerate(seen):
-        ghosts.append((2 * ti, 2 * hi * source))
-        for tj, hj in seen[:i]:
-            ghosts.append((2 * ti - tj, 2 * hi * hj / launch))
-    for t, h in ghosts:
-        start = int(math.floor(t / dt)) + 1
-        if start < count and h >= 0.5 * max(4.0, 3 * sigma):
-            echoes.append((start, width_s, 0, "ghost", "ghost"))
+    down = [(0.0, source)] + [(t, h / launch) for t, h in seen]
+    for ta, ha in seen:
+        for tb, hb in seen:
+            for tc, gc in down:
+                if tc >= min(ta, tb) or tb < ta:
+                    continue
+                start = int(math.floor((ta + tb - tc) / dt)) + 1
+                if start < count and 2 * math.sqrt(ha * hb) * gc >= 0.5 * max(4.0, 3 * sigma):
+                    echoes.append((start, width_s, 0, "ghost", "ghost"))
     echoes.sort()
     info = dict(family="plan" if plan else "record", scale=scale, step=step, count=count,
                 pulse_ns=round(pulse * 1e9), rise_s=rise_s, sigma=sigma, end=end_kind)
