@@ -39,11 +39,15 @@ GridColumnFit::GridColumnFit(QTableView* grid) : QObject(grid), grid_(grid) {
         if (now < before && c < widestText_.size()) widestText_[c] = -1;
     });
     // A grid made taller shows more rows.
-    grid->viewport()->installEventFilter(this);
+    viewport_ = grid->viewport();
+    viewport_->installEventFilter(this);
 }
 
 bool GridColumnFit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::Resize) widenShownRows();
+    // Compared with the viewport kept, not asked of the grid: while the grid
+    // is destroyed its viewport still sends events, and the grid is no
+    // scroll area any more.
+    if (event->type() == QEvent::Resize && watched == viewport_) widenShownRows();
     return QObject::eventFilter(watched, event);
 }
 

@@ -53,6 +53,7 @@ private:
     int cellWidth(const QStyleOptionViewItem& option, int row, int column) const;
 
     QTableView* grid_;
+    const QObject* viewport_ = nullptr; // the grid's, watched for its height
     QVector<int> described_;
     bool fitPending_ = false;
     // Since the columns were fitted: the widest text measured in each
