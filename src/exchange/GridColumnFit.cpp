@@ -39,8 +39,8 @@ GridColumnFit::GridColumnFit(QTableView* grid) : QObject(grid), grid_(grid) {
         if (now < before && c < widestText_.size()) widestText_[c] = -1;
     });
     // A grid made taller shows more rows.
+    grid->viewport()->installEventFilter(this);
     viewport_ = grid->viewport();
-    viewport_->installEventFilter(this);
 }
 
 bool GridColumnFit::eventFilter(QObject* watched, QEvent* event) {
