@@ -1,8 +1,8 @@
 #include "exchange/DeviceTransfers.h"
 
 #include "exchange/CommandFields.h"
-#include "exchange/TransferWalk.h"
 #include "store/DataModuleHost.h"
+#include "store/DatasetWalk.h"
 #include "store/LibraryFileCommand.h"
 #include "store/Messages.h"
 #include "store/OperationJournal.h"
@@ -110,7 +110,8 @@ void DeviceTransfers::ReadSelectedWaveforms() {
     QStringList skipped;
     store::JournalEntry entry;
     entry.kind = store::JournalEntry::Kind::Read;
-    TransferWalk::run(list, [&] {
+    store::DatasetWalk walk(list);
+    walk.eachRow([&] {
         if (!list.fieldByName(kPicture).asBool()) return;
         const int bank = bankOf(list);
         if (bank < 0) {
@@ -119,8 +120,9 @@ void DeviceTransfers::ReadSelectedWaveforms() {
         }
         executor_->commands.add(command(kCodeRead, kObjectWaveform, bank));
         entry.items << QString::number(bank);
-        TransferWalk::takeMark(list, kPicture);
+        takeMark(list, kPicture);
     });
+    walk.finish();
     warnSkipped(skipped, QCoreApplication::translate("DeviceTransfers", "номер вне 0..255"));
     if (entry.items.isEmpty()) return;
     // The marks are gone already: should the program not live to store the
@@ -145,15 +147,25 @@ void DeviceTransfers::ReadSelectedWaveforms() {
     markAgain(notStored);
 }
 
+bool DeviceTransfers::takeMark(store::Dataset& ds, const QString& field) {
+    if (!ds.fieldByName(field).asBool()) return false;
+    ds.edit();
+    ds.fieldByName(field).setBool(false);
+    ds.post();
+    return true;
+}
+
 void DeviceTransfers::markAgain(const QSet<int>& banks) {
     if (banks.isEmpty()) return;
     store::Dataset& list = dm_.t_refl_list;
-    TransferWalk::run(list, [&] {
+    store::DatasetWalk walk(list);
+    walk.eachRow([&] {
         if (!banks.contains(bankOf(list)) || list.fieldByName(kPicture).asBool()) return;
         list.edit();
         list.fieldByName(kPicture).setBool(true);
         list.post();
     });
+    walk.finish();
 }
 
 void DeviceTransfers::WriteSelectedWaveforms() {
@@ -161,26 +173,25 @@ void DeviceTransfers::WriteSelectedWaveforms() {
     if (dm_.MasterCount < 1 || view.recordCount() < 1 || !typeTalks()) return;
     ClearCommands();
     QStringList badNumber, shortBlock;
-    TransferWalk::run(
-        view,
-        [&] {
-            if (!view.fieldByName(kPicture).asBool()) return;
-            const int bank = bankOf(view);
-            if (bank < 0) {
-                badNumber << view.fieldByName(kBankNum).asString();
-                return;
-            }
-            QByteArray points = view.fieldByName(kPoints).asBlob();
-            // A short frame carries 384 data bytes; a shorter block would be refused mid-exchange.
-            if (view_.typeIndex == 0 && points.size() < store::kType0DataSize) {
-                shortBlock << QString::number(bank);
-                return;
-            }
-            executor_->commands.add(command(kCodeWrite, kObjectWaveform, bank),
-                                    std::make_unique<dynamicArr>(std::move(points)));
-            TransferWalk::takeMark(view, kPicture);
-        },
-        [&] { view.setTag(store::TagQuiet); });
+    store::DatasetWalk walk(view);
+    walk.eachRow([&] {
+        if (!view.fieldByName(kPicture).asBool()) return;
+        const int bank = bankOf(view);
+        if (bank < 0) {
+            badNumber << view.fieldByName(kBankNum).asString();
+            return;
+        }
+        QByteArray points = view.fieldByName(kPoints).asBlob();
+        // A short frame carries 384 data bytes; a shorter block would be refused mid-exchange.
+        if (view_.typeIndex == 0 && points.size() < store::kType0DataSize) {
+            shortBlock << QString::number(bank);
+            return;
+        }
+        executor_->commands.add(command(kCodeWrite, kObjectWaveform, bank),
+                                std::make_unique<dynamicArr>(std::move(points)));
+        takeMark(view, kPicture);
+    });
+    walk.finish();
     warnSkipped(badNumber, QCoreApplication::translate("DeviceTransfers", "номер вне 0..255"));
     warnSkipped(shortBlock, QCoreApplication::translate("DeviceTransfers", "нет полного блока данных"));
     if (executor_->commands.isEmpty()) return;

@@ -76,6 +76,8 @@ private:
     void hidePrPanels();
     void notify();
     void warnSkipped(const QStringList& banks, const QString& why);
+    // Whether the current row's mark `field` is set; clears it and posts.
+    static bool takeMark(store::Dataset& ds, const QString& field);
     // Marks again the instrument's rows of `banks`: asked for, but not stored.
     void markAgain(const QSet<int>& banks);
 

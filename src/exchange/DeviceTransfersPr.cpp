@@ -3,7 +3,7 @@
 
 #include "exchange/CommandFields.h"
 #include "exchange/PrEntryBlock.h"
-#include "exchange/TransferWalk.h"
+#include "store/DatasetWalk.h"
 #include "store/FieldValue.h"
 #include "store/TDataModule1.h"
 
@@ -32,11 +32,13 @@ void DeviceTransfers::WriteSelectedPrEntries() {
     for (int row = 0; row < device.recordCount(); ++row)
         block.append(device.valueAt(row, deviceName).toString(),
                      store::FieldValue::number(device.valueAt(row, deviceValue)));
-    TransferWalk::run(list, [&] {
+    store::DatasetWalk walk(list);
+    walk.eachRow([&] {
         const QString entryName = list.fieldByName(name).asString();
         const double entryValue = list.fieldByName(value).asFloat();
-        if (TransferWalk::takeMark(list, picture)) block.append(entryName, entryValue);
+        if (takeMark(list, picture)) block.append(entryName, entryValue);
     });
+    walk.finish();
     executor_->commands.add(command(kCodeWrite, kObjectPrTable, 0),
                             std::make_unique<dynamicArr>(block.bytes()));
     executor_->commands.add(command(kCodeRead, kObjectPrTable, 0));

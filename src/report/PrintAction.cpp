@@ -1,6 +1,5 @@
 #include "report/PrintAction.h"
 
-#include "report/CompareLibraryWalk.h"
 #include "report/ParameterTable.h"
 #include "report/ReadoutLines.h"
 #include "report/ReportBand.h"
@@ -10,12 +9,15 @@
 #include "report/ReportMemo.h"
 #include "report/ReportPreview.h"
 #include "report/Tform_print.h"
+#include "store/DatasetWalk.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "trace/SlotLayout.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace report {
 
@@ -40,7 +42,7 @@ void addKey(Tform_print& form, int column, int slot) {
 }
 
 void fillColumns(Tform_print& form, const ReportSources& src) {
-    CompareLibraryWalk walk(src.compare);
+    store::DatasetWalk walk(src.compare);
     for (int c = 1; c <= ParameterTable::kValueColumns; ++c) form.valueColumn(c)->lines.clear();
     form.ColumnKey->entries.clear();
 
@@ -55,12 +57,15 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
     // The program keeps the compare library at three entries; a larger one (an
     // older or edited file) prints its first four, as many as there are columns.
     store::Dataset& compare = src.compare;
-    walk.forEach(PrintAction::kCompareColumns, [&](int n) {
+    const int columns = std::min(PrintAction::kCompareColumns, compare.recordCount());
+    bool more = walk.first();
+    for (int n = 1; more && n <= columns; ++n, more = walk.next()) {
         const auto memo = ParameterTable::splitMemo(compare.fieldByName(QStringLiteral("MEMO")).asString());
         form.valueColumn(n + 1)->lines =
             ParameterTable::column(compare, QString::number(n + 1), memo.directory, memo.name);
         addKey(form, n + 1, trace::SlotLayout::kLowerCompare1 + n - 1);
-    });
+    }
+    walk.finish();
 }
 
 // The shown waveform's note; none without a shown waveform or in a library without notes.

@@ -1,9 +1,9 @@
 #include "trace/PlanRenderer.h"
 
 #include "store/Dataset.h"
+#include "store/DatasetWalk.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
-#include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 #include "trace/RenderScale.h"
 #include "trace/ScaleRange.h"
@@ -57,7 +57,7 @@ void PlanRenderer::RenderPlanView() {
     }
 
     int j = 0;
-    DatasetWalk walk(ctx_.picture, store::TagQuiet);
+    store::DatasetWalk walk(ctx_.picture, store::TagQuiet);
     if (walk.first()) {
         // Only three compare records have slots; further ones are never drawn.
         for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::kCompareRecords); j < n; ++j) {

@@ -1,8 +1,8 @@
 #include "trace/ScaleRange.h"
 
 #include "store/Dataset.h"
+#include "store/DatasetWalk.h"
 #include "store/ViewState.h"
-#include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 
 namespace trace {
@@ -18,7 +18,7 @@ void ScaleRange::ComputeMaxScale() {
     state.maxScale = maxScale;
     store::Dataset& picture = ctx_.picture;
     if (picture.isOpen()) {
-        DatasetWalk walk(picture, store::TagScan);
+        store::DatasetWalk walk(picture, store::TagScan);
         if (walk.first()) {
             consider(picture, maxScale);
             for (int i = 0, n = picture.recordCount(); i < n; ++i)

@@ -1,9 +1,9 @@
 #include "trace/WindowRenderer.h"
 
 #include "store/Dataset.h"
+#include "store/DatasetWalk.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
-#include "trace/DatasetWalk.h"
 #include "trace/RangeTables.h"
 #include "trace/RenderScale.h"
 #include "trace/ScaleRange.h"
@@ -59,7 +59,7 @@ void WindowRenderer::RenderWindowView() {
     const double endPR = v.windowEnd * toShown;
 
     int j = 0;
-    DatasetWalk walk(ctx_.picture, store::TagQuiet);
+    store::DatasetWalk walk(ctx_.picture, store::TagQuiet);
     if (walk.first()) {
         for (const int n = std::min(ctx_.picture.recordCount(), SlotLayout::kCompareRecords); j < n; ++j) {
             PlotWindowRecord(ctx_.picture, SlotLayout::kUpperCompare1 + j, SlotLayout::kLowerCompare1 + j, v);

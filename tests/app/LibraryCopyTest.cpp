@@ -1,5 +1,5 @@
 #include "ControlsFixture.h"
-#include "app/library/QuietWalk.h"
+#include "store/DatasetWalk.h"
 #include "store/Messages.h"
 
 #include <QSqlQuery>
@@ -174,10 +174,9 @@ public:
         QString refusal;
         bool copied = false;
         {
-            app::library::QuietWalk pass(master, app::library::QuietWalk::End::Remembered);
+            store::DatasetWalk pass(master);
             const int n = std::min(dm.MasterCount, master.recordCount());
-            master.setTag(store::TagQuiet);
-            master.first();
+            pass.first();
             for (int i = 0; i < n; ++i) {
                 if (master.fieldByName(QStringLiteral("PICTURE")).asBool()) {
                     try {
@@ -188,8 +187,7 @@ public:
                         break;
                     }
                 }
-                master.setTag(store::TagQuiet);
-                master.next();
+                pass.next();
             }
             pass.finish();
         }

@@ -1,7 +1,7 @@
 #include "app/library/CompareLibrary.h"
 
-#include "app/library/QuietWalk.h"
 #include "store/DataModuleHost.h"
+#include "store/DatasetWalk.h"
 #include "store/Messages.h"
 #include "store/TDataModule1.h"
 #include "store/Translated.h"
@@ -53,8 +53,8 @@ void CompareLibrary::CopyToCompareLibrary(Dataset& library, Dataset& compare) {
     if (count >= kMaxRecords)
         throw CopyRefused(store::translated("CompareLibrary", kFullMessage).toStdString());
     requireSameLayout(library, compare);
-    QuietWalk walk(compare, QuietWalk::End::Remembered);
-    compare.setTag(TagQuiet);
+    store::DatasetWalk walk(compare);
+    walk.tag();
     compare.append();
     compare.fieldByName(QStringLiteral("REC_ID")).setInteger(count + 1);
     for (int i = 1; i < compare.fieldCount(); ++i)
@@ -77,7 +77,7 @@ void CompareLibrary::SpeedButton_inc_ref_masterClick() {
     QString refusal;
     bool copied = false;
     {
-        QuietWalk walk(master, QuietWalk::End::Remembered);
+        store::DatasetWalk walk(master);
         // The marked rows of the MasterCount first, in table order, as a walk
         // through all of them would meet them; the database finds them, and
         // only those rows are visited. The rows passed by unmarked would only
@@ -85,8 +85,7 @@ void CompareLibrary::SpeedButton_inc_ref_masterClick() {
         const std::vector<int> marked =
             master.markedRows(kPicture, std::min(dm_.MasterCount, master.recordCount()));
         for (const int row : marked) {
-            master.setTag(TagQuiet);
-            master.moveTo(row);
+            walk.moveTo(row);
             try {
                 CopyToCompareLibrary(master, dm_.t_picture);
                 copied = true;
@@ -105,12 +104,11 @@ void CompareLibrary::SpeedButton_inc_ref_masterClick() {
 void CompareLibrary::DeleteMarked(Dataset& ds) {
     if (!ds.isOpen()) return;
     const int n = ds.recordCount();
-    QuietWalk walk(ds, QuietWalk::End::First);
-    ds.setTag(TagQuiet);
-    ds.first();
+    store::DatasetWalk walk(ds, TagQuiet, store::DatasetWalk::End::First);
+    walk.first();
     for (int i = 0; i < n && !ds.isEmpty(); ++i) {
         const bool marked = ds.fieldByName(kPicture).asBool();
-        ds.setTag(TagQuiet);
+        walk.tag();
         if (marked) ds.deleteRecord();
         else ds.next();
     }
@@ -120,16 +118,14 @@ void CompareLibrary::DeleteMarked(Dataset& ds) {
 void CompareLibrary::RenumberCompareLibrary(Dataset& ds) {
     if (!ds.isOpen() || ds.isEmpty()) return;
     const int n = ds.recordCount();
-    QuietWalk walk(ds, QuietWalk::End::First);
-    ds.setTag(TagQuiet);
-    ds.first();
+    store::DatasetWalk walk(ds, TagQuiet, store::DatasetWalk::End::First);
+    walk.first();
     for (int i = 0; i < n; ++i) {
         ds.edit();
         ds.fieldByName(QStringLiteral("REC_ID")).setInteger(i + 1);
         ds.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(i) * kOffsetStep);
         ds.post();
-        ds.setTag(TagQuiet);
-        ds.next();
+        walk.next();
     }
     walk.finish();
 }
