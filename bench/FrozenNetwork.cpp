@@ -10,6 +10,7 @@
 #include "app/MainProgram.h"
 #include "store/Messages.h"
 #include "store/OdbcRegistry.h"
+#include "support/Named.h"
 #include "support/PaintCounter.h"
 #include "support/PgServer.h"
 #include "support/TcpRelay.h"
@@ -99,7 +100,7 @@ int main(int argc, char** argv) {
         program.Form1.resize(1280, 900);
         program.Form1.show();
         if (!QTest::qWaitForWindowExposed(&program.Form1)) bench::fail(QStringLiteral("No window shown"));
-        QTableView* grid = program.Form1.DBGridEh1;
+        QTableView* grid = named<QTableView>(program.Form1, "DBGridEh1");
         if (grid->model()->rowCount() != kRows)
             bench::fail(QStringLiteral("The grid does not list the library"));
         grid->setCurrentIndex(grid->model()->index(0, 1));

@@ -10,6 +10,7 @@
 #include "WaveformLibraries.h"
 #include "app/MainProgram.h"
 #include "store/Messages.h"
+#include "support/Named.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -90,7 +91,7 @@ struct Sample {
 class Session {
 public:
     Session(app::TForm1& form, const CountedMessages& messages)
-        : form_(form), messages_(messages), frames_(form.Panel_main) {}
+        : form_(form), messages_(messages), frames_(named<QWidget>(form, "Panel_main")) {}
 
     // The control an action of `kind` goes to next; a disabled one (the zoom
     // in the "KMX-417" plan mode, say) is one the user cannot use at the moment.
@@ -101,16 +102,25 @@ public:
         switch (kind) {
         case Down:
         case Up:
-        case PageDown: return form_.DBGridEh1;
-        case TypeSwitch: return form_.ComboBox_type;
-        case Zoom: return up ? form_.SpeedButton_zoom_inc : form_.SpeedButton_zoom_dec;
-        case Pr: return up ? form_.SpeedButton_ku_inc : form_.SpeedButton_ku_dec;
+        case PageDown: return named<QTableView>(form_, "DBGridEh1");
+        case TypeSwitch: return named<QComboBox>(form_, "ComboBox_type");
+        case Zoom:
+            return up ? named<QToolButton>(form_, "SpeedButton_zoom_inc")
+                      : named<QToolButton>(form_, "SpeedButton_zoom_dec");
+        case Pr:
+            return up ? named<QToolButton>(form_, "SpeedButton_ku_inc")
+                      : named<QToolButton>(form_, "SpeedButton_ku_dec");
         case Cursor:
-            if (n % 2 == 0) return up ? form_.SpeedButton_k1_inc : form_.SpeedButton_k1_dec;
-            return up ? form_.SpeedButton_k2_inc : form_.SpeedButton_k2_dec;
-        case Offset: return up ? form_.SpeedButton_sdvig_inc : form_.SpeedButton_sdvig_dec;
-        case CompareCopy: return form_.SpeedButton_inc_ref_master;
-        case CompareDelete: return form_.SpeedButton_del_ref_picture;
+            if (n % 2 == 0)
+                return up ? named<QToolButton>(form_, "SpeedButton_k1_inc")
+                          : named<QToolButton>(form_, "SpeedButton_k1_dec");
+            return up ? named<QToolButton>(form_, "SpeedButton_k2_inc")
+                      : named<QToolButton>(form_, "SpeedButton_k2_dec");
+        case Offset:
+            return up ? named<QToolButton>(form_, "SpeedButton_sdvig_inc")
+                      : named<QToolButton>(form_, "SpeedButton_sdvig_dec");
+        case CompareCopy: return named<QToolButton>(form_, "SpeedButton_inc_ref_master");
+        case CompareDelete: return named<QToolButton>(form_, "SpeedButton_del_ref_picture");
         case KindCount: break;
         }
         return nullptr;
@@ -132,8 +142,8 @@ public:
         QElapsedTimer timer;
         timer.start();
         if (kind == Down || kind == Up || kind == PageDown || kind == TypeSwitch) {
-            const bool down =
-                kind == Down || (kind == TypeSwitch && form_.ComboBox_type->currentIndex() == 0);
+            const bool down = kind == Down || (kind == TypeSwitch &&
+                                               named<QComboBox>(form_, "ComboBox_type")->currentIndex() == 0);
             QTest::keyClick(w, kind == PageDown ? Qt::Key_PageDown : down ? Qt::Key_Down : Qt::Key_Up);
         } else {
             QTest::mouseClick(w, Qt::LeftButton);
@@ -146,7 +156,7 @@ public:
         return s;
     }
 
-    int compareRows() const { return form_.DBGridEh2->model()->rowCount(); }
+    int compareRows() const { return named<QTableView>(form_, "DBGridEh2")->model()->rowCount(); }
 
 private:
     // What the user sees change after an action of `kind`.
@@ -154,12 +164,14 @@ private:
         switch (kind) {
         case Down:
         case Up:
-        case PageDown: return QString::number(form_.DBGridEh1->currentIndex().row());
-        case TypeSwitch: return QString::number(form_.DBGridEh1->model()->rowCount());
-        case Zoom: return form_.Button_zoom->text();
-        case Pr: return form_.Edit_ku->text();
-        case Cursor: return form_.Edit_k1->text() + QLatin1Char('|') + form_.Edit_k2->text();
-        case Offset: return form_.Edit_sdvig->text();
+        case PageDown: return QString::number(named<QTableView>(form_, "DBGridEh1")->currentIndex().row());
+        case TypeSwitch: return QString::number(named<QTableView>(form_, "DBGridEh1")->model()->rowCount());
+        case Zoom: return named<QPushButton>(form_, "Button_zoom")->text();
+        case Pr: return named<QLineEdit>(form_, "Edit_ku")->text();
+        case Cursor:
+            return named<QLineEdit>(form_, "Edit_k1")->text() + QLatin1Char('|') +
+                   named<QLineEdit>(form_, "Edit_k2")->text();
+        case Offset: return named<QLineEdit>(form_, "Edit_sdvig")->text();
         case CompareCopy:
             return QString::number(messages_.notes) + QLatin1Char('|') + QString::number(compareRows());
         case CompareDelete: return QString::number(compareRows());
@@ -172,20 +184,20 @@ private:
     // as the user does, and that tick is not part of the measurement. A
     // delete needs a compare waveform, which a type switch may have purged.
     void prepare(Kind kind) {
-        if (kind == CompareCopy) tick(form_.DBGridEh1, true);
+        if (kind == CompareCopy) tick(named<QTableView>(form_, "DBGridEh1"), true);
         if (kind == CompareDelete && compareRows() == 0) {
-            tick(form_.DBGridEh1, true);
-            QTest::mouseClick(form_.SpeedButton_inc_ref_master, Qt::LeftButton);
+            tick(named<QTableView>(form_, "DBGridEh1"), true);
+            QTest::mouseClick(named<QToolButton>(form_, "SpeedButton_inc_ref_master"), Qt::LeftButton);
             frames_.settle();
             if (compareRows() == 0) bench::fail(QStringLiteral("The compare library takes no waveform"));
         }
-        if (kind == CompareDelete) tick(form_.DBGridEh2, true);
+        if (kind == CompareDelete) tick(named<QTableView>(form_, "DBGridEh2"), true);
         frames_.settle();
     }
 
     // A refused copy leaves the library row ticked; the user clears it again.
     void tidy(Kind kind) {
-        if (kind == CompareCopy) tick(form_.DBGridEh1, false);
+        if (kind == CompareCopy) tick(named<QTableView>(form_, "DBGridEh1"), false);
         frames_.settle();
     }
 
@@ -241,7 +253,7 @@ inline int run(const Goals& goals) {
     program.Form1.resize(1280, 900);
     program.Form1.show();
     Session session(program.Form1, messages);
-    if (program.Form1.DBGridEh1->model()->rowCount() != kLibraryRows - kLibraryLarge)
+    if (named<QTableView>(program.Form1, "DBGridEh1")->model()->rowCount() != kLibraryRows - kLibraryLarge)
         bench::fail(QStringLiteral("The main window does not show the generated library"));
 
     // One action of each kind first, as the first paint of a control is not

@@ -16,6 +16,7 @@ import sys
 # Lowest first. exchange/serial is a library of its own, below exchange.
 LAYERS = [
     ["store", "exchange/serial"],
+    ["gui"],
     ["trace", "exchange"],
     ["analysis"],
     ["report", "exporter", "tools"],
@@ -102,7 +103,7 @@ def main():
     for p in problems:
         print(p)
     if problems:
-        print(f"{len(problems)} problems with the layers (store, exchange/serial < trace, exchange < analysis "
+        print(f"{len(problems)} problems with the layers (store, exchange/serial < gui < trace, exchange < analysis "
               f"< report, exporter, tools < app)")
         return 1
     return 0

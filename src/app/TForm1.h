@@ -17,6 +17,15 @@ class ViewState;
 namespace app {
 
 class WindowState;
+namespace controls {
+class TraceControlsWiring;
+}
+namespace events {
+class EventsWiring;
+}
+namespace library {
+class LibraryWiring;
+}
 
 // The main window: toolbar, menus, status bar, trace controls, the three grids
 // and the places of the two charts. It shows the waveform's and its own state
@@ -43,7 +52,33 @@ public:
     // Shows the state again (boxes, captions, enabled commands, title).
     void showState();
 
-    // Named controls, reachable by tests and wiring.
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    // Leaving needs the user's yes; the view settings are saved then.
+    bool FormClose();
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    QWidget* buildControls();
+    QWidget* buildCentral();
+    void showToggles();
+
+    store::ViewState& state_;
+    WindowState& window_;
+    int shownAproksTag_ = -1;
+    int shownScreenTag_ = -1;
+    int tableHeight_ = 110;
+
+    // The named controls. Only the wiring classes named here touch them; tests find
+    // them as the user's tools do, by their objectName.
+    friend class MainProgram;
+    friend class controls::TraceControlsWiring;
+    friend class events::EventsWiring;
+    friend class library::LibraryWiring;
+
     QAction *mnOpen, *mnPrint, *mnImport, *mnExit, *mnAproks, *mnScreen, *mnOptions, *mnConnect, *mnAbout;
     QAction *mnExportCsv, *mnExportJson, *mnExportPng, *mnExportSvg;
     QAction* mnUndoDelete;      // enabled while a deleted waveform can be restored
@@ -65,26 +100,6 @@ public:
     QWidget *Navigator_master, *Navigator_picture, *Navigator_ku;
     QToolButton *SpeedButton_inc_ref_master, *SpeedButton_del_ref_master, *SpeedButton_del_ref_picture;
     QLabel *StatusPanel0, *StatusPanel1;
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
-    // Leaving needs the user's yes; the view settings are saved then.
-    bool FormClose();
-    void resizeEvent(QResizeEvent* e) override;
-    bool eventFilter(QObject* watched, QEvent* e) override;
-
-private:
-    void buildMenus();
-    void buildToolbar();
-    QWidget* buildControls();
-    QWidget* buildCentral();
-    void showToggles();
-
-    store::ViewState& state_;
-    WindowState& window_;
-    int shownAproksTag_ = -1;
-    int shownScreenTag_ = -1;
-    int tableHeight_ = 110;
 };
 
 } // namespace app

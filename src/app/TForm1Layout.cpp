@@ -1,7 +1,7 @@
 // Construction of the main window's widgets. Every named control carries its
 // name as objectName; controls without a visible label get an accessible name.
 #include "app/TForm1.h"
-#include "exchange/DbNavigator.h"
+#include "gui/DbNavigator.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -193,7 +193,7 @@ QWidget* TForm1::buildControls() {
 
     DBGridEh3 = grid(Panel_controls, "DBGridEh3", tr("PR list"));
     g->addWidget(DBGridEh3, r++, 0, 1, 4);
-    Navigator_ku = new exchange::DbNavigator(
+    Navigator_ku = new gui::DbNavigator(
         "DBNavigator3",
         {tr("First PR"), tr("Previous PR"), tr("Next PR"), tr("Last PR"), tr("Add PR"), tr("Delete PR")},
         Panel_controls);
@@ -214,7 +214,7 @@ QWidget* TForm1::buildCentral() {
     DBGridEh2 = grid(compare, "DBGridEh2", tr("Compare waveforms library"));
     cl->addWidget(DBGridEh2);
     auto* cbar = new QHBoxLayout;
-    Navigator_picture = new exchange::DbNavigator(
+    Navigator_picture = new gui::DbNavigator(
         "DBNavigator2",
         {tr("First waveform"), tr("Previous waveform"), tr("Next waveform"), tr("Last waveform")}, compare);
     SpeedButton_del_ref_picture =
@@ -253,7 +253,7 @@ QWidget* TForm1::buildCentral() {
     DBGridEh1->setAccessibleName(tr("Waveform library"));
     ml->addWidget(DBGridEh1);
     auto* mbar = new QHBoxLayout;
-    Navigator_master = new exchange::DbNavigator(
+    Navigator_master = new gui::DbNavigator(
         "DBNavigator1",
         {tr("First waveform"), tr("Previous waveform"), tr("Next waveform"), tr("Last waveform")},
         Panel_master_table);

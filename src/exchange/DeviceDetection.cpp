@@ -17,7 +17,7 @@ constexpr int kVariantByte = 239;
 constexpr int kPacketCodeByte = 4;
 } // namespace
 
-DeviceDetection::DeviceDetection(CommPort& port, Clock& clock)
+DeviceDetection::DeviceDetection(CommPort& port, gui::Clock& clock)
     : port_(port), chkdevTimer_(clock.createTimer([this] { CHKDEV_TimerTimer(); })),
       portOpenTimer_(clock.createTimer([this] { PORTOPEN_TimerTimer(); })) {
     connect(&port_, &CommPort::rxChar, this, [this](int count) { portRxChar(count); });

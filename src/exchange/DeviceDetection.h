@@ -1,6 +1,6 @@
 #pragma once
-#include "exchange/Clock.h"
 #include "exchange/CommPort.h"
+#include "gui/Clock.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -30,7 +30,7 @@ public:
     static constexpr int kProbeTime = 2000;
     static constexpr int kSecondProbeDelay = 200;
 
-    DeviceDetection(CommPort& port, Clock& clock);
+    DeviceDetection(CommPort& port, gui::Clock& clock);
     ~DeviceDetection();
 
     // Starts the first probe. A port that cannot be opened ends the detection
@@ -58,8 +58,8 @@ private:
     bool probe(LineSpeed speed, const QByteArray& request);
 
     CommPort& port_;
-    std::unique_ptr<Timer> chkdevTimer_;
-    std::unique_ptr<Timer> portOpenTimer_;
+    std::unique_ptr<gui::Timer> chkdevTimer_;
+    std::unique_ptr<gui::Timer> portOpenTimer_;
     QByteArray buffer_;
     int received_ = 0;
     int stage_ = 0; // 0 idle, 1 first probe, 2 second probe

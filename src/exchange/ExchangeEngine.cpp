@@ -33,7 +33,7 @@ QString word(const std::array<const char*, 5>& table, int index) {
 }
 } // namespace
 
-ExchangeEngine::ExchangeEngine(CommPort& port, Clock& clock)
+ExchangeEngine::ExchangeEngine(CommPort& port, gui::Clock& clock)
     : port_(port), clock_(clock), cmdTimer_(clock.createTimer([this] { CMD_TimerTimer(); })),
       ackTimer_(clock.createTimer([this] { ACK_TimerTimer(); })),
       errTimer_(clock.createTimer([this] { ERR_TimerTimer(); })) {

@@ -1,10 +1,10 @@
 #pragma once
-#include "exchange/Clock.h"
 #include "exchange/CommPort.h"
 #include "exchange/CommandList.h"
 #include "exchange/ExchangeProgress.h"
 #include "exchange/ExchangeView.h"
 #include "exchange/PacketAssembler.h"
+#include "gui/Clock.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -30,7 +30,7 @@ class ExchangeEngine : public QObject {
 public:
     enum class Result { Running, Ok, Cancel };
 
-    ExchangeEngine(CommPort& port, Clock& clock);
+    ExchangeEngine(CommPort& port, gui::Clock& clock);
     ~ExchangeEngine();
 
     void setCommands(CommandList* commands) { commands_ = commands; }
@@ -125,9 +125,9 @@ private:
     static QString frameCaption(int index, int count);
 
     CommPort& port_;
-    Clock& clock_;
+    gui::Clock& clock_;
     CommandList* commands_ = nullptr;
-    std::unique_ptr<Timer> cmdTimer_, ackTimer_, errTimer_;
+    std::unique_ptr<gui::Timer> cmdTimer_, ackTimer_, errTimer_;
     ExchangeView view_;
     Result result_ = Result::Running;
     Phase phase_ = Phase::Idle;

@@ -50,7 +50,7 @@ QStringList shownTypes() {
 }
 } // namespace
 
-PortSettings::PortSettings(CommPort& port, Clock& clock, store::ViewState& state,
+PortSettings::PortSettings(CommPort& port, gui::Clock& clock, store::ViewState& state,
                            store::DataModuleHost& mainWindow, Window& window, Discovery discover)
     : port_(port), state_(state), mainWindow_(mainWindow), window_(window), detection_(port, clock),
       discover_(discover ? std::move(discover) : Discovery([] { return PortDiscovery::scan(); })) {

@@ -1,8 +1,8 @@
 #pragma once
-#include "exchange/Clock.h"
 #include "exchange/CommPort.h"
 #include "exchange/DeviceDetection.h"
 #include "exchange/PortChoices.h"
+#include "gui/Clock.h"
 
 #include <QString>
 #include <QStringList>
@@ -61,8 +61,8 @@ public:
     using Discovery = std::function<QList<serial::SerialPortInfo>()>;
     // mainWindow's type filter is applied after OK copies the type index.
     // `discover` lists the machine's ports; by default the running system's.
-    PortSettings(CommPort& port, Clock& clock, store::ViewState& state, store::DataModuleHost& mainWindow,
-                 Window& window, Discovery discover = {});
+    PortSettings(CommPort& port, gui::Clock& clock, store::ViewState& state,
+                 store::DataModuleHost& mainWindow, Window& window, Discovery discover = {});
 
     const PortSettingsView& view() const { return view_; }
     int portNum() const { return portNum_; }

@@ -1,9 +1,9 @@
 #include "exchange/TForm2.h"
 
-#include "exchange/DbNavigator.h"
-#include "exchange/GridColumnFit.h"
 #include "exchange/TForm2Columns.h"
 #include "exchange/TfrmComm.h"
+#include "gui/DbNavigator.h"
+#include "gui/GridColumnFit.h"
 #include "store/DatasetTableModel.h"
 #include "store/DialogFolders.h"
 #include "store/Messages.h"
@@ -86,11 +86,11 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
     DBGridEhConnect = grid("DBGridEhConnect", tr("Waveform library"),
                            new store::DatasetTableModel(dm.t_master, TForm2Columns::library(), this),
                            TForm2Columns::libraryHidden());
-    Navigator_ku = new DbNavigator(QStringLiteral("Navigator_ku"), shownHints(kPrHints), this);
+    Navigator_ku = new gui::DbNavigator(QStringLiteral("Navigator_ku"), shownHints(kPrHints), this);
     Navigator_ku->setDataset(&dm.t_ku_list);
     Navigator_ku->setGrid(DBGridEh1);
     Navigator_connect =
-        new DbNavigator(QStringLiteral("Navigator_connect"), shownHints(kWaveformHints), this);
+        new gui::DbNavigator(QStringLiteral("Navigator_connect"), shownHints(kWaveformHints), this);
     Navigator_connect->setDataset(&dm.t_master);
     Panel_ku = panel(GroupBox_base, "Panel_ku", DBGridEh1, Navigator_ku);
     auto* base = new QHBoxLayout(GroupBox_base);
@@ -105,9 +105,9 @@ TForm2::TForm2(store::TDataModule1& dm, store::ViewState& state, store::DataModu
     DBGridEhList = grid("DBGridEhList", tr("Instrument waveforms"),
                         new store::DatasetTableModel(dm.t_refl_list, TForm2Columns::deviceWaveforms(), this));
     Navigator_ku_dev =
-        new DbNavigator(QStringLiteral("Navigator_ku_dev"), shownHints(kPrHints.mid(0, 4)), this);
+        new gui::DbNavigator(QStringLiteral("Navigator_ku_dev"), shownHints(kPrHints.mid(0, 4)), this);
     Navigator_ku_dev->setDataset(&dm.t_ku_list_temp);
-    Navigator_list = new DbNavigator(QStringLiteral("Navigator_list"), shownHints(kWaveformHints), this);
+    Navigator_list = new gui::DbNavigator(QStringLiteral("Navigator_list"), shownHints(kWaveformHints), this);
     Navigator_list->setDataset(&dm.t_refl_list);
     Panel_ku_dev = panel(GroupBox_device, "Panel_ku_dev", DBGridEh2, Navigator_ku_dev);
     auto* device = new QHBoxLayout(GroupBox_device);
@@ -198,7 +198,7 @@ QTableView* TForm2::grid(const char* name, const QString& accessible, store::Dat
         if (column.width > 0) view->setColumnWidth(c, column.width);
         view->setColumnHidden(c, hidden.contains(column.field));
     }
-    GridColumnFit::attach(view);
+    gui::GridColumnFit::attach(view);
     // The grid's current row and the dataset's current record follow each other.
     connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [model](const QModelIndex& current) {

@@ -19,9 +19,12 @@ class ViewState;
 class TDataModule1;
 } // namespace store
 
+namespace gui {
+class DbNavigator;
+} // namespace gui
+
 namespace exchange {
 
-class DbNavigator;
 class TfrmComm;
 
 // "connect with device": the database side above, the instrument side below
@@ -56,7 +59,7 @@ public:
     QGroupBox *GroupBox_base, *GroupBox_device;
     QWidget *Panel_ku, *Panel_ku_dev, *Panel_transfer;
     QTableView *DBGridEh1, *DBGridEhConnect, *DBGridEh2, *DBGridEhList;
-    DbNavigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
+    gui::DbNavigator *Navigator_ku, *Navigator_connect, *Navigator_ku_dev, *Navigator_list;
     QToolButton *SpeedButton9, *SpeedButton5, *SpeedButton2;
 
 signals:

@@ -1,7 +1,7 @@
 #include "exchange/TfrmChkDev.h"
 
-#include "exchange/QtClock.h"
 #include "exchange/RsCommPort.h"
+#include "gui/QtClock.h"
 #include "store/Messages.h"
 
 #include <QAbstractItemView>
@@ -28,10 +28,10 @@ W* named(W* widget, const char* name) {
 
 TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, QWidget* parent)
     : TfrmChkDev(state, mainWindow, std::make_unique<RsCommPort>(RsCommPort::Role::PortSettings),
-                 std::make_unique<QtClock>(), parent) {}
+                 std::make_unique<gui::QtClock>(), parent) {}
 
 TfrmChkDev::TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow,
-                       std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock, QWidget* parent)
+                       std::unique_ptr<CommPort> port, std::unique_ptr<gui::Clock> clock, QWidget* parent)
     : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
       core_(std::make_unique<PortSettings>(*port_, *clock_, state, mainWindow,
                                            static_cast<PortSettings::Window&>(*this))) {

@@ -29,7 +29,7 @@ public:
     TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, QWidget* parent = nullptr);
     // With a given port and clock (tests).
     TfrmChkDev(store::ViewState& state, store::DataModuleHost& mainWindow, std::unique_ptr<CommPort> port,
-               std::unique_ptr<Clock> clock, QWidget* parent = nullptr);
+               std::unique_ptr<gui::Clock> clock, QWidget* parent = nullptr);
     ~TfrmChkDev() override;
 
     PortSettings& core() { return *core_; }
@@ -59,7 +59,7 @@ private:
     void confirm();
 
     std::unique_ptr<CommPort> port_;
-    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<gui::Clock> clock_;
     std::unique_ptr<PortSettings> core_;
     WindowOpening opening_;
     QTimer rescanTimer_;

@@ -1,7 +1,7 @@
 #include "exchange/TfrmComm.h"
 
-#include "exchange/QtClock.h"
 #include "exchange/RsCommPort.h"
+#include "gui/QtClock.h"
 
 #include <QLabel>
 #include <QMetaObject>
@@ -25,9 +25,9 @@ void setText(QLabel* label, const QString& text) {
 } // namespace
 
 TfrmComm::TfrmComm(QWidget* parent)
-    : TfrmComm(std::make_unique<RsCommPort>(), std::make_unique<QtClock>(), parent) {}
+    : TfrmComm(std::make_unique<RsCommPort>(), std::make_unique<gui::QtClock>(), parent) {}
 
-TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock, QWidget* parent)
+TfrmComm::TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<gui::Clock> clock, QWidget* parent)
     : QDialog(parent), port_(std::move(port)), clock_(std::move(clock)),
       engine_(std::make_unique<ExchangeEngine>(*port_, *clock_)) {
     setObjectName(QStringLiteral("frmComm"));

@@ -1,7 +1,7 @@
 #pragma once
-#include "exchange/Clock.h"
 #include "exchange/CommPort.h"
 #include "exchange/ExchangeEngine.h"
+#include "gui/Clock.h"
 
 #include "exchange/WindowOpening.h"
 
@@ -24,7 +24,7 @@ public:
     // With the serial port of the settings file and real timers.
     explicit TfrmComm(QWidget* parent = nullptr);
     // With a given port and clock (tests, the simulated line).
-    TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<Clock> clock, QWidget* parent = nullptr);
+    TfrmComm(std::unique_ptr<CommPort> port, std::unique_ptr<gui::Clock> clock, QWidget* parent = nullptr);
     ~TfrmComm() override;
 
     void setCommands(CommandList* commands) { engine_->setCommands(commands); }
@@ -53,7 +53,7 @@ private:
     static constexpr int kRefreshInterval = 100;
 
     std::unique_ptr<CommPort> port_;
-    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<gui::Clock> clock_;
     std::unique_ptr<ExchangeEngine> engine_;
     QTimer refreshTimer_;
     bool dirty_ = false;

@@ -1,4 +1,5 @@
 #include "ControlsFixture.h"
+#include "support/Named.h"
 
 #include "app/TForm1.h"
 #include "app/controls/TraceControlsWiring.h"
@@ -36,32 +37,32 @@ protected:
 TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
     addWaveform(dm.t_master, QStringLiteral("plan"), 0);
     window.redraw(trace::TraceView::Both);
-    QTest::mousePress(form.SpeedButton_k1_inc, Qt::LeftButton);
+    QTest::mousePress(named<QToolButton>(form, "SpeedButton_k1_inc"), Qt::LeftButton);
     EXPECT_EQ(state.posK1, 1);
     clock.advance(600); // 500 ms in a step of 1, 600 ms in a step of 2
     EXPECT_EQ(state.posK1, 4);
-    QTest::mouseRelease(form.SpeedButton_k1_inc, Qt::LeftButton);
+    QTest::mouseRelease(named<QToolButton>(form, "SpeedButton_k1_inc"), Qt::LeftButton);
     EXPECT_EQ(controls.acceleration.repeatStep, 1);
     EXPECT_EQ(clock.untilNext(), -1);
 
-    QTest::mouseClick(form.SpeedButton_ku_inc, Qt::LeftButton);
+    QTest::mouseClick(named<QToolButton>(form, "SpeedButton_ku_inc"), Qt::LeftButton);
     EXPECT_EQ(state.editKu, "1,501");
     windowState.zoomControlsEnabled = true;
     state.typeIndex = 1;
     state.zoomMax = 2;
     state.notify();
-    QTest::mouseClick(form.SpeedButton_zoom_inc, Qt::LeftButton);
-    EXPECT_EQ(form.Button_zoom->text(), "2");
-    QTest::mouseClick(form.Button_zoom, Qt::LeftButton);
-    EXPECT_EQ(form.Button_zoom->text(), "1");
+    QTest::mouseClick(named<QToolButton>(form, "SpeedButton_zoom_inc"), Qt::LeftButton);
+    EXPECT_EQ(named<QPushButton>(form, "Button_zoom")->text(), "2");
+    QTest::mouseClick(named<QPushButton>(form, "Button_zoom"), Qt::LeftButton);
+    EXPECT_EQ(named<QPushButton>(form, "Button_zoom")->text(), "1");
     EXPECT_EQ(clock.untilNext(), -1);
 }
 
 TEST_F(ControlsWiringTest, labelClick_choosesTheActiveCursor) {
-    QTest::mouseClick(form.Label_k2, Qt::LeftButton);
+    QTest::mouseClick(named<QLabel>(form, "Label_k2"), Qt::LeftButton);
     EXPECT_EQ(windowState.activeCursor, 2);
-    EXPECT_TRUE(form.Label_k2->font().bold());
-    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
+    EXPECT_TRUE(named<QLabel>(form, "Label_k2")->font().bold());
+    QTest::mouseClick(named<QLabel>(form, "Label_k1"), Qt::LeftButton);
     EXPECT_EQ(windowState.activeCursor, 1);
 }
 
@@ -70,14 +71,17 @@ TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {
     ASSERT_GT(plot.width(), 10);
     const QPoint centre = plot.center().toPoint();
     moveOverChart(centre);
-    ASSERT_TRUE(form.StatusPanel0->text().endsWith(" m"))
-        << "with its unit: " << form.StatusPanel0->text().toStdString();
-    const std::optional<double> shown = store::parseNumber(form.StatusPanel0->text().chopped(2));
-    ASSERT_TRUE(shown) << form.StatusPanel0->text().toStdString();
+    ASSERT_TRUE(named<QLabel>(form, "StatusBar1_Panel0")->text().endsWith(" m"))
+        << "with its unit: " << named<QLabel>(form, "StatusBar1_Panel0")->text().toStdString();
+    const std::optional<double> shown =
+        store::parseNumber(named<QLabel>(form, "StatusBar1_Panel0")->text().chopped(2));
+    ASSERT_TRUE(shown) << named<QLabel>(form, "StatusBar1_Panel0")->text().toStdString();
     EXPECT_NEAR(*shown, 50, 1);
-    EXPECT_TRUE(form.StatusPanel0->text().contains(',')) << "the locale's decimal separator";
+    EXPECT_TRUE(named<QLabel>(form, "StatusBar1_Panel0")->text().contains(','))
+        << "the locale's decimal separator";
 
-    const QString before = form.StatusPanel0->text();
+    const QString before = named<QLabel>(form, "StatusBar1_Panel0")->text();
     moveOverChart(QPoint(1, 1));
-    EXPECT_EQ(form.StatusPanel0->text(), before) << "outside the plot the panel keeps its text";
+    EXPECT_EQ(named<QLabel>(form, "StatusBar1_Panel0")->text(), before)
+        << "outside the plot the panel keeps its text";
 }

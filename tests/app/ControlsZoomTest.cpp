@@ -1,4 +1,5 @@
 #include "ControlsFixture.h"
+#include "support/Named.h"
 
 #include "app/TForm1.h"
 
@@ -74,10 +75,10 @@ TEST_F(ControlsZoomTest, whileZoomed_labelsAndBoxesKeepTheActiveCursor_butStepBu
     app::TForm1 form(state, windowState);
     form.showState();
     click(+1);
-    EXPECT_FALSE(form.Label_k1->isEnabled());
-    EXPECT_FALSE(form.Label_k2->isEnabled());
+    EXPECT_FALSE(named<QLabel>(form, "Label_k1")->isEnabled());
+    EXPECT_FALSE(named<QLabel>(form, "Label_k2")->isEnabled());
     controls.cursors.Label_k2Click();
-    QTest::mouseClick(form.Edit_k2, Qt::LeftButton);
+    QTest::mouseClick(named<QLineEdit>(form, "Edit_k2"), Qt::LeftButton);
     EXPECT_EQ(windowState.activeCursor, 1);
     const int before = state.posK2;
     controls.cursors.mouseDown(2, -1);
@@ -86,7 +87,7 @@ TEST_F(ControlsZoomTest, whileZoomed_labelsAndBoxesKeepTheActiveCursor_butStepBu
     EXPECT_EQ(windowState.activeCursor, 1);
 
     controls.zoom.Button_zoomClick();
-    QTest::mouseClick(form.Edit_k2, Qt::LeftButton);
+    QTest::mouseClick(named<QLineEdit>(form, "Edit_k2"), Qt::LeftButton);
     EXPECT_EQ(windowState.activeCursor, 2);
     EXPECT_TRUE(boxes.errors.isEmpty());
 }

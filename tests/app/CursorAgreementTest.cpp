@@ -3,6 +3,7 @@
 #include "report/ReportChart.h"
 #include "report/ReportMemo.h"
 #include "store/Numbers.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
@@ -64,8 +65,8 @@ protected:
         ds.post();
     }
     void showFamily(int typeIndex) {
-        form.ComboBox_type->setCurrentIndex(typeIndex);
-        emit form.ComboBox_type->activated(typeIndex);
+        named<QComboBox>(form, "ComboBox_type")->setCurrentIndex(typeIndex);
+        emit named<QComboBox>(form, "ComboBox_type")->activated(typeIndex);
     }
     // A click on the waveform's row of the library grid.
     void selectWaveform(const QString& memo) {
@@ -73,7 +74,8 @@ protected:
         const int f = ds.fieldIndex("MEMO");
         for (int row = 0; row < ds.recordCount(); ++row)
             if (store::FieldValue::text(ds.valueAt(row, f), ds.fieldKind(f)) == memo)
-                form.DBGridEh1->setCurrentIndex(form.DBGridEh1->model()->index(row, 3));
+                named<QTableView>(form, "DBGridEh1")
+                    ->setCurrentIndex(named<QTableView>(form, "DBGridEh1")->model()->index(row, 3));
         ASSERT_EQ(ds.fieldByName("MEMO").asString(), memo);
     }
     void click(QAbstractButton* button, int times = 1) {
@@ -84,17 +86,18 @@ protected:
         EXPECT_TRUE(v) << box->objectName().toStdString() << " holds " << box->text().toStdString();
         return v.value_or(NAN);
     }
-    double k1() const { return shown(form.Edit_k1); }
-    double k2() const { return shown(form.Edit_k2); }
-    double pr() const { return shown(form.Edit_ku); }
+    double k1() const { return shown(named<QLineEdit>(form, "Edit_k1")); }
+    double k2() const { return shown(named<QLineEdit>(form, "Edit_k2")); }
+    double pr() const { return shown(named<QLineEdit>(form, "Edit_ku")); }
     // Distance of a sample of the waveform drawn on the lower chart.
     double sampleAt(int k) const { return program.TDBChart1.points(SlotLayout::kLowerCurrent).at(k).x(); }
 
     void expectAgreement(const char* after) {
         SCOPED_TRACE(after);
         const trace::Chart& printedChart = *program.form_print.QRChart2;
-        for (const auto& [slot, box] : {std::pair{int(SlotLayout::kCursorK1), form.Edit_k1},
-                                        std::pair{int(SlotLayout::kCursorK2), form.Edit_k2}}) {
+        for (const auto& [slot, box] :
+             {std::pair{int(SlotLayout::kCursorK1), named<QLineEdit>(form, "Edit_k1")},
+              std::pair{int(SlotLayout::kCursorK2), named<QLineEdit>(form, "Edit_k2")}}) {
             const double distance = shown(box);
             for (const QList<QPointF>& line : {program.TDBChart1.points(slot), printedChart.points(slot)}) {
                 ASSERT_EQ(line.size(), 2) << "slot " << slot;
@@ -103,12 +106,14 @@ protected:
                     << "line of slot " << slot << " against its box";
             }
         }
-        EXPECT_NEAR(shown(form.Edit_l), std::fabs(k1() - k2()), 1e-9) << "L";
+        EXPECT_NEAR(shown(named<QLineEdit>(form, "Edit_l")), std::fabs(k1() - k2()), 1e-9) << "L";
 
         report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, true, QDateTime());
         const QString m = QStringLiteral(" m");
         EXPECT_EQ(program.form_print.QRMemo4->lines.mid(5),
-                  QStringList({form.Edit_k1->text() + m, form.Edit_k2->text() + m, form.Edit_l->text() + m}));
+                  QStringList({named<QLineEdit>(form, "Edit_k1")->text() + m,
+                               named<QLineEdit>(form, "Edit_k2")->text() + m,
+                               named<QLineEdit>(form, "Edit_l")->text() + m}));
         EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
     }
     // In the plan view both cursors stay on the plan the lower chart shows.
@@ -161,9 +166,9 @@ TEST_F(CursorAgreementTest,
     addWaveform("half", "KM-41A1 ver.5", 250, "2,000");  // ends at 187,50 m
     showFamily(0);
     selectWaveform("long");
-    click(form.SpeedButton_k2_inc, 5);
-    click(form.SpeedButton_k1_inc, 260);
-    EXPECT_EQ(form.Edit_k1->text(), "250,00");
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"), 5);
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 260);
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "250,00");
     expectAgreement("stepping to the plan's end");
 
     selectWaveform("short");
@@ -171,31 +176,31 @@ TEST_F(CursorAgreementTest,
     expectOnThePlan();
     const double end = k1();
     EXPECT_NEAR(end, 241.31, 0.005);
-    click(form.SpeedButton_k1_inc);
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"));
     EXPECT_GE(k1(), end) << "'>' never moves K1 backwards";
-    click(form.SpeedButton_k1_dec);
+    click(named<QToolButton>(form, "SpeedButton_k1_dec"));
     EXPECT_NEAR(k1(), sampleAt(249), 0.005) << "'<' from the end goes to the sample before it";
     expectAgreement("stepping on the short plan");
 
     selectWaveform("half");
     expectAgreement("switching to a plan that ends before both cursors' old places");
     expectOnThePlan();
-    EXPECT_EQ(form.Edit_k1->text(), "187,50");
-    EXPECT_EQ(form.Edit_l->text(), "182,50");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "187,50");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_l")->text(), "182,50");
 }
 
 TEST_F(CursorAgreementTest, planView_stepsFollowTheSamplesShown_andRaisingPrScalesTheDistances) {
     addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
     addCompare(1000); // the overview spans 1000 m, the plan still 250 m
     showFamily(0);
-    click(form.SpeedButton_k1_inc, 10);
-    click(form.SpeedButton_k2_inc, 3);
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 10);
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"), 3);
     EXPECT_NEAR(k1(), sampleAt(10), 0.005) << "one click, one sample of the waveform shown";
     expectAgreement("stepping");
 
     for (int press = 0; press < 3; ++press) {
         const double before1 = k1(), before2 = k2(), prBefore = pr();
-        click(form.SpeedButton_ku_inc);
+        click(named<QToolButton>(form, "SpeedButton_ku_inc"));
         // Both boxes are rounded to the centimetre, before and after.
         EXPECT_NEAR(k1(), before1 * prBefore / pr(), 0.0101) << "press " << press;
         EXPECT_NEAR(k2(), before2 * prBefore / pr(), 0.0101) << "press " << press;
@@ -209,39 +214,41 @@ TEST_F(CursorAgreementTest, windowView_shorterWaveformAndZoom_keepLinesAtTheBoxe
     addWaveform("short", "KM-630 ver.1", 62.5, "2,105"); // 62,5 m at PR 2,105 end at 44,54 m
     showFamily(1);
     selectWaveform("km");
-    click(form.SpeedButton_k1_inc, 114); // 2 m a point at zoom 1
-    click(form.SpeedButton_k2_inc, 60);
-    EXPECT_EQ(form.Edit_k1->text(), "228,00");
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 114); // 2 m a point at zoom 1
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"), 60);
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "228,00");
     expectAgreement("stepping in the whole range");
 
     selectWaveform("short");
     expectAgreement("switching to a waveform shorter than both cursors' distances");
-    EXPECT_EQ(form.Edit_k1->text(), "44,54");
-    EXPECT_EQ(form.Edit_k2->text(), "44,54");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "44,54");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k2")->text(), "44,54");
 
     selectWaveform("km");
-    EXPECT_EQ(form.Edit_k1->text(), "228,00") << "back on a long waveform, where the user put them";
-    EXPECT_EQ(form.Edit_k2->text(), "120,00");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "228,00")
+        << "back on a long waveform, where the user put them";
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k2")->text(), "120,00");
     expectAgreement("switching back to the long waveform");
-    click(form.SpeedButton_k2_inc, 80); // beyond the window that zooming around K1 will show
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"),
+          80); // beyond the window that zooming around K1 will show
     const double k2Before = k2();
-    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
-    click(form.SpeedButton_zoom_inc, 4); // a 62,5-m window around K1
-    EXPECT_EQ(form.Button_zoom->text(), "16");
+    QTest::mouseClick(named<QLabel>(form, "Label_k1"), Qt::LeftButton);
+    click(named<QToolButton>(form, "SpeedButton_zoom_inc"), 4); // a 62,5-m window around K1
+    EXPECT_EQ(named<QPushButton>(form, "Button_zoom")->text(), "16");
     expectAgreement("zooming in around K1 with K2 outside the window");
     EXPECT_NEAR(k2(), k2Before, 1e-9) << "K2 keeps its distance outside the window";
 
-    click(form.SpeedButton_k2_inc);
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"));
     EXPECT_NEAR(k2(), k2Before, 1e-9) << "'>' never moves K2 backwards to the window";
-    click(form.SpeedButton_k1_inc, 7); // 0,125 m a point
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 7); // 0,125 m a point
     expectAgreement("stepping while zoomed");
     const double fine = k1();
 
-    click(form.Button_zoom);
+    click(named<QPushButton>(form, "Button_zoom"));
     expectAgreement("clearing the zoom");
     EXPECT_NEAR(k1(), fine, 1e-9) << "zooming out keeps K1's distance";
     const double prBefore = pr();
-    click(form.SpeedButton_ku_inc);
+    click(named<QToolButton>(form, "SpeedButton_ku_inc"));
     EXPECT_NEAR(k1(), fine * prBefore / pr(), 0.0101)
         << "a PR step scales K1's distance, it does not snap it";
     expectAgreement("raising PR at zoom 1");
@@ -269,14 +276,14 @@ TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCurso
     expectAgreement("a right click and a Shift+click");
 
     // K2 chosen by its label: a click moves K2 now, a right click K1.
-    QTest::mouseClick(form.Label_k2, Qt::LeftButton);
+    QTest::mouseClick(named<QLabel>(form, "Label_k2"), Qt::LeftButton);
     QTest::mouseClick(plot, Qt::LeftButton, {}, pointAt(200));
     EXPECT_NEAR(k2(), 200, step) << "a click moves the active cursor, whichever it is";
     QTest::mouseClick(plot, Qt::RightButton, {}, pointAt(100));
     EXPECT_NEAR(k1(), 100, step);
     EXPECT_NEAR(k2(), 200, step);
     EXPECT_TRUE(program.TDBChart1.view()->toolTip().contains("active cursor"));
-    QTest::mouseClick(form.Label_k1, Qt::LeftButton);
+    QTest::mouseClick(named<QLabel>(form, "Label_k1"), Qt::LeftButton);
     QTest::mouseClick(plot, Qt::LeftButton, {}, pointAt(80));
     QTest::mouseClick(plot, Qt::RightButton, {}, pointAt(120));
     expectAgreement("clicks with K2 active");
@@ -297,23 +304,23 @@ TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCurso
     QTest::keyClick(view, Qt::Key_Right);
     const double byKeys = k1();
     EXPECT_GT(byKeys, before);
-    click(form.SpeedButton_k1_dec, 2);
-    click(form.SpeedButton_k1_inc, 2);
+    click(named<QToolButton>(form, "SpeedButton_k1_dec"), 2);
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 2);
     EXPECT_EQ(k1(), byKeys) << "two key presses are two button presses";
     expectAgreement("arrow keys");
 
-    type(form.Edit_k1, "123,45");
-    EXPECT_EQ(form.Edit_k1->text(), "123,45");
-    type(form.Edit_k2, "17.5");
-    EXPECT_EQ(form.Edit_k2->text(), "17,50");
+    type(named<QLineEdit>(form, "Edit_k1"), "123,45");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "123,45");
+    type(named<QLineEdit>(form, "Edit_k2"), "17.5");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k2")->text(), "17,50");
     expectAgreement("typed distances");
     EXPECT_EQ(marks(), QStringList({"123,45 m", "17,50 m", "L = 105,95 m"})) << "the labels on the lines";
-    type(form.Edit_k2, "900");
+    type(named<QLineEdit>(form, "Edit_k2"), "900");
     EXPECT_NEAR(k2(), 250, 0.005) << "held to the plan shown";
     expectAgreement("a distance beyond the plan");
 
-    type(form.Edit_k1, "12 m");
-    EXPECT_EQ(form.Edit_k1->text(), "123,45") << "refused: the old distance stays";
+    type(named<QLineEdit>(form, "Edit_k1"), "12 m");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "123,45") << "refused: the old distance stays";
     ASSERT_EQ(boxes.warnings.size(), 1);
     EXPECT_TRUE(boxes.warnings[0].contains("12 m")) << boxes.warnings[0].toStdString();
     expectAgreement("a refused distance");
@@ -345,19 +352,19 @@ TEST_F(CursorAgreementTest, at1024x768And1366x768_bothLegendsNameEveryWaveformWh
 TEST_F(CursorAgreementTest, typedPr_redrawsLikeItsButtons_andAPrOutsideTheRangeIsRefused) {
     addWaveform("plan", "KM-41A1 ver.5", 250, "1,500");
     showFamily(0);
-    click(form.SpeedButton_k1_inc, 40);
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 40);
     const double before = k1();
 
-    type(form.Edit_ku, "1,870");
-    EXPECT_EQ(form.Edit_ku->text(), "1,870");
+    type(named<QLineEdit>(form, "Edit_ku"), "1,870");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_ku")->text(), "1,870");
     EXPECT_NEAR(sampleAt(249), 249 * 1.5 / 1.87, 0.005) << "the waveform is drawn at the new PR";
     EXPECT_NEAR(k1(), before * 1.5 / 1.87, 0.0101) << "K1 keeps its sample";
     expectAgreement("a typed PR");
 
     for (const QString& wrong : {QStringLiteral("3,5"), QStringLiteral("0.999"), QStringLiteral("fast")}) {
         boxes.warnings.clear();
-        type(form.Edit_ku, wrong);
-        EXPECT_EQ(form.Edit_ku->text(), "1,870") << wrong.toStdString();
+        type(named<QLineEdit>(form, "Edit_ku"), wrong);
+        EXPECT_EQ(named<QLineEdit>(form, "Edit_ku")->text(), "1,870") << wrong.toStdString();
         ASSERT_EQ(boxes.warnings.size(), 1) << wrong.toStdString();
         EXPECT_TRUE(boxes.warnings[0].contains(wrong) && boxes.warnings[0].contains("1,870"))
             << boxes.warnings[0].toStdString();
@@ -373,21 +380,21 @@ TEST_F(CursorAgreementTest, deletingAndBringingBackAWaveform_leavesTheCursorsWhe
     addWaveform("km", "KM-630 ver.1", 1000, "1,500");
     showFamily(1);
     selectWaveform("km");
-    click(form.SpeedButton_k1_inc, 100);
-    click(form.SpeedButton_k2_inc, 150);
-    ASSERT_EQ(form.Edit_k1->text(), "200,00");
-    ASSERT_EQ(form.Edit_k2->text(), "300,00");
+    click(named<QToolButton>(form, "SpeedButton_k1_inc"), 100);
+    click(named<QToolButton>(form, "SpeedButton_k2_inc"), 150);
+    ASSERT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "200,00");
+    ASSERT_EQ(named<QLineEdit>(form, "Edit_k2")->text(), "300,00");
 
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    form.DBGridEh1->setFocus();
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Delete);
+    named<QTableView>(form, "DBGridEh1")->setFocus();
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Delete);
     ASSERT_EQ(program.DataModule1->t_master.fieldByName("MEMO").asString(), "short");
-    EXPECT_EQ(form.Edit_k1->text(), "44,54") << "held to the shorter waveform's end";
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "44,54") << "held to the shorter waveform's end";
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(program.DataModule1->t_master.fieldByName("MEMO").asString(), "km");
-    EXPECT_EQ(form.Edit_k1->text(), "200,00");
-    EXPECT_EQ(form.Edit_k2->text(), "300,00");
-    EXPECT_EQ(form.Edit_l->text(), "100,00");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k1")->text(), "200,00");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_k2")->text(), "300,00");
+    EXPECT_EQ(named<QLineEdit>(form, "Edit_l")->text(), "100,00");
     expectAgreement("undoing the delete");
 }

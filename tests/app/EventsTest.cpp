@@ -2,6 +2,7 @@
 #include "report/ReportMemo.h"
 #include "store/IniFile.h"
 #include "store/Numbers.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "synth/ReflectionSynth.h"
@@ -65,16 +66,16 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         store::TDataModule1& dm = *program.DataModule1;
         addRecord(dm, "open", {{240, 90, true}});
         addRecord(dm, "short", {{160, -70, true}});
-        program.Form1.ComboBox_type->setCurrentIndex(1);
-        emit program.Form1.ComboBox_type->activated(1);
+        named<QComboBox>(program.Form1, "ComboBox_type")->setCurrentIndex(1);
+        emit named<QComboBox>(program.Form1, "ComboBox_type")->activated(1);
         program.Form1.resize(1024, 768);
         program.Form1.show();
         app::events::EventsWiring& wiring = *program.events;
-        QTableView* grid = program.Form1.EventGrid;
+        QTableView* grid = named<QTableView>(program.Form1, "EventGrid");
 
-        EXPECT_FALSE(program.Form1.mnEvents->isChecked());
+        EXPECT_FALSE(named<QAction>(program.Form1, "mnEvents")->isChecked());
         EXPECT_TRUE(program.TDBChart1.eventMarks().isEmpty()) << "off at start";
-        program.Form1.mnEvents->trigger();
+        named<QAction>(program.Form1, "mnEvents")->trigger();
         EXPECT_TRUE(grid->isVisible());
         EXPECT_EQ(grid->accessibleName(), "Events");
 
@@ -144,9 +145,9 @@ TEST(Events, reportWithMoreEventsThanFit_keepsTheEndAndTheStrongestEchoes) {
                {320, -12},
                {360, 50},
                {420, 90, true}});
-    program.Form1.ComboBox_type->setCurrentIndex(1);
-    emit program.Form1.ComboBox_type->activated(1);
-    program.Form1.mnEvents->trigger();
+    named<QComboBox>(program.Form1, "ComboBox_type")->setCurrentIndex(1);
+    emit named<QComboBox>(program.Form1, "ComboBox_type")->activated(1);
+    named<QAction>(program.Form1, "mnEvents")->trigger();
     dm.t_master.first();
     ASSERT_EQ(program.events->events.rows().size(), 11) << "the launch end and ten echoes";
 

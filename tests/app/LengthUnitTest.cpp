@@ -5,6 +5,7 @@
 #include "report/ReportMemo.h"
 #include "store/Numbers.h"
 #include "store/Units.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
@@ -65,8 +66,8 @@ protected:
             ds.setTag(store::TagQuiet);
             ds.post();
         }
-        form().ComboBox_type->setCurrentIndex(1);
-        emit form().ComboBox_type->activated(1);
+        named<QComboBox>(form(), "ComboBox_type")->setCurrentIndex(1);
+        emit named<QComboBox>(form(), "ComboBox_type")->activated(1);
         form().resize(1024, 768);
         form().show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form()));
@@ -85,7 +86,8 @@ protected:
 
     Readings read() {
         Readings r;
-        r.boxes = {form().Edit_k1->text(), form().Edit_k2->text(), form().Edit_l->text()};
+        r.boxes = {named<QLineEdit>(form(), "Edit_k1")->text(), named<QLineEdit>(form(), "Edit_k2")->text(),
+                   named<QLineEdit>(form(), "Edit_l")->text()};
         const trace::ChartLayout& lower = program->TDBChart1.layout();
         for (const trace::PlacedLabel& label : lower.lineLabels) r.marks << label.text;
         r.axisTitle = program->TDBChart1.axisTitle(Axis::Bottom);
@@ -99,7 +101,7 @@ protected:
         r.printedAxisTitle = page.QRChart2->axisTitle(Axis::Bottom);
         r.scaleLabel = page.QRMemo1->lines.value(4);
         r.scaleValue = page.valueColumn(1)->lines.value(4);
-        r.prHint = form().Edit_ku->toolTip();
+        r.prHint = named<QLineEdit>(form(), "Edit_ku")->toolTip();
         return r;
     }
 
@@ -120,8 +122,8 @@ QString feet(const QString& metresText, int decimals = 2) {
 }
 
 TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUnchanged) {
-    click(form().SpeedButton_k1_inc, 37);
-    click(form().SpeedButton_k2_inc, 151);
+    click(named<QToolButton>(form(), "SpeedButton_k1_inc"), 37);
+    click(named<QToolButton>(form(), "SpeedButton_k2_inc"), 151);
     const QString k1 = program->state.editK1, k2 = program->state.editK2, pr = program->state.editKu;
     ASSERT_EQ(pr, "1,870");
     const Readings inMetres = read();
@@ -130,9 +132,9 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
         << inMetres.prHint.toStdString();
     EXPECT_EQ(inMetres.printed.value(4), "160,3 / 80,2 m/µs");
 
-    form().mnFeet->trigger();
-    EXPECT_TRUE(form().mnFeet->isChecked());
-    EXPECT_FALSE(form().mnMetres->isChecked());
+    named<QAction>(form(), "mnFeet")->trigger();
+    EXPECT_TRUE(named<QAction>(form(), "mnFeet")->isChecked());
+    EXPECT_FALSE(named<QAction>(form(), "mnMetres")->isChecked());
     const Readings inFeet = read();
     EXPECT_EQ(program->state.editK1, k1) << "the kept value stays in metres";
     EXPECT_EQ(program->state.editK2, k2);
@@ -157,19 +159,19 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
         "PR 1,870: propagation velocity 160,3 m/µs (526,0 ft/µs), half 80,2 m/µs (263,0 ft/µs)"))
         << inFeet.prHint.toStdString();
 
-    form().mnMetres->trigger();
+    named<QAction>(form(), "mnMetres")->trigger();
     EXPECT_EQ(read(), inMetres) << "metres read exactly as before the switch";
 
     // In feet, a click on the chart and a typed distance both land where the feet say.
-    form().mnFeet->trigger();
+    named<QAction>(form(), "mnFeet")->trigger();
     const trace::ScreenChart& chart = program->TDBChart1;
     const QPoint pixel = QPointF(chart.xOf(200).value_or(-1), chart.layout().plot.center().y()).toPoint();
-    QTest::mouseClick(form().Label_k1, Qt::LeftButton); // a click moves the active cursor
+    QTest::mouseClick(named<QLabel>(form(), "Label_k1"), Qt::LeftButton); // a click moves the active cursor
     QTest::mouseClick(chart.view(), Qt::LeftButton, {}, pixel);
     EXPECT_NEAR(metres(program->state.editK1), 200, 2.0) << "one sample of the chart is 2 m";
-    type(form().Edit_k1, "328,084");
+    type(named<QLineEdit>(form(), "Edit_k1"), "328,084");
     EXPECT_NEAR(metres(program->state.editK1), 100, 1.0) << "328,084 ft are 100 m";
-    EXPECT_EQ(form().Edit_k1->text(), feet(program->state.editK1));
+    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k1")->text(), feet(program->state.editK1));
     EXPECT_NEAR(program->TDBChart1.points(SlotLayout::kCursorK1).value(0).x(), metres(program->state.editK1),
                 1e-9)
         << "the line stands at the box";
@@ -177,7 +179,7 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
 }
 
 TEST_F(LengthUnitTest, feetAreKeptAcrossARestart) {
-    form().mnFeet->trigger();
+    named<QAction>(form(), "mnFeet")->trigger();
     boxes.answer = true;
     ASSERT_TRUE(form().close());
     program.reset();
@@ -189,9 +191,9 @@ TEST_F(LengthUnitTest, feetAreKeptAcrossARestart) {
         << "the new key comes after the old ones";
 
     start();
-    EXPECT_TRUE(form().mnFeet->isChecked());
+    EXPECT_TRUE(named<QAction>(form(), "mnFeet")->isChecked());
     EXPECT_EQ(read().axisTitle, "scale, (ft)");
-    EXPECT_EQ(form().Edit_k2->text(), feet(program->state.editK2));
+    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k2")->text(), feet(program->state.editK2));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "ControlsFixture.h"
+#include "support/Named.h"
 
 #include "app/TForm1.h"
 #include "app/TypeCommands.h"
@@ -44,22 +45,30 @@ TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
     const QStringList expected = {
         "",          "№",  "№ wf",      "waveform name", "scale",  "pulse",     "gain",  "average",
         "impedance", "PR", "save data", "shift",         "method", "threshold", "delay", "note"};
-    EXPECT_EQ(titles(form.DBGridEh1), expected);
-    EXPECT_EQ(titles(form.DBGridEh2), expected);
+    EXPECT_EQ(titles(named<QTableView>(form, "DBGridEh1")), expected);
+    EXPECT_EQ(titles(named<QTableView>(form, "DBGridEh2")), expected);
     // The described widths, or wider where the font needs it.
-    EXPECT_EQ(form.DBGridEh1->columnWidth(columnOf(form.DBGridEh1, "MEMO")), 212);
-    EXPECT_GE(form.DBGridEh1->columnWidth(columnOf(form.DBGridEh1, "PICTURE")), 18);
-    EXPECT_GE(form.DBGridEh2->columnWidth(columnOf(form.DBGridEh2, "DATE")), 107);
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")
+                  ->columnWidth(columnOf(named<QTableView>(form, "DBGridEh1"), "MEMO")),
+              212);
+    EXPECT_GE(named<QTableView>(form, "DBGridEh1")
+                  ->columnWidth(columnOf(named<QTableView>(form, "DBGridEh1"), "PICTURE")),
+              18);
+    EXPECT_GE(named<QTableView>(form, "DBGridEh2")
+                  ->columnWidth(columnOf(named<QTableView>(form, "DBGridEh2"), "DATE")),
+              107);
     for (const char* hidden : {"ZOOM_L", "POINTS", "DEVICE_TYPE"})
-        EXPECT_TRUE(form.DBGridEh1->isColumnHidden(columnOf(form.DBGridEh1, hidden))) << hidden;
-    EXPECT_EQ(titles(form.DBGridEh3), QStringList({"cable type", "PR"}));
-    EXPECT_GE(form.DBGridEh3->columnWidth(0), 83);
-    EXPECT_GE(form.DBGridEh3->columnWidth(1), 37);
+        EXPECT_TRUE(named<QTableView>(form, "DBGridEh1")
+                        ->isColumnHidden(columnOf(named<QTableView>(form, "DBGridEh1"), hidden)))
+            << hidden;
+    EXPECT_EQ(titles(named<QTableView>(form, "DBGridEh3")), QStringList({"cable type", "PR"}));
+    EXPECT_GE(named<QTableView>(form, "DBGridEh3")->columnWidth(0), 83);
+    EXPECT_GE(named<QTableView>(form, "DBGridEh3")->columnWidth(1), 37);
 }
 
 TEST_F(LibraryGridTest, compareRows_takeTheirTraceColours) {
     for (int i = 0; i < 4; ++i) addWaveform(dm.t_picture, QStringLiteral("w%1").arg(i), 0);
-    QAbstractItemModel* model = form.DBGridEh2->model();
+    QAbstractItemModel* model = named<QTableView>(form, "DBGridEh2")->model();
     const auto background = [&](int row) {
         return model->index(row, 2).data(Qt::BackgroundRole).value<QBrush>().color();
     };
@@ -79,14 +88,18 @@ TEST_F(LibraryGridTest, selectedLibraryRow_isLime_andFollowsTheDataset) {
     addWaveform(dm.t_master, QStringLiteral("a"), 1);
     addWaveform(dm.t_master, QStringLiteral("b"), 2);
     dm.t_master.moveTo(1);
-    EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 1);
-    form.DBGridEh1->setCurrentIndex(form.DBGridEh1->model()->index(0, 3));
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")->currentIndex().row(), 1);
+    named<QTableView>(form, "DBGridEh1")
+        ->setCurrentIndex(named<QTableView>(form, "DBGridEh1")->model()->index(0, 3));
     EXPECT_EQ(dm.t_master.recNo(), 0);
     QApplication::processEvents();
 
-    const QImage shot = form.DBGridEh1->viewport()->grab().toImage();
+    const QImage shot = named<QTableView>(form, "DBGridEh1")->viewport()->grab().toImage();
     const QRect cell =
-        form.DBGridEh1->visualRect(form.DBGridEh1->model()->index(0, columnOf(form.DBGridEh1, "DATE")));
+        named<QTableView>(form, "DBGridEh1")
+            ->visualRect(named<QTableView>(form, "DBGridEh1")
+                             ->model()
+                             ->index(0, columnOf(named<QTableView>(form, "DBGridEh1"), "DATE")));
     EXPECT_EQ(QColor(shot.pixel(cell.center())), QColor(0, 255, 0));
 }
 
@@ -94,10 +107,10 @@ TEST_F(LibraryGridTest, deleteKeyInTheGrid_deletesTheCurrentRow) {
     addWaveform(dm.t_master, QStringLiteral("a"), 1);
     addWaveform(dm.t_master, QStringLiteral("b"), 2);
     dm.t_master.moveTo(0);
-    form.DBGridEh1->setFocus();
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Delete);
+    named<QTableView>(form, "DBGridEh1")->setFocus();
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Delete);
     EXPECT_EQ(texts(dm.t_master, QStringLiteral("MEMO")), QStringList{"b"});
-    EXPECT_EQ(form.DBGridEh1->model()->rowCount(), 1);
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")->model()->rowCount(), 1);
 }
 
 namespace {
@@ -169,9 +182,12 @@ TEST_F(LibraryGridTest, at1024x768_noTitleOrValueIsCut_andTheCurrentRowIsShownAf
     dm.t_ku_list.post();
     dm.t_ku_list.setTag(store::TagNormal);
     QApplication::processEvents();
-    for (QTableView* grid : {form.DBGridEh1, form.DBGridEh2, form.DBGridEh3}) expectNothingCut(grid);
+    for (QTableView* grid : {named<QTableView>(form, "DBGridEh1"), named<QTableView>(form, "DBGridEh2"),
+                             named<QTableView>(form, "DBGridEh3")})
+        expectNothingCut(grid);
     // "KMX-417" records leave method, threshold and delay empty.
-    EXPECT_TRUE(form.DBGridEh1->isColumnHidden(columnOf(form.DBGridEh1, "METHOD")));
+    EXPECT_TRUE(named<QTableView>(form, "DBGridEh1")
+                    ->isColumnHidden(columnOf(named<QTableView>(form, "DBGridEh1"), "METHOD")));
 
     // The window's first showing scrolls to the record the library opened on.
     form.hide();
@@ -179,9 +195,11 @@ TEST_F(LibraryGridTest, at1024x768_noTitleOrValueIsCut_andTheCurrentRowIsShownAf
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     QApplication::processEvents();
-    EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 55);
-    const QRect shown = form.DBGridEh1->viewport()->rect();
-    EXPECT_TRUE(shown.contains(form.DBGridEh1->visualRect(form.DBGridEh1->model()->index(55, 3)).center()));
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")->currentIndex().row(), 55);
+    const QRect shown = named<QTableView>(form, "DBGridEh1")->viewport()->rect();
+    EXPECT_TRUE(shown.contains(named<QTableView>(form, "DBGridEh1")
+                                   ->visualRect(named<QTableView>(form, "DBGridEh1")->model()->index(55, 3))
+                                   .center()));
 
     // The other type shows its fields, every one of them whole.
     state.typeIndex = 1;
@@ -190,12 +208,13 @@ TEST_F(LibraryGridTest, at1024x768_noTitleOrValueIsCut_andTheCurrentRowIsShownAf
     addWaveform(dm.t_master, longName, 0);
     fillLongValues(dm.t_master, 0, true);
     QApplication::processEvents();
-    EXPECT_FALSE(form.DBGridEh1->isColumnHidden(columnOf(form.DBGridEh1, "TIME_OUT")));
-    expectNothingCut(form.DBGridEh1);
+    EXPECT_FALSE(named<QTableView>(form, "DBGridEh1")
+                     ->isColumnHidden(columnOf(named<QTableView>(form, "DBGridEh1"), "TIME_OUT")));
+    expectNothingCut(named<QTableView>(form, "DBGridEh1"));
 }
 
 TEST_F(LibraryGridTest, theEmptyLibrarysHint_namesTheButtonTheTypeShows) {
-    auto* hint = form.DBGridEh1->findChild<QLabel*>("DBGridEh1_placeholder");
+    auto* hint = named<QTableView>(form, "DBGridEh1")->findChild<QLabel*>("DBGridEh1_placeholder");
     ASSERT_NE(hint, nullptr);
     for (int type : {1, 0}) {
         state.typeIndex = type;

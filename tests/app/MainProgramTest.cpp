@@ -5,6 +5,7 @@
 #include "store/Numbers.h"
 #include "store/OdbcRegistry.h"
 #include "support/Fixtures.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/SlotLayout.h"
@@ -59,10 +60,11 @@ TEST(MainProgram, firstStart_createsTheStoreAndShowsAnEmptyLibraryWithoutCharts)
     program.start();
     EXPECT_EQ(program.state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
     EXPECT_EQ(program.DataModule1->MasterCount, 0);
-    EXPECT_FALSE(program.Form1.Panel_main->isEnabled());
-    EXPECT_FALSE(program.Form1.btPrint->isEnabled());
-    EXPECT_TRUE(program.Form1.DBGridEh1->isEnabled()) << "the library grid stays usable";
-    EXPECT_NE(program.Form1.DBGridEh1->model(), nullptr);
+    EXPECT_FALSE(named<QWidget>(program.Form1, "Panel_main")->isEnabled());
+    EXPECT_FALSE(named<QToolButton>(program.Form1, "btPrint")->isEnabled());
+    EXPECT_TRUE(named<QTableView>(program.Form1, "DBGridEh1")->isEnabled())
+        << "the library grid stays usable";
+    EXPECT_NE(named<QTableView>(program.Form1, "DBGridEh1")->model(), nullptr);
     EXPECT_EQ(program.state.editKu, "1,5");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
@@ -78,8 +80,8 @@ TEST(MainProgram, dialogsAreCreatedInTheirStartUpOrder) {
     EXPECT_EQ(order, QStringList(
                          {"Form2", "frmImport", "frmComm", "frmChkDev", "frmEdtFld", "frmAbout", "frmNote"}));
     // Worded buttons are read by their caption; glyph buttons by their hint.
-    EXPECT_TRUE(program.Form1.btConnect->accessibleName().isEmpty());
-    EXPECT_EQ(program.Form1.SpeedButton_k1_inc->accessibleName(), "K1 forward");
+    EXPECT_TRUE(named<QToolButton>(program.Form1, "btConnect")->accessibleName().isEmpty());
+    EXPECT_EQ(named<QToolButton>(program.Form1, "SpeedButton_k1_inc")->accessibleName(), "K1 forward");
 }
 
 TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
@@ -93,21 +95,21 @@ TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
     program.controller->ApplyDeviceFilter();
 
     EXPECT_EQ(dm.MasterCount, 1);
-    EXPECT_TRUE(program.Form1.Panel_main->isEnabled());
+    EXPECT_TRUE(named<QWidget>(program.Form1, "Panel_main")->isEnabled());
     EXPECT_TRUE(program.DBChart1.isActive(SlotLayout::kUpperCurrent));
     EXPECT_TRUE(program.TDBChart1.isActive(SlotLayout::kLowerCurrent));
     EXPECT_EQ(program.TDBChart1.points(SlotLayout::kLowerCurrent).size(), 250);
-    EXPECT_EQ(program.Form1.btConnect->text(), "Connect");
+    EXPECT_EQ(named<QToolButton>(program.Form1, "btConnect")->text(), "Connect");
 
-    program.Form1.ComboBox_type->setCurrentIndex(1);
-    emit program.Form1.ComboBox_type->activated(1);
+    named<QComboBox>(program.Form1, "ComboBox_type")->setCurrentIndex(1);
+    emit named<QComboBox>(program.Form1, "ComboBox_type")->activated(1);
     EXPECT_EQ(program.state.typeIndex, 1);
     EXPECT_EQ(dm.MasterCount, 1);
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "file");
-    EXPECT_EQ(program.Form1.btConnect->text(), "Open waveform");
-    EXPECT_FALSE(program.Form1.btImport->isEnabled());
-    EXPECT_FALSE(program.Form1.mnOptions->isEnabled());
-    EXPECT_TRUE(program.Form1.Button_zoom->isEnabled());
+    EXPECT_EQ(named<QToolButton>(program.Form1, "btConnect")->text(), "Open waveform");
+    EXPECT_FALSE(named<QToolButton>(program.Form1, "btImport")->isEnabled());
+    EXPECT_FALSE(named<QAction>(program.Form1, "mnOptions")->isEnabled());
+    EXPECT_TRUE(named<QPushButton>(program.Form1, "Button_zoom")->isEnabled());
     EXPECT_EQ(program.TDBChart1.points(SlotLayout::kLowerCurrent).size(), 500);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
@@ -153,7 +155,8 @@ TEST(MainProgram, rowsWithPrOrDateOutsideTheirRange_reachNeitherThePrBoxNorTheRe
     const auto shown = [&program] {
         report::PrintAction::fill(program.form_print, program.state, *program.DataModule1, true, QDateTime());
         const QStringList printed = program.form_print.valueColumn(1)->lines;
-        return QStringList{program.Form1.Edit_ku->text(), printed.value(10), printed.value(11)};
+        return QStringList{named<QLineEdit>(program.Form1, "Edit_ku")->text(), printed.value(10),
+                           printed.value(11)};
     };
     store::Dataset& ds = program.DataModule1->t_master;
     // Shown with the locale's separator (the tests' locale writes '.').
@@ -248,9 +251,9 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     program.start();
     addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
     program.controller->ApplyDeviceFilter();
-    QTableView* grid = program.Form1.DBGridEh3;
+    QTableView* grid = named<QTableView>(program.Form1, "DBGridEh3");
     QAbstractItemModel* model = grid->model();
-    auto* insert = program.Form1.Navigator_ku->findChild<QToolButton*>("nbInsert");
+    auto* insert = named<QWidget>(program.Form1, "Navigator_ku")->findChild<QToolButton*>("nbInsert");
     ASSERT_NE(insert, nullptr);
 
     insert->click();
@@ -265,7 +268,7 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
     EXPECT_EQ(model->data(model->index(0, 0)).toString(), QStringLiteral("АСБ 3x95"));
 
-    program.Form1.SpeedButton3->click();
+    named<QToolButton>(program.Form1, "SpeedButton3")->click();
     EXPECT_EQ(program.state.editKu, store::formatFixed(2.1, 3));
 
     // A PR that is no number or outside 1..3 is refused as it is typed, saying
@@ -284,7 +287,7 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("3,5"))) << "nor in a stored row";
     EXPECT_EQ(model->data(model->index(0, 1)).toString(), stored);
     EXPECT_EQ(model->rowCount(), 2);
-    program.Form1.Navigator_ku->findChild<QToolButton*>("nbFirst")->click();
+    named<QWidget>(program.Form1, "Navigator_ku")->findChild<QToolButton*>("nbFirst")->click();
     EXPECT_EQ(model->rowCount(), 1);
     EXPECT_EQ(program.DataModule1->t_ku_list.recordCount(), 1);
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();

@@ -1,6 +1,7 @@
 #include "app/MainProgram.h"
 #include "app/ViewSettings.h"
 #include "store/IniFile.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
@@ -25,9 +26,9 @@ TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
     EXPECT_EQ(state.posK1, 0);
     EXPECT_EQ(state.posK2, 0);
     EXPECT_EQ(window.aproksTag, 1) << "approximation is off by default";
-    EXPECT_FALSE(form.mnAproks->isChecked());
+    EXPECT_FALSE(named<QAction>(form, "mnAproks")->isChecked());
     EXPECT_EQ(window.screenTag, 0) << "upper chart shown by default";
-    EXPECT_TRUE(form.mnScreen->isChecked());
+    EXPECT_TRUE(named<QAction>(form, "mnScreen")->isChecked());
     EXPECT_FALSE(QFile::exists(home.file("Echolon.v41"))) << "reading never creates the file";
 }
 
@@ -65,8 +66,8 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
     store::ViewState& state = program.state;
     app::WindowState& window = program.windowState;
     EXPECT_EQ(window.screenTag, 1);
-    EXPECT_FALSE(form.mnScreen->isChecked());
-    EXPECT_FALSE(form.Panel_up_chart->isVisibleTo(&form));
+    EXPECT_FALSE(named<QAction>(form, "mnScreen")->isChecked());
+    EXPECT_FALSE(named<QWidget>(form, "Panel_up_chart")->isVisibleTo(&form));
     EXPECT_EQ(window.aproksTag, 1);
     EXPECT_EQ(state.editKu, "2,250");
     EXPECT_EQ(state.posK1, 17);
@@ -114,13 +115,13 @@ TEST(MainWindowSettings, libraryPanelHeightFollowsWindowHeight) {
     const auto roomLeft = [&form](int height) {
         form.resize(1000, height);
         form.Panel_master_tableResize();
-        return form.height() - form.Panel_master_table->maximumHeight();
+        return form.height() - named<QWidget>(form, "Panel_master_table")->maximumHeight();
     };
     // The library may grow with the window, but never into the charts' and controls' room.
     const int small = roomLeft(700), large = roomLeft(900);
     EXPECT_EQ(small, large) << "a taller window gives the library all of its extra height";
     EXPECT_GE(small, 400);
-    EXPECT_GT(form.Panel_master_table->maximumHeight(), 0);
+    EXPECT_GT(named<QWidget>(form, "Panel_master_table")->maximumHeight(), 0);
 }
 
 } // namespace

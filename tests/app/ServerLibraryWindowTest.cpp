@@ -4,6 +4,7 @@
 #include "store/OdbcRegistry.h"
 #include "store/ProgramFolder.h"
 #include "store/ServerAddress.h"
+#include "support/Named.h"
 #include "support/PaintCounter.h"
 #include "support/PgServer.h"
 #include "support/RecordingMessages.h"
@@ -121,10 +122,10 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     EXPECT_FALSE(settings.readAll().contains("secret"));
 
     // The library is empty when opened: its first waveforms come from the other copy.
-    QTableView* grid = program->Form1.DBGridEh1;
+    QTableView* grid = named<QTableView>(program->Form1, "DBGridEh1");
     for (const char* memo : {"first", "second", "third"}) other.add(memo);
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->model()->rowCount() == 3; }, kDeadlineMs));
-    EXPECT_TRUE(program->Form1.Panel_main->isEnabled()) << "the first waveform is shown";
+    EXPECT_TRUE(named<QWidget>(program->Form1, "Panel_main")->isEnabled()) << "the first waveform is shown";
     grid->setCurrentIndex(grid->model()->index(1, 1));
     const qint64 selected = currentRecId();
     ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "second");
@@ -161,7 +162,7 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
         seed.add("spare");
     }
     startOnServer();
-    QTableView* grid = program->Form1.DBGridEh1;
+    QTableView* grid = named<QTableView>(program->Form1, "DBGridEh1");
     grid->setCurrentIndex(grid->model()->index(0, 1));
     ASSERT_EQ(program->DataModule1->t_master.fieldByName("MEMO").asString(), "cable");
 
@@ -174,9 +175,9 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
     EXPECT_EQ(grid->model()->rowCount(), 2) << "the rows stay shown";
 
     // Held down: refused once, and the auto-repeat does not start behind the box.
-    QTest::mousePress(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    QTest::mousePress(named<QToolButton>(program->Form1, "SpeedButton_sdvig_inc"), Qt::LeftButton);
     QTest::qWait(2000);
-    QTest::mouseRelease(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    QTest::mouseRelease(named<QToolButton>(program->Form1, "SpeedButton_sdvig_inc"), Qt::LeftButton);
     ASSERT_EQ(boxes.errors.size(), 1) << boxes.errors.join('\n').toStdString();
     EXPECT_TRUE(boxes.errors.first().contains("is lost")) << boxes.errors.first().toStdString();
     EXPECT_EQ(boxes.warnings.size(), 1) << boxes.warnings.join('\n').toStdString();
@@ -188,7 +189,7 @@ TEST_F(ServerLibraryWindowTest, aLostServerIsToldOnceRefusesStepsAndIsUsedAgainW
         << "never reconnected";
     EXPECT_TRUE(program->Form1.statusBar()->currentMessage().contains("answers again"));
     EXPECT_FALSE(program->Form1.windowTitle().contains("not reachable"));
-    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    QTest::mouseClick(named<QToolButton>(program->Form1, "SpeedButton_sdvig_inc"), Qt::LeftButton);
     EXPECT_EQ(boxes.errors.size(), 1) << boxes.errors.join('\n').toStdString();
     EXPECT_EQ(boxes.warnings.size(), 1);
     OtherCopy reader(url);
@@ -208,7 +209,7 @@ TEST_F(ServerLibraryWindowTest, aFrozenNetworkNeverHoldsTheWindowIsToldWithinTwo
     startOnServer();
     program->Form1.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->Form1));
-    QTableView* grid = program->Form1.DBGridEh1;
+    QTableView* grid = named<QTableView>(program->Form1, "DBGridEh1");
     grid->setCurrentIndex(grid->model()->index(0, 1));
     grid->setFocus();
     QTest::qWait(300);
@@ -234,7 +235,7 @@ TEST_F(ServerLibraryWindowTest, aFrozenNetworkNeverHoldsTheWindowIsToldWithinTwo
     ASSERT_GE(markedAfter, 0) << "not marked unreachable while frozen";
     EXPECT_LT(markedAfter, 2000);
     EXPECT_TRUE(program->Form1.windowTitle().contains("not reachable"));
-    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    QTest::mouseClick(named<QToolButton>(program->Form1, "SpeedButton_sdvig_inc"), Qt::LeftButton);
     EXPECT_EQ(boxes.warnings.size() + boxes.errors.size(), 2)
         << "one message for the loss and one for the step: "
         << (boxes.warnings + boxes.errors).join('\n').toStdString();
@@ -245,7 +246,7 @@ TEST_F(ServerLibraryWindowTest, aFrozenNetworkNeverHoldsTheWindowIsToldWithinTwo
         << "never reconnected";
     grid->setCurrentIndex(grid->model()->index(0, 1));
     const QString stepped = program->DataModule1->t_master.fieldByName("MEMO").asString();
-    QTest::mouseClick(program->Form1.SpeedButton_sdvig_inc, Qt::LeftButton);
+    QTest::mouseClick(named<QToolButton>(program->Form1, "SpeedButton_sdvig_inc"), Qt::LeftButton);
     OtherCopy reader(url);
     EXPECT_EQ(reader.sdvigOf(stepped), 1) << "one step stored, none while frozen";
     std::multiset<QString> shown;

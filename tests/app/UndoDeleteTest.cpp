@@ -1,5 +1,6 @@
 #include "app/MainProgram.h"
 #include "store/Schema.h"
+#include "support/Named.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
 #include "trace/CommaLocale.h"
@@ -81,27 +82,28 @@ TEST(UndoDelete, ctrlZ_bringsDeletedWaveformsBackWholeNewestFirst) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    EXPECT_FALSE(form.mnUndoDelete->isEnabled()) << "nothing to undo yet";
+    EXPECT_FALSE(named<QAction>(form, "mnUndoDelete")->isEnabled()) << "nothing to undo yet";
 
     // "c" by the Delete key, then the marked "a" and "d" by the button.
-    form.DBGridEh1->setFocus();
-    form.DBGridEh1->setCurrentIndex(form.DBGridEh1->model()->index(2, 1));
+    named<QTableView>(form, "DBGridEh1")->setFocus();
+    named<QTableView>(form, "DBGridEh1")
+        ->setCurrentIndex(named<QTableView>(form, "DBGridEh1")->model()->index(2, 1));
     ASSERT_EQ(currentMemo(program), "c");
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Delete);
-    form.SpeedButton_del_ref_master->click();
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Delete);
+    named<QToolButton>(form, "SpeedButton_del_ref_master")->click();
     ASSERT_EQ(dm.MasterCount, 1);
-    EXPECT_TRUE(form.mnUndoDelete->isEnabled());
+    EXPECT_TRUE(named<QAction>(form, "mnUndoDelete")->isEnabled());
 
     EXPECT_EQ(boxes.confirms.size(), 1) << "the two marked ones were asked for once";
 
     // The two deleted together come back together, unmarked; then "c".
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(dm.MasterCount, 3);
     EXPECT_EQ(currentMemo(program), "a") << "the first of them is the current row";
-    EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 0);
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")->currentIndex().row(), 0);
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(currentMemo(program), "c");
-    EXPECT_EQ(form.DBGridEh1->currentIndex().row(), 2);
+    EXPECT_EQ(named<QTableView>(form, "DBGridEh1")->currentIndex().row(), 2);
 
     // The marks were the deletion's; as stored before them, "a" and "d" are unmarked.
     const int picture = int(store::Schema::masterFields().indexOf("PICTURE")) + 1;
@@ -113,8 +115,8 @@ TEST(UndoDelete, ctrlZ_bringsDeletedWaveformsBackWholeNewestFirst) {
     }
     EXPECT_EQ(storedRows(file), unmarked) << "every other field, the waveform and its place as they were";
     EXPECT_EQ(dm.MasterCount, 4);
-    EXPECT_FALSE(form.mnUndoDelete->isEnabled());
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(named<QAction>(form, "mnUndoDelete")->isEnabled());
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(storedRows(file), unmarked) << "nothing left to undo";
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
@@ -146,8 +148,8 @@ TEST(UndoDelete, aTypeSwitchSaysItEmptiedTheCompareLibrary_andCtrlZBringsItBackI
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     const auto chooseType = [&](int index) {
-        form.ComboBox_type->setCurrentIndex(index);
-        emit form.ComboBox_type->activated(index);
+        named<QComboBox>(form, "ComboBox_type")->setCurrentIndex(index);
+        emit named<QComboBox>(form, "ComboBox_type")->activated(index);
     };
     const auto memos = [&] {
         QStringList shown;
@@ -159,19 +161,19 @@ TEST(UndoDelete, aTypeSwitchSaysItEmptiedTheCompareLibrary_andCtrlZBringsItBackI
     chooseType(1);
     EXPECT_EQ(compare.recordCount(), 0);
     EXPECT_EQ(form.statusBar()->currentMessage(), "Compare library emptied: 3 waveforms of KMX-417");
-    EXPECT_FALSE(form.mnUndoDelete->isEnabled()) << "nothing of KMX-419 to bring back";
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(named<QAction>(form, "mnUndoDelete")->isEnabled()) << "nothing of KMX-419 to bring back";
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(compare.recordCount(), 0) << "not into a library of the other type";
 
     chooseType(0);
-    EXPECT_TRUE(form.mnUndoDelete->isEnabled());
-    form.DBGridEh1->setFocus();
-    QTest::keyClick(form.DBGridEh1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(named<QAction>(form, "mnUndoDelete")->isEnabled());
+    named<QTableView>(form, "DBGridEh1")->setFocus();
+    QTest::keyClick(named<QTableView>(form, "DBGridEh1"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(memos(), QStringList({"x", "y", "z"}));
     EXPECT_TRUE(form.statusBar()->currentMessage().isEmpty()) << "the note that they went goes too";
-    EXPECT_TRUE(form.DBGridEh2->isEnabled());
+    EXPECT_TRUE(named<QTableView>(form, "DBGridEh2")->isEnabled());
     EXPECT_EQ(program.DBChart1.points(trace::SlotLayout::kUpperCompare1 + 2).size(), 250)
         << "the upper chart shows them again";
-    EXPECT_FALSE(form.mnUndoDelete->isEnabled());
+    EXPECT_FALSE(named<QAction>(form, "mnUndoDelete")->isEnabled());
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }

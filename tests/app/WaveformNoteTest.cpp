@@ -7,6 +7,7 @@
 #include "report/ReportParagraph.h"
 #include "report/ReportPdf.h"
 #include "store/DatasetTableModel.h"
+#include "support/Named.h"
 #include "support/PreviousLibrary.h"
 #include "support/RecordingMessages.h"
 #include "support/TempHome.h"
@@ -61,7 +62,7 @@ TEST(WaveformNote, typedThroughTheGridMenu_showsInGridAndReport_andStaysThroughC
         app::TForm1& form = program.Form1;
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        QTableView* grid = form.DBGridEh1;
+        QTableView* grid = named<QTableView>(form, "DBGridEh1");
         const int noteColumn = columnOf(grid, "NOTE");
         ASSERT_GE(noteColumn, 0);
         ASSERT_EQ(grid->model()->rowCount(), 3);
@@ -117,7 +118,7 @@ TEST(WaveformNote, typedThroughTheGridMenu_showsInGridAndReport_andStaysThroughC
         dm.t_master.edit();
         dm.t_master.fieldByName("PICTURE").setBool(true);
         dm.t_master.post();
-        form.SpeedButton_inc_ref_master->click();
+        named<QToolButton>(form, "SpeedButton_inc_ref_master")->click();
         ASSERT_EQ(dm.t_picture.recordCount(), 1);
         EXPECT_EQ(noteOf(dm.t_picture), kNote);
 
@@ -126,7 +127,7 @@ TEST(WaveformNote, typedThroughTheGridMenu_showsInGridAndReport_andStaysThroughC
         grid->setCurrentIndex(grid->model()->index(1, 1));
         QTest::keyClick(grid, Qt::Key_Delete);
         ASSERT_EQ(dm.t_master.recordCount(), 2);
-        form.mnUndoDelete->trigger();
+        named<QAction>(form, "mnUndoDelete")->trigger();
         ASSERT_EQ(dm.t_master.recordCount(), 3);
         EXPECT_EQ(noteOf(dm.t_master), kNote);
         EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();

@@ -7,10 +7,10 @@
 #include "SimProcess.h"
 
 #include "exchange/ExchangeEngine.h"
-#include "exchange/QtClock.h"
 #include "exchange/RsCommPort.h"
 #include "exchange/TForm2.h"
 #include "exchange/TfrmComm.h"
+#include "gui/QtClock.h"
 #include "store/IniFile.h"
 
 #include <QApplication>
@@ -28,25 +28,25 @@ namespace {
 
 // Real timers, with the 30-second silence after a write cut to the 2 seconds
 // of a read, so a refused write ends in the time of a read.
-class CappedClock final : public exchange::Clock {
+class CappedClock final : public gui::Clock {
 public:
-    std::unique_ptr<exchange::Timer> createTimer(std::function<void()> onTimeout) override {
+    std::unique_ptr<gui::Timer> createTimer(std::function<void()> onTimeout) override {
         return std::make_unique<Capped>(real_.createTimer(std::move(onTimeout)));
     }
     std::int64_t now() const override { return real_.now(); }
 
 private:
-    class Capped final : public exchange::Timer {
+    class Capped final : public gui::Timer {
     public:
-        explicit Capped(std::unique_ptr<exchange::Timer> inner) : Timer([] {}), inner_(std::move(inner)) {}
+        explicit Capped(std::unique_ptr<gui::Timer> inner) : Timer([] {}), inner_(std::move(inner)) {}
         void start(int ms) override { inner_->start(std::min(ms, ExchangeEngine::kReadSilence)); }
         void stop() override { inner_->stop(); }
         bool isActive() const override { return inner_->isActive(); }
 
     private:
-        std::unique_ptr<exchange::Timer> inner_;
+        std::unique_ptr<gui::Timer> inner_;
     };
-    exchange::QtClock real_;
+    gui::QtClock real_;
 };
 
 struct Row {

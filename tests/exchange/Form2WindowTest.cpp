@@ -2,8 +2,8 @@
 #include "Form2Fixture.h"
 #include "exchange/TfrmComm.h"
 
-#include "exchange/DbNavigator.h"
 #include "exchange/TForm2.h"
+#include "gui/DbNavigator.h"
 #include "store/DatasetTableModel.h"
 #include "support/WindowSystem.h"
 

@@ -4,10 +4,10 @@
 
 namespace exchange {
 
-class ManualClock::ManualTimer final : public Timer {
+class ManualClock::ManualTimer final : public gui::Timer {
 public:
     ManualTimer(ManualClock* clock, std::function<void()> onTimeout)
-        : Timer(std::move(onTimeout)), clock_(clock) {
+        : gui::Timer(std::move(onTimeout)), clock_(clock) {
         clock_->timers_.push_back(this);
     }
     void fire() const { timeout(); }
@@ -36,7 +36,7 @@ ManualClock::~ManualClock() {
     for (ManualTimer* t : timers_) t->detach();
 }
 
-std::unique_ptr<Timer> ManualClock::createTimer(std::function<void()> onTimeout) {
+std::unique_ptr<gui::Timer> ManualClock::createTimer(std::function<void()> onTimeout) {
     return std::make_unique<ManualTimer>(this, std::move(onTimeout));
 }
 

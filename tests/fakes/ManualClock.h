@@ -1,5 +1,5 @@
 #pragma once
-#include "exchange/Clock.h"
+#include "gui/Clock.h"
 
 #include <cstdint>
 #include <vector>
@@ -9,11 +9,11 @@ namespace exchange {
 // A clock that moves only when told to: tests and benchmarks advance it, and the
 // timers that fall due fire in order, each at its own time. Timers must not
 // outlive the clock.
-class ManualClock final : public Clock {
+class ManualClock final : public gui::Clock {
 public:
     ~ManualClock() override;
 
-    std::unique_ptr<Timer> createTimer(std::function<void()> onTimeout) override;
+    std::unique_ptr<gui::Timer> createTimer(std::function<void()> onTimeout) override;
 
     std::int64_t now() const override { return now_; }
     // Moves time forward by `milliseconds`, firing every timer due meanwhile.

@@ -5,9 +5,9 @@
 // ended with. The tests replay these files without the simulator.
 #include "exchange/CommandList.h"
 #include "exchange/ExchangeEngine.h"
-#include "exchange/QtClock.h"
 #include "exchange/RsCommPort.h"
 #include "exchange/SimProcess.h"
+#include "gui/QtClock.h"
 #include "store/IniFile.h"
 #include "support/Recording.h"
 #include "support/RecordingMessages.h"

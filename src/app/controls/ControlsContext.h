@@ -1,7 +1,7 @@
 #pragma once
 #include "app/controls/HandlerGuard.h"
 
-namespace exchange {
+namespace gui {
 class Clock;
 }
 namespace store {
@@ -29,7 +29,7 @@ struct ControlsContext {
     store::TDataModule1& dm;
     store::DataModuleHost& window;
     trace::TraceView& view;
-    exchange::Clock& clock;
+    gui::Clock& clock;
     const HandlerGuard& guard;
 };
 

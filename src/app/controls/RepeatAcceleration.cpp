@@ -2,7 +2,7 @@
 
 namespace app::controls {
 
-RepeatAcceleration::RepeatAcceleration(exchange::Clock& clock)
+RepeatAcceleration::RepeatAcceleration(gui::Clock& clock)
     : cngTimeout(clock, kInterval, [this] { ++repeatStep; }) {}
 
 void RepeatAcceleration::release() {

@@ -9,7 +9,7 @@ class RepeatAcceleration {
 public:
     static constexpr int kInterval = 500;
 
-    explicit RepeatAcceleration(exchange::Clock& clock);
+    explicit RepeatAcceleration(gui::Clock& clock);
 
     void start() { cngTimeout.start(); }
     void release();

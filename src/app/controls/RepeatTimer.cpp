@@ -2,7 +2,7 @@
 
 namespace app::controls {
 
-RepeatTimer::RepeatTimer(exchange::Clock& clock, int interval, std::function<void()> onTimer)
+RepeatTimer::RepeatTimer(gui::Clock& clock, int interval, std::function<void()> onTimer)
     : onTimer_(std::move(onTimer)), timer_(clock.createTimer([this] {
           // Re-armed before the handler runs, so that a handler may stop it.
           timer_->start(interval_);

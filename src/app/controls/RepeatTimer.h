@@ -1,5 +1,5 @@
 #pragma once
-#include "exchange/Clock.h"
+#include "gui/Clock.h"
 
 #include <functional>
 #include <memory>
@@ -13,7 +13,7 @@ namespace app::controls {
 // instead of waiting.
 class RepeatTimer {
 public:
-    RepeatTimer(exchange::Clock& clock, int interval, std::function<void()> onTimer);
+    RepeatTimer(gui::Clock& clock, int interval, std::function<void()> onTimer);
 
     void setInterval(int milliseconds);
     int interval() const { return interval_; }
@@ -23,7 +23,7 @@ public:
 
 private:
     std::function<void()> onTimer_;
-    std::unique_ptr<exchange::Timer> timer_;
+    std::unique_ptr<gui::Timer> timer_;
     int interval_;
 };
 

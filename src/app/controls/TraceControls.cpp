@@ -3,7 +3,7 @@
 namespace app::controls {
 
 TraceControls::TraceControls(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
-                             store::DataModuleHost& window, trace::TraceView& view, exchange::Clock& clock)
+                             store::DataModuleHost& window, trace::TraceView& view, gui::Clock& clock)
     : guard_([this] { stopAll(); }), ctx_{state, windowState, dm, window, view, clock, guard_},
       acceleration(clock), cursors(ctx_, acceleration), pointer(ctx_), pr(ctx_, acceleration), offset(ctx_),
       zoom(ctx_) {}

@@ -20,7 +20,7 @@ class TraceControls {
 
 public:
     TraceControls(store::ViewState& state, WindowState& windowState, store::TDataModule1& dm,
-                  store::DataModuleHost& window, trace::TraceView& view, exchange::Clock& clock);
+                  store::DataModuleHost& window, trace::TraceView& view, gui::Clock& clock);
 
     RepeatAcceleration acceleration; // cngTimeout
     CursorControls cursors;

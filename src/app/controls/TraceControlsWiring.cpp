@@ -1,7 +1,7 @@
 #include "app/controls/TraceControlsWiring.h"
 
 #include "app/TForm1.h"
-#include "exchange/QtClock.h"
+#include "gui/QtClock.h"
 #include "store/Numbers.h"
 #include "store/PrVelocity.h"
 #include "store/Units.h"
@@ -28,8 +28,8 @@ constexpr int kGrabPixels = 4;
 
 TraceControlsWiring::TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
                                          trace::TraceView& view, trace::ScreenChart& lowerChart,
-                                         exchange::Clock* clock)
-    : ownClock_(clock ? nullptr : std::make_unique<exchange::QtClock>()),
+                                         gui::Clock* clock)
+    : ownClock_(clock ? nullptr : std::make_unique<gui::QtClock>()),
       controls_(form.state(), form.windowState(), dm, window, view, clock ? *clock : *ownClock_),
       readout_(lowerChart), form_(form), chartView_(lowerChart.view()) {
     setObjectName(QStringLiteral("TraceControlsWiring"));

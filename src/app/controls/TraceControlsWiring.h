@@ -21,8 +21,7 @@ public:
     // Without a clock the timers run on Qt timers.
     // window: the main window's redraw entry points.
     TraceControlsWiring(TForm1& form, store::TDataModule1& dm, store::DataModuleHost& window,
-                        trace::TraceView& view, trace::ScreenChart& lowerChart,
-                        exchange::Clock* clock = nullptr);
+                        trace::TraceView& view, trace::ScreenChart& lowerChart, gui::Clock* clock = nullptr);
     ~TraceControlsWiring() override;
 
     TraceControls& controls() { return controls_; }
@@ -39,7 +38,7 @@ private:
     bool chartMouse(QEvent* event);
     bool chartKey(QEvent* event);
 
-    std::unique_ptr<exchange::Clock> ownClock_;
+    std::unique_ptr<gui::Clock> ownClock_;
     TraceControls controls_;
     PointerReadout readout_;
     TForm1& form_;

@@ -4,9 +4,9 @@
 #include "app/library/CompareGridModel.h"
 #include "app/library/LibraryColumns.h"
 #include "app/library/LibrarySelectionDelegate.h"
-#include "exchange/DbNavigator.h"
-#include "exchange/GridColumnFit.h"
-#include "exchange/GridPlaceholder.h"
+#include "gui/DbNavigator.h"
+#include "gui/GridColumnFit.h"
+#include "gui/GridPlaceholder.h"
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
@@ -32,20 +32,18 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
     setupGrid(form.DBGridEh3, new store::DatasetTableModel(dm.t_ku_list, LibraryColumns::prList(), this),
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
-    libraryHint_ = exchange::GridPlaceholder::attach(form.DBGridEh1, QString());
-    exchange::GridPlaceholder::attach(
-        form.DBGridEh2, tr("Compare library — mark waveforms in the library below and press Add"));
-    exchange::GridPlaceholder::attach(form.DBGridEh3, tr("Cable types and their PR — press + to add one"));
-    fits_ = {exchange::GridColumnFit::attach(form.DBGridEh1), exchange::GridColumnFit::attach(form.DBGridEh2),
-             exchange::GridColumnFit::attach(form.DBGridEh3)};
+    libraryHint_ = gui::GridPlaceholder::attach(form.DBGridEh1, QString());
+    gui::GridPlaceholder::attach(form.DBGridEh2,
+                                 tr("Compare library — mark waveforms in the library below and press Add"));
+    gui::GridPlaceholder::attach(form.DBGridEh3, tr("Cable types and their PR — press + to add one"));
+    fits_ = {gui::GridColumnFit::attach(form.DBGridEh1), gui::GridColumnFit::attach(form.DBGridEh2),
+             gui::GridColumnFit::attach(form.DBGridEh3)};
     showTypeColumns();
     connect(&form.state(), &store::ViewState::changed, this, &LibraryWiring::showTypeColumns);
 
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_master))
-        nav->setDataset(&dm.t_master);
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_picture))
-        nav->setDataset(&dm.t_picture);
-    if (auto* nav = qobject_cast<exchange::DbNavigator*>(form.Navigator_ku)) {
+    if (auto* nav = qobject_cast<gui::DbNavigator*>(form.Navigator_master)) nav->setDataset(&dm.t_master);
+    if (auto* nav = qobject_cast<gui::DbNavigator*>(form.Navigator_picture)) nav->setDataset(&dm.t_picture);
+    if (auto* nav = qobject_cast<gui::DbNavigator*>(form.Navigator_ku)) {
         nav->setDataset(&dm.t_ku_list);
         nav->setGrid(form.DBGridEh3);
     }

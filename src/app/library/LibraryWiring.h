@@ -12,10 +12,10 @@ class QMenu;
 class QPoint;
 class QTableView;
 
-namespace exchange {
+namespace gui {
 class GridColumnFit;
 class GridPlaceholder;
-} // namespace exchange
+} // namespace gui
 
 namespace store {
 class DatasetTableModel;
@@ -69,8 +69,8 @@ private:
     CompareLibrary compare_;
     LibraryGridEvents events_;
     TForm1& form_;
-    QVector<exchange::GridColumnFit*> fits_; // DBGridEh1, DBGridEh2, DBGridEh3
-    exchange::GridPlaceholder* libraryHint_ = nullptr;
+    QVector<gui::GridColumnFit*> fits_; // DBGridEh1, DBGridEh2, DBGridEh3
+    gui::GridPlaceholder* libraryHint_ = nullptr;
     int columnsShownFor_ = -1; // the type the columns were last shown for
 };
 

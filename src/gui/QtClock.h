@@ -1,9 +1,9 @@
 #pragma once
-#include "exchange/Clock.h"
+#include "gui/Clock.h"
 
 #include <QElapsedTimer>
 
-namespace exchange {
+namespace gui {
 
 // Timers on QTimer, for the running program.
 class QtClock final : public Clock {
@@ -16,4 +16,4 @@ private:
     QElapsedTimer elapsed_;
 };
 
-} // namespace exchange
+} // namespace gui

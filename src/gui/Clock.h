@@ -1,12 +1,12 @@
 #pragma once
-#include "exchange/Timer.h"
+#include "gui/Timer.h"
 
 #include <cstdint>
 #include <memory>
 
-namespace exchange {
+namespace gui {
 
-// Makes the timers of the exchange, so that tests can run them on a clock they advance.
+// Makes the timers of the exchange and of the windows, so that tests can run them on a clock they advance.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -15,4 +15,4 @@ public:
     virtual std::int64_t now() const = 0;
 };
 
-} // namespace exchange
+} // namespace gui

@@ -1,8 +1,8 @@
-#include "exchange/QtClock.h"
+#include "gui/QtClock.h"
 
 #include <QTimer>
 
-namespace exchange {
+namespace gui {
 
 namespace {
 class QtTimer final : public Timer {
@@ -25,4 +25,4 @@ std::unique_ptr<Timer> QtClock::createTimer(std::function<void()> onTimeout) {
     return std::make_unique<QtTimer>(std::move(onTimeout));
 }
 
-} // namespace exchange
+} // namespace gui

@@ -2,7 +2,7 @@
 #include <functional>
 #include <utility>
 
-namespace exchange {
+namespace gui {
 
 // A single-shot main-thread timer. start() restarts it when it is running.
 // What it runs on time-out is given when it is made.
@@ -21,4 +21,4 @@ private:
     std::function<void()> onTimeout_;
 };
 
-} // namespace exchange
+} // namespace gui

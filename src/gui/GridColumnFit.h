@@ -6,7 +6,7 @@
 
 class QTableView;
 
-namespace exchange {
+namespace gui {
 
 // Keeps every shown column of a grid wide enough that neither its title nor
 // any value it draws is cut: a column is the wider of its described width and
@@ -62,4 +62,4 @@ private:
     std::pair<int, int> shown_{0, -1};
 };
 
-} // namespace exchange
+} // namespace gui

@@ -1,4 +1,4 @@
-#include "exchange/DbNavigator.h"
+#include "gui/DbNavigator.h"
 
 #include "store/Dataset.h"
 #include "store/Messages.h"
@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-namespace exchange {
+namespace gui {
 
 namespace {
 const char* const kGlyphs[] = {"|<", "<", ">", ">|", "+", "-"};
@@ -65,4 +65,4 @@ void DbNavigator::editNewRow() {
     }
 }
 
-} // namespace exchange
+} // namespace gui

@@ -1,4 +1,4 @@
-#include "exchange/GridColumnFit.h"
+#include "gui/GridColumnFit.h"
 
 #include "store/DatasetTableModel.h"
 
@@ -11,7 +11,7 @@
 #include <QTableView>
 #include <algorithm>
 
-namespace exchange {
+namespace gui {
 
 GridColumnFit* GridColumnFit::attach(QTableView* grid) {
     auto* fit = new GridColumnFit(grid);
@@ -170,4 +170,4 @@ QVector<int> GridColumnFit::neededWidths(const Measure& m) const {
     return widths;
 }
 
-} // namespace exchange
+} // namespace gui

@@ -1,10 +1,10 @@
-#include "exchange/GridPlaceholder.h"
+#include "gui/GridPlaceholder.h"
 
 #include <QEvent>
 #include <QLabel>
 #include <QTableView>
 
-namespace exchange {
+namespace gui {
 
 namespace {
 constexpr int kMargin = 8;
@@ -44,4 +44,4 @@ bool GridPlaceholder::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace exchange
+} // namespace gui

@@ -5,7 +5,7 @@
 
 class QTableView;
 
-namespace exchange {
+namespace gui {
 
 // A grid without rows says what it would hold and how to fill it: a hint in
 // the middle of its empty area, gone as soon as the model has a row.
@@ -32,4 +32,4 @@ private:
     QPointer<QLabel> label_;
 };
 
-} // namespace exchange
+} // namespace gui

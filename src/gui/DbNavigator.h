@@ -8,7 +8,7 @@ namespace store {
 class Dataset;
 }
 
-namespace exchange {
+namespace gui {
 
 // A row of navigation buttons under a grid of the main window or the exchange
 // window: First, Prior, Next, Last and, when six hints are given, Insert and
@@ -32,4 +32,4 @@ private:
     QAbstractItemView* grid_ = nullptr;
 };
 
-} // namespace exchange
+} // namespace gui
