@@ -113,6 +113,7 @@ QString PortSettings::openFailureText(const ERsCommError& error) {
     case ERsCommError::Kind::DeviceMissing: return shown(kPortMissingText);
     // The fix for a refused port is one command, which the message gives exactly.
     case ERsCommError::Kind::AccessRefused:
+    case ERsCommError::Kind::LineLost:
     case ERsCommError::Kind::Other: break;
     }
     return error.message(); // an empty box would tell the user nothing
