@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     int direction = 1;
     for (int i = 0; i < kWarmUp + kSteps; ++i) {
-        const int shift = program.state.editSdvig.toInt();
+        const int shift = program.state.editSdvig();
         if (shift >= 100) direction = -1;
         if (shift <= -100) direction = 1;
         const double cpuStart = threadCpuMs();
@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
         cpu.push_back(threadCpuMs() - cpuStart);
     }
     const int stored = int(master.fieldByName(QStringLiteral("SDVIG")).asInteger());
-    if (stored != program.state.editSdvig.toInt()) {
-        std::fprintf(stderr, "offset_hold: stored SDVIG %d differs from the box %s\n", stored,
-                     qPrintable(program.state.editSdvig));
+    if (stored != program.state.editSdvig()) {
+        std::fprintf(stderr, "offset_hold: stored SDVIG %d differs from the box %d\n", stored,
+                     program.state.editSdvig());
         return 1;
     }
     printResult("wall", wall);

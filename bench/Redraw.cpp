@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     {
         Bench b(QStringLiteral("window"));
-        b.state.typeIndex = 1;
+        b.state.setTypeIndex(1);
         trace::TypePresets::SetWindowTypeMode(b.state, b.charts);
         for (int j = 0; j < 3; ++j)
             b.add(b.picture, QStringLiteral("KM-630 ver.1"), 1000, 0, QStringLiteral("pulse"),
@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
     }
     {
         Bench b(QStringLiteral("plan"));
-        b.state.typeIndex = 0;
+        b.state.setTypeIndex(0);
         trace::TypePresets::SetPlanTypeMode(b.state, b.charts);
         b.add(b.picture, QStringLiteral("KM-41A1 ver.5"), 50000, 1, QString(), Bench::waveform(0, 385, 1), 0);
         b.add(b.master, QStringLiteral("KM-41A1 ver.5"), 250, 1, QString(), Bench::waveform(0, 385, 2), 0);

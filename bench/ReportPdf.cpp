@@ -115,8 +115,8 @@ int main(int argc, char** argv) {
     }
 
     store::ViewState state;
-    state.typeIndex = 1;
-    state.title = QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]");
+    state.setTypeIndex(1);
+    state.setTitle(QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]"));
     report::Tform_print form;
     fillCharts(form);
     const QString path =

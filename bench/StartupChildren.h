@@ -25,7 +25,7 @@ public:
     void SetWaveformViewEnabled(bool) override {}
     void SetCompareGridEnabled(bool) override {}
     void applyDeviceFilter() override {
-        module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
+        module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex()));
     }
     void updateRange() override {}
     void redraw(int) override {

@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
     }
 
     store::ViewState state;
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     Host host;
     store::TDataModule1 dm(state, host);
     host.module = &dm;

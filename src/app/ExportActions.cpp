@@ -58,7 +58,7 @@ std::vector<exporter::Waveform> ExportActions::chosenWaveforms(Format format) co
     if (rows.empty() && library.isOpen() && !library.isEmpty() && library.recNo() >= 0)
         rows.push_back(library.recNo());
     const std::optional<int> type =
-        state_.typeIndex >= 0 ? std::optional<int>(state_.typeIndex) : std::nullopt;
+        state_.typeIndex() >= 0 ? std::optional<int>(state_.typeIndex()) : std::nullopt;
     std::vector<exporter::Waveform> waveforms;
     for (int row : rows) waveforms.push_back(exporter::DatasetRows::at(library, row, type));
     return waveforms;
@@ -93,7 +93,7 @@ QByteArray ExportActions::contents(Format format, QSize pictureSize,
 }
 
 std::optional<double> ExportActions::givenPr() const {
-    const double box = trace::TraceNumbers::readPR(state_.editKu);
+    const double box = trace::TraceNumbers::readPR(state_.editKu());
     const store::Dataset& library = dm_.t_master;
     const int speed = library.fieldIndex(QStringLiteral("SPEED"));
     if (!library.isOpen() || library.isEmpty() || library.recNo() < 0 || speed < 0) return box;

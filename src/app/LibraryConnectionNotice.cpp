@@ -25,7 +25,7 @@ LibraryConnectionNotice::LibraryConnectionNotice(QMainWindow& window, store::Vie
     store::setMessages(this);
     // Another library opened meanwhile sets its own title: the mark was the old one's.
     connect(&state_, &store::ViewState::changed, this, [this] {
-        if (isLost() && state_.title != markedTitle_) clear();
+        if (isLost() && state_.title() != markedTitle_) clear();
     });
 }
 
@@ -37,16 +37,15 @@ void LibraryConnectionNotice::lost(const QString& why) {
     if (isLost() || why.isEmpty()) return;
     why_ = why;
     told_ = false;
-    titleBefore_ = state_.title;
+    titleBefore_ = state_.title();
     markedTitle_ = tr("%1 - not reachable").arg(titleBefore_);
-    state_.title = markedTitle_;
+    state_.setTitle(markedTitle_);
     mark->setToolTip(why);
     mark->show();
     window_.statusBar()->clearMessage();
     // The loss is met inside some handler, often one whose error box is
     // about to say it: the message waits until that has had its turn.
     QTimer::singleShot(0, this, [this] { tellLoss(); });
-    state_.notify();
 }
 
 void LibraryConnectionNotice::tellLoss() {
@@ -61,11 +60,10 @@ void LibraryConnectionNotice::tellLoss() {
 
 void LibraryConnectionNotice::restored(const QString& library) {
     if (!isLost()) return;
-    const bool titleKept = state_.title == markedTitle_;
+    const bool titleKept = state_.title() == markedTitle_;
     clear();
-    if (titleKept) state_.title = titleBefore_;
+    if (titleKept) state_.setTitle(titleBefore_);
     window_.statusBar()->showMessage(tr("The library %1 answers again.").arg(library), kRestoredNoteMs);
-    state_.notify();
 }
 
 void LibraryConnectionNotice::clear() {

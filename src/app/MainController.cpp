@@ -27,23 +27,23 @@ MainController::MainController(store::ViewState& state, WindowState& windowState
 }
 
 void MainController::ApplyDeviceFilter() {
+    const store::ViewState::Batch batch(state_);
     // A type naming neither entry is shown as the first one, so the query is
     // always complete and the library never silently empty.
-    if (state_.typeIndex != 1) state_.typeIndex = 0;
-    showTypeCommands(windowState_, state_.typeIndex);
-    if (state_.typeIndex == 0) trace::TypePresets::SetPlanTypeMode(state_, charts_);
+    if (state_.typeIndex() != 1) state_.setTypeIndex(0);
+    showTypeCommands(windowState_, state_.typeIndex());
+    if (state_.typeIndex() == 0) trace::TypePresets::SetPlanTypeMode(state_, charts_);
     else trace::TypePresets::SetWindowTypeMode(state_, charts_);
-    const QString deviceType = store::TDataModule1::deviceTypeOf(state_.typeIndex);
+    const QString deviceType = store::TDataModule1::deviceTypeOf(state_.typeIndex());
     try {
         const store::TDataModule1::Purged purged = dm_.purgeCompareLibrary(deviceType);
         if (purged.count > 0) windows_.showNotice(compareEmptiedNotice(purged));
         dm_.applyTypeQuery(deviceType);
-        state_.maxScale = 60;
+        state_.setMaxScale(60);
     } catch (const std::exception&) {
         // Errors while rebuilding the query leave the grids with what the
         // datasets hold; the redraw below shows that state.
     }
-    state_.notify();
     window_.redraw(1);
 }
 
@@ -60,7 +60,7 @@ QString MainController::compareEmptiedNotice(const store::TDataModule1::Purged& 
 }
 
 void MainController::ComboBox_typeChange(int index) {
-    state_.typeIndex = index;
+    state_.setTypeIndex(index);
     ApplyDeviceFilter();
 }
 
@@ -104,7 +104,7 @@ void MainController::OpenDialogForm1FolderChange(const QString& folder) {
 }
 
 void MainController::bConnectClick() {
-    if (state_.typeIndex == 1) windows_.openWaveformFiles();
+    if (state_.typeIndex() == 1) windows_.openWaveformFiles();
     else windows_.connectInstrument();
 }
 

@@ -110,7 +110,7 @@ void MainProgram::connectInstrument() { dialogs->bConnectClick(); }
 void MainProgram::showPortSettings() { dialogs->mnOptionsClick(); }
 
 void MainProgram::importOldDatabase() {
-    tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex, dialogs->frmImport);
+    tools::ImportStarter::run(dialogs->Form2.core().executor(), state.typeIndex(), dialogs->frmImport);
 }
 
 void MainProgram::showAbout() { dialogs->mnAboutClick(); }
@@ -191,7 +191,7 @@ void MainProgram::connectWindow() {
     QObject::connect(Form1.btScreen, &QToolButton::clicked, [this] { toggles.btScreenClick(); });
     QObject::connect(Form1.mnScreen, &QAction::triggered, [this] { toggles.btScreenClick(); });
     QObject::connect(Form1.mnDifference, &QAction::toggled, [this](bool on) {
-        state.showDifference = on;
+        state.setShowDifference(on);
         store::showErrors([this] { redraw(0); });
     });
     QObject::connect(Form1.ComboBox_type, &QComboBox::activated,

@@ -4,7 +4,6 @@
 #include "app/WindowState.h"
 #include "store/IniFile.h"
 #include "store/Messages.h"
-#include "store/Numbers.h"
 #include "store/ProgramFolder.h"
 #include "store/ProgramTitle.h"
 #include "store/Units.h"
@@ -56,14 +55,15 @@ TForm1::TForm1(store::ViewState& state, WindowState& window, QWidget* parent)
 
 void TForm1::LoadSettings() {
     const ViewSettings s = ViewSettings::load(store::IniFile(store::settingsFilePath()));
-    state_.typeIndex = s.typeIndex;
+    const store::ViewState::Batch batch(state_);
+    state_.setTypeIndex(s.typeIndex);
     ComboBox_type->setCurrentIndex(s.typeIndex);
-    state_.editK1 = s.k1;
-    state_.posK1 = s.posK1;
-    state_.editK2 = s.k2;
-    state_.posK2 = s.posK2;
-    state_.editKu = s.ku;
-    state_.zoomCaption = s.zoom;
+    state_.setEditK1(s.k1);
+    state_.setPosK1(s.posK1);
+    state_.setEditK2(s.k2);
+    state_.setPosK2(s.posK2);
+    state_.setEditKu(s.ku);
+    state_.setZoomCaption(s.zoom);
     // The toggles run once on the inverse state so that picture, check mark and
     // line style all follow from one path.
     window_.aproksTag = s.smoothing ? 1 : 0;
@@ -77,13 +77,13 @@ void TForm1::LoadSettings() {
 void TForm1::SaveSettings() {
     store::IniFile ini(store::settingsFilePath());
     ViewSettings s;
-    s.typeIndex = state_.typeIndex < 0 ? 0 : state_.typeIndex;
-    s.k1 = state_.editK1;
-    s.posK1 = state_.posK1;
-    s.k2 = state_.editK2;
-    s.posK2 = state_.posK2;
-    s.ku = state_.editKu;
-    s.zoom = state_.zoomCaption;
+    s.typeIndex = state_.typeIndex() < 0 ? 0 : state_.typeIndex();
+    s.k1 = state_.editK1();
+    s.posK1 = state_.posK1();
+    s.k2 = state_.editK2();
+    s.posK2 = state_.posK2();
+    s.ku = state_.editKu();
+    s.zoom = state_.zoomCaption();
     s.smoothing = window_.aproksTag == 0;
     s.screenHidden = window_.screenTag != 0;
     s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
@@ -94,10 +94,10 @@ void TForm1::SaveSettings() {
 }
 
 void TForm1::FormCreate() {
-    state_.waveSource = 1;
+    state_.setWaveSource(1);
     DBGridEh1->setFocus();
-    state_.zoomMin = 1;
-    state_.zoomMax = 1;
+    state_.setZoomMin(1);
+    state_.setZoomMax(1);
     showState();
 }
 
@@ -142,19 +142,20 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
 }
 
 void TForm1::showState() {
-    setWindowTitle(state_.title);
+    setWindowTitle(state_.title());
     // The boxes keep metres; feet are shown here only.
-    Edit_k1->setText(store::Units::showText(state_.editK1));
-    Edit_k2->setText(store::Units::showText(state_.editK2));
-    Edit_l->setText(store::Units::showText(state_.editL));
+    Edit_k1->setText(store::Units::show(state_.editK1()));
+    Edit_k2->setText(store::Units::show(state_.editK2()));
+    Edit_l->setText(store::Units::show(state_.editL()));
     mnMetres->setChecked(store::Units::current() == store::LengthUnit::Metres);
     mnFeet->setChecked(store::Units::current() == store::LengthUnit::Feet);
-    Edit_ku->setText(store::localNumber(state_.editKu));
-    Edit_sdvig->setText(state_.editSdvig);
-    StatusPanel1->setText(state_.statusNote);
-    StatusPanel1->setToolTip(state_.statusNote);
-    Button_zoom->setText(state_.zoomCaption);
-    if (ComboBox_type->currentIndex() != state_.typeIndex) ComboBox_type->setCurrentIndex(state_.typeIndex);
+    Edit_ku->setText(state_.editKu().text());
+    Edit_sdvig->setText(QString::number(state_.editSdvig()));
+    StatusPanel1->setText(state_.statusNote());
+    StatusPanel1->setToolTip(state_.statusNote());
+    Button_zoom->setText(state_.zoomCaption().text());
+    if (ComboBox_type->currentIndex() != state_.typeIndex())
+        ComboBox_type->setCurrentIndex(state_.typeIndex());
     btConnect->setText(window_.connectCaption);
     mnConnect->setText(window_.mnConnectCaption);
     btImport->setEnabled(window_.importEnabled);

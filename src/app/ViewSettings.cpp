@@ -1,22 +1,17 @@
 #include "app/ViewSettings.h"
 
 #include "store/IniFile.h"
-#include "store/Numbers.h"
 #include "store/ShownValues.h"
-
-#include <cmath>
 
 namespace app {
 
 namespace {
 const QString kSection = QStringLiteral("Form1");
 
-// A box's text read back from the file: the boxes are parsed on every redraw,
-// so a damaged value ("abc", "1e400") reads as the key's default instead.
-QString readNumberText(const store::IniFile& ini, const char* key, const QString& def) {
-    const QString text = ini.readString(kSection, key, def);
-    const std::optional<double> value = store::parseNumber(text);
-    return value && std::isfinite(*value) ? text : def;
+// A box's number read back from the file with the decimals it was written
+// with; a damaged value ("abc", "1e400") reads as the key's default instead.
+store::ShownNumber readNumber(const store::IniFile& ini, const char* key, const store::ShownNumber& def) {
+    return store::ShownNumber::read(ini.readString(kSection, key, QString())).value_or(def);
 }
 } // namespace
 
@@ -31,12 +26,13 @@ QString typeCaption(int typeIndex) {
 ViewSettings ViewSettings::load(const store::IniFile& ini) {
     ViewSettings s;
     s.typeIndex = ini.readString(kSection, "Type", "KMX-417") == "KMX-419" ? 1 : 0;
-    s.k1 = readNumberText(ini, "K1", "0");
+    s.k1 = readNumber(ini, "K1", s.k1);
     s.posK1 = ini.readInteger(kSection, "POS_K1", 0);
-    s.k2 = readNumberText(ini, "K2", "0");
+    s.k2 = readNumber(ini, "K2", s.k2);
     s.posK2 = ini.readInteger(kSection, "POS_K2", 0);
-    s.ku = store::ShownValues::pr(readNumberText(ini, "KU", "1,500")).value_or(QStringLiteral("1,500"));
-    s.zoom = readNumberText(ini, "Zoom", "1");
+    const store::ShownNumber ku = readNumber(ini, "KU", s.ku);
+    if (store::ShownValues::prInRange(ku.value())) s.ku = ku;
+    s.zoom = readNumber(ini, "Zoom", s.zoom);
     s.smoothing = ini.readString(kSection, "Smoothing", "False") == "True";
     s.screenHidden = ini.readString(kSection, "Screen", "False") == "True";
     s.tableHeight = ini.readInteger(kSection, "Table_Height", 110);
@@ -47,12 +43,12 @@ ViewSettings ViewSettings::load(const store::IniFile& ini) {
 
 void ViewSettings::save(store::IniFile& ini) const {
     ini.writeString(kSection, "Type", typeCaption(typeIndex));
-    ini.writeString(kSection, "K1", k1);
+    ini.writeString(kSection, "K1", k1.text());
     ini.writeInteger(kSection, "POS_K1", posK1);
-    ini.writeString(kSection, "K2", k2);
+    ini.writeString(kSection, "K2", k2.text());
     ini.writeInteger(kSection, "POS_K2", posK2);
-    ini.writeString(kSection, "KU", ku);
-    ini.writeString(kSection, "Zoom", zoom);
+    ini.writeString(kSection, "KU", ku.text());
+    ini.writeString(kSection, "Zoom", zoom.text());
     ini.writeString(kSection, "Smoothing", smoothing ? "True" : "False");
     ini.writeString(kSection, "Screen", screenHidden ? "True" : "False");
     ini.writeInteger(kSection, "Table_Height", tableHeight);

@@ -91,7 +91,7 @@ void DeviceTransfers::Refresh() {
     ClearDeviceKu();
     ClearDeviceList();
     ClearCommands();
-    view_.typeIndex = state_.typeIndex;
+    view_.typeIndex = state_.typeIndex();
     // Only the short-frame instrument has a list of waveforms to read; for any
     // other type the list stays empty and no exchange starts.
     if (view_.typeIndex == 0) {
@@ -211,7 +211,7 @@ void DeviceTransfers::OpenDialog1FolderChange(const QString& folder) {
 
 void DeviceTransfers::ComboBox_type2Change(int index) {
     view_.typeIndex = index;
-    state_.typeIndex = index;
+    state_.setTypeIndex(index);
     mainWindow_.applyDeviceFilter();
     if (index == 0) hidePrPanels();
     notify();

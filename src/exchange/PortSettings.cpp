@@ -135,7 +135,7 @@ void PortSettings::FormActivate() {
     savedDevice_ = device_;
     savedDevTypeIndex_ = view_.devTypeIndex;
     readSettings(discover_());
-    const int type = state_.typeIndex;
+    const int type = state_.typeIndex();
     view_.devTypeIndex = type >= 0 && type < view_.devTypeItems.size() ? type : -1;
     view_.okEnabled = view_.devTypeIndex < kFirstDisabledEntry;
     view_.connectEnabled = view_.okEnabled;
@@ -201,7 +201,7 @@ void PortSettings::btOKClick() {
     detection_.stop();
     // Only an entry that the main window's type list has is copied to it.
     if (view_.devTypeIndex >= 0 && view_.devTypeIndex < kMainTypeEntries)
-        state_.typeIndex = view_.devTypeIndex;
+        state_.setTypeIndex(view_.devTypeIndex);
     mainWindow_.applyDeviceFilter();
     window_.closeDialog(true);
 }

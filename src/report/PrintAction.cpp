@@ -50,7 +50,7 @@ void fillColumns(Tform_print& form, const ReportSources& src) {
     if (src.masterCount > 0 && library.isOpen() && !library.isEmpty()) {
         const QString memo = library.fieldByName(QStringLiteral("MEMO")).asString();
         form.valueColumn(1)->lines = ParameterTable::column(
-            library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title), memo);
+            library, QStringLiteral("1"), ParameterTable::folderFromTitle(src.state.title()), memo);
         addKey(form, 1, trace::SlotLayout::kLowerCurrent);
     }
 
@@ -81,7 +81,7 @@ QString noteOf(const ReportSources& src) {
 void PrintAction::fill(Tform_print& form, const ReportSources& src, const QDateTime& printedAt) {
     const store::ViewState& state = src.state;
     form.showUpperChart(src.upperChartShown);
-    form.QRLabel_type->caption = titleFor(state.typeIndex);
+    form.QRLabel_type->caption = titleFor(state.typeIndex());
     form.QRSysData1->caption = QLocale().toString(printedAt, QLocale::ShortFormat);
     // Labels that name the length unit follow the unit chosen last.
     form.QRMemo1->lines = ParameterTable::rowLabels();

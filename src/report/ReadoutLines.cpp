@@ -1,6 +1,5 @@
 #include "report/ReadoutLines.h"
 
-#include "store/Numbers.h"
 #include "store/PrVelocity.h"
 #include "store/Units.h"
 #include "store/ViewState.h"
@@ -31,27 +30,27 @@ QStringList ReadoutLines::labels() {
 QString ReadoutLines::fixed7(double value) {
     if (!std::isfinite(value)) return QString::number(value);
     const double rounded = QString::number(value, 'g', 7).toDouble();
-    return trace::TraceNumbers::metres(rounded);
+    return trace::TraceNumbers::metres(rounded).text();
 }
 
 QStringList ReadoutLines::values(const store::ViewState& state, double axisMin, double axisMax) {
     using store::Units;
     const QString unit = Units::suffix();
     QString resolution;
-    if (state.typeIndex == 0 || state.typeIndex == 1) {
-        const double perPoint = state.typeIndex == 0 ? 0.004 : 0.002;
+    if (state.typeIndex() == 0 || state.typeIndex() == 1) {
+        const double perPoint = state.typeIndex() == 0 ? 0.004 : 0.002;
         resolution = fixed7(Units::toShown((axisMax - axisMin) * perPoint)) + unit;
     }
-    QString velocity = store::PrVelocity::brief(store::parseNumber(state.editKu).value_or(0));
+    QString velocity = store::PrVelocity::brief(state.editKu().value());
     if (velocity.isEmpty()) velocity = QStringLiteral(" ");
-    return {state.editKu,
-            state.zoomCaption,
+    return {state.editKu().text(),
+            state.zoomCaption().text(),
             resolution,
             fixed7(Units::toShown(axisMin)) + unit,
             velocity,
-            Units::showText(state.editK1) + unit,
-            Units::showText(state.editK2) + unit,
-            Units::showText(state.editL) + unit};
+            Units::show(state.editK1()) + unit,
+            Units::show(state.editK2()) + unit,
+            Units::show(state.editL()) + unit};
 }
 
 } // namespace report

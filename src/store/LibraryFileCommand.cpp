@@ -10,7 +10,6 @@ namespace store {
 void openChosenLibrary(TDataModule1& dm, ViewState& state, const QString& path, DataModuleHost& window) {
     if (path.isEmpty()) return;
     showErrors([&] { dm.openLibraryFile(path); });
-    state.notify();
     window.redraw(3);
 }
 

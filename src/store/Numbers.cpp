@@ -1,9 +1,7 @@
 #include "store/Numbers.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
-#include <stdexcept>
 
 namespace store {
 
@@ -15,13 +13,6 @@ std::optional<double> parseNumber(const QString& text) {
     const double v = QLocale::c().toDouble(t, &ok);
     if (!ok || !std::isfinite(v)) return std::nullopt;
     return v;
-}
-
-double toNumber(const QString& text) {
-    if (auto v = parseNumber(text)) return *v;
-    throw NumberFormatError(QCoreApplication::translate("Numbers", "'%1' is not a valid floating point value")
-                                .arg(text)
-                                .toStdString());
 }
 
 QString formatFixed(double value, int decimals) {

@@ -48,7 +48,7 @@ TDataModule1::TDataModule1(ViewState& state, DataModuleHost& host, QObject* pare
     t_picture.setTableName(QStringLiteral("master"));
     t_ku_list_temp.setTableName(QStringLiteral("list_ku_dev"));
     t_refl_list.setTableName(QStringLiteral("list_ref_dev"));
-    t_master.setSql(queryFor(deviceTypeOf(state_.typeIndex)));
+    t_master.setSql(queryFor(deviceTypeOf(state_.typeIndex())));
     t_master2.setTableName(QStringLiteral("master"));
 
     refreshLater_.setSingleShot(true);
@@ -148,8 +148,7 @@ void TDataModule1::openStore() {
                     .toStdString());
         restoreLocalLibrary(first);
     }
-    state_.title = titleFor(libraryPath());
-    state_.notify();
+    state_.setTitle(titleFor(libraryPath()));
 }
 
 void TDataModule1::restoreLocalLibrary(const StoreError& first) {
@@ -196,7 +195,6 @@ void TDataModule1::DataModuleCreate() {
     host_.applyDeviceFilter();
     if (MasterCount > 0) showCurrentRecord(t_master, true);
     else showEmptyLibrary();
-    state_.notify();
     host_.updateRange();
     host_.redraw(3);
     t_master.setTag(TagNormal);
@@ -208,8 +206,7 @@ void TDataModule1::openLibraryFile(const QString& path) {
     auto reopen = [this] {
         Database1.disconnect();
         Database3.disconnect();
-        state_.title = titleFor(libraryPath());
-        state_.notify();
+        state_.setTitle(titleFor(libraryPath()));
         Database1.connect();
         t_master.open();
         t_picture.open();
@@ -299,12 +296,12 @@ void TDataModule1::restoreLibraryIntoFolder(const QString& folder) {
 }
 
 bool TDataModule1::canUndoDelete() const {
-    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex));
+    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex()));
     return !deleted_.isEmpty() || (compare != purged_.end() && !compare->second.isEmpty());
 }
 
 bool TDataModule1::undoCompareRemoval() {
-    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex));
+    const auto compare = purged_.find(deviceTypeOf(state_.typeIndex()));
     if (compare == purged_.end() || compare->second.newestGroup(Database2) <= deleted_.newestGroup(Database1))
         return false;
     const QList<qint64> restored =
@@ -367,7 +364,6 @@ void TDataModule1::refreshLibraryViews() {
     }
     // The last waveform of the type went elsewhere: its values leave the boxes.
     if (MasterCount == 0) showEmptyLibrary();
-    state_.notify();
     host_.updateRange();
 }
 

@@ -68,6 +68,10 @@ public:
     static QString titleFor(const QString& libraryPath);
     // DEVICE_TYPE shown by a type entry (0 "KMX-417", 1 "KMX-419"; anything else as 0).
     static QString deviceTypeOf(int typeIndex);
+    // A row's SDVIG and ZOOM_L as their boxes show them: an empty or
+    // unreadable value shows the box's default (0 and 1).
+    static int shownOffset(const Field& sdvig);
+    static ShownNumber shownZoom(const Field& zoomL);
     static QString queryFor(const QString& deviceType);
 
     // Start-up: opens the store, sets the title, applies the type filter

@@ -1,39 +1,45 @@
 // The event handlers of TDataModule1.
-#include "store/Numbers.h"
 #include "store/ShownValues.h"
 #include "store/TDataModule1.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace store {
 
 namespace {
-const QString kDefaultKu = QStringLiteral("1,5");
-const QString kDefaultSdvig = QStringLiteral("0");
-const QString kDefaultZoom = QStringLiteral("1");
-
-// A stored number shown in a box; an empty or unreadable value shows the box's
-// default, because the boxes are parsed again on every redraw.
-QString numberText(const Field& f, const QString& def) {
-    const QString text = f.asString();
-    return parseNumber(text) ? text : def;
-}
+const ShownNumber kDefaultKu{1.5, 1};
+const ShownNumber kDefaultZoom{1, 0};
 } // namespace
 
+int TDataModule1::shownOffset(const Field& sdvig) {
+    const std::optional<ShownNumber> n = ShownNumber::read(sdvig.asString());
+    if (!n) return 0;
+    return int(
+        std::clamp<double>(n->value(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+ShownNumber TDataModule1::shownZoom(const Field& zoomL) {
+    return ShownNumber::read(zoomL.asString()).value_or(kDefaultZoom);
+}
+
 void TDataModule1::showCurrentRecord(Dataset& ds, bool withSpeed) {
+    const ViewState::Batch batch(state_);
     if (withSpeed) {
         // A PR outside 1..3 would make every distance meaningless: the box keeps to its range.
-        state_.editKu =
-            ShownValues::pr(ds.fieldByName(QStringLiteral("SPEED")).asString()).value_or(kDefaultKu);
-        state_.waveSource = 1;
+        const std::optional<QString> pr = ShownValues::pr(ds.fieldByName(QStringLiteral("SPEED")).asString());
+        state_.setEditKu(pr ? ShownNumber::read(*pr).value_or(kDefaultKu) : kDefaultKu);
+        state_.setWaveSource(1);
     }
-    state_.editSdvig = numberText(ds.fieldByName(QStringLiteral("SDVIG")), kDefaultSdvig);
-    if (state_.typeIndex == 0)
-        state_.zoomCaption = numberText(ds.fieldByName(QStringLiteral("ZOOM_L")), kDefaultZoom);
+    state_.setEditSdvig(shownOffset(ds.fieldByName(QStringLiteral("SDVIG"))));
+    if (state_.typeIndex() == 0) state_.setZoomCaption(shownZoom(ds.fieldByName(QStringLiteral("ZOOM_L"))));
 }
 
 void TDataModule1::showEmptyLibrary() {
-    state_.editKu = kDefaultKu;
-    state_.editSdvig = kDefaultSdvig;
-    state_.zoomCaption = kDefaultZoom;
+    const ViewState::Batch batch(state_);
+    state_.setEditKu(kDefaultKu);
+    state_.setEditSdvig(0);
+    state_.setZoomCaption(kDefaultZoom);
 }
 
 void TDataModule1::t_masterAfterOpen(Dataset& ds) {
@@ -51,10 +57,7 @@ void TDataModule1::t_masterAfterDelete(Dataset&) {
     host_.SetWaveformViewEnabled(MasterCount != 0);
 }
 
-void TDataModule1::t_masterBeforeScroll(Dataset&) {
-    state_.zoomCaption = kDefaultZoom;
-    state_.notify();
-}
+void TDataModule1::t_masterBeforeScroll(Dataset&) { state_.setZoomCaption(kDefaultZoom); }
 
 void TDataModule1::ds_masterDataChange(Dataset& ds) {
     if (MasterCount <= 0) return;
@@ -63,12 +66,13 @@ void TDataModule1::ds_masterDataChange(Dataset& ds) {
         return;
     }
     if (ds.state() == DatasetState::Browse) {
+        // The boxes, the range and the redraw shown once.
+        const ViewState::Batch batch(state_);
         if (ds.isEmpty()) {
             showEmptyLibrary();
         } else {
             showCurrentRecord(ds, true);
         }
-        state_.notify();
         host_.updateRange();
         host_.redraw(1);
     }
@@ -79,18 +83,20 @@ void TDataModule1::t_pictureAfterScroll(Dataset& ds) {
     if (ds.isEmpty()) return;
     if (ds.tag() == TagScan) {
         const qint64 scale = ds.fieldByName(QStringLiteral("SCALE")).asInteger();
-        if (scale > state_.maxScale) state_.maxScale = static_cast<double>(scale);
+        if (double(scale) > state_.maxScale()) state_.setMaxScale(double(scale));
         return;
     }
     if (ds.tag() == TagQuiet) {
         ds.setTag(TagNormal);
         return;
     }
-    state_.waveSource = 2;
-    showCurrentRecord(ds, false);
-    state_.notify();
+    {
+        const ViewState::Batch batch(state_);
+        state_.setWaveSource(2);
+        showCurrentRecord(ds, false);
+    }
     // The difference trace follows the compare grid's selection in either view.
-    if (state_.typeIndex == 0 || state_.showDifference) host_.redraw(1);
+    if (state_.typeIndex() == 0 || state_.showDifference()) host_.redraw(1);
     ds.setTag(TagNormal);
 }
 

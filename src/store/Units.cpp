@@ -41,6 +41,12 @@ QString Units::format(double metres, int decimals) {
     return formatFixed(toShown(metres) + 0.0, decimals);
 }
 
+QString Units::show(const ShownNumber& metres) {
+    return shownUnit == LengthUnit::Metres ? metres.text() : format(metres.value());
+}
+
+QString Units::show(const std::optional<ShownNumber>& metres) { return metres ? show(*metres) : QString(); }
+
 QString Units::showText(const QString& metresText) {
     if (shownUnit == LengthUnit::Metres) return localNumber(metresText);
     const std::optional<double> metres = parseNumber(metresText);

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/ShownNumber.h"
+
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -35,9 +37,13 @@ public:
     // A distance for a box or readout: the shown unit, fixed decimals, the
     // locale's separator, without the suffix; never "-0,00".
     static QString format(double metres, int decimals = 2);
-    // A box's metres text as it is shown: the text itself in metres (so the
-    // window reads exactly as the boxes are kept), converted in feet; text
-    // that is no number is shown as it is.
+    // A box's metres as it is shown: as kept in metres (so the window reads
+    // exactly as the boxes are kept), converted in feet with 2 decimals.
+    static QString show(const ShownNumber& metres);
+    // Edit_l's distance; empty before the cursors are placed.
+    static QString show(const std::optional<ShownNumber>& metres);
+    // A row's metres text (SCALE) as it is shown: the text itself in metres,
+    // converted in feet; text that is no number is shown as it is.
     static QString showText(const QString& metresText);
 
     // The settings file's word for a unit: "m" or "ft". Anything else,

@@ -20,11 +20,11 @@ void CursorMarks::show() {
     const bool feet = store::Units::current() == store::LengthUnit::Feet;
     const QString m = feet ? QCoreApplication::translate("CursorMarks", "%1 ft")
                            : QCoreApplication::translate("CursorMarks", "%1 m");
-    chart_.setLineLabel(SlotLayout::kCursorK1, m.arg(store::Units::showText(state_.editK1)));
-    chart_.setLineLabel(SlotLayout::kCursorK2, m.arg(store::Units::showText(state_.editK2)));
+    chart_.setLineLabel(SlotLayout::kCursorK1, m.arg(store::Units::show(state_.editK1())));
+    chart_.setLineLabel(SlotLayout::kCursorK2, m.arg(store::Units::show(state_.editK2())));
     chart_.setSpanLabel((feet ? QCoreApplication::translate("CursorMarks", "L = %1 ft")
                               : QCoreApplication::translate("CursorMarks", "L = %1 m"))
-                            .arg(store::Units::showText(state_.editL)));
+                            .arg(store::Units::show(state_.editL())));
 }
 
 } // namespace trace

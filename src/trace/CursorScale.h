@@ -21,7 +21,7 @@ struct CursorScale {
     double highest = 0;
 
     // From where the last redraw put the samples and the PR box; throws
-    // store::NumberFormatError on a PR box that is no number above zero.
+    // store::NumberFormatError on a PR box not above zero.
     static CursorScale of(const store::ViewState& state, const RenderScale& drawn);
 
     bool valid() const { return step > 0; }

@@ -1,6 +1,5 @@
 #include "trace/Cursors.h"
 
-#include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
 #include "trace/CursorScale.h"
@@ -12,9 +11,16 @@
 
 namespace trace {
 
-QString& Cursors::box(int cursor) const { return cursor == 1 ? state_.editK1 : state_.editK2; }
+const store::ShownNumber& Cursors::box(int cursor) const {
+    return cursor == 1 ? state_.editK1() : state_.editK2();
+}
 
-int& Cursors::position(int cursor) const { return cursor == 1 ? state_.posK1 : state_.posK2; }
+int Cursors::position(int cursor) const { return cursor == 1 ? state_.posK1() : state_.posK2(); }
+
+void Cursors::setPosition(int cursor, int position) {
+    if (cursor == 1) state_.setPosK1(position);
+    else state_.setPosK2(position);
+}
 
 bool Cursors::written(int cursor) const {
     const Mark& mark = marks_[cursor - 1];
@@ -22,11 +28,11 @@ bool Cursors::written(int cursor) const {
 }
 
 double Cursors::shown(int cursor) const {
-    return written(cursor) ? marks_[cursor - 1].metres : store::toNumber(box(cursor));
+    return written(cursor) ? marks_[cursor - 1].metres : box(cursor).value();
 }
 
 double Cursors::wanted(int cursor) const {
-    return written(cursor) ? marks_[cursor - 1].wanted : store::toNumber(box(cursor));
+    return written(cursor) ? marks_[cursor - 1].wanted : box(cursor).value();
 }
 
 void Cursors::DrawCursor(int cursor, double x, const CursorScale& scale) { DrawCursor(cursor, x, x, scale); }
@@ -38,15 +44,17 @@ void Cursors::DrawCursor(int cursor, double x, double chosen, const CursorScale&
     lower.clear(slot);
     lower.addPoint(slot, x, yMin);
     lower.addPoint(slot, x, yMax);
-    box(cursor) = TraceNumbers::metres(x);
-    position(cursor) = scale.nearest(x);
-    marks_[cursor - 1] = {box(cursor), x, scale.pr, chosen};
+    const store::ShownNumber shown = TraceNumbers::metres(x);
+    if (cursor == 1) state_.setEditK1(shown);
+    else state_.setEditK2(shown);
+    setPosition(cursor, scale.nearest(x));
+    marks_[cursor - 1] = {shown, x, scale.pr, chosen};
 }
 
 void Cursors::distanceBetween() {
-    const double k1 = std::round(store::toNumber(state_.editK1) * 100);
-    const double k2 = std::round(store::toNumber(state_.editK2) * 100);
-    state_.editL = TraceNumbers::metres(std::fabs(k1 - k2) * 0.01);
+    const double k1 = std::round(state_.editK1().value() * 100);
+    const double k2 = std::round(state_.editK2().value() * 100);
+    state_.setEditL(TraceNumbers::metres(std::fabs(k1 - k2) * 0.01));
 }
 
 void Cursors::StepCursor(int cursor, int delta) {
@@ -57,21 +65,22 @@ void Cursors::StepCursor(int cursor, int delta) {
     const double x = scale.distance(double(to));
     // Held to the window, a cursor outside it would jump against the button.
     if (delta > 0 ? x < now : x > now) return;
+    const store::ViewState::Batch batch(state_);
     DrawCursor(cursor, x, scale);
     distanceBetween();
-    state_.notify();
 }
 
 bool Cursors::PlaceCursor(int cursor, double metres) {
     const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid() || !std::isfinite(metres)) return false;
+    const store::ViewState::Batch batch(state_);
     DrawCursor(cursor, scale.visible(metres), scale);
     distanceBetween();
-    state_.notify();
     return true;
 }
 
 void Cursors::placeBoth(std::array<double, 2> x, std::array<double, 2> chosen, const CursorScale& scale) {
+    const store::ViewState::Batch batch(state_);
     DrawCursor(1, x[0], chosen[0], scale);
     DrawCursor(2, x[1], chosen[1], scale);
     distanceBetween();
@@ -103,8 +112,9 @@ void Cursors::PositionsFromMetres() {
     const CursorScale scale = CursorScale::of(state_, drawn_);
     if (!scale.valid()) return;
     const double x1 = shown(1), x2 = shown(2);
-    position(1) = scale.nearest(x1);
-    position(2) = scale.nearest(x2);
+    const store::ViewState::Batch batch(state_);
+    setPosition(1, scale.nearest(x1));
+    setPosition(2, scale.nearest(x2));
 }
 
 } // namespace trace

@@ -1,5 +1,6 @@
 #pragma once
-#include <QString>
+#include "store/ShownNumber.h"
+
 #include <array>
 
 namespace store {
@@ -17,9 +18,9 @@ struct RenderScale;
 // stands at that distance; Edit_l is the distance between the two boxes. Its
 // position (PosK1, PosK2) is the nearest sample of the "KMX-417" plan or point
 // of the "KMX-419" window. Every operation writes box, line, position and
-// Edit_l together, so they never disagree. cursor: 1 = K1, 2 = K2. A box or
-// the PR box that does not hold a number raises store::NumberFormatError; the
-// conversions read both boxes before they rewrite either.
+// Edit_l together, so they never disagree. cursor: 1 = K1, 2 = K2. A PR box
+// not above zero raises store::NumberFormatError; the conversions read both
+// boxes before they rewrite either.
 class Cursors {
 public:
     Cursors(store::ViewState& state, ChartSet& charts, const RenderScale& drawn)
@@ -56,14 +57,15 @@ private:
     // What a box was last given: the exact distance and the PR it was shown
     // at, and the distance the user chose, which an end it was held to hides.
     struct Mark {
-        QString text;
+        store::ShownNumber text;
         double metres = 0;
         double pr = 0;
         double wanted = 0;
     };
 
-    QString& box(int cursor) const;
-    int& position(int cursor) const;
+    const store::ShownNumber& box(int cursor) const;
+    int position(int cursor) const;
+    void setPosition(int cursor, int position);
     // The box still holds what this class last wrote into it.
     bool written(int cursor) const;
     // The cursor's displayed distance: exactly where it was put, unless its

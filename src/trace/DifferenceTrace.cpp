@@ -57,15 +57,15 @@ void DifferenceTrace::draw(const TraceContext& ctx) {
     const ChartPair lower = ctx.charts.lower();
     const int slot = SlotLayout::kLowerDifference;
     const store::ViewState& st = ctx.state;
-    if (!st.showDifference || ctx.master.recordCount() == 0 || ctx.picture.recordCount() == 0 ||
-        (st.typeIndex != 0 && st.typeIndex != 1)) {
+    if (!st.showDifference() || ctx.master.recordCount() == 0 || ctx.picture.recordCount() == 0 ||
+        (st.typeIndex() != 0 && st.typeIndex() != 1)) {
         hide(lower);
         return;
     }
-    const StoredTrace a = StoredTrace::of(WaveRecord::read(ctx.master), st.typeIndex);
-    const StoredTrace b = StoredTrace::of(WaveRecord::read(ctx.picture), st.typeIndex);
+    const StoredTrace a = StoredTrace::of(WaveRecord::read(ctx.master), st.typeIndex());
+    const StoredTrace b = StoredTrace::of(WaveRecord::read(ctx.picture), st.typeIndex());
     lower.clear(slot);
-    lower.addPoints(slot, points(a, b, TraceNumbers::readPR(st.editKu), lower.axisMin(Axis::Bottom),
+    lower.addPoints(slot, points(a, b, TraceNumbers::readPR(st.editKu()), lower.axisMin(Axis::Bottom),
                                  lower.axisMax(Axis::Bottom)));
     // Numbers only: with both names the entry would crowd the plot out.
     lower.setLegendName(slot, QCoreApplication::translate("trace::DifferenceTrace", "№ %1 minus № %2")

@@ -36,12 +36,12 @@ void PlanRenderer::RenderPlanView() {
     range_.ComputeMaxScale();
 
     Grid grid;
-    grid.pr = TraceNumbers::readPR(st.editKu);
-    grid.maxScale = st.maxScale;
-    grid.step = TraceNumbers::trunc64(st.maxScale * 100 / kSamples);
+    grid.pr = TraceNumbers::readPR(st.editKu());
+    grid.maxScale = st.maxScale();
+    grid.step = TraceNumbers::trunc64(st.maxScale() * 100 / kSamples);
     grid.stepPR = grid.step / grid.pr * 1.5;
 
-    store::Dataset& source = st.waveSource == 1 ? ctx_.master : ctx_.picture;
+    store::Dataset& source = st.waveSource() == 1 ? ctx_.master : ctx_.picture;
     if (grid.step <= 0 || source.recordCount() == 0) {
         charts.hideCurrent();
         charts.hideCompareFrom(0);

@@ -1,7 +1,5 @@
 #include "trace/RangeTables.h"
 
-#include "store/Numbers.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -22,11 +20,9 @@ int RangeTables::planIndex(double scale) { return indexIn(plan, scale); }
 
 int RangeTables::windowIndex(double scale) { return indexIn(window, scale); }
 
-int RangeTables::zoomIndex(const QString& caption) {
-    const auto value = store::parseNumber(caption);
-    if (!value) return -1;
+int RangeTables::zoomIndex(double factor) {
     for (std::size_t i = 0; i < zoom.size(); ++i)
-        if (*value == zoom[i]) return int(i);
+        if (factor == zoom[i]) return int(i);
     return -1;
 }
 

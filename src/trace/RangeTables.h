@@ -19,8 +19,8 @@ public:
     // Index of an exact table value, -1 when absent.
     static int planIndex(double scale);
     static int windowIndex(double scale);
-    // Index of the zoom caption ("1", "2", ... "16"), -1 for any other text.
-    static int zoomIndex(const QString& caption);
+    // Index of the zoom caption's factor (1, 2, ... 16), -1 for any other.
+    static int zoomIndex(double factor);
 
     // Raw metres per stored sample of a "KMX-419" record; 0 when SCALE is not
     // a range of the table.

@@ -24,20 +24,20 @@ int TraceNumbers::truncInt(double value) {
     return int(v);
 }
 
-double TraceNumbers::readPR(const QString& box) {
-    const double pr = store::toNumber(box);
-    if (pr <= 0)
+double TraceNumbers::readPR(const store::ShownNumber& box) {
+    const double pr = box.value();
+    if (!(pr > 0))
         throw store::NumberFormatError(
             QCoreApplication::translate("trace::TraceNumbers",
                                         "'%1' is not a valid propagation ratio (PR must be above zero)")
-                .arg(box)
+                .arg(box.text())
                 .toStdString());
     return pr;
 }
 
-QString TraceNumbers::metres(double value) {
+store::ShownNumber TraceNumbers::metres(double value) {
     // Adding 0.0 turns -0 into 0, so a cursor at the origin never reads "-0,00".
-    return store::formatFixed(value + 0.0, 2);
+    return store::ShownNumber::rounded(value + 0.0, 2);
 }
 
 } // namespace trace

@@ -1,4 +1,6 @@
 #pragma once
+#include "store/ShownNumber.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -12,12 +14,12 @@ public:
     static qint64 trunc64(double value);
     static int truncInt(double value);
 
-    // PR from the PR box: a number (',' or '.') above zero; throws
+    // PR from the PR box when it is above zero; throws
     // store::NumberFormatError with a readable message otherwise.
-    static double readPR(const QString& box);
+    static double readPR(const store::ShownNumber& box);
 
-    // A distance for a box: fixed, 2 decimals, the locale's separator.
-    static QString metres(double value);
+    // A distance for a box: 2 decimals, rounded as the box shows it.
+    static store::ShownNumber metres(double value);
 };
 
 } // namespace trace

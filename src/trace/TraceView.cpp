@@ -1,6 +1,5 @@
 #include "trace/TraceView.h"
 
-#include "store/Numbers.h"
 #include "store/UnreachableRead.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
@@ -17,23 +16,24 @@ TraceView::TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& 
       cursors_(state, charts, drawn_) {}
 
 void TraceView::Redraw(int mode) {
+    const store::ViewState::Batch batch(ctx_.state);
+    ctx_.state.countDrawing();
     // A record may carry a PR that is no distance scale at all (the instrument
     // stores -1,500 for one of its codes): its traces are hidden and the status
     // bar says why, so that the record can still be selected, renamed, deleted
     // or given another PR.
     if (!prAboveZero()) {
         ctx_.charts.hideTraces();
-        ctx_.state.statusNote =
+        ctx_.state.setStatusNote(
             QCoreApplication::translate("trace::TraceView",
                                         "PR %1 is not above zero: the waveforms are not drawn")
-                .arg(ctx_.state.editKu);
-        ctx_.state.notify();
+                .arg(ctx_.state.editKu().text()));
         return;
     }
-    ctx_.state.statusNote.clear();
+    ctx_.state.setStatusNote(QString());
     try {
-        if (ctx_.state.typeIndex == 0) plan_.RenderPlanView();
-        else if (ctx_.state.typeIndex == 1) window_.RenderWindowView();
+        if (ctx_.state.typeIndex() == 0) plan_.RenderPlanView();
+        else if (ctx_.state.typeIndex() == 1) window_.RenderWindowView();
         DifferenceTrace::draw(ctx_);
         placeCursors(mode);
         LegendNames::nameTraces(ctx_);
@@ -41,19 +41,12 @@ void TraceView::Redraw(int mode) {
         // Moving through the grid of a lost server library: what is drawn
         // stays, and no box at each row; the loss is told once by whoever
         // watches the connection.
-        ctx_.state.statusNote = QCoreApplication::translate(
-            "trace::TraceView", "The waveform cannot be read while its library is not reachable");
-    } catch (...) {
-        ctx_.state.notify();
-        throw;
+        ctx_.state.setStatusNote(QCoreApplication::translate(
+            "trace::TraceView", "The waveform cannot be read while its library is not reachable"));
     }
-    ctx_.state.notify();
 }
 
-bool TraceView::prAboveZero() const {
-    const std::optional<double> pr = store::parseNumber(ctx_.state.editKu);
-    return pr && *pr > 0;
-}
+bool TraceView::prAboveZero() const { return ctx_.state.editKu().value() > 0; }
 
 // The cursors follow the view just drawn; they stay as they are when it shows nothing.
 void TraceView::placeCursors(int mode) {

@@ -23,10 +23,9 @@ public:
 
     TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& master, store::Dataset& picture);
 
-    // A PR box that is not a number above zero hides every trace and sets the
-    // state's status note instead of drawing. Throws store::NumberFormatError
-    // when a cursor box is not a number and store::StoreError when a record cannot be read; the state's
-    // changed() is emitted either way.
+    // A PR box not above zero hides every trace and sets the state's status
+    // note instead of drawing. Throws store::StoreError when a record cannot
+    // be read; the state's changed() comes once, at the end, either way.
     void Redraw(int mode);
     void ComputeMaxScale() { range_.ComputeMaxScale(); }
     void UpdateRange() { range_.UpdateRange(); }

@@ -6,16 +6,15 @@
 namespace trace {
 
 void TypePresets::SetPlanTypeMode(store::ViewState& state, const ChartSet& charts) {
-    state.maxScale = 250;
+    state.setMaxScale(250);
     charts.setInvertedStairsOnTraces(false);
-    state.notify();
 }
 
 void TypePresets::SetWindowTypeMode(store::ViewState& state, const ChartSet& charts) {
-    state.zoomCaption = QStringLiteral("1");
-    state.maxScale = 62.5;
+    const store::ViewState::Batch batch(state);
+    state.setZoomCaption({1, 0});
+    state.setMaxScale(62.5);
     charts.setInvertedStairsOnTraces(true);
-    state.notify();
 }
 
 } // namespace trace

@@ -22,8 +22,8 @@ void WindowRenderer::RenderWindowView() {
     const ChartSet& charts = ctx_.charts;
     range_.ComputeMaxScale();
 
-    const int r = RangeTables::windowIndex(st.maxScale);
-    const int zoom = RangeTables::zoomIndex(st.zoomCaption);
+    const int r = RangeTables::windowIndex(st.maxScale());
+    const int zoom = RangeTables::zoomIndex(st.zoomCaption().value());
     if (r < 0 || zoom < 0) {
         ctx_.drawn.windowStep = 0;
         charts.hideCurrent();
@@ -38,21 +38,21 @@ void WindowRenderer::RenderWindowView() {
     const double length = RangeTables::window[r - z];
     v.windowStep = length * 0.002;
     v.overviewStep = RangeTables::window[r] * 0.002;
-    const double anchor = std::isfinite(st.zoomAnchor) ? st.zoomAnchor : 0;
+    const double anchor = std::isfinite(st.zoomAnchor()) ? st.zoomAnchor() : 0;
     v.windowStart = anchor - 250 * v.windowStep;
     v.windowEnd = anchor + 250 * v.windowStep;
     if (v.windowStart < 0) {
         v.windowStart = 0;
         v.windowEnd = length;
     }
-    if (v.windowEnd > st.maxScale) {
-        v.windowEnd = st.maxScale;
-        v.windowStart = st.maxScale - length;
+    if (v.windowEnd > st.maxScale()) {
+        v.windowEnd = st.maxScale();
+        v.windowStart = st.maxScale() - length;
     }
     ctx_.drawn.windowStep = v.windowStep;
     ctx_.drawn.windowStart = v.windowStart;
 
-    v.pr = TraceNumbers::readPR(st.editKu);
+    v.pr = TraceNumbers::readPR(st.editKu());
     const double toShown = 1.5 / v.pr;
     const double overviewPR = v.overviewStep * toShown;
     const double startPR = v.windowStart * toShown;

@@ -27,7 +27,7 @@ public:
     void SetWaveformViewEnabled(bool enabled) override { viewEnabled = enabled; }
     void SetCompareGridEnabled(bool enabled) override { compareGridEnabled = enabled; }
     void applyDeviceFilter() override {
-        if (dm) dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex));
+        if (dm) dm->applyTypeQuery(store::TDataModule1::deviceTypeOf(state.typeIndex()));
     }
     void updateRange() override {
         calls << QStringLiteral("range");

@@ -38,19 +38,19 @@ TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
     addWaveform(dm.t_master, QStringLiteral("plan"), 0);
     window.redraw(trace::TraceView::Both);
     QTest::mousePress(named<QToolButton>(form, "SpeedButton_k1_inc"), Qt::LeftButton);
-    EXPECT_EQ(state.posK1, 1);
+    EXPECT_EQ(state.posK1(), 1);
     clock.advance(600); // 500 ms in a step of 1, 600 ms in a step of 2
-    EXPECT_EQ(state.posK1, 4);
+    EXPECT_EQ(state.posK1(), 4);
     QTest::mouseRelease(named<QToolButton>(form, "SpeedButton_k1_inc"), Qt::LeftButton);
     EXPECT_EQ(controls.acceleration.repeatStep, 1);
     EXPECT_EQ(clock.untilNext(), -1);
 
     QTest::mouseClick(named<QToolButton>(form, "SpeedButton_ku_inc"), Qt::LeftButton);
-    EXPECT_EQ(state.editKu, "1,501");
+    EXPECT_EQ(state.editKu().text(), "1,501");
     windowState.zoomControlsEnabled = true;
-    state.typeIndex = 1;
-    state.zoomMax = 2;
-    state.notify();
+    state.setTypeIndex(1);
+    state.setZoomMax(2);
+    windowState.notify();
     QTest::mouseClick(named<QToolButton>(form, "SpeedButton_zoom_inc"), Qt::LeftButton);
     EXPECT_EQ(named<QPushButton>(form, "Button_zoom")->text(), "2");
     QTest::mouseClick(named<QPushButton>(form, "Button_zoom"), Qt::LeftButton);

@@ -4,6 +4,7 @@
 #include "store/Numbers.h"
 #include "support/Named.h"
 #include "support/RecordingMessages.h"
+#include "support/ShownText.h"
 #include "support/TempHome.h"
 #include "synth/ReflectionSynth.h"
 #include "trace/WindowRenderer.h"
@@ -101,10 +102,10 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
 
         // A click on the row moves the active cursor, K1 and then K2.
         emit grid->clicked(grid->model()->index(row, 0));
-        EXPECT_NEAR(store::toNumber(program.state.editK1), echoMetres(wiring.events)[0], 0.01);
+        EXPECT_NEAR(program.state.editK1().value(), echoMetres(wiring.events)[0], 0.01);
         program.windowState.activeCursor = 2;
         emit grid->clicked(grid->model()->index(row, 2));
-        EXPECT_NEAR(store::toNumber(program.state.editK2), echoMetres(wiring.events)[0], 0.01);
+        EXPECT_NEAR(program.state.editK2().value(), echoMetres(wiring.events)[0], 0.01);
 
         // The next waveform, then another PR.
         dm.t_master.last();
@@ -114,7 +115,7 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         EXPECT_EQ(grid->model()->index(grid->model()->rowCount() - 1, 4).data().toString(), "down: short");
         EXPECT_EQ(program.TDBChart1.layout().events.last().polarity, -1);
         const double atPr15 = echoMetres(wiring.events)[0];
-        program.state.editKu = "2,000";
+        program.state.setEditKu(shown("2,000"));
         program.redraw(1);
         EXPECT_DOUBLE_EQ(echoMetres(wiring.events)[0], atPr15 * 1.5 / 2.0);
 

@@ -1,5 +1,6 @@
 #include "ControlsFixture.h"
 #include "app/ExportActions.h"
+#include "support/ShownText.h"
 #include "trace/ScreenChart.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ TEST_F(ExportMenuTest, marksChooseTheWaveformsElseTheCurrentOneAtThePrOfTheBox) 
     addWaveform(dm.t_master, QStringLiteral("b"), 0, true);
     addWaveform(dm.t_master, QStringLiteral("c"), 0, true);
     dm.t_master.moveTo(0);
-    state.editKu = "3,000";
+    state.setEditKu(shown("3,000"));
     trace::ScreenChart shownUpper(trace::SlotLayout::kUpperCount), shownLower(trace::SlotLayout::kLowerCount);
     const app::ExportActions exports(state, windowState, dm, shownUpper, shownLower, nullptr);
 
@@ -41,7 +42,7 @@ TEST_F(ExportMenuTest, marksChooseTheWaveformsElseTheCurrentOneAtThePrOfTheBox) 
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(exports.proposedName(shown), QString("a"));
 
-    state.editKu = "abc";
+    state.setEditKu({-1.5, 3});
     EXPECT_THROW(exports.contents(Format::Csv, {}, shown), std::exception) << "an unusable PR is said";
     EXPECT_THROW(exports.contents(Format::Png, {20, 20}, shown), std::exception) << "so is a tiny picture";
 }
@@ -58,7 +59,7 @@ TEST_F(ExportMenuTest, storedPrsUnlessTheBoxWasMovedAway_andTheSaveDialogSaysWhi
     dm.t_master.fieldByName("SPEED").setString("2,000");
     dm.t_master.post();
     dm.t_master.moveTo(0);
-    state.editKu = "1,5";
+    state.setEditKu(shown("1,5"));
     trace::ScreenChart shownUpper(trace::SlotLayout::kUpperCount), shownLower(trace::SlotLayout::kLowerCount);
     app::ExportActions exports(state, windowState, dm, shownUpper, shownLower, nullptr);
     const std::vector<exporter::Waveform> marked = exports.chosenWaveforms(Format::Json);
@@ -75,7 +76,7 @@ TEST_F(ExportMenuTest, storedPrsUnlessTheBoxWasMovedAway_andTheSaveDialogSaysWhi
     EXPECT_EQ(prsInJson(), (Prs{{2.0, "stored"}, {1.5, "stored"}}));
     EXPECT_EQ(exports.prNote(marked), QString("Distances at each waveform's stored PR: 2.000, 1.500."));
 
-    state.editKu = "1,620";
+    state.setEditKu(shown("1,620"));
     EXPECT_EQ(prsInJson(), (Prs{{1.62, "given"}, {1.62, "given"}}));
     EXPECT_TRUE(exports.contents(Format::Csv, {}, marked).startsWith("# PR 1.620, distance in m\n"));
 

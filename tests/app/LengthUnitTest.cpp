@@ -124,7 +124,8 @@ QString feet(const QString& metresText, int decimals = 2) {
 TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUnchanged) {
     click(named<QToolButton>(form(), "SpeedButton_k1_inc"), 37);
     click(named<QToolButton>(form(), "SpeedButton_k2_inc"), 151);
-    const QString k1 = program->state.editK1, k2 = program->state.editK2, pr = program->state.editKu;
+    const QString k1 = program->state.editK1().text(), k2 = program->state.editK2().text(),
+                  pr = program->state.editKu().text();
     ASSERT_EQ(pr, "1,870");
     const Readings inMetres = read();
     EXPECT_EQ(inMetres.axisTitle, "scale, (m)");
@@ -136,9 +137,9 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
     EXPECT_TRUE(named<QAction>(form(), "mnFeet")->isChecked());
     EXPECT_FALSE(named<QAction>(form(), "mnMetres")->isChecked());
     const Readings inFeet = read();
-    EXPECT_EQ(program->state.editK1, k1) << "the kept value stays in metres";
-    EXPECT_EQ(program->state.editK2, k2);
-    EXPECT_EQ(program->state.editKu, pr);
+    EXPECT_EQ(program->state.editK1().text(), k1) << "the kept value stays in metres";
+    EXPECT_EQ(program->state.editK2().text(), k2);
+    EXPECT_EQ(program->state.editKu().text(), pr);
     EXPECT_EQ(inFeet.boxes, QStringList({feet(k1), feet(k2), feet(inMetres.boxes[2])}));
     EXPECT_EQ(inFeet.marks, QStringList({inFeet.boxes[0] + " ft", inFeet.boxes[1] + " ft",
                                          "L = " + inFeet.boxes[2] + " ft"}));
@@ -168,12 +169,12 @@ TEST_F(LengthUnitTest, feetByTheMenu_showEveryDistanceInFeet_andMetresComeBackUn
     const QPoint pixel = QPointF(chart.xOf(200).value_or(-1), chart.layout().plot.center().y()).toPoint();
     QTest::mouseClick(named<QLabel>(form(), "Label_k1"), Qt::LeftButton); // a click moves the active cursor
     QTest::mouseClick(chart.view(), Qt::LeftButton, {}, pixel);
-    EXPECT_NEAR(metres(program->state.editK1), 200, 2.0) << "one sample of the chart is 2 m";
+    EXPECT_NEAR(metres(program->state.editK1().text()), 200, 2.0) << "one sample of the chart is 2 m";
     type(named<QLineEdit>(form(), "Edit_k1"), "328,084");
-    EXPECT_NEAR(metres(program->state.editK1), 100, 1.0) << "328,084 ft are 100 m";
-    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k1")->text(), feet(program->state.editK1));
-    EXPECT_NEAR(program->TDBChart1.points(SlotLayout::kCursorK1).value(0).x(), metres(program->state.editK1),
-                1e-9)
+    EXPECT_NEAR(metres(program->state.editK1().text()), 100, 1.0) << "328,084 ft are 100 m";
+    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k1")->text(), feet(program->state.editK1().text()));
+    EXPECT_NEAR(program->TDBChart1.points(SlotLayout::kCursorK1).value(0).x(),
+                metres(program->state.editK1().text()), 1e-9)
         << "the line stands at the box";
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
@@ -193,7 +194,7 @@ TEST_F(LengthUnitTest, feetAreKeptAcrossARestart) {
     start();
     EXPECT_TRUE(named<QAction>(form(), "mnFeet")->isChecked());
     EXPECT_EQ(read().axisTitle, "scale, (ft)");
-    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k2")->text(), feet(program->state.editK2));
+    EXPECT_EQ(named<QLineEdit>(form(), "Edit_k2")->text(), feet(program->state.editK2().text()));
 }
 
 } // namespace

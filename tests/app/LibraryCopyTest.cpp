@@ -1,6 +1,7 @@
 #include "ControlsFixture.h"
 #include "store/DatasetWalk.h"
 #include "store/Messages.h"
+#include "support/ShownText.h"
 
 #include <QSqlQuery>
 #include <map>
@@ -16,7 +17,7 @@ TEST_F(LibraryCopyTest, threeMarkedRows_areNumberedAndOffset_andUnmarked) {
     addWaveform(dm.t_master, QStringLiteral("c"), 13, true);
     addWaveform(dm.t_master, QStringLiteral("d"), 14, true);
     dm.t_master.moveTo(1);
-    state.editKu = QStringLiteral("2,000");
+    state.setEditKu(shown(QStringLiteral("2,000")));
     window.calls.clear();
 
     compare.SpeedButton_inc_ref_masterClick();
@@ -31,7 +32,7 @@ TEST_F(LibraryCopyTest, threeMarkedRows_areNumberedAndOffset_andUnmarked) {
     EXPECT_EQ(dm.t_master.recNo(), 1);
     EXPECT_EQ(dm.t_master.tag(), store::TagNormal);
     EXPECT_EQ(dm.t_picture.tag(), store::TagNormal);
-    EXPECT_EQ(state.editKu, "2,000");
+    EXPECT_EQ(state.editKu().text(), "2,000");
     // The last redraw shows the remembered row as the current waveform, and the three copies.
     EXPECT_EQ(window.calls.last(), "redraw 0");
     EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 12);
@@ -96,7 +97,7 @@ TEST_F(LibraryCopyTest, memoPrefix_comesFromTheTitlesDataFolder) {
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("Echolon 4.1")), "");
     EXPECT_EQ(CompareLibrary::memoPrefix(QStringLiteral("/DATA")), "/DA");
 
-    state.title = QStringLiteral("Echolon 4.1   [/srv/DATA/ ]");
+    state.setTitle(QStringLiteral("Echolon 4.1   [/srv/DATA/ ]"));
     addWaveform(dm.t_master, QStringLiteral("joint"), 0, true);
     compare.SpeedButton_inc_ref_masterClick();
     EXPECT_EQ(texts(dm.t_picture, QStringLiteral("MEMO")), QStringList{"/DATA/joint"});
@@ -162,8 +163,8 @@ public:
         dm.applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
         if (masterCount >= 0) dm.MasterCount = masterCount;
         dm.t_master.moveTo(450);
-        state.editKu = QStringLiteral("2,000");
-        state.zoomCaption = QStringLiteral("2");
+        state.setEditKu(shown(QStringLiteral("2,000")));
+        state.setZoomCaption(shown(QStringLiteral("2")));
         window.calls.clear();
     }
 
@@ -204,9 +205,9 @@ public:
                       {},
                       boxes.infos,
                       dm.t_master.recNo(),
-                      state.editKu,
-                      state.editSdvig,
-                      state.zoomCaption,
+                      state.editKu().text(),
+                      QString::number(state.editSdvig()),
+                      state.zoomCaption().text(),
                       window.calls,
                       dm.t_master.tag(),
                       dm.t_picture.tag()};

@@ -1,4 +1,5 @@
 #include "ControlsFixture.h"
+#include "support/ShownText.h"
 
 using app::library::CompareLibrary;
 
@@ -54,7 +55,7 @@ TEST_F(LibraryDeleteTest, deleteMarkedInTheLibrary_showsTheFirstRemainingWavefor
     EXPECT_EQ(texts(dm.t_master, QStringLiteral("MEMO")), QStringList({"b", "d"}));
     EXPECT_EQ(dm.MasterCount, 2);
     EXPECT_EQ(dm.t_master.recNo(), 0);
-    EXPECT_EQ(state.editSdvig, "2");
+    EXPECT_EQ(state.editSdvig(), 2);
     EXPECT_EQ(window.calls, QStringList({"range", "redraw 1"}));
     EXPECT_EQ(upper.points(trace::SlotLayout::kUpperCurrent).first().y(), 2);
     EXPECT_EQ(boxes.confirms, QStringList{"Delete 2 marked waveforms?"}) << "several are asked for once";
@@ -82,7 +83,7 @@ TEST_F(LibraryDeleteTest, deleteKeyInTheLibraryGrid_deletesAtOnce) {
     EXPECT_TRUE(gridEvents.DBGridEh1KeyDown(Qt::Key_Delete));
     EXPECT_EQ(texts(dm.t_master, QStringLiteral("MEMO")), QStringList{"b"});
     EXPECT_EQ(dm.MasterCount, 1);
-    EXPECT_EQ(state.editSdvig, "2");
+    EXPECT_EQ(state.editSdvig(), 2);
     EXPECT_TRUE(boxes.confirms.isEmpty());
 
     gridEvents.DBGridEh1KeyDown(Qt::Key_Delete);
@@ -97,13 +98,13 @@ TEST_F(LibraryDeleteTest, clickInTheLibraryGrid_makesTheLibraryTheSourceAgain) {
     dm.t_master.fieldByName(QStringLiteral("ZOOM_L")).setFloat(2);
     dm.t_master.setTag(store::TagQuiet);
     dm.t_master.post();
-    state.waveSource = 2;
-    state.editSdvig = QStringLiteral("0");
-    state.zoomCaption = QStringLiteral("1");
+    state.setWaveSource(2);
+    state.setEditSdvig(0);
+    state.setZoomCaption(shown(QStringLiteral("1")));
     window.calls.clear();
     gridEvents.DBGridEh1MouseDown();
-    EXPECT_EQ(state.waveSource, 1);
-    EXPECT_EQ(state.editSdvig, "6");
-    EXPECT_EQ(state.zoomCaption, "2");
+    EXPECT_EQ(state.waveSource(), 1);
+    EXPECT_EQ(state.editSdvig(), 6);
+    EXPECT_EQ(state.zoomCaption().text(), "2");
     EXPECT_EQ(window.calls, QStringList{"redraw 1"});
 }

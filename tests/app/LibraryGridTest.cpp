@@ -40,8 +40,7 @@ protected:
 
 TEST_F(LibraryGridTest, columns_titlesWidthsAndHiddenFields) {
     // The "KMX-419" type, which uses every field.
-    state.typeIndex = 1;
-    state.notify();
+    state.setTypeIndex(1);
     const QStringList expected = {
         "",          "№",  "№ wf",      "waveform name", "scale",  "pulse",     "gain",  "average",
         "impedance", "PR", "save data", "shift",         "method", "threshold", "delay", "note"};
@@ -202,9 +201,8 @@ TEST_F(LibraryGridTest, at1024x768_noTitleOrValueIsCut_andTheCurrentRowIsShownAf
                                    .center()));
 
     // The other type shows its fields, every one of them whole.
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     window.applyDeviceFilter();
-    state.notify();
     addWaveform(dm.t_master, longName, 0);
     fillLongValues(dm.t_master, 0, true);
     QApplication::processEvents();
@@ -217,9 +215,8 @@ TEST_F(LibraryGridTest, theEmptyLibrarysHint_namesTheButtonTheTypeShows) {
     auto* hint = named<QTableView>(form, "DBGridEh1")->findChild<QLabel*>("DBGridEh1_placeholder");
     ASSERT_NE(hint, nullptr);
     for (int type : {1, 0}) {
-        state.typeIndex = type;
+        state.setTypeIndex(type);
         app::showTypeCommands(windowState, type);
-        state.notify();
         EXPECT_TRUE(hint->isVisible());
         EXPECT_TRUE(hint->text().contains(windowState.connectCaption)) << hint->text().toStdString();
     }

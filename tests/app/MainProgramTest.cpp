@@ -7,6 +7,7 @@
 #include "support/Fixtures.h"
 #include "support/Named.h"
 #include "support/RecordingMessages.h"
+#include "support/ShownText.h"
 #include "support/TempHome.h"
 #include "trace/SlotLayout.h"
 
@@ -58,14 +59,14 @@ TEST(MainProgram, firstStart_createsTheStoreAndShowsAnEmptyLibraryWithoutCharts)
     RecordingMessages boxes;
     app::MainProgram program;
     program.start();
-    EXPECT_EQ(program.state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
+    EXPECT_EQ(program.state.title(), "Echolon 4.1   [" + home.path() + "/Data/ ]");
     EXPECT_EQ(program.DataModule1->MasterCount, 0);
     EXPECT_FALSE(named<QWidget>(program.Form1, "Panel_main")->isEnabled());
     EXPECT_FALSE(named<QToolButton>(program.Form1, "btPrint")->isEnabled());
     EXPECT_TRUE(named<QTableView>(program.Form1, "DBGridEh1")->isEnabled())
         << "the library grid stays usable";
     EXPECT_NE(named<QTableView>(program.Form1, "DBGridEh1")->model(), nullptr);
-    EXPECT_EQ(program.state.editKu, "1,5");
+    EXPECT_EQ(program.state.editKu(), store::ShownNumber(1.5, 1));
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
@@ -103,7 +104,7 @@ TEST(MainProgram, typeFilter_showsOneFamilyAndDrawsItsCurrentWaveform) {
 
     named<QComboBox>(program.Form1, "ComboBox_type")->setCurrentIndex(1);
     emit named<QComboBox>(program.Form1, "ComboBox_type")->activated(1);
-    EXPECT_EQ(program.state.typeIndex, 1);
+    EXPECT_EQ(program.state.typeIndex(), 1);
     EXPECT_EQ(dm.MasterCount, 1);
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "file");
     EXPECT_EQ(named<QToolButton>(program.Form1, "btConnect")->text(), "Open waveform");
@@ -120,9 +121,9 @@ TEST(MainProgram, typeNamingNeitherEntry_fallsBackToTheFirst) {
     app::MainProgram program;
     program.start();
     addWaveform(*program.DataModule1, "KM-41A1 ver.5", 250, "plan");
-    program.state.typeIndex = -1;
+    program.state.setTypeIndex(-1);
     program.controller->ApplyDeviceFilter();
-    EXPECT_EQ(program.state.typeIndex, 0);
+    EXPECT_EQ(program.state.typeIndex(), 0);
     EXPECT_EQ(program.DataModule1->MasterCount, 1);
 }
 
@@ -204,7 +205,7 @@ TEST(MainProgram, changingTheFamily_emptiesTheCompareLibraryAndTheSameFamilyKeep
     addCompare(dm, "KM-41A1 ver.5");
     program.controller->ApplyDeviceFilter();
     EXPECT_EQ(dm.t_picture.recordCount(), 2);
-    program.state.typeIndex = 1;
+    program.state.setTypeIndex(1);
     program.controller->ApplyDeviceFilter();
     EXPECT_EQ(dm.t_picture.recordCount(), 0);
 }
@@ -218,7 +219,7 @@ TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
         program.start();
         QDir().mkpath(home.file("elsewhere/DATA"));
         QFile::copy(home.file("Save/ecl41_data.db"), other);
-        program.state.typeIndex = 1;
+        program.state.setTypeIndex(1);
         program.controller->ApplyDeviceFilter();
         program.chosen = other;
         program.controller->btOpenClick();
@@ -229,7 +230,7 @@ TEST(MainProgram, openingAnotherLibrary_keepsTheTypeFilterAndRegistersIt) {
         EXPECT_EQ(dm.Database1.path(), other);
         EXPECT_EQ(dm.MasterCount, 1);
         EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "file");
-        EXPECT_EQ(program.state.title, "Echolon 4.1   [" + home.file("elsewhere/DATA/") + " ]");
+        EXPECT_EQ(program.state.title(), "Echolon 4.1   [" + home.file("elsewhere/DATA/") + " ]");
     }
     app::MainProgram again;
     again.start();
@@ -269,7 +270,7 @@ TEST(MainProgram, addPr_givesARowToTypeIntoAndSetPrAppliesIt) {
     EXPECT_EQ(model->data(model->index(0, 0)).toString(), QStringLiteral("АСБ 3x95"));
 
     named<QToolButton>(program.Form1, "SpeedButton3")->click();
-    EXPECT_EQ(program.state.editKu, store::formatFixed(2.1, 3));
+    EXPECT_EQ(program.state.editKu().text(), store::formatFixed(2.1, 3));
 
     // A PR that is no number or outside 1..3 is refused as it is typed, saying
     // why; the row stays pending, and moving away drops it.
@@ -306,21 +307,21 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     const QString access = home.file("brought/nwind.mdb");
     QDir().mkpath(home.file("brought"));
     ASSERT_TRUE(QFile::copy(fixturePath("nwind.mdb"), access));
-    const QString title = program.state.title;
+    const QString title = program.state.title();
     program.chosen = access;
 
     boxes.answer = false;
     program.controller->btOpenClick();
     ASSERT_EQ(boxes.confirms.size(), 1);
     EXPECT_TRUE(boxes.confirms[0].contains(home.file("brought/nwind.db"))) << boxes.confirms[0].toStdString();
-    EXPECT_EQ(program.state.title, title) << "declined: the library in use stays";
+    EXPECT_EQ(program.state.title(), title) << "declined: the library in use stays";
 
     // This Access file holds no waveform table: the conversion says so and leaves nothing.
     boxes.answer = true;
     program.controller->btOpenClick();
     EXPECT_EQ(boxes.errors.size(), 1);
     EXPECT_FALSE(QFile::exists(home.file("brought/nwind.db")));
-    EXPECT_EQ(program.state.title, title);
+    EXPECT_EQ(program.state.title(), title);
 
     // Registered as the library: offered at the next start, before the store
     // refuses it; then the local library is offered in its place, for this run.
@@ -340,7 +341,7 @@ TEST(MainProgram, openingAnAccessLibrary_offersToConvertItAndNeverWritesIt) {
     boxes.confirms.clear();
     app::MainProgram standIn;
     standIn.start();
-    EXPECT_EQ(standIn.state.title, "Echolon 4.1   [" + home.file("Data/") + " ]");
+    EXPECT_EQ(standIn.state.title(), "Echolon 4.1   [" + home.file("Data/") + " ]");
     EXPECT_EQ(store::OdbcRegistry().readDbq("ecl41_data", {}), access) << "still the registered library";
 }
 

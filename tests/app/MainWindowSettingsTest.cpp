@@ -3,6 +3,7 @@
 #include "store/IniFile.h"
 #include "support/Named.h"
 #include "support/RecordingMessages.h"
+#include "support/ShownText.h"
 #include "support/TempHome.h"
 #include "support/TestFiles.h"
 
@@ -19,12 +20,12 @@ TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
     app::TForm1& form = program.Form1;
     store::ViewState& state = program.state;
     app::WindowState& window = program.windowState;
-    EXPECT_EQ(state.typeIndex, 0);
-    EXPECT_EQ(state.editKu, "1,500");
-    EXPECT_EQ(state.zoomCaption, "1");
-    EXPECT_EQ(state.editK1, "0");
-    EXPECT_EQ(state.posK1, 0);
-    EXPECT_EQ(state.posK2, 0);
+    EXPECT_EQ(state.typeIndex(), 0);
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.5, 3));
+    EXPECT_EQ(state.zoomCaption().text(), "1");
+    EXPECT_EQ(state.editK1().text(), "0");
+    EXPECT_EQ(state.posK1(), 0);
+    EXPECT_EQ(state.posK2(), 0);
     EXPECT_EQ(window.aproksTag, 1) << "approximation is off by default";
     EXPECT_FALSE(named<QAction>(form, "mnAproks")->isChecked());
     EXPECT_EQ(window.screenTag, 0) << "upper chart shown by default";
@@ -40,10 +41,10 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
         app::TForm1& form = program.Form1;
         store::ViewState& state = program.state;
         program.toggles.btScreenClick(); // hide the upper chart
-        state.editKu = "2,250";
-        state.posK1 = 17;
-        state.editK1 = "12,50";
-        state.typeIndex = 1;
+        state.setEditKu(shown("2,250"));
+        state.setPosK1(17);
+        state.setEditK1(shown("12,50"));
+        state.setTypeIndex(1);
         form.show();
         boxes.answer = true;
         EXPECT_TRUE(form.close());
@@ -69,9 +70,9 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
     EXPECT_FALSE(named<QAction>(form, "mnScreen")->isChecked());
     EXPECT_FALSE(named<QWidget>(form, "Panel_up_chart")->isVisibleTo(&form));
     EXPECT_EQ(window.aproksTag, 1);
-    EXPECT_EQ(state.editKu, "2,250");
-    EXPECT_EQ(state.posK1, 17);
-    EXPECT_EQ(state.typeIndex, 1);
+    EXPECT_EQ(state.editKu(), store::ShownNumber(2.25, 3));
+    EXPECT_EQ(state.posK1(), 17);
+    EXPECT_EQ(state.typeIndex(), 1);
 }
 
 TEST(MainWindowSettings, answeringNo_keepsWindowAndWritesNothing) {
@@ -100,10 +101,10 @@ TEST(MainWindowSettings, damagedValues_fallBackToDefaults) {
     EXPECT_EQ(s.posK1, 0);
     EXPECT_EQ(s.posK2, 0);
     EXPECT_EQ(s.tableHeight, 110);
-    EXPECT_EQ(s.ku, "1.750");
-    EXPECT_EQ(s.k1, "0");
-    EXPECT_EQ(s.k2, "0");
-    EXPECT_EQ(s.zoom, "1");
+    EXPECT_EQ(s.ku.text(), "1.750");
+    EXPECT_EQ(s.k1.text(), "0");
+    EXPECT_EQ(s.k2.text(), "0");
+    EXPECT_EQ(s.zoom.text(), "1");
     EXPECT_EQ(s.units, store::LengthUnit::Metres);
 }
 

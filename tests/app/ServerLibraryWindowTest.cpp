@@ -99,7 +99,7 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     OtherCopy other(url);
     program = std::make_unique<ChoosingProgram>();
     program->start();
-    const QString localTitle = program->state.title;
+    const QString localTitle = program->state.title();
 
     // A password in the address is refused before the library in use is touched, and never kept.
     QString withPassword = url;
@@ -108,7 +108,7 @@ TEST_F(ServerLibraryWindowTest, openedFromTheWindow_othersChangesReachTheGridsAn
     program->controller->btOpenClick();
     ASSERT_EQ(boxes.errors.size(), 1);
     EXPECT_TRUE(boxes.errors.first().contains("password")) << boxes.errors.first().toStdString();
-    EXPECT_EQ(program->state.title, localTitle);
+    EXPECT_EQ(program->state.title(), localTitle);
     EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}),
               store::TDataModule1::libraryDefaultPath());
     boxes.errors.clear();
@@ -275,7 +275,7 @@ TEST_F(ServerLibraryWindowTest, anUnreachableServerAtStartUpOffersTheLocalLibrar
     EXPECT_EQ(boxes.confirms.size(), 2);
     EXPECT_EQ(store::OdbcRegistry().readDbq(store::TDataModule1::kLibraryAlias, {}),
               store::TDataModule1::libraryDefaultPath());
-    EXPECT_EQ(program->state.title, "Echolon 4.1   [" + home.path() + "/Data/ ]");
+    EXPECT_EQ(program->state.title(), "Echolon 4.1   [" + home.path() + "/Data/ ]");
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
 }
 
@@ -294,6 +294,6 @@ TEST_F(ServerLibraryWindowTest, theExchangeWindowsOpenDatabase_opensAServerLibra
     EXPECT_TRUE(boxes.errors.isEmpty()) << boxes.errors.join('\n').toStdString();
     EXPECT_EQ(program->DataModule1->registeredLibraryPath(), url);
     EXPECT_TRUE(program->DataModule1->Database1.isServer());
-    EXPECT_TRUE(program->state.title.contains(store::ServerAddress::describe(url)))
-        << program->state.title.toStdString();
+    EXPECT_TRUE(program->state.title().contains(store::ServerAddress::describe(url)))
+        << program->state.title().toStdString();
 }

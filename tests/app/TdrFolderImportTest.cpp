@@ -50,7 +50,7 @@ public:
 class TdrFolderImportTest : public ::testing::Test {
 protected:
     TdrFolderImportTest() : dm(state, host) {
-        state.typeIndex = 1;
+        state.setTypeIndex(1);
         host.module = &dm;
     }
     void SetUp() override {

@@ -90,7 +90,7 @@ TEST_F(ChkDevFixture, okWritesPortAndShowKeepsOtherKeys_andAppliesTheTypeFilter)
     EXPECT_EQ(ini.readString("Form1", "Top", ""), "10");
     EXPECT_EQ(ini.readString("COM", "DeviceName", ""), home.file("tty%d"));
     EXPECT_EQ(host.filters(), 1);
-    EXPECT_EQ(state.typeIndex, 0);
+    EXPECT_EQ(state.typeIndex(), 0);
 }
 
 TEST_F(ChkDevFixture, cancelRestoresPortAndCheckBoxFoundAtActivation) {
@@ -124,7 +124,7 @@ TEST_F(ChkDevFixture, restoreFromMinimised_keepsTheUnsavedChoice) {
 
 TEST_F(ChkDevFixture, activationFollowsMainTypeAndButtonsFollowTheMode) {
     auto& d = dialog();
-    state.typeIndex = 0;
+    state.setTypeIndex(0);
     d.core().prepareForConnect();
     d.core().FormActivate();
     EXPECT_EQ(d.cbDevType->currentIndex(), 0);

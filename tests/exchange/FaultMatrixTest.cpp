@@ -107,7 +107,7 @@ protected:
     // Marks banks in the instrument's list and reads them; returns the seconds it took.
     double readBanks(std::initializer_list<int> banks) {
         TForm2 form(dm, state, host);
-        if (state.typeIndex != 0)
+        if (state.typeIndex() != 0)
             form.core().Refresh(); // takes the type; only the short-frame type reads a list
         for (int bank : banks) addDeviceEntry(bank, true);
         QElapsedTimer t;
@@ -244,7 +244,7 @@ TEST_F(FaultMatrix, lineClosedMidTransfer_theWaveformsBeforeAreStored) {
 
 TEST_F(FaultMatrix, nothingToSendFromAPacketInstrument) {
     startSim({"--model", "52a1", "--fault", "nothing"});
-    state.typeIndex = 4;
+    state.setTypeIndex(4);
     readBanks({0});
     EXPECT_FALSE(hung);
     ASSERT_EQ(messages.warnings.size(), 1) << said().toStdString();

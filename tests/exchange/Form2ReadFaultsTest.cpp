@@ -116,7 +116,7 @@ TEST_F(Form2ReadFaults, packetOfAnotherAnswerSpoilsTheAnswer_nothingIsStoredFrom
     const QVector<QByteArray> packets = answerPackets(loadRecording("packet-52a1-waveform.rec"));
     ASSERT_EQ(packets.size(), 6); // banks 0 and 10, three packets each
     const QVector<QByteArray> mixed = {packets[0], packets[1], packets[5]};
-    state.typeIndex = 4;
+    state.setTypeIndex(4);
     form.core().Refresh(); // takes the type: a packet instrument
     int next = 0;
     instrument = [&](const QByteArray&) { return mixed.value(next++); };

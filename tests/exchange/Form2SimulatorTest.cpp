@@ -124,7 +124,7 @@ TEST_F(Form2SimulatorTest, writingBanks3And7StoresThemInTheInstrumentThenReadsEn
 
 TEST_F(Form2SimulatorTest, prWriteToPacketInstrumentRewritesItsTableAndReadsItBack) {
     startSim({"--model", "52a", "--check-speed"});
-    state.typeIndex = 3;
+    state.setTypeIndex(3);
     TForm2 form(dm, state, host);
     form.core().Refresh(); // no list to read for this type: only clears the instrument side
     EXPECT_TRUE(sim->received().isEmpty());

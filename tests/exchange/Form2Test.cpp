@@ -64,7 +64,7 @@ TEST_F(Form2Test, refreshReadsHundredListEntriesAndStoresOnlyNonEmptyBanks) {
 TEST_F(Form2Test, refreshForAnotherTypeClearsTheInstrumentSideAndStartsNoExchange) {
     addDeviceEntry(3, false);
     addPr(dm.t_ku_list_temp, "old", 1.5, false);
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     window.Refresh();
     EXPECT_TRUE(runs.isEmpty());
     EXPECT_EQ(window.executor().commands.count(), 0);
@@ -210,7 +210,7 @@ TEST_F(Form2Test, writingWithoutMarkedWaveformsStartsNoExchange_badRowsStayMarke
 }
 
 TEST_F(Form2Test, prWriteRewritesInstrumentTableWithMarkedEntriesAppended) {
-    state.typeIndex = 3; // a packet instrument, which keeps a PR table
+    state.setTypeIndex(3); // a packet instrument, which keeps a PR table
     engineOk = false;
     window.Refresh();
     runs.clear();
@@ -240,13 +240,13 @@ TEST_F(Form2Test, prWriteRewritesInstrumentTableWithMarkedEntriesAppended) {
 }
 
 TEST_F(Form2Test, prWriteSendsNothingWithoutEntriesOrForTheShortFrameType) {
-    state.typeIndex = 4;
+    state.setTypeIndex(4);
     engineOk = false;
     window.Refresh();
     window.WriteSelectedPrEntries();
     EXPECT_TRUE(runs.isEmpty());
 
-    state.typeIndex = 0;
+    state.setTypeIndex(0);
     window.Refresh();
     runs.clear();
     addPr(dm.t_ku_list, "CABLE", 1.5, true);
@@ -268,7 +268,7 @@ TEST_F(Form2Test, prValuesAreThousandthsTruncatedAndBounded) {
 TEST_F(Form2Test, typeChangeAppliesTheMainFilterAndHidesThePrPanels) {
     window.ComboBox_type2Change(0);
     EXPECT_EQ(host.filters(), 1);
-    EXPECT_EQ(state.typeIndex, 0);
+    EXPECT_EQ(state.typeIndex(), 0);
     EXPECT_FALSE(window.view().prPanelsVisible);
 }
 
@@ -286,7 +286,7 @@ TEST_F(Form2Test, openDatabaseRegistersTheFileAndRestoresAnEmptyLibraryInDataFol
     window.OpenDatabase();
     EXPECT_TRUE(QFileInfo::exists(folder + "/ecl41_data.db"));
     EXPECT_EQ(dm.registeredLibraryPath(), folder + "/ecl41_data.db");
-    EXPECT_TRUE(state.title.startsWith("Echolon 4.1   ["));
+    EXPECT_TRUE(state.title().startsWith("Echolon 4.1   ["));
     EXPECT_EQ(host.calls.filter("redraw"), QStringList{"redraw 3"});
     EXPECT_TRUE(messages.errors.isEmpty());
 }

@@ -33,7 +33,7 @@ TEST_F(DataModulePrintTest, printing_readsTheModuleAndLeavesTheWindowAsItWas) {
     ASSERT_EQ(dm.MasterCount, 1);
     dm.t_picture.setTag(store::TagNormal);
     dm.t_picture.moveTo(2);
-    state.waveSource = 1;
+    state.setWaveSource(1);
     const int redraws = host.redraws();
 
     PrintAction::fill(form, state, dm, true, QDateTime::currentDateTime());
@@ -43,7 +43,7 @@ TEST_F(DataModulePrintTest, printing_readsTheModuleAndLeavesTheWindowAsItWas) {
     EXPECT_EQ(column(2)[3], "c1");
     EXPECT_EQ(column(4)[3], "c3");
     // Quiet moves: the compare library's handler neither took the view nor redrew.
-    EXPECT_EQ(state.waveSource, 1);
+    EXPECT_EQ(state.waveSource(), 1);
     EXPECT_EQ(host.redraws(), redraws);
     EXPECT_EQ(dm.t_picture.recNo(), 2);
     EXPECT_EQ(dm.t_picture.tag(), store::TagNormal);

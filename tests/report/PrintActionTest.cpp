@@ -52,7 +52,7 @@ TEST_F(PrintActionTest, columnOneFolder_followsTheDataFolderOfTheTitle) {
         {"Echolon 4.1", ""},
     };
     for (const auto& c : cases) {
-        state.title = QString::fromUtf8(c.title);
+        state.setTitle(QString::fromUtf8(c.title));
         fill();
         ASSERT_EQ(column(1).size(), 15);
         EXPECT_EQ(column(1)[2], QString::fromUtf8(c.folder)) << c.title;
@@ -150,10 +150,10 @@ TEST_F(PrintActionTest, upperChartBand_followsTheScreenButton) {
 }
 
 TEST_F(PrintActionTest, title_followsTheTypeEntry) {
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     fill();
     EXPECT_EQ(form.QRLabel_type->caption, QStringLiteral("Time Domain Reflectometer KMX-419"));
-    state.typeIndex = -1;
+    state.setTypeIndex(-1);
     fill();
     EXPECT_EQ(form.QRLabel_type->caption, QStringLiteral("Рефлектометр импульсный KM-41A   v.4"));
 }

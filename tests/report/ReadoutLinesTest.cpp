@@ -1,4 +1,5 @@
 #include "ReportFixture.h"
+#include "support/ShownText.h"
 
 #include "report/ReadoutLines.h"
 #include "report/ReportChart.h"
@@ -27,11 +28,11 @@ protected:
 } // namespace
 
 TEST_F(ReadoutLinesTest, valuesStandBesideTheirLabels) {
-    state.editKu = "1,870";
-    state.zoomCaption = "4";
-    state.editK1 = "12,50";
-    state.editK2 = "40,00";
-    state.editL = "27,50";
+    state.setEditKu(shown("1,870"));
+    state.setZoomCaption(shown("4"));
+    state.setEditK1(shown("12,50"));
+    state.setEditK2(shown("40,00"));
+    state.setEditL(shown("27,50"));
     form.QRChart2->setAxisRange(trace::Axis::Bottom, 100, 225);
     fill();
     EXPECT_EQ(form.QRMemo3->lines, QStringList({"PR", "zoom", "length resolution", "zoom start point",
@@ -42,14 +43,14 @@ TEST_F(ReadoutLinesTest, valuesStandBesideTheirLabels) {
 
 TEST_F(ReadoutLinesTest, lengthResolution_usesThePointsPerRangeOfTheType) {
     form.QRChart2->setAxisRange(trace::Axis::Bottom, 0, 1000);
-    state.typeIndex = 0;
+    state.setTypeIndex(0);
     fill();
     EXPECT_EQ(form.QRMemo4->lines[2], "4,00 m");
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     fill();
     EXPECT_EQ(form.QRMemo4->lines[2], "2,00 m");
     // No type entry: the line stays, empty, so the values below keep their labels.
-    state.typeIndex = -1;
+    state.setTypeIndex(-1);
     fill();
     ASSERT_EQ(form.QRMemo4->lines.size(), 8);
     EXPECT_EQ(form.QRMemo4->lines[2], "");

@@ -27,7 +27,7 @@ protected:
         compare.setTableName(QStringLiteral("master"));
         library.open();
         compare.open();
-        state.title = QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]");
+        state.setTitle(QStringLiteral("Echolon 4.1   [C:\\Work\\DATA\\Cables\\ ]"));
     }
 
     // One master row with distinct values in every printed field.

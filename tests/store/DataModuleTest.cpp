@@ -1,4 +1,5 @@
 #include "DataModuleFixture.h"
+#include "support/ShownText.h"
 
 #include "store/PrListDefaults.h"
 
@@ -11,15 +12,15 @@ class DataModuleTest : public DataModuleOnEitherEngine {};
 } // namespace
 
 TEST_P(DataModuleTest, emptyLibrarySwitchesTheViewOffAndShowsDefaults) {
-    state.editKu = "2,000";
-    state.editSdvig = "7";
-    state.zoomCaption = "4";
+    state.setEditKu(shown("2,000"));
+    state.setEditSdvig(7);
+    state.setZoomCaption(shown("4"));
     dm.DataModuleCreate();
     EXPECT_EQ(dm.MasterCount, 0);
     EXPECT_FALSE(host.viewEnabled);
-    EXPECT_EQ(state.editKu, "1,5");
-    EXPECT_EQ(state.editSdvig, "0");
-    EXPECT_EQ(state.zoomCaption, "1");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.5, 1));
+    EXPECT_EQ(state.editSdvig(), 0);
+    EXPECT_EQ(state.zoomCaption().text(), "1");
     EXPECT_EQ(host.calls.filter("filter").size(), 1);
     EXPECT_EQ(host.calls.mid(host.calls.size() - 2), QStringList({"range", "redraw 3"}));
     EXPECT_EQ(dm.t_master.tag(), TagNormal);
@@ -35,13 +36,13 @@ TEST_P(DataModuleTest, startUpShowsTheFirstRecordOfTheSelectedType) {
     again.DataModuleCreate();
     EXPECT_EQ(again.MasterCount, 2);
     EXPECT_TRUE(host.viewEnabled);
-    EXPECT_EQ(state.editKu, "1,750");
-    EXPECT_EQ(state.editSdvig, "5");
-    EXPECT_EQ(state.zoomCaption, "2");
-    EXPECT_EQ(state.waveSource, 1);
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.75, 3));
+    EXPECT_EQ(state.editSdvig(), 5);
+    EXPECT_EQ(state.zoomCaption().text(), "2");
+    EXPECT_EQ(state.waveSource(), 1);
     // An empty SPEED shows the default rather than a box that cannot be parsed.
     again.t_master.next();
-    EXPECT_EQ(state.editKu, "1,5");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.5, 1));
 }
 
 TEST_P(DataModuleTest, viewGoesOffWithTheLastRecordAndOnAgainWithAnInsert) {
@@ -53,7 +54,7 @@ TEST_P(DataModuleTest, viewGoesOffWithTheLastRecordAndOnAgainWithAnInsert) {
     EXPECT_EQ(dm.MasterCount, 0);
     EXPECT_FALSE(host.viewEnabled);
     // The boxes of the deleted record do not stay on show.
-    EXPECT_EQ(state.editKu, "1,5");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.5, 1));
     dm.t_master.append();
     EXPECT_EQ(dm.MasterCount, 1);
     EXPECT_TRUE(host.viewEnabled);
@@ -68,11 +69,11 @@ TEST_P(DataModuleTest, quietTagAbsorbsExactlyOneMove) {
     host.calls.clear();
     dm.t_master.setTag(TagQuiet);
     dm.t_master.next();
-    EXPECT_EQ(state.editKu, "1,100");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.10, 3));
     EXPECT_EQ(host.redraws(), 0);
     EXPECT_EQ(dm.t_master.tag(), TagNormal);
     dm.t_master.next();
-    EXPECT_EQ(state.editKu, "1,300");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.30, 3));
     EXPECT_EQ(host.calls.mid(host.calls.size() - 2), QStringList({"range", "redraw 1"}));
 }
 
@@ -84,16 +85,16 @@ TEST_P(DataModuleTest, movingResetsTheZoomCaptionBeforeTheNewValues) {
     QString seenByDataChange;
     const auto original = dm.t_master.dataChange;
     dm.t_master.dataChange = [&](Dataset& ds) {
-        seenByDataChange = state.zoomCaption;
+        seenByDataChange = state.zoomCaption().text();
         original(ds);
     };
-    state.zoomCaption = "8";
+    state.setZoomCaption(shown("8"));
     dm.t_master.next();
     EXPECT_EQ(seenByDataChange, "1");
-    EXPECT_EQ(state.zoomCaption, "4");
-    state.typeIndex = 1; // free zoom: the stored zoom is not applied
+    EXPECT_EQ(state.zoomCaption().text(), "4");
+    state.setTypeIndex(1); // free zoom: the stored zoom is not applied
     dm.t_master.first();
-    EXPECT_EQ(state.zoomCaption, "1");
+    EXPECT_EQ(state.zoomCaption().text(), "1");
 }
 
 TEST_P(DataModuleTest, compareLibraryScrollFollowsTheTagProtocol) {
@@ -104,24 +105,24 @@ TEST_P(DataModuleTest, compareLibraryScrollFollowsTheTagProtocol) {
     pic.edit();
     pic.fieldByName("SCALE").setFloat(1000.7);
     pic.post();
-    state.maxScale = 60;
+    state.setMaxScale(60);
     pic.setTag(TagScan);
     pic.first();
     pic.next();
-    EXPECT_DOUBLE_EQ(state.maxScale, 1000);
+    EXPECT_DOUBLE_EQ(state.maxScale(), 1000);
     EXPECT_EQ(pic.tag(), TagScan);
-    EXPECT_EQ(state.waveSource, 1);
+    EXPECT_EQ(state.waveSource(), 1);
 
     pic.setTag(TagNormal);
     host.calls.clear();
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     pic.first();
-    EXPECT_EQ(state.waveSource, 2);
-    EXPECT_EQ(state.editSdvig, "0");
+    EXPECT_EQ(state.waveSource(), 2);
+    EXPECT_EQ(state.editSdvig(), 0);
     EXPECT_EQ(host.redraws(), 0);
-    state.typeIndex = 0;
+    state.setTypeIndex(0);
     pic.next();
-    EXPECT_EQ(state.zoomCaption, "3");
+    EXPECT_EQ(state.zoomCaption().text(), "3");
     EXPECT_EQ(host.calls, QStringList({"redraw 1"}));
 }
 

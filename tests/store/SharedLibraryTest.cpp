@@ -54,7 +54,7 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     start();
     ASSERT_EQ(dm.MasterCount, 4);
     dm.t_master.moveTo(1);
-    ASSERT_EQ(state.editSdvig, "2");
+    ASSERT_EQ(state.editSdvig(), 2);
     // A first change from a program that has added nothing yet.
     dm.t_master.edit();
     dm.t_master.fieldByName("SPEED").setString("1,600");
@@ -74,15 +74,15 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     EXPECT_EQ(memos(dm.t_master), QStringList({"b2", "c", "d", "e"}));
     EXPECT_EQ(dm.MasterCount, 4);
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "b2");
-    EXPECT_EQ(state.editSdvig, "22");
-    EXPECT_EQ(state.editKu, "1,600");
+    EXPECT_EQ(state.editSdvig(), 22);
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.60, 3));
 
     theirs.first();
     theirs.deleteRecord();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 3; }, kDeadlineMs));
     EXPECT_EQ(memos(dm.t_master), QStringList({"c", "d", "e"}));
     EXPECT_EQ(dm.t_master.fieldByName("MEMO").asString(), "c");
-    EXPECT_EQ(state.editSdvig, "3");
+    EXPECT_EQ(state.editSdvig(), 3);
 
     // The record being edited here is deleted there before it is stored.
     dm.t_master.edit();
@@ -108,8 +108,8 @@ TEST_F(SharedLibraryTest, othersChangesReachTheViews_andTheCurrentRecordStaysOrG
     theirs.deleteRecord();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dm.MasterCount == 0; }, kDeadlineMs));
     EXPECT_FALSE(host.viewEnabled);
-    EXPECT_EQ(state.editKu, "1,5");
-    EXPECT_EQ(state.editSdvig, "0");
+    EXPECT_EQ(state.editKu(), store::ShownNumber(1.5, 1));
+    EXPECT_EQ(state.editSdvig(), 0);
 }
 
 TEST_F(SharedLibraryTest, lostServerRefusesWritesWithTheReason_andTheViewsCarryOnWhenItIsBack) {

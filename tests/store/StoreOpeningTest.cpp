@@ -62,7 +62,7 @@ TEST_F(StoreOpeningTest, firstRunCreatesTheFilesAndShowsTheProgramsDataFolder) {
     ProgramRun run;
     run.start();
     const QString folder = programFolder() + "Data/";
-    EXPECT_EQ(run.state.title, "Echolon 4.1   [" + folder + " ]");
+    EXPECT_EQ(run.state.title(), "Echolon 4.1   [" + folder + " ]");
     EXPECT_EQ(DatabaseFile::inspect(data("ecl41_data.db")), DatabaseFile::Kind::Sqlite);
     EXPECT_EQ(DatabaseFile::inspect(data("ecl41_pic.db")), DatabaseFile::Kind::Sqlite);
     EXPECT_EQ(DatabaseFile::inspect(data("ecl41_list.db")), DatabaseFile::Kind::Sqlite);
@@ -110,7 +110,7 @@ TEST_F(StoreOpeningTest, aRegisteredLibraryThatCannotBeOpenedIsNamed_andStaysReg
         standIn.start();
         ASSERT_EQ(standIn.dm.MasterCount, 1);
         EXPECT_EQ(standIn.dm.t_master.fieldByName("MEMO").asString(), "from backup");
-        EXPECT_EQ(standIn.state.title, "Echolon 4.1   [" + programFolder() + "Data/ ]");
+        EXPECT_EQ(standIn.state.title(), "Echolon 4.1   [" + programFolder() + "Data/ ]");
         EXPECT_EQ(registered(), stick) << "the stick's library is still remembered";
         EXPECT_EQ(QFile::exists(stick) ? readAll(stick) : QByteArray(), before);
         ASSERT_TRUE(QFile::remove(data("ecl41_data.db")));
@@ -144,7 +144,7 @@ TEST_F(StoreOpeningTest, libraryElsewhereStaysCurrentAcrossRuns) {
     for (int i = 0; i < 2; ++i) {
         ProgramRun run;
         run.start();
-        EXPECT_EQ(run.state.title, "Echolon 4.1   [" + home.file("field/2024/") + " ]");
+        EXPECT_EQ(run.state.title(), "Echolon 4.1   [" + home.file("field/2024/") + " ]");
         EXPECT_EQ(run.dm.MasterCount, 1);
     }
     EXPECT_EQ(registered(), other);
@@ -159,7 +159,7 @@ TEST_F(StoreOpeningTest, openingAnotherLibraryKeepsTheFilterAndRefusesForeignFil
     addLibraryRecord(other, "other");
     run.dm.openLibraryFile(other);
     EXPECT_EQ(registered(), other);
-    EXPECT_EQ(run.state.title, "Echolon 4.1   [" + home.file("other/") + " ]");
+    EXPECT_EQ(run.state.title(), "Echolon 4.1   [" + home.file("other/") + " ]");
     EXPECT_EQ(run.dm.MasterCount, 1);
     EXPECT_TRUE(run.dm.t_master2.isOpen());
     EXPECT_EQ(run.dm.t_master.sql(), TDataModule1::queryFor("KM-41A1 ver.5"));
@@ -175,7 +175,7 @@ TEST_F(StoreOpeningTest, openingAnotherLibraryKeepsTheFilterAndRefusesForeignFil
     }
     EXPECT_EQ(readAll(mdb), accessFile());
     EXPECT_EQ(registered(), other);
-    EXPECT_EQ(run.state.title, "Echolon 4.1   [" + home.file("other/") + " ]");
+    EXPECT_EQ(run.state.title(), "Echolon 4.1   [" + home.file("other/") + " ]");
     EXPECT_EQ(run.dm.MasterCount, 1);
 }
 

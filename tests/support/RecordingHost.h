@@ -23,7 +23,7 @@ public:
     }
     void applyDeviceFilter() override {
         calls << "filter";
-        if (module && state) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state->typeIndex));
+        if (module && state) module->applyTypeQuery(store::TDataModule1::deviceTypeOf(state->typeIndex()));
     }
     void updateRange() override { calls << "range"; }
     void redraw(int mode) override { calls << QStringLiteral("redraw %1").arg(mode); }

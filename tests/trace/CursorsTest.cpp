@@ -3,6 +3,7 @@
 #include "fakes/RecordingChart.h"
 #include "store/Numbers.h"
 #include "store/ViewState.h"
+#include "support/ShownText.h"
 #include "trace/ChartSet.h"
 #include "trace/RenderScale.h"
 #include "trace/SlotLayout.h"
@@ -26,16 +27,16 @@ struct CursorsTest : ::testing::Test {
     CursorsTest() { charts.attachCopies(upperCopy, lowerCopy); }
     // A "KMX-417" plan: start and step in raw centimetres.
     void plan(int start, int step) {
-        state.typeIndex = 0;
+        state.setTypeIndex(0);
         drawn.planStart = start;
         drawn.planStep = step;
     }
     // A "KMX-419" window over a range: start and step in raw metres.
     void window(double start, double step, double range) {
-        state.typeIndex = 1;
+        state.setTypeIndex(1);
         drawn.windowStart = start;
         drawn.windowStep = step;
-        state.maxScale = range;
+        state.setMaxScale(range);
     }
     double lineAt(int slot) const { return lower.points(slot).value(0).x(); }
 };
@@ -44,84 +45,84 @@ struct CursorsTest : ::testing::Test {
 
 TEST_F(CursorsTest, stepsMoveBySamplesOfThePlanAndStopAtItsEnds) {
     plan(10000, 50); // 100 m on, 50 cm a sample
-    state.editKu = "3,000";
-    state.posK1 = 38;
+    state.setEditKu(shown("3,000"));
+    state.setPosK1(38);
     cursors.StepCursor(1, 2);
-    EXPECT_EQ(state.posK1, 40);
-    EXPECT_EQ(state.editK1, "60,00");
+    EXPECT_EQ(state.posK1(), 40);
+    EXPECT_EQ(state.editK1().text(), "60,00");
     const QList<QPointF> line{{60, -130}, {60, 130}};
     EXPECT_EQ(lower.points(SlotLayout::kCursorK1), line);
     EXPECT_EQ(lowerCopy.points(SlotLayout::kCursorK1), line);
-    EXPECT_EQ(state.editL, "60,00");
+    EXPECT_EQ(state.editL()->text(), "60,00");
 
     cursors.StepCursor(1, 400);
-    EXPECT_EQ(state.posK1, 250);
-    EXPECT_EQ(state.editK1, "112,50");
+    EXPECT_EQ(state.posK1(), 250);
+    EXPECT_EQ(state.editK1().text(), "112,50");
     cursors.StepCursor(1, -300);
-    EXPECT_EQ(state.posK1, 0);
-    EXPECT_EQ(state.editK1, "50,00");
+    EXPECT_EQ(state.posK1(), 0);
+    EXPECT_EQ(state.editK1().text(), "50,00");
 
-    state.editK2 = "60,00";
+    state.setEditK2(shown("60,00"));
     cursors.CursorsFromMetres();
-    EXPECT_EQ(state.posK2, 40) << "the distance of a sample gives that sample back";
+    EXPECT_EQ(state.posK2(), 40) << "the distance of a sample gives that sample back";
 }
 
 TEST_F(CursorsTest, aCursorOutsideTheZoomedWindowIsBroughtInOnlyTowardsIt) {
     window(750, 0.5, 1000); // 750..1000 m of 1000
-    state.editK1 = "900";
-    state.editK2 = "200";
+    state.setEditK1(shown("900"));
+    state.setEditK2(shown("200"));
     cursors.CursorsFromMetres();
-    EXPECT_EQ(state.posK1, 300);
-    EXPECT_EQ(state.posK2, -1100) << "K2 keeps its distance left of the window";
+    EXPECT_EQ(state.posK1(), 300);
+    EXPECT_EQ(state.posK2(), -1100) << "K2 keeps its distance left of the window";
     EXPECT_EQ(lineAt(SlotLayout::kCursorK2), 200);
 
     cursors.StepCursor(2, -1);
-    EXPECT_EQ(state.editK2, "200,00") << "'<' would not move K2 left";
+    EXPECT_EQ(state.editK2().text(), "200,00") << "'<' would not move K2 left";
     cursors.StepCursor(2, 1);
-    EXPECT_EQ(state.editK2, "750,00") << "'>' brings it to the window's left end";
-    EXPECT_EQ(state.posK2, 0);
+    EXPECT_EQ(state.editK2().text(), "750,00") << "'>' brings it to the window's left end";
+    EXPECT_EQ(state.posK2(), 0);
     EXPECT_EQ(lineAt(SlotLayout::kCursorK2), 750);
 
-    state.editK1 = "1200";
+    state.setEditK1(shown("1200"));
     cursors.CursorsFromMetres();
-    EXPECT_EQ(state.editK1, "1000,00") << "no cursor beyond the whole range";
+    EXPECT_EQ(state.editK1().text(), "1000,00") << "no cursor beyond the whole range";
     EXPECT_EQ(lineAt(SlotLayout::kCursorK1), 1000);
 }
 
 TEST_F(CursorsTest, distanceBetweenIsTheDifferenceOfTheBoxesAsTheyRead) {
     plan(0, 100);
-    state.editK1 = "12,346";
-    state.editK2 = "10";
+    state.setEditK1(shown("12,346"));
+    state.setEditK2(shown("10"));
     cursors.CursorsFromMetres();
-    EXPECT_EQ(state.editK1, "12,35");
-    EXPECT_EQ(state.editK2, "10,00");
-    EXPECT_EQ(state.editL, "2,35");
-    EXPECT_EQ(state.posK1, 12);
+    EXPECT_EQ(state.editK1().text(), "12,35");
+    EXPECT_EQ(state.editK2().text(), "10,00");
+    EXPECT_EQ(state.editL()->text(), "2,35");
+    EXPECT_EQ(state.posK1(), 12);
     EXPECT_NEAR(lineAt(SlotLayout::kCursorK1), 12.346, 1e-9);
 }
 
 TEST_F(CursorsTest, aNewPrKeepsACursorBetweenSamplesWhereItIsOnTheWaveform) {
     plan(0, 100);
-    state.editK1 = "37,40";
-    state.editK2 = "0,00";
+    state.setEditK1(shown("37,40"));
+    state.setEditK2(shown("0,00"));
     cursors.CursorsFromMetres();
-    state.editKu = "1,700";
+    state.setEditKu(shown("1,700"));
     cursors.CursorsToMetres();
-    EXPECT_EQ(state.editK1, "33,00") << "37,40 × 1,5 / 1,7";
-    EXPECT_EQ(state.posK1, 37);
+    EXPECT_EQ(state.editK1().text(), "33,00") << "37,40 × 1,5 / 1,7";
+    EXPECT_EQ(state.posK1(), 37);
     EXPECT_DOUBLE_EQ(lineAt(SlotLayout::kCursorK1), 37.4 * 1.5 / 1.7);
 
     // A box written elsewhere goes by the cursor's sample.
-    state.editK1 = "5";
-    state.posK1 = 20;
-    state.editKu = "1,500";
+    state.setEditK1(shown("5"));
+    state.setPosK1(20);
+    state.setEditKu(shown("1,500"));
     cursors.CursorsToMetres();
-    EXPECT_EQ(state.editK1, "20,00");
+    EXPECT_EQ(state.editK1().text(), "20,00");
 }
 
-TEST_F(CursorsTest, nothingDrawnOrABoxThatIsNoNumberLeavesEverything) {
-    state.editK1 = "5";
-    state.posK1 = 3;
+TEST_F(CursorsTest, nothingDrawnOrAPrNotAboveZeroLeavesEverything) {
+    state.setEditK1(shown("5"));
+    state.setPosK1(3);
     plan(0, 0);
     cursors.StepCursor(1, 1);
     cursors.CursorsFromMetres();
@@ -129,17 +130,13 @@ TEST_F(CursorsTest, nothingDrawnOrABoxThatIsNoNumberLeavesEverything) {
     window(0, 0, 1000);
     cursors.StepCursor(1, 1);
     cursors.CursorsFromMetres();
-    EXPECT_EQ(state.editK1, "5");
-    EXPECT_EQ(state.posK1, 3);
+    EXPECT_EQ(state.editK1().text(), "5");
+    EXPECT_EQ(state.posK1(), 3);
     EXPECT_TRUE(lower.points(SlotLayout::kCursorK1).isEmpty());
 
     plan(0, 100);
-    state.editK2 = "abc";
-    EXPECT_THROW(cursors.CursorsFromMetres(), store::NumberFormatError);
-    EXPECT_EQ(state.editK1, "5");
-    EXPECT_EQ(state.posK1, 3);
-    state.editK2 = "1";
-    state.editKu = "0";
+    state.setEditK2(shown("1"));
+    state.setEditKu(shown("0"));
     EXPECT_THROW(cursors.StepCursor(1, 1), store::NumberFormatError);
     EXPECT_TRUE(lower.points(SlotLayout::kCursorK1).isEmpty());
 }

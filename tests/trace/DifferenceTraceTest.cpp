@@ -1,5 +1,6 @@
 #include "trace/DifferenceTrace.h"
 #include "TraceFixture.h"
+#include "support/ShownText.h"
 #include "trace/StoredTrace.h"
 
 using namespace trace;
@@ -10,12 +11,12 @@ using DifferenceTraceTest = TraceFixture;
 }
 
 TEST_F(DifferenceTraceTest, aWaveformMinusItselfIsFlatZeroOnItsOwnDistancesAndOffHidesIt) {
-    state.editKu = "1,870";
+    state.setEditKu(shown("1,870"));
     QByteArray plan(385, '\0');
     for (int k = 0; k < 250; ++k) plan[k] = char((k * 37) % 256); // the full -128..127 range
     addPlan(master, 2500, 2, 300, 12, plan);
     addPlan(picture, 2500, 2, 300, -7, plan);
-    state.showDifference = true;
+    state.setShowDifference(true);
     view.Redraw(TraceView::Both);
 
     ASSERT_TRUE(lower.isActive(S::kLowerDifference));
@@ -29,15 +30,15 @@ TEST_F(DifferenceTraceTest, aWaveformMinusItselfIsFlatZeroOnItsOwnDistancesAndOf
     EXPECT_EQ(lower.legendName(S::kLowerDifference), "№ 1 minus № 1");
     expectCopiesEqual();
 
-    state.showDifference = false;
+    state.setShowDifference(false);
     view.Redraw(TraceView::Both);
     EXPECT_FALSE(lower.isActive(S::kLowerDifference));
     EXPECT_TRUE(lower.legendName(S::kLowerDifference).isEmpty());
 }
 
 TEST_F(DifferenceTraceTest, aCompareWaveformOfAnotherStepIsResampledAndLeavesNoPointWhereItEnds) {
-    state.typeIndex = 1;
-    state.showDifference = true;
+    state.setTypeIndex(1);
+    state.setShowDifference(true);
     addWindowRecord(master, 2000, QStringLiteral("pulse"));  // 0.25 m a sample, 8000 samples
     addWindowRecord(picture, 1000, QStringLiteral("pulse")); // 0.125 m a sample, 8000 samples
     view.Redraw(TraceView::Both);

@@ -1,6 +1,7 @@
 #include "TraceFixture.h"
 #include "store/DataModuleHost.h"
 #include "store/TDataModule1.h"
+#include "support/ShownText.h"
 #include "trace/LineStyle.h"
 #include "trace/ScreenChart.h"
 #include "trace/TypePresets.h"
@@ -68,12 +69,12 @@ TEST_F(DataModuleTraceTest, compareRecordCanBeSelectedWhileTheLibraryIsEmpty) {
     ASSERT_EQ(module.MasterCount, 0);
     view.UpdateRange();
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.maxScale, 1000);
+    EXPECT_EQ(state.maxScale(), 1000);
     EXPECT_FALSE(lower.isActive(S::kLowerCompare1)); // the selected waveform's source, the library, is empty
 
     // The user's click in the compare grid selects that record and draws it.
     module.t_picture.first();
-    EXPECT_EQ(state.waveSource, 2);
+    EXPECT_EQ(state.waveSource(), 2);
     EXPECT_TRUE(lower.isActive(S::kLowerCompare1));
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 500);
     module.t_picture.next();
@@ -127,13 +128,13 @@ QStringList legendOf(const ScreenChart& chart) {
 TEST_F(ScreenSideTest, planAndWindowViewsShowWhatTheRecordingSideHolds) {
     addPlan(picture, 1000, 1, 0, 5, pattern(0, 385));
     addPlan(master, 250, 2, 100, 0, pattern(0, 385));
-    state.editK1 = "150";
+    state.setEditK1(shown("150"));
     screenView.Redraw(TraceView::Both);
     expectShownAsRecorded(screenUpper, upper);
     expectShownAsRecorded(screenLower, lower);
     EXPECT_EQ(screenLower.points(S::kCursorK1), (QList<QPointF>{{150, -130}, {150, 130}}));
 
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     TypePresets::SetWindowTypeMode(state, screenCharts);
     int aproksTag = 0;
     LineStyle::btAproksClick(aproksTag, screenCharts); // approximation off: stairs

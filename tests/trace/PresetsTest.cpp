@@ -1,5 +1,6 @@
 #include "fakes/RecordingChart.h"
 #include "store/ViewState.h"
+#include "support/ShownText.h"
 #include "support/TempHome.h"
 #include "trace/ButtonPictures.h"
 #include "trace/ChartSet.h"
@@ -40,18 +41,18 @@ TEST_F(PresetsTest, approximationToggleSwitchesStairsOnEverySlotAndTogglingTwice
 }
 
 TEST_F(PresetsTest, windowTypeModeHasFreeZoomAndInvertedStairsOnTracesOnly) {
-    state.zoomCaption = "10";
+    state.setZoomCaption(shown("10"));
     TypePresets::SetWindowTypeMode(state, charts);
-    EXPECT_EQ(state.zoomCaption, "1");
-    EXPECT_EQ(state.maxScale, 62.5);
+    EXPECT_EQ(state.zoomCaption().text(), "1");
+    EXPECT_EQ(state.maxScale(), 62.5);
     for (RecordingChart* c : {&upper, &upperCopy})
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_EQ(c->invertedStairs(s), s <= 3) << s;
     for (RecordingChart* c : {&lower, &lowerCopy})
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_EQ(c->invertedStairs(s), s >= 2 && s <= 5) << s;
 
     TypePresets::SetPlanTypeMode(state, charts);
-    EXPECT_EQ(state.zoomCaption, "1"); // kept until a record is selected
-    EXPECT_EQ(state.maxScale, 250);
+    EXPECT_EQ(state.zoomCaption().text(), "1"); // kept until a record is selected
+    EXPECT_EQ(state.maxScale(), 250);
     for (RecordingChart* c : all())
         for (int s = 0; s < c->seriesCount(); ++s) EXPECT_FALSE(c->invertedStairs(s));
 }

@@ -1,5 +1,6 @@
 #include "trace/StoredTrace.h"
 #include "TraceFixture.h"
+#include "support/ShownText.h"
 
 using namespace trace;
 using S = SlotLayout;
@@ -11,7 +12,7 @@ using StoredTraceTest = TraceFixture;
 // The detector, the difference trace and the export place samples through
 // StoredTrace; each sample must stand where the lower chart draws it.
 TEST_F(StoredTraceTest, samplesStandWhereTheLowerChartDrawsThemInBothFamilies) {
-    state.editKu = "2,000";
+    state.setEditKu(shown("2,000"));
     QByteArray plan(385, '\0');
     for (int k = 0; k < 250; ++k) plan[k] = char(k - 125);
     addPlan(master, 1000, 2, 130, 0, plan); // start not on a whole step
@@ -29,7 +30,7 @@ TEST_F(StoredTraceTest, samplesStandWhereTheLowerChartDrawsThemInBothFamilies) {
     }
 
     master.deleteRecord();
-    state.typeIndex = 1;
+    state.setTypeIndex(1);
     addWindowRecord(master, 62.5, QStringLiteral("pulse"), 0, pattern(512, 8000));
     view.Redraw(TraceView::WaveformsOnly);
     const StoredTrace w = StoredTrace::of(WaveRecord::read(master), 1);

@@ -17,7 +17,7 @@ TraceFixture::TraceFixture()
         if (ds.tag() == TagScan) {
             ++scanMoves;
             const qint64 scale = ds.fieldByName(QStringLiteral("SCALE")).asInteger();
-            if (scale > state.maxScale) state.maxScale = double(scale);
+            if (scale > state.maxScale()) state.setMaxScale(double(scale));
             return;
         }
         if (ds.tag() == TagQuiet) {

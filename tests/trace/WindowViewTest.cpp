@@ -1,5 +1,6 @@
 #include "TraceFixture.h"
 #include "store/Numbers.h"
+#include "support/ShownText.h"
 #include "trace/RangeTables.h"
 
 using namespace trace;
@@ -10,8 +11,8 @@ namespace {
 class WindowViewTest : public TraceFixture {
 protected:
     WindowViewTest() {
-        state.typeIndex = 1;
-        state.zoomCaption = "1";
+        state.setTypeIndex(1);
+        state.setZoomCaption(shown("1"));
     }
     double windowValue(int slot, int i) const { return lowerPoints(slot).at(i).y(); }
 };
@@ -32,9 +33,8 @@ TEST(RangeTables, sampleSpacingAndZoomLimitsFollowTheTables) {
     EXPECT_EQ(RangeTables::zoomMaxFor(250), 4);
     EXPECT_EQ(RangeTables::zoomMaxFor(500), 8);
     EXPECT_EQ(RangeTables::zoomMaxFor(1000), 16);
-    EXPECT_EQ(RangeTables::zoomIndex("16"), 4);
-    EXPECT_EQ(RangeTables::zoomIndex("3"), -1);
-    EXPECT_EQ(RangeTables::zoomIndex("x"), -1);
+    EXPECT_EQ(RangeTables::zoomIndex(16), 4);
+    EXPECT_EQ(RangeTables::zoomIndex(3), -1);
 }
 
 TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
@@ -56,7 +56,7 @@ TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
     EXPECT_EQ(upperPoints(S::kFrameRight).first().x(), 998);
     expectCopiesEqual();
 
-    state.editKu = "3,000";
+    state.setEditKu(shown("3,000"));
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 500);
     EXPECT_EQ(upper.axisMax(Axis::Top), 500);
@@ -66,15 +66,15 @@ TEST_F(WindowViewTest, wholeRangeAtZoomOneShowsEverySixteenthSample) {
 
 TEST_F(WindowViewTest, zoomedWindowIsClampedToTheRange) {
     addWindowRecord(master, 1000, "pulse");
-    state.zoomCaption = "4";
-    state.zoomAnchor = 100;
+    state.setZoomCaption(shown("4"));
+    state.setZoomAnchor(100);
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(view.drawn().windowStart, 0);
     EXPECT_EQ(view.drawn().windowStep, 0.5);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 250);
     EXPECT_EQ(windowValue(S::kLowerCurrent, 9), patternSample(36));
 
-    state.zoomAnchor = 990;
+    state.setZoomAnchor(990);
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(view.drawn().windowStart, 750);
     EXPECT_EQ(lower.axisMin(Axis::Bottom), 750);
@@ -90,7 +90,7 @@ TEST_F(WindowViewTest, shorterRecordsAreFlatBeyondTheirRange) {
     addWindowRecord(picture, 125, "wave", 20);
     addWindowRecord(master, 1000, "pulse");
     view.Redraw(TraceView::WaveformsOnly);
-    EXPECT_EQ(state.maxScale, 1000);
+    EXPECT_EQ(state.maxScale(), 1000);
     // 250-m record: 2-m window points, samples every 16; beyond 250 m at SDVIG.
     EXPECT_EQ(windowValue(S::kLowerCompare1, 124), 10 + patternSample(1984));
     EXPECT_EQ(windowValue(S::kLowerCompare1, 125), 10);
@@ -117,7 +117,7 @@ TEST_F(WindowViewTest, emptyLibrariesHideTracesButKeepTheFrame) {
     charts.lower().setActive(S::kLowerCurrent, true);
     view.Redraw(TraceView::Both);
     EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
-    EXPECT_EQ(state.maxScale, 62.5);
+    EXPECT_EQ(state.maxScale(), 62.5);
     EXPECT_EQ(lower.axisMax(Axis::Bottom), 62.5);
     // The frame's right line closes the shown range: at its end, within one of its 500 samples.
     const double frameRight = upperPoints(S::kFrameRight).first().x();
@@ -127,7 +127,7 @@ TEST_F(WindowViewTest, emptyLibrariesHideTracesButKeepTheFrame) {
 
 TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimitedByTheRange) {
     addWindowRecord(master, 1000, "pulse");
-    state.zoomCaption = "3";
+    state.setZoomCaption(shown("3"));
     view.Redraw(TraceView::KeepDistances);
     EXPECT_EQ(view.drawn().windowStep, 0);
     EXPECT_FALSE(lower.isActive(S::kLowerCurrent));
@@ -135,7 +135,7 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
     master.first();
     master.deleteRecord();
     addWindowRecord(master, 125, "pulse");
-    state.zoomCaption = "16"; // beyond ZoomMax 2 of a 125-m range
+    state.setZoomCaption(shown("16")); // beyond ZoomMax 2 of a 125-m range
     view.Redraw(TraceView::WaveformsOnly);
     EXPECT_EQ(view.drawn().windowStep, 0.125);
     EXPECT_TRUE(lower.isActive(S::kLowerCurrent));
@@ -143,32 +143,32 @@ TEST_F(WindowViewTest, captionsOutsideTheZoomTableDrawNothingAndDeepZoomIsLimite
 
 TEST_F(WindowViewTest, cursorsFollowTheWindow) {
     addWindowRecord(master, 1000, "pulse");
-    state.zoomCaption = "4";
-    state.zoomAnchor = 990;
-    state.editK1 = "950";
-    state.editK2 = "1200";
+    state.setZoomCaption(shown("4"));
+    state.setZoomAnchor(990);
+    state.setEditK1(shown("950"));
+    state.setEditK2(shown("1200"));
     view.Redraw(TraceView::KeepDistances);
-    EXPECT_EQ(state.posK1, 400);
-    EXPECT_EQ(state.editK2, "1000,00"); // beyond the window's right end
-    EXPECT_EQ(state.posK2, 500);
+    EXPECT_EQ(state.posK1(), 400);
+    EXPECT_EQ(state.editK2().text(), "1000,00"); // beyond the window's right end
+    EXPECT_EQ(state.posK2(), 500);
 
-    state.editKu = "3,000";
+    state.setEditKu(shown("3,000"));
     view.Redraw(TraceView::KeepPositions);
-    EXPECT_EQ(state.editK1, "475,00");
-    EXPECT_EQ(state.editL, "25,00");
+    EXPECT_EQ(state.editK1().text(), "475,00");
+    EXPECT_EQ(state.editL()->text(), "25,00");
     EXPECT_EQ(lowerCopy.points(S::kCursorK1).first(), QPointF(475, -130));
 }
 
 TEST_F(WindowViewTest, updateRangeSetsTheLargestZoom) {
     view.UpdateRange();
-    EXPECT_EQ(state.zoomMax, 1);
+    EXPECT_EQ(state.zoomMax(), 1);
     addWindowRecord(picture, 1000, "pulse");
     view.UpdateRange();
-    EXPECT_EQ(state.maxScale, 1000);
-    EXPECT_EQ(state.zoomMax, 16);
+    EXPECT_EQ(state.maxScale(), 1000);
+    EXPECT_EQ(state.zoomMax(), 16);
 
-    state.typeIndex = 0;
-    state.zoomMax = 3;
+    state.setTypeIndex(0);
+    state.setZoomMax(3);
     view.UpdateRange();
-    EXPECT_EQ(state.zoomMax, 3);
+    EXPECT_EQ(state.zoomMax(), 3);
 }

@@ -75,8 +75,7 @@ void CursorControls::typeDistance(int cursor, const QString& text) {
         // Typed in the shown unit; the cursor is placed in metres.
         const std::optional<double> typed = store::parseNumber(text);
         if (!typed) {
-            const QString shown = store::Units::showText(cursor == 1 ? ctx_.state.editK1 : ctx_.state.editK2);
-            ctx_.state.notify();
+            const QString shown = store::Units::show(cursor == 1 ? ctx_.state.editK1() : ctx_.state.editK2());
             const bool feet = store::Units::current() == store::LengthUnit::Feet;
             store::messages().warning(
                 (feet
@@ -87,7 +86,7 @@ void CursorControls::typeDistance(int cursor, const QString& text) {
                     .arg(text, shown));
             return;
         }
-        if (!ctx_.view.PlaceCursor(cursor, store::Units::fromShown(*typed))) ctx_.state.notify();
+        ctx_.view.PlaceCursor(cursor, store::Units::fromShown(*typed));
     });
 }
 

@@ -1,7 +1,6 @@
 #include "app/controls/OffsetControls.h"
 
 #include "store/DataModuleHost.h"
-#include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "trace/ChartSet.h"
@@ -15,14 +14,14 @@ OffsetControls::OffsetControls(const ControlsContext& ctx)
 
 void OffsetControls::step(int direction) {
     const trace::Chart& chart = ctx_.view.context().charts.lowerChart();
-    SetVerticalShift(store::toNumber(ctx_.state.editSdvig) + direction, chart.axisMax(trace::Axis::Left),
+    SetVerticalShift(double(ctx_.state.editSdvig()) + direction, chart.axisMax(trace::Axis::Left),
                      chart.axisMin(trace::Axis::Left));
 }
 
 void OffsetControls::SetVerticalShift(double value, double upper, double lower) {
     if (value < lower || value > upper) return;
     store::ViewState& st = ctx_.state;
-    store::Dataset& ds = st.waveSource == 1 ? ctx_.dm.t_master : ctx_.dm.t_picture;
+    store::Dataset& ds = st.waveSource() == 1 ? ctx_.dm.t_master : ctx_.dm.t_picture;
     // Editing an empty dataset would append a record holding nothing but the offset.
     if (!ds.isOpen() || ds.isEmpty()) return;
     const int shift = int(value);
@@ -37,8 +36,8 @@ void OffsetControls::SetVerticalShift(double value, double upper, double lower) 
         ds.setTag(store::TagNormal);
         throw;
     }
-    st.editSdvig = QString::number(shift);
-    st.notify();
+    const store::ViewState::Batch batch(st);
+    st.setEditSdvig(shift);
     ctx_.window.redraw(trace::TraceView::KeepDistances);
 }
 

@@ -19,11 +19,11 @@ PrControls::PrControls(const ControlsContext& ctx, RepeatAcceleration& accelerat
 
 void PrControls::step(int direction) {
     store::ViewState& st = ctx_.state;
-    const double pr = store::toNumber(st.editKu);
+    const double pr = st.editKu().value();
     const bool inside = direction > 0 ? pr < kHighest : pr > kLowest;
     if (!inside) return;
-    st.editKu = store::formatFixed(pr + direction * acceleration_.repeatStep * 0.001, 3);
-    st.notify();
+    const store::ViewState::Batch batch(st);
+    st.setEditKu(store::ShownNumber::rounded(pr + direction * acceleration_.repeatStep * 0.001, 3));
     ctx_.window.redraw(trace::TraceView::KeepPositions);
 }
 
@@ -49,15 +49,14 @@ void PrControls::SpeedButton3Click() {
         // The list only stores ratios inside 1..3; anything else in a foreign
         // file would make every distance meaningless (or divide by zero).
         if (value.isNull() || value.asFloat() < kLowest || value.asFloat() > kHighest) return;
-        ctx_.state.editKu = store::formatFixed(value.asFloat(), 3);
-        ctx_.state.notify();
+        const store::ViewState::Batch batch(ctx_.state);
+        ctx_.state.setEditKu(store::ShownNumber::rounded(value.asFloat(), 3));
         ctx_.window.redraw(trace::TraceView::KeepPositions);
     });
 }
 
 void PrControls::refuse(const QString& why) {
-    const QString old = ctx_.state.editKu;
-    ctx_.state.notify();
+    const QString old = ctx_.state.editKu().text();
     store::messages().warning(QCoreApplication::translate("PrControls", "%1 PR stays %2.").arg(why, old));
 }
 
@@ -75,8 +74,8 @@ void PrControls::typePr(const QString& text) {
                        .arg(text, store::formatFixed(kLowest, 3), store::formatFixed(kHighest, 3)));
             return;
         }
-        ctx_.state.editKu = store::formatFixed(shown, 3);
-        ctx_.state.notify();
+        const store::ViewState::Batch batch(ctx_.state);
+        ctx_.state.setEditKu(store::ShownNumber::rounded(shown, 3));
         ctx_.window.redraw(trace::TraceView::KeepPositions);
     });
 }

@@ -2,7 +2,6 @@
 
 #include "app/TForm1.h"
 #include "gui/QtClock.h"
-#include "store/Numbers.h"
 #include "store/PrVelocity.h"
 #include "store/Units.h"
 #include "store/ViewState.h"
@@ -96,11 +95,18 @@ void TraceControlsWiring::connectBoxes() {
     connect(&f.state(), &store::ViewState::changed, this, &TraceControlsWiring::showBoxHints);
     connect(&store::Units::notifier(), &store::UnitsNotifier::changed, this,
             &TraceControlsWiring::showBoxHints);
+    // The box shows the state again before the typed text is taken: a text
+    // refused, or one that leaves the value as it was, changes no state.
+    auto typed = [&f](QLineEdit* box) {
+        const QString text = box->text();
+        f.showState();
+        return text;
+    };
     connect(f.Edit_k1, &QLineEdit::returnPressed, this,
-            [&c, &f] { c.cursors.typeDistance(1, f.Edit_k1->text()); });
+            [&c, &f, typed] { c.cursors.typeDistance(1, typed(f.Edit_k1)); });
     connect(f.Edit_k2, &QLineEdit::returnPressed, this,
-            [&c, &f] { c.cursors.typeDistance(2, f.Edit_k2->text()); });
-    connect(f.Edit_ku, &QLineEdit::returnPressed, this, [&c, &f] { c.pr.typePr(f.Edit_ku->text()); });
+            [&c, &f, typed] { c.cursors.typeDistance(2, typed(f.Edit_k2)); });
+    connect(f.Edit_ku, &QLineEdit::returnPressed, this, [&c, &f, typed] { c.pr.typePr(typed(f.Edit_ku)); });
 }
 
 void TraceControlsWiring::showBoxHints() {
@@ -111,10 +117,9 @@ void TraceControlsWiring::showBoxHints() {
     f.Edit_k2->setToolTip(feet ? tr("Type a distance in feet and press Enter to put K2 there")
                                : tr("Type a distance in metres and press Enter to put K2 there"));
     QString pr = tr("Type a PR from 1,000 to 3,000 and press Enter");
-    const QString& box = f.state().editKu;
-    const QString velocity = store::PrVelocity::describe(store::parseNumber(box).value_or(0));
-    if (!velocity.isEmpty())
-        pr += "\n" + tr("PR %1: propagation velocity %2").arg(store::localNumber(box), velocity);
+    const store::ShownNumber& box = f.state().editKu();
+    const QString velocity = store::PrVelocity::describe(box.value());
+    if (!velocity.isEmpty()) pr += "\n" + tr("PR %1: propagation velocity %2").arg(box.text(), velocity);
     if (f.Edit_ku->toolTip() != pr) f.Edit_ku->setToolTip(pr);
 }
 

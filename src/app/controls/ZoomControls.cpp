@@ -2,7 +2,6 @@
 
 #include "app/WindowState.h"
 #include "store/DataModuleHost.h"
-#include "store/Numbers.h"
 #include "store/ViewState.h"
 #include "trace/TraceView.h"
 
@@ -19,29 +18,30 @@ ZoomControls::ZoomControls(const ControlsContext& ctx)
     : Timer_zoom_inc(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(1); }); }),
       Timer_zoom_dec(ctx.clock, kInterval, [this] { ctx_.guard.run([this] { step(-1); }); }), ctx_(ctx) {}
 
-int ZoomControls::factorOf(const QString& caption) {
-    return int(std::clamp(store::toNumber(caption), -kLargestFactor, kLargestFactor));
+int ZoomControls::factorOf(const store::ShownNumber& caption) {
+    return int(std::clamp(caption.value(), -kLargestFactor, kLargestFactor));
 }
 
 void ZoomControls::step(int direction) {
     store::ViewState& st = ctx_.state;
-    const int factor = factorOf(st.zoomCaption);
-    if (direction > 0 && factor < st.zoomMax) st.zoomCaption = QString::number(factor * 2);
-    else if (direction < 0 && st.zoomMin < factor) st.zoomCaption = QString::number(factor / 2);
+    const int factor = factorOf(st.zoomCaption());
+    const store::ViewState::Batch batch(st);
+    if (direction > 0 && factor < st.zoomMax()) st.setZoomCaption({double(factor * 2), 0});
+    else if (direction < 0 && st.zoomMin() < factor) st.setZoomCaption({double(factor / 2), 0});
     else return;
     ApplyZoom();
 }
 
 void ZoomControls::ApplyZoom() {
     store::ViewState& st = ctx_.state;
-    const int factor = factorOf(st.zoomCaption);
+    const store::ViewState::Batch batch(st);
+    const int factor = factorOf(st.zoomCaption());
     if (factor == 1 || factor == 2) {
-        const double distance = store::toNumber(ctx_.windowState.activeCursor == 1 ? st.editK1 : st.editK2);
-        st.zoomAnchor = distance * 2 / 3 * store::toNumber(st.editKu);
+        const double distance = (ctx_.windowState.activeCursor == 1 ? st.editK1() : st.editK2()).value();
+        st.setZoomAnchor(distance * 2 / 3 * st.editKu().value());
     }
     ctx_.windowState.cursorLabelsEnabled = factor == 1;
     ctx_.windowState.notify();
-    st.notify();
     ctx_.window.redraw(trace::TraceView::KeepDistances);
 }
 
@@ -56,7 +56,8 @@ void ZoomControls::mouseUp(int direction) { (direction > 0 ? Timer_zoom_inc : Ti
 
 void ZoomControls::Button_zoomClick() {
     ctx_.guard.run([this] {
-        ctx_.state.zoomCaption = QStringLiteral("1");
+        const store::ViewState::Batch batch(ctx_.state);
+        ctx_.state.setZoomCaption({1, 0});
         ApplyZoom();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/controls/ControlsContext.h"
 #include "app/controls/RepeatTimer.h"
+#include "store/ShownNumber.h"
 
 #include <QString>
 
@@ -26,8 +27,8 @@ public:
     // a box does not hold a number.
     void ApplyZoom();
 
-    // The caption's factor; throws store::NumberFormatError when it is no number.
-    static int factorOf(const QString& caption);
+    // The caption's factor, as a whole number.
+    static int factorOf(const store::ShownNumber& caption);
 
     RepeatTimer Timer_zoom_inc, Timer_zoom_dec;
 

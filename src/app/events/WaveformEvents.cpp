@@ -4,7 +4,6 @@
 #include "app/WindowState.h"
 #include "store/Dataset.h"
 #include "store/Messages.h"
-#include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "store/Units.h"
 #include "store/ViewState.h"
@@ -46,17 +45,17 @@ WaveformEvents::WaveformEvents(store::ViewState& state, WindowState& window, sto
 // What the list depends on; reading the samples again is left for when it
 // changes, since the state changes with every cursor step.
 QString WaveformEvents::shownKey() const {
-    const std::optional<double> pr = store::parseNumber(state_.editKu);
-    if (!window_.eventsShown || state_.typeIndex < 0 || !pr || !(*pr > 0) || !state_.statusNote.isEmpty())
+    const double pr = state_.editKu().value();
+    if (!window_.eventsShown || state_.typeIndex() < 0 || !(pr > 0) || !state_.statusNote().isEmpty())
         return QString();
-    store::Dataset& ds = state_.waveSource == 1 ? dm_.t_master : dm_.t_picture;
+    store::Dataset& ds = state_.waveSource() == 1 ? dm_.t_master : dm_.t_picture;
     if (!ds.isOpen() || ds.isEmpty() || ds.fieldIndex(QStringLiteral("REC_ID")) < 0) return QString();
     return QStringLiteral("%1/%2/%3/%4/%5")
-        .arg(state_.waveSource)
+        .arg(state_.waveSource())
         .arg(ds.fieldByName(QStringLiteral("REC_ID")).asInteger())
         .arg(ds.recNo())
-        .arg(state_.typeIndex)
-        .arg(*pr);
+        .arg(state_.typeIndex())
+        .arg(pr);
 }
 
 void WaveformEvents::refresh() {
@@ -71,9 +70,9 @@ void WaveformEvents::refresh() {
 }
 
 void WaveformEvents::detect() {
-    store::Dataset& ds = state_.waveSource == 1 ? dm_.t_master : dm_.t_picture;
-    const trace::StoredTrace t = trace::StoredTrace::of(trace::WaveRecord::read(ds), state_.typeIndex);
-    list_ = analysis::detectEvents(t, store::parseNumber(state_.editKu).value_or(1.5));
+    store::Dataset& ds = state_.waveSource() == 1 ? dm_.t_master : dm_.t_picture;
+    const trace::StoredTrace t = trace::StoredTrace::of(trace::WaveRecord::read(ds), state_.typeIndex());
+    list_ = analysis::detectEvents(t, state_.editKu().value());
 }
 
 void WaveformEvents::format() {
@@ -86,7 +85,7 @@ void WaveformEvents::format() {
         r.metres = e.metres;
         // Through the metres a cursor box would show, so that a cursor put on
         // the event reads the same in feet too.
-        r.distance = store::Units::showText(trace::TraceNumbers::metres(e.metres)) + store::Units::suffix();
+        r.distance = store::Units::show(trace::TraceNumbers::metres(e.metres)) + store::Units::suffix();
         const bool echo = e.kind != analysis::EventKind::LaunchEnd;
         if (echo) {
             r.amplitude = (e.amplitude > 0 ? QStringLiteral("+") : QString()) + QString::number(e.amplitude);
@@ -118,7 +117,6 @@ bool WaveformEvents::pointCursor(int row) {
     const int cursor = window_.activeCursor == 2 ? 2 : 1;
     bool placed = false;
     store::showErrors([&] { placed = view_.PlaceCursor(cursor, rows_[row].metres); });
-    if (!placed) state_.notify();
     return placed;
 }
 

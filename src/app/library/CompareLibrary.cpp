@@ -62,7 +62,7 @@ void CompareLibrary::CopyToCompareLibrary(Dataset& library, Dataset& compare) {
     compare.fieldByName(kPicture).setBool(false);
     compare.fieldByName(QStringLiteral("SDVIG")).setInteger(qint64(count) * kOffsetStep);
     compare.fieldByName(QStringLiteral("MEMO"))
-        .setString(memoPrefix(state_.title) + library.fieldByName(QStringLiteral("MEMO")).asString());
+        .setString(memoPrefix(state_.title()) + library.fieldByName(QStringLiteral("MEMO")).asString());
     compare.post();
     library.edit();
     library.fieldByName(kPicture).setBool(false);

@@ -2,7 +2,6 @@
 
 #include "app/library/CompareLibrary.h"
 #include "store/DataModuleHost.h"
-#include "store/Numbers.h"
 #include "store/TDataModule1.h"
 #include "store/ViewState.h"
 #include "trace/TraceView.h"
@@ -11,30 +10,18 @@
 
 namespace app::library {
 
-namespace {
-// A stored number as box text; the boxes are parsed on every redraw, so an
-// empty or unreadable value shows the box's default instead.
-QString boxText(const store::Field& f, const QString& fallback) {
-    const QString text = f.asString();
-    return store::parseNumber(text) ? text : fallback;
-}
-} // namespace
-
 LibraryGridEvents::LibraryGridEvents(store::ViewState& state, store::TDataModule1& dm,
                                      store::DataModuleHost& window, CompareLibrary& compare)
     : state_(state), dm_(dm), window_(window), compare_(compare) {}
 
 void LibraryGridEvents::DBGridEh1MouseDown() {
-    state_.waveSource = 1;
+    const store::ViewState::Batch batch(state_);
+    state_.setWaveSource(1);
     store::Dataset& master = dm_.t_master;
-    if (dm_.MasterCount <= 0 || !master.isOpen() || master.isEmpty()) {
-        state_.notify();
-        return;
-    }
-    state_.editSdvig = boxText(master.fieldByName(QStringLiteral("SDVIG")), QStringLiteral("0"));
-    if (state_.typeIndex == 0)
-        state_.zoomCaption = boxText(master.fieldByName(QStringLiteral("ZOOM_L")), QStringLiteral("1"));
-    state_.notify();
+    if (dm_.MasterCount <= 0 || !master.isOpen() || master.isEmpty()) return;
+    state_.setEditSdvig(store::TDataModule1::shownOffset(master.fieldByName(QStringLiteral("SDVIG"))));
+    if (state_.typeIndex() == 0)
+        state_.setZoomCaption(store::TDataModule1::shownZoom(master.fieldByName(QStringLiteral("ZOOM_L"))));
     window_.redraw(trace::TraceView::KeepDistances);
 }
 

@@ -63,8 +63,8 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
 
 void LibraryWiring::showTypeColumns() {
     // The view changes with every step of a control; the columns only with the type.
-    if (form_.state().typeIndex == columnsShownFor_) return;
-    columnsShownFor_ = form_.state().typeIndex;
+    if (form_.state().typeIndex() == columnsShownFor_) return;
+    columnsShownFor_ = form_.state().typeIndex();
     const bool hide = columnsShownFor_ == 0;
     // What fills the library names the toolbar's buttons of the type shown.
     libraryHint_->label()->setText(
