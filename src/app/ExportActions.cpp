@@ -78,7 +78,7 @@ QByteArray ExportActions::contents(Format format, QSize pictureSize,
     if (isPicture(format)) {
         const QString why = exporter::ChartPicture::refusal(pictureSize);
         if (!why.isEmpty()) refuse(why);
-        const exporter::ChartPicture picture(window_.screenTag == 0 ? &upper_ : nullptr, lower_);
+        const exporter::ChartPicture picture(window_.screenTag() == 0 ? &upper_ : nullptr, lower_);
         const QByteArray bytes =
             format == Format::Png
                 ? picture.png(pictureSize)
@@ -156,7 +156,7 @@ void ExportActions::exportTo(Format format) {
         const QString note = isPicture(format) ? QString() : prNote(waveforms);
         QSize size;
         if (isPicture(format)) {
-            const exporter::ChartPicture picture(window_.screenTag == 0 ? &upper_ : nullptr, lower_);
+            const exporter::ChartPicture picture(window_.screenTag() == 0 ? &upper_ : nullptr, lower_);
             const QSize shown =
                 picture.shownSize()
                     .expandedTo({exporter::ChartPicture::kMinSide, exporter::ChartPicture::kMinSide})

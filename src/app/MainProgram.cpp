@@ -124,7 +124,7 @@ void MainProgram::showNotice(const QString& text) {
 
 void MainProgram::printReport() {
     form_print.showEvents(events->events.reportLines());
-    report::PrintAction::btPrintClick(form_print, state, *DataModule1, windowState.screenTag == 0, &Form1);
+    report::PrintAction::btPrintClick(form_print, state, *DataModule1, windowState.screenTag() == 0, &Form1);
 }
 
 void MainProgram::convertRegisteredAccessLibrary() {

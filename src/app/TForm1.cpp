@@ -66,12 +66,12 @@ void TForm1::LoadSettings() {
     state_.setZoomCaption(s.zoom);
     // The toggles run once on the inverse state so that picture, check mark and
     // line style all follow from one path.
-    window_.aproksTag = s.smoothing ? 1 : 0;
-    window_.screenTag = s.screenHidden ? 0 : 1;
+    window_.setAproksTag(s.smoothing ? 1 : 0);
+    window_.setScreenTag(s.screenHidden ? 0 : 1);
     Panel_master_table->resize(Panel_master_table->width(), s.tableHeight);
     tableHeight_ = s.tableHeight;
     store::Units::setCurrent(s.units);
-    window_.eventsShown = s.events;
+    window_.setEventsShown(s.events);
 }
 
 void TForm1::SaveSettings() {
@@ -84,11 +84,11 @@ void TForm1::SaveSettings() {
     s.posK2 = state_.posK2();
     s.ku = state_.editKu();
     s.zoom = state_.zoomCaption();
-    s.smoothing = window_.aproksTag == 0;
-    s.screenHidden = window_.screenTag != 0;
+    s.smoothing = window_.aproksTag() == 0;
+    s.screenHidden = window_.screenTag() != 0;
     s.tableHeight = Panel_master_table->isVisible() ? Panel_master_table->height() : tableHeight_;
     s.units = store::Units::current();
-    s.events = window_.eventsShown;
+    s.events = window_.eventsShown();
     s.save(ini);
     if (!ini.save()) store::messages().error(ini.errorString());
 }
@@ -122,9 +122,9 @@ void TForm1::resizeEvent(QResizeEvent* e) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonPress && window_.cursorLabelsEnabled) {
-        if (watched == Edit_k1) window_.activeCursor = 1;
-        if (watched == Edit_k2) window_.activeCursor = 2;
+    if (e->type() == QEvent::MouseButtonPress && window_.cursorLabelsEnabled()) {
+        if (watched == Edit_k1) window_.setActiveCursor(1);
+        if (watched == Edit_k2) window_.setActiveCursor(2);
         if (watched == Edit_k1 || watched == Edit_k2) showState();
     }
     return QMainWindow::eventFilter(watched, e);
@@ -138,7 +138,7 @@ void TForm1::SetWaveformViewEnabled(bool enabled) {
          {mnPrint, mnAproks, mnScreen, mnDifference, mnExportCsv, mnExportJson, mnExportPng, mnExportSvg})
         a->setEnabled(enabled);
     mnEvents->setEnabled(enabled);
-    EventGrid->setVisible(enabled && window_.eventsShown);
+    EventGrid->setVisible(enabled && window_.eventsShown());
 }
 
 void TForm1::showState() {
@@ -156,43 +156,43 @@ void TForm1::showState() {
     Button_zoom->setText(state_.zoomCaption().text());
     if (ComboBox_type->currentIndex() != state_.typeIndex())
         ComboBox_type->setCurrentIndex(state_.typeIndex());
-    btConnect->setText(window_.connectCaption);
-    mnConnect->setText(window_.mnConnectCaption);
-    btImport->setEnabled(window_.importEnabled);
-    mnImport->setEnabled(window_.importEnabled);
-    mnOptions->setEnabled(window_.optionsEnabled);
+    btConnect->setText(window_.connectCaption());
+    mnConnect->setText(window_.mnConnectCaption());
+    btImport->setEnabled(window_.importEnabled());
+    mnImport->setEnabled(window_.importEnabled());
+    mnOptions->setEnabled(window_.optionsEnabled());
     for (QWidget* w : {static_cast<QWidget*>(SpeedButton_zoom_dec),
                        static_cast<QWidget*>(SpeedButton_zoom_inc), static_cast<QWidget*>(Button_zoom)})
-        w->setEnabled(window_.zoomControlsEnabled);
+        w->setEnabled(window_.zoomControlsEnabled());
     showToggles();
-    Label_k1->setEnabled(window_.cursorLabelsEnabled);
-    Label_k2->setEnabled(window_.cursorLabelsEnabled);
+    Label_k1->setEnabled(window_.cursorLabelsEnabled());
+    Label_k2->setEnabled(window_.cursorLabelsEnabled());
     auto style = [](QLabel* l, bool active) {
         QFont f = l->font();
         f.setBold(active);
         f.setUnderline(active);
         l->setFont(f);
     };
-    style(Label_k1, window_.activeCursor == 1);
-    style(Label_k2, window_.activeCursor == 2);
+    style(Label_k1, window_.activeCursor() == 1);
+    style(Label_k2, window_.activeCursor() == 2);
 }
 
 // The pictures are loaded only when a tag changes: the state changes with every
 // auto-repeat step.
 void TForm1::showToggles() {
-    if (shownAproksTag_ != window_.aproksTag) {
-        btAproks->setIcon(trace::ButtonPictures::aproksIcon(window_.aproksTag));
-        shownAproksTag_ = window_.aproksTag;
+    if (shownAproksTag_ != window_.aproksTag()) {
+        btAproks->setIcon(trace::ButtonPictures::aproksIcon(window_.aproksTag()));
+        shownAproksTag_ = window_.aproksTag();
     }
-    if (shownScreenTag_ != window_.screenTag) {
-        btScreen->setIcon(trace::ButtonPictures::screenIcon(window_.screenTag));
-        shownScreenTag_ = window_.screenTag;
+    if (shownScreenTag_ != window_.screenTag()) {
+        btScreen->setIcon(trace::ButtonPictures::screenIcon(window_.screenTag()));
+        shownScreenTag_ = window_.screenTag();
     }
-    mnAproks->setChecked(window_.aproksTag == 0);
-    mnScreen->setChecked(window_.screenTag == 0);
-    Panel_up_chart->setVisible(window_.screenTag == 0);
-    mnEvents->setChecked(window_.eventsShown);
-    EventGrid->setVisible(window_.eventsShown && Panel_main->isEnabled());
+    mnAproks->setChecked(window_.aproksTag() == 0);
+    mnScreen->setChecked(window_.screenTag() == 0);
+    Panel_up_chart->setVisible(window_.screenTag() == 0);
+    mnEvents->setChecked(window_.eventsShown());
+    EventGrid->setVisible(window_.eventsShown() && Panel_main->isEnabled());
 }
 
 } // namespace app

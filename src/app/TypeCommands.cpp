@@ -8,14 +8,14 @@ namespace app {
 
 void showTypeCommands(WindowState& state, int typeIndex) {
     const bool plan = typeIndex != 1;
-    state.connectCaption = plan ? QCoreApplication::translate("TypeCommands", "Connect")
-                                : QCoreApplication::translate("TypeCommands", "Open waveform");
-    state.mnConnectCaption = plan ? QCoreApplication::translate("TypeCommands", "Connect...")
-                                  : QCoreApplication::translate("TypeCommands", "Open waveporm...");
-    state.importEnabled = plan;
-    state.optionsEnabled = plan;
-    state.zoomControlsEnabled = !plan;
-    state.notify();
+    const WindowState::Batch batch(state);
+    state.setConnectCaption(plan ? QCoreApplication::translate("TypeCommands", "Connect")
+                                 : QCoreApplication::translate("TypeCommands", "Open waveform"));
+    state.setMnConnectCaption(plan ? QCoreApplication::translate("TypeCommands", "Connect...")
+                                   : QCoreApplication::translate("TypeCommands", "Open waveporm..."));
+    state.setImportEnabled(plan);
+    state.setOptionsEnabled(plan);
+    state.setZoomControlsEnabled(!plan);
 }
 
 } // namespace app

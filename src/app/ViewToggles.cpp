@@ -6,13 +6,11 @@
 namespace app {
 
 void ViewToggles::btAproksClick() {
-    trace::LineStyle::btAproksClick(state_.aproksTag, charts_);
-    state_.notify();
+    int tag = state_.aproksTag();
+    trace::LineStyle::btAproksClick(tag, charts_);
+    state_.setAproksTag(tag);
 }
 
-void ViewToggles::btScreenClick() {
-    state_.screenTag = state_.screenTag != 0 ? 0 : 1;
-    state_.notify();
-}
+void ViewToggles::btScreenClick() { state_.setScreenTag(state_.screenTag() != 0 ? 0 : 1); }
 
 } // namespace app

@@ -1,35 +1,61 @@
 #pragma once
-#include <QObject>
+#include "store/ShownState.h"
+
 #include <QString>
 
 namespace app {
 
 // What the main window shows and enables beyond the shown waveform: the
 // commands that follow the type entry, the two view toggles and the cursor
-// controls' state. The window refreshes on changed().
-class WindowState : public QObject {
+// controls' state. A change made through any setter shows in the window
+// (store::ShownState).
+class WindowState : public store::ShownState {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    using store::ShownState::ShownState;
 
-    QString connectCaption = tr("Connect");      // btConnect
-    QString mnConnectCaption = tr("Connect..."); // mnConnect
-    bool importEnabled = true;                   // btImport, mnImport
-    bool optionsEnabled = true;                  // mnOptions
-    bool zoomControlsEnabled = false;            // SpeedButton_zoom_inc/_dec, Button_zoom
+    // btConnect and mnConnect.
+    const QString& connectCaption() const { return connectCaption_; }
+    void setConnectCaption(const QString& v) { set(connectCaption_, v); }
+    const QString& mnConnectCaption() const { return mnConnectCaption_; }
+    void setMnConnectCaption(const QString& v) { set(mnConnectCaption_, v); }
+    // btImport, mnImport.
+    bool importEnabled() const { return importEnabled_; }
+    void setImportEnabled(bool v) { set(importEnabled_, v); }
+    // mnOptions.
+    bool optionsEnabled() const { return optionsEnabled_; }
+    void setOptionsEnabled(bool v) { set(optionsEnabled_, v); }
+    // SpeedButton_zoom_inc/_dec, Button_zoom.
+    bool zoomControlsEnabled() const { return zoomControlsEnabled_; }
+    void setZoomControlsEnabled(bool v) { set(zoomControlsEnabled_, v); }
 
-    int aproksTag = 1;        // btAproks: 0 approximation on, 1 off
-    int screenTag = 0;        // btScreen: 0 upper chart shown, 1 hidden
-    bool eventsShown = false; // mnEvents: the event table and the marks on the charts
+    // btAproks: 0 approximation on, 1 off.
+    int aproksTag() const { return aproksTag_; }
+    void setAproksTag(int v) { set(aproksTag_, v); }
+    // btScreen: 0 upper chart shown, 1 hidden.
+    int screenTag() const { return screenTag_; }
+    void setScreenTag(int v) { set(screenTag_, v); }
+    // mnEvents: the event table and the marks on the charts.
+    bool eventsShown() const { return eventsShown_; }
+    void setEventsShown(bool v) { set(eventsShown_, v); }
 
-    int activeCursor = 1; // 1 = K1, 2 = K2
-    bool cursorLabelsEnabled = true;
-    int repeatStep = 1; // the auto-repeat's current step
+    // 1 = K1, 2 = K2.
+    int activeCursor() const { return activeCursor_; }
+    void setActiveCursor(int v) { set(activeCursor_, v); }
+    bool cursorLabelsEnabled() const { return cursorLabelsEnabled_; }
+    void setCursorLabelsEnabled(bool v) { set(cursorLabelsEnabled_, v); }
 
-    void notify() { emit changed(); }
-
-signals:
-    void changed();
+private:
+    QString connectCaption_ = tr("Connect");
+    QString mnConnectCaption_ = tr("Connect...");
+    bool importEnabled_ = true;
+    bool optionsEnabled_ = true;
+    bool zoomControlsEnabled_ = false;
+    int aproksTag_ = 1;
+    int screenTag_ = 0;
+    bool eventsShown_ = false;
+    int activeCursor_ = 1;
+    bool cursorLabelsEnabled_ = true;
 };
 
 } // namespace app

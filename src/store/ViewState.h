@@ -1,8 +1,8 @@
 #pragma once
 #include "store/ProgramTitle.h"
 #include "store/ShownNumber.h"
+#include "store/ShownState.h"
 
-#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -12,31 +12,12 @@ namespace store {
 // it: the data module fills it from the selected record, the trace view draws
 // from it and places the cursors in it, the report prints it. The boxes'
 // numbers are kept as numbers with the decimals they are shown with; whatever
-// shows them formats them. Every setter that changes a value emits changed(),
-// on which the window shows the state again; within a Batch, changed() comes
-// once, when the outermost batch ends. Logic and tests use it without a window.
-class ViewState : public QObject {
+// shows them formats them. A change made through any setter shows in the
+// window (ShownState). Logic and tests use it without a window.
+class ViewState : public ShownState {
     Q_OBJECT
 public:
-    using QObject::QObject;
-
-    // Holds changed() back while it lives, so that an event that sets many
-    // values has the window shown once; emitted at its end if anything changed.
-    class Batch {
-    public:
-        explicit Batch(ViewState& state) : state_(state) { ++state_.batches_; }
-        ~Batch() {
-            if (--state_.batches_ == 0 && state_.pending_) {
-                state_.pending_ = false;
-                emit state_.changed();
-            }
-        }
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-
-    private:
-        ViewState& state_;
-    };
+    using ShownState::ShownState;
 
     // Edit_k1, Edit_k2: the cursors' distances in metres.
     const ShownNumber& editK1() const { return editK1_; }
@@ -89,18 +70,7 @@ public:
     int drawings() const { return drawings_; }
     void countDrawing() { set(drawings_, drawings_ + 1); }
 
-signals:
-    void changed();
-
 private:
-    template <typename T>
-    void set(T& field, const T& value) {
-        if (field == value) return;
-        field = value;
-        if (batches_ > 0) pending_ = true;
-        else emit changed();
-    }
-
     ShownNumber editK1_{0, 0};
     ShownNumber editK2_{0, 0};
     std::optional<ShownNumber> editL_;
@@ -119,8 +89,6 @@ private:
     int posK2_ = 0;
     bool showDifference_ = false;
     int drawings_ = 0;
-    int batches_ = 0;
-    bool pending_ = false;
 };
 
 } // namespace store

@@ -60,15 +60,15 @@ TEST_F(ControlsCursorTest, steppingBeyondThePlan_isClampedByStepCursor) {
 
 TEST_F(ControlsCursorTest, labelsAndStepButtons_chooseTheActiveCursor) {
     cursors.Label_k2Click();
-    EXPECT_EQ(windowState.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor(), 2);
     cursors.mouseDown(1, +1);
     cursors.mouseUp(1, +1);
-    EXPECT_EQ(windowState.activeCursor, 1)
+    EXPECT_EQ(windowState.activeCursor(), 1)
         << "a step button makes its cursor active while the labels are enabled";
     cursors.Label_k2Click();
-    EXPECT_EQ(windowState.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor(), 2);
     cursors.Label_k1Click();
-    EXPECT_EQ(windowState.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor(), 1);
 }
 
 TEST_F(ControlsCursorTest, whileThePrIsNotAboveZero_heldStepsLeaveTheBoxAndRaiseNoError) {

@@ -47,10 +47,9 @@ TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
 
     QTest::mouseClick(named<QToolButton>(form, "SpeedButton_ku_inc"), Qt::LeftButton);
     EXPECT_EQ(state.editKu().text(), "1,501");
-    windowState.zoomControlsEnabled = true;
+    windowState.setZoomControlsEnabled(true);
     state.setTypeIndex(1);
     state.setZoomMax(2);
-    windowState.notify();
     QTest::mouseClick(named<QToolButton>(form, "SpeedButton_zoom_inc"), Qt::LeftButton);
     EXPECT_EQ(named<QPushButton>(form, "Button_zoom")->text(), "2");
     QTest::mouseClick(named<QPushButton>(form, "Button_zoom"), Qt::LeftButton);
@@ -60,10 +59,10 @@ TEST_F(ControlsWiringTest, pressAndRelease_drivenByTheButtons) {
 
 TEST_F(ControlsWiringTest, labelClick_choosesTheActiveCursor) {
     QTest::mouseClick(named<QLabel>(form, "Label_k2"), Qt::LeftButton);
-    EXPECT_EQ(windowState.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor(), 2);
     EXPECT_TRUE(named<QLabel>(form, "Label_k2")->font().bold());
     QTest::mouseClick(named<QLabel>(form, "Label_k1"), Qt::LeftButton);
-    EXPECT_EQ(windowState.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor(), 1);
 }
 
 TEST_F(ControlsWiringTest, pointerInsideThePlot_showsItsDistanceInPanel0) {

@@ -13,7 +13,7 @@ class ControlsZoomTest : public ControlsFixture {
 protected:
     ControlsZoomTest() {
         state.setTypeIndex(1);
-        windowState.zoomControlsEnabled = true;
+        windowState.setZoomControlsEnabled(true);
         state.setZoomCaption(shown(QStringLiteral("1")));
         state.setZoomMax(4);
         state.setEditK1(shown(QStringLiteral("30,00")));
@@ -56,20 +56,20 @@ TEST_F(ControlsZoomTest, holding_doublesEvery100msUpToZoomMax) {
 TEST_F(ControlsZoomTest, anchorIsTakenLeavingFactorOne_andKeptBeyondTwo) {
     click(+1);
     EXPECT_DOUBLE_EQ(state.zoomAnchor(), 30.0 * 2 / 3 * 1.5);
-    EXPECT_FALSE(windowState.cursorLabelsEnabled);
+    EXPECT_FALSE(windowState.cursorLabelsEnabled());
     EXPECT_EQ(window.calls.last(), "redraw 1");
     click(+1);
     state.setEditK1(shown(QStringLiteral("45,00")));
     click(-1); // 4 -> 2 takes the anchor again
     EXPECT_DOUBLE_EQ(state.zoomAnchor(), 45.0);
-    windowState.activeCursor = 2;
+    windowState.setActiveCursor(2);
     state.setZoomCaption(shown(QStringLiteral("8")));
     controls.zoom.ApplyZoom();
     EXPECT_DOUBLE_EQ(state.zoomAnchor(), 45.0) << "factors above 2 keep the anchor";
     controls.zoom.Button_zoomClick();
     EXPECT_EQ(state.zoomCaption().text(), "1");
     EXPECT_DOUBLE_EQ(state.zoomAnchor(), 60.0) << "the active cursor is K2 now";
-    EXPECT_TRUE(windowState.cursorLabelsEnabled);
+    EXPECT_TRUE(windowState.cursorLabelsEnabled());
 }
 
 TEST_F(ControlsZoomTest, whileZoomed_labelsAndBoxesKeepTheActiveCursor_butStepButtonsMove) {
@@ -80,15 +80,15 @@ TEST_F(ControlsZoomTest, whileZoomed_labelsAndBoxesKeepTheActiveCursor_butStepBu
     EXPECT_FALSE(named<QLabel>(form, "Label_k2")->isEnabled());
     controls.cursors.Label_k2Click();
     QTest::mouseClick(named<QLineEdit>(form, "Edit_k2"), Qt::LeftButton);
-    EXPECT_EQ(windowState.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor(), 1);
     const int before = state.posK2();
     controls.cursors.mouseDown(2, -1);
     controls.cursors.mouseUp(2, -1);
     EXPECT_EQ(state.posK2(), before - 1) << "the K2 button still moves K2";
-    EXPECT_EQ(windowState.activeCursor, 1);
+    EXPECT_EQ(windowState.activeCursor(), 1);
 
     controls.zoom.Button_zoomClick();
     QTest::mouseClick(named<QLineEdit>(form, "Edit_k2"), Qt::LeftButton);
-    EXPECT_EQ(windowState.activeCursor, 2);
+    EXPECT_EQ(windowState.activeCursor(), 2);
     EXPECT_TRUE(boxes.errors.isEmpty());
 }

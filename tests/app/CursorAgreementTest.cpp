@@ -270,7 +270,7 @@ TEST_F(CursorAgreementTest, byHand_clicksDragKeysAndTypedDistances_placeTheCurso
     QTest::mouseClick(plot, Qt::RightButton, {}, second);
     EXPECT_NEAR(k2(), distanceAt(second), step) << "a right click puts the other one, K2, there";
     EXPECT_NEAR(k1(), distanceAt(first), step) << "K1 stays";
-    EXPECT_EQ(program.windowState.activeCursor, 1) << "and K1 stays the active one";
+    EXPECT_EQ(program.windowState.activeCursor(), 1) << "and K1 stays the active one";
     QTest::mouseClick(plot, Qt::LeftButton, Qt::ShiftModifier, pointAt(120));
     EXPECT_NEAR(k2(), 120, step) << "Shift with the left button is the other one too";
     expectAgreement("a right click and a Shift+click");

@@ -103,7 +103,7 @@ TEST(Events, tableAndMarks_standAtTheLeadingEdge_andARowClickPutsTheActiveCursor
         // A click on the row moves the active cursor, K1 and then K2.
         emit grid->clicked(grid->model()->index(row, 0));
         EXPECT_NEAR(program.state.editK1().value(), echoMetres(wiring.events)[0], 0.01);
-        program.windowState.activeCursor = 2;
+        program.windowState.setActiveCursor(2);
         emit grid->clicked(grid->model()->index(row, 2));
         EXPECT_NEAR(program.state.editK2().value(), echoMetres(wiring.events)[0], 0.01);
 

@@ -218,7 +218,7 @@ TEST_F(LibraryGridTest, theEmptyLibrarysHint_namesTheButtonTheTypeShows) {
         state.setTypeIndex(type);
         app::showTypeCommands(windowState, type);
         EXPECT_TRUE(hint->isVisible());
-        EXPECT_TRUE(hint->text().contains(windowState.connectCaption)) << hint->text().toStdString();
+        EXPECT_TRUE(hint->text().contains(windowState.connectCaption())) << hint->text().toStdString();
     }
     EXPECT_TRUE(hint->text().contains("Import"));
 }

@@ -26,9 +26,9 @@ TEST(MainWindowSettings, firstRunWithoutFile_givesDefaults) {
     EXPECT_EQ(state.editK1().text(), "0");
     EXPECT_EQ(state.posK1(), 0);
     EXPECT_EQ(state.posK2(), 0);
-    EXPECT_EQ(window.aproksTag, 1) << "approximation is off by default";
+    EXPECT_EQ(window.aproksTag(), 1) << "approximation is off by default";
     EXPECT_FALSE(named<QAction>(form, "mnAproks")->isChecked());
-    EXPECT_EQ(window.screenTag, 0) << "upper chart shown by default";
+    EXPECT_EQ(window.screenTag(), 0) << "upper chart shown by default";
     EXPECT_TRUE(named<QAction>(form, "mnScreen")->isChecked());
     EXPECT_FALSE(QFile::exists(home.file("Echolon.v41"))) << "reading never creates the file";
 }
@@ -66,10 +66,10 @@ TEST(MainWindowSettings, saveAndRestart_keepsTogglesAndValuesInKeyOrder) {
     app::TForm1& form = program.Form1;
     store::ViewState& state = program.state;
     app::WindowState& window = program.windowState;
-    EXPECT_EQ(window.screenTag, 1);
+    EXPECT_EQ(window.screenTag(), 1);
     EXPECT_FALSE(named<QAction>(form, "mnScreen")->isChecked());
     EXPECT_FALSE(named<QWidget>(form, "Panel_up_chart")->isVisibleTo(&form));
-    EXPECT_EQ(window.aproksTag, 1);
+    EXPECT_EQ(window.aproksTag(), 1);
     EXPECT_EQ(state.editKu(), store::ShownNumber(2.25, 3));
     EXPECT_EQ(state.posK1(), 17);
     EXPECT_EQ(state.typeIndex(), 1);

@@ -26,17 +26,14 @@ RepeatTimer& CursorControls::timerOf(int cursor, int direction) {
     return direction > 0 ? Timer_k2_inc : Timer_k2_dec;
 }
 
-void CursorControls::activate(int cursor) {
-    ctx_.windowState.activeCursor = cursor;
-    ctx_.windowState.notify();
-}
+void CursorControls::activate(int cursor) { ctx_.windowState.setActiveCursor(cursor); }
 
 void CursorControls::Label_k1Click() {
-    if (ctx_.windowState.cursorLabelsEnabled) activate(1);
+    if (ctx_.windowState.cursorLabelsEnabled()) activate(1);
 }
 
 void CursorControls::Label_k2Click() {
-    if (ctx_.windowState.cursorLabelsEnabled) activate(2);
+    if (ctx_.windowState.cursorLabelsEnabled()) activate(2);
 }
 
 void CursorControls::step(int cursor, int direction) {
@@ -52,7 +49,7 @@ void CursorControls::tick(int cursor, int direction) {
 
 void CursorControls::mouseDown(int cursor, int direction) {
     ctx_.guard.run([&] {
-        if (ctx_.windowState.cursorLabelsEnabled) activate(cursor);
+        if (ctx_.windowState.cursorLabelsEnabled()) activate(cursor);
         step(cursor, direction);
         RepeatTimer& timer = timerOf(cursor, direction);
         timer.setInterval(kFirstInterval);
@@ -67,7 +64,7 @@ void CursorControls::mouseUp(int cursor, int direction) {
 }
 
 void CursorControls::keyStep(int direction) {
-    ctx_.guard.run([&] { step(ctx_.windowState.activeCursor == 2 ? 2 : 1, direction); });
+    ctx_.guard.run([&] { step(ctx_.windowState.activeCursor() == 2 ? 2 : 1, direction); });
 }
 
 void CursorControls::typeDistance(int cursor, const QString& text) {

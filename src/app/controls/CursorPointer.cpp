@@ -32,12 +32,9 @@ void CursorPointer::press(Button button, bool shift, double metres, double grab)
     const int line = lineAt(metres, grab);
     held_ = 0;
     if (line < 0) return;
-    const int active = ctx_.windowState.activeCursor == 2 ? 2 : 1;
+    const int active = ctx_.windowState.activeCursor() == 2 ? 2 : 1;
     held_ = line != 0 ? line : button == Button::Right || shift ? 3 - active : active;
-    if (line != 0 && ctx_.windowState.cursorLabelsEnabled && ctx_.windowState.activeCursor != held_) {
-        ctx_.windowState.activeCursor = held_;
-        ctx_.windowState.notify();
-    }
+    if (line != 0 && ctx_.windowState.cursorLabelsEnabled()) ctx_.windowState.setActiveCursor(held_);
     place(metres);
 }
 

@@ -37,11 +37,10 @@ void ZoomControls::ApplyZoom() {
     const store::ViewState::Batch batch(st);
     const int factor = factorOf(st.zoomCaption());
     if (factor == 1 || factor == 2) {
-        const double distance = (ctx_.windowState.activeCursor == 1 ? st.editK1() : st.editK2()).value();
+        const double distance = (ctx_.windowState.activeCursor() == 1 ? st.editK1() : st.editK2()).value();
         st.setZoomAnchor(distance * 2 / 3 * st.editKu().value());
     }
-    ctx_.windowState.cursorLabelsEnabled = factor == 1;
-    ctx_.windowState.notify();
+    ctx_.windowState.setCursorLabelsEnabled(factor == 1);
     ctx_.window.redraw(trace::TraceView::KeepDistances);
 }
 

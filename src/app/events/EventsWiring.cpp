@@ -24,8 +24,7 @@ EventsWiring::EventsWiring(TForm1& form, store::TDataModule1& dm, trace::TraceVi
 
 void EventsWiring::mnEventsClick() {
     WindowState& w = form_.windowState();
-    w.eventsShown = !w.eventsShown;
-    w.notify();
+    w.setEventsShown(!w.eventsShown());
 }
 
 // The table takes the room its columns need, up to its maximum, so that no

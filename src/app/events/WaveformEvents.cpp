@@ -46,7 +46,7 @@ WaveformEvents::WaveformEvents(store::ViewState& state, WindowState& window, sto
 // changes, since the state changes with every cursor step.
 QString WaveformEvents::shownKey() const {
     const double pr = state_.editKu().value();
-    if (!window_.eventsShown || state_.typeIndex() < 0 || !(pr > 0) || !state_.statusNote().isEmpty())
+    if (!window_.eventsShown() || state_.typeIndex() < 0 || !(pr > 0) || !state_.statusNote().isEmpty())
         return QString();
     store::Dataset& ds = state_.waveSource() == 1 ? dm_.t_master : dm_.t_picture;
     if (!ds.isOpen() || ds.isEmpty() || ds.fieldIndex(QStringLiteral("REC_ID")) < 0) return QString();
@@ -114,7 +114,7 @@ report::EventLines WaveformEvents::reportLines() const {
 
 bool WaveformEvents::pointCursor(int row) {
     if (row < 0 || row >= rows_.size()) return false;
-    const int cursor = window_.activeCursor == 2 ? 2 : 1;
+    const int cursor = window_.activeCursor() == 2 ? 2 : 1;
     bool placed = false;
     store::showErrors([&] { placed = view_.PlaceCursor(cursor, rows_[row].metres); });
     return placed;
