@@ -198,6 +198,32 @@ public:
 
     void press() { compare.SpeedButton_inc_ref_masterClick(); }
 
+    // The delete of the marked rows as it is described: every row in turn.
+    void walkDelete() {
+        store::Dataset& ds = dm.t_master;
+        const int n = ds.recordCount();
+        store::DatasetWalk pass(ds, store::TagQuiet, store::DatasetWalk::End::First);
+        pass.first();
+        for (int i = 0; i < n && !ds.isEmpty(); ++i) {
+            const bool marked = ds.fieldByName(QStringLiteral("PICTURE")).asBool();
+            pass.tag();
+            if (marked) ds.deleteRecord();
+            else ds.next();
+        }
+        pass.finish();
+    }
+
+    void pressDelete() { app::library::CompareLibrary::DeleteMarked(dm.t_master); }
+
+    // The rows left, the current one and what the window was shown.
+    QStringList afterDelete() {
+        return QStringList{QString::number(dm.t_master.recordCount())}
+               << texts(dm.t_master, QStringLiteral("MEMO")) << QString::number(dm.t_master.recNo())
+               << QString::number(dm.MasterCount) << state.editKu().text()
+               << QString::number(state.editSdvig()) << state.zoomCaption().text() << window.calls
+               << QString::number(dm.t_master.tag());
+    }
+
     CopyOutcome outcome() {
         CopyOutcome o{texts(dm.t_picture, QStringLiteral("MEMO")),
                       column(dm.t_picture, QStringLiteral("REC_ID")),
@@ -247,4 +273,24 @@ TEST(LibraryCopyWalk, theMarkedRowsFoundByTheDatabase_areCopiedAsTheWalkThroughE
         EXPECT_EQ(walked.compared.size(), 3);
         EXPECT_EQ(walked.current, 450);
     }
+}
+
+// Likewise the delete: the marked rows the database finds go, and the library
+// is left as the walk through every row leaves it.
+TEST(LibraryCopyWalk, theMarkedRowsFoundByTheDatabase_areDeletedAsTheWalkThroughEveryRowDeletesThem) {
+    QStringList walked, found;
+    {
+        CopyRun run;
+        run.make(0, -1);
+        run.walkDelete();
+        walked = run.afterDelete();
+    }
+    {
+        CopyRun run;
+        run.make(0, -1);
+        run.pressDelete();
+        found = run.afterDelete();
+    }
+    EXPECT_EQ(found, walked);
+    EXPECT_EQ(walked.value(0), "695") << "five marked rows of 700 deleted";
 }

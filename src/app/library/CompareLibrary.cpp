@@ -103,14 +103,19 @@ void CompareLibrary::SpeedButton_inc_ref_masterClick() {
 
 void CompareLibrary::DeleteMarked(Dataset& ds) {
     if (!ds.isOpen()) return;
-    const int n = ds.recordCount();
     store::DatasetWalk walk(ds, TagQuiet, store::DatasetWalk::End::First);
-    walk.first();
-    for (int i = 0; i < n && !ds.isEmpty(); ++i) {
-        const bool marked = ds.fieldByName(kPicture).asBool();
-        walk.tag();
-        if (marked) ds.deleteRecord();
-        else ds.next();
+    // The move to the first row posts a pending edit (a mark just set).
+    if (walk.first()) {
+        // The marked rows in table order, as a walk through every row would
+        // meet and delete them; the database finds them, and only those rows
+        // are visited. Each delete moves the rows after it up by one.
+        int deleted = 0;
+        for (const int row : ds.markedRows(kPicture, ds.recordCount())) {
+            walk.moveTo(row - deleted);
+            walk.tag();
+            ds.deleteRecord();
+            ++deleted;
+        }
     }
     walk.finish();
 }
@@ -138,14 +143,11 @@ void CompareLibrary::showCurrentLibraryRecord() {
 void CompareLibrary::SpeedButton_del_ref_masterClick() {
     Dataset& library = dm_.t_master;
     if (!library.isOpen()) return;
-    const int mark = library.fieldIndex(kPicture);
-    int marked = 0;
-    for (int row = 0; mark >= 0 && row < library.recordCount(); ++row)
-        if (store::FieldValue::boolean(library.valueAt(row, mark))) ++marked;
+    const auto marked = library.markedRows(kPicture, library.recordCount()).size();
     // Several at once are asked for once; one Undo delete brings them all back.
-    if (marked > 1 &&
-        !store::messages().confirm(
-            QCoreApplication::translate("CompareLibrary", "Delete %1 marked waveforms?").arg(marked)))
+    if (marked > 1 && !store::messages().confirm(
+                          QCoreApplication::translate("CompareLibrary", "Delete %1 marked waveforms?")
+                              .arg(qulonglong(marked))))
         return;
     {
         const auto together = dm_.deletingTogether();
