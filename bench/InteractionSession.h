@@ -138,12 +138,12 @@ public:
         prepare(kind);
         const QString before = watched(kind);
         frames_.settle();
+        const bool down = kind == Down || (kind == TypeSwitch &&
+                                           named<QComboBox>(form_, "ComboBox_type")->currentIndex() == 0);
         const double cpuStart = threadCpuMs();
         QElapsedTimer timer;
         timer.start();
         if (kind == Down || kind == Up || kind == PageDown || kind == TypeSwitch) {
-            const bool down = kind == Down || (kind == TypeSwitch &&
-                                               named<QComboBox>(form_, "ComboBox_type")->currentIndex() == 0);
             QTest::keyClick(w, kind == PageDown ? Qt::Key_PageDown : down ? Qt::Key_Down : Qt::Key_Up);
         } else {
             QTest::mouseClick(w, Qt::LeftButton);

@@ -174,23 +174,25 @@ void DeviceTransfers::WriteSelectedWaveforms() {
     ClearCommands();
     QStringList badNumber, shortBlock;
     store::DatasetWalk walk(view);
-    walk.eachRow([&] {
-        if (!view.fieldByName(kPicture).asBool()) return;
+    // The marked rows in table order, as a walk through the whole library
+    // would meet them; the database finds them, and only those are visited.
+    for (const int row : view.markedRows(kPicture, view.recordCount())) {
+        walk.moveTo(row);
         const int bank = bankOf(view);
         if (bank < 0) {
             badNumber << view.fieldByName(kBankNum).asString();
-            return;
+            continue;
         }
         QByteArray points = view.fieldByName(kPoints).asBlob();
         // A short frame carries 384 data bytes; a shorter block would be refused mid-exchange.
         if (view_.typeIndex == 0 && points.size() < store::kType0DataSize) {
             shortBlock << QString::number(bank);
-            return;
+            continue;
         }
         executor_->commands.add(command(kCodeWrite, kObjectWaveform, bank),
                                 std::make_unique<dynamicArr>(std::move(points)));
         takeMark(view, kPicture);
-    });
+    }
     walk.finish();
     warnSkipped(badNumber, QCoreApplication::translate("DeviceTransfers", "номер вне 0..255"));
     warnSkipped(shortBlock, QCoreApplication::translate("DeviceTransfers", "нет полного блока данных"));
