@@ -128,7 +128,7 @@ GridColumnFit::Measure GridColumnFit::measure(int first, int last) const {
     for (int r = first; r <= last; ++r) {
         for (int c = 0; c < columns; ++c) {
             if (grid_->isColumnHidden(c)) continue;
-            const int text = metrics.horizontalAdvance(model->index(r, c).data().toString());
+            const int text = textWidth(metrics, model->index(r, c).data().toString());
             if (text > m.widestText[c]) {
                 m.widestText[c] = text;
                 m.widestRow[c] = r;
@@ -136,6 +136,18 @@ GridColumnFit::Measure GridColumnFit::measure(int first, int last) const {
         }
     }
     return m;
+}
+
+int GridColumnFit::textWidth(const QFontMetrics& metrics, const QString& text) const {
+    // Bounded: far more than the distinct values of many pages.
+    constexpr qsizetype kMaxWidths = 8192;
+    if (grid_->font() != widthsFont_ || widths_.size() >= kMaxWidths) {
+        widths_.clear();
+        widthsFont_ = grid_->font();
+    }
+    auto it = widths_.constFind(text);
+    if (it == widths_.constEnd()) it = widths_.insert(text, metrics.horizontalAdvance(text));
+    return *it;
 }
 
 QStyleOptionViewItem GridColumnFit::itemOption() const {

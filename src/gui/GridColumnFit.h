@@ -1,4 +1,6 @@
 #pragma once
+#include <QFont>
+#include <QHash>
 #include <QObject>
 #include <QStyleOptionViewItem>
 #include <QVector>
@@ -51,6 +53,10 @@ private:
     QVector<int> neededWidths(const Measure& m) const;
     QStyleOptionViewItem itemOption() const;
     int cellWidth(const QStyleOptionViewItem& option, int row, int column) const;
+    // The text's width in the grid's font, remembered: a library shows the
+    // same few values page after page, and laying one out costs more than
+    // looking it up.
+    int textWidth(const QFontMetrics& metrics, const QString& text) const;
 
     QTableView* grid_;
     const QObject* viewport_ = nullptr; // the grid's, watched for its height
@@ -60,6 +66,8 @@ private:
     // column, and the rows in view when last measured.
     QVector<int> widestText_;
     std::pair<int, int> shown_{0, -1};
+    mutable QHash<QString, int> widths_;
+    mutable QFont widthsFont_;
 };
 
 } // namespace gui

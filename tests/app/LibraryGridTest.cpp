@@ -4,11 +4,13 @@
 #include "app/TForm1.h"
 #include "app/TypeCommands.h"
 #include "app/library/LibraryColumns.h"
+#include "app/library/LibrarySelectionDelegate.h"
 #include "app/library/LibraryWiring.h"
 
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
 
@@ -100,6 +102,56 @@ TEST_F(LibraryGridTest, selectedLibraryRow_isLime_andFollowsTheDataset) {
                              ->model()
                              ->index(0, columnOf(named<QTableView>(form, "DBGridEh1"), "DATE")));
     EXPECT_EQ(QColor(shot.pixel(cell.center())), QColor(0, 255, 0));
+}
+
+namespace {
+
+// What the style alone draws, with the library grid's lime selection.
+class StyleDrawn : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (parent()->objectName() == QLatin1String("DBGridEh1"))
+            app::library::LibrarySelectionDelegate::DBGridEh1DrawColumnCell(*option);
+    }
+};
+
+// Pixels that differ between two pictures of the same size.
+int differing(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
+} // namespace
+
+// The grids draw their cells' texts themselves, for speed: they must look
+// as the style draws them, coloured compare rows, the lime current row and
+// a value elided in a column the user narrowed included.
+TEST_F(LibraryGridTest, cellsLookAsTheStyleDrawsThem) {
+    for (int i = 0; i < 4; ++i) {
+        addWaveform(dm.t_picture, QStringLiteral("compare waveform %1").arg(i), i);
+        addWaveform(dm.t_master, QStringLiteral("library waveform %1").arg(i), i);
+    }
+    dm.t_master.moveTo(1);
+    dm.t_picture.moveTo(2);
+    for (const char* name : {"DBGridEh1", "DBGridEh2"}) {
+        auto* grid = named<QTableView>(form, name);
+        grid->setColumnWidth(columnOf(grid, "MEMO"), 60);
+        QApplication::processEvents();
+        const QImage own = grid->viewport()->grab().toImage();
+        QAbstractItemDelegate* kept = grid->itemDelegate();
+        StyleDrawn style(grid);
+        grid->setItemDelegate(&style);
+        const QImage styled = grid->viewport()->grab().toImage();
+        grid->setItemDelegate(kept);
+        ASSERT_EQ(own.size(), styled.size());
+        EXPECT_EQ(differing(own, styled), 0) << name;
+    }
 }
 
 TEST_F(LibraryGridTest, deleteKeyInTheGrid_deletesTheCurrentRow) {

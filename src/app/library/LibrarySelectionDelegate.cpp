@@ -3,7 +3,7 @@
 namespace app::library {
 
 void LibrarySelectionDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
-    QStyledItemDelegate::initStyleOption(option, index);
+    gui::CellTextDelegate::initStyleOption(option, index);
     DBGridEh1DrawColumnCell(*option);
 }
 

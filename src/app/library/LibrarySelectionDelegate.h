@@ -1,14 +1,14 @@
 #pragma once
-#include <QStyledItemDelegate>
+#include "gui/CellTextDelegate.h"
 
 namespace app::library {
 
 // Draws the selected cells of the waveform library grid in lime with black
 // text, so the current waveform stands out; other cells as usual.
-class LibrarySelectionDelegate : public QStyledItemDelegate {
+class LibrarySelectionDelegate : public gui::CellTextDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using gui::CellTextDelegate::CellTextDelegate;
 
     static QColor selectedBackground() { return QColor(0, 255, 0); }
     static QColor selectedText() { return QColor(Qt::black); }

@@ -4,6 +4,7 @@
 #include "app/library/CompareGridModel.h"
 #include "app/library/LibraryColumns.h"
 #include "app/library/LibrarySelectionDelegate.h"
+#include "gui/CellTextDelegate.h"
 #include "gui/DbNavigator.h"
 #include "gui/GridColumnFit.h"
 #include "gui/GridPlaceholder.h"
@@ -32,6 +33,8 @@ LibraryWiring::LibraryWiring(TForm1& form, store::TDataModule1& dm, store::DataM
     setupGrid(form.DBGridEh3, new store::DatasetTableModel(dm.t_ku_list, LibraryColumns::prList(), this),
               LibraryColumns::hiddenPrFields());
     form.DBGridEh1->setItemDelegate(new LibrarySelectionDelegate(form.DBGridEh1));
+    form.DBGridEh2->setItemDelegate(new gui::CellTextDelegate(form.DBGridEh2));
+    form.DBGridEh3->setItemDelegate(new gui::CellTextDelegate(form.DBGridEh3));
     libraryHint_ = gui::GridPlaceholder::attach(form.DBGridEh1, QString());
     gui::GridPlaceholder::attach(form.DBGridEh2,
                                  tr("Compare library — mark waveforms in the library below and press Add"));
