@@ -1,10 +1,10 @@
 #include "gui/CellTextDelegate.h"
 
 #include <QApplication>
-#include <QtMath>
 #include <QPainter>
 #include <QStyle>
 #include <QWidget>
+#include <QtMath>
 
 namespace gui {
 

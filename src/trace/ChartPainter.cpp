@@ -1,6 +1,7 @@
 #include "trace/ChartPainter.h"
 
 #include "trace/Chart.h"
+#include "trace/RasterLines.h"
 #include "trace/SeriesShaper.h"
 
 #include <QFontMetricsF>
@@ -83,6 +84,10 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
         // narrower than a dot look like the line through their corners).
         QList<QLineF> strokes = SeriesShaper::columnStrokes(points, l.xMin, l.xMax, columns);
         for (QLineF& s : strokes) s = QLineF(place(s.p1()), place(s.p2()));
+        if (std::optional<RasterLines> dots = RasterLines::on(p, colour)) {
+            dots->lines(strokes);
+            return;
+        }
         QPen pen(colour, 1.0);
         pen.setCapStyle(Qt::SquareCap); // a level stroke is still a dot
         p.setPen(pen);
@@ -95,6 +100,12 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
     for (const QPointF& pt : points)
         if (std::isfinite(pt.x()) && std::isfinite(pt.y())) line.append(place(pt));
     if (line.isEmpty()) return;
+    if (line.size() > 1 && !chart.dashed(slot)) {
+        if (std::optional<RasterLines> dots = RasterLines::on(p, colour)) {
+            dots->polyline(line);
+            return;
+        }
+    }
     QPen pen(colour, 1.0);
     pen.setStyle(chart.dashed(slot) ? Qt::DashLine : Qt::SolidLine);
     pen.setCapStyle(Qt::FlatCap);

@@ -134,3 +134,57 @@ TEST(ScreenChart, aViewDeletedByItsParentStopsDrawingQuietly) {
     EXPECT_EQ(chart->points(0).size(), 1);
     delete chart;
 }
+
+// The window's traces are set dot by dot, past the painter: they must be
+// the dots the painter itself draws. Level and upright steps dot for dot;
+// sloped lines, a line from far outside the plot and a trace denser than
+// the pixels within one dot of the painter's.
+TEST_F(ScreenChartTest, theTracesDotsAreThePaintersOwn) {
+    const ChartPair pair = charts.lower();
+    pair.setAxisRange(Axis::Bottom, 0, 250);
+    const auto paint = [&](QImage::Format format) {
+        QImage image(800, 400, format);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        ChartPainter::paint(painter, lower, QRectF(image.rect()), lower.styleFor(&image));
+        painter.end();
+        return image.convertToFormat(QImage::Format_RGB32);
+    };
+    const auto differing = [](const QImage& a, const QImage& b, int reach) {
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                bool found = false;
+                for (int dy = -reach; dy <= reach && !found; ++dy)
+                    for (int dx = -reach; dx <= reach && !found; ++dx) {
+                        const QPoint at(x + dx, y + dy);
+                        found = b.rect().contains(at) && b.pixel(at) == a.pixel(x, y);
+                    }
+                n += !found;
+            }
+        return n;
+    };
+
+    QList<QPointF> steps;
+    for (int i = 0; i <= 500; ++i) steps.append({i * 0.5, (i * 37) % 101 - 50});
+    pair.setStairs(SlotLayout::kLowerCurrent, true);
+    pair.addPoints(SlotLayout::kLowerCurrent, steps);
+    pair.setActive(SlotLayout::kLowerCurrent, true);
+    // A 32-bit image the painter draws on gets the dots set directly; a
+    // 24-bit one is left to the painter.
+    const QImage own = paint(QImage::Format_RGB32), painters = paint(QImage::Format_RGB888);
+    EXPECT_EQ(own, painters);
+
+    QList<QPointF> sloped{{-40000, 80}, {10, -90}, {60, 100}, {61, -100}, {200, 20}, {250, 20}};
+    pair.setStairs(SlotLayout::kLowerCompare1, false);
+    pair.addPoints(SlotLayout::kLowerCompare1, sloped);
+    pair.setActive(SlotLayout::kLowerCompare1, true);
+    QList<QPointF> dense;
+    for (int i = 0; i <= 20000; ++i) dense.append({i * 0.0125, 60 * std::sin(i * 0.01)});
+    pair.addPoints(SlotLayout::kLowerCompare1 + 1, dense);
+    pair.setActive(SlotLayout::kLowerCompare1 + 1, true);
+    const QImage ownAll = paint(QImage::Format_RGB32), paintersAll = paint(QImage::Format_RGB888);
+    EXPECT_EQ(differing(ownAll, paintersAll, 1), 0);
+    EXPECT_EQ(differing(paintersAll, ownAll, 1), 0);
+    EXPECT_NE(ownAll, own) << "the other traces were drawn";
+}
