@@ -150,6 +150,20 @@ int GridColumnFit::textWidth(const QFontMetrics& metrics, const QString& text) c
     return *it;
 }
 
+int GridColumnFit::titleWidth(int column) const {
+    // The titles stay while the rows come and go: measured once per title and font.
+    const QHeaderView* header = grid_->horizontalHeader();
+    const QString title = grid_->model()->headerData(column, Qt::Horizontal).toString();
+    if (header->font() != titlesFont_) {
+        titles_.clear();
+        titlesFont_ = header->font();
+    }
+    const auto key = std::pair(column, title);
+    auto it = titles_.constFind(key);
+    if (it == titles_.constEnd()) it = titles_.insert(key, header->sectionSizeHint(column));
+    return *it;
+}
+
 QStyleOptionViewItem GridColumnFit::itemOption() const {
     QStyleOptionViewItem option;
     option.initFrom(grid_);
@@ -175,8 +189,7 @@ QVector<int> GridColumnFit::neededWidths(const Measure& m) const {
     const QStyleOptionViewItem option = itemOption();
     for (int c = 0; c < columns; ++c) {
         if (grid_->isColumnHidden(c)) continue;
-        widths[c] = std::max(c < described_.size() ? described_[c] : 0,
-                             grid_->horizontalHeader()->sectionSizeHint(c));
+        widths[c] = std::max(c < described_.size() ? described_[c] : 0, titleWidth(c));
         if (m.widestRow[c] >= 0) widths[c] = std::max(widths[c], cellWidth(option, m.widestRow[c], c));
     }
     return widths;

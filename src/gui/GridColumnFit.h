@@ -57,6 +57,8 @@ private:
     // same few values page after page, and laying one out costs more than
     // looking it up.
     int textWidth(const QFontMetrics& metrics, const QString& text) const;
+    // What the header needs for the column's title.
+    int titleWidth(int column) const;
 
     QTableView* grid_;
     const QObject* viewport_ = nullptr; // the grid's, watched for its height
@@ -68,6 +70,8 @@ private:
     std::pair<int, int> shown_{0, -1};
     mutable QHash<QString, int> widths_;
     mutable QFont widthsFont_;
+    mutable QHash<std::pair<int, QString>, int> titles_;
+    mutable QFont titlesFont_;
 };
 
 } // namespace gui

@@ -54,7 +54,11 @@ private:
                             chart_.axisTitle(Axis::Left), devicePixelRatioF()};
         if (backgroundAxes_ && backgroundAxes_->sameAxes(l) && titles == backgroundTitles_)
             return background_;
-        background_ = QImage((QSizeF(size()) * titles.ratio).toSize(), QImage::Format_RGB32);
+        // The same pixels again while the size stays: a new image of a
+        // screen's size costs its memory's first touch on every axis change.
+        const QSize pixels = (QSizeF(size()) * titles.ratio).toSize();
+        if (background_.size() != pixels || !background_.isDetached())
+            background_ = QImage(pixels, QImage::Format_RGB32);
         background_.setDevicePixelRatio(titles.ratio);
         // Laid out with this widget's font metrics: drawn at its resolution.
         background_.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
