@@ -10,6 +10,7 @@
 #include <QVector>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace store {
 
@@ -63,6 +64,10 @@ public:
     virtual Count countEqual(const QString& quotedTable, const QString& quotedColumn) const {
         return {QStringLiteral("(SELECT count(*) FROM %1 WHERE %2 = ?)").arg(quotedTable, quotedColumn), 1};
     }
+    // A number that changes whenever another connection has committed a
+    // change to the database since it was last asked; none where the engine
+    // cannot tell cheaply (a server, whose changes are reported instead).
+    virtual std::optional<qint64> outsideChanges(QSqlDatabase& db) const { return std::nullopt; }
     // SQL true for every row whose boolean column (quoted) holds a set mark
     // (and perhaps for some more, which the caller reads as marks are read);
     // the condition of the index that finds the marked rows.

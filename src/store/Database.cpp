@@ -110,10 +110,28 @@ void Database::connect() {
     };
     backend->changedElsewhere = [this](const QString& table, const QSet<qint64>& rows) {
         ++generations_[table.toLower()];
+        ++rowGenerations_[table.toLower()];
         if (events_.changedElsewhere) events_.changedElsewhere(table, rows);
     };
     backend_ = std::move(backend);
     connected_ = true;
+    ++connections_;
+}
+
+std::optional<Database::Moment> Database::moment(const QString& table) const {
+    if (!connected_) return std::nullopt;
+    QSqlDatabase db = handle();
+    const std::optional<qint64> outside = backend_->outsideChanges(db);
+    if (!outside) return std::nullopt;
+    return Moment{connections_, rowGenerations_.value(table.toLower()), *outside};
+}
+
+bool Database::filtersOn(const QString& table, const QString& column) const {
+    for (const Dataset* ds : datasets_)
+        if (ds->tableName().compare(table, Qt::CaseInsensitive) == 0 &&
+            ds->filterColumn().compare(column, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 void Database::disconnect() {
@@ -165,6 +183,19 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
     return run(table, sql, params, sync, QString(), false);
 }
 
+Database::WriteResult Database::writeValues(const QString& table, const QString& sql,
+                                            const QVariantList& params, Sync sync) {
+    valuesOnly_ = true;
+    try {
+        const WriteResult r = run(table, sql, params, sync, QString(), false);
+        valuesOnly_ = false;
+        return r;
+    } catch (...) {
+        valuesOnly_ = false;
+        throw;
+    }
+}
+
 qint64 Database::insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
                         const QString& numberedColumn) {
     const WriteResult r = run(table, sql, params, sync, numberedColumn, true);
@@ -210,6 +241,7 @@ void Database::transact(const QString& table, Sync sync, const QString& numbered
         b.fail(what, error);
     }
     ++generations_[table.toLower()];
+    if (!valuesOnly_) ++rowGenerations_[table.toLower()];
     b.afterCommit(db, sync);
 }
 

@@ -77,6 +77,12 @@ public:
     using Sync = Backend::Sync;
     WriteResult write(const QString& table, const QString& sql, const QVariantList& params,
                       Sync sync = Sync::Normal);
+    // write() of an UPDATE that sets no field a view of the table selects
+    // its rows on (see filtersOn): every view keeps its rows.
+    WriteResult writeValues(const QString& table, const QString& sql, const QVariantList& params,
+                            Sync sync = Sync::Normal);
+    // Whether a view of `table` selects its rows on `column`.
+    bool filtersOn(const QString& table, const QString& column) const;
     // An INSERT as its own transaction; returns the new row's key. With a
     // `numberedColumn`, the statement takes that column's number from `table`
     // (Backend::nextNumber), no other writer may take the same one, and a
@@ -102,6 +108,19 @@ public:
     // Bumped by every write to a table, so that other views of the same table
     // drop what they have cached.
     quint64 generation(const QString& table) const { return generations_.value(table.toLower()); }
+    // Says whether the rows of `table` that any query selects may differ from
+    // those of an earlier moment: equal moments, equal rows. Changes with
+    // every connection made, every write through it but writeValues(), and
+    // every change another connection commits (a statement run on handle()
+    // itself is no write of this program's: it would go unseen, here as by
+    // the views' caches). None where the engine cannot tell another's
+    // changes cheaply (see Backend).
+    struct Moment {
+        quint64 connection = 0, rows = 0;
+        qint64 outside = 0;
+        bool operator==(const Moment&) const = default;
+    };
+    std::optional<Moment> moment(const QString& table) const;
 
     // What a server data source reports while connected: the connection was
     // lost or is back, rows were changed by another program.
@@ -143,6 +162,9 @@ private:
     ServerEvents events_;
     std::vector<Dataset*> datasets_;
     QHash<QString, quint64> generations_;
+    QHash<QString, quint64> rowGenerations_; // bumped as generations_, but for writeValues()
+    bool valuesOnly_ = false;                // the write under way is a writeValues()
+    quint64 connections_ = 0;
 };
 
 } // namespace store

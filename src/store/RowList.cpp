@@ -96,8 +96,17 @@ void RowList::load(bool countNow) {
         QStringLiteral("(SELECT max(rowid) FROM %1%2)").arg(quoted(stmt_.table), where({}));
     qint64 highest = -1;
     qint64 count = 0;
-    if (countNow) {
+    const QString query = stmt_.text();
+    const std::optional<Database::Moment> now = countNow ? db_.moment(stmt_.table) : std::nullopt;
+    const auto known = counts_.constFind(query);
+    if (now && known != counts_.constEnd() && known->at == *now) {
+        count = known->count;
+        highest = known->highest;
+    } else if (countNow) {
         count = scalars(largest, {}, &highest);
+        // A few queries at most: the types and the whole library.
+        if (counts_.size() >= 8) counts_.clear();
+        if (now) counts_.insert(query, {*now, int(count), highest});
     } else {
         QSqlQuery q(db_.handle());
         q.setForwardOnly(true);

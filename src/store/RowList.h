@@ -1,5 +1,6 @@
 #pragma once
 #include "store/Backend.h"
+#include "store/Database.h"
 #include "store/SelectStatement.h"
 
 #include <QSet>
@@ -11,8 +12,6 @@
 #include <vector>
 
 namespace store {
-
-class Database;
 
 // The rows a view lists, as their row keys in table order, known without
 // reading them all: opening counts them, and the keys of a row and its
@@ -102,6 +101,14 @@ private:
     mutable std::map<int, std::vector<qint64>> pages_;
     bool all_ = false; // every key is in keys_
     std::vector<qint64> keys_;
+    // What load() counted for each query, kept while the table's rows stay
+    // as they were then: switching between two types counts each once.
+    struct Counted {
+        Database::Moment at;
+        int count;
+        qint64 highest;
+    };
+    QHash<QString, Counted> counts_;
 };
 
 } // namespace store

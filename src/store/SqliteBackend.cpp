@@ -204,6 +204,12 @@ QString SqliteBackend::nextNumber(const QString& column, const QString& table) c
         .arg(quoted(column), quoted(table));
 }
 
+std::optional<qint64> SqliteBackend::outsideChanges(QSqlDatabase& db) const {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA data_version")) || !q.next()) return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
 Backend::Count SqliteBackend::countEqual(const QString& quotedTable, const QString& quotedColumn) const {
     // The rows from the value on less those after it: a count that runs to
     // the end of the column's index steps through it without comparing each

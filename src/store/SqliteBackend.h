@@ -14,6 +14,7 @@ public:
     QString displayName() const override;
     QVector<ColumnInfo> columns(QSqlDatabase& db, const QString& table) override;
     QString nextNumber(const QString& column, const QString& table) const override;
+    std::optional<qint64> outsideChanges(QSqlDatabase& db) const override;
     Count countEqual(const QString& quotedTable, const QString& quotedColumn) const override;
     QString markedCondition(const QString& quotedColumn) const override;
     QString returningKey() const override { return {}; }

@@ -183,8 +183,10 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     if (row < 0 || row >= count()) return;
     QStringList assignments;
     QVariantList params;
+    bool rowsStay = true;
     for (int c = 0; c < columns_.size(); ++c) {
         if (!set.value(c)) continue;
+        rowsStay = rowsStay && !db_.filtersOn(stmt_.table, columns_[c].name);
         assignments << quoted(columns_[c].name) + QStringLiteral(" = ?");
         params << db_.bindable(values.value(c), columns_[c].kind);
     }
@@ -192,7 +194,9 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     params << rowidAt(row);
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
-    if (db_.write(stmt_.table, sql, params).rowsAffected == 0)
+    const Database::WriteResult written =
+        rowsStay ? db_.writeValues(stmt_.table, sql, params) : db_.write(stmt_.table, sql, params);
+    if (written.rowsAffected == 0)
         throw StoreError(
             QCoreApplication::translate("TableSource",
                                         "The record of %1 in %2 no longer exists; the change was not stored.")

@@ -138,7 +138,11 @@ public:
     void make(int alreadyCompared, int masterCount) {
         for (int i = 0; i < alreadyCompared; ++i)
             addWaveform(dm.t_picture, QStringLiteral("kept %1").arg(i), 0);
-        QSqlDatabase db = dm.Database1.handle();
+        // Written as another program writes, on a connection of its own.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other program"));
+        db.setDatabaseName(dm.Database1.path());
+        db.open();
         db.transaction();
         QSqlQuery q(db);
         q.prepare(
@@ -160,6 +164,10 @@ public:
             q.exec();
         }
         db.commit();
+        q.finish();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other program"));
         dm.applyTypeQuery(store::TDataModule1::deviceTypeOf(0));
         if (masterCount >= 0) dm.MasterCount = masterCount;
         dm.t_master.moveTo(450);

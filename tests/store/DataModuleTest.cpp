@@ -3,6 +3,9 @@
 
 #include "store/PrListDefaults.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 using namespace store;
 
 namespace {
@@ -181,6 +184,49 @@ TEST_P(DataModuleTest, typeQueryReopensTheLibraryAndPurgeEmptiesTheOtherFamily) 
     EXPECT_TRUE(dm.t_master2.isOpen());
     EXPECT_EQ(dm.t_master2.recordCount(), 3);
     EXPECT_EQ(dm.t_master.sql(), "SELECT * FROM master WHERE DEVICE_TYPE = 'KM-630 ver.1'");
+}
+
+// A type shown again lists its rows as they are now, however they changed
+// while the other type was shown: through any view of this program, or by
+// another program writing to the same file.
+TEST_P(DataModuleTest, aTypeShownAgain_listsTheRowsChangedMeanwhile) {
+    start();
+    const QString plan = TDataModule1::deviceTypeOf(0), window = TDataModule1::deviceTypeOf(1);
+    addWaveform(dm.t_master2, "41a", "1,500", 0, 1, plan);
+    addWaveform(dm.t_master2, "41b", "1,500", 0, 1, plan);
+    addWaveform(dm.t_master2, "630", "1,500", 0, 1, window);
+    const auto shown = [&](const QString& type) {
+        dm.applyTypeQuery(type);
+        return dm.t_master.recordCount();
+    };
+    EXPECT_EQ(shown(plan), 2);
+    EXPECT_EQ(shown(window), 1);
+
+    // An offset changes no type's rows; a new type moves the row.
+    dm.t_master.edit();
+    dm.t_master.fieldByName("SDVIG").setInteger(7);
+    dm.t_master.post();
+    EXPECT_EQ(shown(plan), 2);
+    EXPECT_EQ(shown(window), 1);
+    dm.t_master2.last();
+    dm.t_master2.edit();
+    dm.t_master2.fieldByName("DEVICE_TYPE").setString(plan);
+    dm.t_master2.post();
+    EXPECT_EQ(shown(plan), 3);
+    EXPECT_EQ(shown(window), 0);
+
+    if (onServer()) return; // another program's changes reach a server's views as they happen
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(dm.Database1.path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        ASSERT_TRUE(q.exec(
+            QStringLiteral("INSERT INTO master (MEMO, DEVICE_TYPE) VALUES ('elsewhere', '%1')").arg(window)));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    EXPECT_EQ(shown(window), 1);
+    EXPECT_EQ(shown(plan), 3);
 }
 
 TEST_P(DataModuleTest, aNewInstallationsPrList_holdsCableTypes_andAnExistingListIsLeftAsItIs) {
