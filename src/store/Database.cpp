@@ -126,12 +126,12 @@ std::optional<Database::Moment> Database::moment(const QString& table) const {
     return Moment{connections_, rowGenerations_.value(table.toLower()), *outside};
 }
 
+void Database::selectsOn(const QString& table, const QString& column) {
+    filters_.insert(table.toLower() + QLatin1Char('.') + column.toLower());
+}
+
 bool Database::filtersOn(const QString& table, const QString& column) const {
-    for (const Dataset* ds : datasets_)
-        if (ds->tableName().compare(table, Qt::CaseInsensitive) == 0 &&
-            ds->filterColumn().compare(column, Qt::CaseInsensitive) == 0)
-            return true;
-    return false;
+    return filters_.contains(table.toLower() + QLatin1Char('.') + column.toLower());
 }
 
 void Database::disconnect() {

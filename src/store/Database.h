@@ -81,7 +81,10 @@ public:
     // its rows on (see filtersOn): every view keeps its rows.
     WriteResult writeValues(const QString& table, const QString& sql, const QVariantList& params,
                             Sync sync = Sync::Normal);
-    // Whether a view of `table` selects its rows on `column`.
+    // A view of `table` selects its rows on `column`: from then on a write
+    // of that column may change which rows a view holds (filtersOn says
+    // whether one does).
+    void selectsOn(const QString& table, const QString& column);
     bool filtersOn(const QString& table, const QString& column) const;
     // An INSERT as its own transaction; returns the new row's key. With a
     // `numberedColumn`, the statement takes that column's number from `table`
@@ -165,6 +168,7 @@ private:
     QHash<QString, quint64> rowGenerations_; // bumped as generations_, but for writeValues()
     bool valuesOnly_ = false;                // the write under way is a writeValues()
     quint64 connections_ = 0;
+    QSet<QString> filters_; // "table.column", lower case, of selectsOn()
 };
 
 } // namespace store

@@ -47,8 +47,6 @@ void Dataset::setSql(const QString& sql) {
 
 QString Dataset::sql() const { return d_->statement.text(); }
 
-QString Dataset::filterColumn() const { return d_->statement.whereColumn; }
-
 void Dataset::requireOpen(const char* operation) const {
     if (!isOpen())
         throw StoreError(QStringLiteral("Cannot %1: the dataset %2 is closed.")

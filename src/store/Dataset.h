@@ -75,8 +75,6 @@ public:
     void setTableName(const QString& table);
     void setSql(const QString& sql);
     QString sql() const;
-    // The field its query selects rows on; empty when it lists every row.
-    QString filterColumn() const;
     const QString& tableName() const { return table_; }
 
     void open(); // throws StoreError; fires afterOpen (then dataChange/afterScroll for the first row)

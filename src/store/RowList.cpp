@@ -96,6 +96,7 @@ void RowList::load(bool countNow) {
         QStringLiteral("(SELECT max(rowid) FROM %1%2)").arg(quoted(stmt_.table), where({}));
     qint64 highest = -1;
     qint64 count = 0;
+    if (stmt_.hasFilter()) db_.selectsOn(stmt_.table, stmt_.whereColumn);
     const QString query = stmt_.text();
     const std::optional<Database::Moment> now = countNow ? db_.moment(stmt_.table) : std::nullopt;
     const auto known = counts_.constFind(query);
