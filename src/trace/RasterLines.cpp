@@ -89,6 +89,7 @@ void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
                 if (at < c.left() || at > c.right()) continue;
                 lo = std::max(lo, c.top());
                 hi = std::min(hi, c.bottom());
+                if (lo > hi) continue;
                 uchar* p = bits_ + lo * stride_ + qsizetype(at) * 4;
                 for (int y = lo; y <= hi; ++y, p += stride_) *reinterpret_cast<QRgb*>(p) = pixel_;
             } else {
