@@ -185,15 +185,7 @@ Database::WriteResult Database::write(const QString& table, const QString& sql, 
 
 Database::WriteResult Database::writeValues(const QString& table, const QString& sql,
                                             const QVariantList& params, Sync sync) {
-    valuesOnly_ = true;
-    try {
-        const WriteResult r = run(table, sql, params, sync, QString(), false);
-        valuesOnly_ = false;
-        return r;
-    } catch (...) {
-        valuesOnly_ = false;
-        throw;
-    }
+    return run(table, sql, params, sync, QString(), false, Rows::Stay);
 }
 
 qint64 Database::insert(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
@@ -208,7 +200,7 @@ qint64 Database::insert(const QString& table, const QString& sql, const QVariant
 }
 
 void Database::transact(const QString& table, Sync sync, const QString& numberedTable,
-                        const std::function<QString(QSqlQuery&)>& body) {
+                        const std::function<QString(QSqlQuery&)>& body, Rows rows) {
     Backend& b = backend();
     // A refused change is told, unlike a refused read.
     if (const QString lost = b.lostReason(); !lost.isEmpty()) throw StoreError(lost.toStdString());
@@ -241,40 +233,44 @@ void Database::transact(const QString& table, Sync sync, const QString& numbered
         b.fail(what, error);
     }
     ++generations_[table.toLower()];
-    if (!valuesOnly_) ++rowGenerations_[table.toLower()];
+    if (rows == Rows::Change) ++rowGenerations_[table.toLower()];
     b.afterCommit(db, sync);
 }
 
 Database::WriteResult Database::run(const QString& table, const QString& sql, const QVariantList& params,
-                                    Sync sync, const QString& numberedColumn, bool returning) {
+                                    Sync sync, const QString& numberedColumn, bool returning, Rows rows) {
     WriteResult result;
-    transact(table, sync, numberedColumn.isEmpty() ? QString() : table, [&](QSqlQuery& q) {
-        const QString returningKey = returning ? backend_->returningKey() : QString();
-        if (!q.prepare(sql + returningKey)) return backend_->errorText(q.lastError());
-        for (const QVariant& p : params) q.addBindValue(p);
-        if (!q.exec()) return backend_->errorText(q.lastError());
-        result.rowsAffected = q.numRowsAffected();
-        // Only an insert asks for its key: on a server the question
-        // fails the whole transaction in a session that has inserted nothing.
-        if (!returningKey.isEmpty()) {
-            if (q.next()) result.insertId = q.value(0).toLongLong();
-        } else if (returning) {
-            if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
-        }
-        if (numberedColumn.isEmpty() || result.insertId < 0) return QString();
-        // The number the row got, in the same transaction: none means none was left.
-        q.finish();
-        QSqlQuery given(handle());
-        given.prepare(QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE rowid = ?").arg(numberedColumn, table));
-        given.addBindValue(result.insertId);
-        if (!given.exec() || !given.next()) return backend_->errorText(given.lastError());
-        if (!given.value(0).isNull()) return QString();
-        return QCoreApplication::translate("Database",
-                                           "No number is left for a new record: the %1 %2 is taken, the "
-                                           "largest there is. Nothing was added.")
-            .arg(numberedColumn)
-            .arg(std::numeric_limits<qint64>::max());
-    });
+    transact(
+        table, sync, numberedColumn.isEmpty() ? QString() : table,
+        [&](QSqlQuery& q) {
+            const QString returningKey = returning ? backend_->returningKey() : QString();
+            if (!q.prepare(sql + returningKey)) return backend_->errorText(q.lastError());
+            for (const QVariant& p : params) q.addBindValue(p);
+            if (!q.exec()) return backend_->errorText(q.lastError());
+            result.rowsAffected = q.numRowsAffected();
+            // Only an insert asks for its key: on a server the question
+            // fails the whole transaction in a session that has inserted nothing.
+            if (!returningKey.isEmpty()) {
+                if (q.next()) result.insertId = q.value(0).toLongLong();
+            } else if (returning) {
+                if (const QVariant id = q.lastInsertId(); id.isValid()) result.insertId = id.toLongLong();
+            }
+            if (numberedColumn.isEmpty() || result.insertId < 0) return QString();
+            // The number the row got, in the same transaction: none means none was left.
+            q.finish();
+            QSqlQuery given(handle());
+            given.prepare(
+                QStringLiteral("SELECT \"%1\" FROM \"%2\" WHERE rowid = ?").arg(numberedColumn, table));
+            given.addBindValue(result.insertId);
+            if (!given.exec() || !given.next()) return backend_->errorText(given.lastError());
+            if (!given.value(0).isNull()) return QString();
+            return QCoreApplication::translate("Database",
+                                               "No number is left for a new record: the %1 %2 is taken, the "
+                                               "largest there is. Nothing was added.")
+                .arg(numberedColumn)
+                .arg(std::numeric_limits<qint64>::max());
+        },
+        rows);
     return result;
 }
 

@@ -147,12 +147,14 @@ private:
     void rowAdded(const QString& table, qint64 rowid, Dataset* from);
     void othersOf(const QString& table, Dataset* from, const std::function<void(Dataset&)>& keepUp);
     Backend& backend() const;
+    // Whether a write may change which rows the table's views hold (see moment()).
+    enum class Rows { Change, Stay };
     WriteResult run(const QString& table, const QString& sql, const QVariantList& params, Sync sync,
-                    const QString& numberedColumn, bool returning);
+                    const QString& numberedColumn, bool returning, Rows rows = Rows::Change);
     // One write transaction around `body`, which returns the engine's text of
     // a failure (empty: done): committed whole, or rolled back and raised.
     void transact(const QString& table, Sync sync, const QString& numberedTable,
-                  const std::function<QString(QSqlQuery&)>& body);
+                  const std::function<QString(QSqlQuery&)>& body, Rows rows = Rows::Change);
 
     QString alias_;
     Schema::Kind kind_;
@@ -166,7 +168,6 @@ private:
     std::vector<Dataset*> datasets_;
     QHash<QString, quint64> generations_;
     QHash<QString, quint64> rowGenerations_; // bumped as generations_, but for writeValues()
-    bool valuesOnly_ = false;                // the write under way is a writeValues()
     quint64 connections_ = 0;
     QSet<QString> filters_; // "table.column", lower case, of selectsOn()
 };
