@@ -16,6 +16,10 @@ namespace {
 constexpr int kPageSize = 48;
 constexpr int kPageBefore = 8;
 constexpr int kMaxCachedRows = 1024;
+// The current record's waveform and the three compare ones, and a few more;
+// a blob larger than a waveform is read each time.
+constexpr int kMaxCachedBlobs = 8;
+constexpr qsizetype kMaxCachedBlobBytes = 64 * 1024;
 
 QString quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
 
@@ -44,6 +48,7 @@ void TableSource::clear() {
     plainColumns_.clear();
     rows_.clear();
     cache_.clear();
+    blobs_.clear();
 }
 
 void TableSource::load(bool countNow) {
@@ -75,6 +80,7 @@ void TableSource::load(bool countNow) {
     columns_ = std::move(columns);
     plainColumns_ = std::move(plainColumns);
     cache_.clear();
+    blobs_.clear();
     seenGeneration_ = db_.generation(stmt_.table);
 }
 
@@ -86,7 +92,7 @@ void TableSource::relist(const QSet<qint64>& keys) {
         return;
     }
     rows_.relist(keys);
-    for (const qint64 key : keys) cache_.remove(key);
+    for (const qint64 key : keys) forgetCached(key);
 }
 
 std::vector<int> TableSource::markedRows(int column, int limit) const {
@@ -104,23 +110,48 @@ std::vector<int> TableSource::markedRows(int column, int limit) const {
 QVariant TableSource::value(int row, int column) {
     if (row < 0 || row >= count() || column < 0 || column >= columns_.size()) return {};
     if (columns_[column].kind != ColumnKind::Blob) return cachedRow(row)[column];
+    dropStaleCaches();
+    const qint64 rowid = rowidAt(row);
+    for (qsizetype i = 0; i < blobs_.size(); ++i) {
+        if (blobs_[i].rowid != rowid || blobs_[i].column != column) continue;
+        blobs_.move(i, blobs_.size() - 1);
+        return blobs_.last().value;
+    }
+    QVariant blob = readBlob(rowid, column);
+    if (blob.toByteArray().size() <= kMaxCachedBlobBytes) {
+        if (blobs_.size() >= kMaxCachedBlobs) blobs_.removeFirst();
+        blobs_.append({rowid, column, blob});
+    }
+    return blob;
+}
+
+QVariant TableSource::readBlob(qint64 rowid, int column) {
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                   .arg(quoted(columns_[column].name), quotedTable()));
-    q.addBindValue(rowidAt(row));
+    q.addBindValue(rowid);
     if (!q.exec())
         db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
                          .arg(columns_[column].name, db_.displayName(), q.lastError().text()));
     return q.next() ? q.value(0) : QVariant();
 }
 
-const QVector<QVariant>& TableSource::cachedRow(int row) {
+void TableSource::dropStaleCaches() {
     const quint64 generation = db_.generation(stmt_.table);
-    if (generation != seenGeneration_) {
-        cache_.clear();
-        seenGeneration_ = generation;
-    }
+    if (generation == seenGeneration_) return;
+    cache_.clear();
+    blobs_.clear();
+    seenGeneration_ = generation;
+}
+
+void TableSource::forgetCached(qint64 rowid) {
+    cache_.remove(rowid);
+    blobs_.removeIf([rowid](const CachedBlob& b) { return b.rowid == rowid; });
+}
+
+const QVector<QVariant>& TableSource::cachedRow(int row) {
+    dropStaleCaches();
     auto it = cache_.constFind(rowidAt(row));
     if (it == cache_.constEnd()) {
         fetchPage(row);
@@ -191,11 +222,16 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
         params << db_.bindable(values.value(c), columns_[c].kind);
     }
     if (assignments.isEmpty()) return;
-    params << rowidAt(row);
+    const qint64 rowid = rowidAt(row);
+    params << rowid;
     const QString sql =
         QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedTable(), assignments.join(','));
+    // What this view holds of its other rows stays true after its own write.
+    const bool cachesCurrent = seenGeneration_ == db_.generation(stmt_.table);
     const Database::WriteResult written =
         rowsStay ? db_.writeValues(stmt_.table, sql, params) : db_.write(stmt_.table, sql, params);
+    forgetCached(rowid);
+    if (cachesCurrent) seenGeneration_ = db_.generation(stmt_.table);
     if (written.rowsAffected == 0)
         throw StoreError(
             QCoreApplication::translate("TableSource",
@@ -205,7 +241,7 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
 }
 
 int TableSource::forget(qint64 rowid) {
-    cache_.remove(rowid);
+    forgetCached(rowid);
     return rows_.forget(rowid);
 }
 
@@ -214,7 +250,7 @@ void TableSource::remove(int row) {
     const qint64 key = rowidAt(row);
     db_.write(stmt_.table, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedTable()), {key},
               rowSync());
-    cache_.remove(key);
+    forgetCached(key);
     rows_.erase(row);
 }
 

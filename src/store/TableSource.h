@@ -15,8 +15,9 @@ namespace store {
 // The SQL side of a dataset: its columns, the rowids of its rows in table
 // order (RowList: counted, and read a page at a time as they are asked for),
 // and the rows' non-blob values fetched a page at a time into a small cache.
-// Blob values are read one at a time when asked for and never cached, so a
-// library of large waveforms costs only the pages in view in memory.
+// Blob values are read one at a time when asked for; the last few read are
+// kept, as a redraw reads the same waveforms again at every step of an offset
+// or a cursor, while a library of large waveforms costs only those in memory.
 class TableSource {
 public:
     struct Column {
@@ -71,6 +72,10 @@ public:
 private:
     const QVector<QVariant>& cachedRow(int row);
     void fetchPage(int row);
+    QVariant readBlob(qint64 rowid, int column);
+    // Forgets what the caches hold once the table changed since they were filled.
+    void dropStaleCaches();
+    void forgetCached(qint64 rowid);
     QString quotedTable() const;
     Database::Sync rowSync() const;
 
@@ -80,6 +85,12 @@ private:
     QVector<int> plainColumns_; // every column that is not a blob, in order
     RowList rows_;
     QHash<qint64, QVector<QVariant>> cache_;
+    struct CachedBlob {
+        qint64 rowid;
+        int column;
+        QVariant value;
+    };
+    QList<CachedBlob> blobs_; // the most recently read last
     quint64 seenGeneration_ = 0;
 };
 

@@ -259,10 +259,26 @@ TEST_P(DatasetTest, viewsOfOneTableSeeEachOthersChangesAndDeletes) {
     addWaveform(a, 2, "keep");
     b.open();
     EXPECT_EQ(b.fieldByName("MEMO").asString(), "old");
+    EXPECT_TRUE(b.fieldByName("POINTS").asBlob().isEmpty());
     a.first();
     a.edit();
     a.fieldByName("MEMO").setString("new");
+    a.fieldByName("POINTS").setBlob("wave 1");
     a.post();
+    EXPECT_EQ(b.fieldByName("MEMO").asString(), "new");
+    EXPECT_EQ(b.fieldByName("POINTS").asBlob(), "wave 1");
+    // A view's own write: what it read of that row and of the others stays true.
+    b.last();
+    EXPECT_TRUE(b.fieldByName("POINTS").asBlob().isEmpty());
+    b.edit();
+    b.fieldByName("POINTS").setBlob("wave 2");
+    b.fieldByName("SDVIG").setInteger(7);
+    b.post();
+    EXPECT_EQ(b.fieldByName("POINTS").asBlob(), "wave 2");
+    EXPECT_EQ(b.fieldByName("SDVIG").asInteger(), 7);
+    EXPECT_EQ(a.valueAt(1, a.fieldIndex("POINTS")).toByteArray(), "wave 2");
+    b.first();
+    EXPECT_EQ(b.fieldByName("POINTS").asBlob(), "wave 1");
     EXPECT_EQ(b.fieldByName("MEMO").asString(), "new");
     b.last();
     a.first();
