@@ -47,8 +47,7 @@ void TableSource::clear() {
     columns_.clear();
     plainColumns_.clear();
     rows_.clear();
-    cache_.clear();
-    blobs_.clear();
+    dropCaches();
 }
 
 void TableSource::load(bool countNow) {
@@ -79,8 +78,7 @@ void TableSource::load(bool countNow) {
     rows_.load(countNow);
     columns_ = std::move(columns);
     plainColumns_ = std::move(plainColumns);
-    cache_.clear();
-    blobs_.clear();
+    dropCaches();
     seenGeneration_ = db_.generation(stmt_.table);
 }
 
@@ -140,9 +138,14 @@ QVariant TableSource::readBlob(qint64 rowid, int column) {
 void TableSource::dropStaleCaches() {
     const quint64 generation = db_.generation(stmt_.table);
     if (generation == seenGeneration_) return;
-    cache_.clear();
-    blobs_.clear();
+    dropCaches();
     seenGeneration_ = generation;
+}
+
+void TableSource::dropCaches() {
+    cache_.clear();
+    rewritten_.clear();
+    blobs_.clear();
 }
 
 void TableSource::forgetCached(qint64 rowid) {
@@ -154,16 +157,24 @@ const QVector<QVariant>& TableSource::cachedRow(int row) {
     dropStaleCaches();
     auto it = cache_.constFind(rowidAt(row));
     if (it == cache_.constEnd()) {
-        fetchPage(row);
+        // A row this view wrote is read alone: the page around it is still held.
+        if (rewritten_.remove(rowidAt(row))) fetchRows(row, row + 1);
+        else fetchPage(row);
         it = cache_.constFind(rowidAt(row));
     }
     return *it;
 }
 
 void TableSource::fetchPage(int row) {
-    if (cache_.size() > kMaxCachedRows) cache_.clear();
+    if (cache_.size() > kMaxCachedRows) {
+        cache_.clear();
+        rewritten_.clear();
+    }
     const int from = std::max(0, row - kPageBefore);
-    const int to = std::min(count(), from + kPageSize);
+    fetchRows(from, std::min(count(), from + kPageSize));
+}
+
+void TableSource::fetchRows(int from, int to) {
     QStringList names{QStringLiteral("rowid")};
     for (int c : plainColumns_) names << quoted(columns_[c].name);
     QStringList marks;
@@ -230,7 +241,8 @@ void TableSource::update(int row, const QVector<QVariant>& values, const QVector
     const bool cachesCurrent = seenGeneration_ == db_.generation(stmt_.table);
     const Database::WriteResult written =
         rowsStay ? db_.writeValues(stmt_.table, sql, params) : db_.write(stmt_.table, sql, params);
-    forgetCached(rowid);
+    if (cache_.remove(rowid) && cachesCurrent) rewritten_.insert(rowid);
+    blobs_.removeIf([&](const CachedBlob& b) { return b.rowid == rowid && set.value(b.column); });
     if (cachesCurrent) seenGeneration_ = db_.generation(stmt_.table);
     if (written.rowsAffected == 0)
         throw StoreError(

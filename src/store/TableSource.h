@@ -72,9 +72,11 @@ public:
 private:
     const QVector<QVariant>& cachedRow(int row);
     void fetchPage(int row);
+    void fetchRows(int from, int to);
     QVariant readBlob(qint64 rowid, int column);
     // Forgets what the caches hold once the table changed since they were filled.
     void dropStaleCaches();
+    void dropCaches();
     void forgetCached(qint64 rowid);
     QString quotedTable() const;
     Database::Sync rowSync() const;
@@ -85,6 +87,7 @@ private:
     QVector<int> plainColumns_; // every column that is not a blob, in order
     RowList rows_;
     QHash<qint64, QVector<QVariant>> cache_;
+    QSet<qint64> rewritten_; // rows this view wrote while the rest of their page stays held
     struct CachedBlob {
         qint64 rowid;
         int column;

@@ -103,7 +103,12 @@ bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& 
     const double sdvig = double(r.sdvig);
     const double stepPR = p.step / grid.pr * 1.5;
 
+    const qint64 overTail = TraceNumbers::trunc64(grid.maxScale * 100 / grid.step);
+    const qint64 detailTail = TraceNumbers::trunc64(grid.maxScale * 100 / p.step);
     QList<QPointF> over, detail;
+    // Filled in one go: a long compare record's tail is tens of thousands of points.
+    over.reserve(qsizetype(std::clamp<qint64>(overTail, kSamples, 1 << 20)));
+    detail.reserve(qsizetype(std::clamp<qint64>(detailTail, kSamples, 1 << 20)));
     qint64 o = 0, q = 0;
     const auto addOver = [&](double y) { over.append(QPointF(double(o++) * grid.stepPR * 0.01, y)); };
     const auto addDetail = [&](double y) { detail.append(QPointF(double(q++) * stepPR * 0.01, y)); };
@@ -119,9 +124,8 @@ bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& 
         for (qint64 i = 0; i < n; ++i) addOver(sdvig + sample(i * stride));
     }
     for (int k = 0; k < kSamples; ++k) addDetail(sdvig + sample(k));
-    for (const qint64 tail = TraceNumbers::trunc64(grid.maxScale * 100 / grid.step); o < tail;)
-        addOver(sdvig);
-    for (const qint64 tail = TraceNumbers::trunc64(grid.maxScale * 100 / p.step); q < tail;) addDetail(sdvig);
+    while (o < overTail) addOver(sdvig);
+    while (q < detailTail) addDetail(sdvig);
 
     upper.clear(u);
     upper.addPoints(u, over);
