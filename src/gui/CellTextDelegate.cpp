@@ -20,6 +20,14 @@ bool plain(const QStyleOptionViewItem& o) {
            !o.text.contains(QChar::LineSeparator);
 }
 
+// Where the style would draw nothing but the cell's background brush: Fusion
+// marks only a selected or focused cell (and a check box or an icon, which a
+// plain cell has not), and laying out an empty cell costs it more than the fill.
+bool plainPanel(const QStyleOptionViewItem& o, const QStyle& style) {
+    return !(o.state & (QStyle::State_Selected | QStyle::State_HasFocus)) &&
+           style.name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 const QStaticText& CellTextDelegate::laidOut(const QString& text, const QFont& font) const {
@@ -58,7 +66,16 @@ void CellTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         return;
     }
     o.text.clear();
-    style->drawControl(QStyle::CE_ItemViewItem, &o, painter, widget);
+    if (plainPanel(o, *style)) {
+        if (o.backgroundBrush.style() != Qt::NoBrush) {
+            painter->save();
+            painter->setBrushOrigin(o.rect.topLeft());
+            painter->fillRect(o.rect, o.backgroundBrush);
+            painter->restore();
+        }
+    } else {
+        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, widget);
+    }
 
     const QPalette::ColorGroup group = !(o.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (o.state & QStyle::State_Active) ? QPalette::Normal

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <array>
 #include <cmath>
 
 namespace trace {
@@ -48,33 +49,42 @@ private:
 
     // The fills, the grid and the axes change only with the axes and the
     // size, not while traces move (an offset held down, a cursor dragged):
-    // they are drawn once into an image that every paint copies.
+    // they are drawn once into an image that every paint copies. The last two
+    // are kept, as a type switch goes back and forth between two sets of axes.
+    struct Background {
+        std::optional<ChartLayout> axes;
+        Titles titles;
+        QImage image;
+    };
+
     const QImage& background(const ChartLayout& l, const ChartStyle& style) {
         const Titles titles{chart_.distanceAxis(), chart_.axisTitle(chart_.distanceAxis()),
                             chart_.axisTitle(Axis::Left), devicePixelRatioF()};
-        if (backgroundAxes_ && backgroundAxes_->sameAxes(l) && titles == backgroundTitles_)
-            return background_;
-        // The same pixels again while the size stays: a new image of a
-        // screen's size costs its memory's first touch on every axis change.
         const QSize pixels = (QSizeF(size()) * titles.ratio).toSize();
-        if (background_.size() != pixels || !background_.isDetached())
-            background_ = QImage(pixels, QImage::Format_RGB32);
-        background_.setDevicePixelRatio(titles.ratio);
+        const auto fits = [&](const Background& b) {
+            return b.axes && b.axes->sameAxes(l) && b.titles == titles && b.image.size() == pixels;
+        };
+        if (!fits(backgrounds_[0]) && fits(backgrounds_[1])) std::swap(backgrounds_[0], backgrounds_[1]);
+        if (fits(backgrounds_[0])) return backgrounds_[0].image;
+        // The older one's pixels are drawn over while the size stays: a new
+        // image of a screen's size costs its memory's first touch.
+        std::swap(backgrounds_[0], backgrounds_[1]);
+        Background& b = backgrounds_[0];
+        if (b.image.size() != pixels || !b.image.isDetached()) b.image = QImage(pixels, QImage::Format_RGB32);
+        b.image.setDevicePixelRatio(titles.ratio);
         // Laid out with this widget's font metrics: drawn at its resolution.
-        background_.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
-        background_.setDotsPerMeterY(int(std::lround(logicalDpiY() / 0.0254)));
-        background_.fill(style.background);
-        QPainter painter(&background_);
+        b.image.setDotsPerMeterX(int(std::lround(logicalDpiX() / 0.0254)));
+        b.image.setDotsPerMeterY(int(std::lround(logicalDpiY() / 0.0254)));
+        b.image.fill(style.background);
+        QPainter painter(&b.image);
         ChartPainter::drawBackground(painter, chart_, l, style);
-        backgroundAxes_ = l;
-        backgroundTitles_ = titles;
-        return background_;
+        b.axes = l;
+        b.titles = titles;
+        return b.image;
     }
 
     const ScreenChart& chart_;
-    QImage background_;
-    std::optional<ChartLayout> backgroundAxes_;
-    Titles backgroundTitles_;
+    std::array<Background, 2> backgrounds_; // the one painted last first
 };
 
 } // namespace
