@@ -151,6 +151,34 @@ TEST_F(LibraryGridTest, cellsLookAsTheStyleDrawsThem) {
         grid->setItemDelegate(kept);
         ASSERT_EQ(own.size(), styled.size());
         EXPECT_EQ(differing(own, styled), 0) << name;
+
+        // The titles too, the current column's highlighted among them, and
+        // again after the columns changed, as a type switch changes them.
+        for (int round = 0; round < 2; ++round) {
+            QHeaderView* header = grid->horizontalHeader();
+            QTableView view;
+            view.setModel(grid->model());
+            view.setSelectionModel(grid->selectionModel());
+            QHeaderView& plain = *view.horizontalHeader();
+            plain.setMinimumSectionSize(header->minimumSectionSize());
+            for (int c = 0; c < header->count(); ++c) {
+                plain.setSectionHidden(c, header->isSectionHidden(c));
+                plain.resizeSection(c, header->sectionSize(c));
+            }
+            view.setFont(grid->font());
+            view.setAttribute(Qt::WA_DontShowOnScreen);
+            view.resize(grid->size());
+            view.show();
+            // The sections only: the two headers' sizes differ by the frames around them.
+            const QRect sections(0, 0, header->length(), header->height());
+            const QImage ownTitles = header->grab(sections).toImage(),
+                         styledTitles = plain.grab(sections).toImage();
+            ASSERT_EQ(ownTitles.size(), styledTitles.size());
+            EXPECT_EQ(differing(ownTitles, styledTitles), 0) << name << " titles, round " << round;
+            header->resizeSection(columnOf(grid, "MEMO"), 90);
+            grid->setCurrentIndex(grid->model()->index(0, columnOf(grid, "MEMO")));
+            QApplication::processEvents();
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include "gui/CellTextDelegate.h"
 #include "gui/DbNavigator.h"
 #include "gui/GridColumnFit.h"
+#include "gui/GridHeader.h"
 #include "gui/GridPlaceholder.h"
 #include "store/DatasetTableModel.h"
 #include "store/TDataModule1.h"
@@ -103,6 +104,7 @@ void LibraryWiring::showTypeColumns() {
 LibraryWiring::~LibraryWiring() = default;
 
 void LibraryWiring::setupGrid(QTableView* grid, store::DatasetTableModel* model, const QStringList& hidden) {
+    grid->setHorizontalHeader(new gui::GridHeader(grid));
     grid->setModel(model);
     // The check-box column is narrower than the style's default minimum.
     grid->horizontalHeader()->setMinimumSectionSize(12);
