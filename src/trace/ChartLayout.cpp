@@ -6,6 +6,7 @@
 #include "trace/RoundTicks.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -44,11 +45,26 @@ QList<AxisTick> ticksOf(double min, double max, int intervals) {
     return out;
 }
 
-double widest(const QList<AxisTick>& ticks, const QFontMetricsF& metrics) {
-    double w = 0;
-    for (const AxisTick& t : ticks) w = std::max(w, metrics.horizontalAdvance(t.label));
-    return w;
-}
+// Tick label widths, each label measured once: the search for the ticks that
+// fit tries a dozen spacings, whose labels are mostly the same.
+class LabelWidths {
+public:
+    explicit LabelWidths(const QFontMetricsF& metrics) : metrics_(metrics) {}
+
+    double widest(const QList<AxisTick>& ticks) {
+        double w = 0;
+        for (const AxisTick& t : ticks) {
+            auto it = widths_.constFind(t.label);
+            if (it == widths_.constEnd()) it = widths_.insert(t.label, metrics_.horizontalAdvance(t.label));
+            w = std::max(w, *it);
+        }
+        return w;
+    }
+
+private:
+    const QFontMetricsF& metrics_;
+    QHash<QString, double> widths_;
+};
 
 // The most ticks whose labels keep apart over `length`, each `room(ticks)` wide.
 template <typename Room>
@@ -137,6 +153,7 @@ ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const Chart
     l.yMin = chart.axisMin(Axis::Left);
     l.yMax = chart.axisMax(Axis::Left);
     const QFontMetricsF m(font, device);
+    LabelWidths labels(m);
     const double lineHeight = m.height();
     const bool xTitle = !chart.axisTitle(distance).isEmpty();
     const bool yTitle = !chart.axisTitle(Axis::Left).isEmpty();
@@ -151,15 +168,16 @@ ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const Chart
     const double plotHeight = frame.height() - topRoom - bottomRoom;
     l.yTicks =
         fittingTicks(l.yMin, l.yMax, plotHeight, [&](const QList<AxisTick>&) { return lineHeight + kGap; });
-    double leftRoom = kTickLength + 2 * kGap + widest(l.yTicks, m) + (yTitle ? lineHeight + kGap : 0) + kGap;
+    double leftRoom =
+        kTickLength + 2 * kGap + labels.widest(l.yTicks) + (yTitle ? lineHeight + kGap : 0) + kGap;
     double rightRoom = 12;
     for (int pass = 0; pass < 2; ++pass) {
         const double plotWidth = frame.width() - leftRoom - rightRoom;
         l.xTicks = fittingTicks(shownMin, shownMax, plotWidth,
-                                [&](const QList<AxisTick>& t) { return widest(t, m) + kLabelSpacing; });
+                                [&](const QList<AxisTick>& t) { return labels.widest(t) + kLabelSpacing; });
         // The last label may reach half its width beyond the plot, the first
         // into the amplitude labels' room.
-        const double half = widest(l.xTicks, m) / 2 + kGap;
+        const double half = labels.widest(l.xTicks) / 2 + kGap;
         if (half <= rightRoom && half <= leftRoom) break;
         rightRoom = std::max(rightRoom, half);
         leftRoom = std::max(leftRoom, half);
