@@ -33,21 +33,18 @@ void GridHeader::paintSection(QPainter* painter, const QRect& rect, int logicalI
         return;
     }
     const qreal ratio = device->devicePixelRatioF();
-    const QString key = QStringLiteral("%1|%2x%3|%4|%5|%6|%7|%8|%9")
-                            .arg(opt.text)
-                            .arg(rect.width())
-                            .arg(rect.height())
-                            .arg(int(opt.state))
-                            .arg(int(opt.position))
-                            .arg(int(opt.selectedPosition))
-                            .arg(int(opt.sortIndicator))
-                            .arg(int(opt.textAlignment))
-                            .arg(ratio) +
-                        QStringLiteral("|%1|%2|%3|%4")
-                            .arg(opt.palette.cacheKey())
-                            .arg(painter->font().key())
-                            .arg(int(opt.textElideMode))
-                            .arg(int(opt.isSectionDragTarget));
+    const Look key{opt.text,
+                   painter->font().key(),
+                   rect.size(),
+                   int(opt.state),
+                   int(opt.position),
+                   int(opt.selectedPosition),
+                   int(opt.sortIndicator),
+                   int(opt.textAlignment),
+                   int(opt.textElideMode),
+                   opt.isSectionDragTarget,
+                   opt.palette.cacheKey(),
+                   ratio};
     auto it = sections_.constFind(key);
     if (it == sections_.constEnd()) {
         if (sections_.size() >= kMaxSections) sections_.clear();

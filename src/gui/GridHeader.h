@@ -19,7 +19,21 @@ protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
-    mutable QHash<QString, QPixmap> sections_;
+    // What a title's picture shows.
+    struct Look {
+        QString text, font;
+        QSize size;
+        int state, position, selectedPosition, sortIndicator, alignment, elide;
+        bool dragTarget;
+        qint64 palette;
+        qreal ratio;
+        bool operator==(const Look&) const = default;
+    };
+    friend size_t qHash(const Look& l, size_t seed) {
+        return qHashMulti(seed, l.text, l.size.width(), l.size.height(), l.state, l.palette);
+    }
+
+    mutable QHash<Look, QPixmap> sections_;
 };
 
 } // namespace gui
