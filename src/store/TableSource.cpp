@@ -47,6 +47,7 @@ void TableSource::clear() {
     columns_.clear();
     plainColumns_.clear();
     rows_.clear();
+    readers_.clear();
     dropCaches();
 }
 
@@ -78,6 +79,8 @@ void TableSource::load(bool countNow) {
     rows_.load(countNow);
     columns_ = std::move(columns);
     plainColumns_ = std::move(plainColumns);
+    readers_.clear();
+    keepReaders_ = !db_.isServer();
     dropCaches();
     seenGeneration_ = db_.generation(stmt_.table);
 }
@@ -124,15 +127,38 @@ QVariant TableSource::value(int row, int column) {
 }
 
 QVariant TableSource::readBlob(qint64 rowid, int column) {
+    const int key = -1 - column;
+    QSqlQuery& q = reader(key, [&] {
+        return QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+            .arg(quoted(columns_[column].name), quotedTable());
+    });
+    q.bindValue(0, rowid);
+    if (!q.exec()) {
+        const QString why = q.lastError().text();
+        release(key);
+        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
+                         .arg(columns_[column].name, db_.displayName(), why));
+    }
+    QVariant blob = q.next() ? q.value(0) : QVariant();
+    release(key);
+    return blob;
+}
+
+QSqlQuery& TableSource::reader(int key, const std::function<QString()>& sql) {
+    if (const auto it = readers_.find(key); it != readers_.end()) return it->second;
     QSqlQuery q(db_.handle());
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                  .arg(quoted(columns_[column].name), quotedTable()));
-    q.addBindValue(rowid);
-    if (!q.exec())
-        db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the field %1 from %2: %3")
-                         .arg(columns_[column].name, db_.displayName(), q.lastError().text()));
-    return q.next() ? q.value(0) : QVariant();
+    // A statement that does not prepare fails its exec, with the engine's text.
+    q.prepare(sql());
+    return readers_.emplace(key, std::move(q)).first->second;
+}
+
+void TableSource::release(int key) {
+    const auto it = readers_.find(key);
+    if (it == readers_.end()) return;
+    // Unfinished, a statement would hold the snapshot it read.
+    it->second.finish();
+    if (!keepReaders_) readers_.erase(it);
 }
 
 void TableSource::dropStaleCaches() {
@@ -175,18 +201,22 @@ void TableSource::fetchPage(int row) {
 }
 
 void TableSource::fetchRows(int from, int to) {
-    QStringList names{QStringLiteral("rowid")};
-    for (int c : plainColumns_) names << quoted(columns_[c].name);
-    QStringList marks;
-    for (int i = from; i < to; ++i) marks << QStringLiteral("?");
-    QSqlQuery q(db_.handle());
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
-                  .arg(names.join(','), quotedTable(), marks.join(',')));
-    for (int i = from; i < to; ++i) q.addBindValue(rowidAt(i));
-    if (!q.exec())
+    const int key = to - from;
+    QSqlQuery& q = reader(key, [&] {
+        QStringList names{QStringLiteral("rowid")};
+        for (int c : plainColumns_) names << quoted(columns_[c].name);
+        QStringList marks;
+        for (int i = from; i < to; ++i) marks << QStringLiteral("?");
+        return QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)")
+            .arg(names.join(','), quotedTable(), marks.join(','));
+    });
+    for (int i = from; i < to; ++i) q.bindValue(i - from, rowidAt(i));
+    if (!q.exec()) {
+        const QString why = q.lastError().text();
+        release(key);
         db_.failRead(QCoreApplication::translate("TableSource", "Cannot read the table %1 of %2: %3")
-                         .arg(stmt_.table, db_.displayName(), q.lastError().text()));
+                         .arg(stmt_.table, db_.displayName(), why));
+    }
     // Rows removed meanwhile through another view read as nulls.
     for (int i = from; i < to; ++i) cache_.insert(rowidAt(i), QVector<QVariant>(columns_.size()));
     while (q.next()) {
@@ -194,6 +224,7 @@ void TableSource::fetchRows(int from, int to) {
         if (it == cache_.end()) continue;
         for (int k = 0; k < plainColumns_.size(); ++k) (*it)[plainColumns_[k]] = q.value(k + 1);
     }
+    release(key);
 }
 
 int TableSource::insert(const QVector<QVariant>& values, const QVector<bool>& set,

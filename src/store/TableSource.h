@@ -6,8 +6,11 @@
 
 #include <QHash>
 #include <QSet>
+#include <QSqlQuery>
 #include <QVariant>
 #include <QVector>
+#include <functional>
+#include <unordered_map>
 #include <vector>
 
 namespace store {
@@ -74,6 +77,10 @@ private:
     void fetchPage(int row);
     void fetchRows(int from, int to);
     QVariant readBlob(qint64 rowid, int column);
+    // The read statement `key` stands for, prepared from `sql` when not
+    // kept; bound and run by the caller, who releases it after reading.
+    QSqlQuery& reader(int key, const std::function<QString()>& sql);
+    void release(int key);
     // Forgets what the caches hold once the table changed since they were filled.
     void dropStaleCaches();
     void dropCaches();
@@ -95,6 +102,12 @@ private:
     };
     QList<CachedBlob> blobs_; // the most recently read last
     quint64 seenGeneration_ = 0;
+    // On a file, the reads of rows and blobs stay prepared while the columns
+    // stay: parsing one again cost more than the read itself (a redraw
+    // rereads the row it just wrote at every offset step). A server's
+    // reconnect makes its connection anew, so its reads are prepared each time.
+    std::unordered_map<int, QSqlQuery> readers_; // rows read at once, or -1 - column for a blob
+    bool keepReaders_ = false;
 };
 
 } // namespace store
