@@ -153,7 +153,7 @@ void drawEventMarks(QPainter& p, const ChartLayout& l, const ChartStyle& style) 
     p.setBrush(Qt::NoBrush);
 }
 
-void drawLegend(QPainter& p, const Chart& chart, const ChartLayout& l, const ChartStyle& style) {
+void legendOf(QPainter& p, const Chart& chart, const ChartLayout& l, const ChartStyle& style) {
     if (l.legendSlots.isEmpty()) return;
     const QFontMetricsF m(p.font(), p.device());
     p.setPen(QPen(style.grid, 0.5));
@@ -198,20 +198,35 @@ void ChartPainter::drawBackground(QPainter& painter, const Chart& chart, const C
 
 void ChartPainter::drawContent(QPainter& painter, const Chart& chart, const ChartLayout& l,
                                const ChartStyle& style) {
-    painter.save();
-    if (l.valid()) {
-        painter.save();
-        painter.setClipRect(l.plot, Qt::IntersectClip);
-        painter.setFont(style.font);
-        for (int s = 0; s < chart.seriesCount(); ++s)
-            if (chart.isActive(s)) drawSlot(painter, chart, s, l);
-        drawEventMarks(painter, l, style);
-        painter.setFont(style.boldFont);
-        drawLineLabels(painter, chart, l, style);
-        painter.restore();
-    }
-    painter.setFont(style.font);
+    drawPlot(painter, chart, l, style);
     drawLegend(painter, chart, l, style);
+    drawFrame(painter, l, style);
+}
+
+void ChartPainter::drawPlot(QPainter& painter, const Chart& chart, const ChartLayout& l,
+                            const ChartStyle& style) {
+    if (!l.valid()) return;
+    painter.save();
+    painter.setClipRect(l.plot, Qt::IntersectClip);
+    painter.setFont(style.font);
+    for (int s = 0; s < chart.seriesCount(); ++s)
+        if (chart.isActive(s)) drawSlot(painter, chart, s, l);
+    drawEventMarks(painter, l, style);
+    painter.setFont(style.boldFont);
+    drawLineLabels(painter, chart, l, style);
+    painter.restore();
+}
+
+void ChartPainter::drawLegend(QPainter& painter, const Chart& chart, const ChartLayout& l,
+                              const ChartStyle& style) {
+    painter.save();
+    painter.setFont(style.font);
+    legendOf(painter, chart, l, style);
+    painter.restore();
+}
+
+void ChartPainter::drawFrame(QPainter& painter, const ChartLayout& l, const ChartStyle& style) {
+    painter.save();
     painter.setPen(QPen(style.ink, 0.8));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(l.plot);

@@ -29,6 +29,14 @@ public:
                                const ChartStyle& style);
     static void drawContent(QPainter& painter, const Chart& chart, const ChartLayout& layout,
                             const ChartStyle& style);
+    // The parts of the content, in the order drawContent draws them: what
+    // lies inside the plot (slots, event marks, line labels), the legend
+    // over it, and last the plot's frame.
+    static void drawPlot(QPainter& painter, const Chart& chart, const ChartLayout& layout,
+                         const ChartStyle& style);
+    static void drawLegend(QPainter& painter, const Chart& chart, const ChartLayout& layout,
+                           const ChartStyle& style);
+    static void drawFrame(QPainter& painter, const ChartLayout& layout, const ChartStyle& style);
 };
 
 } // namespace trace

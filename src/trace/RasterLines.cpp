@@ -1,7 +1,5 @@
 #include "trace/RasterLines.h"
 
-#include <QPaintEngine>
-#include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,51 +8,23 @@ namespace trace {
 
 namespace {
 
-// The pixels whose centres lie in `r`, as the painter clips to a rectangle.
-QRect pixelsOf(const QRectF& r) {
-    const int left = int(std::ceil(r.left() - 0.5)), top = int(std::ceil(r.top() - 0.5));
-    const int right = int(std::ceil(r.right() - 0.5)), bottom = int(std::ceil(r.bottom() - 0.5));
-    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
-}
-
 // Far beyond any image; keeps a point's pixel within int.
 constexpr double kLimit = 1e7;
 
 } // namespace
 
 std::optional<RasterLines> RasterLines::on(QPainter& painter, const QColor& colour) {
-    QPaintEngine* engine = painter.paintEngine();
-    if (!engine || engine->type() != QPaintEngine::Raster || colour.alpha() != 255) return std::nullopt;
-    QPaintDevice* device = engine->paintDevice();
-    if (!device || device->devType() != QInternal::Image) return std::nullopt;
-    auto* image = static_cast<QImage*>(device);
-    const QImage::Format format = image->format();
-    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
-        format != QImage::Format_ARGB32_Premultiplied)
-        return std::nullopt;
-    // Shared pixels would be copied by the write, away from the painter's.
-    if (!image->isDetached()) return std::nullopt;
-    if (painter.testRenderHint(QPainter::Antialiasing) || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver)
-        return std::nullopt;
-    const QTransform toDevice = painter.deviceTransform();
-    if (toDevice.type() > QTransform::TxTranslate) return std::nullopt;
-
+    if (colour.alpha() != 255) return std::nullopt;
+    std::optional<RasterTarget> target = RasterTarget::of(painter);
+    if (!target) return std::nullopt;
     RasterLines r;
-    r.toDevice_ = toDevice;
-    QRegion clip(image->rect());
-    if (painter.hasClipping()) clip &= QRegion(pixelsOf(toDevice.mapRect(painter.clipBoundingRect())));
-    const QRegion system = engine->systemClip();
-    if (!system.isEmpty()) clip &= system;
-    for (const QRect& rect : clip) r.clip_.append(rect);
-    r.bits_ = image->bits();
-    r.stride_ = image->bytesPerLine();
+    r.target_ = std::move(*target);
     r.pixel_ = colour.rgba();
     return r;
 }
 
 QPointF RasterLines::place(const QPointF& p) const {
-    const QPointF d = toDevice_.map(p);
+    const QPointF d = target_.toDevice.map(p);
     return {std::clamp(d.x(), -kLimit, kLimit), std::clamp(d.y(), -kLimit, kLimit)};
 }
 
@@ -75,7 +45,7 @@ QPoint pixel(const QPointF& p) { return {int(std::floor(p.x())), int(std::floor(
 
 void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
     const QPoint a = pixel(from), b = pixel(to);
-    for (const QRect& c : clip_) {
+    for (const QRect& c : target_.clip) {
         if (a.x() == b.x() || a.y() == b.y()) {
             // Level or upright: a run of dots, less the end one a flat end leaves off.
             const bool upright = a.x() == b.x();
@@ -90,14 +60,14 @@ void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
                 lo = std::max(lo, c.top());
                 hi = std::min(hi, c.bottom());
                 if (lo > hi) continue;
-                uchar* p = bits_ + lo * stride_ + qsizetype(at) * 4;
-                for (int y = lo; y <= hi; ++y, p += stride_) *reinterpret_cast<QRgb*>(p) = pixel_;
+                uchar* p = target_.bits + lo * target_.stride + qsizetype(at) * 4;
+                for (int y = lo; y <= hi; ++y, p += target_.stride) *reinterpret_cast<QRgb*>(p) = pixel_;
             } else {
                 if (at < c.top() || at > c.bottom()) continue;
                 lo = std::max(lo, c.left());
                 hi = std::min(hi, c.right());
                 if (lo > hi) continue;
-                auto* row = reinterpret_cast<QRgb*>(bits_ + at * stride_);
+                quint32* row = target_.row(at);
                 std::fill(row + lo, row + hi + 1, pixel_);
             }
             continue;
@@ -118,7 +88,7 @@ void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
         for (int u = first; u < past; ++u) {
             const int v = int(std::floor(v0 + (u + 0.5 - u0) * slope));
             const int x = steep ? v : u, y = steep ? u : v;
-            if (c.contains(x, y)) reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = pixel_;
+            if (c.contains(x, y)) target_.row(y)[x] = pixel_;
         }
     }
 }

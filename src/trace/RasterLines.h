@@ -1,4 +1,6 @@
 #pragma once
+#include "trace/RasterTarget.h"
+
 #include <QColor>
 #include <QImage>
 #include <QLineF>
@@ -16,10 +18,8 @@ namespace trace {
 // painter paints on: the window's charts have thousands of short segments,
 // and the painter's own path for each costs several times what its dots do.
 // Only where that leaves the dots the painter itself would set (level and
-// upright steps dot for dot, sloped lines within a dot): an opaque colour, no antialiasing,
-// plain source-over drawing at full opacity, a transform that only moves,
-// and a 32-bit image the painter does not share with another. Elsewhere (the
-// printed report, a scaled screen) the painter draws them.
+// upright steps dot for dot, sloped lines within a dot): an opaque colour on
+// a RasterTarget.
 class RasterLines {
 public:
     // The lines of `colour` for the painter's current clip; none where the painter must draw them.
@@ -37,10 +37,7 @@ private:
     void segment(const QPointF& from, const QPointF& to, bool last);
     QPointF place(const QPointF& p) const;
 
-    uchar* bits_ = nullptr;
-    qsizetype stride_ = 0;
-    QTransform toDevice_;
-    QList<QRect> clip_; // in pixels, inside the image
+    RasterTarget target_;
     QRgb pixel_ = 0;
 };
 

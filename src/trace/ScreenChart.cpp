@@ -2,6 +2,7 @@
 
 #include "store/Units.h"
 #include "trace/ChartPainter.h"
+#include "trace/PixelStamp.h"
 
 #include <QImage>
 #include <QPaintEvent>
@@ -33,9 +34,14 @@ protected:
         // Only what Qt asks for: after a trace moved, the plot.
         const QRect exposed = event->rect();
         const qreal ratio = devicePixelRatioF();
-        painter.drawImage(exposed, background(l, style),
+        const Background& b = background(l, style);
+        painter.drawImage(exposed, b.image,
                           QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
-        ChartPainter::drawContent(painter, chart_, l, style);
+        ChartPainter::drawPlot(painter, chart_, l, style);
+        const std::optional<PixelStamp>& legend = legendStamp(l, style);
+        if (!legend || !legend->put(painter)) ChartPainter::drawLegend(painter, chart_, l, style);
+        const std::optional<PixelStamp>& frame = frameStamp(l, style);
+        if (!frame || !frame->put(painter)) ChartPainter::drawFrame(painter, l, style);
     }
 
 private:
@@ -57,7 +63,46 @@ private:
         QImage image;
     };
 
-    const QImage& background(const ChartLayout& l, const ChartStyle& style) {
+    // What the legend shows; its text costs more to draw than to copy.
+    struct Legend {
+        QRectF box;
+        QList<int> entries;
+        QStringList names;
+        QList<QRgb> colours;
+        bool operator==(const Legend&) const = default;
+    };
+
+    // The stamps are taken at one pixel a unit, where they are put back as taken.
+    static QRect around(const QRectF& r) { return r.toAlignedRect().adjusted(-4, -4, 4, 4); }
+
+    const std::optional<PixelStamp>& legendStamp(const ChartLayout& l, const ChartStyle& style) {
+        Legend shown{l.legend, l.legendSlots, {}, {}};
+        for (int s : l.legendSlots) {
+            shown.names << chart_.legendName(s);
+            shown.colours << chart_.color(s).rgba();
+        }
+        if (legendShown_ == shown) return legend_;
+        legendShown_ = shown;
+        legend_.reset();
+        if (devicePixelRatioF() == 1 && !l.legendSlots.isEmpty())
+            legend_ = PixelStamp::take({around(l.legend) & rect()}, *this,
+                                       [&](QPainter& p) { ChartPainter::drawLegend(p, chart_, l, style); });
+        return legend_;
+    }
+
+    // The plot's frame, drawn over the traces with a fractional pen, which
+    // costs the painter more than the stamp.
+    const std::optional<PixelStamp>& frameStamp(const ChartLayout& l, const ChartStyle& style) {
+        if (frameShown_ && frameShown_->first == l.plot && frameShown_->second == size()) return frame_;
+        frameShown_ = std::pair(l.plot, size());
+        frame_.reset();
+        if (devicePixelRatioF() == 1)
+            frame_ = PixelStamp::take({around(l.plot) & rect()}, *this,
+                                      [&](QPainter& p) { ChartPainter::drawFrame(p, l, style); });
+        return frame_;
+    }
+
+    const Background& background(const ChartLayout& l, const ChartStyle& style) {
         const Titles titles{chart_.distanceAxis(), chart_.axisTitle(chart_.distanceAxis()),
                             chart_.axisTitle(Axis::Left), devicePixelRatioF()};
         const QSize pixels = (QSizeF(size()) * titles.ratio).toSize();
@@ -65,7 +110,7 @@ private:
             return b.axes && b.axes->sameAxes(l) && b.titles == titles && b.image.size() == pixels;
         };
         if (!fits(backgrounds_[0]) && fits(backgrounds_[1])) std::swap(backgrounds_[0], backgrounds_[1]);
-        if (fits(backgrounds_[0])) return backgrounds_[0].image;
+        if (fits(backgrounds_[0])) return backgrounds_[0];
         // The older one's pixels are drawn over while the size stays: a new
         // image of a screen's size costs its memory's first touch.
         std::swap(backgrounds_[0], backgrounds_[1]);
@@ -80,11 +125,15 @@ private:
         ChartPainter::drawBackground(painter, chart_, l, style);
         b.axes = l;
         b.titles = titles;
-        return b.image;
+        return b;
     }
 
     const ScreenChart& chart_;
     std::array<Background, 2> backgrounds_; // the one painted last first
+    std::optional<Legend> legendShown_;
+    std::optional<PixelStamp> legend_;
+    std::optional<std::pair<QRectF, QSize>> frameShown_;
+    std::optional<PixelStamp> frame_;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "fakes/RecordingChart.h"
 #include "trace/ChartPainter.h"
 #include "trace/ChartSet.h"
+#include "trace/PixelStamp.h"
 #include "trace/SlotLayout.h"
 
 #include <QBackingStore>
@@ -98,9 +99,16 @@ TEST_F(ScreenChartTest, aPartialRepaintLeavesWhatAWholePaintDraws) {
     const ChartPair pair = charts.lower();
     pair.setAxisRange(Axis::Bottom, 0, 250);
     QList<QPointF> wave;
-    for (int i = 0; i <= 500; ++i) wave.append({i * 0.5, (i * 37) % 101 - 50});
+    for (int i = 0; i <= 500; ++i) wave.append({i * 0.5, (i * 37) % 101 - 50.0});
     pair.addPoints(SlotLayout::kLowerCurrent, wave);
     pair.setActive(SlotLayout::kLowerCurrent, true);
+    // A compare trace that stays while the current one moves, both in the legend.
+    QList<QPointF> compare;
+    for (int i = 0; i <= 500; ++i) compare.append({i * 0.5, (i * 53) % 117 - 40.0});
+    pair.addPoints(SlotLayout::kLowerCompare1, compare);
+    pair.setActive(SlotLayout::kLowerCompare1, true);
+    pair.setLegendName(SlotLayout::kLowerCurrent, QStringLiteral("#12 cable A"));
+    pair.setLegendName(SlotLayout::kLowerCompare1, QStringLiteral("#7 cable B"));
     lower.view()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(lower.view()));
     QCoreApplication::processEvents();
@@ -187,4 +195,39 @@ TEST_F(ScreenChartTest, theTracesDotsAreThePaintersOwn) {
     EXPECT_EQ(differing(ownAll, paintersAll, 1), 0);
     EXPECT_EQ(differing(paintersAll, ownAll, 1), 0);
     EXPECT_NE(ownAll, own) << "the other traces were drawn";
+}
+
+TEST(PixelStamp, doesOverAnyPixelsWhatItsDrawingDoes) {
+    const auto legendAndFrame = [](QPainter& p) {
+        p.setPen(QPen(Qt::gray, 0.5));
+        p.setBrush(Qt::black);
+        p.drawRect(QRectF(20.3, 10.6, 90.2, 30.1));
+        p.setPen(Qt::white);
+        p.drawText(QPointF(26, 30), QStringLiteral("#12 cable A"));
+        p.setPen(QPen(Qt::white, 0.8));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(4.5, 3.25, 150.5, 60));
+    };
+    QImage noise(170, 80, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x ^ y) * 5 % 256));
+    QImage painted = noise, stamped = noise;
+    {
+        QPainter p(&painted);
+        legendAndFrame(p);
+    }
+    const std::optional<PixelStamp> stamp = PixelStamp::take({QRect(0, 0, 170, 80)}, noise, legendAndFrame);
+    ASSERT_TRUE(stamp.has_value());
+    {
+        QPainter p(&stamped);
+        EXPECT_TRUE(stamp->put(p));
+    }
+    EXPECT_EQ(stamped, painted);
+
+    // A drawing whose pixels do not follow from the ones below by a blend cannot be kept.
+    EXPECT_FALSE(PixelStamp::take({QRect(0, 0, 40, 40)}, noise, [](QPainter& p) {
+        p.setCompositionMode(QPainter::CompositionMode_Difference);
+        p.fillRect(QRect(5, 5, 20, 20), QColor(200, 120, 40));
+    }));
 }
