@@ -96,6 +96,21 @@ public:
     // Makes this chart an exact copy of another one with the same slot count.
     void copyFrom(const Chart& other);
 
+    // The changes made while a Batch lives are followed as one when the last
+    // ends: a redraw sets most slots again to the points they had.
+    class Batch {
+    public:
+        explicit Batch(Chart& chart) : chart_(chart) { ++chart_.batched_; }
+        ~Batch() {
+            if (--chart_.batched_ == 0) chart_.batchEnded();
+        }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Chart& chart_;
+    };
+
 protected:
     explicit Chart(int seriesCount);
 
@@ -106,6 +121,8 @@ protected:
     virtual void nameChanged() {}
     // Event marks, line labels or the span label changed.
     virtual void marksChanged() {}
+    virtual void batchEnded() {}
+    bool batched() const { return batched_ > 0; }
 
     bool validSlot(int slot) const { return slot >= 0 && slot < seriesCount(); }
 
@@ -135,6 +152,7 @@ private:
     QList<EventMark> eventMarks_;
     std::vector<QString> lineLabels_;
     QString spanLabel_;
+    int batched_ = 0;
 };
 
 } // namespace trace

@@ -20,6 +20,15 @@ public:
     ChartPair lower() const { return ChartPair(*lower_, lowerCopy_); }
 
     Chart& lowerChart() const { return *lower_; }
+
+    // A Chart::Batch of both window charts.
+    class Batch {
+    public:
+        explicit Batch(const ChartSet& charts) : upper_(*charts.upper_), lower_(*charts.lower_) {}
+
+    private:
+        Chart::Batch upper_, lower_;
+    };
     Chart* upperCopy() const { return upperCopy_; }
     Chart* lowerCopy() const { return lowerCopy_; }
 

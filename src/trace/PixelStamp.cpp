@@ -22,7 +22,8 @@ inline uint byteMul(uint x, uint a) {
 inline QRgb blended(QRgb colour, QRgb keep, QRgb below) {
     QRgb out = 0xff000000;
     for (int shift = 0; shift < 24; shift += 8)
-        out |= (((colour >> shift) & 0xff) + byteMul((below >> shift) & 0xff, (keep >> shift) & 0xff)) << shift;
+        out |= (((colour >> shift) & 0xff) + byteMul((below >> shift) & 0xff, (keep >> shift) & 0xff))
+               << shift;
     return out;
 }
 
@@ -72,7 +73,8 @@ std::optional<PixelStamp> PixelStamp::take(const QList<QRect>& areas, const QPai
     return stamp;
 }
 
-bool PixelStamp::add(const QRect& area, const QPaintDevice& like, const std::function<void(QPainter&)>& draw) {
+bool PixelStamp::add(const QRect& area, const QPaintDevice& like,
+                     const std::function<void(QPainter&)>& draw) {
     const QImage overBlack = drawnOver(area, like, draw, {}, 0xff000000);
     const QImage overWhite = drawnOver(area, like, draw, {}, 0xffffffff);
     const QImage under = patternOf(area.size());

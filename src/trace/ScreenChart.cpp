@@ -8,8 +8,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 namespace trace {
 
@@ -28,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        chart_.painting();
         const ChartLayout& l = chart_.layout();
         const ChartStyle style = chart_.styleFor(this);
         QPainter painter(this);
@@ -138,7 +141,8 @@ private:
 
 } // namespace
 
-ScreenChart::ScreenChart(int seriesCount) : Chart(seriesCount), view_(new ChartWidget(*this)) {
+ScreenChart::ScreenChart(int seriesCount)
+    : Chart(seriesCount), view_(new ChartWidget(*this)), shown_(size_t(seriesCount)) {
     QObject::connect(&store::Units::notifier(), &store::UnitsNotifier::changed, view_, [this] { changed(); });
 }
 
@@ -200,8 +204,94 @@ void ScreenChart::plotChanged(bool relayout) {
     else view_->update();
 }
 
-// Only the labelled lines' points move something of the layout (their labels).
-void ScreenChart::pointsChanged(int slot) { plotChanged(labelledLines_.contains(slot)); }
+void ScreenChart::pointsChanged(int slot) {
+    if (!batched()) {
+        // Only the labelled lines' points move something of the layout (their labels).
+        shown_[size_t(slot)] = {points(slot), std::nullopt};
+        plotChanged(labelledLines_.contains(slot));
+        return;
+    }
+    if (std::find(touched_.begin(), touched_.end(), slot) == touched_.end()) touched_.push_back(slot);
+}
+
+void ScreenChart::batchEnded() { settle(); }
+
+void ScreenChart::painting() const { settle(); }
+
+namespace {
+
+// Equal to the bit, not within the points' fuzzy equality: any change may move a dot.
+bool sameBits(const QList<QPointF>& a, const QList<QPointF>& b) {
+    return a.size() == b.size() &&
+           (a.constData() == b.constData() ||
+            std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QPointF)) == 0);
+}
+
+} // namespace
+
+QRectF ScreenChart::extentOf(Shown& shown) const {
+    if (!shown.extent) {
+        double left = 0, right = 0, low = 0, high = 0;
+        bool any = false;
+        for (const QPointF& p : shown.points) {
+            if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
+            left = any ? std::min(left, p.x()) : p.x();
+            right = any ? std::max(right, p.x()) : p.x();
+            low = any ? std::min(low, p.y()) : p.y();
+            high = any ? std::max(high, p.y()) : p.y();
+            any = true;
+        }
+        shown.extent = any ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
+    }
+    return *shown.extent;
+}
+
+void ScreenChart::settle() const {
+    if (touched_.empty()) return;
+    std::vector<int> touched;
+    std::swap(touched, touched_);
+    if (!view_) return;
+    QRect dirty;
+    bool relayout = false;
+    for (const int slot : touched) {
+        Shown& before = shown_[size_t(slot)];
+        const QList<QPointF>& now = points(slot);
+        if (sameBits(before.points, now)) {
+            before.points = now;
+            continue;
+        }
+        if (labelledLines_.contains(slot)) relayout = true;
+        Shown after{now, std::nullopt};
+        // Where the old and the new points lie on the laid-out plot, a
+        // column (a thinned trace's stroke) and a pen's width around.
+        if (layout_ && layout_->valid() && !relayout) {
+            for (Shown* s : {&before, &after}) {
+                const QRectF e = extentOf(*s);
+                if (e.isNull() && s->points.isEmpty()) continue;
+                const auto place = [this](double v, bool x) {
+                    return std::clamp(x ? layout_->mapX(v) : layout_->mapY(v), -1e6, 1e6);
+                };
+                const QRectF on = QRectF(QPointF(place(e.left(), true), place(e.bottom(), false)),
+                                         QPointF(place(e.right(), true), place(e.top(), false)))
+                                      .normalized();
+                dirty |= on.toAlignedRect().adjusted(-2, -2, 2, 2);
+            }
+        } else {
+            relayout = relayout || !layout_;
+        }
+        before = std::move(after);
+    }
+    if (relayout) {
+        const std::optional<QRect> plot =
+            layout_ ? std::optional(layout_->plot.toAlignedRect().adjusted(-1, -1, 1, 1)) : std::nullopt;
+        layout_.reset();
+        if (plot) view_->update(*plot);
+        else view_->update();
+        return;
+    }
+    if (!dirty.isEmpty()) view_->update(dirty & layout_->plot.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
 // Among the styles is the distance axis, which moves the plot.
 void ScreenChart::styleChanged(int) { changed(); }
 void ScreenChart::activeChanged(int) { plotChanged(true); }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSize>
 #include <optional>
+#include <vector>
 
 class QPaintDevice;
 class QWidget;
@@ -39,6 +40,10 @@ public:
     // Where a distance in metres falls across the widget.
     std::optional<double> xOf(double metres) const;
 
+    // Called as the widget begins to paint: what a batch changed so far is
+    // asked for first.
+    void painting() const;
+
 protected:
     void pointsChanged(int slot) override;
     void styleChanged(int slot) override;
@@ -46,17 +51,30 @@ protected:
     void axisChanged(Axis axis, AxisPart part) override;
     void nameChanged() override;
     void marksChanged() override;
+    void batchEnded() override;
 
 private:
     // Something of the axes changed: everything is laid out and drawn again.
     void changed();
     // Something inside the plot changed; `relayout` when the layout may differ.
     void plotChanged(bool relayout);
+    // The traces changed in a batch ask for the pixels they left and those
+    // they take; the same points set again ask for none.
+    void settle() const;
+
+    // A slot's points as last painted, with their extent once measured.
+    struct Shown {
+        QList<QPointF> points;
+        std::optional<QRectF> extent;
+    };
+    QRectF extentOf(Shown& shown) const;
 
     QPointer<QWidget> view_;
     QList<int> labelledLines_;
     mutable std::optional<ChartLayout> layout_;
     mutable QSize layoutSize_;
+    mutable std::vector<Shown> shown_;
+    mutable std::vector<int> touched_; // slots changed in a batch, not yet settled
 };
 
 } // namespace trace

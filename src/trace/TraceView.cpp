@@ -17,6 +17,7 @@ TraceView::TraceView(store::ViewState& state, ChartSet& charts, store::Dataset& 
 
 void TraceView::Redraw(int mode) {
     const store::ViewState::Batch batch(ctx_.state);
+    const ChartSet::Batch charts(ctx_.charts);
     ctx_.state.countDrawing();
     // A record may carry a PR that is no distance scale at all (the instrument
     // stores -1,500 for one of its codes): its traces are hidden and the status

@@ -113,8 +113,14 @@ TEST_F(ScreenChartTest, aPartialRepaintLeavesWhatAWholePaintDraws) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(lower.view()));
     QCoreApplication::processEvents();
     for (QPointF& p : wave) p.ry() = -p.y() / 2;
-    pair.clear(SlotLayout::kLowerCurrent);
-    pair.addPoints(SlotLayout::kLowerCurrent, wave);
+    {
+        // As a redraw: the current trace moves, the compare one is set again as it was.
+        const ChartSet::Batch redraw(charts);
+        pair.clear(SlotLayout::kLowerCurrent);
+        pair.addPoints(SlotLayout::kLowerCurrent, wave);
+        pair.clear(SlotLayout::kLowerCompare1);
+        pair.addPoints(SlotLayout::kLowerCompare1, QList<QPointF>(compare.cbegin(), compare.cend()));
+    }
     QCoreApplication::processEvents();
 
     QBackingStore* store = lower.view()->backingStore();
