@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <utility>
 
 namespace trace {
 
@@ -231,26 +233,33 @@ bool sameBits(const QList<QPointF>& a, const QList<QPointF>& b) {
 
 QRectF ScreenChart::extentOf(Shown& shown) const {
     if (!shown.extent) {
-        double left = 0, right = 0, low = 0, high = 0;
-        bool any = false;
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        double left = inf, right = -inf, low = inf, high = -inf;
         for (const QPointF& p : shown.points) {
-            if (!std::isfinite(p.x()) || !std::isfinite(p.y())) continue;
-            left = any ? std::min(left, p.x()) : p.x();
-            right = any ? std::max(right, p.x()) : p.x();
-            low = any ? std::min(low, p.y()) : p.y();
-            high = any ? std::max(high, p.y()) : p.y();
-            any = true;
+            const double x = p.x(), y = p.y();
+            if (!(std::isfinite(x) && std::isfinite(y))) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            low = std::min(low, y);
+            high = std::max(high, y);
         }
-        shown.extent = any ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
+        shown.extent = left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
     }
     return *shown.extent;
 }
 
 void ScreenChart::settle() const {
-    if (touched_.empty()) return;
     std::vector<int> touched;
     std::swap(touched, touched_);
-    if (!view_) return;
+    if (std::exchange(limitsTouched_, false) &&
+        !(laidOutLimits(Axis::Left) && laidOutLimits(Axis::Top) && laidOutLimits(Axis::Bottom))) {
+        // Everything is drawn again, as it now is.
+        for (const int slot : touched) shown_[size_t(slot)] = {points(slot), std::nullopt};
+        layout_.reset();
+        if (view_) view_->update();
+        return;
+    }
+    if (touched.empty() || !view_) return;
     QRect dirty;
     bool relayout = false;
     for (const int slot : touched) {
@@ -297,16 +306,25 @@ void ScreenChart::styleChanged(int) { changed(); }
 void ScreenChart::activeChanged(int) { plotChanged(true); }
 void ScreenChart::marksChanged() { plotChanged(true); }
 
+bool ScreenChart::laidOutLimits(Axis axis) const {
+    if (!layout_) return false;
+    if (axis == Axis::Left) return layout_->yMin == axisMin(axis) && layout_->yMax == axisMax(axis);
+    return axis != distanceAxis() || (layout_->xMin == axisMin(axis) && layout_->xMax == axisMax(axis));
+}
+
 void ScreenChart::axisChanged(Axis axis, AxisPart part) {
-    // A redraw sets every limit again: only a limit that differs from the
-    // laid-out one moves anything.
-    if (layout_ && part != AxisPart::Title) {
-        if (axis == Axis::Left && layout_->yMin == axisMin(axis) && layout_->yMax == axisMax(axis)) return;
-        if (axis != Axis::Left &&
-            (axis != distanceAxis() || (layout_->xMin == axisMin(axis) && layout_->xMax == axisMax(axis))))
-            return;
+    if (part == AxisPart::Title) {
+        changed();
+        return;
     }
-    changed();
+    // A redraw sets every limit again, some through a range of its own
+    // first: only limits that differ from the laid-out ones at its end move
+    // anything.
+    if (batched()) {
+        limitsTouched_ = true;
+        return;
+    }
+    if (!laidOutLimits(axis)) changed();
 }
 
 void ScreenChart::nameChanged() {

@@ -68,6 +68,8 @@ private:
         std::optional<QRectF> extent;
     };
     QRectF extentOf(Shown& shown) const;
+    // Whether the layout was made for the axis's present limits.
+    bool laidOutLimits(Axis axis) const;
 
     QPointer<QWidget> view_;
     QList<int> labelledLines_;
@@ -75,6 +77,7 @@ private:
     mutable QSize layoutSize_;
     mutable std::vector<Shown> shown_;
     mutable std::vector<int> touched_; // slots changed in a batch, not yet settled
+    mutable bool limitsTouched_ = false;
 };
 
 } // namespace trace
