@@ -124,8 +124,16 @@ bool PlanRenderer::PlotPlanRecord(store::Dataset& ds, int u, int l, const Grid& 
         for (qint64 i = 0; i < n; ++i) addOver(sdvig + sample(i * stride));
     }
     for (int k = 0; k < kSamples; ++k) addDetail(sdvig + sample(k));
-    while (o < overTail) addOver(sdvig);
-    while (q < detailTail) addDetail(sdvig);
+    // The tails are level: written in place rather than appended one by one.
+    const auto level = [sdvig](QList<QPointF>& points, qint64& i, qint64 end, double step) {
+        if (i >= end) return;
+        const qsizetype from = points.size();
+        points.resize(from + qsizetype(end - i));
+        for (QPointF* out = points.data() + from; i < end; ++i)
+            *out++ = QPointF(double(i) * step * 0.01, sdvig);
+    };
+    level(over, o, overTail, grid.stepPR);
+    level(detail, q, detailTail, stepPR);
 
     upper.clear(u);
     upper.addPoints(u, over);
