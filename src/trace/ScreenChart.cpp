@@ -225,7 +225,7 @@ namespace {
 // Equal to the bit, not within the points' fuzzy equality: any change may move a dot.
 bool sameBits(const QList<QPointF>& a, const QList<QPointF>& b) {
     return a.size() == b.size() &&
-           (a.constData() == b.constData() ||
+           (a.isEmpty() || a.constData() == b.constData() ||
             std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QPointF)) == 0);
 }
 
