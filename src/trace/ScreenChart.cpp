@@ -190,12 +190,12 @@ std::optional<double> ScreenChart::xOf(double metres) const {
     return l.mapX(metres);
 }
 
-void ScreenChart::changed() {
+void ScreenChart::changed() const {
     layout_.reset();
     if (view_) view_->update();
 }
 
-void ScreenChart::plotChanged(bool relayout) {
+void ScreenChart::plotChanged(bool relayout) const {
     // The plot rectangle depends on the axes and the size only, and all but
     // the axes is drawn inside it: only the plot is repainted.
     const std::optional<QRect> plot =
@@ -255,8 +255,7 @@ void ScreenChart::settle() const {
         !(laidOutLimits(Axis::Left) && laidOutLimits(Axis::Top) && laidOutLimits(Axis::Bottom))) {
         // Everything is drawn again, as it now is.
         for (const int slot : touched) shown_[size_t(slot)] = {points(slot), std::nullopt};
-        layout_.reset();
-        if (view_) view_->update();
+        changed();
         return;
     }
     if (touched.empty() || !view_) return;
@@ -291,11 +290,7 @@ void ScreenChart::settle() const {
         before = std::move(after);
     }
     if (relayout) {
-        const std::optional<QRect> plot =
-            layout_ ? std::optional(layout_->plot.toAlignedRect().adjusted(-1, -1, 1, 1)) : std::nullopt;
-        layout_.reset();
-        if (plot) view_->update(*plot);
-        else view_->update();
+        plotChanged(true);
         return;
     }
     if (!dirty.isEmpty()) view_->update(dirty & layout_->plot.toAlignedRect().adjusted(-1, -1, 1, 1));

@@ -55,9 +55,9 @@ protected:
 
 private:
     // Something of the axes changed: everything is laid out and drawn again.
-    void changed();
+    void changed() const;
     // Something inside the plot changed; `relayout` when the layout may differ.
-    void plotChanged(bool relayout);
+    void plotChanged(bool relayout) const;
     // The traces changed in a batch ask for the pixels they left and those
     // they take; the same points set again ask for none.
     void settle() const;
