@@ -23,14 +23,20 @@ std::optional<RasterLines> RasterLines::on(QPainter& painter, const QColor& colo
     return r;
 }
 
+// The target's transform only moves, so the move is all of it.
 QPointF RasterLines::place(const QPointF& p) const {
-    const QPointF d = target_.toDevice.map(p);
-    return {std::clamp(d.x(), -kLimit, kLimit), std::clamp(d.y(), -kLimit, kLimit)};
+    return {std::clamp(p.x() + target_.toDevice.dx(), -kLimit, kLimit),
+            std::clamp(p.y() + target_.toDevice.dy(), -kLimit, kLimit)};
 }
 
 void RasterLines::polyline(const QPolygonF& points) {
-    for (qsizetype i = 1; i < points.size(); ++i)
-        segment(place(points[i - 1]), place(points[i]), i + 1 == points.size());
+    if (points.isEmpty()) return;
+    QPointF from = place(points.first());
+    for (qsizetype i = 1; i < points.size(); ++i) {
+        const QPointF to = place(points[i]);
+        segment(from, to, i + 1 == points.size());
+        from = to;
+    }
 }
 
 void RasterLines::lines(const QList<QLineF>& lines) {
@@ -39,7 +45,14 @@ void RasterLines::lines(const QList<QLineF>& lines) {
 
 namespace {
 
-QPoint pixel(const QPointF& p) { return {int(std::floor(p.x())), int(std::floor(p.y()))}; }
+// floor() for values well within int (every coordinate here is clamped),
+// without the library's general rounding: it runs once a dot.
+int floorOf(double t) {
+    const int i = int(t);
+    return i - (t < i);
+}
+
+QPoint pixel(const QPointF& p) { return {floorOf(p.x()), floorOf(p.y())}; }
 
 } // namespace
 
@@ -60,8 +73,10 @@ void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
                 lo = std::max(lo, c.top());
                 hi = std::min(hi, c.bottom());
                 if (lo > hi) continue;
-                uchar* p = target_.bits + lo * target_.stride + qsizetype(at) * 4;
-                for (int y = lo; y <= hi; ++y, p += target_.stride) *reinterpret_cast<QRgb*>(p) = pixel_;
+                const qsizetype stride = target_.stride;
+                const QRgb colour = pixel_;
+                uchar* p = target_.bits + lo * stride + qsizetype(at) * 4;
+                for (int y = lo; y <= hi; ++y, p += stride) *reinterpret_cast<QRgb*>(p) = colour;
             } else {
                 if (at < c.top() || at > c.bottom()) continue;
                 lo = std::max(lo, c.left());
@@ -85,11 +100,22 @@ void RasterLines::segment(const QPointF& from, const QPointF& to, bool last) {
         const double lo = std::min(u0, u1) - grow, hi = std::max(u0, u1) + grow;
         const int first = std::max(int(std::ceil(lo - 0.5)), steep ? c.top() : c.left());
         const int past = std::min(int(std::ceil(hi - 0.5)), (steep ? c.bottom() : c.right()) + 1);
-        for (int u = first; u < past; ++u) {
-            const int v = int(std::floor(v0 + (u + 0.5 - u0) * slope));
-            const int x = steep ? v : u, y = steep ? u : v;
-            if (c.contains(x, y)) target_.row(y)[x] = pixel_;
-        }
+        // u runs inside the clip already; only v may leave it. Held in
+        // locals: a pixel's store could otherwise alias any of them.
+        const int vLo = steep ? c.left() : c.top(), vHi = steep ? c.right() : c.bottom();
+        uchar* const bits = target_.bits;
+        const qsizetype stride = target_.stride;
+        const QRgb colour = pixel_;
+        const auto dots = [=](auto put) {
+            double centre = first + 0.5; // u + 0.5, counted exactly
+            for (int u = first; u < past; ++u, centre += 1) {
+                const int v = floorOf(v0 + (centre - u0) * slope);
+                if (v >= vLo && v <= vHi) put(u, v);
+            }
+        };
+        if (steep)
+            dots([=](int y, int x) { reinterpret_cast<QRgb*>(bits + qsizetype(y) * stride)[x] = colour; });
+        else dots([=](int x, int y) { reinterpret_cast<QRgb*>(bits + qsizetype(y) * stride)[x] = colour; });
     }
 }
 

@@ -229,22 +229,44 @@ bool sameBits(const QList<QPointF>& a, const QList<QPointF>& b) {
             std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QPointF)) == 0);
 }
 
-} // namespace
-
-QRectF ScreenChart::extentOf(Shown& shown) const {
-    if (!shown.extent) {
-        constexpr double inf = std::numeric_limits<double>::infinity();
-        double left = inf, right = -inf, low = inf, high = -inf;
-        for (const QPointF& p : shown.points) {
+// The extent of points, two running ones taking turns so that no comparison
+// waits on the one before it (a tail is tens of thousands long). The quick
+// pass lets an infinity in, and a NaN fails every comparison and stays out;
+// only if that leaves an edge that is not finite are the points measured
+// again, passing over those with a coordinate that is not.
+template <bool kFiniteOnly>
+QRectF extentOfPoints(const QList<QPointF>& points) {
+    struct Extent {
+        double left = std::numeric_limits<double>::infinity(), right = -left, low = left, high = -left;
+        void add(const QPointF& p) {
             const double x = p.x(), y = p.y();
-            if (!(std::isfinite(x) && std::isfinite(y))) continue;
+            if (kFiniteOnly && !(std::isfinite(x) && std::isfinite(y))) return;
             left = std::min(left, x);
             right = std::max(right, x);
             low = std::min(low, y);
             high = std::max(high, y);
         }
-        shown.extent = left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
+    } a, b;
+    const QPointF* p = points.constData();
+    const qsizetype n = points.size();
+    qsizetype i = 0;
+    for (; i + 1 < n; i += 2) {
+        a.add(p[i]);
+        b.add(p[i + 1]);
     }
+    if (i < n) a.add(p[i]);
+    const double left = std::min(a.left, b.left), right = std::max(a.right, b.right);
+    const double low = std::min(a.low, b.low), high = std::max(a.high, b.high);
+    if (!kFiniteOnly &&
+        !(std::isfinite(left) && std::isfinite(right) && std::isfinite(low) && std::isfinite(high)))
+        return extentOfPoints<true>(points);
+    return left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
+}
+
+} // namespace
+
+QRectF ScreenChart::extentOf(Shown& shown) const {
+    if (!shown.extent) shown.extent = extentOfPoints<false>(shown.points);
     return *shown.extent;
 }
 
@@ -273,7 +295,14 @@ void ScreenChart::settle() const {
         // Where the old and the new points lie on the laid-out plot, a
         // column (a thinned trace's stroke) and a pen's width around.
         if (layout_ && layout_->valid() && !relayout) {
+            // A trace many times longer than the plot is wide takes longer
+            // to measure than the whole plot takes to paint again.
+            const qsizetype measured = 16 * qsizetype(std::max(1.0, layout_->plot.width()));
             for (Shown* s : {&before, &after}) {
+                if (s->points.size() > measured) {
+                    dirty |= layout_->plot.toAlignedRect();
+                    continue;
+                }
                 const QRectF e = extentOf(*s);
                 if (e.isNull() && s->points.isEmpty()) continue;
                 const auto place = [this](double v, bool x) {

@@ -27,7 +27,8 @@ namespace {
 int columnOf(double x, double xMin, double xMax, int columns) {
     if (!(x >= xMin)) return -1;
     if (x > xMax) return columns;
-    const double c = std::floor((x - xMin) / (xMax - xMin) * columns);
+    // Not below zero here, so the cast floors it.
+    const double c = (x - xMin) / (xMax - xMin) * columns;
     return c >= columns ? columns - 1 : int(c);
 }
 
@@ -59,9 +60,17 @@ QList<QPointF> SeriesShaper::thin(const QList<QPointF>& points, double xMin, dou
     out.reserve(4 * qsizetype(columns) + 8);
     qsizetype begin = 0;
     int column = columnOf(points[0].x(), xMin, xMax, columns);
-    for (qsizetype i = 1; i <= points.size(); ++i) {
-        const int c = i < points.size() ? columnOf(points[i].x(), xMin, xMax, columns) : column + 1;
-        if (c == column && i < points.size()) continue;
+    const qsizetype n = points.size();
+    const QPointF* p = points.constData();
+    for (qsizetype i = 1; i <= n; ++i) {
+        // A run beyond either end (a long tail) keeps only its ends: passed at a glance.
+        if (column >= columns) {
+            while (i < n && p[i].x() > xMax) ++i;
+        } else if (column < 0) {
+            while (i < n && !(p[i].x() >= xMin)) ++i;
+        }
+        const int c = i < n ? columnOf(p[i].x(), xMin, xMax, columns) : column + 1;
+        if (c == column && i < n) continue;
         keepRun(points, begin, i, column < 0 || column >= columns, out);
         begin = i;
         column = c;

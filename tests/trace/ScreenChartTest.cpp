@@ -112,29 +112,37 @@ TEST_F(ScreenChartTest, aPartialRepaintLeavesWhatAWholePaintDraws) {
     lower.view()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(lower.view()));
     QCoreApplication::processEvents();
-    for (QPointF& p : wave) p.ry() = -p.y() / 2;
-    {
+    const auto redraw = [&] {
         // As a redraw: the current trace moves, the compare one is set again as it was.
-        const ChartSet::Batch redraw(charts);
+        const ChartSet::Batch batch(charts);
         pair.clear(SlotLayout::kLowerCurrent);
         pair.addPoints(SlotLayout::kLowerCurrent, wave);
         pair.clear(SlotLayout::kLowerCompare1);
         pair.addPoints(SlotLayout::kLowerCompare1, QList<QPointF>(compare.cbegin(), compare.cend()));
-    }
-    QCoreApplication::processEvents();
-
-    QBackingStore* store = lower.view()->backingStore();
-    ASSERT_NE(store, nullptr);
-    auto* shown = dynamic_cast<QImage*>(store->paintDevice());
-    if (!shown) GTEST_SKIP() << "this platform's window is not an image";
-    const QImage partly = shown->copy(lower.view()->rect());
-    QImage whole(partly.size(), partly.format());
-    whole.setDotsPerMeterX(int(std::lround(lower.view()->logicalDpiX() / 0.0254)));
-    whole.setDotsPerMeterY(int(std::lround(lower.view()->logicalDpiY() / 0.0254)));
-    QPainter painter(&whole);
-    ChartPainter::paint(painter, lower, QRectF(whole.rect()), lower.styleFor(&whole));
-    painter.end();
-    EXPECT_EQ(partly, whole);
+    };
+    const auto expectWholePaint = [&] {
+        QCoreApplication::processEvents();
+        QBackingStore* store = lower.view()->backingStore();
+        ASSERT_NE(store, nullptr);
+        auto* shown = dynamic_cast<QImage*>(store->paintDevice());
+        if (!shown) GTEST_SKIP() << "this platform's window is not an image";
+        const QImage partly = shown->copy(lower.view()->rect());
+        QImage whole(partly.size(), partly.format());
+        whole.setDotsPerMeterX(int(std::lround(lower.view()->logicalDpiX() / 0.0254)));
+        whole.setDotsPerMeterY(int(std::lround(lower.view()->logicalDpiY() / 0.0254)));
+        QPainter painter(&whole);
+        ChartPainter::paint(painter, lower, QRectF(whole.rect()), lower.styleFor(&whole));
+        painter.end();
+        EXPECT_EQ(partly, whole);
+    };
+    for (QPointF& p : wave) p.ry() = -p.y() / 2;
+    redraw();
+    expectWholePaint();
+    // A plan beside a long compare record: a level tail far past the plot, moved up.
+    for (QPointF& p : wave) p.ry() += 20;
+    for (int q = 501; q < 60000; ++q) wave.append({q * 0.5, 20});
+    redraw();
+    expectWholePaint();
     lower.view()->hide();
 }
 
@@ -180,7 +188,7 @@ TEST_F(ScreenChartTest, theTracesDotsAreThePaintersOwn) {
     };
 
     QList<QPointF> steps;
-    for (int i = 0; i <= 500; ++i) steps.append({i * 0.5, (i * 37) % 101 - 50});
+    for (int i = 0; i <= 500; ++i) steps.append({i * 0.5, (i * 37) % 101 - 50.0});
     pair.setStairs(SlotLayout::kLowerCurrent, true);
     pair.addPoints(SlotLayout::kLowerCurrent, steps);
     pair.setActive(SlotLayout::kLowerCurrent, true);
