@@ -133,14 +133,6 @@ void placeEvents(ChartLayout& l, const Chart& chart) {
 
 } // namespace
 
-double ChartLayout::mapX(double metres) const {
-    return plot.left() + (metres - xMin) / (xMax - xMin) * plot.width();
-}
-
-double ChartLayout::mapY(double value) const {
-    return plot.bottom() - (value - yMin) / (yMax - yMin) * plot.height();
-}
-
 ChartLayout ChartLayout::of(const Chart& chart, const QRectF& frame, const ChartStyle& style,
                             const QPaintDevice* device) {
     const QFont& font = style.font;

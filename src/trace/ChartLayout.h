@@ -67,8 +67,8 @@ struct ChartLayout {
     }
     // Both axes have a range to draw the traces against.
     bool valid() const { return xMax > xMin && yMax > yMin; }
-    double mapX(double metres) const;
-    double mapY(double value) const;
+    double mapX(double metres) const { return plot.left() + (metres - xMin) / (xMax - xMin) * plot.width(); }
+    double mapY(double value) const { return plot.bottom() - (value - yMin) / (yMax - yMin) * plot.height(); }
 };
 
 } // namespace trace

@@ -7,17 +7,19 @@ namespace trace {
 
 QList<QPointF> SeriesShaper::stairs(const QList<QPointF>& points, bool inverted) {
     if (points.size() < 2) return points;
-    QList<QPointF> out;
-    out.reserve(points.size() * 2 - 1);
-    out.append(points.first());
+    // Written in place, then cut to what was written: a redraw shapes thousands of points.
+    QList<QPointF> out(points.size() * 2 - 1);
+    const QPointF* in = points.constData();
+    QPointF* o = out.data();
+    *o++ = in[0];
     for (qsizetype i = 1; i < points.size(); ++i) {
-        const QPointF& a = points[i - 1];
-        const QPointF& b = points[i];
+        const QPointF& a = in[i - 1];
+        const QPointF& b = in[i];
         // Level or vertical segments need no corner; leaving it out spares the painter a point.
-        if (a.y() != b.y() && a.x() != b.x())
-            out.append(inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y()));
-        out.append(b);
+        if (a.y() != b.y() && a.x() != b.x()) *o++ = inverted ? QPointF(a.x(), b.y()) : QPointF(b.x(), a.y());
+        *o++ = b;
     }
+    out.resize(o - out.constData());
     return out;
 }
 
