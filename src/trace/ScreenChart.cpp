@@ -257,9 +257,10 @@ QRectF extentOfPoints(const QList<QPointF>& points) {
     if (i < n) a.add(p[i]);
     const double left = std::min(a.left, b.left), right = std::max(a.right, b.right);
     const double low = std::min(a.low, b.low), high = std::max(a.high, b.high);
-    if (!kFiniteOnly &&
-        !(std::isfinite(left) && std::isfinite(right) && std::isfinite(low) && std::isfinite(high)))
-        return extentOfPoints<true>(points);
+    if constexpr (!kFiniteOnly) {
+        if (!(std::isfinite(left) && std::isfinite(right) && std::isfinite(low) && std::isfinite(high)))
+            return extentOfPoints<true>(points);
+    }
     return left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
 }
 
