@@ -67,8 +67,23 @@ struct ChartLayout {
     }
     // Both axes have a range to draw the traces against.
     bool valid() const { return xMax > xMin && yMax > yMin; }
-    double mapX(double metres) const { return plot.left() + (metres - xMin) / (xMax - xMin) * plot.width(); }
-    double mapY(double value) const { return plot.bottom() - (value - yMin) / (yMax - yMin) * plot.height(); }
+    double mapX(double metres) const {
+        return plot.left() + (metres - xMin) * (plot.width() / (xMax - xMin));
+    }
+    double mapY(double value) const {
+        return plot.bottom() - (value - yMin) * (plot.height() / (yMax - yMin));
+    }
+
+    // mapX and mapY, to the bit, with their divisions done once for a trace's many points.
+    struct Mapping {
+        double left, xMin, xScale, bottom, yMin, yScale;
+        double x(double metres) const { return left + (metres - xMin) * xScale; }
+        double y(double value) const { return bottom - (value - yMin) * yScale; }
+    };
+    Mapping mapping() const {
+        return {plot.left(),   xMin, plot.width() / (xMax - xMin),
+                plot.bottom(), yMin, plot.height() / (yMax - yMin)};
+    }
 };
 
 } // namespace trace

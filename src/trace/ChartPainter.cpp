@@ -10,6 +10,7 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace trace {
 
@@ -73,9 +74,10 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
     const int columns = int(std::clamp(dots, 1.0, 1e5));
     const qsizetype before = points.size();
     points = SeriesShaper::thin(points, l.xMin, l.xMax, columns);
-    auto place = [&l](const QPointF& pt) {
-        return QPointF(std::clamp(l.mapX(pt.x()), -kCoordinateLimit, kCoordinateLimit),
-                       std::clamp(l.mapY(pt.y()), -kCoordinateLimit, kCoordinateLimit));
+    const ChartLayout::Mapping map = l.mapping();
+    auto place = [&map](const QPointF& pt) {
+        return QPointF(std::clamp(map.x(pt.x()), -kCoordinateLimit, kCoordinateLimit),
+                       std::clamp(map.y(pt.y()), -kCoordinateLimit, kCoordinateLimit));
     };
     const QColor colour = chart.color(slot);
     if (points.size() < before) {
@@ -95,10 +97,12 @@ void drawSlot(QPainter& p, const Chart& chart, int slot, const ChartLayout& l) {
         return;
     }
     if (chart.stairs(slot)) points = SeriesShaper::stairs(points, chart.invertedStairs(slot));
-    QPolygonF line;
-    line.reserve(points.size());
-    for (const QPointF& pt : points)
-        if (std::isfinite(pt.x()) && std::isfinite(pt.y())) line.append(place(pt));
+    // Written in place, then cut to the finite points placed.
+    QPolygonF line(points.size());
+    QPointF* placed = line.data();
+    for (const QPointF& pt : std::as_const(points))
+        if (std::isfinite(pt.x()) && std::isfinite(pt.y())) *placed++ = place(pt);
+    line.resize(placed - line.constData());
     if (line.isEmpty()) return;
     if (line.size() > 1 && !chart.dashed(slot)) {
         if (std::optional<RasterLines> dots = RasterLines::on(p, colour)) {
