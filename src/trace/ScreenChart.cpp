@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <limits>
 #include <utility>
 
@@ -80,31 +81,60 @@ private:
     // The stamps are taken at one pixel a unit, where they are put back as taken.
     static QRect around(const QRectF& r) { return r.toAlignedRect().adjusted(-4, -4, 4, 4); }
 
+    // The legend's stamp, taken when the same legend is painted a second
+    // time: taking costs three drawings, so a legend drawn once (that of a
+    // row just selected) is drawn, and one painted again and again (while an
+    // offset is held down) is stamped.
+    struct KeptLegend {
+        std::optional<Legend> shown;
+        bool taken = false;
+        std::optional<PixelStamp> stamp;
+
+        template <typename Take>
+        const std::optional<PixelStamp>& of(const Legend& now, Take take) {
+            if (shown != now) {
+                shown = now;
+                taken = false;
+                stamp.reset();
+            } else if (!std::exchange(taken, true)) {
+                stamp = take();
+            }
+            return stamp;
+        }
+    };
+
     const std::optional<PixelStamp>& legendStamp(const ChartLayout& l, const ChartStyle& style) {
         Legend shown{l.legend, l.legendSlots, {}, {}};
         for (int s : l.legendSlots) {
             shown.names << chart_.legendName(s);
             shown.colours << chart_.color(s).rgba();
         }
-        if (legendShown_ == shown) return legend_;
-        legendShown_ = shown;
-        legend_.reset();
-        if (devicePixelRatioF() == 1 && !l.legendSlots.isEmpty())
-            legend_ = PixelStamp::take({around(l.legend) & rect()}, *this,
-                                       [&](QPainter& p) { ChartPainter::drawLegend(p, chart_, l, style); });
-        return legend_;
+        return legend_.of(shown, [&]() -> std::optional<PixelStamp> {
+            if (devicePixelRatioF() != 1 || l.legendSlots.isEmpty()) return std::nullopt;
+            return PixelStamp::take({around(l.legend) & rect()}, *this,
+                                    [&](QPainter& p) { ChartPainter::drawLegend(p, chart_, l, style); });
+        });
     }
 
     // The plot's frame, drawn over the traces with a fractional pen, which
-    // costs the painter more than the stamp.
+    // costs the painter more than the stamp. Its stamp covers the whole plot
+    // and takes time to make: the last few are kept, as moving from one row
+    // to the next goes back and forth between a few plots.
     const std::optional<PixelStamp>& frameStamp(const ChartLayout& l, const ChartStyle& style) {
-        if (frameShown_ && frameShown_->first == l.plot && frameShown_->second == size()) return frame_;
-        frameShown_ = std::pair(l.plot, size());
-        frame_.reset();
+        const std::pair key(l.plot, size());
+        const auto kept =
+            std::find_if(frames_.begin(), frames_.end(), [&](const auto& f) { return f.first == key; });
+        if (kept != frames_.end()) {
+            std::rotate(frames_.begin(), kept, kept + 1);
+            return frames_.front().second;
+        }
+        if (frames_.size() == kKeptFrames) frames_.pop_back();
+        std::optional<PixelStamp> stamp;
         if (devicePixelRatioF() == 1)
-            frame_ = PixelStamp::take({around(l.plot) & rect()}, *this,
-                                      [&](QPainter& p) { ChartPainter::drawFrame(p, l, style); });
-        return frame_;
+            stamp = PixelStamp::take({around(l.plot) & rect()}, *this,
+                                     [&](QPainter& p) { ChartPainter::drawFrame(p, l, style); });
+        frames_.emplace_front(key, std::move(stamp));
+        return frames_.front().second;
     }
 
     const Background& background(const ChartLayout& l, const ChartStyle& style) {
@@ -135,10 +165,9 @@ private:
 
     const ScreenChart& chart_;
     std::array<Background, 2> backgrounds_; // the one painted last first
-    std::optional<Legend> legendShown_;
-    std::optional<PixelStamp> legend_;
-    std::optional<std::pair<QRectF, QSize>> frameShown_;
-    std::optional<PixelStamp> frame_;
+    KeptLegend legend_;
+    static constexpr size_t kKeptFrames = 8;
+    std::deque<std::pair<std::pair<QRectF, QSize>, std::optional<PixelStamp>>> frames_; // the last used first
 };
 
 } // namespace
