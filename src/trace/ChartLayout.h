@@ -67,23 +67,18 @@ struct ChartLayout {
     }
     // Both axes have a range to draw the traces against.
     bool valid() const { return xMax > xMin && yMax > yMin; }
-    double mapX(double metres) const {
-        return plot.left() + (metres - xMin) * (plot.width() / (xMax - xMin));
-    }
-    double mapY(double value) const {
-        return plot.bottom() - (value - yMin) * (plot.height() / (yMax - yMin));
-    }
+    double xScale() const { return plot.width() / (xMax - xMin); }
+    double yScale() const { return plot.height() / (yMax - yMin); }
+    double mapX(double metres) const { return plot.left() + (metres - xMin) * xScale(); }
+    double mapY(double value) const { return plot.bottom() - (value - yMin) * yScale(); }
 
-    // mapX and mapY, to the bit, with their divisions done once for a trace's many points.
+    // mapX and mapY, to the bit, with their scales worked out once for a trace's many points.
     struct Mapping {
         double left, xMin, xScale, bottom, yMin, yScale;
         double x(double metres) const { return left + (metres - xMin) * xScale; }
         double y(double value) const { return bottom - (value - yMin) * yScale; }
     };
-    Mapping mapping() const {
-        return {plot.left(),   xMin, plot.width() / (xMax - xMin),
-                plot.bottom(), yMin, plot.height() / (yMax - yMin)};
-    }
+    Mapping mapping() const { return {plot.left(), xMin, xScale(), plot.bottom(), yMin, yScale()}; }
 };
 
 } // namespace trace

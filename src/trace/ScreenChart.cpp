@@ -258,45 +258,22 @@ bool sameBits(const QList<QPointF>& a, const QList<QPointF>& b) {
             std::memcmp(a.constData(), b.constData(), size_t(a.size()) * sizeof(QPointF)) == 0);
 }
 
-// The extent of points, two running ones taking turns so that no comparison
-// waits on the one before it (a tail is tens of thousands long). The quick
-// pass lets an infinity in, and a NaN fails every comparison and stays out;
-// only if that leaves an edge that is not finite are the points measured
-// again, passing over those with a coordinate that is not.
-template <bool kFiniteOnly>
-QRectF extentOfPoints(const QList<QPointF>& points) {
-    struct Extent {
-        double left = std::numeric_limits<double>::infinity(), right = -left, low = left, high = -left;
-        void add(const QPointF& p) {
+} // namespace
+
+QRectF ScreenChart::extentOf(Shown& shown) const {
+    if (!shown.extent) {
+        constexpr double inf = std::numeric_limits<double>::infinity();
+        double left = inf, right = -inf, low = inf, high = -inf;
+        for (const QPointF& p : std::as_const(shown.points)) {
             const double x = p.x(), y = p.y();
-            if (kFiniteOnly && !(std::isfinite(x) && std::isfinite(y))) return;
+            if (!(std::isfinite(x) && std::isfinite(y))) continue;
             left = std::min(left, x);
             right = std::max(right, x);
             low = std::min(low, y);
             high = std::max(high, y);
         }
-    } a, b;
-    const QPointF* p = points.constData();
-    const qsizetype n = points.size();
-    qsizetype i = 0;
-    for (; i + 1 < n; i += 2) {
-        a.add(p[i]);
-        b.add(p[i + 1]);
+        shown.extent = left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
     }
-    if (i < n) a.add(p[i]);
-    const double left = std::min(a.left, b.left), right = std::max(a.right, b.right);
-    const double low = std::min(a.low, b.low), high = std::max(a.high, b.high);
-    if constexpr (!kFiniteOnly) {
-        if (!(std::isfinite(left) && std::isfinite(right) && std::isfinite(low) && std::isfinite(high)))
-            return extentOfPoints<true>(points);
-    }
-    return left <= right ? QRectF(QPointF(left, low), QPointF(right, high)) : QRectF();
-}
-
-} // namespace
-
-QRectF ScreenChart::extentOf(Shown& shown) const {
-    if (!shown.extent) shown.extent = extentOfPoints<false>(shown.points);
     return *shown.extent;
 }
 
